@@ -1,0 +1,44 @@
+#include "app/Registry.h"
+#include "app/Settings.h"
+
+namespace {
+struct SettingField {
+    const char* name;
+    std::int32_t CSettings::*field;
+};
+}  // namespace
+
+void LoadSettings()
+{
+    static constexpr SettingField kLoadOrder[] = {
+        {"Sound", &CSettings::Sound}, {"Timer", &CSettings::Timer}, {"Music", &CSettings::Music},
+        {"ShowNagDlg", &CSettings::ShowNagDlg}, {"ShowRulesDlg", &CSettings::ShowRulesDlg},
+        {"LayoutVertical", &CSettings::LayoutVertical}, {"BackgroundColor", &CSettings::BackgroundColor},
+        {"ForegroundColor", &CSettings::ForegroundColor}, {"CurrentGame", &CSettings::CurrentGame},
+        {"BackgroundPattern", &CSettings::BackgroundPattern},
+        {"LetterTileDesign", &CSettings::LetterTileDesign}, {"ColorDepth", &CSettings::ColorDepth},
+        {"Top", &CSettings::Top}, {"Left", &CSettings::Left}, {"Width", &CSettings::Width},
+        {"Height", &CSettings::Height}, {"MinMax", &CSettings::MinMax},
+    };
+    const CSettings defaults;
+    for (const SettingField& f : kLoadOrder)
+        g_Settings.*f.field = ReadRegDword(HKEY_CURRENT_USER, kMainKey, f.name, defaults.*f.field);
+}
+
+void SaveSettings()
+{
+    static constexpr SettingField kSaveOrder[] = {
+        {"Sound", &CSettings::Sound}, {"Timer", &CSettings::Timer}, {"Music", &CSettings::Music},
+        {"ShowNagDlg", &CSettings::ShowNagDlg}, {"ShowRulesDlg", &CSettings::ShowRulesDlg},
+        {"CurrentGame", &CSettings::CurrentGame}, {"LayoutVertical", &CSettings::LayoutVertical},
+        {"BackgroundColor", &CSettings::BackgroundColor}, {"ForegroundColor", &CSettings::ForegroundColor},
+        {"QuilloFlip3", &CSettings::QuilloFlip3}, {"QuilloSubwords", &CSettings::QuilloSubwords},
+        {"QuilloDragWord", &CSettings::QuilloDragWord}, {"QuilloDragTiles", &CSettings::QuilloDragTiles},
+        {"BackgroundPattern", &CSettings::BackgroundPattern},
+        {"LetterTileDesign", &CSettings::LetterTileDesign}, {"ColorDepth", &CSettings::ColorDepth},
+        {"Top", &CSettings::Top}, {"Left", &CSettings::Left}, {"Width", &CSettings::Width},
+        {"Height", &CSettings::Height}, {"MinMax", &CSettings::MinMax},
+    };
+    for (const SettingField& f : kSaveOrder)
+        WriteRegDword(HKEY_CURRENT_USER, kMainKey, f.name, g_Settings.*f.field);  // failures ignored
+}

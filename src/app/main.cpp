@@ -1,0 +1,2 @@
+// Glyphery's entry point.
+int main() { return 0; }

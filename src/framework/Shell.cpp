@@ -1,0 +1,24 @@
+#include "framework/Shell.h"
+
+#include "app/Settings.h"
+#include "framework/Sound.h"
+
+namespace {
+class CNoShell final : public CGameShell {
+public:
+    void EndHand(HWND, int) override {}
+    bool IsHandOver() const override { return false; }
+    HWND MainWindow() const override { return nullptr; }
+};
+CNoShell g_noShell;
+CGameShell* g_shell = &g_noShell;
+}  // namespace
+
+CGameShell& Shell() { return *g_shell; }
+void SetShell(CGameShell* shell) { g_shell = shell ? shell : &g_noShell; }
+
+void PlaySoundIfEnabled(unsigned soundId)
+{
+    if (g_Settings.Sound != 0)
+        PlayWaveResource(soundId);
+}

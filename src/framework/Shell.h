@@ -1,0 +1,25 @@
+#pragma once
+// What the games need from the application shell. The shell (CGameApp)
+// installs itself at start-up; until then a quiet default answers.
+#include "framework/Window.h"
+
+enum EndReason : int {
+    kEndFinished = 1,   // won, or no more moves
+    kEndAbandoned = 2,  // New Hand / Choose Game during a hand
+    kEndTimeUp = 4,     // the game clock ran out
+    kEndReplayed = 5,   // Replay Hand
+};
+
+class CGameShell {
+public:
+    virtual ~CGameShell() = default;
+    virtual void EndHand(HWND hwnd, int reason) = 0;
+    virtual bool IsHandOver() const = 0;
+    virtual HWND MainWindow() const = 0;
+};
+
+CGameShell& Shell();
+void SetShell(CGameShell* shell);  // null restores the default
+
+// Plays a sound resource when the "Sound" setting is on (asynchronous, never queued).
+void PlaySoundIfEnabled(unsigned soundId);
