@@ -1,0 +1,69 @@
+#pragma once
+// The game catalogue: the games the chooser offers, in the order of its list
+// (which is never re-sorted), the games that are played only through a stored
+// game number, and every game's "How to play" lines. All texts are string
+// resources; previews are bitmap resources.
+#include <cstdint>
+#include <span>
+
+struct CatalogueRow {
+    int gameId;
+    unsigned nameId;         // display name
+    unsigned descriptionId;  // the chooser's description text
+    unsigned previewId;      // preview bitmap
+    unsigned difficultyId;   // 468..472
+    unsigned scoringId;      // scoring summary
+};
+
+inline constexpr int kCatalogueSize = 31;
+
+// Difficulty words.
+enum : unsigned {
+    kDifficultyEasy = 468,
+    kDifficultyModerate = 469,
+    kDifficultyDifficult = 470,
+    kDifficultyVeryDifficult = 471,
+    kDifficultyChallenging = 472,
+};
+
+// What the chooser shows while no game is selected.
+inline constexpr unsigned kNoSelectionDescriptionId = 163;
+inline constexpr unsigned kNoSelectionDifficultyId = kDifficultyModerate;
+inline constexpr unsigned kNoSelectionScoringId = 476;
+
+// The 31 rows in list order.
+std::span<const CatalogueRow> Catalogue();
+// The row of a game, or null for a game without a row (9, 12, 18, 24, 27-30,
+// 33, 35, and anything outside 1..41).
+const CatalogueRow* FindCatalogueRow(int gameId);
+// Index of the game's row in the list, or -1.
+int CatalogueIndex(int gameId);
+
+// Display name and description of any game that has them, catalogued or not
+// (e.g. 29 "Implosion"); 0 when there is none.
+unsigned GameNameId(int gameId);
+unsigned GameDescriptionId(int gameId);
+
+// "How to play" lines: each shown for its seconds, in order, then from the start.
+struct InstructionLine {
+    unsigned textId;
+    int seconds;
+};
+inline constexpr int kMaxInstructionLines = 25;
+inline constexpr unsigned kPlayButtonLineId = 226;  // every list ends with it
+
+// The lines of a game. Games without their own list (the bare game 9, 12, 18
+// and the title screen) get the single line 226 for 60 seconds.
+std::span<const InstructionLine> InstructionLines(int gameId);
+
+// Fills a game's instruction arrays (as CGame keeps them) from the table and
+// returns the number of lines; at most `capacity` are written.
+int FillInstructionLines(int gameId, std::int32_t* seconds, std::uint32_t* textIds,
+                         int capacity = kMaxInstructionLines);
+
+// The line after `currentId` in an instruction list: the entry after the last
+// one whose text id equals `currentId`, or the first entry after the last one
+// or when `currentId` is not in the list (the dialog starts with 0). Sets
+// `outSeconds` to that line's seconds. An empty list gives 0 and 0 seconds.
+unsigned NextInstruction(const std::int32_t* seconds, const std::uint32_t* textIds, int count,
+                         unsigned currentId, int& outSeconds);

@@ -1,0 +1,180 @@
+// The game chooser dialog.
+#include "app/ChooserDialog.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/Catalogue.h"
+#include "app/DialogSupport.h"
+#include "app/Settings.h"
+
+namespace {
+constexpr int kHelpCommand = 32771;
+
+class CChooserDialog final : public QDialog {
+public:
+    CChooserDialog(HWND owner, QWidget* parent);
+
+    int ChosenGameId() const { return m_chosenGameId; }
+    unsigned ChosenNameId() const { return m_chosenNameId; }
+
+private:
+    void UpdateForSelection();
+    void Play();
+
+    HWND m_owner;
+    QListWidget* m_list;
+    QPlainTextEdit* m_description;
+    QLabel* m_preview;
+    QLabel* m_difficulty;
+    QLabel* m_scoring;
+    int m_chosenGameId = -1;
+    unsigned m_chosenNameId = 0;
+};
+
+CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m_owner(owner)
+{
+    setObjectName(QStringLiteral("chooserDialog"));
+    setWindowTitle(QStringLiteral("Welcome to Glyphery!"));
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("gameList"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setMinimumWidth(DluX(this, 96));
+
+    m_description = new QPlainTextEdit(this);
+    m_description->setObjectName(QStringLiteral("description"));
+    m_description->setReadOnly(true);
+    m_description->setMinimumWidth(DluX(this, 104));
+
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setFixedSize(DluX(this, 80), DluY(this, 62));
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setFrameShape(QFrame::StyledPanel);
+
+    m_difficulty = new QLabel(this);
+    m_difficulty->setObjectName(QStringLiteral("difficulty"));
+    QFont bold = m_difficulty->font();
+    bold.setBold(true);
+    m_difficulty->setFont(bold);
+    m_scoring = new QLabel(this);
+    m_scoring->setObjectName(QStringLiteral("scoring"));
+    m_scoring->setWordWrap(true);
+    m_scoring->setFixedWidth(DluX(this, 80));
+    m_scoring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto* play = new QPushButton(QStringLiteral("&Play"), this);
+    play->setObjectName(QStringLiteral("play"));
+    play->setDefault(true);
+    auto* quit = new QPushButton(QStringLiteral("&Quit"), this);
+    quit->setObjectName(QStringLiteral("quit"));
+    quit->setAutoDefault(false);
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setObjectName(QStringLiteral("help"));
+    help->setAutoDefault(false);
+
+    auto* listLabel = new QLabel(QStringLiteral("Choose a game to play:"), this);
+    listLabel->setBuddy(m_list);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(listLabel, 0, 0);
+    grid->addWidget(m_list, 1, 0, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Description:"), this), 0, 1);
+    grid->addWidget(m_description, 1, 1, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Preview:"), this), 0, 2);
+    auto* right = new QVBoxLayout;
+    right->addWidget(m_preview);
+    right->addSpacing(DluY(this, 2));
+    right->addWidget(m_difficulty);
+    right->addWidget(m_scoring);
+    right->addStretch(1);
+    grid->addLayout(right, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(play);
+    buttons->addWidget(quit);
+    buttons->addWidget(help);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(2, 1);
+    setMinimumSize(DluX(this, 302), DluY(this, 153));
+
+    // The list in catalogue order; each item remembers its row.
+    const auto rows = Catalogue();
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        auto* item = new QListWidgetItem(DialogText(rows[static_cast<size_t>(i)].nameId), m_list);
+        item->setData(Qt::UserRole, i);
+    }
+    const int current = CatalogueIndex(g_Settings.CurrentGame);
+    if (current >= 0) {
+        m_list->setCurrentRow(current);
+        m_list->scrollToItem(m_list->item(current), QAbstractItemView::PositionAtCenter);
+    } else {
+        m_list->setCurrentRow(-1);
+        m_list->clearSelection();
+    }
+    m_list->setFocus();
+    UpdateForSelection();
+
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { UpdateForSelection(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] {
+        UpdateForSelection();
+        Play();
+    });
+    connect(play, &QPushButton::clicked, this, [this] { Play(); });
+    connect(quit, &QPushButton::clicked, this, [this] { done(kChooserQuit); });
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (m_owner)
+            m_owner->SendCommand(kHelpCommand);
+    });
+}
+
+void CChooserDialog::UpdateForSelection()
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty()) {
+        m_chosenGameId = -1;
+        m_preview->clear();
+        m_description->setPlainText(DialogText(kNoSelectionDescriptionId));
+        m_difficulty->setText(DialogText(kNoSelectionDifficultyId));
+        m_scoring->setText(DialogText(kNoSelectionScoringId));
+        return;
+    }
+    const int index = selected.front()->data(Qt::UserRole).toInt();
+    const CatalogueRow& row = Catalogue()[static_cast<size_t>(index)];
+    m_chosenGameId = row.gameId;
+    m_chosenNameId = row.nameId;
+    const QPixmap picture = ResourceBitmap(row.previewId);
+    if (picture.isNull())
+        m_preview->clear();
+    else
+        m_preview->setPixmap(picture.scaled(m_preview->contentsRect().size(), Qt::KeepAspectRatio,
+                                            Qt::SmoothTransformation));
+    m_description->setPlainText(DialogText(row.descriptionId));
+    m_difficulty->setText(DialogText(row.difficultyId));
+    m_scoring->setText(DialogText(row.scoringId));
+}
+
+void CChooserDialog::Play() { done(kChooserPlay); }
+}  // namespace
+
+int RunChooserDialog(HWND owner, unsigned& gameNameId)
+{
+    CChooserDialog dialog(owner, OwnerWidget(owner));
+    CentreDialog(&dialog);
+    const int result = dialog.exec();
+    if (result != kChooserPlay)
+        return kChooserQuit;
+    if (dialog.ChosenGameId() != -1) {
+        g_Settings.CurrentGame = dialog.ChosenGameId();
+        gameNameId = dialog.ChosenNameId();
+    }
+    return kChooserPlay;
+}

@@ -1,0 +1,332 @@
+// The Options dialog.
+#include "app/OptionsDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/DialogSupport.h"
+#include "app/Settings.h"
+
+namespace {
+struct Choice {
+    int value;
+    const char* label;
+    const char* name;  // object name of the radio button
+    unsigned previewId;
+};
+constexpr Choice kTileDesigns[] = {
+    {1, "Light &wood", "tile1050", 378},
+    {2, "Marbled clay", "tile1051", 376},
+    {3, "Dark wood", "tile1052", 377},
+    {16, "Black and white", "tile1054", 391},
+};
+constexpr Choice kPatterns[] = {
+    {1, "Deep &red satin", "pattern1056", 194},
+    {2, "Radioactive water", "pattern1057", 247},
+    {5, "Tan stucco", "pattern1060", 373},
+    {0, "Solid color (no pattern)", "pattern1061", 0},
+};
+constexpr int kBlackAndWhite = 3;  // index of the design offered on poor displays
+constexpr int kSolidColor = 3;     // index of the pattern offered on poor displays
+
+COLORREF g_customColors[16] = {};
+
+QColor ToQColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+COLORREF ToColorref(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+
+// The choices as the dialog edits them.
+struct OptionValues {
+    std::int32_t sound, music, showNag, timer;
+    std::int32_t foreground, background, tileDesign, pattern;
+
+    static OptionValues FromSettings()
+    {
+        const CSettings& s = g_Settings;
+        return {s.Sound, s.Music, s.ShowNagDlg, s.Timer,
+                s.ForegroundColor, s.BackgroundColor, s.LetterTileDesign, s.BackgroundPattern};
+    }
+    bool operator==(const OptionValues&) const = default;
+    void Store() const
+    {
+        CSettings& s = g_Settings;
+        s.Sound = sound;
+        s.Music = music;
+        s.ShowNagDlg = showNag;
+        s.Timer = timer;
+        s.ForegroundColor = foreground;
+        s.BackgroundColor = background;
+        s.LetterTileDesign = tileDesign;
+        s.BackgroundPattern = pattern;
+    }
+};
+
+QLabel* SectionTitle(const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QFrame* Rule(QWidget* parent)
+{
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+class COptionsDialog final : public QDialog {
+public:
+    COptionsDialog(int colorDepth, QWidget* parent);
+    const OptionValues& Values() const { return m_values; }
+
+private:
+    void AddChoices(const Choice (&choices)[4], QButtonGroup* group, QVBoxLayout* column);
+    void ShowPreview(QLabel* picture, unsigned bitmapId);
+    void ChooseTileDesign(int index);
+    void ChoosePattern(int index);
+    void ChooseColor(bool foreground);
+
+    OptionValues m_values;
+    QButtonGroup* m_tiles;
+    QButtonGroup* m_patterns;
+    QLabel* m_tilePreview;
+    QLabel* m_patternPreview;
+    QPushButton* m_backgroundColor;
+};
+
+COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
+    : QDialog(parent), m_values(OptionValues::FromSettings())
+{
+    setObjectName(QStringLiteral("optionsDialog"));
+    setWindowTitle(QStringLiteral("Game Options"));
+    const int previewSize = DluX(this, 40);
+
+    auto* sound = new QCheckBox(QStringLiteral("Play sound &effects"), this);
+    sound->setObjectName(QStringLiteral("sound"));
+    auto* timer = new QCheckBox(QStringLiteral("&Display time clock"), this);
+    timer->setObjectName(QStringLiteral("timer"));
+    auto* restart = new QCheckBox(QStringLiteral("Restart &last game on launch "), this);
+    restart->setObjectName(QStringLiteral("restartLastGame"));
+
+    m_tiles = new QButtonGroup(this);
+    m_patterns = new QButtonGroup(this);
+    m_tilePreview = new QLabel(this);
+    m_tilePreview->setObjectName(QStringLiteral("tilePreview"));
+    m_patternPreview = new QLabel(this);
+    m_patternPreview->setObjectName(QStringLiteral("patternPreview"));
+    for (QLabel* picture : {m_tilePreview, m_patternPreview}) {
+        picture->setFixedSize(previewSize, previewSize);
+        picture->setAlignment(Qt::AlignCenter);
+    }
+    auto* textColor = new QPushButton(QStringLiteral("Change &Text Color"), this);
+    textColor->setObjectName(QStringLiteral("textColor"));
+    m_backgroundColor = new QPushButton(QStringLiteral("Change &Background Color"), this);
+    m_backgroundColor->setObjectName(QStringLiteral("backgroundColor"));
+    for (QPushButton* b : {textColor, m_backgroundColor})
+        b->setAutoDefault(false);
+
+    auto* tip = new QLabel(QStringLiteral("TIP: To enable more tile and background choices, use the Windows "
+                                          "control panel to change your Display settings to 32-bit full color."),
+                           this);
+    tip->setObjectName(QStringLiteral("tip"));
+    tip->setWordWrap(true);
+    tip->hide();
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+
+    // Layout: three titled sections, the buttons at the bottom right.
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SectionTitle("Controls", this));
+    layout->addWidget(Rule(this));
+    layout->addWidget(sound);
+    layout->addWidget(timer);
+    layout->addWidget(restart);
+    layout->addSpacing(DluY(this, 4));
+
+    layout->addWidget(SectionTitle("Letter Tile Design", this));
+    layout->addWidget(Rule(this));
+    auto* tileRow = new QHBoxLayout;
+    auto* tileColumn = new QVBoxLayout;
+    AddChoices(kTileDesigns, m_tiles, tileColumn);
+    tileRow->addLayout(tileColumn, 1);
+    auto* tileSide = new QVBoxLayout;
+    tileSide->addWidget(m_tilePreview, 0, Qt::AlignHCenter);
+    tileSide->addWidget(textColor);
+    tileSide->addStretch(1);
+    tileRow->addLayout(tileSide);
+    layout->addLayout(tileRow);
+    layout->addSpacing(DluY(this, 4));
+
+    layout->addWidget(SectionTitle("Background Pattern", this));
+    layout->addWidget(Rule(this));
+    auto* patternRow = new QHBoxLayout;
+    auto* patternColumn = new QVBoxLayout;
+    AddChoices(kPatterns, m_patterns, patternColumn);
+    patternRow->addLayout(patternColumn, 1);
+    auto* patternSide = new QVBoxLayout;
+    auto* patternHolder = new QWidget(this);  // keeps its place while the preview is hidden
+    patternHolder->setFixedSize(previewSize, previewSize);
+    m_patternPreview->setParent(patternHolder);
+    m_patternPreview->move(0, 0);
+    patternSide->addWidget(patternHolder, 0, Qt::AlignHCenter);
+    patternSide->addWidget(m_backgroundColor);
+    patternSide->addStretch(1);
+    patternRow->addLayout(patternSide);
+    layout->addLayout(patternRow);
+
+    layout->addWidget(tip);
+    layout->addSpacing(DluY(this, 4));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    setMinimumWidth(DluX(this, 221));
+
+    // Initial state.
+    m_backgroundColor->setEnabled(false);
+    int tile = 0;  // an unknown design shows light wood without changing the value
+    for (int i = 0; i < 4; ++i)
+        if (kTileDesigns[i].value == m_values.tileDesign)
+            tile = i;
+    m_tiles->button(tile)->setChecked(true);
+    ShowPreview(m_tilePreview, kTileDesigns[tile].previewId);
+
+    int pattern = kSolidColor;  // 0, 3, 4 and anything else: solid colour, value kept
+    for (int i = 0; i < 4; ++i)
+        if (kPatterns[i].value == m_values.pattern)
+            pattern = i;
+    m_patterns->button(pattern)->setChecked(true);
+    ShowPreview(m_patternPreview, kPatterns[pattern].previewId);
+    if (pattern == kSolidColor)
+        m_backgroundColor->setEnabled(true);
+
+    if (colorDepth < 24) {
+        for (int i = 0; i < 4; ++i) {
+            m_tiles->button(i)->setEnabled(i == kBlackAndWhite);
+            m_patterns->button(i)->setEnabled(i == kSolidColor);
+        }
+        m_patternPreview->hide();
+        tip->show();
+    }
+
+    timer->setChecked(m_values.timer == 1);
+    restart->setChecked(m_values.showNag == 0);
+    sound->setChecked(m_values.sound == 1);
+
+    // Commands.
+    connect(m_tiles, &QButtonGroup::idClicked, this, [this](int i) { ChooseTileDesign(i); });
+    connect(m_patterns, &QButtonGroup::idClicked, this, [this](int i) { ChoosePattern(i); });
+    connect(sound, &QCheckBox::clicked, this, [this, sound] {
+        m_values.sound = m_values.sound ? 0 : 1;
+        sound->setChecked(m_values.sound == 1);
+    });
+    connect(timer, &QCheckBox::clicked, this, [this, timer] {
+        m_values.timer = m_values.timer ? 0 : 1;
+        timer->setChecked(m_values.timer == 1);
+    });
+    connect(restart, &QCheckBox::clicked, this, [this, restart] {
+        m_values.showNag = m_values.showNag ? 0 : 1;
+        restart->setChecked(m_values.showNag == 0);
+    });
+    connect(textColor, &QPushButton::clicked, this, [this] { ChooseColor(true); });
+    connect(m_backgroundColor, &QPushButton::clicked, this, [this] { ChooseColor(false); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        done(m_values == OptionValues::FromSettings() ? kOptionsUnchanged : kOptionsChanged);
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] { done(kOptionsUnchanged); });
+}
+
+void COptionsDialog::AddChoices(const Choice (&choices)[4], QButtonGroup* group, QVBoxLayout* column)
+{
+    for (int i = 0; i < 4; ++i) {
+        auto* radio = new QRadioButton(QString::fromLatin1(choices[i].label), this);
+        radio->setObjectName(QString::fromLatin1(choices[i].name));
+        group->addButton(radio, i);
+        column->addWidget(radio);
+    }
+    column->addStretch(1);
+}
+
+void COptionsDialog::ShowPreview(QLabel* picture, unsigned bitmapId)
+{
+    if (bitmapId == 0) {
+        picture->clear();
+        picture->hide();
+        return;
+    }
+    const QPixmap bitmap = ResourceBitmap(bitmapId);
+    if (bitmap.isNull()) {
+        picture->clear();
+    } else {
+        // Tile previews are scaled to fit; patterns are shown at their own
+        // scale, a corner of the repeating picture.
+        const QSize size = picture->size();
+        const bool pattern = picture == m_patternPreview;
+        picture->setPixmap(pattern && bitmap.width() >= size.width() && bitmap.height() >= size.height()
+                               ? bitmap.copy(QRect(QPoint(0, 0), size))
+                               : bitmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    picture->show();
+}
+
+void COptionsDialog::ChooseTileDesign(int index)
+{
+    m_values.tileDesign = kTileDesigns[index].value;
+    m_tiles->button(index)->setChecked(true);
+    ShowPreview(m_tilePreview, kTileDesigns[index].previewId);
+}
+
+void COptionsDialog::ChoosePattern(int index)
+{
+    m_values.pattern = kPatterns[index].value;
+    m_patterns->button(index)->setChecked(true);
+    ShowPreview(m_patternPreview, kPatterns[index].previewId);
+    m_backgroundColor->setEnabled(index == kSolidColor);
+}
+
+void COptionsDialog::ChooseColor(bool foreground)
+{
+    std::int32_t& color = foreground ? m_values.foreground : m_values.background;
+    QColorDialog dialog(ToQColor(static_cast<COLORREF>(color)), this);
+    dialog.setObjectName(QStringLiteral("colorDialog"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    for (int i = 0; i < 16 && i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, ToQColor(g_customColors[i]));
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    for (int i = 0; i < 16 && i < QColorDialog::customCount(); ++i)
+        g_customColors[i] = ToColorref(QColorDialog::customColor(i));
+    if (chosen)
+        color = static_cast<std::int32_t>(ToColorref(dialog.selectedColor()));
+}
+}  // namespace
+
+COLORREF* OptionsCustomColors() { return g_customColors; }
+
+int RunOptionsDialog(HWND owner)
+{
+    const int depth = owner ? owner->GetColorDepth() : 32;
+    COptionsDialog dialog(depth, OwnerWidget(owner));
+    CentreDialog(&dialog);
+    if (dialog.exec() != kOptionsChanged)
+        return kOptionsUnchanged;
+    dialog.Values().Store();
+    return kOptionsChanged;
+}
