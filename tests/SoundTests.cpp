@@ -1,0 +1,245 @@
+// Sound effects: reading WAVE files, playing one sound at a time, and staying
+// silent (and quick) without an audio device.
+#include <gtest/gtest.h>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/Settings.h"
+#include "framework/Shell.h"
+#include "framework/Sound.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Wave.h"
+
+extern char** environ;
+
+namespace {
+
+void Put16(std::vector<std::uint8_t>& b, unsigned v)
+{
+    b.push_back(v & 0xFF);
+    b.push_back((v >> 8) & 0xFF);
+}
+void Put32(std::vector<std::uint8_t>& b, std::uint32_t v)
+{
+    Put16(b, v & 0xFFFF);
+    Put16(b, v >> 16);
+}
+void PutTag(std::vector<std::uint8_t>& b, const char* tag)
+{
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(tag[i]));
+}
+
+// A PCM WAVE file with a tone of `ms` milliseconds, and optionally an odd-sized
+// chunk before the data.
+std::vector<std::uint8_t> MakeWave(int channels, int bits, int rate, int ms, bool extraChunk = false,
+                                   std::uint16_t format = 1)
+{
+    const int frames = rate * ms / 1000;
+    const int frameBytes = channels * bits / 8;
+    std::vector<std::uint8_t> b;
+    PutTag(b, "RIFF");
+    Put32(b, 0);  // patched below
+    PutTag(b, "WAVE");
+    PutTag(b, "fmt ");
+    Put32(b, 16);
+    Put16(b, format);
+    Put16(b, channels);
+    Put32(b, rate);
+    Put32(b, rate * frameBytes);
+    Put16(b, frameBytes);
+    Put16(b, bits);
+    if (extraChunk) {
+        PutTag(b, "LIST");
+        Put32(b, 5);
+        b.insert(b.end(), {'I', 'N', 'F', 'O', 'x', 0});  // five bytes and the pad byte
+    }
+    PutTag(b, "data");
+    Put32(b, frames * frameBytes);
+    for (int f = 0; f < frames; ++f) {
+        const double v = std::sin(f * 2 * M_PI * 440 / rate) * 0.5;
+        for (int c = 0; c < channels; ++c) {
+            if (bits == 8)
+                b.push_back(static_cast<std::uint8_t>(128 + v * 127));
+            else
+                Put16(b, static_cast<std::uint16_t>(static_cast<std::int16_t>(v * 32767)));
+        }
+    }
+    const std::uint32_t riff = static_cast<std::uint32_t>(b.size() - 8);
+    std::memcpy(&b[4], &riff, 4);
+    return b;
+}
+
+bool WaitUntilQuiet()
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (IsSoundPlaying()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+class SoundTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        waves_[1] = MakeWave(1, 16, 22050, 300);
+        waves_[2] = MakeWave(2, 8, 11025, 30, true);
+        waves_[3] = {'R', 'I', 'F', 'F'};
+        SetWaveLoader([this](unsigned id, std::vector<std::uint8_t>& bytes) {
+            ++loads_[id];
+            const auto it = waves_.find(id);
+            if (it == waves_.end()) return false;
+            bytes = it->second;
+            return true;
+        });
+    }
+    void TearDown() override
+    {
+        SetWaveLoader({});
+        ShutdownSound();
+    }
+    std::map<unsigned, std::vector<std::uint8_t>> waves_;
+    std::map<unsigned, int> loads_;
+};
+
+}  // namespace
+
+TEST(Wave, ReadsPcmFormats)
+{
+    CWave w;
+    ASSERT_TRUE(ParseWave(MakeWave(1, 8, 8000, 100).data(), MakeWave(1, 8, 8000, 100).size(), w));
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.bitsPerSample, 8);
+    EXPECT_EQ(w.sampleRate, 8000);
+    EXPECT_EQ(w.samples.size(), 800u);
+
+    const auto stereo = MakeWave(2, 16, 44100, 10, true);
+    ASSERT_TRUE(ParseWave(stereo.data(), stereo.size(), w));
+    EXPECT_EQ(w.channels, 2);
+    EXPECT_EQ(w.bitsPerSample, 16);
+    EXPECT_EQ(w.samples.size(), 441u * 4);
+    // The samples are the bytes after the data header, untouched.
+    EXPECT_EQ(0, std::memcmp(w.samples.data(), stereo.data() + stereo.size() - w.samples.size(), w.samples.size()));
+}
+
+TEST(Wave, TruncatedDataKeepsWholeFrames)
+{
+    auto b = MakeWave(2, 16, 8000, 100);
+    b.resize(b.size() - 1001);  // data header claims more than there is
+    CWave w;
+    ASSERT_TRUE(ParseWave(b.data(), b.size(), w));
+    EXPECT_EQ(w.samples.size() % 4, 0u);
+    EXPECT_EQ(w.samples.size(), (3200u - 1001u) / 4 * 4);
+}
+
+TEST(Wave, RejectsWhatCannotBePlayed)
+{
+    CWave w;
+    auto reject = [&](std::vector<std::uint8_t> b) { return !ParseWave(b.data(), b.size(), w); };
+    EXPECT_TRUE(reject({}));
+    EXPECT_TRUE(reject({'R', 'I', 'F', 'F'}));
+    EXPECT_TRUE(reject(MakeWave(1, 16, 8000, 10, false, 3)));  // floating point
+    EXPECT_TRUE(reject(MakeWave(3, 16, 8000, 10)));            // three channels
+    EXPECT_TRUE(reject(MakeWave(1, 24, 8000, 10)));
+    EXPECT_TRUE(reject(MakeWave(1, 16, 0, 10)));
+    EXPECT_TRUE(reject(MakeWave(1, 16, 8000, 0)));  // no samples
+    auto b = MakeWave(1, 16, 8000, 10);
+    b[8] = 'X';  // not WAVE
+    EXPECT_TRUE(reject(b));
+    b = MakeWave(1, 16, 8000, 10);
+    b.resize(40);  // ends inside the data header
+    EXPECT_TRUE(reject(b));
+    EXPECT_TRUE(ParseWave(nullptr, 0, w) == false);
+
+    // Cut or flipped anywhere, a file is read or refused, never overrun.
+    const auto good = MakeWave(2, 16, 8000, 20, true);
+    for (std::size_t n = 0; n < good.size(); n += 3) {
+        std::vector<std::uint8_t> cut(good.begin(), good.begin() + n);
+        ParseWave(cut.data(), cut.size(), w);
+        auto flipped = good;
+        flipped[n % 60] ^= static_cast<std::uint8_t>(0xFF - n);
+        ParseWave(flipped.data(), flipped.size(), w);
+    }
+}
+
+TEST_F(SoundTest, OneSoundAtATimeAndTheRestDropped)
+{
+    ASSERT_TRUE(SoundDeviceAvailable()) << "the null audio device should open";
+    EXPECT_TRUE(StartWave(1));
+    EXPECT_TRUE(IsSoundPlaying());
+    EXPECT_FALSE(StartWave(2));  // dropped, not queued
+    EXPECT_FALSE(StartWave(1));
+    ASSERT_TRUE(WaitUntilQuiet());
+    EXPECT_TRUE(StartWave(2));
+    ASSERT_TRUE(WaitUntilQuiet());
+    EXPECT_FALSE(IsSoundPlaying());  // nothing was waiting behind it
+    EXPECT_TRUE(StartWave(2));
+    ASSERT_TRUE(WaitUntilQuiet());
+    // Each sound was decoded once.
+    EXPECT_EQ(loads_[1], 1);
+    EXPECT_EQ(loads_[2], 1);
+}
+
+TEST_F(SoundTest, MissingOrBrokenSoundsAreSkipped)
+{
+    EXPECT_FALSE(StartWave(3));
+    EXPECT_FALSE(StartWave(99));
+    EXPECT_FALSE(StartWave(99));
+    EXPECT_EQ(loads_[99], 1);  // the failure is remembered too
+    EXPECT_FALSE(IsSoundPlaying());
+    EXPECT_TRUE(StartWave(2));
+    EXPECT_TRUE(WaitUntilQuiet());
+}
+
+TEST_F(SoundTest, SoundSettingGatesPlaying)
+{
+    g_Settings.Sound = 0;
+    PlaySoundIfEnabled(1);
+    EXPECT_FALSE(IsSoundPlaying());
+    g_Settings.Sound = 1;
+    PlaySoundIfEnabled(1);
+    EXPECT_TRUE(IsSoundPlaying());
+    EXPECT_TRUE(WaitUntilQuiet());
+}
+
+// Run in a child process of its own, because the audio library reads its
+// driver list once per process.
+TEST(SoundNoDevice, SoundsAreSkippedQuietly)
+{
+    if (std::getenv("GLYPHERY_SOUND_CHILD")) {
+        SetWaveLoader([](unsigned, std::vector<std::uint8_t>& bytes) {
+            bytes = MakeWave(1, 16, 8000, 500);
+            return true;
+        });
+        EXPECT_FALSE(SoundDeviceAvailable());
+        for (int i = 0; i < 20; ++i) PlayWaveResource(236);
+        EXPECT_FALSE(StartWave(238));
+        EXPECT_FALSE(IsSoundPlaying());
+        return;
+    }
+    const std::string filter = "--gtest_filter=SoundNoDevice.SoundsAreSkippedQuietly";
+    char* argv[] = {const_cast<char*>("glyphery_tests"), const_cast<char*>(filter.c_str()), nullptr};
+    std::vector<std::string> env = {"GLYPHERY_SOUND_CHILD=1", "ALSOFT_DRIVERS=no-such-driver"};
+    for (char** e = environ; *e; ++e)
+        if (std::strncmp(*e, "ALSOFT_DRIVERS=", 15) != 0 && std::strncmp(*e, "GTEST_", 6) != 0) env.emplace_back(*e);
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, "/proc/self/exe", nullptr, nullptr, argv, envp.data()), 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
