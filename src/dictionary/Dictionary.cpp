@@ -1,0 +1,312 @@
+#include "dictionary/Dictionary.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "framework/Files.h"
+#include "framework/Progress.h"
+#include "framework/Random.h"
+#include "framework/Resources.h"
+#include "framework/Shell.h"
+#include "framework/WinTypes.h"
+
+namespace {
+
+constexpr unsigned kIdsErrorCaption = 120;
+constexpr unsigned kIdsDictionaryLoadFailed = 142;
+constexpr const char* kSystemErrorCaption = "Quirkwood Software";
+constexpr size_t kReadChunk = 64 * 1024;
+
+void Pump(CProgressSink* progress)
+{
+    if (progress) progress->Pump();
+}
+
+// The system's text for an error code, in the box every system failure uses.
+void ShowSystemError(int error)
+{
+    if (HWND window = Shell().MainWindow())
+        window->MessageBox(std::strerror(error), kSystemErrorCaption, MB_OK | MB_ICONINFORMATION);
+}
+
+// Reads a whole file. A read that returns fewer bytes than asked is not the
+// end: only a read of 0 bytes is. An interrupted read is retried; any other
+// read error fails the whole read.
+bool ReadWholeFile(const std::string& path, std::string& data, CProgressSink* progress)
+{
+    int fd;
+    do fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) return false;
+    struct stat st {};
+    size_t capacity = kReadChunk;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        capacity = static_cast<size_t>(st.st_size) + 1;  // + 1 so the end is seen in one more read
+    data.resize(capacity);
+    size_t used = 0;
+    for (;;) {
+        if (used == data.size()) data.resize(data.size() * 2);
+        const ssize_t got = ::read(fd, data.data() + used, data.size() - used);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return false;
+        }
+        if (got == 0) break;
+        used += static_cast<size_t>(got);
+        Pump(progress);
+    }
+    ::close(fd);
+    data.resize(used);
+    return true;
+}
+
+bool WriteAll(int fd, const char* bytes, size_t size)
+{
+    while (size > 0) {
+        const ssize_t put = ::write(fd, bytes, size);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes += put;
+        size -= static_cast<size_t>(put);
+    }
+    return true;
+}
+
+// Writes the file as a whole: into a fresh file beside it, flushed to disk,
+// then renamed over the old one. Returns 0, or the error code of the failure,
+// in which case the old file is untouched and the temporary one is gone.
+int WriteFileAtomically(const std::string& path, const std::string& text, CProgressSink* progress)
+{
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return errno;
+    int error = 0;
+    ::fchmod(fd, 0644);
+    constexpr size_t kWriteChunk = 64 * 1024;
+    for (size_t at = 0; at < text.size() && !error; at += kWriteChunk) {
+        if (!WriteAll(fd, text.data() + at, std::min(kWriteChunk, text.size() - at))) error = errno;
+        Pump(progress);
+    }
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error) ::unlink(temp.c_str());
+    return error;
+}
+
+}  // namespace
+
+CDictionary::CDictionary() = default;
+CDictionary::~CDictionary() = default;
+
+std::string CDictionary::ReadPathOf(const std::string& name)
+{
+    return name.find('/') != std::string::npos ? name : FindReadablePath(name);
+}
+
+std::string CDictionary::WritePathOf(const std::string& name)
+{
+    return name.find('/') != std::string::npos ? name : WritablePath(name);
+}
+
+const CWordList* CDictionary::GetList(int index) const
+{
+    return index >= 0 && index < GetListCount() ? m_lists[static_cast<size_t>(index)].get() : nullptr;
+}
+
+const CWordList* CDictionary::FindList(const std::string& name) const
+{
+    for (const auto& list : m_lists)
+        if (list->GetName() == name) return list.get();
+    return nullptr;
+}
+
+CWordList* CDictionary::FindListByName(const std::string& name)
+{
+    return const_cast<CWordList*>(FindList(name));
+}
+
+void CDictionary::Recount()
+{
+    m_totalWords = 0;
+    for (const auto& list : m_lists)
+        m_totalWords += list->GetWordCount();
+}
+
+bool CDictionary::LoadWordLists(CProgressSink* progress)
+{
+    if (m_loaded) return true;
+    if (!LoadList("modified.lst", progress)) {
+        if (!LoadList("words.lst", progress)) {
+            if (HWND window = Shell().MainWindow())
+                window->MessageBox(ResString(kIdsDictionaryLoadFailed), ResString(kIdsErrorCaption), MB_OK);
+            return false;
+        }
+        // The player's working copy starts as the shipped list. A failed save
+        // has shown its box; the words are loaded all the same.
+        SaveList("words.lst", "modified.lst", progress);
+    }
+    LoadList("custom.lst", progress);  // optional
+    Pump(progress);
+    return true;
+}
+
+bool CDictionary::LoadList(const std::string& fileName, CProgressSink* progress)
+{
+    if (GetListCount() >= kMaxLists) return false;
+    std::string data;
+    if (!ReadWholeFile(ReadPathOf(fileName), data, progress)) return false;
+
+    auto list = std::make_unique<CWordList>(fileName);
+    // Only CR ends a line. LF bytes (and stray zero bytes) are dropped wherever
+    // they are, so where the file is cut into blocks never matters; text after
+    // the last CR is not a line.
+    const char* p = data.data();
+    const char* const end = p + data.size();
+    std::string scratch;
+    while (p < end) {
+        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(end - p)));
+        if (!cr) break;
+        while (p < cr && (*p == '\n' || *p == 0)) ++p;
+        std::string_view line(p, static_cast<size_t>(cr - p));
+        if (line.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos) {
+            scratch.assign(line);
+            std::erase_if(scratch, [](char c) { return c == '\n' || c == 0; });
+            line = scratch;
+        }
+        if (!line.empty() && line.size() <= static_cast<size_t>(kMaxLineLength))
+            list->AppendLoadedWord(line);
+        p = cr + 1;
+    }
+    Pump(progress);
+    if (list->GetWordCount() == 0) return false;
+    m_lists.push_back(std::move(list));
+    Recount();
+    m_loaded = true;
+    return true;
+}
+
+int CDictionary::IsWord(const char* word) const
+{
+    if (!word) return 0;
+    for (const auto& list : m_lists)
+        if (CWordList::BucketOf(word) < 0 || list->FindWord(word) >= 0)
+            return static_cast<int>(std::strlen(word));
+    return 0;
+}
+
+int CDictionary::IsPrefix(const char* letters) const
+{
+    if (!letters) return 0;
+    for (const auto& list : m_lists)
+        if (CWordList::BucketOf(letters) < 0 || list->FindPrefix(letters) >= 0)
+            return static_cast<int>(std::strlen(letters));
+    return 0;
+}
+
+CStr CDictionary::FindShortestWord(const char* letters) const
+{
+    if (letters && std::strcmp(letters, "q") == 0) return CStr("qua");
+    CStr best;
+    for (const auto& list : m_lists) {
+        CStr word = list->FindShortestWord(letters);
+        if (word.IsEmpty()) continue;
+        if (best.IsEmpty() || word.GetLength() < best.GetLength()) best = std::move(word);
+    }
+    return best;
+}
+
+CStr CDictionary::GetRandomWord(int length) const
+{
+    const int r = RandomInRange(m_totalWords, 0);
+    CStr candidate;
+    int sum = 0;
+    for (size_t i = 0; i < m_lists.size(); ++i) {
+        const int from = sum;
+        sum += m_lists[i]->GetWordCount();
+        if (i > 0 && (r < from || r >= sum)) continue;
+        CStr word = m_lists[i]->GetRandomWord(length);
+        if (!word.IsEmpty()) candidate = std::move(word);
+    }
+    return candidate;
+}
+
+bool CDictionary::AddWord(const char* word, const std::string& listName)
+{
+    if (CWordList::BucketOf(word) < 0) return false;
+    CWordList* list = FindListByName(listName);
+    if (!list) {
+        if (GetListCount() >= kMaxLists) return false;
+        m_lists.push_back(std::make_unique<CWordList>(listName));
+        list = m_lists.back().get();
+    }
+    const bool added = list->InsertWord(word);
+    Recount();
+    return added;
+}
+
+int CDictionary::RemoveWord(const char* word)
+{
+    int removed = 0;
+    for (const auto& list : m_lists)
+        if (list->RemoveWord(word)) ++removed;
+    Recount();
+    return removed;
+}
+
+bool CDictionary::SaveList(const std::string& name, const std::string& newName, CProgressSink* progress)
+{
+    CWordList* list = FindListByName(name);
+    if (!list) return true;
+    if (!newName.empty()) list->SetName(newName);
+    return Save(*list, progress);
+}
+
+bool CDictionary::Save(const CWordList& list, CProgressSink* progress)
+{
+    size_t bytes = 0;
+    for (int b = 0; b < CWordList::kLetterBuckets; ++b) {
+        const CWordArray& bucket = list.LetterBucket(b);
+        for (int i = 0; i < bucket.GetCount(); ++i)
+            bytes += std::strlen(bucket.GetAt(i)) + 2;
+    }
+    std::string text;
+    text.reserve(bytes);
+    for (int b = 0; b < CWordList::kLetterBuckets; ++b) {
+        const CWordArray& bucket = list.LetterBucket(b);
+        for (int i = 0; i < bucket.GetCount(); ++i) {
+            text += bucket.GetAt(i);
+            text += "\r\n";
+        }
+    }
+    const int error = WriteFileAtomically(WritePathOf(list.GetName()), text, progress);
+    if (error) {
+        ShowSystemError(error);
+        return false;
+    }
+    return true;
+}
+
+bool CDictionary::SaveAll(CProgressSink* progress)
+{
+    bool all = true;
+    for (const auto& list : m_lists)
+        if (!Save(*list, progress)) all = false;
+    return all;
+}
+
+int CDictionary::FillPage(const char* letters, int& top, CWordArray& out, int max) const
+{
+    int taken = 0;
+    for (const auto& list : m_lists)
+        taken += list->FillPage(letters, top, out, max);
+    return taken;
+}

@@ -1,0 +1,109 @@
+#pragma once
+// CDictionary: the one word dictionary of the program. It holds up to 25 word
+// lists (one per file) in load order, answers the games' two questions (is
+// this a word, can these letters begin one), draws random words and shortest
+// completions, and lets the Dictionary dialog page, add, remove and save.
+//
+// Word-list files ("words.lst", "modified.lst", "custom.lst"): 8-bit text,
+// one word per line, each line ended by CR LF, in ascending byte order.
+// Only CR ends a line; LF bytes are dropped, so a file with LF-only line ends
+// holds no words, and a last line without CR is not loaded. Empty lines and
+// lines that do not begin with a letter add nothing; a line longer than 1,023
+// bytes is not a word and is skipped whole.
+//
+// File names without a '/' are looked up the usual way: reads take the
+// player's copy first and then the shipped one, writes always go to the
+// player's folder. A name with a '/' is used as the path itself.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dictionary/WordArray.h"
+#include "dictionary/WordList.h"
+#include "framework/Str.h"
+
+class CProgressSink;
+
+class CDictionary {
+public:
+    static constexpr int kMaxLists = 25;
+    static constexpr int kMaxLineLength = 1023;
+
+    CDictionary();
+    virtual ~CDictionary();
+    CDictionary(const CDictionary&) = delete;
+    CDictionary& operator=(const CDictionary&) = delete;
+
+    // Fills the dictionary once per run, for the shell's LoadDictionary (which
+    // shows its progress dialog around the call and passes it as progress):
+    // "modified.lst", or else "words.lst" which is then saved as the player's
+    // "modified.lst"; then the optional "custom.lst". When neither main list
+    // loads, shows the "Error!" box with string 142 over the main window (if
+    // there is one) and returns false. True at once when already loaded.
+    bool LoadWordLists(CProgressSink* progress = nullptr);
+
+    // Reads one word-list file into a new list appended to the lists. False
+    // when 25 lists exist, the file cannot be opened or read (a read error
+    // drops the whole list), or it holds no word.
+    bool LoadList(const std::string& fileName, CProgressSink* progress = nullptr);
+    bool IsLoaded() const { return m_loaded; }
+
+    // The word's length if some list holds it, else 0. A word that does not
+    // begin with a letter counts as found (a blank first letter is a
+    // wildcard); a blank anywhere matches any letter.
+    int IsWord(const char* word) const;
+    // The letters' length if some word in some list begins with them, else 0.
+    int IsPrefix(const char* letters) const;
+    // A shortest word beginning with the letters over all lists; "q" gives
+    // "qua", empty letters a random two-letter word; empty when none.
+    CStr FindShortestWord(const char* letters) const;
+    // A random word of exactly that length, the list chosen in proportion to
+    // its size (the first list's draw stands when the chosen list has no word
+    // of that length); empty when no list has one.
+    CStr GetRandomWord(int length) const;
+
+    int GetWordCount() const { return m_totalWords; }
+    int GetListCount() const { return static_cast<int>(m_lists.size()); }
+    const CWordList* GetList(int index) const;
+    const CWordList* FindList(const std::string& name) const;
+
+    // Inserts the word in sorted place into the list of that name, making the
+    // list when there is none yet (unless 25 lists exist). False when nothing
+    // was added (the word does not begin with a letter, or no room for a list).
+    bool AddWord(const char* word, const std::string& listName);
+    // Removes the word from every list that holds it; the number of lists it
+    // was removed from.
+    int RemoveWord(const char* word);
+
+    // Writes one list as a word-list file (under newName when given, which
+    // also renames the list). No list of that name: nothing written, true.
+    // The file is written whole to a temporary file beside it and renamed over
+    // the old one only when every write succeeded, so a failed save leaves the
+    // old file as it was; it then shows the system's error text in a box and
+    // returns false.
+    bool SaveList(const std::string& name, const std::string& newName = std::string(),
+                  CProgressSink* progress = nullptr);
+    // SaveList for every list under its own name, going on after a failure;
+    // true only if all were saved.
+    bool SaveAll(CProgressSink* progress = nullptr);
+
+    // A page of up to max words per list for the Dictionary dialog, collected
+    // into out in ascending order (appended when out is empty, else merged).
+    // With letters, the page starts at the first word not below them and top
+    // receives that word's position in its list; without letters, top (a
+    // position in the lists) says where the page starts. The words taken.
+    int FillPage(const char* letters, int& top, CWordArray& out, int max) const;
+
+    // Where a list of this name is read from and written to.
+    static std::string ReadPathOf(const std::string& name);
+    static std::string WritePathOf(const std::string& name);
+
+private:
+    CWordList* FindListByName(const std::string& name);
+    bool Save(const CWordList& list, CProgressSink* progress);
+    void Recount();
+
+    std::vector<std::unique_ptr<CWordList>> m_lists;
+    int m_totalWords = 0;
+    bool m_loaded = false;
+};

@@ -1,0 +1,249 @@
+// Questions the games ask: words, prefixes, random words, shortest words;
+// and the changes the Dictionary dialog makes.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "DictionaryTestUtil.h"
+#include "dictionary/Dictionary.h"
+#include "framework/Random.h"
+
+using namespace dicttest;
+
+namespace {
+
+// A dictionary of one or more lists, each written to a scratch file and loaded.
+class DictionaryLookup : public ::testing::Test {
+protected:
+    void AddList(const std::string& name, const std::vector<std::string>& words)
+    {
+        const std::string path = ScratchPath(name);
+        WriteBytes(path, ListText(words));
+        ASSERT_TRUE(dict.LoadList(path));
+    }
+    CDictionary dict;
+};
+
+const std::vector<std::string> kAnimals = {"ant", "ape", "bat", "bee", "cat", "caterpillar", "cattle",
+                                           "cow", "dog", "quail", "quay", "yak", "zebra"};
+
+}  // namespace
+
+TEST_F(DictionaryLookup, WordsPrefixesAndBlanks)
+{
+    AddList("animals.lst", kAnimals);
+    EXPECT_EQ(dict.IsWord("cat"), 3);
+    EXPECT_EQ(dict.IsWord("cats"), 0);
+    EXPECT_EQ(dict.IsWord("ca"), 0);
+    EXPECT_EQ(dict.IsWord(""), 0);
+    EXPECT_EQ(dict.IsWord(nullptr), 0);
+    EXPECT_EQ(dict.IsWord("c w"), 3);    // a blank inside matches any letter
+    EXPECT_EQ(dict.IsWord(" xyz"), 4);   // a blank first letter is accepted unseen
+    EXPECT_EQ(dict.IsWord("4x4"), 3);    // so is any other non-letter
+    EXPECT_EQ(dict.IsPrefix("cat"), 3);  // a whole word is its own prefix
+    EXPECT_EQ(dict.IsPrefix("catt"), 4);
+    EXPECT_EQ(dict.IsPrefix("cax"), 0);
+    EXPECT_EQ(dict.IsPrefix("z b"), 3);
+    EXPECT_EQ(dict.IsWord("CAT"), 3);    // small buckets are scanned without regard to case
+
+    CDictionary empty;
+    EXPECT_EQ(empty.IsWord(" xyz"), 0);  // no lists, nothing found
+}
+
+TEST_F(DictionaryLookup, LaterListsAreSearchedToo)
+{
+    AddList("main.lst", kAnimals);
+    AddList("extra.lst", {"gnu", "quokka"});
+    EXPECT_EQ(dict.IsWord("gnu"), 3);
+    EXPECT_EQ(dict.IsPrefix("quo"), 3);
+    EXPECT_EQ(dict.GetWordCount(), static_cast<int>(kAnimals.size()) + 2);
+}
+
+TEST_F(DictionaryLookup, ShortestWords)
+{
+    EXPECT_EQ(dict.FindShortestWord("q"), "qua");  // whatever the lists hold
+    AddList("animals.lst", kAnimals);
+    EXPECT_EQ(dict.FindShortestWord("q"), "qua");
+    EXPECT_EQ(dict.FindShortestWord("qu"), "quay");
+    EXPECT_EQ(dict.FindShortestWord("cat"), "cat");
+    EXPECT_EQ(dict.FindShortestWord("catt"), "cattle");
+    EXPECT_EQ(dict.FindShortestWord("cate"), "caterpillar");
+    EXPECT_TRUE(dict.FindShortestWord("xyz").IsEmpty());
+    EXPECT_TRUE(dict.FindShortestWord(std::string(22, 'a').c_str()).IsEmpty());
+    // Empty letters: a random two-letter word, and there is none here.
+    EXPECT_TRUE(dict.FindShortestWord("").IsEmpty());
+    AddList("short.lst", {"ox", "qi"});
+    const CStr two = dict.FindShortestWord("");
+    EXPECT_TRUE(two == "ox" || two == "qi") << two.c_str();
+    // A later list's answer counts only when strictly shorter.
+    EXPECT_EQ(dict.FindShortestWord("q"), "qua");
+    EXPECT_EQ(dict.FindShortestWord("o"), "ox");
+}
+
+TEST_F(DictionaryLookup, RandomWordsOfAGivenLength)
+{
+    const std::string w21(21, 'r'), w22(22, 's'), w25(25, 't');
+    AddList("lengths.lst", {"ant", "bee", "cow", "zebra", w21, w22, w25});
+    SeedRandom(11);
+    std::set<std::string> threes;
+    for (int i = 0; i < 200; ++i) {
+        const CStr w = dict.GetRandomWord(3);
+        ASSERT_EQ(w.GetLength(), 3);
+        threes.insert(w.c_str());
+    }
+    EXPECT_EQ(threes.size(), 3u);
+    EXPECT_EQ(dict.GetRandomWord(5), "zebra");
+    EXPECT_TRUE(dict.GetRandomWord(4).IsEmpty());   // no word of that length
+    EXPECT_TRUE(dict.GetRandomWord(30).IsEmpty());
+    EXPECT_TRUE(dict.GetRandomWord(0).IsEmpty());
+    // The long ones share one bucket: drawn by trying words of it.
+    std::set<std::string> longOnes;
+    for (int i = 0; i < 30; ++i) {
+        for (int n : {21, 25}) {
+            const CStr w = dict.GetRandomWord(n);
+            if (!w.IsEmpty()) longOnes.insert(w.str());
+        }
+    }
+    EXPECT_EQ(longOnes, (std::set<std::string>{w21, w25}));
+}
+
+TEST_F(DictionaryLookup, RandomWordsAreReproducibleFromTheSeed)
+{
+    AddList("animals.lst", kAnimals);
+    AddList("more.lst", {"elk", "emu", "gnu", "hen"});
+    auto draw = [&] {
+        SeedRandom(2024);
+        std::vector<std::string> words;
+        for (int i = 0; i < 50; ++i)
+            words.push_back(dict.GetRandomWord(3).c_str());
+        return words;
+    };
+    const auto first = draw();
+    EXPECT_EQ(draw(), first);
+    // The exact sequence: one draw picks the list, one the word.
+    SeedRandom(1);
+    EXPECT_EQ(dict.GetRandomWord(3), "cat");
+}
+
+// The list is chosen in proportion to its size; when the chosen list has no
+// word of the length, the first list's draw stands.
+TEST_F(DictionaryLookup, RandomWordsWeighListsBySize)
+{
+    std::vector<std::string> small, large;
+    for (int i = 0; i < 10; ++i)
+        small.push_back(std::string("a") + static_cast<char>('a' + i) + "x");
+    for (int i = 0; i < 30; ++i)
+        large.push_back(std::string("b") + static_cast<char>('a' + i % 26) + static_cast<char>('a' + i / 26));
+    AddList("small.lst", small);
+    AddList("large.lst", large);
+    SeedRandom(5);
+    int fromLarge = 0;
+    for (int i = 0; i < 4000; ++i)
+        if (dict.GetRandomWord(3).GetAt(0) == 'b') ++fromLarge;
+    EXPECT_GT(fromLarge, 2800);  // about 3,000 of 4,000
+    EXPECT_LT(fromLarge, 3200);
+
+    AddList("long.lst", {"abcdefg"});  // only the third list has 7 letters
+    SeedRandom(5);
+    int found = 0;
+    for (int i = 0; i < 400; ++i)
+        if (!dict.GetRandomWord(7).IsEmpty()) ++found;
+    EXPECT_GT(found, 0);
+    EXPECT_LT(found, 40);  // only when the draw lands on that one word
+}
+
+TEST_F(DictionaryLookup, AddedWordsAreFoundAndDrawn)
+{
+    AddList("modified.lst", kAnimals);
+    const int before = dict.GetWordCount();
+    EXPECT_TRUE(dict.AddWord("gnu", "modified.lst"));
+    EXPECT_EQ(dict.IsWord("gnu"), 3);
+    EXPECT_EQ(dict.GetWordCount(), before + 1);
+    EXPECT_EQ(dict.GetListCount(), 1);
+
+    // Marks are dropped from the stored copy, which goes by its own length.
+    EXPECT_TRUE(dict.AddWord("o'clock", "modified.lst"));
+    EXPECT_EQ(dict.IsWord("oclock"), 6);
+    EXPECT_EQ(dict.FindShortestWord("ocl"), "oclock");
+    EXPECT_TRUE(dict.GetRandomWord(7).IsEmpty());
+
+    // Words that do not begin with a letter change nothing, not even the count.
+    EXPECT_FALSE(dict.AddWord("'tis", "modified.lst"));
+    EXPECT_FALSE(dict.AddWord("", "other.lst"));
+    EXPECT_EQ(dict.GetWordCount(), before + 2);
+    EXPECT_EQ(dict.GetListCount(), 1);
+
+    // A new list name makes a new list.
+    EXPECT_TRUE(dict.AddWord("wombat", "custom.lst"));
+    EXPECT_EQ(dict.GetListCount(), 2);
+    EXPECT_EQ(dict.IsWord("wombat"), 6);
+}
+
+TEST_F(DictionaryLookup, RemovedWordsAreGoneEverywhere)
+{
+    AddList("a.lst", kAnimals);
+    AddList("b.lst", {"cat", "cow", "owl"});
+    EXPECT_EQ(dict.RemoveWord("cat"), 2);
+    EXPECT_EQ(dict.IsWord("cat"), 0);
+    EXPECT_EQ(dict.RemoveWord("cat"), 0);
+    EXPECT_EQ(dict.GetWordCount(), static_cast<int>(kAnimals.size()) + 3 - 2);
+    EXPECT_EQ(dict.FindShortestWord("ca"), "cattle");
+    SeedRandom(3);
+    for (int i = 0; i < 300; ++i)
+        EXPECT_NE(dict.GetRandomWord(3), "cat");
+}
+
+// Removing with a blank takes one word out of both kinds of bucket, not one
+// word from the letters and another from the lengths.
+TEST_F(DictionaryLookup, RemovingWithABlankKeepsBucketsInStep)
+{
+    // Enough c-words that the letter bucket is halved (landing on "cot")
+    // while the length bucket is scanned (where "cat" comes first).
+    std::vector<std::string> words = {"cat", "cot", "cut"};
+    for (int i = 0; i < 97; ++i)
+        words.push_back("czz" + std::to_string(1000 + i));
+    AddList("c.lst", words);
+    EXPECT_EQ(dict.RemoveWord("c t"), 1);
+    const CWordList& list = *dict.GetList(0);
+    ASSERT_EQ(list.LetterBucket(2).GetCount(), 99);
+    ASSERT_EQ(list.LengthBucket(2).GetCount(), 2);
+    EXPECT_EQ(dict.IsWord("cot"), 0);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_STREQ(list.LetterBucket(2).GetAt(i), list.LengthBucket(2).GetAt(i));
+    SeedRandom(9);
+    for (int i = 0; i < 100; ++i)
+        EXPECT_GT(dict.IsWord(dict.GetRandomWord(3)), 0);
+}
+
+TEST_F(DictionaryLookup, PagesForTheDictionaryDialog)
+{
+    AddList("a.lst", kAnimals);
+    AddList("b.lst", {"bison", "cobra", "yeti"});
+    CWordArray page;
+    int top = 0;
+    EXPECT_EQ(dict.FillPage("cat", top, page, 4), 6);  // 4 from the first list, 2 from the second
+    std::vector<std::string> got;
+    for (int i = 0; i < page.GetCount(); ++i)
+        got.emplace_back(page.GetAt(i));
+    EXPECT_EQ(got, (std::vector<std::string>{"cat", "caterpillar", "cattle", "cobra", "cow", "yeti"}));
+    EXPECT_EQ(top, 1);  // the last list's position: "cobra" after "bison"
+
+    // Without letters, top picks the start over all letter buckets.
+    CWordArray next;
+    top = 9;
+    EXPECT_EQ(dict.GetList(0)->FillPage("", top, next, 3), 3);
+    EXPECT_STREQ(next.GetAt(0), "quail");
+    EXPECT_STREQ(next.GetAt(2), "yak");
+    EXPECT_EQ(top, 9);
+    CWordArray first;
+    top = -5;
+    EXPECT_EQ(dict.GetList(0)->FillPage(nullptr, top, first, 1), 1);
+    EXPECT_STREQ(first.GetAt(0), "ant");
+    // Past the end of the letters: nothing, and top counts the words before.
+    CWordArray none;
+    EXPECT_EQ(dict.GetList(0)->FillPage("zzz", top, none, 5), 0);
+    EXPECT_EQ(top, static_cast<int>(kAnimals.size()));
+}

@@ -1,0 +1,158 @@
+// The sorted word array: the search rules games depend on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "dictionary/WordArray.h"
+#include "framework/Random.h"
+
+namespace {
+
+std::vector<std::string> Numbered(const std::string& stem, int count)
+{
+    std::vector<std::string> words;
+    for (int i = 0; i < count; ++i) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%03d", i);
+        words.push_back(stem + buf);
+    }
+    return words;
+}
+
+void Fill(CWordArray& array, const std::vector<std::string>& words)
+{
+    for (const std::string& w : words)
+        array.Append(w);
+}
+
+}  // namespace
+
+TEST(DictionaryWordArray, EmptyArrayGivesComplementOfZero)
+{
+    CWordArray array;
+    EXPECT_EQ(array.Find("cat"), ~0);
+    EXPECT_EQ(array.FindPrefix("ca"), ~0);
+    EXPECT_STREQ(array.GetAt(0), "");
+    EXPECT_STREQ(array.GetAt(-1), "");
+    EXPECT_EQ(array.GetFirst(), nullptr);
+}
+
+// Up to 64 words the scan ignores case and stops at the first match; from 65
+// on, halving compares bytes and lands wherever the halving meets a match.
+TEST(DictionaryWordArray, SixtyFourScanLinearlySixtyFiveByHalving)
+{
+    CWordArray small, large;
+    Fill(small, Numbered("ab", 64));
+    Fill(large, Numbered("ab", 65));
+
+    EXPECT_EQ(small.Find("AB010"), 10);  // case ignored in a scan
+    EXPECT_LT(large.Find("AB010"), 0);   // bytes compared when halving
+    EXPECT_EQ(large.Find("ab010"), 10);
+
+    EXPECT_EQ(small.FindPrefix("ab"), 0);   // the first word with the prefix
+    EXPECT_EQ(large.FindPrefix("ab"), 32);  // the middle, where halving starts
+    EXPECT_EQ(large.FindPrefix("ab06"), 60);
+}
+
+TEST(DictionaryWordArray, MissingWordsGiveTheirInsertionPoint)
+{
+    // Against lower_bound over random sorted sets on both sides of the switch.
+    SeedRandom(7);
+    for (int size : {1, 2, 3, 63, 64, 65, 66, 100, 129, 1000}) {
+        std::set<std::string> set;
+        while (static_cast<int>(set.size()) < size) {
+            std::string w;
+            const int len = 2 + RandomInRange(5, 0);
+            for (int i = 0; i < len; ++i)
+                w += static_cast<char>('a' + RandomInRange(6, 0));
+            set.insert(w);
+        }
+        const std::vector<std::string> sorted(set.begin(), set.end());
+        CWordArray array;
+        Fill(array, sorted);
+        for (int probe = 0; probe < 300; ++probe) {
+            std::string w;
+            const int len = 1 + RandomInRange(7, 0);
+            for (int i = 0; i < len; ++i)
+                w += static_cast<char>('a' + RandomInRange(6, 0));
+            const int at = static_cast<int>(std::lower_bound(sorted.begin(), sorted.end(), w) - sorted.begin());
+            const bool present = set.count(w) > 0;
+            EXPECT_EQ(array.Find(w.c_str()), present ? at : ~at) << size << " " << w;
+            // FindPrefix finds some word with the prefix exactly when one exists.
+            const bool hasPrefix = at < size && sorted[static_cast<size_t>(at)].compare(0, w.size(), w) == 0;
+            const int p = array.FindPrefix(w.c_str());
+            EXPECT_EQ(p >= 0, hasPrefix) << size << " " << w;
+            if (p >= 0) {
+                EXPECT_EQ(std::strncmp(array.GetAt(p), w.c_str(), w.size()), 0);
+            }
+        }
+    }
+}
+
+TEST(DictionaryWordArray, BlankMatchesAnyCharacterOnEitherSide)
+{
+    for (int extra : {0, 100}) {  // scanned and halved
+        CWordArray array;
+        std::vector<std::string> words = {"bat", "cat", "cot", "dog"};
+        for (int i = 0; i < extra; ++i)
+            words.push_back("z" + std::to_string(1000 + i));
+        std::sort(words.begin(), words.end());
+        Fill(array, words);
+        EXPECT_GE(array.Find("c t"), 0);
+        EXPECT_STREQ(array.GetAt(array.Find("d g")), "dog");
+        EXPECT_LT(array.Find("c  t"), 0);  // the blank stands for exactly one character
+        EXPECT_GE(array.FindPrefix("co "), 0);
+        EXPECT_LT(array.Find("ca"), 0);
+        EXPECT_GE(array.FindPrefix("ca"), 0);
+    }
+    // A blank in the stored word matches too.
+    CWordArray withBlank;
+    withBlank.Append("c t");
+    EXPECT_EQ(withBlank.Find("cat"), 0);
+    EXPECT_EQ(withBlank.FindPrefix("cu"), 0);
+}
+
+TEST(DictionaryWordArray, InsertSortedKeepsOrderAndStripsMarksFromCopies)
+{
+    CWordArray array;
+    for (const char* w : {"pear", "apple", "fig", "apple", "o'clock", "well-being"})
+        array.InsertSorted(w);
+    std::vector<std::string> got;
+    for (const char* w = array.GetFirst(); w; w = array.GetNext())
+        got.emplace_back(w);
+    EXPECT_EQ(got, (std::vector<std::string>{"apple", "apple", "fig", "oclock", "pear", "wellbeing"}));
+
+    // A non-owning array keeps the caller's pointer, marks and all.
+    const char* word = "it's";
+    CWordArray borrowed(false);
+    EXPECT_EQ(borrowed.InsertSorted(word), word);
+    EXPECT_EQ(borrowed.GetAt(0), word);
+}
+
+TEST(DictionaryWordArray, RemoveByWordAndByPointer)
+{
+    CWordArray owner;
+    const char* first = owner.InsertSorted("tea");
+    const char* second = owner.InsertSorted("tea");  // goes before its twin
+    owner.InsertSorted("sea");
+    EXPECT_EQ(owner.GetAt(1), second);
+    EXPECT_EQ(owner.GetAt(2), first);
+
+    CWordArray view(false);
+    view.InsertSorted(first);
+    view.InsertSorted(second);
+    EXPECT_TRUE(view.RemovePointer(first));
+    ASSERT_EQ(view.GetCount(), 1);
+    EXPECT_EQ(view.GetAt(0), second);
+    EXPECT_FALSE(view.RemovePointer(first));
+
+    EXPECT_TRUE(owner.Remove("sea"));
+    EXPECT_FALSE(owner.Remove("sea"));
+    EXPECT_EQ(owner.GetCount(), 2);
+    owner.RemoveAt(5);  // out of range: nothing happens
+    EXPECT_EQ(owner.GetCount(), 2);
+}
