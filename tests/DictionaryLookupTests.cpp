@@ -158,20 +158,21 @@ TEST_F(DictionaryLookup, RandomWordsWeighListsBySize)
 TEST_F(DictionaryLookup, AddedWordsAreFoundAndDrawn)
 {
     AddList("modified.lst", kAnimals);
+    const std::string main = ScratchPath("modified.lst");
     const int before = dict.GetWordCount();
-    EXPECT_TRUE(dict.AddWord("gnu", "modified.lst"));
+    EXPECT_TRUE(dict.AddWord("gnu", main));
     EXPECT_EQ(dict.IsWord("gnu"), 3);
     EXPECT_EQ(dict.GetWordCount(), before + 1);
     EXPECT_EQ(dict.GetListCount(), 1);
 
     // Marks are dropped from the stored copy, which goes by its own length.
-    EXPECT_TRUE(dict.AddWord("o'clock", "modified.lst"));
+    EXPECT_TRUE(dict.AddWord("o'clock", main));
     EXPECT_EQ(dict.IsWord("oclock"), 6);
     EXPECT_EQ(dict.FindShortestWord("ocl"), "oclock");
     EXPECT_TRUE(dict.GetRandomWord(7).IsEmpty());
 
     // Words that do not begin with a letter change nothing, not even the count.
-    EXPECT_FALSE(dict.AddWord("'tis", "modified.lst"));
+    EXPECT_FALSE(dict.AddWord("'tis", main));
     EXPECT_FALSE(dict.AddWord("", "other.lst"));
     EXPECT_EQ(dict.GetWordCount(), before + 2);
     EXPECT_EQ(dict.GetListCount(), 1);
