@@ -23,3 +23,7 @@ void SetShell(CGameShell* shell);  // null restores the default
 
 // Plays a sound resource when the "Sound" setting is on (asynchronous, never queued).
 void PlaySoundIfEnabled(unsigned soundId);
+
+// The level notices (dialogs 419 "...one letter longer!" and 420 "Getting
+// faster..."): modal, closing by themselves after two seconds or at a click.
+int RunLevelNotice(HWND hwnd, unsigned dialogId);

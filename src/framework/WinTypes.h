@@ -60,3 +60,26 @@ enum : unsigned { MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTROL
 
 // Size types passed to OnSize.
 enum : int { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2 };
+
+// Virtual-key codes of the keys the games react to (key-down messages carry these).
+enum : int {
+    VK_BACK = 0x08,
+    VK_TAB = 0x09,
+    VK_RETURN = 0x0D,
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_LEFT = 0x25,
+    VK_UP = 0x26,
+    VK_RIGHT = 0x27,
+    VK_DOWN = 0x28,
+    VK_DELETE = 0x2E,
+    VK_NUMPAD0 = 0x60,
+    VK_NUMPAD2 = 0x62,
+    VK_NUMPAD4 = 0x64,
+    VK_NUMPAD5 = 0x65,
+    VK_NUMPAD6 = 0x66,
+    VK_NUMPAD8 = 0x68,
+    VK_F1 = 0x70,
+    VK_F3 = 0x72,
+    VK_OEM_2 = 0xBF,  // the '/' and '?' key
+};

@@ -1,0 +1,79 @@
+// The level notices (dialogs 419 and 420): no buttons; they close themselves
+// after two seconds (timer 705) or at a click of either mouse button.
+#include <QDialog>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "framework/Shell.h"
+#include "framework/WinTypes.h"
+#include "platform/Icons.h"
+#include "platform/Modal.h"
+
+namespace {
+constexpr unsigned kNoticeTimerId = 705;
+constexpr int kNoticeMs = 2000;
+
+const char* NoticeText(unsigned dialogId)
+{
+    switch (dialogId) {
+    case 419:
+        return "You have advanced to the next level.\n\n==>  Now your words must be one letter longer!  <==";
+    case 420:
+        return "You have advanced to the next level.\n\nGetting faster...";
+    default:
+        return nullptr;
+    }
+}
+
+class CLevelNoticeDlg final : public QDialog {
+public:
+    CLevelNoticeDlg(QWidget* parent, const char* text) : QDialog(parent)
+    {
+        setWindowTitle("Glyphery");
+        setProperty("closesItself", true);
+        auto* label = new QLabel(QString::fromLatin1(text));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignCenter);
+        QFont f = label->font();
+        f.setPointSizeF(f.pointSizeF() * 1.2);
+        label->setFont(f);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(24, 24, 24, 24);
+        layout->addWidget(label);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        // Timer 705 posts OK to the dialog.
+        m_timer.setObjectName(QString::number(kNoticeTimerId));
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, &QDialog::accept);
+        m_timer.start(kNoticeMs);
+    }
+
+    void done(int result) override
+    {
+        m_timer.stop();
+        QDialog::done(result);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton || e->button() == Qt::RightButton)
+            accept();
+    }
+
+private:
+    QTimer m_timer;
+};
+}  // namespace
+
+int RunLevelNotice(HWND parent, unsigned dialogId)
+{
+    const char* text = NoticeText(dialogId);
+    if (!text)
+        return 0;
+    CLevelNoticeDlg dialog(WidgetOf(parent), text);
+    RunModal(dialog);
+    return IDOK;
+}

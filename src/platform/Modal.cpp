@@ -1,0 +1,179 @@
+#include "platform/Modal.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <deque>
+
+#include "framework/WinTypes.h"
+#include "platform/ModalScript.h"
+
+namespace {
+bool g_scripting = false;
+std::deque<std::string> g_answers;
+std::vector<ModalRecord> g_log;
+
+QString Plain(const QString& label)
+{
+    QString s = label;
+    s.remove('&');
+    return s.trimmed().toLower();
+}
+
+std::string DialogText(const QDialog& dialog)
+{
+    if (const auto* box = qobject_cast<const QMessageBox*>(&dialog))
+        return box->text().toStdString();
+    QStringList parts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            parts << label->text();
+    return parts.join(" | ").toStdString();
+}
+
+// Carries out one scripted answer on an open dialog; false when the answer
+// fitted no button and no result code.
+bool Answer(QDialog& dialog, const std::string& answer)
+{
+    const QString wanted = Plain(QString::fromStdString(answer));
+    if (wanted == "cancel" || wanted == "close" || wanted == "escape") {
+        // A message box without a Cancel button answers Escape with its escape button.
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog); box && box->escapeButton()) {
+            box->escapeButton()->click();
+            return true;
+        }
+        dialog.reject();
+        return true;
+    }
+    const QList<QAbstractButton*> buttons = dialog.findChildren<QAbstractButton*>();
+    for (QAbstractButton* b : buttons) {
+        if (Plain(b->text()) == wanted && b->isEnabled()) {
+            b->click();
+            return true;
+        }
+    }
+    bool isNumber = false;
+    const int number = wanted.toInt(&isNumber);
+    if (!isNumber)
+        return false;
+    for (QAbstractButton* b : buttons) {
+        const QVariant id = b->property("controlId");
+        if (id.isValid() && id.toInt() == number && b->isEnabled()) {
+            b->click();
+            return true;
+        }
+    }
+    dialog.done(number);
+    return true;
+}
+}  // namespace
+
+void SetModalScripting(bool on) { g_scripting = on; }
+bool ModalScripting() { return g_scripting; }
+void PushModalAnswer(const std::string& answer) { g_answers.push_back(answer); }
+void ClearModalAnswers() { g_answers.clear(); }
+std::size_t PendingModalAnswers() { return g_answers.size(); }
+
+std::vector<ModalRecord> TakeModalLog()
+{
+    std::vector<ModalRecord> log;
+    log.swap(g_log);
+    return log;
+}
+
+void SetControlId(QAbstractButton* button, int id) { button->setProperty("controlId", id); }
+
+int RunModal(QDialog& dialog)
+{
+    if (!g_scripting)
+        return dialog.exec();
+
+    ModalRecord record;
+    record.caption = dialog.windowTitle().toStdString();
+    record.text = DialogText(dialog);
+    if (dialog.property("closesItself").toBool()) {
+        // A notice that goes away by itself takes no answer: it closes at once.
+        record.answer = "(closed itself)";
+        g_log.push_back(record);
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+        return dialog.exec();
+    }
+    bool hasAnswer = !g_answers.empty();
+    if (hasAnswer) {
+        record.answer = g_answers.front();
+        g_answers.pop_front();
+    }
+    const std::size_t index = g_log.size();
+    g_log.push_back(record);
+
+    // Answer from inside the dialog's own loop, as a person would.
+    QPointer<QDialog> guard(&dialog);
+    const std::string answer = record.answer;
+    QTimer::singleShot(0, &dialog, [guard, hasAnswer, answer, index] {
+        if (!guard)
+            return;
+        const bool matched = hasAnswer ? Answer(*guard, answer) : (guard->reject(), true);
+        if (index < g_log.size())
+            g_log[index].matched = matched;
+        if (!matched)
+            guard->reject();
+    });
+    return dialog.exec();
+}
+
+std::string NormalizeLineBreaks(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out += text[i];
+    }
+    return out;
+}
+
+int ShowMessageBox(QWidget* parent, const std::string& text, const std::string& caption, unsigned style)
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (style & 0xF0) {
+    case MB_ICONERROR: icon = QMessageBox::Critical; break;
+    case MB_ICONQUESTION: icon = QMessageBox::Question; break;
+    case MB_ICONWARNING: icon = QMessageBox::Warning; break;
+    case MB_ICONINFORMATION: icon = QMessageBox::Information; break;
+    default: break;
+    }
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::Ok;
+    int escapeResult = IDOK;
+    switch (style & 0xF) {
+    case MB_YESNO:
+        buttons = QMessageBox::Yes | QMessageBox::No;
+        defaultButton = QMessageBox::Yes;
+        escapeResult = IDNO;
+        break;
+    case MB_OKCANCEL:
+        buttons = QMessageBox::Ok | QMessageBox::Cancel;
+        escapeResult = IDCANCEL;
+        break;
+    default:
+        break;
+    }
+    QMessageBox box(icon, QString::fromLatin1(caption.c_str()),
+                    QString::fromLatin1(NormalizeLineBreaks(text).c_str()), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    const std::pair<QMessageBox::StandardButton, int> ids[] = {
+        {QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}, {QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    for (const auto& [button, id] : ids)
+        if (QAbstractButton* b = box.button(button))
+            SetControlId(b, id);
+    RunModal(box);
+    for (const auto& [button, id] : ids)
+        if (box.clickedButton() && box.clickedButton() == box.button(button))
+            return id;
+    return escapeResult;
+}

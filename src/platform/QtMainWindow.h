@@ -1,0 +1,119 @@
+#pragma once
+// The Qt side of the main window, for the platform layer, the dialogs and the
+// tests that need the widgets themselves.
+#include <QMainWindow>
+#include <QImage>
+#include <QPointer>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "platform/MainWindow.h"
+
+class QEventLoop;
+class CClientWidget;
+
+class CQtMainWindow final : public QMainWindow, public CMainWindow {
+public:
+    CQtMainWindow(CWindowProc& proc, const std::string& title, const RECT& normal);
+    ~CQtMainWindow() override;
+
+    // CWindow
+    RECT GetClientRect() const override;
+    int GetColorDepth() const override;
+    void Invalidate(const RECT* rect, bool erase) override;
+    void UpdateWindow() override;
+    void Present(const std::uint32_t* pixels, int stride, int width, int height, const RECT& rect) override;
+    void Sleep(int milliseconds) override;
+    void SetTimer(unsigned id, unsigned milliseconds) override;
+    void KillTimer(unsigned id) override;
+    void SetCapture() override;
+    void ReleaseCapture() override;
+    std::string GetTitle() const override;
+    void SetTitle(const std::string& title) override;
+    int SendCommand(int id, int code) override;
+    void PostCommand(int id, int code) override;
+    void PostClose() override;
+    int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
+    void AddTool(unsigned id, const RECT& rect, const std::string& text) override;
+    void RemoveTool(unsigned id) override;
+    void RemoveAllTools() override;
+    void ActivateTools(bool active) override;
+
+    // CMainWindow
+    void SetMenu(const std::vector<MenuPopup>& menu) override;
+    void EnableMenuItem(int id, bool enabled) override;
+    void SetAccelerators(const std::vector<Accelerator>& table) override;
+    bool TranslateAccelerator(int virtualKey, unsigned modifiers) override;
+    void Show(bool maximized) override;
+    WindowPlacement GetPlacement() const override;
+    void SetClientSize(int width, int height) override;
+    int RunMessageLoop() override;
+    void ProcessPending() override;
+    bool IsClosed() const override { return m_closed; }
+    void UseManualClock() override;
+    void AdvanceClock(int milliseconds) override;
+    bool FireTimer(unsigned id) override;
+    bool IsTimerSet(unsigned id) const override;
+    unsigned TimerPeriod(unsigned id) const override;
+    std::string ShownTooltip() const override { return m_shownTip; }
+    int DirectPresentCount() const override { return m_directPresents; }
+    bool SaveScreenshot(const std::string& path, bool clientOnly) const override;
+
+    QWidget* ClientWidget() const;
+    const QImage& ScreenImage() const { return m_screen; }
+
+    // Called by the client widget.
+    void ClientPaint(QPaintEvent* event);
+    void ClientResized(int width, int height);
+    void ClientMouse(MouseMessage message, QMouseEvent* event);
+    void ClientKey(QKeyEvent* event);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void customEvent(QEvent* event) override;
+
+private:
+    struct Timer {
+        unsigned period = 0;
+        long long due = 0;               // manual clock only
+        std::unique_ptr<QTimer> qtimer;  // real clock only
+    };
+    struct Tool {
+        RECT rect;
+        std::string text;
+    };
+
+    void DeliverPaint();
+    void DeliverTimer(unsigned id);
+    void AfterMessage();
+    void RelayToTooltips(MouseMessage message, int x, int y);
+    void ShowTooltipNow();
+    void HideTooltip();
+
+    CWindowProc& m_proc;
+    CClientWidget* m_client = nullptr;
+    QImage m_screen;
+    QRect m_invalid;
+    bool m_paintPending = false;
+    bool m_erasePending = false;
+    bool m_delivering = false;  // the game is painting: presents are collected
+    QRect m_deliveredRect;
+    int m_directPresents = 0;
+
+    std::map<unsigned, Timer> m_timers;
+    bool m_manualClock = false;
+    long long m_now = 0;
+
+    std::vector<Accelerator> m_accelerators;
+    std::map<unsigned, Tool> m_tools;
+    bool m_toolsActive = true;
+    unsigned m_hoverTool = 0;
+    bool m_hovering = false;
+    QPoint m_hoverPoint;
+    QTimer m_tipDelay;
+    std::string m_shownTip;
+
+    bool m_closed = false;
+    QPointer<QEventLoop> m_loop;
+};
