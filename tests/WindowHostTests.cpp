@@ -1,0 +1,233 @@
+// The main window host on its own: painting order, timers by id, input
+// routing, queued commands, tooltips and scripted modals, with a recording
+// window procedure in place of the shell.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "app/Commands.h"
+#include "platform/InputSim.h"
+#include "platform/ModalScript.h"
+#include "platform/QtMainWindow.h"
+
+namespace {
+class CRecorder final : public CWindowProc {
+public:
+    std::vector<std::string> log;
+    CWindow* window = nullptr;
+    std::uint32_t paintColour = 0xFF336699;
+
+    void OnClose() override { log.push_back("close"); }
+    void OnEndSession() override { log.push_back("endsession"); }
+    void OnSize(int, int cx, int cy) override { log.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
+    void OnEraseBackground(HDC) override { log.push_back("erase"); }
+    void OnPaint(HDC) override
+    {
+        log.push_back("paint");
+        const RECT r = window->GetClientRect();
+        std::vector<std::uint32_t> pixels(static_cast<size_t>(r.Width() * r.Height()), paintColour);
+        window->Present(pixels.data(), r.Width() * 4, r.Width(), r.Height(), r);
+    }
+    void OnTimer(unsigned id) override { log.push_back("timer " + std::to_string(id)); }
+    void OnInitMenuPopup() override { log.push_back("initmenu"); }
+    void OnKeyDown(int vk) override { log.push_back("key " + std::to_string(vk)); }
+    void OnChar(int c) override { log.push_back("char " + std::to_string(c)); }
+    void OnMouse(MouseMessage m, int x, int y, unsigned flags) override
+    {
+        static const char* names[] = {"move", "ldown", "lup", "ldbl", "rdown", "rup", "rdbl"};
+        log.push_back(std::string(names[static_cast<int>(m)]) + " " + std::to_string(x) + "," + std::to_string(y) +
+                      " f" + std::to_string(flags));
+    }
+    int OnCommand(int id, int code) override
+    {
+        log.push_back("command " + std::to_string(id) + " " + std::to_string(code));
+        return 1;
+    }
+    void OnIdle() override {}
+
+    bool Has(const std::string& entry) const { return std::find(log.begin(), log.end(), entry) != log.end(); }
+};
+
+class WindowHost : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<CQtMainWindow>(proc, "Glyphery", RECT{10, 10, 410, 330});
+        proc.window = window.get();
+        window->SetMenu(MainMenu());
+        window->SetAccelerators(MainAccelerators());
+        window->UseManualClock();
+        window->Show(false);
+        window->ProcessPending();
+        proc.log.clear();
+    }
+    void TearDown() override
+    {
+        SetModalScripting(false);
+        ClearModalAnswers();
+        TakeModalLog();
+    }
+    QWidget* Client() const { return window->ClientWidget(); }
+
+    CRecorder proc;
+    std::unique_ptr<CQtMainWindow> window;
+};
+}  // namespace
+
+TEST_F(WindowHost, InvalidateWithEraseDeliversEraseThenPaintAndTheScreenShowsIt)
+{
+    window->Invalidate(nullptr, true);
+    window->UpdateWindow();
+    ASSERT_EQ(proc.log, (std::vector<std::string>{"erase", "paint"}));
+    EXPECT_EQ(window->ScreenImage().pixel(5, 5), 0xFF336699u);
+
+    // Without erase only the paint comes; with nothing pending, nothing at all.
+    proc.log.clear();
+    window->Invalidate(nullptr, false);
+    window->UpdateWindow();
+    window->UpdateWindow();
+    EXPECT_EQ(proc.log, std::vector<std::string>{"paint"});
+}
+
+TEST_F(WindowHost, PresentOutsidePaintReachesTheScreenAtOnce)
+{
+    const RECT client = window->GetClientRect();
+    std::vector<std::uint32_t> pixels(static_cast<size_t>(client.Width() * client.Height()), 0xFF00FF00);
+    const int before = window->DirectPresentCount();
+    window->Present(pixels.data(), client.Width() * 4, client.Width(), client.Height(), RECT{0, 0, 20, 20});
+    EXPECT_EQ(window->DirectPresentCount(), before + 1);
+    EXPECT_EQ(window->ScreenImage().pixel(3, 3), 0xFF00FF00u);
+    EXPECT_NE(window->ScreenImage().pixel(30, 30), 0xFF00FF00u);  // only the rectangle is copied
+    // The widget itself shows it (what a screenshot of the window would contain).
+    EXPECT_EQ(Client()->grab().toImage().pixel(3, 3), 0xFF00FF00u);
+}
+
+TEST_F(WindowHost, TimersFireByIdAndSetTimerRestartsAnExistingOne)
+{
+    window->SetTimer(702, 1000);
+    window->SetTimer(706, 300);
+    window->AdvanceClock(1000);
+    EXPECT_EQ(std::count(proc.log.begin(), proc.log.end(), "timer 702"), 1);
+    EXPECT_EQ(std::count(proc.log.begin(), proc.log.end(), "timer 706"), 3);
+
+    proc.log.clear();
+    window->AdvanceClock(500);
+    window->SetTimer(702, 1000);  // restart: the next tick is a full period away
+    window->AdvanceClock(900);
+    EXPECT_FALSE(proc.Has("timer 702"));
+    window->AdvanceClock(100);
+    EXPECT_TRUE(proc.Has("timer 702"));
+
+    window->KillTimer(706);
+    proc.log.clear();
+    window->AdvanceClock(5000);
+    EXPECT_FALSE(proc.Has("timer 706"));
+    EXPECT_FALSE(window->FireTimer(706));
+    EXPECT_TRUE(window->FireTimer(702));
+    EXPECT_EQ(window->TimerPeriod(702), 1000u);
+}
+
+TEST_F(WindowHost, KeysMakeKeyDownAndCharacterMessagesUnlessAnAcceleratorTakesThem)
+{
+    QTest::keyClick(Client(), Qt::Key_A, Qt::NoModifier);
+    EXPECT_EQ(proc.log, (std::vector<std::string>{"key 65", "char 97"}));
+
+    proc.log.clear();
+    QTest::keyClick(Client(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(Client(), Qt::Key_F3);
+    QTest::keyClick(Client(), Qt::Key_Question, Qt::AltModifier | Qt::ShiftModifier);
+    QTest::keyClick(Client(), Qt::Key_Slash, Qt::AltModifier);
+    std::vector<std::string> commands;
+    std::copy_if(proc.log.begin(), proc.log.end(), std::back_inserter(commands),
+                 [](const std::string& e) { return e.rfind("command", 0) == 0; });
+    EXPECT_EQ(commands, (std::vector<std::string>{"command 32778 1", "command 32781 1", "command 104 1",
+                                                  "command 104 1"}));
+    EXPECT_FALSE(proc.Has("key 78"));  // the N of Ctrl+N never reaches the game
+    EXPECT_FALSE(proc.Has("char 14"));
+
+    proc.log.clear();
+    QTest::keyClick(Client(), Qt::Key_4, Qt::KeypadModifier);
+    QTest::keyClick(Client(), Qt::Key_Left);
+    QTest::keyClick(Client(), Qt::Key_Backspace);
+    EXPECT_EQ(proc.log[0], "key 100");
+    EXPECT_TRUE(proc.Has("key 37"));
+    EXPECT_TRUE(proc.Has("key 8"));
+}
+
+TEST_F(WindowHost, MouseMessagesCarryPositionAndKeyFlags)
+{
+    Qt::MouseButtons held;
+    for (MouseMessage m : {MouseMessage::LButtonDown, MouseMessage::LButtonUp, MouseMessage::LButtonDblClk,
+                           MouseMessage::LButtonUp})
+        held = SimulateMouse(Client(), m, 40, 50, Qt::NoModifier, held);
+    EXPECT_EQ(proc.log, (std::vector<std::string>{"ldown 40,50 f1", "lup 40,50 f0", "ldbl 40,50 f1", "lup 40,50 f0"}));
+
+    proc.log.clear();
+    held = SimulateMouse(Client(), MouseMessage::RButtonDown, 7, 9, Qt::ShiftModifier, held);
+    SimulateMouse(Client(), MouseMessage::RButtonUp, 7, 9, Qt::ShiftModifier, held);
+    EXPECT_TRUE(proc.Has("rdown 7,9 f6"));
+    EXPECT_TRUE(proc.Has("rup 7,9 f4"));
+}
+
+TEST_F(WindowHost, PostedCommandsWaitForTheCurrentHandlerSentOnesDoNot)
+{
+    window->PostCommand(32778, 0);
+    EXPECT_TRUE(proc.log.empty());
+    EXPECT_EQ(window->SendCommand(104, 0), 1);
+    EXPECT_EQ(proc.log, std::vector<std::string>{"command 104 0"});
+    window->ProcessPending();
+    EXPECT_EQ(proc.log.back(), "command 32778 0");
+
+    window->PostClose();
+    EXPECT_FALSE(window->IsClosed());
+    window->ProcessPending();
+    EXPECT_TRUE(window->IsClosed());
+    EXPECT_TRUE(proc.Has("close"));
+}
+
+TEST_F(WindowHost, TooltipsShowOverTheirRectangleAndGoWithTheirTools)
+{
+    window->AddTool(610, RECT{10, 10, 50, 50}, "Score: click this button");
+    QTest::mouseMove(Client(), QPoint(100, 100));
+    EXPECT_EQ(window->ShownTooltip(), "");
+    QTest::mouseMove(Client(), QPoint(20, 20));
+    EXPECT_EQ(window->ShownTooltip(), "Score: click this button");
+    window->RemoveAllTools();
+    EXPECT_EQ(window->ShownTooltip(), "");
+    QTest::mouseMove(Client(), QPoint(21, 21));
+    EXPECT_EQ(window->ShownTooltip(), "");
+
+    window->AddTool(611, RECT{10, 10, 50, 50}, "Undo");
+    window->ActivateTools(false);
+    QTest::mouseMove(Client(), QPoint(22, 22));
+    EXPECT_EQ(window->ShownTooltip(), "");
+}
+
+TEST_F(WindowHost, ScriptedMessageBoxesTakeQueuedAnswers)
+{
+    SetModalScripting(true);
+    PushModalAnswer("no");
+    PushModalAnswer("YES");
+    EXPECT_EQ(window->MessageBox("Are you sure?", "New Hand", MB_YESNO), IDNO);
+    EXPECT_EQ(window->MessageBox("Are you sure?", "New Hand", MB_YESNO), IDYES);
+    // Nothing queued: the box is closed as Escape would (No for a Yes/No box).
+    EXPECT_EQ(window->MessageBox("Again?", "New Hand", MB_YESNO), IDNO);
+    const auto log = TakeModalLog();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].caption, "New Hand");
+    EXPECT_EQ(log[0].text, "Are you sure?");
+    EXPECT_EQ(log[2].answer, "");
+}
+
+TEST_F(WindowHost, ClientAreaNeverGetsSmallerThan256)
+{
+    window->SetClientSize(100, 120);
+    window->ProcessPending();
+    const RECT r = window->GetClientRect();
+    EXPECT_GE(r.Width(), 256);
+    EXPECT_GE(r.Height(), 256);
+}
