@@ -2,7 +2,8 @@
 //
 //   QT_QPA_PLATFORM=offscreen glyphery-artgen <resources folder>
 //
-// writes <folder>/bitmaps/<id>.png and <folder>/icons/glyphery-<size>.png.
+// writes <folder>/bitmaps/<id>.png, the icon <folder>/icons/198-<size>.png
+// and the animation <folder>/animations/434.png.
 // Everything is drawn from code with fixed seeds, so a run reproduces the
 // committed files exactly (given the same Qt and Liberation fonts).
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 #include "ArtCommon.h"
+#include "Scenes.h"
 #include "Textures.h"
 #include "Tiles.h"
 
@@ -55,6 +57,45 @@ bool WritePatterns()
     return ok;
 }
 
+// The chooser's stand-in previews: each game's name in tiles, at twice the
+// size of the 80 x 62 dialog-unit picture.
+bool WriteChooserPreviews()
+{
+    const struct {
+        int bitmap;
+        const char* name;
+    } previews[] = {
+        {406, "Anagrammer"}, {394, "Anti-Gravity"}, {407, "Avalanche"}, {408, "Cave In"},
+        {409, "Cross Ways"}, {460, "Dead Lines"}, {401, "Elegance"}, {402, "Free Cell"},
+        {412, "Gobble"}, {395, "Golf"}, {400, "Griddle"}, {403, "Quillo's Quotes"},
+        {413, "Jumble"}, {396, "Klondike"}, {410, "Le Scarab"}, {470, "Letter Box"},
+        {399, "Loch Ness"}, {415, "Prospector"}, {404, "Pyramid"}, {427, "Rock Piles"},
+        {397, "Simple Stacks"}, {425, "Tetris (Sticky)"}, {429, "Tetris (Slippery)"},
+        {428, "Tetris (Classic)"}, {479, "Tower of Babble"}, {426, "Tri Peaks"},
+        {417, "Unscramble"}, {411, "Vowel Strength"}, {398, "Walls of Jericho"},
+        {484, "Word Speed"}, {405, "Worm Hole"},
+    };
+    bool ok = true;
+    for (const auto& p : previews)
+        ok &= SavePng(NamePreview(QString::fromLatin1(p.name), 160, 124), BitmapPath(p.bitmap));
+    return ok;
+}
+
+bool WriteIcons()
+{
+    bool ok = true;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        ok &= SavePng(ProgramIcon(size), QStringLiteral("%1/icons/198-%2.png").arg(g_out).arg(size));
+    return ok;
+}
+
+// The loading animation: a strip of square frames played left to right,
+// one every 100 ms, over and over.
+bool WriteAnimation()
+{
+    return SavePng(LoadingStrip(48, 40), QStringLiteral("%1/animations/434.png").arg(g_out));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -71,5 +112,8 @@ int main(int argc, char** argv)
     }
     bool ok = WriteSheetsAndPreviews();
     ok &= WritePatterns();
+    ok &= WriteIcons();
+    ok &= WriteAnimation();
+    ok &= WriteChooserPreviews();
     return ok ? 0 : 1;
 }

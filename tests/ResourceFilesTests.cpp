@@ -1,0 +1,278 @@
+// The embedded art and sounds: sizes and formats the drawing and sound code
+// rely on, the transparent colour used exactly, tile frames that join without
+// seams, patterns that tile, and sounds that are short and never clip.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QString>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <set>
+
+#include "app/Catalogue.h"
+
+namespace {
+
+constexpr QRgb kMagenta = 0xFFFF00FF;
+constexpr int kCell = 64;
+constexpr int kSheetIds[] = {382, 380, 381, 389};
+
+QImage Bitmap(int id)
+{
+    return QImage(QStringLiteral(":/bitmaps/%1.png").arg(id)).convertToFormat(QImage::Format_RGB32);
+}
+
+QRgb At(const QImage& img, int x, int y) { return img.pixel(x, y) | 0xFF000000u; }
+
+QRgb CellPixel(const QImage& sheet, int cell, int x, int y)
+{
+    return At(sheet, (cell % 13) * kCell + x, (cell / 13) * kCell + y);
+}
+
+int Luma(QRgb c) { return (qRed(c) * 3 + qGreen(c) * 6 + qBlue(c)) / 10; }
+
+bool IsStandard16(QRgb c)
+{
+    static const std::set<QRgb> palette = {
+        0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
+        0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
+    return palette.count(c | 0xFF000000u) != 0;
+}
+
+}  // namespace
+
+TEST(TileSheets, SizeAndTransparentCornersOfEveryTile)
+{
+    for (int id : kSheetIds) {
+        SCOPED_TRACE(id);
+        const QImage sheet = Bitmap(id);
+        ASSERT_EQ(sheet.width(), 832);
+        ASSERT_EQ(sheet.height(), 256);
+        // Tiles (letters, numbers, blank, symbols, premium squares): rounded
+        // corners are see-through, the body is solid.
+        for (int cell : {0, 12, 25, 26, 35, 36, 41, 42, 43, 47, 48, 49}) {
+            SCOPED_TRACE(cell);
+            EXPECT_EQ(CellPixel(sheet, cell, 0, 0), kMagenta);
+            EXPECT_EQ(CellPixel(sheet, cell, 63, 63), kMagenta);
+            for (int y = 4; y < 60; ++y)
+                for (int x = 4; x < 60; ++x)
+                    ASSERT_NE(CellPixel(sheet, cell, x, y), kMagenta) << x << "," << y;
+        }
+        // The frame and the empty-slot marker are open in the middle.
+        EXPECT_EQ(CellPixel(sheet, 39, 32, 32), kMagenta);
+        EXPECT_EQ(CellPixel(sheet, 40, 32, 32), kMagenta);
+        EXPECT_NE(CellPixel(sheet, 39, 32, 3), kMagenta);
+        EXPECT_NE(CellPixel(sheet, 40, 32, 2), kMagenta);
+    }
+}
+
+TEST(TileSheets, NoPinkFringeAndSixteenColourSheetUsesStandardColours)
+{
+    for (int id : kSheetIds) {
+        SCOPED_TRACE(id);
+        const QImage sheet = Bitmap(id);
+        int fringe = 0, offPalette = 0;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x) {
+                const QRgb c = At(sheet, x, y);
+                if (c != kMagenta && qRed(c) > 190 && qBlue(c) > 190 && qGreen(c) < 90)
+                    ++fringe;
+                if (!IsStandard16(c))
+                    ++offPalette;
+            }
+        EXPECT_EQ(fringe, 0);
+        if (id == 389) {
+            EXPECT_EQ(offPalette, 0);
+        }
+    }
+}
+
+TEST(TileSheets, LettersAreDistinctAndHighContrast)
+{
+    for (int id : kSheetIds) {
+        SCOPED_TRACE(id);
+        const QImage sheet = Bitmap(id);
+        std::set<QByteArray> seen;
+        for (int cell = 0; cell < 36; ++cell) {
+            const QImage img = sheet.copy((cell % 13) * kCell, (cell / 13) * kCell, kCell, kCell);
+            seen.insert(QByteArray(reinterpret_cast<const char*>(img.constBits()), int(img.sizeInBytes())));
+            int lo = 255, hi = 0;
+            for (int y = 16; y < 48; ++y)
+                for (int x = 16; x < 48; ++x) {
+                    lo = std::min(lo, Luma(CellPixel(sheet, cell, x, y)));
+                    hi = std::max(hi, Luma(CellPixel(sheet, cell, x, y)));
+                }
+            EXPECT_GT(hi - lo, 120) << "cell " << cell;
+        }
+        EXPECT_EQ(seen.size(), 36u);
+    }
+}
+
+// Frames are stitched from half-tile pieces cut at quarter-tile offsets of
+// cell ':' (39): the straight middle of each edge must be the same all along.
+TEST(TileSheets, FrameEdgesAreUniformSoPiecesJoinWithoutSeams)
+{
+    for (int id : kSheetIds) {
+        SCOPED_TRACE(id);
+        const QImage sheet = Bitmap(id);
+        for (int y = 0; y < kCell; ++y)
+            for (int x = 16; x < 48; ++x)
+                ASSERT_EQ(CellPixel(sheet, 39, x, y), CellPixel(sheet, 39, 16, y)) << x << "," << y;
+        for (int x = 0; x < kCell; ++x)
+            for (int y = 16; y < 48; ++y)
+                ASSERT_EQ(CellPixel(sheet, 39, x, y), CellPixel(sheet, 39, x, 16)) << x << "," << y;
+    }
+}
+
+TEST(TileSheets, PressedAndRaisedButtonsDiffer)
+{
+    for (int id : kSheetIds) {
+        SCOPED_TRACE(id);
+        const QImage sheet = Bitmap(id);
+        for (auto [pressed, raised] : {std::pair{37, 38}, std::pair{50, 51}}) {
+            int differing = 0;
+            for (int y = 0; y < kCell; ++y)
+                for (int x = 0; x < kCell; ++x)
+                    differing += CellPixel(sheet, pressed, x, y) != CellPixel(sheet, raised, x, y);
+            EXPECT_GT(differing, 400) << pressed;
+        }
+    }
+}
+
+TEST(Patterns, SizesAndSeamlessTiling)
+{
+    const struct {
+        int id, w, h;
+    } patterns[] = {{194, 265, 256}, {247, 360, 360}, {373, 256, 256}};
+    auto diff = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+    };
+    for (const auto& p : patterns) {
+        SCOPED_TRACE(p.id);
+        const QImage img = Bitmap(p.id);
+        ASSERT_EQ(img.width(), p.w);
+        ASSERT_EQ(img.height(), p.h);
+        // The step across the wrap must look like any step inside.
+        double inside = 0, wrapX = 0, wrapY = 0;
+        for (int y = 0; y < p.h; ++y) {
+            inside += diff(At(img, p.w / 2, y), At(img, p.w / 2 + 1, y));
+            wrapX += diff(At(img, p.w - 1, y), At(img, 0, y));
+        }
+        for (int x = 0; x < p.w; ++x)
+            wrapY += diff(At(img, x, p.h - 1), At(img, x, 0));
+        inside /= p.h;
+        wrapX /= p.h;
+        wrapY /= p.w;
+        EXPECT_LT(wrapX, inside * 2.5 + 6);
+        EXPECT_LT(wrapY, inside * 2.5 + 6);
+    }
+    EXPECT_TRUE(QImage(":/bitmaps/249.png").isNull());
+    EXPECT_TRUE(QImage(":/bitmaps/250.png").isNull());
+}
+
+TEST(Previews, OptionsAndChooserPicturesExist)
+{
+    for (int id : {376, 377, 378, 391}) {
+        const QImage img = Bitmap(id);
+        EXPECT_EQ(img.size(), QSize(48, 48)) << id;
+    }
+    for (const CatalogueRow& row : Catalogue()) {
+        const QImage img = Bitmap(int(row.previewId));
+        EXPECT_EQ(img.size(), QSize(160, 124)) << "game " << row.gameId;
+    }
+}
+
+TEST(Icons, EverySizeSquareWithTransparency)
+{
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QImage img(QStringLiteral(":/icons/198-%1.png").arg(size));
+        ASSERT_FALSE(img.isNull()) << size;
+        EXPECT_EQ(img.size(), QSize(size, size));
+        EXPECT_TRUE(img.hasAlphaChannel());
+        EXPECT_LT(qAlpha(img.pixel(0, 0)), 64) << size;  // a rounded, see-through corner
+        EXPECT_EQ(qAlpha(img.pixel(size / 2, size / 2)), 255) << size;
+    }
+}
+
+TEST(Animation, StripOfSquareFramesThatChange)
+{
+    const QImage strip(":/animations/434.png");
+    ASSERT_FALSE(strip.isNull());
+    const int side = strip.height();
+    ASSERT_GT(side, 0);
+    EXPECT_EQ(strip.width() % side, 0);
+    const int frames = strip.width() / side;
+    EXPECT_GE(frames, 8);
+    std::set<QByteArray> distinct;
+    for (int f = 0; f < frames; ++f) {
+        const QImage frame = strip.copy(f * side, 0, side, side).convertToFormat(QImage::Format_ARGB32);
+        distinct.insert(QByteArray(reinterpret_cast<const char*>(frame.constBits()), int(frame.sizeInBytes())));
+    }
+    EXPECT_GT(distinct.size(), size_t(frames / 2));
+}
+
+namespace {
+
+struct Wav {
+    int format = 0, channels = 0, rate = 0, bits = 0;
+    std::vector<int16_t> samples;
+};
+
+uint32_t Le32(const char* p)
+{
+    return uint8_t(p[0]) | uint8_t(p[1]) << 8 | uint8_t(p[2]) << 16 | uint32_t(uint8_t(p[3])) << 24;
+}
+uint16_t Le16(const char* p) { return uint16_t(uint8_t(p[0]) | uint8_t(p[1]) << 8); }
+
+bool ParseWav(const QByteArray& data, Wav& wav)
+{
+    if (data.size() < 12 || std::memcmp(data.constData(), "RIFF", 4) || std::memcmp(data.constData() + 8, "WAVE", 4))
+        return false;
+    qsizetype pos = 12;
+    while (pos + 8 <= data.size()) {
+        const char* chunk = data.constData() + pos;
+        const uint32_t size = Le32(chunk + 4);
+        if (pos + 8 + qsizetype(size) > data.size())
+            return false;
+        if (!std::memcmp(chunk, "fmt ", 4) && size >= 16) {
+            wav.format = Le16(chunk + 8);
+            wav.channels = Le16(chunk + 10);
+            wav.rate = int(Le32(chunk + 12));
+            wav.bits = Le16(chunk + 22);
+        } else if (!std::memcmp(chunk, "data", 4)) {
+            for (uint32_t i = 0; i + 1 < size; i += 2)
+                wav.samples.push_back(int16_t(Le16(chunk + 8 + i)));
+        }
+        pos += 8 + size + (size & 1);
+    }
+    return wav.format != 0 && !wav.samples.empty();
+}
+
+}  // namespace
+
+TEST(Sounds, ShortQuietEdgedPcmThatNeverClips)
+{
+    for (int id : {236, 238, 239, 244, 245, 423, 431}) {
+        SCOPED_TRACE(id);
+        QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        Wav wav;
+        ASSERT_TRUE(ParseWav(file.readAll(), wav));
+        EXPECT_EQ(wav.format, 1);
+        EXPECT_EQ(wav.channels, 1);
+        EXPECT_EQ(wav.rate, 22050);
+        EXPECT_EQ(wav.bits, 16);
+        const double seconds = double(wav.samples.size()) / wav.rate;
+        EXPECT_LT(seconds, id == 236 ? 0.15 : 1.5);
+        EXPECT_GT(seconds, 0.05);
+        int peak = 0;
+        for (int16_t s : wav.samples)
+            peak = std::max(peak, std::abs(int(s)));
+        EXPECT_LT(peak, 30000);  // headroom: never at full scale
+        EXPECT_GT(peak, 8000);   // but clearly audible
+        EXPECT_LT(std::abs(int(wav.samples.front())), 200);  // fades in and out, no click
+        EXPECT_LT(std::abs(int(wav.samples.back())), 200);
+    }
+}
