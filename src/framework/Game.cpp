@@ -1,0 +1,502 @@
+#include "framework/Game.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/Settings.h"
+#include "framework/Debug.h"
+#include "framework/Shell.h"
+
+// ---------------------------------------------------------------------------
+// Undo history
+
+void CUndoStack::Push(std::unique_ptr<CUndoRecord> record)
+{
+    if (record)
+        m_records.push_back(std::move(record));
+}
+
+std::unique_ptr<CUndoRecord> CUndoStack::Pop()
+{
+    if (m_records.empty())
+        return nullptr;
+    std::unique_ptr<CUndoRecord> record = std::move(m_records.back());
+    m_records.pop_back();
+    return record;
+}
+
+CUndoRecord* CUndoStack::Peek() const { return m_records.empty() ? nullptr : m_records.back().get(); }
+
+// ---------------------------------------------------------------------------
+// Construction
+
+CGame::CGame(CDictionary* dictionary, CQuoteList* quoteList)
+    : m_pDictionary(dictionary), m_pQuoteList(quoteList)
+{
+    m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
+                           static_cast<COLORREF>(g_Settings.ForegroundColor),
+                           static_cast<COLORREF>(g_Settings.BackgroundColor));
+    m_backBuffer.SetPattern(BackgroundPatternBitmapId());
+    m_tooltips.Create(Shell().MainWindow());
+    SetStatisticsSubkey("Generic");
+}
+
+CGame::~CGame() = default;
+
+void CGame::SetInstructions(std::initializer_list<std::pair<unsigned, int>> lines)
+{
+    m_instructionCount = 0;
+    for (const auto& line : lines) {
+        if (m_instructionCount == kMaxInstructions)
+            break;
+        m_instructionTextIds[m_instructionCount] = line.first;
+        m_instructionSeconds[m_instructionCount] = line.second;
+        ++m_instructionCount;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Simple defaults
+
+int CGame::GetGameId() const { return 0; }
+void CGame::OnIdle() {}
+void CGame::InvalidateLayout() { m_layoutValid = false; }
+int CGame::OnCommand(HWND, int, int, std::intptr_t) { return 0; }
+int CGame::DeductPenalty(HWND) { return 1; }
+int CGame::OnRButtonDown(HWND, int, int, unsigned) { return 1; }
+int CGame::OnRButtonUp(HWND, int, int, unsigned) { return 1; }
+int CGame::OnRButtonDblClk(HWND hwnd, int x, int y, unsigned keys) { return OnRButtonDown(hwnd, x, y, keys); }
+int CGame::OnArrowUp(HWND) { return 0; }
+int CGame::OnArrowDown(HWND) { return 0; }
+int CGame::OnArrowLeft(HWND) { return 0; }
+int CGame::OnArrowRight(HWND) { return 0; }
+int CGame::OnSpaceKey(HWND) { return 0; }
+int CGame::OnEnterKey(HWND) { return 0; }
+int CGame::OnEscapeKey(HWND) { return 0; }
+int CGame::OnBackspaceKey(HWND) { return 0; }
+int CGame::OnChar(HWND, int) { return 0; }
+int CGame::OnResume(HWND) { return 0; }
+int CGame::OnPause(HWND) { return 0; }
+CStr CGame::CopyCurrentWord() const { return CStr(); }
+int CGame::GetScore() const { return m_scorePanel.score; }
+int CGame::GetScorePossible() const { return m_scorePossible; }
+bool CGame::CanUndo() const { return !m_undo.IsEmpty(); }
+void CGame::RemoveTooltips() {}
+void CGame::AddTooltips() {}
+void CGame::BeforeTileLift() {}
+bool CGame::IsFinishedAfterDrop(HWND, CTilePile*) { return false; }
+bool CGame::IsFinished(HWND) { return false; }
+void CGame::AfterMove(HWND, int) {}
+bool CGame::OnTimeUp(HWND) { return false; }
+
+std::unique_ptr<CUndoRecord> CGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+{
+    if (!from || !to)
+        return nullptr;
+    return std::make_unique<CUndoRecord>(from, to, count);
+}
+
+// ---------------------------------------------------------------------------
+// Painting and layout
+
+int CGame::Layout(HWND hwnd, HDC hdc)
+{
+    const RECT client = hwnd ? hwnd->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
+    const int w = client.Width(), h = client.Height();
+    m_tileSet.ChooseTileSize(hdc, w, h, 10, 10, hwnd ? hwnd->GetColorDepth() : 0);
+    // The bare game shows its read-out in the middle of the window.
+    m_scorePanel.SetRect(h / 4, w / 4, 3 * h / 4, 3 * w / 4);
+    m_layoutValid = true;
+    return 1;
+}
+
+int CGame::OnPaint(HWND hwnd, HDC hdc)
+{
+    if (!m_layoutValid)
+        Layout(hwnd, hdc);
+    m_backBuffer.Open(hwnd, hdc);
+    m_scorePanel.Draw(m_backBuffer);
+    m_backBuffer.Close();
+    return 1;
+}
+
+int CGame::OnSettingsChanged(HWND hwnd, HDC hdc)
+{
+    m_scorePanel.showTime = g_Settings.Timer;
+    m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
+                           static_cast<COLORREF>(g_Settings.ForegroundColor),
+                           static_cast<COLORREF>(g_Settings.BackgroundColor));
+    m_backBuffer.SetPattern(BackgroundPatternBitmapId());
+    m_scorePanel.SetRect(m_scorePanel.Rect().top, m_scorePanel.Rect().left, m_scorePanel.Rect().bottom,
+                         m_scorePanel.Rect().right);  // the lines shown may have changed: fit again
+    Layout(hwnd, hdc);
+    if (hwnd)
+        hwnd->Invalidate(nullptr, true);
+    OnPaint(hwnd, hdc);
+    return 1;
+}
+
+int CGame::OnSize(HWND hwnd, int sizeType, int width, int height)
+{
+    m_layoutValid = false;
+    if (sizeType != SIZE_MINIMIZED && width > 0 && height > 0)
+        m_backBuffer.Resize(hwnd, width, height);
+    return 1;
+}
+
+int CGame::OnEraseBackground(HWND hwnd, HDC hdc)
+{
+    DebugOut("CGame::OnEraseBackground");
+    if (hwnd) {
+        const RECT client = hwnd->GetClientRect();
+        if (client.Width() > 0 && client.Height() > 0)
+            m_backBuffer.Resize(hwnd, client.Width(), client.Height());
+    }
+    m_backBuffer.Open(hwnd, hdc);
+    m_backBuffer.FillBackground(nullptr);
+    m_backBuffer.Close();
+    return 1;
+}
+
+// ---------------------------------------------------------------------------
+// The clock
+
+int CGame::OnTimer(HWND hwnd, unsigned timerId)
+{
+    if (timerId != kClockTimerId || !m_clockRunning || Shell().IsHandOver())
+        return 1;
+    m_backBuffer.Open(hwnd);
+    if (m_elapsedTicks == 0)
+        AfterMove(hwnd, 0);
+    m_scorePanel.clockValue += m_scorePanel.clockStep;
+    m_scorePanel.Draw(m_backBuffer);
+    m_backBuffer.Close();
+    ++m_elapsedTicks;
+    if (m_scorePanel.clockValue <= 10 && m_scorePanel.clockStep < 0)
+        PlaySoundIfEnabled(kSoundClockWarning);
+    if (m_scorePanel.clockValue == 0 && !OnTimeUp(hwnd))
+        Shell().EndHand(hwnd, kEndTimeUp);
+    return 1;
+}
+
+int CGame::OnGameOver(HWND hwnd)
+{
+    m_scorePanel.AddSpeedBonus(m_elapsedTicks);
+    m_backBuffer.Open(hwnd);
+    m_scorePanel.Draw(m_backBuffer);
+    m_backBuffer.Close();
+    return 1;
+}
+
+unsigned CGame::GetNextInstruction(unsigned currentId, int* seconds)
+{
+    if (m_instructionCount <= 0) {
+        if (seconds)
+            *seconds = 0;
+        return 0;
+    }
+    const int count = std::min(m_instructionCount, kMaxInstructions);
+    int found = -1;
+    for (int i = 0; i < count; ++i)
+        if (m_instructionTextIds[i] == currentId)
+            found = i;
+    const int next = found < 0 || found == count - 1 ? 0 : found + 1;
+    if (seconds)
+        *seconds = m_instructionSeconds[next];
+    return m_instructionTextIds[next];
+}
+
+// ---------------------------------------------------------------------------
+// Undo
+
+int CGame::Undo(HWND hwnd)
+{
+    std::unique_ptr<CUndoRecord> record = m_undo.Pop();
+    if (!record)
+        return 0;
+    if (record->from && record->to) {
+        const CStr tiles = record->to->RemoveTop(record->count);
+        record->from->AppendString(tiles);
+        record->from->faceDownCount = record->fromFaceDown;
+        record->to->faceDownCount = record->toFaceDown;
+    }
+    record.reset();
+    // Everything is drawn again on a fresh background.
+    m_backBuffer.SetFillOnOpen(true);
+    OnPaint(hwnd, nullptr);
+    m_backBuffer.SetFillOnOpen(false);
+    AfterMove(hwnd, 1);
+    return 1;
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CGame::OnMouseMove(HWND hwnd, int x, int y, unsigned)
+{
+    if (m_dragging) {
+        // A small wobble of the pressed mouse is not a drag yet.
+        if (!m_dragMoved && std::abs(x - m_pressPoint.x) < kDragThreshold &&
+            std::abs(y - m_pressPoint.y) < kDragThreshold)
+            return 1;
+        DragTo(hwnd, x, y);
+    }
+    return 1;
+}
+
+int CGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+{
+    m_pressPoint = POINT{x, y};
+    if (hwnd)
+        hwnd->SetCapture();
+    return 1;
+}
+
+int CGame::OnLButtonUp(HWND hwnd, int, int, unsigned)
+{
+    if (hwnd)
+        hwnd->ReleaseCapture();
+    if (m_dragging)
+        CancelDrag(hwnd);
+    return 1;
+}
+
+int CGame::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) { return OnLButtonDown(hwnd, x, y, keys); }
+
+// ---------------------------------------------------------------------------
+// Drag and drop
+
+void CGame::ErasePile(CTilePile& pile)
+{
+    if (pile.IsHidden())
+        return;
+    const RECT r = pile.GetRect(m_tileSet);
+    m_backBuffer.FillBackground(&r);
+}
+
+void CGame::RedrawPile(CTilePile& pile) { pile.Draw(m_backBuffer, m_tileSet); }
+
+void CGame::TurnTopFaceUp(CTilePile& pile)
+{
+    if (pile.Length() > 0 && pile.faceDownCount >= pile.Length()) {
+        pile.faceDownCount = pile.Length() - 1;
+        RedrawPile(pile);
+    }
+}
+
+void CGame::BuildDragImage()
+{
+    m_dragPile.SetPosition(0, 0);
+    const RECT r = m_dragPile.GetRect(m_tileSet);
+    m_dragImage.BeginImage(m_backBuffer, r.Width(), r.Height());
+    m_dragPile.Draw(m_backBuffer, m_tileSet);
+    m_dragImage.EndImage(m_backBuffer, kMagenta);
+}
+
+void CGame::BeginDrag(HWND hwnd, CTilePile* pile, int count, int x, int y)
+{
+    if (!pile)
+        return;
+    m_backBuffer.Open(hwnd);
+    m_pDragSource = pile;
+    ErasePile(*pile);
+    BeforeTileLift();
+    count = std::clamp(count, 0, pile->Length());
+    m_dragIndex = pile->Length() - count;
+    const int firstX = pile->TileX(m_tileSet, m_dragIndex);
+    const int firstY = pile->TileY(m_tileSet, m_dragIndex);
+    m_dragSourceFaceDown = pile->faceDownCount;
+    m_dragPile.tiles = pile->RemoveTop(count);
+    // Face-down tiles that went with the drag stay face down in the air.
+    m_dragPile.faceDownCount = m_dragSourceFaceDown - pile->faceDownCount;
+    RedrawPile(*pile);
+    m_clientRect = hwnd ? hwnd->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
+    m_grabOffset = POINT{firstX - x, firstY - y};
+    m_dragPile.displayFlags = pile->displayFlags & ~kPileHidden;
+    m_dragPile.fan = pile->fan;
+    m_dragPile.faceDownGlyph = pile->faceDownGlyph;
+    BuildDragImage();
+    m_dragImage.SetPosition(firstX, firstY);
+    m_dragImage.Show(m_backBuffer);
+    m_dragging = true;
+    m_backBuffer.Close();
+}
+
+void CGame::ClampDragPosition(int& x, int& y) const
+{
+    // The image never leaves the client area.
+    if (x + m_dragImage.Width() >= m_clientRect.right)
+        x = m_clientRect.right - m_dragImage.Width() - 1;
+    if (y + m_dragImage.Height() >= m_clientRect.bottom)
+        y = m_clientRect.bottom - m_dragImage.Height() - 1;
+    x = std::max(x, 0);
+    y = std::max(y, 0);
+}
+
+void CGame::MoveDragImage(HWND hwnd, int x, int y)
+{
+    ClampDragPosition(x, y);
+    if (x == m_dragImage.X() && y == m_dragImage.Y())
+        return;
+    m_backBuffer.Open(hwnd);
+    m_dragImage.MoveTo(m_backBuffer, x, y);
+    m_backBuffer.Close();
+}
+
+void CGame::DragTo(HWND hwnd, int x, int y)
+{
+    if (!m_dragging)
+        return;
+    MoveDragImage(hwnd, x + m_grabOffset.x, y + m_grabOffset.y);
+    m_dragMoved = true;
+}
+
+void CGame::DragBy(HWND hwnd, int dx, int dy)
+{
+    if (m_dragging)
+        MoveDragImage(hwnd, m_dragImage.X() + dx, m_dragImage.Y() + dy);
+}
+
+void CGame::EndDrag(HWND hwnd, CTilePile* target)
+{
+    if (!target || !m_dragging)
+        return;
+    m_backBuffer.Open(hwnd);
+    m_dragImage.Fly(m_backBuffer, m_dragImage.X(), m_dragImage.Y(), target->NextTileX(m_tileSet),
+                    target->NextTileY(m_tileSet), 10, 10);
+    m_dragImage.Hide(m_backBuffer);
+    CTilePile* source = m_pDragSource;
+    if (std::unique_ptr<CUndoRecord> record = CreateUndoRecord(source, target, m_dragPile.Length())) {
+        // Undo restores the source as it was before the lift.
+        if (record->from == source && source != target)
+            record->fromFaceDown = m_dragSourceFaceDown;
+        m_undo.Push(std::move(record));
+    }
+    if (source && source != target)
+        TurnTopFaceUp(*source);
+    target->faceDownCount += m_dragPile.faceDownCount;
+    target->AppendString(m_dragPile.RemoveAll());
+    m_dragPile.faceDownCount = 0;
+    RedrawPile(*target);
+    m_dragImage.Clear();
+    m_pDragSource = nullptr;
+    m_dragging = false;
+    m_dragMoved = false;
+    m_backBuffer.Close();
+    if (IsFinishedAfterDrop(hwnd, target))
+        Shell().EndHand(hwnd, kEndFinished);
+}
+
+void CGame::CancelDrag(HWND hwnd)
+{
+    CTilePile* source = m_pDragSource;
+    if (!source)
+        return;
+    m_backBuffer.Open(hwnd);
+    // A tile lifted out of the middle of a slot row goes back to its place.
+    if (auto* slots = dynamic_cast<CSlotPile*>(source))
+        slots->SetInsertAt(m_dragIndex);
+    m_dragImage.Fly(m_backBuffer, m_dragImage.X(), m_dragImage.Y(), source->NextTileX(m_tileSet),
+                    source->NextTileY(m_tileSet), 10, 10);
+    m_dragImage.Hide(m_backBuffer);
+    source->faceDownCount += m_dragPile.faceDownCount;
+    source->AppendString(m_dragPile.RemoveAll());
+    m_dragPile.faceDownCount = 0;
+    RedrawPile(*source);
+    m_dragImage.Clear();
+    m_pDragSource = nullptr;
+    m_dragging = false;
+    m_dragMoved = false;
+    m_backBuffer.Close();
+}
+
+void CGame::RedrawDragImage(HWND hwnd)
+{
+    if (!m_dragging)
+        return;
+    m_backBuffer.Open(hwnd);
+    const int x = m_dragImage.X(), y = m_dragImage.Y();
+    m_dragImage.Hide(m_backBuffer);
+    m_dragImage.Clear();
+    BuildDragImage();
+    m_dragImage.SetPosition(x, y);
+    m_dragImage.Show(m_backBuffer);
+    m_backBuffer.Close();
+}
+
+void CGame::MoveTile(CTilePile* from, CTilePile* to, int, int faceUp)
+{
+    if (!from || !to || from->IsEmpty())
+        return;
+    m_undo.Push(CreateUndoRecord(from, to, 1));
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int fromX = from->TopTileX(m_tileSet), fromY = from->TopTileY(m_tileSet);
+    const int toX = to->NextTileX(m_tileSet), toY = to->NextTileY(m_tileSet);
+
+    m_dragImage.BeginImage(m_backBuffer, w, h);
+    // The tile flies as the source shows it, or face up when asked.
+    const unsigned negative = from->displayFlags & kPileNegative ? kGlyphNegative : 0;
+    const bool shown = faceUp || CTileSet::IsFaceUp(from->Length() - 1, from->Length(), from->displayFlags,
+                                                    from->faceDownCount);
+    m_tileSet.DrawGlyph(m_backBuffer, from->Top(), 0, 0, (shown ? kGlyphFaceUp : 0) | negative,
+                        from->faceDownGlyph);
+    m_dragImage.EndImage(m_backBuffer, kMagenta);
+
+    ErasePile(*from);
+    BeforeTileLift();
+    CStr tile;
+    tile.AppendChar(from->PopTop());
+    to->AppendString(tile);
+    TurnTopFaceUp(*from);
+    RedrawPile(*from);
+
+    m_dragImage.SetPosition(fromX, fromY);
+    const int steps = faceUp ? 7 : 10;
+    m_dragImage.Fly(m_backBuffer, fromX, fromY, toX, toY, steps, steps);
+    m_dragImage.Hide(m_backBuffer);
+    RedrawPile(*to);
+    m_dragImage.Clear();
+}
+
+// ---------------------------------------------------------------------------
+// The built-in button
+
+void CGame::PressButton(HWND hwnd)
+{
+    m_backBuffer.Open(hwnd);
+    m_button.state = kButtonPressed;
+    m_button.Draw(m_backBuffer, m_tileSet);
+    m_buttonHeld = true;
+    m_backBuffer.Close();
+}
+
+void CGame::ReleaseButton(HWND hwnd)
+{
+    if (m_button.state != kButtonPressed)
+        return;
+    m_backBuffer.Open(hwnd);
+    m_button.Erase(m_backBuffer, m_tileSet);
+    m_button.visible = 0;
+    m_button.state = kButtonRaised;
+    m_backBuffer.Close();
+    m_clockRunning = true;
+    m_elapsedTicks = 0;
+    m_buttonHeld = false;
+}
+
+// ---------------------------------------------------------------------------
+// Description
+
+std::string CGame::DescribeBase(const char* name) const
+{
+    char text[256];
+    std::snprintf(text, sizeof text,
+                  "game %d %s\nscore=%d clock=%d step=%d tiles=%d elapsed=%d possible=%d\nhand over: %s\n",
+                  GetGameId(), name ? name : "", m_scorePanel.score, m_scorePanel.clockValue,
+                  m_scorePanel.clockStep, m_scorePanel.tileCount, m_elapsedTicks, m_scorePossible,
+                  Shell().IsHandOver() ? "yes" : "no");
+    return text;
+}
+
+std::string CGame::DescribeState() const { return DescribeBase("Generic"); }

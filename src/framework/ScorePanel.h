@@ -1,0 +1,54 @@
+#pragma once
+// CScorePanel: the score, clock and tile-count read-out, and the scoring
+// values every game may change in its constructor.
+#include "framework/Bitmap.h"
+#include "framework/WinTypes.h"
+
+class CBackBuffer;
+
+class CScorePanel {
+public:
+    CScorePanel();
+
+    // Note the order: top, left, bottom, right. Also discards the font.
+    void SetRect(int top, int left, int bottom, int right);
+    const RECT& Rect() const { return m_rect; }
+    void Draw(CBackBuffer& buffer);
+
+    int AddWordScore(const char* word);   // word factor x length x length
+    int AddWordScore(int length);
+    int AddTimeBonus();                   // clock value x seconds factor, when positive
+    int AddSpeedBonus(int elapsedSeconds);  // (par - elapsed) x seconds factor, when under par
+    int WordScore(int length) const { return wordFactor * length * length; }
+
+    // The read-out.
+    int tileCount = 0;
+    int showTiles = 0;
+    int score = 0;
+    int showScore = 1;
+    int clockValue = 0;
+    int showTime = 1;
+    unsigned formatBits = 0;  // extra text layout bits for the lines
+    unsigned scoreFormatId = 144;  // "Score: %d"
+    unsigned timeFormatId = 223;   // "Time: %d"
+    unsigned tilesFormatId = 348;  // "Tiles: %d"
+    int widestScore = -883355;     // sample value the font is sized with
+
+    // Scoring values.
+    int gameAmount1 = 20;
+    int gameAmount2 = 26;
+    int wordFactor = 5;
+    int parSeconds = 300;
+    int secondsFactor = 1;
+    int penaltyPoints = 25;
+    int recyclePenalty = 100;
+    int playPenalty = 0;
+    int clockStep = 1;
+
+    const CFont& Font() const { return m_font; }
+
+private:
+    int LineCount() const;
+    RECT m_rect{};
+    CFont m_font;
+};

@@ -1,0 +1,243 @@
+#include "framework/TextBoard.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/BackBuffer.h"
+#include "framework/TileSet.h"
+
+namespace {
+RECT Shrunk(const RECT& r, int m) { return RECT{r.left + m, r.top + m, r.right - m, r.bottom - m}; }
+
+// The widest single word: no line of wrapped text can be narrower.
+int WidestWord(CBackBuffer& buffer, const CFont& font, const char* text)
+{
+    int widest = 0;
+    std::string word;
+    for (const char* p = text;; ++p) {
+        if (*p == 0 || *p == ' ' || *p == '\n' || *p == '\r') {
+            if (!word.empty())
+                widest = std::max(widest, buffer.MeasureTextWidth(word.c_str(), font));
+            word.clear();
+            if (*p == 0)
+                break;
+        } else {
+            word += *p;
+        }
+    }
+    return widest;
+}
+}  // namespace
+
+void CTextBoard::SetText(const char* text, bool maskLetters, bool sortLetters, int)
+{
+    std::string s = text ? text : "";
+    if (sortLetters) {
+        std::sort(s.begin(), s.end(), [](char a, char b) {
+            return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+        });
+        std::string spaced;
+        for (char c : s) {
+            spaced += c;
+            spaced += ' ';
+        }
+        s = spaced;
+    }
+    sourceText = CStr(s);
+    sourceText.ToUpper();
+    displayText = sourceText;
+    if (maskLetters)
+        for (int i = 0; i < displayText.GetLength(); ++i)
+            if (IsAlpha(displayText[i]))
+                displayText.SetAt(i, '_');
+    masked = maskLetters;
+    visible = 1;
+    font.Reset();  // the new text is fitted again
+}
+
+bool CTextBoard::StrikeLetter(char letter)
+{
+    const int pos = displayText.Find(ToUpperChar(letter));
+    if (pos < 0)
+        return false;
+    displayText.SetAt(pos, masked ? '_' : sourceText.GetAt(pos + 1));
+    return true;
+}
+
+bool CTextBoard::StrikeLetters(const char* text)
+{
+    for (const char* p = text; p && *p; ++p)
+        if (!StrikeLetter(*p))
+            return false;
+    return true;
+}
+
+int CTextBoard::MeasureTextHeight(CBackBuffer& buffer)
+{
+    return std::max(buffer.MeasureTextWrapped(sourceText, innerRect, font),
+                    buffer.MeasureTextWrapped(displayText, innerRect, font));
+}
+
+int CTextBoard::MeasureTextWidth(CBackBuffer& buffer)
+{
+    return std::max(WidestWord(buffer, font, sourceText), WidestWord(buffer, font, displayText));
+}
+
+void CTextBoard::SetRect(int top, int left, int bottom, int right)
+{
+    rect = RECT{left, top, right, bottom};
+    font.Reset();
+}
+
+int CTextBoard::Margin(const CTileSet* tileSet) const
+{
+    if (!tileSet)
+        return 5;
+    return tileSet->IsLoaded() ? tileSet->TileWidth() / 4 : 0;
+}
+
+void CTextBoard::FitFont(CBackBuffer& buffer)
+{
+    int size = 48;
+    for (;;) {
+        font = buffer.CreateFont(size, "Arial", bold ? kFontBold : 0);
+        if (size <= 2 || (MeasureTextWidth(buffer) <= innerRect.Width() &&
+                          MeasureTextHeight(buffer) <= innerRect.Height()))
+            break;
+        size = size * 9 / 10;
+    }
+}
+
+void CTextBoard::DrawFrameBelowText(CBackBuffer& buffer, const CTileSet* tileSet, int textHeight, int margin)
+{
+    if (!tileSet || !tileSet->IsLoaded())
+        return;
+    // The frame reaches down to the text, not to the bottom of the area.
+    const int height = std::clamp(textHeight + 3 * margin, tileSet->TileHeight(), rect.Height());
+    tileSet->DrawFrame(buffer, rect.left, rect.top, rect.Width(), height);
+    frameRect = RECT{rect.left, rect.top, rect.right, rect.top + height};
+}
+
+void CTextBoard::Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal)
+{
+    if (!visible || rect.IsEmpty())
+        return;
+    const int m = Margin(tileSet);
+    innerRect = Shrunk(rect, m);
+    if (font.IsNull())
+        FitFont(buffer);
+    buffer.FillBackground(&rect);
+    const int height = buffer.DrawTextWrapped(reveal ? sourceText : displayText, innerRect, font);
+    DrawFrameBelowText(buffer, tileSet, height, m);
+}
+
+CFoundationWords::CFoundationWords() { bold = 1; }
+
+void CFoundationWords::SetWords(const char* letters, bool maskLetters, int, bool boldText)
+{
+    const CStr all(letters ? letters : "");
+    wordLength = all.GetLength() / 4;
+    std::string source;
+    for (int k = 0; k < 4; ++k) {
+        words[k] = all.Mid(all.GetLength() - (k + 1) * wordLength, wordLength);
+        words[k].ToLower();
+        progress[k] = 0;
+        source += words[k].str();
+        source += ' ';
+    }
+    sourceText = CStr(source);
+    displayText = sourceText;
+    if (maskLetters)
+        for (int i = 0; i < displayText.GetLength(); ++i)
+            if (IsAlpha(displayText[i]))
+                displayText.SetAt(i, '_');
+    masked = maskLetters;
+    bold = boldText;
+    visible = 1;
+    font.Reset();
+}
+
+void CFoundationWords::SetText(const char* text, bool maskLetters, bool, int)
+{
+    SetWords(text, maskLetters, 0, bold != 0);
+}
+
+bool CFoundationWords::Accepts(char letter) const
+{
+    const char l = ToLowerChar(letter);
+    for (int k = 0; k < 4; ++k)
+        if (progress[k] < wordLength && words[k][progress[k]] == l)
+            return true;
+    return false;
+}
+
+bool CFoundationWords::Add(char letter)
+{
+    const char l = ToLowerChar(letter);
+    for (int k = 0; k < 4; ++k) {
+        if (progress[k] < wordLength && words[k][progress[k]] == l) {
+            words[k].SetAt(progress[k], ToUpperChar(l));
+            ++progress[k];
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CFoundationWords::IsComplete(int word) const
+{
+    return word >= 0 && word < 4 && progress[word] == wordLength;
+}
+
+bool CFoundationWords::AllComplete() const
+{
+    return IsComplete(0) && IsComplete(1) && IsComplete(2) && IsComplete(3);
+}
+
+int CFoundationWords::MeasureTextHeight(CBackBuffer& buffer)
+{
+    RECT r = innerRect;
+    return 4 * buffer.DrawText("W", r, font, DT_SINGLELINE | DT_CALCRECT);
+}
+
+int CFoundationWords::MeasureTextWidth(CBackBuffer& buffer)
+{
+    int widest = 0;
+    for (const CStr& word : words) {
+        CStr shown = word;
+        shown.ToUpper();
+        widest = std::max(widest, buffer.MeasureTextWidth(shown, font));
+    }
+    return widest;
+}
+
+void CFoundationWords::Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal)
+{
+    if (!visible || rect.IsEmpty())
+        return;
+    const int m = Margin(tileSet);
+    innerRect = Shrunk(rect, m);
+    if (font.IsNull())
+        FitFont(buffer);
+    buffer.FillBackground(&rect);
+    const COLORREF saved = buffer.TextColor();
+    RECT probe = innerRect;
+    const int lineHeight = buffer.DrawText("W", probe, font, DT_SINGLELINE | DT_CALCRECT);
+    int top = innerRect.top;
+    // One word a line; spelled letters (upper case) in one colour, the rest in the other.
+    for (const CStr& word : words) {
+        int left = innerRect.left;
+        for (int i = 0; i < word.GetLength(); ++i) {
+            const char c = word[i];
+            const bool spelled = c >= 'A' && c <= 'Z';
+            const char shown[2] = {(masked && !spelled && !reveal) ? '_' : ToUpperChar(c), 0};
+            buffer.SetTextColor(spelled ? spelledColor : unspelledColor);
+            RECT r{left, top, innerRect.right, top + lineHeight};
+            buffer.DrawText(shown, r, font, DT_SINGLELINE | DT_NOCLIP);
+            left += buffer.MeasureTextWidth(shown, font);
+        }
+        top += lineHeight;
+    }
+    buffer.SetTextColor(saved);
+    DrawFrameBelowText(buffer, tileSet, top - innerRect.top, m);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// CTextBoard: a framed text panel (messages, a quotation, a puzzle with its
+// letters masked). CFoundationWords: a board holding four target words that
+// are spelled out letter by letter.
+#include "framework/Bitmap.h"
+#include "framework/Str.h"
+#include "framework/WinTypes.h"
+
+class CBackBuffer;
+class CTileSet;
+
+class CTextBoard {
+public:
+    virtual ~CTextBoard() = default;
+
+    // With `sortLetters` the characters are sorted and each followed by a
+    // blank; the text is shown in capitals, every letter replaced by '_'
+    // when `masked`.
+    virtual void SetText(const char* text, bool masked, bool sortLetters = false, int unused = 0);
+    // tileSet may be null (a plain board with a 5-pixel margin).
+    virtual void Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal = false);
+    virtual bool StrikeLetter(char letter);
+    virtual bool StrikeLetters(const char* text);
+    virtual int MeasureTextHeight(CBackBuffer& buffer);
+    virtual int MeasureTextWidth(CBackBuffer& buffer);
+
+    // Note the order: top, left, bottom, right. Also discards the font.
+    void SetRect(int top, int left, int bottom, int right);
+    void Hide() { visible = 0; }
+
+    CStr displayText;
+    CStr sourceText;
+    RECT rect{};
+    RECT innerRect{};
+    RECT frameRect{};
+    CFont font;
+    int masked = 0;
+    int visible = 0;
+    int bold = 0;
+
+protected:
+    void FitFont(CBackBuffer& buffer);
+    int Margin(const CTileSet* tileSet) const;
+    void DrawFrameBelowText(CBackBuffer& buffer, const CTileSet* tileSet, int textHeight, int margin);
+};
+
+class CFoundationWords : public CTextBoard {
+public:
+    CFoundationWords();
+    // Four words taken from the end of the letters: word 1 is the last
+    // wordLength letters, word 2 the ones before, and so on.
+    void SetWords(const char* letters, bool masked, int unused = 0, bool bold = false);
+    void SetText(const char* text, bool masked, bool sortLetters = false, int unused = 0) override;
+    bool Accepts(char letter) const;
+    bool Add(char letter);
+    bool StrikeLetter(char letter) override { return Add(letter); }
+    bool IsComplete(int word) const;  // word 0..3
+    bool AllComplete() const;
+    void Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal = false) override;
+    int MeasureTextHeight(CBackBuffer& buffer) override;
+    int MeasureTextWidth(CBackBuffer& buffer) override;
+
+    CStr words[4];
+    int progress[4] = {};
+    int wordLength = 0;
+    COLORREF spelledColor = RGB(255, 255, 255);
+    COLORREF unspelledColor = RGB(128, 128, 128);
+};

@@ -1,0 +1,176 @@
+#include "framework/TilePile.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "framework/BackBuffer.h"
+
+void CTilePile::ClampFaceDown()
+{
+    if (faceDownCount > Length())
+        faceDownCount = Length();
+}
+
+char CTilePile::Top() const { return tiles.GetAt(Length() - 1); }
+
+CStr CTilePile::RemoveTop(int n)
+{
+    n = std::clamp(n, 0, Length());
+    CStr taken = tiles.Right(n);
+    tiles = tiles.Left(Length() - n);
+    ClampFaceDown();
+    return taken;
+}
+
+char CTilePile::PopTop()
+{
+    const char c = tiles.PopLast();
+    ClampFaceDown();
+    return c;
+}
+
+char CTilePile::PopBottom() { return RemoveAt(0); }
+
+char CTilePile::RemoveAt(int i)
+{
+    const char c = tiles.RemoveAt(i);
+    ClampFaceDown();
+    return c;
+}
+
+int CTilePile::AppendString(const CStr& text)
+{
+    tiles.Append(text);
+    return text.GetLength();
+}
+
+void CTilePile::Push(char letter) { tiles.AppendChar(letter); }
+void CTilePile::PushBottom(char letter) { tiles.Prepend(letter); }
+CStr CTilePile::RemoveAll() { return RemoveTop(Length()); }
+
+void CTilePile::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
+{
+    GetRect(tileSet);
+    tileSet.DrawTiles(buffer, tiles.c_str(), x, y, displayFlags, fan, faceDownGlyph, faceDownCount);
+}
+
+int CTilePile::NextTileX(const CTileSet& tileSet) const { return TileX(tileSet, Length()); }
+int CTilePile::NextTileY(const CTileSet& tileSet) const { return TileY(tileSet, Length()); }
+
+int CTilePile::TileX(const CTileSet& tileSet, int i) const
+{
+    return x + tileSet.TileOffset(i, displayFlags, fan, faceDownCount).x;
+}
+
+int CTilePile::TileY(const CTileSet& tileSet, int i) const
+{
+    return y + tileSet.TileOffset(i, displayFlags, fan, faceDownCount).y;
+}
+
+// The last tile's place (the pile's origin when it is empty).
+int CTilePile::TopTileX(const CTileSet& tileSet) const { return TileX(tileSet, std::max(Length() - 1, 0)); }
+int CTilePile::TopTileY(const CTileSet& tileSet) const { return TileY(tileSet, std::max(Length() - 1, 0)); }
+
+RECT CTilePile::Rect(const CTileSet& tileSet) const
+{
+    const int n = CountForSize();
+    return RECT{x, y, x + tileSet.PileWidth(n, displayFlags, fan, faceDownCount),
+                y + tileSet.PileHeight(n, displayFlags, fan, faceDownCount)};
+}
+
+RECT CTilePile::GetRect(const CTileSet& tileSet)
+{
+    const RECT r = Rect(tileSet);
+    right = r.right;
+    bottom = r.bottom;
+    return r;
+}
+
+bool CTilePile::Intersects(const CTileSet& tileSet, const RECT& rect) const
+{
+    return Overlaps(Rect(tileSet), rect);
+}
+
+int CTilePile::HitTest(const CTileSet& tileSet, int px, int py) const
+{
+    if (!tileSet.IsLoaded())
+        return kHitNothing;
+    const int w = tileSet.TileWidth(), h = tileSet.TileHeight();
+    px -= x;
+    py -= y;
+    const int cellW = (fan & (kFanDown | kFanSquared)) ? w : 0;
+    const int cellH = (fan & (kFanRight | kFanSquared)) ? h : 0;
+    const int n = Length();
+    for (int i = 0; i < n; ++i) {
+        const POINT after = tileSet.TileOffset(i + 1, displayFlags, fan, faceDownCount);
+        if (px >= 0 && px < after.x + cellW && py >= 0 && py < after.y + cellH)
+            return i;
+    }
+    if (n == 0 && (displayFlags & kPileEmptyMarker) && px > 0 && px < w && py > 0 && py < h)
+        return kHitEmptySlot;
+    // The box spanned by the tiles' places plus one cell.
+    const POINT last = tileSet.TileOffset(std::max(n - 1, 0), displayFlags, fan, faceDownCount);
+    const int boxW = last.x + w, boxH = last.y + h;
+    const bool inColumns = px >= 0 && px < boxW;
+    const bool inRows = py >= 0 && py < boxH;
+    if (inColumns && inRows)
+        return kHitInside;
+    if (inColumns)
+        return py < 0 ? kHitAbove : kHitBelow;
+    if (inRows)
+        return px < 0 ? kHitLeft : kHitRight;
+    return kHitNothing;
+}
+
+std::string CTilePile::Describe(const char* name) const
+{
+    char line[512];
+    std::snprintf(line, sizeof line, "%s: \"%s\" down=%d flags=0x%X fan=0x%X\n", name ? name : "pile",
+                  tiles.c_str(), faceDownCount, displayFlags, fan);
+    return line;
+}
+
+CStr CSlotPile::RemoveTop(int n)
+{
+    const int index = Length() - n;
+    if (n <= 0 || index < 0)
+        return CStr();
+    CStr taken;
+    taken.AppendChar(RemoveAt(index));
+    return taken;
+}
+
+int CSlotPile::AppendString(const CStr& text)
+{
+    if (insertAt >= 0 && insertAt < Length()) {
+        CStr joined = tiles.Left(insertAt);
+        joined.Append(text);
+        joined.Append(tiles.Mid(insertAt, Length() - insertAt));
+        tiles = joined;
+    } else {
+        tiles.Append(text);
+    }
+    insertAt = -1;
+    return text.GetLength();
+}
+
+void CSlotPile::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
+{
+    if (slotCount > 0 && tileSet.IsLoaded() && !IsHidden()) {
+        const int m = std::max(tileSet.TileWidth(), tileSet.TileHeight()) / 8;
+        const int w = tileSet.PileWidth(slotCount, displayFlags, fan, faceDownCount);
+        const int h = tileSet.PileHeight(slotCount, displayFlags, fan, faceDownCount);
+        tileSet.DrawFrame(buffer, x - m, y - m, w + 2 * m, h + 2 * m);
+    }
+    CTilePile::Draw(buffer, tileSet);
+}
+
+int CSlotPile::NextTileX(const CTileSet& tileSet) const
+{
+    return insertAt >= 0 ? TileX(tileSet, insertAt) : CTilePile::NextTileX(tileSet);
+}
+
+int CSlotPile::NextTileY(const CTileSet& tileSet) const
+{
+    return insertAt >= 0 ? TileY(tileSet, insertAt) : CTilePile::NextTileY(tileSet);
+}

@@ -1,0 +1,24 @@
+#include "framework/Utility.h"
+
+#include <cstring>
+#include <string>
+
+#include "framework/Resources.h"
+#include "framework/Shell.h"
+
+void AppendToTitle(HWND hwnd, unsigned stringId)
+{
+    if (!hwnd || stringId == 0)
+        return;
+    std::string title = hwnd->GetTitle();
+    if (title.size() > 1023)
+        title.resize(1023);
+    hwnd->SetTitle(title + " - " + ResString(stringId));
+}
+
+void ShowLastError(int error)
+{
+    const std::string text = std::strerror(error);
+    if (HWND main = Shell().MainWindow())
+        main->MessageBox(text, "Quirkwood Software", MB_OK | MB_ICONINFORMATION);
+}

@@ -1,0 +1,341 @@
+// CBackBuffer on a QImage (Format_RGB32) drawn with QPainter and plain pixel
+// loops; flushing hands the dirty rectangle to the window's Present.
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+#include <algorithm>
+
+#include "framework/BackBuffer.h"
+#include "framework/Debug.h"
+#include "platform/QtDrawing.h"
+
+struct CBackBuffer::Impl {
+    QImage image;
+    HWND hwnd = nullptr;
+    bool open = false;
+    bool ownsDc = false;
+    bool fillOnOpen = false;
+    bool hasBrush = false;
+    RECT dirty{};
+    COLORREF text = RGB(255, 255, 255);
+    COLORREF second = RGB(255, 255, 255);
+    COLORREF back = RGB(128, 0, 0);
+    CBitmap pattern;
+
+    RECT Client() const
+    {
+        if (hwnd)
+            return hwnd->GetClientRect();
+        return RECT{0, 0, image.width(), image.height()};
+    }
+    void ResetDirty()
+    {
+        const RECT c = Client();
+        dirty = RECT{c.right, c.bottom, c.left, c.top};  // inside out: empty, grows with each draw
+    }
+    QRect Bounds(const RECT& r) const
+    {
+        return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top).intersected(image.rect());
+    }
+};
+
+namespace {
+Qt::Alignment AlignmentFor(unsigned format)
+{
+    Qt::Alignment a = (format & DT_CENTER)  ? Qt::AlignHCenter
+                      : (format & DT_RIGHT) ? Qt::AlignRight
+                                            : Qt::AlignLeft;
+    if (format & DT_SINGLELINE)
+        a |= (format & DT_VCENTER) ? Qt::AlignVCenter : (format & DT_BOTTOM) ? Qt::AlignBottom : Qt::AlignTop;
+    else
+        a |= Qt::AlignTop;
+    return a;
+}
+
+int TextFlags(unsigned format)
+{
+    int flags = static_cast<int>(AlignmentFor(format));
+    if (format & DT_SINGLELINE)
+        flags |= Qt::TextSingleLine;
+    else if (format & DT_WORDBREAK)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+}  // namespace
+
+CBackBuffer::CBackBuffer() : m_impl(std::make_unique<Impl>()) {}
+
+CBackBuffer::~CBackBuffer()
+{
+    if (!m_impl->image.isNull()) {
+        ++DrawCounters().deleteDC;
+        ++DrawCounters().deleteObject;
+    }
+    if (m_impl->hasBrush)
+        ++DrawCounters().deleteObject;
+}
+
+void CBackBuffer::SetColors(COLORREF text, COLORREF second, COLORREF back)
+{
+    m_impl->text = text;
+    m_impl->second = second;
+    if (back != m_impl->back && m_impl->hasBrush) {
+        m_impl->hasBrush = false;
+        ++DrawCounters().deleteObject;
+    }
+    m_impl->back = back;
+}
+
+COLORREF CBackBuffer::TextColor() const { return m_impl->text; }
+COLORREF CBackBuffer::SecondColor() const { return m_impl->second; }
+COLORREF CBackBuffer::BackColor() const { return m_impl->back; }
+void CBackBuffer::SetTextColor(COLORREF colour) { m_impl->text = colour; }
+void CBackBuffer::SetFillOnOpen(bool fill) { m_impl->fillOnOpen = fill; }
+bool CBackBuffer::IsOpen() const { return m_impl->open; }
+HWND CBackBuffer::Window() const { return m_impl->hwnd; }
+int CBackBuffer::Width() const { return m_impl->image.isNull() ? -1 : m_impl->image.width(); }
+int CBackBuffer::Height() const { return m_impl->image.isNull() ? -1 : m_impl->image.height(); }
+RECT CBackBuffer::DirtyRect() const { return m_impl->dirty; }
+
+bool CBackBuffer::Open(HWND hwnd, HDC hdc)
+{
+    if (hwnd)
+        m_impl->hwnd = hwnd;
+    m_impl->ownsDc = hdc == nullptr;
+    if (m_impl->ownsDc)
+        ++DrawCounters().getDC;
+    if (m_impl->image.isNull()) {
+        const RECT c = m_impl->Client();
+        Resize(m_impl->hwnd, c.Width(), c.Height());
+    }
+    m_impl->open = true;
+    m_impl->ResetDirty();
+    if (m_impl->fillOnOpen)
+        FillBackground(nullptr);
+    return true;
+}
+
+void CBackBuffer::Close(const RECT* rect)
+{
+    Flush(rect);
+    if (m_impl->open && m_impl->ownsDc)
+        ++DrawCounters().releaseDC;
+    m_impl->ownsDc = false;
+    m_impl->open = false;
+}
+
+void CBackBuffer::Flush(const RECT* rect)
+{
+    const RECT r = rect ? *rect : m_impl->dirty;
+    const QRect area = m_impl->Bounds(r);
+    if (m_impl->hwnd && !area.isEmpty()) {
+        const RECT clip{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+        const QImage& img = m_impl->image;
+        m_impl->hwnd->Present(reinterpret_cast<const std::uint32_t*>(img.constBits()),
+                              static_cast<int>(img.bytesPerLine()), img.width(), img.height(), clip);
+    }
+    m_impl->ResetDirty();
+}
+
+void CBackBuffer::Resize(HWND hwnd, int width, int height)
+{
+    if (hwnd)
+        m_impl->hwnd = hwnd;
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    QImage& img = m_impl->image;
+    if (!img.isNull() && img.width() == width && img.height() == height)
+        return;
+    if (!img.isNull()) {
+        ++DrawCounters().deleteDC;
+        ++DrawCounters().deleteObject;
+    }
+    img = QImage(width, height, QImage::Format_RGB32);
+    img.fill(ToQRgb(m_impl->back));
+    ++DrawCounters().createDC;
+    ++DrawCounters().createBitmap;
+    ++DrawCounters().totalBitmaps;
+}
+
+void CBackBuffer::MarkDirty(const RECT& r)
+{
+    if (r.IsEmpty())
+        return;
+    RECT& d = m_impl->dirty;
+    d.left = std::min(d.left, r.left);
+    d.top = std::min(d.top, r.top);
+    d.right = std::max(d.right, r.right);
+    d.bottom = std::max(d.bottom, r.bottom);
+}
+
+void CBackBuffer::FillBackground(const RECT* rect)
+{
+    const RECT r = rect ? *rect : m_impl->Client();
+    FillBackground(r.left, r.top, r.Width(), r.Height());
+}
+
+void CBackBuffer::FillBackground(int x, int y, int w, int h)
+{
+    if (w <= 0 || h <= 0 || m_impl->image.isNull())
+        return;
+    const RECT r{x, y, x + w, y + h};
+    const QRect area = m_impl->Bounds(r);
+    if (const QImage* pattern = ImageOf(m_impl->pattern)) {
+        const int pw = pattern->width(), ph = pattern->height();
+        // The first copy starts on the pattern's own grid at or before the rectangle.
+        const int startX = x >= 0 ? x / pw * pw : -((-x + pw - 1) / pw) * pw;
+        const int startY = y >= 0 ? y / ph * ph : -((-y + ph - 1) / ph) * ph;
+        QPainter painter(&m_impl->image);
+        painter.setClipRect(area);
+        for (int py = startY; py < r.bottom; py += ph)
+            for (int px = startX; px < r.right; px += pw)
+                painter.drawImage(px, py, *pattern);
+    } else {
+        if (!m_impl->hasBrush) {
+            m_impl->hasBrush = true;
+            ++DrawCounters().solidBrush;
+            ++DrawCounters().totalBrushes;
+        }
+        QPainter painter(&m_impl->image);
+        painter.fillRect(area, QColor(ToQRgb(m_impl->back)));
+    }
+    MarkDirty(r);
+}
+
+void CBackBuffer::SetPattern(unsigned bitmapId)
+{
+    m_impl->pattern = CBitmap();
+    if (bitmapId != 0) {
+        m_impl->pattern = CBitmap::LoadResource(bitmapId);
+    } else if (m_impl->hasBrush) {
+        m_impl->hasBrush = false;
+        ++DrawCounters().deleteObject;
+    }
+}
+
+bool CBackBuffer::HasPattern() const { return !m_impl->pattern.IsNull(); }
+
+void CBackBuffer::DrawBitmap(const CBitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY,
+                             COLORREF transparent, bool negative)
+{
+    const QImage* source = ImageOf(bitmap);
+    QImage& dest = m_impl->image;
+    if (!source || dest.isNull() || w <= 0 || h <= 0)
+        return;
+    const bool keyed = transparent != kNoTransparentColor;
+    const QRgb key = ToQRgb(transparent) & 0xFFFFFF;
+    for (int row = 0; row < h; ++row) {
+        const int dy = y + row, sy = srcY + row;
+        if (dy < 0 || dy >= dest.height() || sy < 0 || sy >= source->height())
+            continue;
+        const auto* s = reinterpret_cast<const QRgb*>(source->constScanLine(sy));
+        auto* d = reinterpret_cast<QRgb*>(dest.scanLine(dy));
+        for (int col = 0; col < w; ++col) {
+            const int dx = x + col, sx = srcX + col;
+            if (dx < 0 || dx >= dest.width() || sx < 0 || sx >= source->width())
+                continue;
+            const QRgb pixel = s[sx] & 0xFFFFFF;
+            if (keyed && pixel == key)
+                continue;
+            d[dx] = 0xFF000000 | (negative ? ~pixel & 0xFFFFFF : pixel);
+        }
+    }
+    MarkDirty(RECT{x, y, x + w, y + h});
+}
+
+void CBackBuffer::DrawBitmapOpaque(const CBitmap& bitmap, int x, int y, int w, int h, int srcX, int srcY)
+{
+    DrawBitmap(bitmap, x, y, w, h, srcX, srcY, kNoTransparentColor, false);
+}
+
+int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsigned format)
+{
+    if (!text || font.IsNull() || m_impl->image.isNull())
+        return 0;
+    const QString s = QString::fromLatin1(text);
+    const QRect box(rect.left, rect.top, std::max(rect.right - rect.left, 0), std::max(rect.bottom - rect.top, 0));
+    const int flags = TextFlags(format);
+    if (format & DT_CALCRECT) {
+        const QFontMetrics metrics(font.impl()->font);
+        // Measuring lays the text out in the given width with unlimited height.
+        const QRect measured = metrics.boundingRect(QRect(box.left(), box.top(), box.width(), 1 << 20),
+                                                    flags & ~(Qt::AlignVCenter | Qt::AlignBottom), s);
+        const int height = s.isEmpty() ? metrics.height() : measured.height();
+        rect.bottom = rect.top + height;
+        if (format & DT_SINGLELINE || !(format & DT_WORDBREAK))
+            rect.right = rect.left + measured.width();
+        return height;
+    }
+    QPainter painter(&m_impl->image);
+    painter.setFont(font.impl()->font);
+    painter.setPen(QColor(ToQRgb(m_impl->text)));
+    if (!(format & DT_NOCLIP))
+        painter.setClipRect(box);
+    QRect drawn;
+    painter.drawText(box, flags, s, &drawn);
+    MarkDirty(rect);
+    return drawn.height();
+}
+
+int CBackBuffer::DrawTextWrapped(const char* text, const RECT& rect, const CFont& font)
+{
+    RECT r = rect;
+    return DrawText(text, r, font, DT_WORDBREAK);
+}
+
+int CBackBuffer::MeasureTextWrapped(const char* text, const RECT& rect, const CFont& font)
+{
+    RECT r = rect;
+    return DrawText(text, r, font, DT_WORDBREAK | DT_CALCRECT);
+}
+
+int CBackBuffer::MeasureTextWidth(const char* text, const CFont& font)
+{
+    if (!text || font.IsNull())
+        return 0;
+    return QFontMetrics(font.impl()->font).horizontalAdvance(QString::fromLatin1(text));
+}
+
+CFont CBackBuffer::CreateFont(int points, const char* face, unsigned style, unsigned pitchAndFamily)
+{
+    auto impl = std::make_shared<CFont::Impl>();
+    QFont& f = impl->font;
+    f.setFamily(QString::fromLatin1(face ? face : "Arial"));
+    // Points to pixels at 96 per inch, rounded.
+    const int pixels = (std::max(points, 1) * 96 + 36) / 72;
+    f.setPixelSize(std::max(pixels, 1));
+    f.setWeight((style & kFontBold) ? QFont::Bold : QFont::Normal);
+    f.setItalic((style & kFontItalic) != 0);
+    f.setUnderline((style & kFontUnderline) != 0);
+    f.setStrikeOut((style & kFontStrikeOut) != 0);
+    const unsigned family = pitchAndFamily & 0xF0;
+    f.setStyleHint(family == 0x10 ? QFont::Serif : family == 0x30 ? QFont::TypeWriter : QFont::SansSerif);
+    ++DrawCounters().createFont;
+    return CFont(std::move(impl));
+}
+
+void CBackBuffer::FillRect(const RECT& rect, COLORREF colour)
+{
+    if (m_impl->image.isNull() || rect.IsEmpty())
+        return;
+    ++DrawCounters().solidBrush;
+    ++DrawCounters().totalBrushes;
+    QPainter painter(&m_impl->image);
+    painter.fillRect(m_impl->Bounds(rect), QColor(ToQRgb(colour)));
+    ++DrawCounters().deleteObject;
+    MarkDirty(rect);
+}
+
+CBitmap CBackBuffer::CopyArea(int x, int y, int w, int h) const
+{
+    if (m_impl->image.isNull() || w <= 0 || h <= 0)
+        return CBitmap();
+    return BitmapFromImage(m_impl->image.copy(x, y, w, h));
+}
+
+COLORREF CBackBuffer::GetPixel(int x, int y) const
+{
+    if (!m_impl->image.valid(x, y))
+        return kNoTransparentColor;
+    return FromQRgb(m_impl->image.pixel(x, y));
+}
