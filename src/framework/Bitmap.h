@@ -45,7 +45,10 @@ private:
 };
 
 // Font style bits for CBackBuffer::CreateFont.
-enum : unsigned { kFontBold = 0x1, kFontItalic = 0x2, kFontUnderline = 0x4, kFontStrikeOut = 0x8 };
+inline constexpr unsigned kFontBold = 0x1;
+inline constexpr unsigned kFontItalic = 0x2;
+inline constexpr unsigned kFontUnderline = 0x4;
+inline constexpr unsigned kFontStrikeOut = 0x8;
 
 class CFont {
 public:

@@ -17,21 +17,23 @@ struct CTileDesign {
 };
 
 // Pile display bits (see CTilePile) that the tile drawing interprets.
-enum : unsigned {
-    kPileAllFaceUp = 0x1,
-    kPileTopFaceUp = 0x4,
-    kPileBottomFaceUp = 0x8,
-    kPileEmptyMarker = 0x10,
-    kPileAboveFaceDown = 0x20,
-    kPileHidden = 0x80,
-    kPileCompactFaceDown = 0x100,
-    kPileNegative = 0x400,
-};
+inline constexpr unsigned kPileAllFaceUp = 0x1;
+inline constexpr unsigned kPileTopFaceUp = 0x4;
+inline constexpr unsigned kPileBottomFaceUp = 0x8;
+inline constexpr unsigned kPileEmptyMarker = 0x10;
+inline constexpr unsigned kPileAboveFaceDown = 0x20;
+inline constexpr unsigned kPileHidden = 0x80;
+inline constexpr unsigned kPileCompactFaceDown = 0x100;
+inline constexpr unsigned kPileNegative = 0x400;
 // How each next tile of a pile is placed.
-enum : unsigned { kFanDown = 0x1, kFanRight = 0x2, kFanSquared = 0x4 };
+inline constexpr unsigned kFanDown = 0x1;
+inline constexpr unsigned kFanRight = 0x2;
+inline constexpr unsigned kFanSquared = 0x4;
 
 // DrawGlyph flags: draw the code (else the alternative), draw nothing, inverted.
-enum : unsigned { kGlyphFaceUp = 0x1, kGlyphHidden = 0x80, kGlyphNegative = 0x400 };
+inline constexpr unsigned kGlyphFaceUp = 0x1;
+inline constexpr unsigned kGlyphHidden = 0x80;
+inline constexpr unsigned kGlyphNegative = 0x400;
 
 // Button image selectors and states.
 enum : int {
