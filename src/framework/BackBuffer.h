@@ -39,8 +39,8 @@ public:
     void SetTextColor(COLORREF colour);
     void SetFillOnOpen(bool fill);
 
-    // Opening remembers the window and starts an empty dirty rectangle; the
-    // surface is created at the client size the first time.
+    // Opening remembers the window; the surface is created at the client size
+    // the first time. The dirty rectangle is empty after every flush.
     bool Open(HWND hwnd, HDC hdc = nullptr);
     void Close(const RECT* rect = nullptr);
     // Hands the rectangle (or everything dirty) to the window at once.

@@ -12,13 +12,18 @@ public:
 };
 CNoShell g_noShell;
 CGameShell* g_shell = &g_noShell;
+SoundObserver g_soundObserver = nullptr;
 }  // namespace
 
 CGameShell& Shell() { return *g_shell; }
 void SetShell(CGameShell* shell) { g_shell = shell ? shell : &g_noShell; }
 
+void SetSoundObserver(SoundObserver observer) { g_soundObserver = observer; }
+
 void PlaySoundIfEnabled(unsigned soundId)
 {
+    if (g_soundObserver)
+        g_soundObserver(soundId);
     if (g_Settings.Sound != 0)
         PlayWaveResource(soundId);
 }

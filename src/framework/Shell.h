@@ -27,3 +27,7 @@ void PlaySoundIfEnabled(unsigned soundId);
 // The level notices (dialogs 419 "...one letter longer!" and 420 "Getting
 // faster..."): modal, closing by themselves after two seconds or at a click.
 int RunLevelNotice(HWND hwnd, unsigned dialogId);
+
+// Tests may watch the sounds the game asks for (whether or not the setting lets them play).
+using SoundObserver = void (*)(unsigned soundId);
+void SetSoundObserver(SoundObserver observer);

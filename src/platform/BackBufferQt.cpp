@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QString>
 #include <algorithm>
+#include <climits>
 
 #include "framework/BackBuffer.h"
 #include "framework/Debug.h"
@@ -16,7 +17,7 @@ struct CBackBuffer::Impl {
     bool ownsDc = false;
     bool fillOnOpen = false;
     bool hasBrush = false;
-    RECT dirty{};
+    RECT dirty{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     COLORREF text = RGB(255, 255, 255);
     COLORREF second = RGB(255, 255, 255);
     COLORREF back = RGB(128, 0, 0);
@@ -28,13 +29,12 @@ struct CBackBuffer::Impl {
             return hwnd->GetClientRect();
         return RECT{0, 0, image.width(), image.height()};
     }
-    void ResetDirty()
-    {
-        const RECT c = Client();
-        dirty = RECT{c.right, c.bottom, c.left, c.top};  // inside out: empty, grows with each draw
-    }
+    // Inside out: empty, and the union with the first rectangle drawn is that rectangle.
+    void ResetDirty() { dirty = RECT{INT_MAX, INT_MAX, INT_MIN, INT_MIN}; }
     QRect Bounds(const RECT& r) const
     {
+        if (r.IsEmpty())
+            return QRect();
         return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top).intersected(image.rect());
     }
 };
@@ -108,8 +108,8 @@ bool CBackBuffer::Open(HWND hwnd, HDC hdc)
         const RECT c = m_impl->Client();
         Resize(m_impl->hwnd, c.Width(), c.Height());
     }
+    // What was drawn since the last flush stays dirty: it has not been shown yet.
     m_impl->open = true;
-    m_impl->ResetDirty();
     if (m_impl->fillOnOpen)
         FillBackground(nullptr);
     return true;

@@ -1,0 +1,375 @@
+// CGame: drag and drop with face-down accounting, undo, MoveTile, the clock,
+// the instruction sequence, the title game and the window helpers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FrameworkTestSupport.h"
+#include "framework/Game.h"
+#include "framework/TitleGame.h"
+#include "framework/Utility.h"
+
+using namespace frametest;
+
+namespace {
+constexpr int W = 64, H = 64;
+
+std::vector<unsigned>& Sounds()
+{
+    static std::vector<unsigned> sounds;
+    return sounds;
+}
+
+// A bare game with two columns, counting the hooks the base calls.
+class ColumnsGame : public CGame {
+public:
+    ColumnsGame() : CGame(nullptr, nullptr)
+    {
+        for (CTilePile* pile : {&left, &right}) {
+            pile->Configure(0x130, kFanDown);
+            pile->faceDownGlyph = ' ';
+        }
+        left.SetPosition(20, 20);
+        right.SetPosition(300, 20);
+    }
+    int OnPaint(HWND hwnd, HDC hdc) override
+    {
+        if (!m_layoutValid)
+            Layout(hwnd, hdc);
+        m_backBuffer.Open(hwnd, hdc);
+        RedrawPile(left);
+        RedrawPile(right);
+        m_backBuffer.Close();
+        ++paints;
+        return 1;
+    }
+    void AfterMove(HWND, int flag) override { afterMoves.push_back(flag); }
+    bool OnTimeUp(HWND) override
+    {
+        ++timeUps;
+        return handleTimeUp;
+    }
+    bool IsFinishedAfterDrop(HWND, CTilePile* target) override { return target->Length() >= finishAt; }
+    std::string DescribeState() const override
+    {
+        return DescribeBase("Columns") + left.Describe("left") + right.Describe("right");
+    }
+
+    CTilePile left, right;
+    std::vector<int> afterMoves;
+    int paints = 0;
+    int timeUps = 0;
+    bool handleTimeUp = false;
+    int finishAt = 1000;
+    using CGame::m_elapsedTicks;
+    using CGame::m_clockRunning;
+    using CGame::m_undo;
+};
+
+struct GameTest : ::testing::Test {
+    SettingsGuard settings;
+    TestSheets sheets;
+    TestWindow window{640, 640};
+    TestShell shell{&window};
+    std::unique_ptr<ColumnsGame> game;
+
+    void SetUp() override
+    {
+        Sounds().clear();
+        SetSoundObserver([](unsigned id) { Sounds().push_back(id); });
+        g_Settings.Sound = 0;
+        game = std::make_unique<ColumnsGame>();
+        game->OnSize(&window, SIZE_RESTORED, 640, 640);
+        game->OnEraseBackground(&window, nullptr);
+        game->OnPaint(&window, nullptr);
+    }
+    void TearDown() override
+    {
+        game.reset();
+        SetSoundObserver(nullptr);
+    }
+    // Press on the tile and drag it well away.
+    void Lift(CTilePile& pile, int count)
+    {
+        const int index = pile.Length() - count;
+        const int x = pile.TileX(game->TileSet(), index) + 5, y = pile.TileY(game->TileSet(), index) + 5;
+        game->OnLButtonDown(&window, x, y, MK_LBUTTON);
+        game->BeginDrag(&window, &pile, count, x, y);
+    }
+};
+}  // namespace
+
+TEST_F(GameTest, LayoutPicksTilesForTheWindow)
+{
+    EXPECT_TRUE(game->IsLayoutValid());
+    EXPECT_EQ(game->TileSet().TileWidth(), W);
+    game->OnSize(&window, SIZE_RESTORED, 600, 700);
+    EXPECT_FALSE(game->IsLayoutValid());
+    EXPECT_EQ(game->BackBuffer().Width(), 600);
+}
+
+TEST_F(GameTest, DropOfTheFaceUpPartTurnsTheNewTopAndUndoHidesItAgain)
+{
+    game->left.tiles = "abcde";
+    game->left.faceDownCount = 3;
+    Lift(game->left, 2);
+    EXPECT_TRUE(game->IsDragging());
+    EXPECT_EQ(game->left.tiles, CStr("abc"));
+    EXPECT_EQ(game->left.faceDownCount, 3);
+    EXPECT_EQ(game->DragPile().faceDownCount, 0);
+
+    game->EndDrag(&window, &game->right);
+    EXPECT_FALSE(game->IsDragging());
+    EXPECT_EQ(game->right.tiles, CStr("de"));
+    EXPECT_EQ(game->left.faceDownCount, 2) << "the new top tile turns face up";
+    ASSERT_TRUE(game->CanUndo());
+
+    EXPECT_EQ(game->Undo(&window), 1);
+    EXPECT_EQ(game->left.tiles, CStr("abcde"));
+    EXPECT_EQ(game->left.faceDownCount, 3);
+    EXPECT_EQ(game->right.tiles, CStr(""));
+    EXPECT_EQ(game->afterMoves.back(), 1);
+    EXPECT_EQ(game->Undo(&window), 0);
+}
+
+TEST_F(GameTest, FaceDownTilesTravelWithTheDragAndUndoRestoresTheSource)
+{
+    game->left.tiles = "abcde";
+    game->left.faceDownCount = 3;
+    Lift(game->left, 4);
+    EXPECT_EQ(game->left.faceDownCount, 1);
+    EXPECT_EQ(game->DragPile().faceDownCount, 2);
+    game->EndDrag(&window, &game->right);
+    EXPECT_EQ(game->right.tiles, CStr("bcde"));
+    EXPECT_EQ(game->right.faceDownCount, 2);
+    EXPECT_EQ(game->left.faceDownCount, 0);
+
+    game->Undo(&window);
+    EXPECT_EQ(game->left.tiles, CStr("abcde"));
+    EXPECT_EQ(game->left.faceDownCount, 3) << "as it was before the lift";
+    EXPECT_EQ(game->right.faceDownCount, 0);
+}
+
+TEST_F(GameTest, CancelledDragPutsEverythingBack)
+{
+    game->left.tiles = "abcde";
+    game->left.faceDownCount = 3;
+    Lift(game->left, 4);
+    game->OnMouseMove(&window, 300, 300, MK_LBUTTON);
+    game->OnLButtonUp(&window, 300, 300, 0);
+    EXPECT_FALSE(game->IsDragging());
+    EXPECT_FALSE(window.captured);
+    EXPECT_EQ(game->left.tiles, CStr("abcde"));
+    EXPECT_EQ(game->left.faceDownCount, 3);
+    EXPECT_FALSE(game->CanUndo());
+}
+
+TEST_F(GameTest, CancelledDragReturnsASlotTileToItsPlace)
+{
+    CSlotPile word;
+    word.Configure(kPileAllFaceUp, kFanRight);
+    word.SetPosition(20, 400);
+    word.tiles = "cat";
+    game->BeginDrag(&window, &word, 2, 100, 420);
+    EXPECT_EQ(word.tiles, CStr("ct"));
+    EXPECT_EQ(game->DragImage().X(), 20 + W);
+    game->CancelDrag(&window);
+    EXPECT_EQ(word.tiles, CStr("cat"));
+}
+
+TEST_F(GameTest, DragStartsOnlyBeyondTheThreshold)
+{
+    game->left.tiles = "ab";
+    Lift(game->left, 1);
+    const int x0 = game->DragImage().X(), y0 = game->DragImage().Y();
+    const POINT press{game->left.TileX(game->TileSet(), 1) + 5, game->left.TileY(game->TileSet(), 1) + 5};
+    game->OnMouseMove(&window, press.x + 5, press.y + 5, MK_LBUTTON);
+    EXPECT_EQ(game->DragImage().X(), x0);
+    game->OnMouseMove(&window, press.x + 6, press.y, MK_LBUTTON);
+    EXPECT_EQ(game->DragImage().X(), x0 + 6);
+    game->OnMouseMove(&window, press.x + 1, press.y + 2, MK_LBUTTON);
+    EXPECT_EQ(game->DragImage().X(), x0 + 1) << "once moving, every move counts";
+    EXPECT_EQ(game->DragImage().Y(), y0 + 2);
+}
+
+TEST_F(GameTest, DragImageStaysInsideTheClientArea)
+{
+    game->left.tiles = "abc";
+    Lift(game->left, 2);
+    const int w = game->DragImage().Width(), h = game->DragImage().Height();
+    EXPECT_EQ(w, W);
+    EXPECT_EQ(h, 2 * H);
+    game->DragTo(&window, -500, -500);
+    EXPECT_EQ(game->DragImage().X(), 0);
+    EXPECT_EQ(game->DragImage().Y(), 0);
+    game->DragTo(&window, 5000, 5000);
+    EXPECT_EQ(game->DragImage().X(), 640 - w - 1);
+    EXPECT_EQ(game->DragImage().Y(), 640 - h - 1);
+    game->DragBy(&window, 10, 10);
+    EXPECT_EQ(game->DragImage().X(), 640 - w - 1);
+    game->DragBy(&window, -10, 0);
+    EXPECT_EQ(game->DragImage().X(), 640 - w - 11);
+}
+
+TEST_F(GameTest, DropFliesVisiblyAndCanFinishTheHand)
+{
+    game->left.tiles = "ab";
+    game->finishAt = 1;
+    Lift(game->left, 1);
+    window.sleeps.clear();
+    window.presentsAtSleep.clear();
+    game->EndDrag(&window, &game->right);
+    EXPECT_EQ(window.sleeps, std::vector<int>(11, 10));
+    EXPECT_TRUE(std::adjacent_find(window.presentsAtSleep.begin(), window.presentsAtSleep.end()) ==
+                window.presentsAtSleep.end())
+        << "every step is presented before its pause";
+    EXPECT_EQ(shell.endReasons, std::vector<int>{kEndFinished});
+    // The dropped tile is on screen at the target.
+    EXPECT_EQ(window.ScreenPixel(300 + 10, 20 + 10), SheetColour(1, 10, 10));
+
+    game->BeginDrag(&window, nullptr, 1, 0, 0);  // null piles do nothing
+    EXPECT_FALSE(game->IsDragging());
+    game->EndDrag(&window, nullptr);
+}
+
+TEST_F(GameTest, MoveTileFlipsRecordsAndUndoes)
+{
+    game->left.tiles = "xy";
+    game->left.faceDownCount = 1;
+    game->right.displayFlags = kPileAllFaceUp;
+    game->BackBuffer().Open(&window);
+    window.sleeps.clear();
+    game->MoveTile(&game->left, &game->right, 1, 1);
+    game->BackBuffer().Close();
+    EXPECT_EQ(window.sleeps, std::vector<int>(8, 7));
+    EXPECT_EQ(game->right.tiles, CStr("y"));
+    EXPECT_EQ(game->left.faceDownCount, 0);
+    EXPECT_EQ(window.ScreenPixel(300 + 10, 20 + 10), SheetColour(24, 10, 10));
+    game->Undo(&window);
+    EXPECT_EQ(game->left.tiles, CStr("xy"));
+    EXPECT_EQ(game->left.faceDownCount, 1) << "the flipped tile is hidden again";
+
+    game->MoveTile(&game->right, &game->left, 1, 0);  // an empty source: nothing
+    EXPECT_FALSE(game->CanUndo());
+}
+
+TEST_F(GameTest, CountDownClockWarnsAndEndsAtZero)
+{
+    game->ScorePanel().clockValue = 12;
+    game->ScorePanel().clockStep = -1;
+    for (int i = 0; i < 12; ++i)
+        game->OnTimer(&window, kClockTimerId);
+    EXPECT_EQ(game->ScorePanel().clockValue, 0);
+    EXPECT_EQ(std::count(Sounds().begin(), Sounds().end(), kSoundClockWarning), 11) << "10 down to 0";
+    EXPECT_EQ(game->timeUps, 1);
+    EXPECT_EQ(shell.endReasons, std::vector<int>{kEndTimeUp});
+    EXPECT_EQ(game->afterMoves, std::vector<int>{0}) << "only the first tick";
+    EXPECT_EQ(game->ElapsedTicks(), 12);
+}
+
+TEST_F(GameTest, ClockThatHandlesItsOwnTimeUpAndCountUpClocks)
+{
+    game->handleTimeUp = true;
+    game->ScorePanel().clockValue = 1;
+    game->ScorePanel().clockStep = -1;
+    game->OnTimer(&window, kClockTimerId);
+    EXPECT_EQ(game->timeUps, 1);
+    EXPECT_TRUE(shell.endReasons.empty());
+
+    auto up = std::make_unique<ColumnsGame>();
+    for (int i = 0; i < 20; ++i)
+        up->OnTimer(&window, kClockTimerId);
+    up->OnTimer(&window, 704);  // not the clock
+    EXPECT_EQ(up->ScorePanel().clockValue, 20);
+    EXPECT_EQ(up->timeUps, 0);
+    EXPECT_EQ(std::count(Sounds().begin(), Sounds().end(), kSoundClockWarning), 1);
+
+    up->m_clockRunning = false;
+    up->OnTimer(&window, kClockTimerId);
+    EXPECT_EQ(up->ScorePanel().clockValue, 20);
+    up->m_clockRunning = true;
+    up->ScorePanel().clockValue = -2;  // a count-up clock from below zero meets zero
+    up->OnTimer(&window, kClockTimerId);
+    up->OnTimer(&window, kClockTimerId);
+    EXPECT_EQ(up->timeUps, 1);
+}
+
+TEST_F(GameTest, GameOverAddsTheSpeedBonus)
+{
+    game->ScorePanel().score = 50;
+    game->m_elapsedTicks = 100;
+    game->OnGameOver(&window);
+    EXPECT_EQ(game->GetScore(), 250);
+}
+
+TEST_F(GameTest, InstructionSequenceWraps)
+{
+    int seconds = 0;
+    EXPECT_EQ(game->GetNextInstruction(0, &seconds), 226u);
+    EXPECT_EQ(seconds, 60);
+    EXPECT_EQ(game->GetNextInstruction(226, &seconds), 226u);
+    game->SetInstructions({{227, 2}, {228, 4}, {226, 3}});
+    EXPECT_EQ(game->GetNextInstruction(0, &seconds), 227u);
+    EXPECT_EQ(game->GetNextInstruction(227, &seconds), 228u);
+    EXPECT_EQ(seconds, 4);
+    EXPECT_EQ(game->GetNextInstruction(226, &seconds), 227u);
+    EXPECT_EQ(seconds, 2);
+    game->SetInstructions({});
+    EXPECT_EQ(game->GetNextInstruction(227, &seconds), 0u);
+    EXPECT_EQ(seconds, 0);
+}
+
+TEST_F(GameTest, DescriptionNamesPilesScoreClockAndHandState)
+{
+    game->left.tiles = "abc";
+    game->left.faceDownCount = 1;
+    game->ScorePanel().score = 42;
+    const std::string text = game->DescribeState();
+    EXPECT_NE(text.find("score=42"), std::string::npos) << text;
+    EXPECT_NE(text.find("left: \"abc\" down=1 flags=0x130 fan=0x1"), std::string::npos) << text;
+    EXPECT_NE(text.find("hand over: no"), std::string::npos) << text;
+    shell.over = true;
+    EXPECT_NE(game->DescribeState().find("hand over: yes"), std::string::npos);
+    EXPECT_EQ(g_StatisticsKey.substr(g_StatisticsKey.size() - 8), "\\Generic");
+}
+
+TEST_F(GameTest, DeletedGameLeavesNoTooltips)
+{
+    game->Tooltips().AddTool(RECT{0, 0, 10, 10}, 610, 610);
+    EXPECT_EQ(window.tools.count(610), 1u);
+    game.reset();
+    EXPECT_TRUE(window.tools.empty());
+}
+
+TEST_F(GameTest, TitleGameSpellsTheNameInTiles)
+{
+    CTitleGame title(nullptr, nullptr);
+    title.OnSize(&window, SIZE_RESTORED, 640, 640);
+    title.OnPaint(&window, nullptr);
+    EXPECT_EQ(title.FirstWord().tiles, CStr("glyph"));
+    EXPECT_EQ(title.SecondWord().tiles, CStr("ery"));
+    EXPECT_EQ(title.FirstWord().x, (640 - 3 * W) / 2);
+    EXPECT_EQ(title.FirstWord().y, H / 2);
+    EXPECT_EQ(title.SecondWord().x, (640 - 5 * W) / 2);
+    EXPECT_EQ(title.SecondWord().y, 640 - 3 * H / 2);
+    EXPECT_EQ(window.ScreenPixel(title.FirstWord().x + 10, H / 2 + 10), SheetColour('g' - 'a', 10, 10));
+    EXPECT_EQ(title.OnTimer(&window, kClockTimerId), 1);
+    EXPECT_EQ(title.GetGameId(), 0);
+}
+
+TEST(WindowHelpers, TitleSuffixAndSystemErrorBox)
+{
+    TestWindow window;
+    TestShell shell(&window);
+    window.title = "Glyphery";
+    AppendToTitle(&window, 111);
+    EXPECT_EQ(window.title, "Glyphery - Paused");
+    AppendToTitle(&window, 0);
+    EXPECT_EQ(window.title, "Glyphery - Paused");
+
+    ShowLastError(ENOENT);
+    ASSERT_EQ(window.boxes.size(), 1u);
+    EXPECT_EQ(window.boxes[0].caption, "Quirkwood Software");
+    EXPECT_EQ(window.boxes[0].text, "No such file or directory");
+    EXPECT_EQ(window.boxes[0].style, MB_OK | MB_ICONINFORMATION);
+}

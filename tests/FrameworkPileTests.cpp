@@ -1,0 +1,291 @@
+// Tile piles (geometry, hit codes, face-down accounting), slot piles, buttons,
+// text boards, foundation words, the word list and the tooltips.
+#include <gtest/gtest.h>
+
+#include "FrameworkTestSupport.h"
+#include "framework/BackBuffer.h"
+#include "framework/Resources.h"
+#include "framework/TextBoard.h"
+#include "framework/TileButton.h"
+#include "framework/TilePile.h"
+#include "framework/Tooltips.h"
+#include "framework/WordListPanel.h"
+
+using namespace frametest;
+
+namespace {
+constexpr int W = 64, H = 64;
+
+struct PileTest : ::testing::Test {
+    CTileSet tiles;
+    void SetUp() override { ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta)); }
+};
+
+CTilePile Column(const char* letters, int faceDown, int x = 100, int y = 50)
+{
+    CTilePile pile;
+    pile.Configure(0x130, kFanDown);
+    pile.tiles = letters;
+    pile.faceDownCount = faceDown;
+    pile.SetPosition(x, y);
+    return pile;
+}
+}  // namespace
+
+TEST_F(PileTest, CompactFaceDownColumnGeometry)
+{
+    CTilePile pile = Column("abcde", 3);
+    EXPECT_EQ(pile.TileY(tiles, 3) - pile.y, 3 * H / 4);
+    EXPECT_EQ(pile.TileY(tiles, 4) - pile.y, 3 * H / 4 + H);
+    EXPECT_EQ(pile.GetRect(tiles), (RECT{100, 50, 100 + W, 50 + 3 * H / 4 + 2 * H}));
+    EXPECT_EQ(pile.bottom, 50 + 3 * H / 4 + 2 * H);
+    EXPECT_EQ(pile.NextTileY(tiles), 50 + 3 * H / 4 + 2 * H);
+    EXPECT_EQ(pile.TopTileY(tiles), pile.TileY(tiles, 4));
+
+    CTilePile empty = Column("", 0);
+    EXPECT_EQ(empty.GetRect(tiles).Height(), H) << "an empty pile is one tile high";
+}
+
+TEST_F(PileTest, RowsAndSquaredStacks)
+{
+    CTilePile row;
+    row.Configure(kPileAllFaceUp, kFanRight);
+    row.tiles = "word";
+    EXPECT_EQ(row.GetRect(tiles), (RECT{0, 0, 4 * W, H}));
+
+    CTilePile stack;
+    stack.Configure(0x12, kFanSquared);
+    stack.tiles = CStr(std::string(40, 'x'));
+    EXPECT_EQ(stack.GetRect(tiles), (RECT{0, 0, W + 3, H + 3}));  // shifts at 2, 17 and 32
+    EXPECT_EQ(stack.TileX(tiles, 3), 1);
+    EXPECT_EQ(stack.TileX(tiles, 18), 2);
+
+    CTilePile heap;  // no fan bit: every tile in one place
+    heap.Configure(kPileAllFaceUp, 0);
+    heap.tiles = "abc";
+    EXPECT_EQ(heap.GetRect(tiles), (RECT{0, 0, W, H}));
+}
+
+TEST_F(PileTest, HitCodesAroundADownwardColumn)
+{
+    CTilePile pile;
+    pile.Configure(kPileAllFaceUp, kFanDown);
+    pile.tiles = "abc";
+    pile.SetPosition(100, 50);
+    EXPECT_EQ(pile.HitTest(tiles, 100, 50), 0);
+    EXPECT_EQ(pile.HitTest(tiles, 100 + W - 1, 50 + H - 1), 0);
+    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + H), 1);
+    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + 3 * H - 1), 2);  // the last tile, its full height
+    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + 3 * H), kHitBelow);
+    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + 10 * H), kHitBelow);
+    EXPECT_EQ(pile.HitTest(tiles, 110, 49), kHitAbove);
+    EXPECT_EQ(pile.HitTest(tiles, 99, 60), kHitLeft);
+    EXPECT_EQ(pile.HitTest(tiles, 100 + W, 60), kHitRight);
+    EXPECT_EQ(pile.HitTest(tiles, 99, 49), kHitNothing);
+
+    CTileSet unloaded;
+    EXPECT_EQ(pile.HitTest(unloaded, 110, 60), kHitNothing);
+}
+
+TEST_F(PileTest, HitCodesOfRowsStacksAndEmptyMarkers)
+{
+    CTilePile row;
+    row.Configure(kPileAllFaceUp, kFanRight);
+    row.tiles = "abc";
+    EXPECT_EQ(row.HitTest(tiles, 2 * W + 5, 5), 2);
+    EXPECT_EQ(row.HitTest(tiles, 3 * W, 5), kHitRight);
+    EXPECT_EQ(row.HitTest(tiles, 5, H), kHitBelow);
+
+    CTilePile stack;
+    stack.Configure(0x12, kFanSquared);
+    stack.tiles = "abcd";
+    EXPECT_EQ(stack.HitTest(tiles, W - 1, H - 1), 0) << "the first tile answers for the whole stack";
+
+    CTilePile slot;
+    slot.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
+    EXPECT_EQ(slot.HitTest(tiles, 5, 5), kHitEmptySlot);
+    EXPECT_EQ(slot.HitTest(tiles, 0, 5), kHitInside) << "the marker's edge is not on it";
+    slot.displayFlags = kPileAllFaceUp;
+    EXPECT_EQ(slot.HitTest(tiles, 5, 5), kHitInside);
+}
+
+TEST_F(PileTest, RemovingClampsTheFaceDownCount)
+{
+    CTilePile pile = Column("abcde", 3);
+    EXPECT_EQ(pile.RemoveTop(4), CStr("bcde"));
+    EXPECT_EQ(pile.faceDownCount, 1);
+    EXPECT_EQ(pile.PopTop(), 'a');
+    EXPECT_EQ(pile.faceDownCount, 0);
+    EXPECT_EQ(pile.PopTop(), 0);
+    EXPECT_EQ(pile.RemoveTop(3), CStr(""));
+
+    pile = Column("abc", 3);
+    EXPECT_EQ(pile.RemoveAt(1), 'b');
+    EXPECT_EQ(pile.faceDownCount, 2);
+    EXPECT_EQ(pile.RemoveAt(7), 0);
+    EXPECT_EQ(pile.PopBottom(), 'a');
+    pile.PushBottom('z');
+    EXPECT_EQ(pile.tiles, CStr("zc"));
+    EXPECT_EQ(pile.AppendText(nullptr), 0);
+    EXPECT_EQ(pile.RemoveAll(), CStr("zc"));
+}
+
+TEST_F(PileTest, SlotPileLiftsFromTheMiddleAndInsertsAtItsPoint)
+{
+    CSlotPile word;
+    word.Configure(kPileAllFaceUp, kFanRight);
+    word.slotCount = 5;
+    word.AppendText("cat");
+    EXPECT_EQ(word.RemoveTop(2), CStr("a"));
+    EXPECT_EQ(word.tiles, CStr("ct"));
+    EXPECT_EQ(word.RemoveTop(3), CStr(""));
+    word.SetInsertAt(1);
+    EXPECT_EQ(word.NextTileX(tiles), W);
+    word.AppendText("oa");
+    EXPECT_EQ(word.tiles, CStr("coat"));
+    EXPECT_EQ(word.insertAt, -1);
+    word.AppendText("s");
+    EXPECT_EQ(word.tiles, CStr("coats"));
+    EXPECT_EQ(word.GetRect(tiles).Width(), 5 * W) << "sized by its slots";
+    word.slotCount = 0;
+    word.tiles = "ab";
+    EXPECT_EQ(word.GetRect(tiles).Width(), 2 * W);
+}
+
+TEST_F(PileTest, PileDrawingChoosesFacesAndInverts)
+{
+    TestWindow window(400, 200);
+    CBackBuffer buffer;
+    buffer.Open(&window);
+    CTilePile pile;
+    pile.Configure(kPileAboveFaceDown, kFanRight);
+    pile.tiles = "ab";
+    pile.faceDownCount = 1;
+    pile.Draw(buffer, tiles);
+    EXPECT_EQ(buffer.GetPixel(10, 10), SheetColour(36, 10, 10)) << "face down: the blank tile";
+    EXPECT_EQ(buffer.GetPixel(W + 10, 10), SheetColour(1, 10, 10));
+    pile.displayFlags |= kPileNegative;
+    pile.Draw(buffer, tiles);
+    const COLORREF b = SheetColour(1, 10, 10);
+    EXPECT_EQ(buffer.GetPixel(W + 10, 10), RGB(255 - GetRValue(b), 255 - GetGValue(b), 255 - GetBValue(b)));
+    const COLORREF before = buffer.GetPixel(10, 10);
+    pile.displayFlags = kPileHidden | kPileAllFaceUp;
+    pile.tiles = "cc";
+    pile.Draw(buffer, tiles);
+    EXPECT_EQ(buffer.GetPixel(10, 10), before) << "a hidden pile draws nothing";
+    EXPECT_NE(pile.Describe("waste").find("waste: \"cc\" down=1"), std::string::npos);
+}
+
+TEST_F(PileTest, TileButtonHitsOnlyWhereDrawnAndShown)
+{
+    TestWindow window(200, 200);
+    CBackBuffer buffer;
+    buffer.Open(&window);
+    CTileButton button(0, kButtonAccept);
+    button.SetPosition(20, 30);
+    button.Draw(buffer, tiles);
+    EXPECT_FALSE(button.HitTest(20, 30));
+    button.visible = 1;
+    button.Draw(buffer, tiles);
+    EXPECT_TRUE(button.HitTest(20, 30));
+    EXPECT_TRUE(button.HitTest(20 + W / 2, 30 + H / 2)) << "edges included";
+    EXPECT_FALSE(button.HitTest(21 + W / 2, 30));
+    button.Erase(buffer, tiles);
+    EXPECT_FALSE(button.HitTest(25, 35));
+}
+
+TEST(TextBoard, MaskingSortingAndStriking)
+{
+    CTextBoard board;
+    board.SetText("Hello, world", true);
+    EXPECT_EQ(board.displayText, CStr("_____, _____"));
+    EXPECT_EQ(board.sourceText, CStr("HELLO, WORLD"));
+    EXPECT_TRUE(board.visible);
+
+    board.SetText("cab", false, true);
+    EXPECT_EQ(board.displayText, CStr("A B C "));
+    EXPECT_TRUE(board.StrikeLetter('b'));
+    EXPECT_EQ(board.displayText, CStr("A   C "));
+    EXPECT_FALSE(board.StrikeLetter('b'));
+    EXPECT_FALSE(board.StrikeLetters("cz"));
+    EXPECT_EQ(board.displayText, CStr("A     ")) << "letters before the missing one are struck";
+    EXPECT_TRUE(board.StrikeLetters(""));
+}
+
+TEST(TextBoard, FontFitsTheBoard)
+{
+    TestWindow window(400, 400);
+    CBackBuffer buffer;
+    buffer.Open(&window);
+    CTextBoard board;
+    board.SetRect(10, 10, 110, 210);
+    board.SetText("the quick brown fox jumps over the lazy dog", false);
+    board.Draw(buffer, nullptr);
+    EXPECT_LT(board.font.PixelHeight(), 64);
+    EXPECT_LE(board.MeasureTextHeight(buffer), board.innerRect.Height());
+    EXPECT_LE(board.MeasureTextWidth(buffer), board.innerRect.Width());
+    EXPECT_EQ(board.innerRect, (RECT{15, 15, 205, 105}));
+}
+
+TEST(FoundationWords, WordsFromTheEndAndSpelling)
+{
+    CFoundationWords words;
+    words.SetWords("abcdefgh", false);
+    EXPECT_EQ(words.words[0], CStr("gh"));
+    EXPECT_EQ(words.words[1], CStr("ef"));
+    EXPECT_EQ(words.words[2], CStr("cd"));
+    EXPECT_EQ(words.words[3], CStr("ab"));
+    EXPECT_FALSE(words.Accepts('h'));
+    EXPECT_TRUE(words.Add('g'));
+    EXPECT_TRUE(words.Add('C'));
+    EXPECT_EQ(words.words[0], CStr("Gh"));
+    EXPECT_EQ(words.words[2], CStr("Cd"));
+    EXPECT_TRUE(words.Accepts('h'));
+    EXPECT_FALSE(words.Add('z'));
+    EXPECT_TRUE(words.Add('h'));
+    EXPECT_TRUE(words.IsComplete(0));
+    EXPECT_FALSE(words.Accepts('h')) << "a complete word takes no more";
+    EXPECT_FALSE(words.AllComplete());
+
+    CFoundationWords odd;
+    odd.SetWords("abcdefghij", false);  // ten letters: words of two, the first two letters unused
+    EXPECT_EQ(odd.wordLength, 2);
+    EXPECT_EQ(odd.words[3], CStr("cd"));
+}
+
+TEST(WordListPanel, NewestFirstAndSorted)
+{
+    CWordListPanel list;
+    list.SetFirst("");
+    EXPECT_TRUE(list.visible);
+    list.AddWord("pear");
+    list.AddWord("apple");
+    EXPECT_EQ(list.listText, CStr("apple, pear"));
+    EXPECT_TRUE(list.Contains("pear"));
+    EXPECT_FALSE(list.Contains("plum"));
+    EXPECT_EQ(*list.words.begin(), "apple");
+    CWordListPanel lines(true);
+    lines.SetFirst("first");
+    lines.AddWord("second");
+    EXPECT_EQ(lines.listText, CStr("second\nfirst"));
+}
+
+TEST(Tooltips, AGameTakesItsToolsWithIt)
+{
+    TestWindow window;
+    {
+        CTooltips tips;
+        tips.Create(&window);
+        tips.AddTool(RECT{0, 0, 10, 10}, 610, 610);
+        tips.AddToolAt(20, 20, 10, 10, 611, 611);
+        tips.Activate(true);
+        EXPECT_EQ(window.tools.size(), 2u);
+        EXPECT_TRUE(window.toolsActive);
+        tips.AddTool(RECT{5, 5, 15, 15}, 999, 610, true);  // update: the text stays
+        EXPECT_EQ(window.tools[610], ResString(610));
+        EXPECT_FALSE(window.tools[610].empty());
+        tips.RemoveTool(611);
+        EXPECT_EQ(window.tools.count(611), 0u);
+    }
+    EXPECT_TRUE(window.tools.empty());
+}
