@@ -64,6 +64,7 @@ public:
     using CGame::m_elapsedTicks;
     using CGame::m_clockRunning;
     using CGame::m_undo;
+    using CGame::m_instructionCount;
 };
 
 struct GameTest : ::testing::Test {
@@ -308,13 +309,13 @@ TEST_F(GameTest, InstructionSequenceWraps)
     EXPECT_EQ(game->GetNextInstruction(0, &seconds), 226u);
     EXPECT_EQ(seconds, 60);
     EXPECT_EQ(game->GetNextInstruction(226, &seconds), 226u);
-    game->SetInstructions({{227, 2}, {228, 4}, {226, 3}});
+    game->LoadInstructions(5);  // Golf: 227 ... 234, then 226
     EXPECT_EQ(game->GetNextInstruction(0, &seconds), 227u);
     EXPECT_EQ(game->GetNextInstruction(227, &seconds), 228u);
     EXPECT_EQ(seconds, 4);
     EXPECT_EQ(game->GetNextInstruction(226, &seconds), 227u);
     EXPECT_EQ(seconds, 2);
-    game->SetInstructions({});
+    game->m_instructionCount = 0;
     EXPECT_EQ(game->GetNextInstruction(227, &seconds), 0u);
     EXPECT_EQ(seconds, 0);
 }

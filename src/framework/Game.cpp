@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/Catalogue.h"
 #include "app/Settings.h"
 #include "framework/Debug.h"
 #include "framework/Shell.h"
@@ -44,16 +45,9 @@ CGame::CGame(CDictionary* dictionary, CQuoteList* quoteList)
 
 CGame::~CGame() = default;
 
-void CGame::SetInstructions(std::initializer_list<std::pair<unsigned, int>> lines)
+void CGame::LoadInstructions(int gameId)
 {
-    m_instructionCount = 0;
-    for (const auto& line : lines) {
-        if (m_instructionCount == kMaxInstructions)
-            break;
-        m_instructionTextIds[m_instructionCount] = line.first;
-        m_instructionSeconds[m_instructionCount] = line.second;
-        ++m_instructionCount;
-    }
+    m_instructionCount = FillInstructionLines(gameId, m_instructionSeconds, m_instructionTextIds, kMaxInstructions);
 }
 
 // ---------------------------------------------------------------------------
@@ -191,20 +185,12 @@ int CGame::OnGameOver(HWND hwnd)
 
 unsigned CGame::GetNextInstruction(unsigned currentId, int* seconds)
 {
-    if (m_instructionCount <= 0) {
-        if (seconds)
-            *seconds = 0;
-        return 0;
-    }
-    const int count = std::min(m_instructionCount, kMaxInstructions);
-    int found = -1;
-    for (int i = 0; i < count; ++i)
-        if (m_instructionTextIds[i] == currentId)
-            found = i;
-    const int next = found < 0 || found == count - 1 ? 0 : found + 1;
+    int next = 0;
+    const unsigned id = NextInstruction(m_instructionSeconds, m_instructionTextIds,
+                                        std::min(m_instructionCount, kMaxInstructions), currentId, next);
     if (seconds)
-        *seconds = m_instructionSeconds[next];
-    return m_instructionTextIds[next];
+        *seconds = next;
+    return id;
 }
 
 // ---------------------------------------------------------------------------

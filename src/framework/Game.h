@@ -4,10 +4,8 @@
 // carries what every game shares: back buffer, tile set, score panel, clock,
 // undo history, drag and drop, and the tooltips.
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "framework/BackBuffer.h"
@@ -169,8 +167,8 @@ public:
     CBackBuffer& BackBuffer() { return m_backBuffer; }
     CUndoStack& UndoStack() { return m_undo; }
     CTooltips& Tooltips() { return m_tooltips; }
-    // Sets the "How to play" sequence: text ids and seconds, at most 25 lines.
-    void SetInstructions(std::initializer_list<std::pair<unsigned, int>> lines);
+    // Takes the "How to play" lines of a game from the catalogue.
+    void LoadInstructions(int gameId);
     // Redraws the score panel (the back buffer is open).
     void DrawScorePanel() { m_scorePanel.Draw(m_backBuffer); }
     // Clears a pile's area to the background and draws it again (buffer open).
@@ -187,8 +185,8 @@ protected:
     CScorePanel m_scorePanel;
     int m_scorePossible = 0;
     int m_instructionCount = 1;
-    int m_instructionSeconds[kMaxInstructions] = {60};
-    unsigned m_instructionTextIds[kMaxInstructions] = {226};
+    std::int32_t m_instructionSeconds[kMaxInstructions] = {60};
+    std::uint32_t m_instructionTextIds[kMaxInstructions] = {226};
     CTextBoard m_textBoard;
     CTileButton m_button{0, kButtonBegin};
     bool m_clockRunning = true;
