@@ -4,6 +4,7 @@
 
 #include "FrameworkTestSupport.h"
 #include "framework/BackBuffer.h"
+#include "framework/Debug.h"
 #include "framework/DragImage.h"
 #include "framework/ScorePanel.h"
 #include "framework/TileSet.h"
@@ -330,4 +331,39 @@ TEST(ScorePanel, FontShrinksUntilTheWidestLinesFit)
     CScorePanel unplaced;  // a panel without a rectangle draws nothing
     unplaced.Draw(buffer);
     EXPECT_TRUE(unplaced.Font().IsNull());
+}
+
+TEST(DebugChannel, SilentUnlessAskedAndCountersBalance)
+{
+    unsetenv("GLYPHERY_DEBUG");
+    testing::internal::CaptureStderr();
+    DebugOut("hidden");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    const CDrawCounters before = DrawCounters();
+    {
+        TestWindow window(50, 50);
+        CBackBuffer buffer;
+        buffer.Open(&window);
+        const CFont font = buffer.CreateFont(10, "Arial", 0);
+        buffer.FillBackground(nullptr);
+        buffer.FillRect(RECT{0, 0, 5, 5}, RGB(1, 2, 3));
+        const CBitmap copy = buffer.CopyArea(0, 0, 4, 4);
+        buffer.Close();
+    }
+    const CDrawCounters& after = DrawCounters();
+    EXPECT_EQ(after.getDC - before.getDC, after.releaseDC - before.releaseDC);
+    EXPECT_EQ(after.createDC - before.createDC, after.deleteDC - before.deleteDC);
+    EXPECT_EQ((after.totalBitmaps + after.totalBrushes + after.createFont) -
+                  (before.totalBitmaps + before.totalBrushes + before.createFont),
+              after.deleteObject - before.deleteObject)
+        << "everything created is released";
+
+    setenv("GLYPHERY_DEBUG", "1", 1);
+    testing::internal::CaptureStderr();
+    WriteDrawCounterSummary();
+    const std::string out = testing::internal::GetCapturedStderr();
+    unsetenv("GLYPHERY_DEBUG");
+    EXPECT_NE(out.find("GetDC("), std::string::npos);
+    EXPECT_NE(out.find(") vs. DeleteObject("), std::string::npos);
 }

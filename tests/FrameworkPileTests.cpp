@@ -263,7 +263,9 @@ TEST(WordListPanel, NewestFirstAndSorted)
     EXPECT_EQ(list.listText, CStr("apple, pear"));
     EXPECT_TRUE(list.Contains("pear"));
     EXPECT_FALSE(list.Contains("plum"));
-    EXPECT_EQ(*list.words.begin(), "apple");
+    EXPECT_STREQ(list.words[0], "apple");
+    list.AddWord("pear");
+    EXPECT_EQ(list.Count(), 2) << "each word is kept once";
     CWordListPanel lines(true);
     lines.SetFirst("first");
     lines.AddWord("second");

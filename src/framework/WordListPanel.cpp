@@ -15,7 +15,8 @@ void CWordListPanel::SetFirst(const char* text)
     visible = 1;
     font.Reset();
     if (text && *text) {
-        words.insert(text);
+        if (!Contains(text))
+            words.InsertSorted(text);
         listText = text;
     }
 }
@@ -24,7 +25,8 @@ void CWordListPanel::AddWord(const char* word)
 {
     if (!word || !*word)
         return;
-    words.insert(word);
+    if (!Contains(word))
+        words.InsertSorted(word);
     // Newest first.
     CStr text(word);
     if (!listText.IsEmpty()) {
@@ -35,11 +37,11 @@ void CWordListPanel::AddWord(const char* word)
     font.Reset();
 }
 
-bool CWordListPanel::Contains(const char* word) const { return word && words.count(word) != 0; }
+bool CWordListPanel::Contains(const char* word) const { return word && *word && words.Find(word) >= 0; }
 
 void CWordListPanel::Clear()
 {
-    words.clear();
+    words.Clear();
     listText.Empty();
     font.Reset();
 }

@@ -1,9 +1,7 @@
 #pragma once
 // CWordListPanel: the framed list of the words found so far, newest first,
 // with a sorted set for checking whether a word was already found.
-#include <set>
-#include <string>
-
+#include "dictionary/WordArray.h"
 #include "framework/Bitmap.h"
 #include "framework/Str.h"
 #include "framework/WinTypes.h"
@@ -19,11 +17,11 @@ public:
     void SetFirst(const char* text);
     void AddWord(const char* word);
     bool Contains(const char* word) const;
-    int Count() const { return static_cast<int>(words.size()); }
+    int Count() const { return words.GetCount(); }
     void Clear();
     void Draw(CBackBuffer& buffer, const CTileSet& tileSet);
 
-    std::set<std::string> words;
+    CWordArray words;  // the words found, sorted
     CStr listText;
     RECT rect{};
     int fontSize = 12;
