@@ -111,7 +111,7 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
 {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(QStringLiteral("Game Options"));
-    const int previewSize = DluX(this, 40);
+    constexpr int previewSize = 48;  // the preview bitmaps are 48 x 48
 
     auto* sound = new QCheckBox(QStringLiteral("Play sound &effects"), this);
     sound->setObjectName(QStringLiteral("sound"));
