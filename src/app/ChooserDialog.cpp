@@ -13,6 +13,8 @@
 #include "app/Catalogue.h"
 #include "app/DialogSupport.h"
 #include "app/Settings.h"
+#include "platform/Icons.h"
+#include "platform/Modal.h"
 
 namespace {
 constexpr int kHelpCommand = 32771;
@@ -45,14 +47,18 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("gameList"));
+    m_list->setProperty("controlId", 1024);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_list->setMinimumWidth(DluX(this, 96));
+    m_list->setMinimumWidth(DluX(this, 90));
+    m_list->setMinimumHeight(DluY(this, 120));
 
     m_description = new QPlainTextEdit(this);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setReadOnly(true);
-    m_description->setMinimumWidth(DluX(this, 104));
+    m_description->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_description->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_description->setMinimumWidth(DluX(this, 120));
 
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -74,12 +80,15 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
     auto* play = new QPushButton(QStringLiteral("&Play"), this);
     play->setObjectName(QStringLiteral("play"));
     play->setDefault(true);
+    SetControlId(play, kChooserPlay);
     auto* quit = new QPushButton(QStringLiteral("&Quit"), this);
     quit->setObjectName(QStringLiteral("quit"));
     quit->setAutoDefault(false);
+    SetControlId(quit, kChooserQuit);
     auto* help = new QPushButton(QStringLiteral("&Help"), this);
     help->setObjectName(QStringLiteral("help"));
     help->setAutoDefault(false);
+    SetControlId(help, 9);
 
     auto* listLabel = new QLabel(QStringLiteral("Choose a game to play:"), this);
     listLabel->setBuddy(m_list);
@@ -167,9 +176,9 @@ void CChooserDialog::Play() { done(kChooserPlay); }
 
 int RunChooserDialog(HWND owner, unsigned& gameNameId)
 {
-    CChooserDialog dialog(owner, OwnerWidget(owner));
+    CChooserDialog dialog(owner, WidgetOf(owner));
     CentreDialog(&dialog);
-    const int result = dialog.exec();
+    const int result = RunModal(dialog);
     if (result != kChooserPlay)
         return kChooserQuit;
     if (dialog.ChosenGameId() != -1) {

@@ -33,8 +33,6 @@ static QSizeF BaseUnits(const QWidget* widget)
 int DluX(const QWidget* widget, int units) { return qRound(BaseUnits(widget).width() * units / 4.0); }
 int DluY(const QWidget* widget, int units) { return qRound(BaseUnits(widget).height() * units / 8.0); }
 
-QWidget* OwnerWidget(HWND owner) { return owner ? dynamic_cast<QWidget*>(owner) : nullptr; }
-
 void CentreDialog(QDialog* dialog)
 {
     dialog->adjustSize();

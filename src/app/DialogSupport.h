@@ -4,8 +4,6 @@
 #include <QPixmap>
 #include <QString>
 
-#include "framework/Window.h"
-
 class QDialog;
 class QWidget;
 
@@ -20,7 +18,5 @@ QPixmap ResourceBitmap(unsigned bitmapId);
 int DluX(const QWidget* widget, int units);
 int DluY(const QWidget* widget, int units);
 
-// The Qt widget behind a window handle (null when it has none).
-QWidget* OwnerWidget(HWND owner);
 // Centres the dialog over its parent (or the screen).
 void CentreDialog(QDialog* dialog);

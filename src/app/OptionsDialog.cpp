@@ -15,25 +15,28 @@
 
 #include "app/DialogSupport.h"
 #include "app/Settings.h"
+#include "platform/Icons.h"
+#include "platform/Modal.h"
 
 namespace {
 struct Choice {
     int value;
     const char* label;
     const char* name;  // object name of the radio button
+    int controlId;
     unsigned previewId;
 };
 constexpr Choice kTileDesigns[] = {
-    {1, "Light &wood", "tile1050", 378},
-    {2, "Marbled clay", "tile1051", 376},
-    {3, "Dark wood", "tile1052", 377},
-    {16, "Black and white", "tile1054", 391},
+    {1, "Light &wood", "tile1050", 1050, 378},
+    {2, "Marbled clay", "tile1051", 1051, 376},
+    {3, "Dark wood", "tile1052", 1052, 377},
+    {16, "Black and white", "tile1054", 1054, 391},
 };
 constexpr Choice kPatterns[] = {
-    {1, "Deep &red satin", "pattern1056", 194},
-    {2, "Radioactive water", "pattern1057", 247},
-    {5, "Tan stucco", "pattern1060", 373},
-    {0, "Solid color (no pattern)", "pattern1061", 0},
+    {1, "Deep &red satin", "pattern1056", 1056, 194},
+    {2, "Radioactive water", "pattern1057", 1057, 247},
+    {5, "Tan stucco", "pattern1060", 1060, 373},
+    {0, "Solid color (no pattern)", "pattern1061", 1061, 0},
 };
 constexpr int kBlackAndWhite = 3;  // index of the design offered on poor displays
 constexpr int kSolidColor = 3;     // index of the pattern offered on poor displays
@@ -115,10 +118,13 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
 
     auto* sound = new QCheckBox(QStringLiteral("Play sound &effects"), this);
     sound->setObjectName(QStringLiteral("sound"));
+    SetControlId(sound, 1002);
     auto* timer = new QCheckBox(QStringLiteral("&Display time clock"), this);
     timer->setObjectName(QStringLiteral("timer"));
+    SetControlId(timer, 1063);
     auto* restart = new QCheckBox(QStringLiteral("Restart &last game on launch "), this);
     restart->setObjectName(QStringLiteral("restartLastGame"));
+    SetControlId(restart, 1011);
 
     m_tiles = new QButtonGroup(this);
     m_patterns = new QButtonGroup(this);
@@ -132,8 +138,10 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     }
     auto* textColor = new QPushButton(QStringLiteral("Change &Text Color"), this);
     textColor->setObjectName(QStringLiteral("textColor"));
+    SetControlId(textColor, 1009);
     m_backgroundColor = new QPushButton(QStringLiteral("Change &Background Color"), this);
     m_backgroundColor->setObjectName(QStringLiteral("backgroundColor"));
+    SetControlId(m_backgroundColor, 1010);
     for (QPushButton* b : {textColor, m_backgroundColor})
         b->setAutoDefault(false);
 
@@ -147,9 +155,11 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
+    SetControlId(ok, 1);
     auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAutoDefault(false);
+    SetControlId(cancel, 2);
 
     // Layout: three titled sections, the buttons at the bottom right.
     auto* layout = new QVBoxLayout(this);
@@ -259,6 +269,7 @@ void COptionsDialog::AddChoices(const Choice (&choices)[4], QButtonGroup* group,
     for (int i = 0; i < 4; ++i) {
         auto* radio = new QRadioButton(QString::fromLatin1(choices[i].label), this);
         radio->setObjectName(QString::fromLatin1(choices[i].name));
+        SetControlId(radio, choices[i].controlId);
         group->addButton(radio, i);
         column->addWidget(radio);
     }
@@ -310,7 +321,7 @@ void COptionsDialog::ChooseColor(bool foreground)
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     for (int i = 0; i < 16 && i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, ToQColor(g_customColors[i]));
-    const bool chosen = dialog.exec() == QDialog::Accepted;
+    const bool chosen = RunModal(dialog) == QDialog::Accepted;
     for (int i = 0; i < 16 && i < QColorDialog::customCount(); ++i)
         g_customColors[i] = ToColorref(QColorDialog::customColor(i));
     if (chosen)
@@ -323,9 +334,9 @@ COLORREF* OptionsCustomColors() { return g_customColors; }
 int RunOptionsDialog(HWND owner)
 {
     const int depth = owner ? owner->GetColorDepth() : 32;
-    COptionsDialog dialog(depth, OwnerWidget(owner));
+    COptionsDialog dialog(depth, WidgetOf(owner));
     CentreDialog(&dialog);
-    if (dialog.exec() != kOptionsChanged)
+    if (RunModal(dialog) != kOptionsChanged)
         return kOptionsUnchanged;
     dialog.Values().Store();
     return kOptionsChanged;

@@ -11,6 +11,8 @@
 
 #include "app/DialogSupport.h"
 #include "app/Settings.h"
+#include "platform/Icons.h"
+#include "platform/Modal.h"
 
 namespace {
 // A line's text for a centred display: line breaks kept, the blanks around
@@ -62,9 +64,11 @@ CRulesDialog::CRulesDialog(const NextInstructionFn& next, QWidget* parent)
 
     m_check = new QCheckBox(QStringLiteral("&Show this dialog every time"), this);
     m_check->setObjectName(QStringLiteral("showEveryTime"));
+    SetControlId(m_check, 1041);
     auto* play = new QPushButton(QStringLiteral("Play"), this);
     play->setObjectName(QStringLiteral("play"));
     play->setDefault(true);
+    SetControlId(play, kRulesPlay);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text, 1);
@@ -105,9 +109,9 @@ void CRulesDialog::Tick()
 
 int RunRulesDialog(HWND owner, const NextInstructionFn& nextInstruction)
 {
-    CRulesDialog dialog(nextInstruction, OwnerWidget(owner));
+    CRulesDialog dialog(nextInstruction, WidgetOf(owner));
     CentreDialog(&dialog);
-    if (dialog.exec() != kRulesPlay)
+    if (RunModal(dialog) != kRulesPlay)
         return kRulesClosed;
     g_Settings.ShowRulesDlg = dialog.ShowEveryTime() ? 1 : 0;
     return kRulesPlay;

@@ -1,0 +1,331 @@
+// The catalogue, the game chooser and the "How to play" dialog, driven through
+// the real dialogs.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <map>
+#include <set>
+
+#include "DialogTestSupport.h"
+#include "app/Catalogue.h"
+#include "app/ChooserDialog.h"
+#include "app/RulesDialog.h"
+#include "app/Settings.h"
+#include "framework/Resources.h"
+
+using namespace dialogtest;
+
+namespace {
+QString Str(unsigned id) { return QString::fromLatin1(ResString(id)).replace("\r\n", "\n"); }
+
+struct ChooserView {
+    QStringList names;
+    QStringList selected;
+    QString description, difficulty, scoring;
+    bool hasPicture = false;
+};
+
+ChooserView Read(QWidget* dialog)
+{
+    ChooserView v;
+    auto* list = Child<QListWidget>(dialog, "gameList");
+    for (int i = 0; i < list->count(); ++i)
+        v.names << list->item(i)->text();
+    for (QListWidgetItem* item : list->selectedItems())
+        v.selected << item->text();
+    v.description = Child<QPlainTextEdit>(dialog, "description")->toPlainText();
+    v.difficulty = Child<QLabel>(dialog, "difficulty")->text();
+    v.scoring = Child<QLabel>(dialog, "scoring")->text();
+    const QLabel* preview = Child<QLabel>(dialog, "preview");
+    v.hasPicture = !preview->pixmap().isNull();
+    return v;
+}
+
+class Chooser : public ::testing::Test {
+protected:
+    void SetUp() override { g_Settings = CSettings{}; }
+    RecordingWindow window;
+    unsigned nameId = 777;
+};
+}  // namespace
+
+TEST(Catalogue, RowsInListOrderWithStrings)
+{
+    const auto rows = Catalogue();
+    ASSERT_EQ(rows.size(), 31u);
+    EXPECT_EQ(rows.front().gameId, 21);  // Anagrammer first, not re-sorted by id
+    EXPECT_EQ(rows[11].gameId, 1);       // Quillo's Quotes sits between Griddle and Jumble
+    EXPECT_EQ(rows.back().gameId, 11);
+    std::set<int> ids;
+    std::set<unsigned> previews;
+    for (const CatalogueRow& row : rows) {
+        ids.insert(row.gameId);
+        previews.insert(row.previewId);
+        EXPECT_TRUE(HasResString(row.nameId)) << row.gameId;
+        EXPECT_TRUE(HasResString(row.descriptionId)) << row.gameId;
+        EXPECT_TRUE(HasResString(row.difficultyId)) << row.gameId;
+        EXPECT_TRUE(HasResString(row.scoringId)) << row.gameId;
+        EXPECT_GE(row.difficultyId, 468u);
+        EXPECT_LE(row.difficultyId, 471u);
+        EXPECT_EQ(CatalogueIndex(row.gameId), &row - rows.data());
+    }
+    EXPECT_EQ(ids.size(), 31u);
+    EXPECT_EQ(previews.size(), 31u);
+    EXPECT_STREQ(ResString(FindCatalogueRow(10)->nameId), "Gobble");
+    EXPECT_STREQ(ResString(FindCatalogueRow(34)->scoringId), "Score a fixed number of points for each line");
+}
+
+TEST(Catalogue, GamesWithoutARow)
+{
+    for (int id : {9, 12, 18, 24, 27, 28, 29, 30, 33, 35, 0, 42, -1})
+        EXPECT_EQ(FindCatalogueRow(id), nullptr) << id;
+    EXPECT_STREQ(ResString(GameNameId(29)), "Implosion");
+    EXPECT_EQ(GameDescriptionId(30), 408u);
+    EXPECT_EQ(GameNameId(35), 424u);
+    EXPECT_EQ(GameDescriptionId(35), 0u);
+    EXPECT_EQ(GameNameId(9), 0u);
+    EXPECT_EQ(GameNameId(5), 148u);
+}
+
+TEST(Catalogue, InstructionLines)
+{
+    for (int id = 1; id <= 41; ++id) {
+        const auto lines = InstructionLines(id);
+        ASSERT_FALSE(lines.empty()) << id;
+        EXPECT_LE(lines.size(), static_cast<size_t>(kMaxInstructionLines)) << id;
+        EXPECT_EQ(lines.back().textId, kPlayButtonLineId) << id;
+        for (const InstructionLine& line : lines) {
+            EXPECT_TRUE(HasResString(line.textId)) << id << " " << line.textId;
+            EXPECT_GT(line.seconds, 0) << id;
+        }
+    }
+    // The bare game and the title screen: one line for a minute.
+    for (int id : {9, 12, 18, 24, 0}) {
+        const auto lines = InstructionLines(id);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].textId, 226u);
+        EXPECT_EQ(lines[0].seconds, 60);
+    }
+    std::int32_t seconds[kMaxInstructionLines] = {};
+    std::uint32_t texts[kMaxInstructionLines] = {};
+    ASSERT_EQ(FillInstructionLines(23, seconds, texts), 11);  // Anti-Gravity has the most
+    EXPECT_EQ(texts[0], 308u);
+    EXPECT_EQ(seconds[10], 6);
+    EXPECT_EQ(FillInstructionLines(5, seconds, texts, 3), 3);
+    EXPECT_STREQ(ResString(492), "So you can mine \"prose\" from \"prospector\", \r\n but you can't spell \"store\".");
+}
+
+TEST(Catalogue, NextInstructionWalksAndWraps)
+{
+    const std::int32_t seconds[] = {2, 4, 3};
+    const std::uint32_t texts[] = {227, 228, 226};
+    int s = -1;
+    EXPECT_EQ(NextInstruction(seconds, texts, 3, 0, s), 227u);
+    EXPECT_EQ(s, 2);
+    EXPECT_EQ(NextInstruction(seconds, texts, 3, 227, s), 228u);
+    EXPECT_EQ(s, 4);
+    EXPECT_EQ(NextInstruction(seconds, texts, 3, 226, s), 227u);  // after the last: the first
+    EXPECT_EQ(NextInstruction(seconds, texts, 3, 999, s), 227u);  // unknown: the first
+    EXPECT_EQ(NextInstruction(seconds, texts, 0, 227, s), 0u);
+    EXPECT_EQ(s, 0);
+    // A repeated id continues after its last occurrence.
+    const std::uint32_t twice[] = {226, 300, 226};
+    EXPECT_EQ(NextInstruction(seconds, twice, 3, 226, s), 226u);
+    EXPECT_EQ(s, 2);
+}
+
+TEST_F(Chooser, OpensOnTheCurrentGameAndPlaysIt)
+{
+    g_Settings.CurrentGame = 10;
+    ChooserView view;
+    WhenModal([&](QWidget* d) {
+        view = Read(d);
+        EXPECT_EQ(d->windowTitle(), "Welcome to Glyphery!");
+        Click(d, "play");
+    });
+    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserPlay);
+    ASSERT_EQ(view.names.size(), 31);
+    for (int i = 0; i < 31; ++i)
+        EXPECT_EQ(view.names[i], Str(Catalogue()[static_cast<size_t>(i)].nameId));
+    EXPECT_EQ(view.selected, QStringList{"Gobble"});
+    EXPECT_EQ(view.description, Str(185));
+    EXPECT_EQ(view.difficulty, "Easy");
+    EXPECT_EQ(view.scoring, "Score significantly more points for longer words");
+    EXPECT_EQ(g_Settings.CurrentGame, 10);
+    EXPECT_EQ(nameId, 172u);
+}
+
+TEST_F(Chooser, GameWithoutARowLeavesNothingSelectedAndPlayKeepsIt)
+{
+    g_Settings.CurrentGame = 29;
+    ChooserView view;
+    WhenModal([&](QWidget* d) {
+        view = Read(d);
+        Click(d, "play");
+    });
+    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserPlay);
+    EXPECT_TRUE(view.selected.isEmpty());
+    EXPECT_TRUE(view.description.startsWith("\n<--- Click on the name of a game in this list"));
+    EXPECT_EQ(view.difficulty, "Moderate");
+    EXPECT_EQ(view.scoring, "Score points for every tile used");
+    EXPECT_FALSE(view.hasPicture);
+    EXPECT_EQ(g_Settings.CurrentGame, 29);
+    EXPECT_EQ(nameId, 777u);
+}
+
+TEST_F(Chooser, SelectingUpdatesThePanelsAndDoubleClickPlays)
+{
+    g_Settings.CurrentGame = 10;
+    ChooserView afterSelect;
+    WhenModal([&](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "gameList");
+        QListWidgetItem* klondike = list->findItems("Klondike", Qt::MatchExactly).front();
+        list->setCurrentItem(klondike);
+        afterSelect = Read(d);
+        QListWidgetItem* golf = list->findItems("Golf", Qt::MatchExactly).front();
+        list->scrollToItem(golf);
+        const QPoint at = list->visualItemRect(golf).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    });
+    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserPlay);
+    EXPECT_EQ(afterSelect.selected, QStringList{"Klondike"});
+    EXPECT_EQ(afterSelect.description, Str(155));
+    EXPECT_EQ(g_Settings.CurrentGame, 5);
+    EXPECT_EQ(nameId, 148u);
+}
+
+TEST_F(Chooser, QuitAndEscapeChangeNothing)
+{
+    g_Settings.CurrentGame = 10;
+    WhenModal([&](QWidget* d) {
+        Child<QListWidget>(d, "gameList")->setCurrentRow(0);
+        Click(d, "quit");
+    });
+    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserQuit);
+    WhenModal([&](QWidget* d) {
+        Child<QListWidget>(d, "gameList")->setCurrentRow(0);
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserQuit);
+    EXPECT_EQ(g_Settings.CurrentGame, 10);
+    EXPECT_EQ(nameId, 777u);
+}
+
+TEST_F(Chooser, HelpAsksTheMainWindowAndStaysOpen)
+{
+    bool stillOpen = false;
+    WhenModal([&](QWidget* d) {
+        Click(d, "help");
+        stillOpen = d->isVisible();
+        Click(d, "quit");
+    });
+    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserQuit);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(window.sentCommands, std::vector<int>{32771});
+}
+
+// ---- How to play
+
+namespace {
+struct RulesRun {
+    std::vector<unsigned> shown;  // the text shown after the opening and after each tick
+    int result = 0;
+};
+
+QString Shown(QWidget* d) { return Child<QLabel>(d, "instruction")->text(); }
+
+// Opens "How to play" for `gameId`, ticks timer 704 `ticks` times, then ends
+// with `finish`.
+RulesRun RunRules(int gameId, int ticks, const std::function<void(QWidget*)>& finish)
+{
+    std::int32_t seconds[kMaxInstructionLines];
+    std::uint32_t texts[kMaxInstructionLines];
+    const int count = FillInstructionLines(gameId, seconds, texts);
+    std::map<QString, unsigned> byText;
+    for (int i = 0; i < count; ++i) {
+        QStringList parts = Str(texts[i]).split('\n');
+        for (QString& p : parts)
+            p = p.trimmed();
+        byText[parts.join('\n')] = texts[i];
+    }
+    RulesRun run;
+    WhenModal([&](QWidget* d) {
+        auto* timer = Child<QTimer>(d, "timer704");
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_EQ(timer->interval(), 1000);
+        run.shown.push_back(byText[Shown(d)]);
+        for (int i = 0; i < ticks; ++i) {
+            QMetaObject::invokeMethod(timer, "timeout");
+            run.shown.push_back(byText[Shown(d)]);
+        }
+        finish(d);
+    });
+    RecordingWindow window;
+    run.result = RunRulesDialog(&window, [&](unsigned current, int& s) {
+        return NextInstruction(seconds, texts, count, current, s);
+    });
+    return run;
+}
+}  // namespace
+
+TEST(HowToPlay, GolfLinesForTheirSecondsThenAgain)
+{
+    g_Settings = CSettings{};
+    const unsigned ids[] = {227, 228, 229, 230, 231, 232, 233, 234, 226};
+    const int secs[] = {2, 4, 5, 3, 4, 5, 5, 4, 3};
+    std::vector<unsigned> expected;
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 9; ++i)
+            expected.insert(expected.end(), static_cast<size_t>(secs[i]), ids[i]);
+    expected.push_back(227);
+    const RulesRun run = RunRules(5, static_cast<int>(expected.size()) - 1,
+                                  [](QWidget* d) { Click(d, "play"); });
+    EXPECT_EQ(run.shown, expected);
+    EXPECT_EQ(run.result, kRulesPlay);
+}
+
+TEST(HowToPlay, FirstLineTextAndLayout)
+{
+    g_Settings = CSettings{};
+    QString first, title;
+    RunRules(5, 0, [&](QWidget* d) {
+        first = Shown(d);
+        title = d->windowTitle();
+        Click(d, "play");
+    });
+    EXPECT_EQ(first, "You are about to play Golf!");
+    EXPECT_EQ(title, "How to play...");
+}
+
+TEST(HowToPlay, CheckBoxCountsOnlyOnPlay)
+{
+    auto toggleThen = [](const char* how) {
+        return [how](QWidget* d) {
+            auto* box = Child<QAbstractButton>(d, "showEveryTime");
+            box->click();
+            if (std::string(how) == "play")
+                Click(d, "play");
+            else
+                QTest::keyClick(d, Qt::Key_Escape);
+        };
+    };
+    g_Settings.ShowRulesDlg = 1;
+    EXPECT_EQ(RunRules(5, 0, toggleThen("escape")).result, kRulesClosed);
+    EXPECT_EQ(g_Settings.ShowRulesDlg, 1);
+    EXPECT_EQ(RunRules(5, 0, toggleThen("play")).result, kRulesPlay);
+    EXPECT_EQ(g_Settings.ShowRulesDlg, 0);
+    bool checkedAtStart = true;
+    RunRules(5, 0, [&](QWidget* d) {
+        checkedAtStart = Child<QAbstractButton>(d, "showEveryTime")->isChecked();
+        Click(d, "play");
+    });
+    EXPECT_FALSE(checkedAtStart);
+    EXPECT_EQ(RunRules(5, 0, toggleThen("play")).result, kRulesPlay);
+    EXPECT_EQ(g_Settings.ShowRulesDlg, 1);
+}
