@@ -1,0 +1,117 @@
+#include "scores/StatisticsDialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "scores/DialogSupport.h"
+#include "scores/ScoreDialogs.h"
+#include "scores/Statistics.h"
+
+namespace {
+constexpr int kResetStats = 1013;
+
+struct FieldSpec {
+    int id;
+    const char* label;
+};
+constexpr FieldSpec kLeftColumn[] = {
+    {1015, "Latest score:"}, {1016, "Average score:"}, {1017, "Best score ever:"}, {1018, "Worst score ever:"}};
+constexpr FieldSpec kRightColumn[] = {
+    {1021, "Games played:"}, {1022, "Games resigned:"}, {1023, "Games finished:"}, {1024, "Games replayed:"}};
+}  // namespace
+
+CStatisticsDialog::CStatisticsDialog(QWidget* parent, unsigned gameNameId)
+    : CStatisticsDialog(parent, QStringLiteral("Game Statistics"), gameNameId)
+{
+    AddButton(kResetStats, QStringLiteral("&Reset Stats"));
+    AddButtonStretch();
+    AddButton(1, QStringLiteral("OK"), true);
+    AddButton(2, QStringLiteral("Cancel"));
+}
+
+CStatisticsDialog::CStatisticsDialog(QWidget* parent, const QString& title, unsigned gameNameId)
+    : QDialog(parent)
+{
+    setWindowTitle(TitleWithGameName(title, gameNameId));
+
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(panel);
+    const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    grid->setHorizontalSpacing(em);
+    const auto addColumn = [&](const FieldSpec (&column)[4], int gridColumn) {
+        for (int row = 0; row < 4; ++row) {
+            auto* label = new QLabel(QString::fromLatin1(column[row].label), panel);
+            auto* value = new QLabel(panel);
+            value->setObjectName(QString::number(column[row].id));
+            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            grid->addWidget(label, row, gridColumn);
+            grid->addWidget(value, row, gridColumn + 1);
+        }
+    };
+    addColumn(kLeftColumn, 0);
+    addColumn(kRightColumn, 3);
+    // Room for "-99999 (out of 99999)" in the score column; a gap between the columns.
+    grid->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("-99999 (out of 99999)")));
+    grid->setColumnMinimumWidth(2, em);
+    grid->setColumnMinimumWidth(4, fontMetrics().horizontalAdvance(QStringLiteral("99999 (100%)")));
+
+    m_buttons = new QHBoxLayout;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
+    layout->addLayout(m_buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    FillStatistics();
+}
+
+QPushButton* CStatisticsDialog::AddButton(int id, const QString& text, bool isDefault)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(QStringLiteral("button%1").arg(id));
+    button->setDefault(isDefault);
+    button->setAutoDefault(isDefault);
+    if (id == kResetStats)
+        connect(button, &QPushButton::clicked, this, &CStatisticsDialog::OnResetStats);
+    else
+        connect(button, &QPushButton::clicked, this, [this, id] { done(id); });
+    m_buttons->addWidget(button);
+    return button;
+}
+
+void CStatisticsDialog::AddButtonStretch() { m_buttons->addStretch(1); }
+
+QLabel* CStatisticsDialog::Field(int id) const { return findChild<QLabel*>(QString::number(id)); }
+
+QPushButton* CStatisticsDialog::Button(int id) const
+{
+    return findChild<QPushButton*>(QStringLiteral("button%1").arg(id));
+}
+
+void CStatisticsDialog::FillStatistics()
+{
+    const StatisticsText t = FormatStatistics();
+    const std::pair<int, const std::string*> fields[] = {
+        {1015, &t.latest}, {1016, &t.average}, {1017, &t.best},     {1018, &t.worst},
+        {1021, &t.played}, {1022, &t.resigned}, {1023, &t.finished}, {1024, &t.replayed}};
+    for (const auto& [id, text] : fields)
+        Field(id)->setText(QString::fromStdString(*text));
+}
+
+void CStatisticsDialog::OnResetStats()
+{
+    if (!AskYesNo(this, 137, 136))
+        return;
+    ResetStatistics();
+    FillStatistics();
+}
+
+void ShowStatisticsDialog(HWND parent, unsigned gameNameId)
+{
+    CStatisticsDialog dialog(DialogParent(parent), gameNameId);
+    dialog.exec();
+}

@@ -1,0 +1,346 @@
+// Statistics, the high-score list and their dialogs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "app/Registry.h"
+#include "app/Settings.h"
+#include "framework/Random.h"
+#include "framework/Resources.h"
+#include "framework/Shell.h"
+#include "scores/EndOfHand.h"
+#include "scores/GameOverDialog.h"
+#include "scores/HighScoreDialog.h"
+#include "scores/HighScores.h"
+#include "scores/ScoreDialogs.h"
+#include "scores/Statistics.h"
+#include "scores/StatisticsDialog.h"
+
+namespace {
+constexpr unsigned kGolfName = 148;
+
+class ScoresTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_Settings.Sound = 0;
+        SetStatisticsSubkey("ScoresTestGame");
+        DeleteRegKey(HKEY_CURRENT_USER, g_StatisticsKey.c_str());
+    }
+    void TearDown() override { DeleteRegKey(HKEY_CURRENT_USER, g_StatisticsKey.c_str()); }
+
+    static int Stat(const char* name, int def = -12345)
+    {
+        return ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), name, def);
+    }
+    static void SetStat(const char* name, int value)
+    {
+        WriteRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), name, value);
+    }
+    // Stores a complete list with the given scores (names "P0".."P9").
+    static void StoreList(const std::vector<int>& scores)
+    {
+        HighScoreTable t;
+        for (int r = 0; r < kHighScoreRows; ++r)
+            t.rows[r] = {"P" + std::to_string(r), std::to_string(scores[r])};
+        ASSERT_TRUE(SaveHighScoreTable(t));
+    }
+};
+
+// Runs `action` on the next modal widget that is not `previous`, once it is up.
+void OnNextModal(std::function<void(QWidget*)> action, QWidget* previous = nullptr)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, action, previous] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == previous)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(modal);
+    });
+    timer->start(10);
+}
+
+void AnswerNextQuestion(QWidget* over, QMessageBox::StandardButton answer)
+{
+    OnNextModal(
+        [answer](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            box->button(answer)->click();
+        },
+        over);
+}
+
+QString FieldText(const CStatisticsDialog& d, int id) { return d.Field(id)->text(); }
+}  // namespace
+
+// ---------------------------------------------------------------- statistics
+
+TEST_F(ScoresTest, FinishedAbandonedAndReplayedHands)
+{
+    RecordHand(kEndFinished, 50, 80);
+    StatisticsText t = FormatStatistics();
+    EXPECT_EQ(t.latest, "50 (out of 80)");
+    EXPECT_EQ(t.average, "50 (out of 80)");
+    EXPECT_EQ(t.best, "50 (out of 80)");
+    EXPECT_EQ(t.worst, "50 (out of 80)");
+    EXPECT_EQ(t.played, "1");
+    EXPECT_EQ(t.finished, "1 (100%)");
+    EXPECT_EQ(t.resigned, "0 (0%)");
+
+    CountSkippedHand();
+    RecordHand(kEndAbandoned, 0, 80);
+    t = FormatStatistics();
+    EXPECT_EQ(t.latest, "0 (out of 80)");
+    EXPECT_EQ(t.average, "25 (out of 80)");
+    EXPECT_EQ(t.best, "50 (out of 80)");
+    EXPECT_EQ(t.worst, "0 (out of 80)");
+    EXPECT_EQ(t.played, "2");
+    EXPECT_EQ(t.resigned, "1 (50%)");
+    EXPECT_EQ(t.finished, "1 (50%)");
+    EXPECT_EQ(Stat("GamesPlayed"), 2);
+
+    RecordHand(kEndReplayed, 999, 999);  // a replay counts, nothing else changes
+    t = FormatStatistics();
+    EXPECT_EQ(t.replayed, "1");
+    EXPECT_EQ(t.latest, "0 (out of 80)");
+    EXPECT_EQ(Stat("GamesPlayed"), 2);
+
+    RecordHand(kEndTimeUp, 10, 0);  // time up is a finished hand
+    EXPECT_EQ(Stat("GamesWon"), 2);
+    EXPECT_EQ(FormatStatistics().latest, "10");  // no possible score: a plain number
+}
+
+TEST_F(ScoresTest, AveragesRoundFromTheStoredRoundedMean)
+{
+    SetStat("GamesPlayed", 1);
+    SetStat("AverageScore", 7);
+    RecordHand(kEndFinished, 8, 0);
+    EXPECT_EQ(Stat("AverageScore"), 8);  // (7 + 8) / 2 + 0.5
+
+    SetUp();
+    for (int score : {1, 0, 0})
+        RecordHand(kEndFinished, score, 0);
+    EXPECT_EQ(Stat("AverageScore"), 1);  // the true mean 1/3 would give 0
+
+    SetUp();
+    RecordHand(kEndFinished, -3, 0);
+    EXPECT_EQ(Stat("AverageScore"), -2);  // -2.5 + 0.5 truncates toward zero
+}
+
+TEST_F(ScoresTest, BestAndWorstKeepTheirPossibleScores)
+{
+    RecordHand(kEndFinished, 1200, 1300);  // above the old "worst" default of 1000
+    EXPECT_EQ(FormatStatistics().worst, "1200 (out of 1300)");
+    RecordHand(kEndFinished, 1200, 1);     // a tie keeps the older hand
+    RecordHand(kEndFinished, 300, 400);
+    RecordHand(kEndFinished, 300, 2);
+    StatisticsText t = FormatStatistics();
+    EXPECT_EQ(t.best, "1200 (out of 1300)");
+    EXPECT_EQ(t.worst, "300 (out of 400)");
+
+    ResetStatistics();
+    t = FormatStatistics();
+    EXPECT_EQ(t.latest, "300 (out of 2)");  // the latest score survives a reset
+    EXPECT_EQ(t.best, "0");
+    EXPECT_EQ(t.worst, "0");
+    EXPECT_EQ(t.played, "0");
+    EXPECT_EQ(t.resigned, "0 (0%)");
+
+    RecordHand(kEndFinished, 40, 50);       // the first hand after a reset sets both
+    t = FormatStatistics();
+    EXPECT_EQ(t.best, "40 (out of 50)");
+    EXPECT_EQ(t.worst, "40 (out of 50)");
+    RecordHand(kEndFinished, -25, 50);
+    EXPECT_EQ(FormatStatistics().worst, "-25 (out of 50)");
+}
+
+TEST_F(ScoresTest, StatisticsDialogShowsAndResets)
+{
+    RecordHand(kEndFinished, 50, 80);
+    CStatisticsDialog dialog(nullptr, kGolfName);
+    EXPECT_EQ(dialog.windowTitle(), "Game Statistics - Golf");
+    EXPECT_EQ(FieldText(dialog, 1015), "50 (out of 80)");
+    EXPECT_EQ(FieldText(dialog, 1023), "1 (100%)");
+    EXPECT_TRUE(dialog.Button(1)->isDefault());
+
+    dialog.show();
+    AnswerNextQuestion(nullptr, QMessageBox::No);
+    dialog.Button(1013)->click();
+    EXPECT_EQ(Stat("GamesPlayed"), 1);
+    EXPECT_EQ(FieldText(dialog, 1021), "1");
+
+    AnswerNextQuestion(nullptr, QMessageBox::Yes);
+    dialog.Button(1013)->click();
+    EXPECT_EQ(Stat("GamesPlayed"), 0);
+    EXPECT_EQ(FieldText(dialog, 1017), "0");
+    EXPECT_EQ(FieldText(dialog, 1015), "50 (out of 80)");
+    EXPECT_TRUE(dialog.isVisible());  // the dialog stays open
+}
+
+TEST_F(ScoresTest, GameOverButtonsAndEscape)
+{
+    RecordHand(kEndFinished, 50, 80);
+    {
+        CGameOverDialog dialog(nullptr, kGolfName);
+        EXPECT_EQ(dialog.windowTitle(), "Game Over - Golf");
+        EXPECT_EQ(FieldText(dialog, 1016), "50 (out of 80)");
+        EXPECT_TRUE(dialog.Button(kPlayAgain)->isDefault());
+        EXPECT_EQ(dialog.Button(kReplayHand)->text(), "Replay &Hand");
+    }
+    const std::pair<int, int> choices[] = {
+        {kPlayAgain, 32778}, {kDifferentGame, 32785}, {kReplayHand, 32793}, {kQuit, 105}};
+    for (const auto& [button, command] : choices) {
+        OnNextModal([button](QWidget* w) {
+            static_cast<CGameOverDialog*>(w)->Button(button)->click();
+        });
+        EXPECT_EQ(GameOverCommand(RunGameOverDialog(nullptr, kGolfName)), command);
+    }
+    OnNextModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    EXPECT_EQ(RunGameOverDialog(nullptr, kGolfName), kQuit);
+}
+
+// ---------------------------------------------------------------- high scores
+
+TEST_F(ScoresTest, DefaultListAndThreshold)
+{
+    const int expected[] = {910, 729, 568, 427, 306, 205, 124, 63, 22, 1};
+    std::set<std::string> authors;
+    for (unsigned id = 328; id <= 347; ++id) {
+        ASSERT_TRUE(HasResString(id)) << id;
+        authors.insert(ResString(id));
+    }
+    EXPECT_EQ(authors.size(), 20u);
+
+    const HighScoreTable t = LoadHighScoreTable(false, 0);
+    EXPECT_EQ(t.newRow, -1);
+    for (int r = 0; r < kHighScoreRows; ++r) {
+        EXPECT_EQ(t.rows[r].score, std::to_string(expected[r]));
+        EXPECT_TRUE(authors.count(t.rows[r].name)) << t.rows[r].name;
+    }
+    EXPECT_EQ(HighScoreThreshold(), 1);
+    EXPECT_FALSE(CheckHighScore(nullptr, 1, kGolfName));  // equal to d(1): no dialog
+}
+
+TEST_F(ScoresTest, NewScoreReplacesTheDefaultItBeats)
+{
+    const HighScoreTable t = LoadHighScoreTable(true, 500);
+    ASSERT_EQ(t.newRow, 3);
+    EXPECT_EQ(t.rows[2].score, "568");
+    EXPECT_EQ(t.rows[3].score, "500");
+    EXPECT_EQ(t.rows[3].name, "");
+    EXPECT_EQ(t.rows[4].score, "306");  // 427 is gone, not moved down
+    EXPECT_EQ(t.rows[9].score, "1");
+}
+
+TEST_F(ScoresTest, NewScoreGoesBelowEqualStoredScores)
+{
+    StoreList({900, 800, 700, 600, 500, 400, 300, 200, 100, 0});
+    EXPECT_EQ(HighScoreThreshold(), 0);
+    const HighScoreTable t = LoadHighScoreTable(true, 700);
+    ASSERT_EQ(t.newRow, 3);
+    EXPECT_EQ(t.rows[2].name, "P2");
+    EXPECT_EQ(t.rows[3].score, "700");
+    EXPECT_EQ(t.rows[4].name, "P3");
+    EXPECT_EQ(t.rows[9].name, "P8");  // the stored tenth entry dropped off
+
+    const HighScoreTable view = LoadHighScoreTable(false, 0);
+    EXPECT_EQ(view.newRow, -1);
+    EXPECT_EQ(view.rows[9].score, "0");
+}
+
+TEST_F(ScoresTest, EntryDialogSavesTheNameOnOk)
+{
+    CHighScoreDialog dialog(nullptr, true, 500, kGolfName);
+    dialog.show();
+    ASSERT_EQ(dialog.NewRow(), 3);
+    EXPECT_EQ(dialog.windowTitle(), QString::fromLatin1(ResString(114)));
+    QLineEdit* box = dialog.NameBox(3);
+    EXPECT_FALSE(box->isReadOnly());
+    EXPECT_TRUE(dialog.NameBox(2)->isReadOnly());
+    EXPECT_EQ(dialog.ScoreField(3)->text(), "500");
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_TRUE(box->hasFocus());
+
+    QTest::keyClicks(box, QString(300, QLatin1Char('x')));
+    EXPECT_EQ(box->text().size(), kHighScoreNameMax);  // the box takes no more
+    QTest::keyClick(box, Qt::Key_Return);              // OK is the default button
+    EXPECT_EQ(dialog.result(), 1);
+
+    const HighScoreTable t = LoadHighScoreTable(false, 0);
+    EXPECT_EQ(t.rows[3].name, std::string(kHighScoreNameMax, 'x'));
+    EXPECT_EQ(t.rows[3].score, "500");
+    EXPECT_EQ(HighScoreThreshold(), 1);
+    std::string stored;
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, HighScoreKey().c_str(), "Name9", stored, 256));
+}
+
+TEST_F(ScoresTest, CancelSavesNothingAndViewModeOkSavesTheDefaults)
+{
+    OnNextModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    EXPECT_EQ(RunHighScoreDialog(nullptr, true, 500, kGolfName), 2);
+    std::string text;
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, HighScoreKey().c_str(), "Name0", text, 256));
+
+    std::string shown;
+    OnNextModal([&shown](QWidget* w) {
+        auto* d = static_cast<CHighScoreDialog*>(w);
+        EXPECT_EQ(d->windowTitle(), "High Score List - Golf");
+        EXPECT_EQ(d->NewRow(), -1);
+        shown = d->NameBox(0)->text().toStdString();
+        d->findChild<QPushButton*>("button1")->click();
+    });
+    EXPECT_EQ(RunHighScoreDialog(nullptr, false, 0, kGolfName), 1);
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, HighScoreKey().c_str(), "Name0", text, 256));
+    EXPECT_EQ(text, shown);
+    EXPECT_EQ(HighScoreThreshold(), 1);  // "Score9" of the stored defaults
+}
+
+TEST_F(ScoresTest, ResetScoresForgetsTheStoredList)
+{
+    StoreList({900, 800, 700, 600, 500, 400, 300, 200, 100, 50});
+    CHighScoreDialog dialog(nullptr, false, 0, kGolfName);
+    dialog.show();
+    EXPECT_EQ(dialog.NameBox(0)->text(), "P0");
+
+    AnswerNextQuestion(nullptr, QMessageBox::No);
+    dialog.findChild<QPushButton*>("button1009")->click();
+    EXPECT_EQ(HighScoreThreshold(), 50);
+
+    AnswerNextQuestion(nullptr, QMessageBox::Yes);
+    dialog.findChild<QPushButton*>("button1009")->click();
+    EXPECT_EQ(HighScoreThreshold(), 1);
+    EXPECT_EQ(dialog.ScoreField(0)->text(), "910");
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(ScoresTest, FinishHandRecordsAsksForTheNameAndReturnsTheCommand)
+{
+    // Two dialogs in turn: the name entry, then Game Over.
+    OnNextModal([](QWidget* entry) {
+        auto* d = qobject_cast<CHighScoreDialog*>(entry);
+        ASSERT_NE(d, nullptr);
+        d->NameBox(d->NewRow())->setText("Ada");
+        OnNextModal([](QWidget* over) {
+            auto* g = qobject_cast<CGameOverDialog*>(over);
+            ASSERT_NE(g, nullptr);
+            EXPECT_EQ(g->Field(1015)->text(), "600");
+            g->Button(kReplayHand)->click();
+        }, entry);
+        d->accept();
+    });
+    EXPECT_EQ(FinishHand(nullptr, kEndFinished, 600, 0, kGolfName), 32793);
+    EXPECT_EQ(Stat("GamesWon"), 1);
+    EXPECT_EQ(LoadHighScoreTable(false, 0).rows[2].name, "Ada");
+}
