@@ -24,6 +24,7 @@
 #include "scores/ScoreDialogs.h"
 #include "scores/Statistics.h"
 #include "scores/StatisticsDialog.h"
+#include "platform/ModalScript.h"
 
 namespace {
 constexpr unsigned kGolfName = 148;
@@ -71,16 +72,21 @@ void OnNextModal(std::function<void(QWidget*)> action, QWidget* previous = nullp
     timer->start(10);
 }
 
-void AnswerNextQuestion(QWidget* over, QMessageBox::StandardButton answer)
-{
-    OnNextModal(
-        [answer](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            ASSERT_NE(box, nullptr);
-            box->button(answer)->click();
-        },
-        over);
-}
+// Scripted answers for the question boxes the dialogs ask.
+struct ScriptedAnswers {
+    explicit ScriptedAnswers(std::initializer_list<const char*> answers)
+    {
+        SetModalScripting(true);
+        for (const char* a : answers)
+            PushModalAnswer(a);
+    }
+    ~ScriptedAnswers()
+    {
+        ClearModalAnswers();
+        TakeModalLog();
+        SetModalScripting(false);
+    }
+};
 
 QString FieldText(const CStatisticsDialog& d, int id) { return d.Field(id)->text(); }
 }  // namespace
@@ -176,12 +182,11 @@ TEST_F(ScoresTest, StatisticsDialogShowsAndResets)
     EXPECT_TRUE(dialog.Button(1)->isDefault());
 
     dialog.show();
-    AnswerNextQuestion(nullptr, QMessageBox::No);
+    ScriptedAnswers answers{"no", "yes"};
     dialog.Button(1013)->click();
     EXPECT_EQ(Stat("GamesPlayed"), 1);
     EXPECT_EQ(FieldText(dialog, 1021), "1");
 
-    AnswerNextQuestion(nullptr, QMessageBox::Yes);
     dialog.Button(1013)->click();
     EXPECT_EQ(Stat("GamesPlayed"), 0);
     EXPECT_EQ(FieldText(dialog, 1017), "0");
@@ -199,12 +204,10 @@ TEST_F(ScoresTest, GameOverButtonsAndEscape)
         EXPECT_TRUE(dialog.Button(kPlayAgain)->isDefault());
         EXPECT_EQ(dialog.Button(kReplayHand)->text(), "Replay &Hand");
     }
-    const std::pair<int, int> choices[] = {
-        {kPlayAgain, 32778}, {kDifferentGame, 32785}, {kReplayHand, 32793}, {kQuit, 105}};
+    const std::pair<const char*, int> choices[] = {
+        {"Play Again", 32778}, {"Different Game", 32785}, {"Replay Hand", 32793}, {"Quit", 105}};
     for (const auto& [button, command] : choices) {
-        OnNextModal([button](QWidget* w) {
-            static_cast<CGameOverDialog*>(w)->Button(button)->click();
-        });
+        ScriptedAnswers answer{button};
         EXPECT_EQ(GameOverCommand(RunGameOverDialog(nullptr, kGolfName)), command);
     }
     OnNextModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
@@ -288,8 +291,10 @@ TEST_F(ScoresTest, EntryDialogSavesTheNameOnOk)
 
 TEST_F(ScoresTest, CancelSavesNothingAndViewModeOkSavesTheDefaults)
 {
-    OnNextModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-    EXPECT_EQ(RunHighScoreDialog(nullptr, true, 500, kGolfName), 2);
+    {
+        ScriptedAnswers answer{"cancel"};
+        EXPECT_EQ(RunHighScoreDialog(nullptr, true, 500, kGolfName), 2);
+    }
     std::string text;
     EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, HighScoreKey().c_str(), "Name0", text, 256));
 
@@ -314,11 +319,10 @@ TEST_F(ScoresTest, ResetScoresForgetsTheStoredList)
     dialog.show();
     EXPECT_EQ(dialog.NameBox(0)->text(), "P0");
 
-    AnswerNextQuestion(nullptr, QMessageBox::No);
+    ScriptedAnswers answers{"no", "yes"};
     dialog.findChild<QPushButton*>("button1009")->click();
     EXPECT_EQ(HighScoreThreshold(), 50);
 
-    AnswerNextQuestion(nullptr, QMessageBox::Yes);
     dialog.findChild<QPushButton*>("button1009")->click();
     EXPECT_EQ(HighScoreThreshold(), 1);
     EXPECT_EQ(dialog.ScoreField(0)->text(), "910");

@@ -2,7 +2,8 @@
 
 #include <QPushButton>
 
-#include "scores/DialogSupport.h"
+#include "app/DialogSupport.h"
+#include "platform/Modal.h"
 #include "scores/ScoreDialogs.h"
 
 CGameOverDialog::CGameOverDialog(QWidget* parent, unsigned gameNameId)
@@ -19,7 +20,8 @@ CGameOverDialog::CGameOverDialog(QWidget* parent, unsigned gameNameId)
 
 int RunGameOverDialog(HWND parent, unsigned gameNameId)
 {
-    CGameOverDialog dialog(DialogParent(parent), gameNameId);
-    const int choice = dialog.exec();
+    CGameOverDialog dialog(OwnerWidget(parent), gameNameId);
+    CentreDialog(&dialog);
+    const int choice = RunModal(dialog);
     return choice == kPlayAgain || choice == kDifferentGame || choice == kReplayHand ? choice : kQuit;
 }

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "scores/DialogSupport.h"
+#include "app/DialogSupport.h"
+#include "platform/Modal.h"
+#include "scores/ScoreDialogSupport.h"
 #include "scores/ScoreDialogs.h"
 
 namespace {
@@ -48,14 +50,17 @@ CHighScoreDialog::CHighScoreDialog(QWidget* parent, bool entryMode, int pendingS
     auto* buttons = new QHBoxLayout;
     auto* reset = new QPushButton(QStringLiteral("Reset Scores"), this);
     reset->setObjectName(QStringLiteral("button%1").arg(kResetScores));
+    SetControlId(reset, kResetScores);
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &CHighScoreDialog::OnResetScores);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("button1"));
+    SetControlId(ok, 1);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHighScoreDialog::accept);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("button2"));
+    SetControlId(cancel, 2);
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &CHighScoreDialog::reject);
     buttons->addWidget(reset);
@@ -89,7 +94,7 @@ void CHighScoreDialog::Initialise()
 
     setWindowTitle(TitleWithGameName(QStringLiteral("High Score List"), m_gameNameId));
     if (m_entryMode && m_newRow >= 0) {
-        setWindowTitle(ResText(114));
+        setWindowTitle(DialogText(114));
         m_names[m_newRow]->setMaxLength(kHighScoreNameMax);
         m_names[m_newRow]->setFocus();
     }
@@ -128,6 +133,7 @@ void CHighScoreDialog::OnResetScores()
 
 int RunHighScoreDialog(HWND parent, bool entryMode, int pendingScore, unsigned gameNameId)
 {
-    CHighScoreDialog dialog(DialogParent(parent), entryMode, pendingScore, gameNameId);
-    return dialog.exec() == 1 ? 1 : 2;
+    CHighScoreDialog dialog(OwnerWidget(parent), entryMode, pendingScore, gameNameId);
+    CentreDialog(&dialog);
+    return RunModal(dialog) == 1 ? 1 : 2;
 }

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "scores/DialogSupport.h"
+#include "app/DialogSupport.h"
+#include "platform/Modal.h"
+#include "scores/ScoreDialogSupport.h"
 #include "scores/ScoreDialogs.h"
 #include "scores/Statistics.h"
 
@@ -73,6 +75,7 @@ QPushButton* CStatisticsDialog::AddButton(int id, const QString& text, bool isDe
 {
     auto* button = new QPushButton(text, this);
     button->setObjectName(QStringLiteral("button%1").arg(id));
+    SetControlId(button, id);
     button->setDefault(isDefault);
     button->setAutoDefault(isDefault);
     if (id == kResetStats)
@@ -112,6 +115,7 @@ void CStatisticsDialog::OnResetStats()
 
 void ShowStatisticsDialog(HWND parent, unsigned gameNameId)
 {
-    CStatisticsDialog dialog(DialogParent(parent), gameNameId);
-    dialog.exec();
+    CStatisticsDialog dialog(OwnerWidget(parent), gameNameId);
+    CentreDialog(&dialog);
+    RunModal(dialog);
 }
