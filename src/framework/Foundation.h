@@ -1,0 +1,59 @@
+#pragma once
+// The foundation of the word patience games: four target words spelled out
+// letter by letter, and the hidden pile a tile flies into on its way there.
+// A tile is scored when it is the next unspelled letter of one of the words
+// (the lower-numbered word wins a tie); it earns `pointsPerTile`, never comes
+// back, and the undo history is forgotten.
+//
+// The game owns one CFoundation as a member, places and draws it, and asks it
+// to score a dropped or double-clicked tile.
+#include <string>
+
+#include "framework/TextBoard.h"
+#include "framework/TilePile.h"
+#include "framework/Window.h"
+
+class CGame;
+
+class CFoundation {
+public:
+    explicit CFoundation(CGame& game);
+
+    // The target words from the dealt letters: word 1 is the last quarter of
+    // them, word 2 the quarter before, and so on.
+    void SetWords(const char* letters);
+    // Unspelled letters in the "ForegroundColor" setting, spelled letters in
+    // its inverse; at construction and whenever the settings change.
+    void ApplyColorSettings();
+    // Note the order, as for every board: top, left, bottom, right. The drop
+    // pile sits at (dropX, dropY).
+    void Place(int top, int left, int bottom, int right, int dropX, int dropY);
+
+    bool Accepts(char letter) const { return words.Accepts(letter); }
+    bool IsComplete() const { return words.AllComplete(); }
+
+    // The tile being dragged, released over the foundation: when exactly one
+    // tile is in the air, its image touches the foundation and a word wants
+    // its letter, the tile flies in and scores (ending the hand when the game
+    // is finished). False, with nothing changed, otherwise.
+    bool DropDragged(HWND hwnd);
+    // Flies the top tile of `pile` into the foundation and scores it (ending
+    // the hand when the game is finished). False, with nothing changed, when
+    // the pile is empty or no word wants its letter.
+    bool ScoreTopTile(HWND hwnd, CTilePile& pile);
+    // Takes the top tile of `pile` (the last face-down tile turns up when it
+    // is uncovered) and spells it into the words: score, repaint, and the
+    // undo history is cleared.
+    void ScoreTile(HWND hwnd, CTilePile& pile);
+
+    void Draw();  // the back buffer is open
+    std::string Describe() const;
+
+    CFoundationWords words;
+    CTilePile dropPile;
+    int pointsPerTile = 10;
+
+private:
+    void ScoreDraggedTile(HWND hwnd);
+    CGame& m_game;
+};

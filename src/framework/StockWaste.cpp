@@ -1,0 +1,81 @@
+#include "framework/StockWaste.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/Game.h"
+#include "framework/Shell.h"
+
+CStockWaste::CStockWaste(CGame& game) : m_game(game)
+{
+    // The stock shows only backs; the waste shows faces; both squared on one spot.
+    stock.Configure(kPileEmptyMarker | 0x2, kFanSquared);
+    waste.Configure(kPileEmptyMarker | kPileAllFaceUp, kFanSquared);
+}
+
+void CStockWaste::Place(int stockX, int stockY, int wasteX, int wasteY)
+{
+    stock.SetPosition(stockX, stockY);
+    waste.SetPosition(wasteX, wasteY);
+}
+
+CStockWaste::TurnResult CStockWaste::Turn(HWND hwnd)
+{
+    CBackBuffer& buffer = m_game.BackBuffer();
+    if (!stock.IsEmpty()) {
+        PlaySoundIfEnabled(kSoundTileMoved);
+        buffer.Open(hwnd);
+        m_game.MoveTile(&stock, &waste, 1, 0);
+        buffer.Close();
+        return kTurned;
+    }
+    if (waste.IsEmpty()) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return kRefused;
+    }
+    buffer.Open(hwnd);
+    CScorePanel& panel = m_game.ScorePanel();
+    panel.score -= panel.recyclePenalty;
+    m_game.DrawScorePanel();
+    // Top tile first, so the stock is back in the order it was dealt.
+    m_game.ErasePile(waste);
+    while (!waste.IsEmpty())
+        stock.Push(waste.PopTop());
+    PlaySoundIfEnabled(kSoundTileMoved);
+    m_game.ErasePile(stock);
+    m_game.RedrawPile(stock);
+    m_game.RedrawPile(waste);
+    m_game.UndoStack().Clear();
+    buffer.Close();
+    return kRecycled;
+}
+
+bool CStockWaste::PlayWasteOnto(HWND hwnd, CTilePile& pile)
+{
+    if (waste.IsEmpty()) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return false;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    CBackBuffer& buffer = m_game.BackBuffer();
+    buffer.Open(hwnd);
+    CScorePanel& panel = m_game.ScorePanel();
+    panel.score -= panel.playPenalty;
+    m_game.DrawScorePanel();
+    m_game.MoveTile(&waste, &pile, 1, 1);
+    buffer.Close();
+    return true;
+}
+
+bool CStockWaste::IsStockHit(int x, int y) const { return stock.HitTest(m_game.TileSet(), x, y) >= 0; }
+
+bool CStockWaste::IsWasteHit(int x, int y) const
+{
+    return !waste.IsEmpty() && waste.HitTest(m_game.TileSet(), x, y) >= 0;
+}
+
+void CStockWaste::Draw()
+{
+    m_game.RedrawPile(stock);
+    m_game.RedrawPile(waste);
+}
+
+std::string CStockWaste::Describe() const { return stock.Describe("stock") + waste.Describe("waste"); }

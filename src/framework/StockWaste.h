@@ -1,0 +1,48 @@
+#pragma once
+// The face-down stock and the face-up waste it is turned onto, as the
+// patience games lay them out: a click on the stock turns its top tile over
+// onto the waste; once the stock is empty the next click turns the whole
+// waste back over (so the stock is again in the order it was dealt), at the
+// score panel's recycle penalty, and forgets the undo history. Only the
+// waste's top tile is ever played.
+//
+// The game owns one CStockWaste as a member, places and draws it, and calls
+// Turn and PlayWasteOnto from its own mouse handlers.
+#include <string>
+
+#include "framework/TilePile.h"
+#include "framework/Window.h"
+
+class CGame;
+
+class CStockWaste {
+public:
+    enum TurnResult { kTurned, kRecycled, kRefused };
+
+    explicit CStockWaste(CGame& game);
+
+    // The stock at (stockX, stockY), the waste at (wasteX, wasteY).
+    void Place(int stockX, int stockY, int wasteX, int wasteY);
+
+    // Turns the stock's top tile onto the waste; with the stock empty, turns
+    // the waste back over at the recycle penalty; with both empty plays the
+    // refusal sound and changes nothing.
+    TurnResult Turn(HWND hwnd);
+    // Moves the waste's top tile onto `pile` (recorded for Undo) at the play
+    // penalty. False, with the refusal sound, when the waste is empty.
+    bool PlayWasteOnto(HWND hwnd, CTilePile& pile);
+
+    bool IsStockHit(int x, int y) const;  // on the stock or its empty slot
+    bool IsWasteHit(int x, int y) const;  // on the waste's top (a tile is there)
+    bool IsEmpty() const { return stock.IsEmpty() && waste.IsEmpty(); }
+
+    // Draws both piles (the back buffer is open).
+    void Draw();
+    std::string Describe() const;
+
+    CTilePile stock;
+    CTilePile waste;
+
+private:
+    CGame& m_game;
+};

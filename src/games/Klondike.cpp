@@ -1,0 +1,235 @@
+#include "games/Klondike.h"
+
+#include <algorithm>
+
+#include "app/Settings.h"
+#include "dictionary/Dictionary.h"
+#include "framework/BackBuffer.h"
+#include "framework/DropTarget.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kTableauFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
+constexpr unsigned kFoundationTooltip = 621;
+constexpr unsigned kDrawPileTooltip = 629;
+constexpr unsigned kWastePileTooltip = 630;
+}  // namespace
+
+CKlondike::CKlondike(CDictionary* dictionary, CQuoteList* quoteList) : CGame(dictionary, quoteList)
+{
+    SetInstructions({{258, 2}, {259, 4}, {260, 5}, {261, 4}, {262, 4}, {263, 4}, {264, 5}, {265, 4}, {226, 3}});
+
+    // Four random words; no Q-U fix and no balance, either would change them.
+    CStr letters = *DealLetters(7, 4 * kWordLength, 0, 0);
+    m_pLetters.reset();
+    m_foundation.SetWords(letters);
+    letters.Shuffle();
+
+    // Pile i takes the last i + 1 letters left, only its top tile face up.
+    // A short deal (a dictionary without such words) leaves later piles short.
+    for (int i = 0; i < kPiles; ++i) {
+        CTilePile& pile = m_tableau[i];
+        pile.Configure(kTableauFlags, kFanDown);
+        pile.tag = i;
+        const int n = std::min(i + 1, letters.GetLength());
+        pile.tiles = letters.Right(n);
+        letters.DropLast(n);
+        pile.faceDownCount = std::max(0, pile.Length() - 1);
+    }
+    m_stockWaste.stock.tiles = letters;
+    SetStatisticsSubkey("Klondike");
+}
+
+// ---------------------------------------------------------------------------
+// Layout and painting
+
+int CKlondike::Layout(HWND hwnd, HDC hdc)
+{
+    const RECT client = hwnd->GetClientRect();
+    const int width = client.Width(), height = client.Height();
+    m_tileSet.ChooseTileSize(hdc, width, height - 20, 9, 11, hwnd->GetColorDepth());
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+
+    const int gap = w / 4;
+    const int pitch = w + gap;
+    const int left = (width + gap - kPiles * pitch) / 2;  // seven columns centred, no trailing gap
+    m_stockWaste.Place(left, 10, left + pitch, 10);
+    m_foundation.Place(10, left + 2 * pitch, 9 * h / 4 + 10, left + 7 * pitch - gap, left + 2 * pitch + w, 10);
+    for (int i = 0; i < kPiles; ++i)
+        m_tableau[i].SetPosition(left + i * pitch, 3 * h + 10);
+    m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + pitch + w);
+
+    m_layoutValid = true;
+    RemoveTooltips();
+    AddTooltips();
+    return 1;
+}
+
+int CKlondike::OnPaint(HWND hwnd, HDC hdc)
+{
+    if (!m_layoutValid)
+        Layout(hwnd, hdc);
+    m_backBuffer.Open(hwnd, hdc);
+    for (CTilePile& pile : m_tableau)
+        RedrawPile(pile);
+    m_stockWaste.Draw();
+    DrawScorePanel();
+    m_foundation.Draw();
+    m_backBuffer.Close();
+    return 1;
+}
+
+int CKlondike::OnSettingsChanged(HWND hwnd, HDC hdc)
+{
+    m_foundation.ApplyColorSettings();
+    return CGame::OnSettingsChanged(hwnd, hdc);
+}
+
+void CKlondike::RemoveTooltips()
+{
+    m_tooltips.Activate(false);
+    m_tooltips.RemoveTool(kFoundationTooltip);
+    m_tooltips.RemoveTool(kDrawPileTooltip);
+    m_tooltips.RemoveTool(kWastePileTooltip);
+}
+
+void CKlondike::AddTooltips()
+{
+    m_tooltips.AddTool(m_foundation.words.rect, kFoundationTooltip, kFoundationTooltip);
+    m_tooltips.AddTool(m_stockWaste.stock.Rect(m_tileSet), kDrawPileTooltip, kDrawPileTooltip);
+    m_tooltips.AddTool(m_stockWaste.waste.Rect(m_tileSet), kWastePileTooltip, kWastePileTooltip);
+    m_tooltips.Activate(true);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CKlondike::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    if (m_stockWaste.IsWasteHit(x, y)) {
+        BeginDrag(hwnd, &m_stockWaste.waste, 1, x, y);
+        return 1;
+    }
+    for (CTilePile& pile : m_tableau) {
+        const int k = pile.IsEmpty() ? -1 : pile.HitTest(m_tileSet, x, y);
+        if (k >= 0) {
+            // The tile hit and all above it; face-down tiles never leave.
+            BeginDrag(hwnd, &pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
+            return 1;
+        }
+    }
+    return 1;
+}
+
+int CKlondike::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+{
+    hwnd->ReleaseCapture();
+    if (m_dragging) {
+        if (m_dragMoved)
+            return DropDraggedTiles(hwnd, x, y, keys);
+        CancelDrag(hwnd);
+    }
+    if (m_stockWaste.IsStockHit(x, y)) {
+        DrawFromStock(hwnd);
+        return 1;
+    }
+    if (m_suppressNextButtonUp) {
+        m_suppressNextButtonUp = false;
+        return 1;
+    }
+    // A click below a pile plays the waste's top tile there.
+    for (int i = 0; i < kPiles; ++i) {
+        const CTilePile& pile = m_tableau[i];
+        if (!IsBelowPile(m_tileSet, pile, POINT{x, y}))
+            continue;
+        CStr letter;
+        if (!m_stockWaste.waste.IsEmpty())
+            letter.AppendChar(m_stockWaste.waste.Top());
+        if (pile.IsEmpty() || SpellsWordOn(pile, letter))
+            MoveWasteToPile(hwnd, i);
+        break;
+    }
+    return 1;
+}
+
+int CKlondike::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    // The top tile of the pile clicked scores when a target word wants it.
+    const auto tryScore = [&](CTilePile& pile) {
+        if (pile.IsEmpty() || pile.HitTest(m_tileSet, x, y) < 0)
+            return false;
+        if (!m_foundation.ScoreTopTile(hwnd, pile)) {
+            PlaySoundIfEnabled(kSoundRefused);
+            return false;
+        }
+        m_suppressNextButtonUp = true;  // the button-up that follows does nothing
+        return true;
+    };
+    for (CTilePile& pile : m_tableau)
+        if (tryScore(pile))
+            return 1;
+    if (tryScore(m_stockWaste.waste))
+        return 1;
+    return OnLButtonDown(hwnd, x, y, keys);
+}
+
+int CKlondike::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+
+int CKlondike::OnRButtonUp(HWND hwnd, int, int, unsigned)
+{
+    DrawFromStock(hwnd);
+    return 1;
+}
+
+int CKlondike::DropDraggedTiles(HWND hwnd, int, int, unsigned)
+{
+    const int target = FindDropTarget(m_tileSet, m_tableau, DragImageCentre(*this));
+    if (target < 0) {
+        if (!m_foundation.DropDragged(hwnd))
+            CancelDrag(hwnd);
+        return 1;
+    }
+    CTilePile& pile = m_tableau[target];
+    if (&pile == m_pDragSource || (!pile.IsEmpty() && !SpellsWordOn(pile, m_dragPile.tiles))) {
+        CancelDrag(hwnd);
+        return 1;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    EndDrag(hwnd, &pile);
+    return 1;
+}
+
+// ---------------------------------------------------------------------------
+// Moves
+
+void CKlondike::ScoreTile(CTilePile& pile, HWND hwnd) { m_foundation.ScoreTile(hwnd, pile); }
+
+void CKlondike::DrawFromStock(HWND hwnd) { m_stockWaste.Turn(hwnd); }
+
+void CKlondike::MoveWasteToPile(HWND hwnd, int pile) { m_stockWaste.PlayWasteOnto(hwnd, m_tableau[pile]); }
+
+bool CKlondike::SpellsWordOn(const CTilePile& pile, const CStr& letters) const
+{
+    if (!m_pDictionary)
+        return false;
+    CStr word = pile.FaceUpLetters();
+    word += letters;
+    return m_pDictionary->IsWord(word) != 0;
+}
+
+bool CKlondike::IsFinished(HWND)
+{
+    return m_stockWaste.IsEmpty() &&
+           std::all_of(std::begin(m_tableau), std::end(m_tableau), [](const CTilePile& p) { return p.IsEmpty(); });
+}
+
+std::string CKlondike::DescribeState() const
+{
+    std::string text = DescribeBase("Klondike");
+    for (int i = 0; i < kPiles; ++i)
+        text += m_tableau[i].Describe(("pile" + std::to_string(i)).c_str());
+    text += m_stockWaste.Describe();
+    text += m_foundation.Describe();
+    return text;
+}

@@ -1,0 +1,51 @@
+#pragma once
+// Klondike: the letters of four random 13-letter words are shuffled and dealt
+// onto seven tableau piles (only each pile's top tile face up) and a draw
+// pile. Tiles move between piles by drag and drop, but a run may join a
+// non-empty pile only when the pile's face-up letters then spell a word. A
+// tile that is the next unspelled letter of one of the four target words is
+// scored into the foundation (10 points). Spelling all four words wins.
+#include <string>
+
+#include "framework/Foundation.h"
+#include "framework/Game.h"
+#include "framework/StockWaste.h"
+#include "framework/TilePile.h"
+
+class CKlondike : public CGame {
+public:
+    static constexpr int kPiles = 7;
+    static constexpr int kWordLength = 13;
+
+    CKlondike(CDictionary* dictionary, CQuoteList* quoteList);
+
+    int GetGameId() const override { return 2; }
+    int OnPaint(HWND hwnd, HDC hdc) override;
+    int OnSettingsChanged(HWND hwnd, HDC hdc) override;
+    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    void RemoveTooltips() override;
+    void AddTooltips() override;
+    bool IsFinished(HWND hwnd) override;
+    int Layout(HWND hwnd, HDC hdc) override;
+    std::string DescribeState() const override;
+
+    // Decides where tiles that were dragged and released after moving go.
+    virtual int DropDraggedTiles(HWND hwnd, int x, int y, unsigned keys);
+    // Moves the top tile of `pile` into the foundation.
+    virtual void ScoreTile(CTilePile& pile, HWND hwnd);
+
+private:
+    void DrawFromStock(HWND hwnd);
+    void MoveWasteToPile(HWND hwnd, int pile);
+    // Whether the pile's face-up letters followed by `letters` spell a word.
+    bool SpellsWordOn(const CTilePile& pile, const CStr& letters) const;
+
+    CTilePile m_tableau[kPiles];
+    CStockWaste m_stockWaste{*this};
+    CFoundation m_foundation{*this};
+    bool m_suppressNextButtonUp = false;
+};
