@@ -17,7 +17,7 @@ constexpr unsigned kWastePileTooltip = 630;
 
 CKlondike::CKlondike(CDictionary* dictionary, CQuoteList* quoteList) : CGame(dictionary, quoteList)
 {
-    SetInstructions({{258, 2}, {259, 4}, {260, 5}, {261, 4}, {262, 4}, {263, 4}, {264, 5}, {265, 4}, {226, 3}});
+    LoadInstructions(GetGameId());
 
     // Four random words; no Q-U fix and no balance, either would change them.
     CStr letters = *DealLetters(7, 4 * kWordLength, 0, 0);
