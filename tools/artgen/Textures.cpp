@@ -29,15 +29,19 @@ QColor Wood(double x, double y, uint32_t seed, const QColor& light, const QColor
 
 QColor Clay(double x, double y, uint32_t seed)
 {
-    const QColor terracotta(186, 104, 72), buff(231, 190, 150), vein(150, 78, 55);
-    const double turb = Fbm(x / 46.0, y / 46.0, seed, 5);
-    const double s = std::sin(x * 0.035 + y * 0.022 + turb * 8.5);
-    const double swirl = SmoothStep(-0.55, 0.65, s);
-    QColor c = Mix(terracotta, buff, 0.25 + 0.6 * swirl);
-    const double v = std::pow(1.0 - std::fabs(std::sin(x * 0.02 - y * 0.041 + turb * 11.0)), 18.0);
-    c = Mix(c, vein, 0.45 * v);
+    // Two clays folded together: bands of terracotta and buff that flow in
+    // swirls, with pale streaks where the buff is thinnest.
+    const QColor terracotta(198, 116, 80), rust(176, 94, 62), buff(228, 182, 140), cream(242, 218, 186);
+    const double turb = Fbm(x / 64.0, y / 64.0, seed, 3) + 0.15 * Fbm(x / 12.0, y / 12.0, seed + 5, 2);
+    const double s = std::sin(x * 0.06 + y * 0.03 + turb * 5.5);
+    const double s2 = std::sin(x * 0.021 - y * 0.047 + turb * 4.0 + 1.3);
+    QColor c = Mix(rust, terracotta, SmoothStep(-1.0, -0.3, s2));
+    c = Mix(c, buff, SmoothStep(-0.15, 0.1, s));
+    c = Mix(c, cream, 0.8 * SmoothStep(0.78, 0.95, s));
+    // a thin dark line along the edge of each fold
+    c = Mix(c, rust, 0.5 * std::exp(-std::pow((s + 0.02) / 0.045, 2.0)));
     const double speck = Hash01(static_cast<int>(x), static_cast<int>(y), seed + 3);
-    return Scale(c, 0.97 + 0.06 * speck);
+    return Scale(c, 0.975 + 0.05 * speck);
 }
 
 }  // namespace
@@ -87,40 +91,54 @@ QImage DeepRedSatin(int w, int h)
     return img;
 }
 
+// Distance from (u, v) to the border between the two nearest of a set of
+// jittered points, one per cell of a grid that wraps after `cells` cells.
+static double CellEdge(double u, double v, int cells, uint32_t seed)
+{
+    double d1 = 1e9, d2 = 1e9;
+    const int iu = int(std::floor(u)), iv = int(std::floor(v));
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int cx = iu + dx, cy = iv + dy;
+            const int wx = ((cx % cells) + cells) % cells, wy = ((cy % cells) + cells) % cells;
+            const double px = cx + 0.1 + 0.8 * Hash01(wx, wy, seed);
+            const double py = cy + 0.1 + 0.8 * Hash01(wx, wy, seed + 1);
+            const double d = std::hypot(px - u, py - v);
+            if (d < d1) {
+                d2 = d1;
+                d1 = d;
+            } else if (d < d2) {
+                d2 = d;
+            }
+        }
+    }
+    return d2 - d1;
+}
+
 QImage RadioactiveWater(int w, int h)
 {
-    // Caustics: the distance to the nearest and second nearest of a set of
-    // wandering points, measured with wrap-around so the picture tiles.
-    constexpr int kCells = 6;
+    // Two layers of caustics (the bright net light makes under rippling
+    // water), bent by periodic noise so the net wobbles, glowing green.
     QImage img(w, h, QImage::Format_RGB32);
-    const double cw = double(w) / kCells, ch = double(h) / kCells;
-    const QColor abyss(4, 38, 16), water(18, 110, 36), glow(150, 255, 90), hot(235, 255, 190);
+    const QColor abyss(3, 34, 18), water(14, 96, 40), glow(110, 245, 70), hot(225, 255, 175);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const double u = x / cw, v = y / ch;
-            double d1 = 1e9, d2 = 1e9;
-            const int iu = int(std::floor(u)), iv = int(std::floor(v));
-            for (int dy = -2; dy <= 2; ++dy) {
-                for (int dx = -2; dx <= 2; ++dx) {
-                    const int cx = iu + dx, cy = iv + dy;
-                    const int wx = ((cx % kCells) + kCells) % kCells, wy = ((cy % kCells) + kCells) % kCells;
-                    const double px = cx + 0.15 + 0.7 * Hash01(wx, wy, 77u);
-                    const double py = cy + 0.15 + 0.7 * Hash01(wx, wy, 78u);
-                    const double d = std::hypot(px - u, py - v);
-                    if (d < d1) {
-                        d2 = d1;
-                        d1 = d;
-                    } else if (d < d2) {
-                        d2 = d;
-                    }
-                }
-            }
-            const double edge = d2 - d1;  // 0 on the bright caustic lines
-            const double line = std::exp(-edge * 9.0);
-            const double depth = Fbm(u, v, 91u, 3, kCells, kCells);
-            QColor c = Mix(abyss, water, 0.35 + 0.65 * depth);
-            c = Mix(c, glow, 0.85 * line);
-            c = Mix(c, hot, 0.6 * std::pow(line, 4.0));
+            const double fx = double(x) / w, fy = double(y) / h;  // 0..1, wrapping
+            auto layer = [&](int cells, uint32_t seed, double sharp) {
+                const double u = fx * cells, v = fy * cells;
+                const double wu = u + 0.55 * (Fbm(u * 0.5, v * 0.5, seed + 10, 3, cells / 2, cells / 2) - 0.5);
+                const double wv = v + 0.55 * (Fbm(u * 0.5, v * 0.5, seed + 20, 3, cells / 2, cells / 2) - 0.5);
+                const double e = CellEdge(wu, wv, cells, seed);
+                return std::pow(1.0 - SmoothStep(0.0, sharp, e), 2.2);
+            };
+            const double big = layer(6, 77u, 0.32);
+            const double fine = layer(12, 177u, 0.26);
+            const double depth = Fbm(fx * 4, fy * 4, 91u, 3, 4, 4);
+            const double shimmer = Fbm(fx * 8, fy * 8, 93u, 2, 8, 8);
+            QColor c = Mix(abyss, water, 0.25 + 0.75 * depth);
+            const double light = Clamp01(0.8 * big * (0.6 + 0.6 * shimmer) + 0.22 * fine);
+            c = Mix(c, glow, light);
+            c = Mix(c, hot, 0.7 * std::pow(light, 3.0));
             img.setPixel(x, y, c.rgb());
         }
     }
