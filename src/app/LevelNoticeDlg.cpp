@@ -44,15 +44,15 @@ public:
         layout->addWidget(label);
         layout->setSizeConstraint(QLayout::SetFixedSize);
         // Timer 705 posts OK to the dialog.
-        m_timer.setObjectName(QString::number(kNoticeTimerId));
-        m_timer.setSingleShot(true);
-        connect(&m_timer, &QTimer::timeout, this, &QDialog::accept);
-        m_timer.start(kNoticeMs);
+        m_timer->setObjectName(QString::number(kNoticeTimerId));
+        m_timer->setSingleShot(true);
+        connect(m_timer, &QTimer::timeout, this, &QDialog::accept);
+        m_timer->start(kNoticeMs);
     }
 
     void done(int result) override
     {
-        m_timer.stop();
+        m_timer->stop();
         QDialog::done(result);
     }
 
@@ -64,7 +64,7 @@ protected:
     }
 
 private:
-    QTimer m_timer;
+    QTimer* m_timer = new QTimer(this);
 };
 }  // namespace
 

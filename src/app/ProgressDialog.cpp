@@ -128,7 +128,7 @@ void CProgressDialog::Destroy()
 
 bool CProgressDialog::IsShown() const { return m_impl->dialog != nullptr; }
 
-void CProgressDialog::Step()
+void CProgressDialog::Pump()
 {
     if (m_impl->animation)
         m_impl->animation->Advance();

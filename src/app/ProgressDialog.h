@@ -4,12 +4,13 @@
 // animation 434, template 433 "Saving your changes to the dictionary...").
 #include <memory>
 
+#include "framework/Progress.h"
 #include "framework/Window.h"
 
-class CProgressDialog {
+class CProgressDialog final : public CProgressSink {
 public:
     explicit CProgressDialog(unsigned templateId, unsigned animationId = 0);
-    virtual ~CProgressDialog();
+    ~CProgressDialog() override;
     CProgressDialog(const CProgressDialog&) = delete;
     CProgressDialog& operator=(const CProgressDialog&) = delete;
 
@@ -17,8 +18,8 @@ public:
     virtual bool Create(HWND parent);
     virtual void Destroy();
     bool IsShown() const;
-    // Lets the animation move on during long work (call it now and then).
-    void Step();
+    // Lets the animation move on during long work (the work calls it now and then).
+    void Pump() override;
 
 private:
     struct Impl;

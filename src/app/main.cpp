@@ -1,2 +1,20 @@
 // Glyphery's entry point.
-int main() { return 0; }
+#include <QApplication>
+
+#include "app/GameApp.h"
+#include "platform/Icons.h"
+
+int main(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName("glyphery");
+    QApplication::setApplicationDisplayName("Glyphery");
+    QApplication::setDesktopFileName("glyphery");
+    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setQuitOnLastWindowClosed(false);  // the shell's own loop ends with its window
+
+    CGameApp app;
+    if (!app.Start())
+        return 0;
+    return app.Run();
+}

@@ -111,7 +111,10 @@ bool DefaultOpener(const std::string& pathOrUrl)
     return QDesktopServices::openUrl(url);
 }
 bool (*g_opener)(const std::string&) = DefaultOpener;
+bool g_manualClockForNewWindows = false;
 }  // namespace
+
+void UseManualClockForNewWindows(bool on) { g_manualClockForNewWindows = on; }
 
 // The client area: keeps nothing itself, hands everything to the window.
 class CClientWidget final : public QWidget {
@@ -166,6 +169,8 @@ CQtMainWindow::CQtMainWindow(CWindowProc& proc, const std::string& title, const 
     m_tipDelay.setInterval(kTooltipDelayMs);
     QObject::connect(&m_tipDelay, &QTimer::timeout, this, [this] { ShowTooltipNow(); });
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_proc.OnEndSession(); });
+    if (g_manualClockForNewWindows)
+        UseManualClock();
 }
 
 CQtMainWindow::~CQtMainWindow() { m_timers.clear(); }

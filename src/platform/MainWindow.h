@@ -89,6 +89,9 @@ public:
     virtual bool SaveScreenshot(const std::string& path, bool clientOnly) const = 0;
 };
 
+// Windows created from now on start on scripted time (see UseManualClock).
+void UseManualClockForNewWindows(bool on);
+
 // Screen and desktop.
 int ScreenWidth();
 int ScreenHeight();

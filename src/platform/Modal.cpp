@@ -1,6 +1,7 @@
 #include "platform/Modal.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -71,7 +72,74 @@ bool Answer(QDialog& dialog, const std::string& answer)
 }
 }  // namespace
 
-void SetModalScripting(bool on) { g_scripting = on; }
+// Watches every dialog that opens modally while scripting is on and answers
+// it from inside its own loop, as a person would.
+class CModalWatcher final : public QObject {
+public:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && g_scripting) {
+            auto* dialog = qobject_cast<QDialog*>(object);
+            if (dialog && dialog->isWindow() && (dialog->isModal() || dialog->testAttribute(Qt::WA_ShowModal)) &&
+                !dialog->property("scriptAnswered").toBool()) {
+                dialog->setProperty("scriptAnswered", true);
+                Schedule(*dialog);
+            }
+        }
+        return false;
+    }
+
+private:
+    static void Schedule(QDialog& dialog)
+    {
+        ModalRecord record;
+        record.caption = dialog.windowTitle().toStdString();
+        record.text = DialogText(dialog);
+        QPointer<QDialog> guard(&dialog);
+        if (dialog.property("closesItself").toBool()) {
+            // A notice that goes away by itself takes no answer: it closes at once.
+            record.answer = "(closed itself)";
+            g_log.push_back(record);
+            QTimer::singleShot(0, &dialog, [guard] {
+                if (guard)
+                    guard->accept();
+            });
+            return;
+        }
+        const bool hasAnswer = !g_answers.empty();
+        if (hasAnswer) {
+            record.answer = g_answers.front();
+            g_answers.pop_front();
+        }
+        const std::size_t index = g_log.size();
+        g_log.push_back(record);
+        const std::string answer = record.answer;
+        QTimer::singleShot(0, &dialog, [guard, hasAnswer, answer, index] {
+            if (!guard)
+                return;
+            bool matched = true;
+            if (hasAnswer)
+                matched = Answer(*guard, answer);
+            else
+                Answer(*guard, "cancel");
+            if (index < g_log.size())
+                g_log[index].matched = matched;
+            if (!matched)
+                Answer(*guard, "cancel");
+        });
+    }
+};
+
+void SetModalScripting(bool on)
+{
+    static CModalWatcher* watcher = nullptr;
+    g_scripting = on;
+    if (on && !watcher && QCoreApplication::instance()) {
+        watcher = new CModalWatcher;
+        watcher->setParent(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(watcher);
+    }
+}
 bool ModalScripting() { return g_scripting; }
 void PushModalAnswer(const std::string& answer) { g_answers.push_back(answer); }
 void ClearModalAnswers() { g_answers.clear(); }
@@ -86,43 +154,7 @@ std::vector<ModalRecord> TakeModalLog()
 
 void SetControlId(QAbstractButton* button, int id) { button->setProperty("controlId", id); }
 
-int RunModal(QDialog& dialog)
-{
-    if (!g_scripting)
-        return dialog.exec();
-
-    ModalRecord record;
-    record.caption = dialog.windowTitle().toStdString();
-    record.text = DialogText(dialog);
-    if (dialog.property("closesItself").toBool()) {
-        // A notice that goes away by itself takes no answer: it closes at once.
-        record.answer = "(closed itself)";
-        g_log.push_back(record);
-        QTimer::singleShot(0, &dialog, &QDialog::accept);
-        return dialog.exec();
-    }
-    bool hasAnswer = !g_answers.empty();
-    if (hasAnswer) {
-        record.answer = g_answers.front();
-        g_answers.pop_front();
-    }
-    const std::size_t index = g_log.size();
-    g_log.push_back(record);
-
-    // Answer from inside the dialog's own loop, as a person would.
-    QPointer<QDialog> guard(&dialog);
-    const std::string answer = record.answer;
-    QTimer::singleShot(0, &dialog, [guard, hasAnswer, answer, index] {
-        if (!guard)
-            return;
-        const bool matched = hasAnswer ? Answer(*guard, answer) : (guard->reject(), true);
-        if (index < g_log.size())
-            g_log[index].matched = matched;
-        if (!matched)
-            guard->reject();
-    });
-    return dialog.exec();
-}
+int RunModal(QDialog& dialog) { return dialog.exec(); }
 
 std::string NormalizeLineBreaks(const std::string& text)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// Running modal dialogs. Every modal dialog of the program goes through
-// RunModal, so the driver and the tests can answer it (ModalScript.h).
+// Running modal dialogs. While scripting is on (ModalScript.h) every dialog
+// that opens modally, through RunModal or exec(), takes a scripted answer.
 // Buttons that stand for a Windows-style control id carry it in the
 // "controlId" property (SetControlId). A notice that closes by itself sets
 // the "closesItself" property; scripted runs close it at once.

@@ -1,0 +1,597 @@
+#include "app/GameApp.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+#include "app/Catalogue.h"
+#include "app/ChooserDialog.h"
+#include "app/Commands.h"
+#include "app/Dialogs.h"
+#include "app/GameFactory.h"
+#include "app/OptionsDialog.h"
+#include "app/ProgressDialog.h"
+#include "app/RulesDialog.h"
+#include "dictionary/Dictionary.h"
+#include "framework/Debug.h"
+#include "framework/Files.h"
+#include "framework/Game.h"
+#include "framework/Random.h"
+#include "framework/Resources.h"
+
+namespace {
+CGameApp* g_app = nullptr;
+
+// String resources the shell shows.
+enum : unsigned {
+    kIdsAppTitle = 103,
+    kIdsGameOver = 110,
+    kIdsPaused = 111,
+    kIdsNewHandQuestion = 112,
+    kIdsNewHandCaption = 113,
+    kIdsErrorCaption = 120,
+    kIdsWarningCaption = 121,
+    kIdsChooseCaption = 198,
+    kIdsChooseQuestion = 199,
+    kIdsColorDepthWarning = 327,
+    kIdsSameColorsWarning = 522,
+};
+
+constexpr unsigned kClockTimer = 702;
+constexpr unsigned kClockPeriodMs = 1000;
+constexpr const char* kHelpFile = "Help.htm";
+constexpr const char* kSystemErrorCaption = "Quirkwood Software";
+
+// Counts a game handler while it runs.
+class CHandlerScope {
+public:
+    explicit CHandlerScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~CHandlerScope() { --m_depth; }
+    CHandlerScope(const CHandlerScope&) = delete;
+    CHandlerScope& operator=(const CHandlerScope&) = delete;
+
+private:
+    int& m_depth;
+};
+
+// ---------------------------------------------------------------------------
+// Where the statistics, the high-score list and the Game Over dialog plug in.
+// Until they are part of the program, a finished hand only sounds its end and
+// stays on screen, paused and over, until New Hand or Choose Game.
+
+// The end of a hand (reason 1 or 4): records it, checks the high-score list,
+// runs Game Over and returns the command the player chose (0: none).
+int FinishHandRecord(HWND, int, int, int, unsigned)
+{
+    PlaySoundIfEnabled(kSoundHandOver);
+    return 0;
+}
+// A hand abandoned by New Hand or Choose Game ("GamesSkipped" and reason 2),
+// and a hand being replayed (reason 5).
+void RecordSkippedHand(int, int) {}
+void RecordReplayedHand(int, int) {}
+void ShowHighScores(HWND, unsigned) {}
+void ShowStatistics(HWND, unsigned) {}
+}  // namespace
+
+CGameApp* TheApp() { return g_app; }
+
+void ValidatePlacement(CSettings& s, int screenWidth, int screenHeight, int iconSize)
+{
+    if (s.Left < 0 || s.Left > screenWidth - iconSize)
+        s.Left = 0;
+    if (s.Top < 0 || s.Top > screenHeight - iconSize)
+        s.Top = 0;
+    if (s.Width > screenWidth)
+        s.Width = 640;
+    if (s.Height > screenHeight)
+        s.Height = 480;
+    if (s.Width < 256)
+        s.Width = 458;
+    if (s.Height < 256)
+        s.Height = 458;
+}
+
+bool ApplyColorDepthRule(CSettings& s, int bits)
+{
+    if (bits >= 24) {
+        // Back on a rich display: the rich designs return unless the player changed them.
+        if (s.ColorDepth == 0 && s.LetterTileDesign == 16 && s.BackgroundPattern == 0) {
+            s.LetterTileDesign = 1;
+            s.BackgroundPattern = 1;
+        }
+        s.ColorDepth = bits;
+        return false;
+    }
+    if (s.ColorDepth == 0)
+        return false;
+    s.ColorDepth = 0;
+    s.LetterTileDesign = 16;
+    s.BackgroundPattern = 0;
+    return true;
+}
+
+CGameApp::CGameApp() : m_dictionary(std::make_unique<CDictionary>())
+{
+    g_app = this;
+    SetShell(this);
+}
+
+CGameApp::~CGameApp()
+{
+    // The game goes first: its tooltips live on the window.
+    if (m_window)
+        m_window->KillTimer(kClockTimer);
+    m_game.reset();
+    m_window.reset();
+    if (g_app == this) {
+        g_app = nullptr;
+        SetShell(nullptr);
+    }
+}
+
+HWND CGameApp::MainWindow() const { return m_window.get(); }
+
+// ---------------------------------------------------------------------------
+// Start-up and the loop
+
+bool CGameApp::Start()
+{
+    StartDebugOutput();
+    LoadSettings();
+    ValidatePlacement(g_Settings, ScreenWidth(), ScreenHeight(), IconSize());
+
+    const RECT normal{g_Settings.Left, g_Settings.Top, g_Settings.Left + g_Settings.Width,
+                      g_Settings.Top + g_Settings.Height};
+    m_window = CMainWindow::Create(*this, ResString(kIdsAppTitle), normal);
+    if (!m_window)
+        return false;
+    m_window->SetMenu(MainMenu());
+    m_window->SetAccelerators(MainAccelerators());
+    HWND hwnd = m_window.get();
+
+    m_handNumber = static_cast<unsigned>(std::time(nullptr));
+    SeedRandom(m_handNumber);
+
+    m_window->Show(g_Settings.MinMax == 2);
+    m_window->UpdateWindow();
+
+    if (ApplyColorDepthRule(g_Settings, m_window->GetColorDepth()))
+        hwnd->MessageBox(ResString(kIdsColorDepthWarning), ResString(kIdsWarningCaption), MB_OK | MB_ICONWARNING);
+    if (g_Settings.ForegroundColor == g_Settings.BackgroundColor && g_Settings.BackgroundPattern == 0)
+        hwnd->MessageBox(ResString(kIdsSameColorsWarning), ResString(kIdsWarningCaption), MB_OK | MB_ICONWARNING);
+
+    StartHand(hwnd, g_Settings.ShowNagDlg == 1 ? StartMode::StartupChooser : StartMode::NewHand);
+    // Without a game (its word or quotation list failed to load) the program ends
+    // here, after the message, without saving anything.
+    return m_game != nullptr;
+}
+
+int CGameApp::Run() { return m_window ? m_window->RunMessageLoop() : 0; }
+
+// ---------------------------------------------------------------------------
+// Hands
+
+void CGameApp::StartHand(HWND hwnd, StartMode mode)
+{
+    if (m_startingHand)  // a progress dialog's pump must not start another hand
+        return;
+    struct Guard {
+        bool& flag;
+        explicit Guard(bool& f) : flag(f) { flag = true; }
+        ~Guard() { flag = false; }
+    } guard(m_startingHand);
+
+    if (!m_paused)
+        SetPaused(hwnd, true);
+
+    int previousId = 0;
+    if (m_game) {
+        previousId = m_game->GetGameId();
+        if (mode == StartMode::ReplayHand) {
+            RecordReplayedHand(m_game->GetScore(), m_game->GetScorePossible());
+        } else if (!m_handOver) {
+            const bool choosing = mode == StartMode::ChooseGame;
+            const int answer = hwnd->MessageBox(ResString(choosing ? kIdsChooseQuestion : kIdsNewHandQuestion),
+                                                ResString(choosing ? kIdsChooseCaption : kIdsNewHandCaption),
+                                                MB_YESNO | MB_ICONQUESTION);
+            if (answer != IDYES) {
+                SetPaused(hwnd, false);
+                return;
+            }
+            RecordSkippedHand(m_game->GetScore(), m_game->GetScorePossible());
+        }
+    }
+
+    if (mode == StartMode::StartupChooser) {
+        m_game.reset();
+        m_window->RemoveAllTools();
+        m_game = CreateTitleGame(m_dictionary.get(), nullptr);
+        m_handOver = false;
+        hwnd->Invalidate(nullptr, true);
+        hwnd->UpdateWindow();
+        SetPaused(hwnd, false);
+    }
+
+    if (mode == StartMode::StartupChooser || mode == StartMode::ChooseGame) {
+        if (RunChooserDialog(hwnd, m_gameNameId) == kChooserQuit) {
+            hwnd->PostClose();
+            return;
+        }
+    }
+
+    if (mode != StartMode::ReplayHand)
+        m_handNumber = static_cast<unsigned>(NextRandom());
+    DealHand(hwnd, mode == StartMode::ReplayHand);
+
+    if (g_Settings.ShowRulesDlg == 1 && g_Settings.CurrentGame != previousId)
+        hwnd->PostCommand(IDM_HOWTOPLAY, 0);
+}
+
+void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
+{
+    if (rewindQuotation && g_Settings.CurrentGame == 1) {
+        // The quotation list's RewindOne goes here once the list exists, so a
+        // replayed Quillo's Quotes deals the same quotation again.
+    }
+    SeedRandom(m_handNumber);
+    m_game.reset();
+    m_window->RemoveAllTools();  // a deleted game's tooltips never show
+    CreateGame(hwnd);
+    m_handOver = false;
+    hwnd->Invalidate(nullptr, true);
+    hwnd->UpdateWindow();
+    SetPaused(hwnd, false);
+}
+
+void CGameApp::CreateGame(HWND hwnd)
+{
+    const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame);
+    if (row && row->needs == GameNeeds::Dictionary && !LoadDictionary(hwnd))
+        return;
+    if (row && row->needs == GameNeeds::Quotations && !LoadQuotations(hwnd))
+        return;
+    // Constructors deal from the generator, which was seeded just before.
+    m_game = row ? row->create(m_dictionary.get(), nullptr) : CreateTitleGame(m_dictionary.get(), nullptr);
+}
+
+void CGameApp::PlayHand(int gameId, unsigned handNumber)
+{
+    if (!m_paused)
+        SetPaused(m_window.get(), true);
+    g_Settings.CurrentGame = gameId;
+    m_gameNameId = ::GameNameId(gameId);
+    m_handNumber = handNumber;
+    DealHand(m_window.get(), false);
+}
+
+void CGameApp::InstallGame(std::unique_ptr<CGame> game)
+{
+    HWND hwnd = m_window.get();
+    if (!m_paused)
+        SetPaused(hwnd, true);
+    m_game.reset();
+    m_window->RemoveAllTools();
+    m_game = std::move(game);
+    m_handOver = false;
+    hwnd->Invalidate(nullptr, true);
+    hwnd->UpdateWindow();
+    SetPaused(hwnd, false);
+}
+
+void CGameApp::EndHand(HWND hwnd, int reason)
+{
+    if (m_handOver)  // a hand ends once
+        return;
+    if (!hwnd)
+        hwnd = m_window.get();
+    m_handOver = true;
+    SetPaused(hwnd, true);
+    if (!m_game)
+        return;
+    m_game->OnGameOver(hwnd);
+    // Statistics, the high-score check and the Game Over dialog; the command
+    // the player chose replaces the game once the game's handler has returned.
+    const int command =
+        FinishHandRecord(hwnd, reason, m_game->GetScore(), m_game->GetScorePossible(), m_gameNameId);
+    if (command != 0)
+        hwnd->PostCommand(command, 0);
+}
+
+std::string CGameApp::BaseTitle() const
+{
+    std::string title = ResString(kIdsAppTitle);
+    if (m_gameNameId != 0)
+        title += std::string(" - ") + ResString(m_gameNameId);
+    return title;
+}
+
+void CGameApp::SetPaused(HWND hwnd, bool on)
+{
+    if (!hwnd)
+        hwnd = m_window.get();
+    if (on) {
+        // Built from the base title each time, so the suffix never doubles.
+        hwnd->SetTitle(BaseTitle() + " - " + ResString(m_handOver ? kIdsGameOver : kIdsPaused));
+        if (!m_paused) {
+            m_paused = true;
+            hwnd->KillTimer(kClockTimer);
+            if (m_game) {
+                CHandlerScope scope(m_gameHandlers);
+                m_game->OnPause(hwnd);
+            }
+        }
+        return;
+    }
+    hwnd->SetTitle(BaseTitle());
+    if (m_paused) {
+        m_paused = false;
+        hwnd->SetTimer(kClockTimer, kClockPeriodMs);
+        if (m_game) {
+            CHandlerScope scope(m_gameHandlers);
+            m_game->OnResume(hwnd);
+        }
+    }
+}
+
+template <class F>
+void CGameApp::WhilePaused(F&& run)
+{
+    HWND hwnd = m_window.get();
+    if (!m_paused)
+        SetPaused(hwnd, true);
+    run();
+    if (!m_handOver)
+        SetPaused(hwnd, false);
+}
+
+bool CGameApp::LoadDictionary(HWND hwnd)
+{
+    if (m_dictionary->IsLoaded())
+        return true;
+    CProgressDialog progress(434, 434);
+    progress.Create(hwnd);
+    const bool loaded = m_dictionary->LoadWordLists(&progress);  // shows the error box itself
+    progress.Destroy();
+    return loaded;
+}
+
+bool CGameApp::LoadQuotations(HWND hwnd)
+{
+    // The quotation list ("quotes.lst") loads here once it exists; until then
+    // the quotation game cannot be dealt.
+    hwnd->MessageBox(ResString(119), ResString(kIdsErrorCaption), MB_OK | MB_ICONERROR);
+    return false;
+}
+
+void CGameApp::StorePlacement()
+{
+    if (!m_window)
+        return;
+    const WindowPlacement p = m_window->GetPlacement();
+    g_Settings.Left = p.normal.left;
+    g_Settings.Top = p.normal.top;
+    g_Settings.Width = p.normal.Width();
+    g_Settings.Height = p.normal.Height();
+    g_Settings.MinMax = p.maximized ? 2 : 0;
+    SaveSettings();
+}
+
+unsigned CGameApp::GetNextInstruction(unsigned currentId, int* seconds)
+{
+    if (!m_game) {
+        if (seconds)
+            *seconds = 0;
+        return 0;
+    }
+    return m_game->GetNextInstruction(currentId, seconds);
+}
+
+CStr CGameApp::CopyCurrentWord() const { return m_game ? m_game->CopyCurrentWord() : CStr(); }
+
+// ---------------------------------------------------------------------------
+// The window procedure
+
+void CGameApp::OnClose() { StorePlacement(); }
+void CGameApp::OnEndSession() { StorePlacement(); }
+
+void CGameApp::OnSize(int sizeType, int cx, int cy)
+{
+    if (m_game) {
+        CHandlerScope scope(m_gameHandlers);
+        m_game->OnSize(m_window.get(), sizeType, cx, cy);
+    }
+}
+
+void CGameApp::OnEraseBackground(HDC dc)
+{
+    HWND hwnd = m_window.get();
+    if (m_game) {
+        CHandlerScope scope(m_gameHandlers);
+        m_game->OnEraseBackground(hwnd, dc);
+        return;
+    }
+    // No game: the solid background colour.
+    const RECT client = hwnd->GetClientRect();
+    if (client.IsEmpty())
+        return;
+    const COLORREF c = static_cast<COLORREF>(g_Settings.BackgroundColor);
+    const std::uint32_t argb = 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
+                               (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(client.Width()) * client.Height(), argb);
+    hwnd->Present(pixels.data(), client.Width() * 4, client.Width(), client.Height(), client);
+}
+
+void CGameApp::OnPaint(HDC dc)
+{
+    if (m_game) {
+        CHandlerScope scope(m_gameHandlers);
+        m_game->OnPaint(m_window.get(), dc);
+    }
+}
+
+void CGameApp::OnTimer(unsigned id)
+{
+    if (m_game) {  // also while paused: the games' own timers keep running
+        CHandlerScope scope(m_gameHandlers);
+        m_game->OnTimer(m_window.get(), id);
+    }
+}
+
+void CGameApp::OnInitMenuPopup() { m_window->EnableMenuItem(IDM_UNDO, m_game && m_game->CanUndo()); }
+
+void CGameApp::OnKeyDown(int vk)
+{
+    if (!AcceptsInput() || vk < 8 || vk > 104)
+        return;
+    HWND hwnd = m_window.get();
+    CHandlerScope scope(m_gameHandlers);
+    switch (vk) {
+    case VK_BACK: m_game->OnBackspaceKey(hwnd); break;
+    case VK_RETURN: m_game->OnEnterKey(hwnd); break;
+    case VK_ESCAPE: m_game->OnEscapeKey(hwnd); break;
+    case VK_SPACE: case VK_NUMPAD5: m_game->OnSpaceKey(hwnd); break;
+    case VK_LEFT: case VK_NUMPAD4: m_game->OnArrowLeft(hwnd); break;
+    case VK_UP: case VK_NUMPAD8: m_game->OnArrowUp(hwnd); break;
+    case VK_RIGHT: case VK_NUMPAD6: m_game->OnArrowRight(hwnd); break;
+    case VK_DOWN: case VK_NUMPAD2: m_game->OnArrowDown(hwnd); break;
+    default: break;
+    }
+}
+
+void CGameApp::OnChar(int character)
+{
+    if (!AcceptsInput())
+        return;
+    CHandlerScope scope(m_gameHandlers);
+    m_game->OnChar(m_window.get(), character);
+}
+
+void CGameApp::OnMouse(MouseMessage message, int x, int y, unsigned keyFlags)
+{
+    // The tooltip control has seen the message already (the window relays it).
+    if (!AcceptsInput())
+        return;
+    HWND hwnd = m_window.get();
+    CHandlerScope scope(m_gameHandlers);
+    switch (message) {
+    case MouseMessage::Move: m_game->OnMouseMove(hwnd, x, y, keyFlags); break;
+    case MouseMessage::LButtonDown: m_game->OnLButtonDown(hwnd, x, y, keyFlags); break;
+    case MouseMessage::LButtonUp: m_game->OnLButtonUp(hwnd, x, y, keyFlags); break;
+    case MouseMessage::LButtonDblClk: m_game->OnLButtonDblClk(hwnd, x, y, keyFlags); break;
+    case MouseMessage::RButtonDown: m_game->OnRButtonDown(hwnd, x, y, keyFlags); break;
+    case MouseMessage::RButtonUp: m_game->OnRButtonUp(hwnd, x, y, keyFlags); break;
+    case MouseMessage::RButtonDblClk: m_game->OnRButtonDblClk(hwnd, x, y, keyFlags); break;
+    }
+}
+
+void CGameApp::OnIdle()
+{
+    if (m_game)
+        m_game->OnIdle();
+}
+
+int CGameApp::OnCommand(int id, int code)
+{
+    HWND hwnd = m_window.get();
+    switch (id) {
+    case IDM_NEWHAND:
+    case IDM_REPLAY:
+    case IDM_CHOOSEGAME:
+        // Sent from inside a game's own handler: the game must outlive it.
+        if (m_gameHandlers > 0) {
+            hwnd->PostCommand(id, code);
+            return 1;
+        }
+        break;
+    default:
+        break;
+    }
+
+    switch (id) {
+    case IDM_NEWHAND:
+        StartHand(hwnd, StartMode::NewHand);
+        return 1;
+    case IDM_REPLAY: {
+        if (!m_paused)
+            SetPaused(hwnd, true);
+        if (RunReplayHandDialog(hwnd, m_handNumber) == 1)
+            StartHand(hwnd, StartMode::ReplayHand);
+        else if (!m_handOver)
+            SetPaused(hwnd, false);
+        return 1;
+    }
+    case IDM_CHOOSEGAME:
+        StartHand(hwnd, StartMode::ChooseGame);
+        return 1;
+    case IDM_UNDO:
+        WhilePaused([&] {
+            if (m_game) {
+                CHandlerScope scope(m_gameHandlers);
+                m_game->Undo(hwnd);
+            }
+        });
+        return 1;
+    case IDM_PAUSE:
+        if (!m_handOver)
+            SetPaused(hwnd, !m_paused);
+        return 1;
+    case IDM_DICTIONARY:
+        WhilePaused([] {
+            // The Dictionary dialog (348) opens here once it exists.
+        });
+        return 1;
+    case IDM_HIGHSCORES:
+        WhilePaused([&] { ShowHighScores(hwnd, m_gameNameId); });
+        return 1;
+    case IDM_STATISTICS:
+        WhilePaused([&] { ShowStatistics(hwnd, m_gameNameId); });
+        return 1;
+    case IDM_OPTIONS:
+        WhilePaused([&] {
+            if (RunOptionsDialog(hwnd) == kOptionsChanged && m_game) {
+                CHandlerScope scope(m_gameHandlers);
+                m_game->OnSettingsChanged(hwnd, nullptr);
+            }
+        });
+        return 1;
+    case IDM_QUIT:
+        hwnd->PostClose();
+        return 1;
+    case IDM_HELP:
+    case IDM_WEBSITE:
+        OpenHelpPage();
+        return 1;
+    case IDM_HOWTOPLAY:
+        WhilePaused([&] {
+            RunRulesDialog(hwnd, [this](unsigned current, int& seconds) {
+                return GetNextInstruction(current, &seconds);
+            });
+        });
+        return 1;
+    case IDM_ABOUT:
+        WhilePaused([&] { RunAboutDialog(hwnd); });
+        return 1;
+    default:
+        break;
+    }
+    if (!m_game)
+        return 0;
+    CHandlerScope scope(m_gameHandlers);
+    return m_game->OnCommand(hwnd, id, code, 0) > 0 ? 1 : 0;
+}
+
+// "Help With Glyphery" and "Go To Web Site" both open the help page that
+// ships beside the program, in the desktop's browser.
+void CGameApp::OpenHelpPage()
+{
+    const std::string path = ShippedDataPath(kHelpFile);
+    std::string problem;
+    if (!FileExists(path))
+        problem = std::string(std::strerror(ENOENT)) + ":\n" + path;
+    else if (!OpenDocument(path))
+        problem = "No application is available to open the file:\n" + path;
+    if (!problem.empty())
+        m_window->MessageBox(problem, kSystemErrorCaption, MB_OK | MB_ICONINFORMATION);
+}

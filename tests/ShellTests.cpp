@@ -1,0 +1,347 @@
+// The shell through the real main window: start-up rules, the menu, the
+// window procedure's gating, the New Hand / Replay / Pause flows with their
+// question boxes, the end of a hand, timers, help, placement and a picture.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <sstream>
+
+#include "app/Commands.h"
+#include "app/Dialogs.h"
+#include "app/Driver.h"
+#include "app/GameApp.h"
+#include "app/Registry.h"
+#include "app/Settings.h"
+#include "framework/Game.h"
+#include "platform/ModalScript.h"
+#include "platform/QtMainWindow.h"
+
+namespace {
+// A game that writes down what reaches it.
+class CRecordingGame final : public CGame {
+public:
+    explicit CRecordingGame(std::vector<std::string>& log) : CGame(nullptr, nullptr), m_log(log) {}
+    int GetGameId() const override { return 9; }
+    int OnLButtonDown(HWND hwnd, int x, int y, unsigned k) override
+    {
+        m_log.push_back("ldown " + std::to_string(x) + "," + std::to_string(y));
+        if (endOnClick) {
+            Shell().EndHand(hwnd, kEndFinished);
+            m_log.push_back(hwnd->GetTitle());
+        }
+        // The hand must still be this object while its handler runs.
+        m_log.push_back(TheApp()->CurrentGame() == this ? "still here" : "replaced!");
+        return CGame::OnLButtonDown(hwnd, x, y, k);
+    }
+    int OnLButtonDblClk(HWND, int, int, unsigned) override { return Note("ldbl"); }
+    int OnRButtonUp(HWND, int, int, unsigned) override { return Note("rup"); }
+    int OnMouseMove(HWND, int, int, unsigned) override { return Note("move"); }
+    int OnChar(HWND, int c) override { return Note("char " + std::string(1, static_cast<char>(c))); }
+    int OnEnterKey(HWND) override { return Note("enter"); }
+    int OnSpaceKey(HWND) override { return Note("space"); }
+    int OnArrowUp(HWND) override { return Note("up"); }
+    int OnArrowLeft(HWND) override { return Note("left"); }
+    int OnBackspaceKey(HWND) override { return Note("backspace"); }
+    int OnTimer(HWND hwnd, unsigned id) override
+    {
+        Note("timer " + std::to_string(id));
+        return CGame::OnTimer(hwnd, id);
+    }
+    int OnPause(HWND) override { return Note("pause"); }
+    int OnResume(HWND) override { return Note("resume"); }
+    int OnCommand(HWND, int id, int, std::intptr_t) override
+    {
+        Note("command " + std::to_string(id));
+        if (id != 40001)
+            return 0;
+        // A game that asks for a new hand from inside its own handler.
+        MainWindow()->SendCommand(IDM_NEWHAND, 0);
+        m_log.push_back(TheApp()->CurrentGame() == this ? "still here" : "replaced!");
+        return 1;
+    }
+    void PushUndo() { m_undo.Push(std::make_unique<CUndoRecord>()); }
+    bool endOnClick = false;
+
+private:
+    HWND MainWindow() const { return Shell().MainWindow(); }
+    int Note(const std::string& what)
+    {
+        m_log.push_back(what);
+        return 1;
+    }
+    std::vector<std::string>& m_log;
+};
+
+class Shell : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepareScriptedRun();
+        const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
+                                                     {"Left", 0}, {"Top", 0}, {"Width", 640}, {"Height", 480},
+                                                     {"CurrentGame", 24}};
+        for (const auto& [name, value] : start)
+            WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
+        app = std::make_unique<CGameApp>();
+        ASSERT_TRUE(app->Start());
+        driver = std::make_unique<CDriver>(*app);
+    }
+    void TearDown() override
+    {
+        driver.reset();
+        app.reset();
+        ClearModalAnswers();
+        TakeModalLog();
+    }
+
+    std::string Run(const std::string& script)
+    {
+        std::istringstream in(script);
+        std::ostringstream out, err;
+        EXPECT_EQ(driver->RunScript(in, out, err), 0) << err.str();
+        return out.str();
+    }
+    CRecordingGame& Install()
+    {
+        auto game = std::make_unique<CRecordingGame>(log);
+        CRecordingGame& ref = *game;
+        app->InstallGame(std::move(game));
+        log.clear();
+        return ref;
+    }
+    CQtMainWindow& Window() { return *dynamic_cast<CQtMainWindow*>(app->Window()); }
+
+    std::unique_ptr<CGameApp> app;
+    std::unique_ptr<CDriver> driver;
+    std::vector<std::string> log;
+};
+}  // namespace
+
+TEST(ShellStartup, PlacementIsCorrectedAgainstTheScreen)
+{
+    CSettings s;
+    s.Width = 100;
+    s.Left = -20;
+    s.Top = 700;
+    s.Height = 2000;
+    ValidatePlacement(s, 1024, 768, 32);
+    EXPECT_EQ(s.Width, 458);    // too small: 458, not 640
+    EXPECT_EQ(s.Left, 0);       // off the left edge
+    EXPECT_EQ(s.Top, 700);      // still on screen (768 - 32 = 736)
+    EXPECT_EQ(s.Height, 480);   // taller than the screen
+
+    s.Width = 1500;
+    s.Height = 200;
+    s.Top = 740;
+    s.Left = 993;
+    ValidatePlacement(s, 1024, 768, 32);
+    EXPECT_EQ(s.Width, 640);
+    EXPECT_EQ(s.Height, 458);
+    EXPECT_EQ(s.Top, 0);
+    EXPECT_EQ(s.Left, 0);
+}
+
+TEST(ShellStartup, ColourDepthRuleSwitchesDesignsOnceAndBack)
+{
+    CSettings s;  // a rich-colour run before
+    EXPECT_TRUE(ApplyColorDepthRule(s, 16));
+    EXPECT_EQ(s.ColorDepth, 0);
+    EXPECT_EQ(s.LetterTileDesign, 16);
+    EXPECT_EQ(s.BackgroundPattern, 0);
+    EXPECT_FALSE(ApplyColorDepthRule(s, 16));  // the warning comes once
+
+    EXPECT_FALSE(ApplyColorDepthRule(s, 32));  // rich again: the designs come back
+    EXPECT_EQ(s.LetterTileDesign, 1);
+    EXPECT_EQ(s.BackgroundPattern, 1);
+    EXPECT_EQ(s.ColorDepth, 32);
+
+    CSettings changed;
+    ApplyColorDepthRule(changed, 8);
+    changed.BackgroundPattern = 5;  // the player chose a pattern meanwhile
+    ApplyColorDepthRule(changed, 24);
+    EXPECT_EQ(changed.LetterTileDesign, 16);
+    EXPECT_EQ(changed.BackgroundPattern, 5);
+}
+
+TEST_F(Shell, MenuBarIsTheGameAndHelpMenusInOrder)
+{
+    const QList<QAction*> top = Window().menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), "&Game");
+    EXPECT_EQ(top[1]->text(), "&Help");
+    auto items = [](QAction* popup) {
+        std::vector<std::string> texts;
+        for (QAction* a : popup->menu()->actions())
+            texts.push_back(a->isSeparator() ? "-" : a->text().toStdString() + "=" + std::to_string(a->data().toInt()));
+        return texts;
+    };
+    EXPECT_EQ(items(top[0]), (std::vector<std::string>{
+                                 "&New Hand\tCtrl+N=32778", "&Replay Hand\tCtrl+R=32793", "&Choose Game\tCtrl+O=32785",
+                                 "-", "&Undo\tCtrl+Z=32786", "&Pause\tCtrl+P=32781", "-",
+                                 "&Dictionary...\tCtrl+D=32794", "-", "&High Scores...=32779",
+                                 "&Statistics...=32784", "&Options...=32780", "-", "&Quit\tCtrl+Q=105"}));
+    EXPECT_EQ(items(top[1]), (std::vector<std::string>{"&Help With Glyphery...\tF1=32771",
+                                                       "How To &Play This Game...=32791", "-", "&About...=104", "-",
+                                                       "&Dictionary...\tCtrl+D=32794", "-", "&Go To Web Site=32776"}));
+}
+
+TEST_F(Shell, UndoIsGrayedUnlessTheGameCanUndoEachTimeTheMenuOpens)
+{
+    QMenu* game = Window().menuBar()->actions()[0]->menu();
+    QAction* undo = game->actions()[4];
+    ASSERT_EQ(undo->data().toInt(), IDM_UNDO);
+    EXPECT_FALSE(undo->isEnabled());
+    CRecordingGame& g = Install();
+    g.PushUndo();
+    emit game->aboutToShow();
+    EXPECT_TRUE(undo->isEnabled());
+    Run("key ctrl+z");  // undoes the record: the history is empty again
+    emit game->aboutToShow();
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(Shell, InputReachesTheGameOnlyWhileRunning)
+{
+    Install();
+    Run("click 30 40\ndblclick 5 6\nclick 9 9 right\nmove 50 50\ntype a\nkey enter kp5 kp8 left backspace f2");
+    for (const char* e : {"ldown 30,40", "ldbl", "rup", "move", "char a", "enter", "space", "up", "left", "backspace"})
+        EXPECT_NE(std::find(log.begin(), log.end(), e), log.end()) << e;
+
+    log.clear();
+    Run("key f3\nclick 30 40\ntype b\nkey enter\nmove 60 60");
+    EXPECT_EQ(log, std::vector<std::string>{"pause"});  // no input while paused
+    Run("wait 2500");
+    EXPECT_EQ(log.size(), 1u);  // the clock stopped with the pause
+    Window().SetTimer(706, 500);
+    Run("wait 500");
+    EXPECT_EQ(log.back(), "timer 706");  // the game's own timers still run
+
+    Run("key ctrl+p");
+    EXPECT_EQ(log.back(), "resume");
+    // Game Over asks to replay, and the replay question is answered No: the hand stays over.
+    Run("answer cancel \"Replay Hand\" no");  // no name for the high-score list
+    app->EndHand(app->MainWindow(), kEndFinished);
+    ClearModalAnswers();
+    log.clear();
+    const std::string out = Run("click 30 40\ntype c\nkey space\ntitle");
+    EXPECT_NE(out.find("Glyphery - Game Over"), std::string::npos) << out;
+    EXPECT_TRUE(app->IsHandOver());
+    EXPECT_TRUE(std::none_of(log.begin(), log.end(), [](const std::string& e) {
+        return e.rfind("ldown", 0) == 0 || e.rfind("char", 0) == 0 || e == "space";
+    }));  // no input once the hand is over
+}
+
+TEST_F(Shell, PauseTogglesTheTitleTheClockAndTheGame)
+{
+    Run("game 9 77");
+    EXPECT_EQ(Window().TimerPeriod(702), 1000u);
+    EXPECT_EQ(Run("key ctrl+p\ntitle"), "Glyphery - Paused\n");
+    EXPECT_FALSE(Window().IsTimerSet(702));
+    Run("wait 3000");
+    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 0);
+    EXPECT_EQ(Run("key f3\ntitle"), "Glyphery\n");
+    Run("wait 3000");
+    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 3);
+}
+
+TEST_F(Shell, NewHandAsksAndNoKeepsTheHandYesDealsAndCountsASkippedGame)
+{
+    Run("game 9 77\nwait 2000");
+    const std::string out = Run("answer no\nkey ctrl+n\ntitle");
+    EXPECT_NE(out.find("dialog \"New Hand\": Are you sure you want to start a new hand of this game? -> no"),
+              std::string::npos);
+    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 2);  // the same hand, still running
+    EXPECT_EQ(app->HandNumber(), 77u);
+    EXPECT_FALSE(app->IsPaused());
+
+    Run("answer yes\nkey ctrl+n");
+    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 0);
+    EXPECT_NE(app->HandNumber(), 77u);
+    EXPECT_FALSE(app->IsPaused());
+}
+
+TEST_F(Shell, ReplayShowsTheHandNumberAndYesDealsTheSameHand)
+{
+    Run("game 9 4242\nwait 2000");
+    const std::string no = Run("answer no\nkey ctrl+r");
+    EXPECT_NE(no.find("dialog \"Replay Hand\": Are you sure you want to replay this hand from the beginning?"),
+              std::string::npos);
+    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 2);
+    EXPECT_FALSE(app->IsPaused());
+
+    Run("answer yes\nkey ctrl+r");
+    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 0);
+    EXPECT_EQ(app->HandNumber(), 4242u);
+}
+
+TEST_F(Shell, EndOfHandPausesTheGameWhichStaysUntilItsHandlerHasReturned)
+{
+    CRecordingGame& g = Install();
+    g.endOnClick = true;
+    Run("click 10 10");
+    ClearModalAnswers();
+    EXPECT_NE(std::find(log.begin(), log.end(), "Glyphery - Game Over"), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), "still here"), log.end());
+    EXPECT_EQ(std::find(log.begin(), log.end(), "replaced!"), log.end());
+    EXPECT_FALSE(Window().IsTimerSet(702));
+    app->EndHand(app->MainWindow(), kEndFinished);  // a hand ends once: nothing more happens
+    EXPECT_EQ(std::count(log.begin(), log.end(), "pause"), 1);
+}
+
+TEST_F(Shell, ANewHandAskedForInsideAGameHandlerWaitsForTheHandlerToReturn)
+{
+    Install();
+    const std::string out = Run("answer yes\ncommand 40001");
+    EXPECT_NE(std::find(log.begin(), log.end(), "still here"), log.end());
+    EXPECT_NE(out.find("\"New Hand\""), std::string::npos) << out;  // asked once the handler had returned
+    EXPECT_EQ(dynamic_cast<CRecordingGame*>(app->CurrentGame()), nullptr);
+}
+
+TEST_F(Shell, HelpOpensTheShippedPageAndAMissingPageShowsTheSystemBox)
+{
+    const std::string out = Run("key f1\ncommand 32776");
+    EXPECT_NE(out.find("open "), std::string::npos);
+    EXPECT_NE(out.find("/Help.htm\nopen "), std::string::npos) << out;
+}
+
+TEST_F(Shell, ClosingStoresTheNormalRectangleEvenWhenMaximized)
+{
+    Window().setGeometry(30, 40, 500, 400);
+    Window().ProcessPending();
+    Window().Show(true);
+    Window().ProcessPending();
+    Run("key ctrl+q");
+    EXPECT_TRUE(Window().IsClosed());
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "MinMax", -1), 2);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Left", -1), 30);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Top", -1), 40);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Width", -1), 500);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Height", -1), 400);
+}
+
+TEST_F(Shell, TitleScreenShowsItsTilesInTheWindowPicture)
+{
+    app->StartHand(app->MainWindow(), StartMode::StartupChooser);  // Play with the stored game: the title screen
+    const std::string path = std::string(GLYPHERY_BINARY_DIR) + "/shell-title.png";
+    Run("answer play\nscreenshot " + path + " client");
+    const QImage picture(QString::fromStdString(path));
+    ASSERT_FALSE(picture.isNull());
+    // Light wood tiles on deep red: count tile-coloured pixels in the top and bottom bands.
+    auto woodPixels = [&](int top, int bottom) {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                n += c.red() > 170 && c.green() > 130 && c.blue() > 80;
+            }
+        return n;
+    };
+    const int h = picture.height();
+    EXPECT_GT(woodPixels(0, h / 3), 2000);       // "glyph"
+    EXPECT_GT(woodPixels(2 * h / 3, h), 1000);   // "ery"
+    EXPECT_LT(woodPixels(h / 3 + 20, 2 * h / 3 - 20), 50);  // nothing in between
+}
