@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "app/DialogSupport.h"
+#include "platform/Icons.h"
 #include "platform/Modal.h"
 #include "scores/ScoreDialogs.h"
 
@@ -20,7 +21,7 @@ CGameOverDialog::CGameOverDialog(QWidget* parent, unsigned gameNameId)
 
 int RunGameOverDialog(HWND parent, unsigned gameNameId)
 {
-    CGameOverDialog dialog(OwnerWidget(parent), gameNameId);
+    CGameOverDialog dialog(WidgetOf(parent), gameNameId);
     CentreDialog(&dialog);
     const int choice = RunModal(dialog);
     return choice == kPlayAgain || choice == kDifferentGame || choice == kReplayHand ? choice : kQuit;

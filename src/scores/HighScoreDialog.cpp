@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogSupport.h"
+#include "platform/Icons.h"
 #include "platform/Modal.h"
 #include "scores/ScoreDialogSupport.h"
 #include "scores/ScoreDialogs.h"
@@ -133,7 +134,7 @@ void CHighScoreDialog::OnResetScores()
 
 int RunHighScoreDialog(HWND parent, bool entryMode, int pendingScore, unsigned gameNameId)
 {
-    CHighScoreDialog dialog(OwnerWidget(parent), entryMode, pendingScore, gameNameId);
+    CHighScoreDialog dialog(WidgetOf(parent), entryMode, pendingScore, gameNameId);
     CentreDialog(&dialog);
     return RunModal(dialog) == 1 ? 1 : 2;
 }

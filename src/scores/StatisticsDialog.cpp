@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogSupport.h"
+#include "platform/Icons.h"
 #include "platform/Modal.h"
 #include "scores/ScoreDialogSupport.h"
 #include "scores/ScoreDialogs.h"
@@ -115,7 +116,7 @@ void CStatisticsDialog::OnResetStats()
 
 void ShowStatisticsDialog(HWND parent, unsigned gameNameId)
 {
-    CStatisticsDialog dialog(OwnerWidget(parent), gameNameId);
+    CStatisticsDialog dialog(WidgetOf(parent), gameNameId);
     CentreDialog(&dialog);
     RunModal(dialog);
 }
