@@ -251,22 +251,26 @@ TEST_F(Shell, PauseTogglesTheTitleTheClockAndTheGame)
 TEST_F(Shell, NewHandAsksAndNoKeepsTheHandYesDealsAndCountsASkippedGame)
 {
     Run("game 9 77\nwait 2000");
+    const int skipped = ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesSkipped", 0);
     const std::string out = Run("answer no\nkey ctrl+n\ntitle");
     EXPECT_NE(out.find("dialog \"New Hand\": Are you sure you want to start a new hand of this game? -> no"),
               std::string::npos);
     EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 2);  // the same hand, still running
     EXPECT_EQ(app->HandNumber(), 77u);
     EXPECT_FALSE(app->IsPaused());
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesSkipped", 0), skipped);
 
     Run("answer yes\nkey ctrl+n");
     EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 0);
     EXPECT_NE(app->HandNumber(), 77u);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesSkipped", 0), skipped + 1);
     EXPECT_FALSE(app->IsPaused());
 }
 
 TEST_F(Shell, ReplayShowsTheHandNumberAndYesDealsTheSameHand)
 {
     Run("game 9 4242\nwait 2000");
+    const int replayed = ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesReplayed", 0);
     const std::string no = Run("answer no\nkey ctrl+r");
     EXPECT_NE(no.find("dialog \"Replay Hand\": Are you sure you want to replay this hand from the beginning?"),
               std::string::npos);
@@ -276,20 +280,38 @@ TEST_F(Shell, ReplayShowsTheHandNumberAndYesDealsTheSameHand)
     Run("answer yes\nkey ctrl+r");
     EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 0);
     EXPECT_EQ(app->HandNumber(), 4242u);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesReplayed", 0), replayed + 1);
 }
 
 TEST_F(Shell, EndOfHandPausesTheGameWhichStaysUntilItsHandlerHasReturned)
 {
     CRecordingGame& g = Install();
     g.endOnClick = true;
-    Run("click 10 10");
-    ClearModalAnswers();
+    // Game Over (after the high-score list, left without a name) answered Play Again.
+    const std::string out = Run("answer cancel \"Play Again\"\nclick 10 10");
     EXPECT_NE(std::find(log.begin(), log.end(), "Glyphery - Game Over"), log.end());
     EXPECT_NE(std::find(log.begin(), log.end(), "still here"), log.end());
     EXPECT_EQ(std::find(log.begin(), log.end(), "replaced!"), log.end());
-    EXPECT_FALSE(Window().IsTimerSet(702));
-    app->EndHand(app->MainWindow(), kEndFinished);  // a hand ends once: nothing more happens
+    EXPECT_NE(out.find("\"Game Over\""), std::string::npos) << out;
+    // Play Again posted New Hand, which asked nothing because the hand was over.
+    EXPECT_EQ(out.find("\"New Hand\""), std::string::npos) << out;
+    EXPECT_EQ(dynamic_cast<CRecordingGame*>(app->CurrentGame()), nullptr);
+    EXPECT_FALSE(app->IsHandOver());
+    EXPECT_TRUE(Window().IsTimerSet(702));
+}
+
+TEST_F(Shell, AHandEndsOnce)
+{
+    Install();
+    const int played = ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesPlayed", 0);
+    Run("answer cancel \"Replay Hand\" no");  // Game Over: replay? No: the hand stays over
+    app->EndHand(app->MainWindow(), kEndFinished);
+    Run("title");
+    EXPECT_EQ(PendingModalAnswers(), 0u);
+    app->EndHand(app->MainWindow(), kEndTimeUp);  // nothing more happens
+    EXPECT_EQ(TakeModalLog().size(), 0u);
     EXPECT_EQ(std::count(log.begin(), log.end(), "pause"), 1);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesPlayed", 0), played + 1);
 }
 
 TEST_F(Shell, ANewHandAskedForInsideAGameHandlerWaitsForTheHandlerToReturn)

@@ -19,6 +19,9 @@
 #include "framework/Game.h"
 #include "framework/Random.h"
 #include "framework/Resources.h"
+#include "scores/EndOfHand.h"
+#include "scores/ScoreDialogs.h"
+#include "scores/Statistics.h"
 
 namespace {
 CGameApp* g_app = nullptr;
@@ -54,25 +57,6 @@ public:
 private:
     int& m_depth;
 };
-
-// ---------------------------------------------------------------------------
-// Where the statistics, the high-score list and the Game Over dialog plug in.
-// Until they are part of the program, a finished hand only sounds its end and
-// stays on screen, paused and over, until New Hand or Choose Game.
-
-// The end of a hand (reason 1 or 4): records it, checks the high-score list,
-// runs Game Over and returns the command the player chose (0: none).
-int FinishHandRecord(HWND, int, int, int, unsigned)
-{
-    PlaySoundIfEnabled(kSoundHandOver);
-    return 0;
-}
-// A hand abandoned by New Hand or Choose Game ("GamesSkipped" and reason 2),
-// and a hand being replayed (reason 5).
-void RecordSkippedHand(int, int) {}
-void RecordReplayedHand(int, int) {}
-void ShowHighScores(HWND, unsigned) {}
-void ShowStatistics(HWND, unsigned) {}
 }  // namespace
 
 CGameApp* TheApp() { return g_app; }
@@ -190,7 +174,7 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
     if (m_game) {
         previousId = m_game->GetGameId();
         if (mode == StartMode::ReplayHand) {
-            RecordReplayedHand(m_game->GetScore(), m_game->GetScorePossible());
+            RecordHand(kEndReplayed, m_game->GetScore(), m_game->GetScorePossible());
         } else if (!m_handOver) {
             const bool choosing = mode == StartMode::ChooseGame;
             const int answer = hwnd->MessageBox(ResString(choosing ? kIdsChooseQuestion : kIdsNewHandQuestion),
@@ -200,7 +184,8 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
                 SetPaused(hwnd, false);
                 return;
             }
-            RecordSkippedHand(m_game->GetScore(), m_game->GetScorePossible());
+            CountSkippedHand();
+            RecordHand(kEndAbandoned, m_game->GetScore(), m_game->GetScorePossible());
         }
     }
 
@@ -293,8 +278,7 @@ void CGameApp::EndHand(HWND hwnd, int reason)
     m_game->OnGameOver(hwnd);
     // Statistics, the high-score check and the Game Over dialog; the command
     // the player chose replaces the game once the game's handler has returned.
-    const int command =
-        FinishHandRecord(hwnd, reason, m_game->GetScore(), m_game->GetScorePossible(), m_gameNameId);
+    const int command = FinishHand(hwnd, reason, m_game->GetScore(), m_game->GetScorePossible(), m_gameNameId);
     if (command != 0)
         hwnd->PostCommand(command, 0);
 }
@@ -543,10 +527,10 @@ int CGameApp::OnCommand(int id, int code)
         });
         return 1;
     case IDM_HIGHSCORES:
-        WhilePaused([&] { ShowHighScores(hwnd, m_gameNameId); });
+        WhilePaused([&] { RunHighScoreDialog(hwnd, false, 0, m_gameNameId); });
         return 1;
     case IDM_STATISTICS:
-        WhilePaused([&] { ShowStatistics(hwnd, m_gameNameId); });
+        WhilePaused([&] { ShowStatisticsDialog(hwnd, m_gameNameId); });
         return 1;
     case IDM_OPTIONS:
         WhilePaused([&] {
