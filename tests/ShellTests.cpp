@@ -367,3 +367,41 @@ TEST_F(Shell, TitleScreenShowsItsTilesInTheWindowPicture)
     EXPECT_GT(woodPixels(2 * h / 3, h), 1000);   // "ery"
     EXPECT_LT(woodPixels(h / 3 + 20, 2 * h / 3 - 20), 50);  // nothing in between
 }
+
+TEST_F(Shell, ChoosingAnotherGameAsksFirstThenShowsHowToPlayButANewHandDoesNot)
+{
+    Run("game 9 5\nset ShowRulesDlg 1");
+    // Yes to the question, then Play in the chooser with nothing selected (game 9 has no
+    // row in its list), which keeps game 9.
+    std::string out = Run("answer yes play\nkey ctrl+o");
+    EXPECT_NE(out.find("dialog \"Choose Game\": Are you sure you want to quit the current game and choose a new one? "
+                       "-> yes"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("dialog \"Welcome to Glyphery!\""), std::string::npos) << out;
+    EXPECT_EQ(g_Settings.CurrentGame, 9);
+
+    // A new hand of the same game (the running game says it is game 9): no rules.
+    Install();
+    out = Run("answer yes\nkey ctrl+n");
+    EXPECT_EQ(out.find("How to play"), std::string::npos) << out;
+    // Another game: the rules come up once it is dealt.
+    Install();
+    g_Settings.CurrentGame = 5;
+    out = Run("answer yes play\nkey ctrl+n");
+    EXPECT_NE(out.find("dialog \"How to play...\""), std::string::npos) << out;
+}
+
+TEST_F(Shell, DriverReportsTheFailingLineAndWhy)
+{
+    std::istringstream in("title\nfrobnicate 3\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(driver->RunScript(in, out, err), 1);
+    EXPECT_EQ(err.str(), "line 2: unknown command \"frobnicate\"\n");
+    std::string error;
+    EXPECT_FALSE(driver->RunLine("key ctrl+", out, error));
+    EXPECT_FALSE(driver->RunLine("timer 999", out, error));
+    EXPECT_EQ(error, "timer 999 is not set");
+    EXPECT_FALSE(driver->RunLine("click 10", out, error));
+    EXPECT_TRUE(driver->RunLine("   # only a comment", out, error));
+}
