@@ -20,12 +20,12 @@ public:
     {
         setWindowTitle("Replay Hand");
         auto* text = new QLabel("Are you sure you want to replay this hand from the beginning?");
-        text->setWordWrap(true);
         m_edit = new QLineEdit(QString::number(handNumber));
         m_edit->setObjectName("handNumber");
         m_edit->setProperty("controlId", IDC_HANDNUMBER);
         m_edit->setReadOnly(true);
         m_edit->setAlignment(Qt::AlignCenter);
+        m_edit->setFixedWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("4294967295")) + 24);
         auto* yes = new QPushButton("&Yes");
         auto* no = new QPushButton("&No");
         SetControlId(yes, kYes);
