@@ -6,10 +6,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "framework/Window.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace dialogtest {
 

@@ -1,0 +1,268 @@
+// The Dictionary dialog, driven through the real dialog on a small dictionary.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "DialogTestSupport.h"
+#include "DictionaryTestUtil.h"
+#include "dictionary/Dictionary.h"
+#include "dictionary/DictionaryDialog.h"
+#include "platform/ModalScript.h"
+
+using namespace dialogtest;
+using dicttest::ListText;
+using dicttest::ReadBytes;
+using dicttest::WriteBytes;
+
+namespace {
+// 26 x 12 words: "aab", "aac", ... "zam".
+std::vector<std::string> SampleWords()
+{
+    std::vector<std::string> words;
+    for (char first = 'a'; first <= 'z'; ++first)
+        for (char last = 'b'; last <= 'm'; ++last)
+            words.push_back(std::string{first, 'a', last});
+    return words;
+}
+
+struct DialogView {
+    QStringList items;
+    QString selected;
+    bool addEnabled = false;
+    bool removeEnabled = false;
+    bool scrollEnabled = false;
+    int scrollMax = 0, scrollPage = 0, scrollValue = 0;
+};
+
+DialogView Read(QWidget* d)
+{
+    DialogView v;
+    auto* list = Child<QListWidget>(d, "words");
+    for (int i = 0; i < list->count(); ++i)
+        v.items << list->item(i)->text();
+    if (!list->selectedItems().isEmpty())
+        v.selected = list->selectedItems().front()->text();
+    v.addEnabled = Child<QPushButton>(d, "add")->isEnabled();
+    v.removeEnabled = Child<QPushButton>(d, "remove")->isEnabled();
+    auto* bar = Child<QScrollBar>(d, "pageScroll");
+    v.scrollEnabled = bar->isEnabled();
+    v.scrollMax = bar->maximum();
+    v.scrollPage = bar->pageStep();
+    v.scrollValue = bar->value();
+    return v;
+}
+
+void Type(QWidget* d, const QString& text) { Child<QLineEdit>(d, "lookUp")->setText(text); }
+void Key(QWidget* d, Qt::Key key) { QTest::keyClick(Child<QListWidget>(d, "words"), key); }
+
+class DictionaryDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dicttest::ClearUserData();
+        WriteBytes(ModifiedPath(), ListText(words));
+    }
+    static std::string ModifiedPath() { return UserDataDir() + "/modified.lst"; }
+
+    // Loads the dictionary, opens the dialog on `currentWord`, runs `act`.
+    void Run(const std::string& currentWord, const std::function<void(QWidget*)>& act)
+    {
+        if (!dict.IsLoaded()) {
+            ASSERT_TRUE(dict.LoadWordLists());
+        }
+        WhenModal(act);
+        EXPECT_EQ(RunDictionaryDialog(&window, dict, currentWord, nullptr), 1);
+    }
+
+    std::vector<std::string> words = SampleWords();
+    CDictionary dict;
+    RecordingWindow window;
+};
+}  // namespace
+
+TEST_F(DictionaryDialog, OpensOnTheCurrentWordAndFollowsTheTyping)
+{
+    DialogView opened, typedKnown, typedNew, empty;
+    Run("CaF", [&](QWidget* d) {
+        EXPECT_EQ(d->windowTitle(), "Dictionary");
+        EXPECT_EQ(Child<QLineEdit>(d, "lookUp")->maxLength(), 255);
+        opened = Read(d);
+        Type(d, "D-a'g 7");  // looked up as "dag"
+        typedKnown = Read(d);
+        Type(d, "Dax!");  // not a word: the page shows what follows its place
+        typedNew = Read(d);
+        Type(d, "");
+        empty = Read(d);
+        Click(d, "close");
+    });
+    ASSERT_FALSE(opened.items.isEmpty());
+    EXPECT_EQ(opened.items.front(), "caf");
+    EXPECT_EQ(opened.selected, "caf");
+    EXPECT_FALSE(opened.addEnabled);
+    EXPECT_TRUE(opened.removeEnabled);
+
+    EXPECT_EQ(typedKnown.items.front(), "dag");
+    EXPECT_EQ(typedKnown.selected, "dag");
+    EXPECT_FALSE(typedKnown.addEnabled);
+
+    EXPECT_EQ(typedNew.items.front(), "eab");
+    EXPECT_TRUE(typedNew.selected.isEmpty());
+    EXPECT_TRUE(typedNew.addEnabled);
+    EXPECT_FALSE(typedNew.removeEnabled);
+
+    EXPECT_EQ(empty.items.front(), "aab");
+    EXPECT_FALSE(empty.addEnabled);
+}
+
+TEST_F(DictionaryDialog, PageFillsTheListAndTheBarCountsInTens)
+{
+    Run("", [&](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "words");
+        const int rows = list->count();
+        ASSERT_GT(rows, 3);
+        const int rowHeight = list->sizeHintForRow(0);
+        const int height = list->viewport()->height();
+        EXPECT_LE(rows * rowHeight, height);
+        EXPECT_GT((rows + 1) * rowHeight, height);
+        const DialogView v = Read(d);
+        EXPECT_TRUE(v.scrollEnabled);
+        EXPECT_EQ(v.scrollMax, static_cast<int>(words.size()) / 10 + 1);
+        EXPECT_EQ(v.scrollPage, std::max(1, rows / 10));
+        EXPECT_EQ(v.scrollValue, 0);
+        Click(d, "close");
+    });
+}
+
+TEST_F(DictionaryDialog, KeysAndScrollBarPageByWords)
+{
+    const int total = static_cast<int>(words.size());
+    Run("", [&](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "words");
+        const int page = list->count();
+        list->setFocus();
+        Key(d, Qt::Key_Down);
+        EXPECT_EQ(Read(d).items.front(), QString::fromStdString(words[1]));
+        Key(d, Qt::Key_Right);
+        Key(d, Qt::Key_Up);
+        EXPECT_EQ(Read(d).items.front(), QString::fromStdString(words[1]));
+        Key(d, Qt::Key_PageDown);
+        EXPECT_EQ(Read(d).items.front(), QString::fromStdString(words[static_cast<size_t>(1 + page)]));
+
+        // The last page starts at total - page size + 1.
+        Key(d, Qt::Key_End);
+        DialogView v = Read(d);
+        EXPECT_EQ(v.items.front(), QString::fromStdString(words[static_cast<size_t>(total - page + 1)]));
+        EXPECT_EQ(v.items.back(), "zam");
+        EXPECT_EQ(v.scrollValue, (total - page + 1) / 10);
+        Key(d, Qt::Key_Down);  // no further
+        EXPECT_EQ(Read(d).items.front(), v.items.front());
+
+        Key(d, Qt::Key_Home);
+        EXPECT_EQ(Read(d).items.front(), "aab");
+        Key(d, Qt::Key_Up);  // no further
+        EXPECT_EQ(Read(d).items.front(), "aab");
+
+        auto* bar = Child<QScrollBar>(d, "pageScroll");
+        bar->triggerAction(QAbstractSlider::SliderToMaximum);
+        EXPECT_EQ(Read(d).items.front(), v.items.front());
+        bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        EXPECT_EQ(Read(d).items.front(), QString::fromStdString(words[1]));
+        bar->setSliderPosition(5);  // a thumb position counts in tens
+        bar->triggerAction(QAbstractSlider::SliderMove);
+        EXPECT_EQ(Read(d).items.front(), QString::fromStdString(words[50]));
+        Click(d, "close");
+    });
+}
+
+TEST_F(DictionaryDialog, AddedWordIsSelectedKnownAtOnceAndSaved)
+{
+    DialogView after;
+    Run("", [&](QWidget* d) {
+        Type(d, "Bax");
+        Click(d, "add");
+        after = Read(d);
+        EXPECT_EQ(dict.IsWord("bax"), 3);
+        Click(d, "close");
+    });
+    EXPECT_EQ(after.items.front(), "bax");
+    EXPECT_EQ(after.selected, "bax");
+    EXPECT_FALSE(after.addEnabled);
+    std::vector<std::string> expected = words;
+    expected.push_back("bax");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ReadBytes(ModifiedPath()), ListText(expected));
+}
+
+TEST_F(DictionaryDialog, RemovedWordIsRefusedAtOnceAndSavedWithoutIt)
+{
+    DialogView after;
+    Run("", [&](QWidget* d) {
+        Type(d, "cab");
+        EXPECT_TRUE(Read(d).removeEnabled);
+        Click(d, "remove");
+        after = Read(d);
+        EXPECT_EQ(dict.IsWord("cab"), 0);
+        QTest::keyClick(d, Qt::Key_Escape);  // Escape closes (and saves) as Close does
+    });
+    EXPECT_EQ(after.items.front(), "cac");
+    EXPECT_TRUE(after.addEnabled);  // the typed word is gone now
+    EXPECT_FALSE(after.removeEnabled);
+    std::vector<std::string> expected = words;
+    std::erase(expected, "cab");
+    EXPECT_EQ(ReadBytes(ModifiedPath()), ListText(expected));
+}
+
+TEST_F(DictionaryDialog, ClosingWithoutAChangeWritesNothing)
+{
+    ASSERT_TRUE(dict.LoadWordLists());
+    ::unlink(ModifiedPath().c_str());
+    Run("", [&](QWidget* d) {
+        Type(d, "zzz");
+        Key(d, Qt::Key_End);
+        Click(d, "close");
+    });
+    EXPECT_FALSE(FileExists(ModifiedPath()));
+}
+
+// Only the quotation game has run: the dictionary is loaded before the dialog
+// works on it, so the saved list keeps every word.
+TEST_F(DictionaryDialog, NotYetLoadedIsLoadedFirst)
+{
+    int loads = 0;
+    auto load = [&] {
+        ++loads;
+        return dict.LoadWordLists();
+    };
+    DialogView opened;
+    WhenModal([&](QWidget* d) {
+        opened = Read(d);
+        Type(d, "qqq");
+        Click(d, "add");
+        Click(d, "close");
+    });
+    RunDictionaryDialog(&window, dict, "", load);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(opened.items.front(), "aab");
+    std::vector<std::string> expected = words;
+    expected.push_back("qqq");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ReadBytes(ModifiedPath()), ListText(expected));
+}
+
+TEST_F(DictionaryDialog, NoDialogWhenTheDictionaryCannotBeLoaded)
+{
+    SetModalScripting(true);  // a dialog that opened would be closed and logged
+    TakeModalLog();
+    CDictionary empty;
+    EXPECT_EQ(RunDictionaryDialog(&window, empty, "word", [] { return false; }), 1);
+    EXPECT_TRUE(TakeModalLog().empty());
+    EXPECT_EQ(RunDictionaryDialog(&window, empty, "word", nullptr), 1);
+    EXPECT_TRUE(TakeModalLog().empty());
+    SetModalScripting(false);
+    EXPECT_EQ(ReadBytes(ModifiedPath()), ListText(words));
+}
