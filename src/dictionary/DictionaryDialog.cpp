@@ -17,7 +17,6 @@
 #include "app/ProgressDialog.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/WordArray.h"
-#include "framework/Progress.h"
 #include "framework/Str.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
@@ -28,16 +27,6 @@ constexpr int kMaxTypedLength = 255;
 constexpr int kScrollUnit = 10;  // the scroll bar counts in steps of ten words
 constexpr unsigned kSavingTemplate = 433;
 constexpr unsigned kSavingAnimation = 434;
-
-// Keeps the saving notice's animation moving while the lists are written.
-class CProgressStep final : public CProgressSink {
-public:
-    explicit CProgressStep(CProgressDialog& dialog) : m_dialog(dialog) {}
-    void Pump() override { m_dialog.Step(); }
-
-private:
-    CProgressDialog& m_dialog;
-};
 
 class CDictionaryDialog final : public QDialog {
 public:
@@ -303,8 +292,7 @@ void CDictionaryDialog::done(int result)
     if (m_added || m_removed) {
         CProgressDialog notice(kSavingTemplate, kSavingAnimation);
         notice.Create(m_owner);
-        CProgressStep step(notice);
-        m_dictionary.SaveAll(&step);
+        m_dictionary.SaveAll(&notice);
         notice.Destroy();
         m_added = m_removed = false;
     }
