@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sqlite3.h>
 #include <sys/wait.h>
@@ -88,7 +89,7 @@ TEST(StoreCrash, KilledWritersLoseNoCompletedWrite)
     ASSERT_EQ(pipe(fds), 0);
     fcntl(fds[0], F_SETFL, O_NONBLOCK);
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> delayUs(0, 6000);
+    std::uniform_int_distribution<int> delayUs(0, 3000);
     int reported = 0;       // the last round a child said it completed
     int previous = 0;       // the last round found in the store
     int killedMidway = 0;   // kills that left a round unfinished
@@ -101,6 +102,12 @@ TEST(StoreCrash, KilledWritersLoseNoCompletedWrite)
         if (pid == 0) {
             close(fds[0]);
             ChildLoop(fds[1]);
+        }
+        // Half the kills hit a writer that is under way, the others may
+        // also land while it opens the store.
+        if (kill % 2 == 0) {
+            pollfd p{fds[0], POLLIN, 0};
+            poll(&p, 1, 5000);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
         ::kill(pid, SIGKILL);
@@ -156,7 +163,7 @@ TEST(StoreCrash, KilledWritersLoseNoCompletedWrite)
     for (const auto& e : fs::directory_iterator(dir))
         EXPECT_EQ(e.path().filename().string().find("corrupt"), std::string::npos) << e.path();
     // The kills landed while work was going on, not only between rounds.
-    EXPECT_GT(reported, kKills);
+    EXPECT_GT(reported, kKills / 2);
     EXPECT_GT(killedMidway, 0);
     close(fds[0]);
     close(fds[1]);
