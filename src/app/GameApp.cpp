@@ -14,6 +14,7 @@
 #include "app/ProgressDialog.h"
 #include "app/RulesDialog.h"
 #include "dictionary/Dictionary.h"
+#include "dictionary/DictionaryDialog.h"
 #include "framework/Debug.h"
 #include "framework/Files.h"
 #include "framework/Game.h"
@@ -522,8 +523,9 @@ int CGameApp::OnCommand(int id, int code)
             SetPaused(hwnd, !m_paused);
         return 1;
     case IDM_DICTIONARY:
-        WhilePaused([] {
-            // The Dictionary dialog (348) opens here once it exists.
+        WhilePaused([&] {
+            RunDictionaryDialog(hwnd, *m_dictionary, CopyCurrentWord().str(),
+                                [this, hwnd] { return LoadDictionary(hwnd); });
         });
         return 1;
     case IDM_HIGHSCORES:
