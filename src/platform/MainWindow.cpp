@@ -298,12 +298,22 @@ void CQtMainWindow::SetClientSize(int width, int height)
 
 // ---- timers ----
 
+// A timer may be killed from inside its own tick: its QTimer goes later.
+static void DropQtTimer(std::unique_ptr<QTimer>& timer)
+{
+    if (timer) {
+        timer->stop();
+        timer.release()->deleteLater();
+    }
+}
+
+
 void CQtMainWindow::SetTimer(unsigned id, unsigned milliseconds)
 {
     Timer& t = m_timers[id];
     t.period = std::max<unsigned>(milliseconds, kMinimumTimerMs);
     if (m_manualClock) {
-        t.qtimer.reset();
+        DropQtTimer(t.qtimer);
         t.due = m_now + t.period;
         return;
     }
@@ -314,7 +324,14 @@ void CQtMainWindow::SetTimer(unsigned id, unsigned milliseconds)
     t.qtimer->start(static_cast<int>(t.period));
 }
 
-void CQtMainWindow::KillTimer(unsigned id) { m_timers.erase(id); }
+void CQtMainWindow::KillTimer(unsigned id)
+{
+    const auto it = m_timers.find(id);
+    if (it == m_timers.end())
+        return;
+    DropQtTimer(it->second.qtimer);
+    m_timers.erase(it);
+}
 
 bool CQtMainWindow::IsTimerSet(unsigned id) const { return m_timers.count(id) != 0; }
 
@@ -343,7 +360,7 @@ void CQtMainWindow::UseManualClock()
     m_manualClock = true;
     m_tipDelay.stop();
     for (auto& [id, t] : m_timers) {
-        t.qtimer.reset();
+        DropQtTimer(t.qtimer);
         t.due = m_now + t.period;
     }
 }
@@ -596,6 +613,8 @@ void CQtMainWindow::closeEvent(QCloseEvent* event)
     // WM_CLOSE: the shell stores the placement and settings, then the window goes.
     m_proc.OnClose();
     HideTooltip();
+    for (auto& [id, t] : m_timers)
+        DropQtTimer(t.qtimer);
     m_timers.clear();
     m_closed = true;
     event->accept();
