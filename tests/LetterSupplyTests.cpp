@@ -1,0 +1,273 @@
+// The letter supply: distributions, balance, the Q-U fix, the bag, the word
+// and quotation supplies, and reproducible deals.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "DictionaryTestUtil.h"
+#include "dictionary/Dictionary.h"
+#include "framework/LetterSupply.h"
+#include "framework/Random.h"
+
+using namespace dicttest;
+
+namespace {
+
+int Vowels(const std::string& s) { return static_cast<int>(std::count_if(s.begin(), s.end(), IsVowel)); }
+
+std::map<char, int> Tally(std::string_view s)
+{
+    std::map<char, int> counts;
+    for (char c : s)
+        ++counts[c];
+    return counts;
+}
+
+std::string Deal(int supply, int count, bool fixQu = false, bool balance = false,
+                 const CDictionary* dict = nullptr, CQuoteSource* quotes = nullptr)
+{
+    return MakeLetters(supply, count, fixQu, balance, dict, quotes).str();
+}
+
+class CFixedQuotes final : public CQuoteSource {
+public:
+    int reads = 0;
+    bool ReadNextQuote(int depth) override
+    {
+        EXPECT_EQ(depth, 0);
+        ++reads;
+        return true;
+    }
+    CStr GetShuffledLetters() override { return CStr("quiqqa"); }
+};
+
+class LetterSupplyWords : public ::testing::Test {
+protected:
+    void Load(const std::vector<std::string>& words)
+    {
+        const std::string path = ScratchPath("supply.lst");
+        WriteBytes(path, ListText(words));
+        ASSERT_TRUE(dict.LoadList(path));
+    }
+    CDictionary dict;
+};
+
+}  // namespace
+
+TEST(LetterSupply, DistributionsAreConsistent)
+{
+    EXPECT_EQ(Vowels(std::string(DistStandard)), 42);
+    EXPECT_EQ(Vowels(std::string(DistCommon)), 38);
+    EXPECT_EQ(Vowels(std::string(DistRich)), 46);
+    EXPECT_EQ(Vowels(std::string(DistFlat)), 46);
+    auto withoutVowels = [](std::string_view s) {
+        std::string out(s);
+        std::erase_if(out, IsVowel);
+        return out;
+    };
+    EXPECT_EQ(withoutVowels(DistCommon), DistConsonantsCommon);
+    EXPECT_EQ(withoutVowels(DistStandard), DistConsonantsStandard);
+    EXPECT_EQ(withoutVowels(Alphabet), DistConsonantsEven);
+    for (std::string_view d : {DistStandard, DistCommon, DistRich, DistFlat})
+        EXPECT_TRUE(std::is_sorted(d.begin(), d.end())) << d;
+}
+
+// The exact deals of a known seed, worked out independently of this code.
+TEST(LetterSupply, DealsAreReproducible)
+{
+    SeedRandom(1);
+    EXPECT_EQ(Deal(kSupplyStandard, 12), "anesnlhutret");
+    SeedRandom(77);
+    EXPECT_EQ(Deal(kSupplyUpperCase, 10), "AMQQNPOCDM");
+    for (int supply = 0; supply <= 17; ++supply) {
+        if (supply == kSupplyQuotation) continue;
+        SeedRandom(4242);
+        const std::string first = Deal(supply, 20, true, true);
+        SeedRandom(4242);
+        EXPECT_EQ(Deal(supply, 20, true, true), first) << supply;
+    }
+}
+
+TEST(LetterSupply, BalancedDrawsKeepVowelsInBounds)
+{
+    SeedRandom(99);
+    for (int supply : {kSupplyCommon, kSupplyFlat, kSupplyStandard, kSupplyRich}) {
+        for (int round = 0; round < 300; ++round) {
+            const int count = 2 + round % 30;
+            const std::string s = Deal(supply, count, false, true);
+            ASSERT_EQ(static_cast<int>(s.size()), count);
+            const int v = Vowels(s), k = count - v;
+            EXPECT_LT(v, 2 * k) << supply << " " << s;
+            EXPECT_LT(k, 4 * v) << supply << " " << s;
+        }
+    }
+    // Without balance such draws do happen.
+    SeedRandom(99);
+    bool unbalanced = false;
+    for (int round = 0; round < 300 && !unbalanced; ++round) {
+        const std::string s = Deal(kSupplyStandard, 4);
+        unbalanced = Vowels(s) >= 2 * (4 - Vowels(s)) || 4 - Vowels(s) >= 4 * Vowels(s);
+    }
+    EXPECT_TRUE(unbalanced);
+    EXPECT_EQ(Deal(kSupplyStandard, 0, true, true), "");
+}
+
+TEST(LetterSupply, BalanceWalksFromTheFront)
+{
+    // Six vowels: the first ones become consonants until V < 2K.
+    std::string s = "aeioua";
+    SeedRandom(3);
+    BalanceVowels(s, DistStandard);
+    EXPECT_EQ(Vowels(s), 3);
+    EXPECT_EQ(s.substr(3), "oua");
+    // Five consonants: the first ones become vowels until K < 4V.
+    s = "bcdfg";
+    BalanceVowels(s, DistStandard);
+    EXPECT_EQ(Vowels(s), 2);
+    EXPECT_EQ(s.substr(2), "dfg");
+}
+
+TEST(LetterSupply, ConsonantSuppliesNeverHoldVowels)
+{
+    SeedRandom(12);
+    for (int balance : {0, 1}) {
+        const std::string even = Deal(kSupplyConsonantsEven, 500, false, balance);
+        EXPECT_EQ(Vowels(even), 0);
+        EXPECT_EQ(Tally(even).size(), 21u);  // every consonant turns up
+        EXPECT_EQ(Vowels(Deal(kSupplyConsonantsCommon, 200, false, balance)), 0);
+        EXPECT_EQ(Vowels(Deal(kSupplyConsonantsStandard, 200, false, balance)), 0);
+    }
+}
+
+TEST(LetterSupply, QuFix)
+{
+    std::string s = "qaqeio";
+    FixQu(s, 6);
+    EXPECT_EQ(s, "ququio");  // the first two vowels other than u
+    s = "qqxyz";
+    FixQu(s, 5);
+    EXPECT_EQ(s, "qqxyz");  // no vowel to turn
+    s = "aeq";
+    FixQu(s, 2);
+    EXPECT_EQ(s, "aeq");  // only the first count letters are counted
+    s = "quaq";
+    FixQu(s, 4);
+    EXPECT_EQ(s, "quuq");
+
+    // Through the supply: every dealt q has a u to go with it when vowels allow.
+    SeedRandom(8);
+    for (int i = 0; i < 300; ++i) {
+        const std::string d = Deal(kSupplyFlat, 12, true, true);
+        const auto q = std::count(d.begin(), d.end(), 'q'), u = std::count(d.begin(), d.end(), 'u');
+        EXPECT_TRUE(q <= u || Vowels(d) == u) << d;
+    }
+    // Capitals are never changed.
+    SeedRandom(8);
+    for (int i = 0; i < 50; ++i) {
+        const std::string d = Deal(kSupplyUpperCase, 15, true);
+        EXPECT_TRUE(std::all_of(d.begin(), d.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) << d;
+    }
+}
+
+TEST(LetterSupply, BagNeverExceedsTheDistribution)
+{
+    const auto limits = Tally(DistStandard);
+    SeedRandom(21);
+    for (int round = 0; round < 200; ++round) {
+        const std::string s = Deal(kSupplyBag, 1 + round % 97);
+        for (const auto& [letter, n] : Tally(s))
+            ASSERT_LE(n, limits.at(letter)) << s;
+    }
+    // 97 letters are the whole bag but one.
+    const std::string almost = Deal(kSupplyBag, 97);
+    int missing = 0;
+    const auto got = Tally(almost);
+    for (const auto& [letter, n] : limits)
+        missing += n - (got.count(letter) ? got.at(letter) : 0);
+    EXPECT_EQ(missing, 1);
+    EXPECT_EQ(Deal(kSupplyBag, 98), "");
+    EXPECT_EQ(Deal(kSupplyBag, 200), "");
+}
+
+TEST(LetterSupply, AlphabetSupplies)
+{
+    SeedRandom(5);
+    const std::string three = Deal(kSupplyAlphabets, 3);
+    ASSERT_EQ(three.size(), 78u);
+    for (const auto& [letter, n] : Tally(three))
+        EXPECT_EQ(n, 3) << letter;
+    for (int other : {0, 16, 17, -1, 1000}) {
+        std::string s = Deal(other, 40);
+        EXPECT_NE(s, Alphabet);  // shuffled
+        std::sort(s.begin(), s.end());
+        EXPECT_EQ(s, Alphabet) << other;
+    }
+}
+
+TEST(LetterSupply, QuotationLetters)
+{
+    CFixedQuotes quotes;
+    EXPECT_EQ(Deal(kSupplyQuotation, 10, true, true, nullptr, &quotes), "quiqqa");  // no Q-U fix
+    EXPECT_EQ(quotes.reads, 1);
+    EXPECT_EQ(Deal(kSupplyQuotation, 10, true, true, nullptr, nullptr), "");
+}
+
+TEST_F(LetterSupplyWords, FourAndSevenWordsOfEvenLength)
+{
+    Load({"ant", "at", "bee", "cow", "go", "ox", "yak"});
+    SeedRandom(30);
+    const std::string four = Deal(kSupplyFourWords, 13, false, false, &dict);
+    ASSERT_EQ(four.size(), 12u);  // four words of 13 / 4 = 3 letters
+    for (size_t i = 0; i < 12; i += 3)
+        EXPECT_EQ(dict.IsWord(four.substr(i, 3).c_str()), 3) << four;
+    const std::string seven = Deal(kSupplySevenWords, 20, false, false, &dict);
+    ASSERT_EQ(seven.size(), 14u);  // seven words of 20 / 7 = 2 letters
+    for (size_t i = 0; i < 14; i += 2)
+        EXPECT_EQ(dict.IsWord(seven.substr(i, 2).c_str()), 2) << seven;
+    // No word of the length: those words contribute nothing.
+    EXPECT_EQ(Deal(kSupplyFourWords, 20, false, false, &dict), "");
+    EXPECT_EQ(Deal(kSupplyFourWords, 12, false, false, nullptr), "");
+}
+
+TEST_F(LetterSupplyWords, OneWord)
+{
+    Load({"ant", "bee", "zebra"});
+    SeedRandom(2);
+    EXPECT_EQ(Deal(kSupplyOneWord, 5, false, false, &dict), "zebra");
+    EXPECT_EQ(Deal(kSupplyOneWord, 4, false, false, &dict), "");
+}
+
+TEST_F(LetterSupplyWords, WordsOfRandomLengthsFillTheCount)
+{
+    std::vector<std::string> words;
+    for (char a = 'a'; a <= 'z'; ++a)
+        for (int len = 2; len <= 18; ++len)
+            words.push_back(std::string(1, a) + std::string(static_cast<size_t>(len - 1), 'x'));
+    std::sort(words.begin(), words.end());
+    Load(words);
+    SeedRandom(17);
+    for (int count : {1, 2, 5, 12, 30, 60}) {
+        const std::string s = Deal(kSupplyWords, count, false, false, &dict);
+        EXPECT_TRUE(static_cast<int>(s.size()) == count || static_cast<int>(s.size()) == count + 1)
+            << count << " " << s;
+    }
+}
+
+// Supply 9 stops redrawing lengths when the dictionary has no words of them.
+TEST_F(LetterSupplyWords, WordsOfRandomLengthsGiveUpOnMissingLengths)
+{
+    Load({"apple", "berry", "mango"});  // five letters only
+    SeedRandom(23);
+    const std::string s = Deal(kSupplyWords, 12, false, false, &dict);
+    // Lengths up to 12 are drawn until a five comes; after two fives only
+    // two letters remain, and there is no two-letter word.
+    EXPECT_EQ(s.size() % 5, 0u);
+    EXPECT_LE(s.size(), 10u);
+    for (size_t i = 0; i < s.size(); i += 5)
+        EXPECT_EQ(dict.IsWord(s.substr(i, 5).c_str()), 5) << s;
+    CDictionary empty;
+    EXPECT_EQ(Deal(kSupplyWords, 40, false, false, &empty), "");
+}
