@@ -156,3 +156,55 @@ TEST(DictionaryWordArray, RemoveByWordAndByPointer)
     owner.RemoveAt(5);  // out of range: nothing happens
     EXPECT_EQ(owner.GetCount(), 2);
 }
+
+// The quick membership answers agree with the searches they stand in for,
+// in order or not, before and after changes, with blanks and capitals.
+TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
+{
+    SeedRandom(31);
+    auto randomWord = [](int maxLength) {
+        std::string w;
+        const int len = 1 + RandomInRange(maxLength, 0);
+        for (int i = 0; i < len; ++i)
+            w += static_cast<char>('a' + RandomInRange(4, 0));
+        return w;
+    };
+    for (int size : {10, 65, 300, 2000}) {
+        std::vector<std::string> words;
+        for (int i = 0; i < size; ++i)
+            words.push_back("b" + randomWord(12));  // duplicates and long words included
+        std::sort(words.begin(), words.end());
+        CWordArray sorted, unsorted;
+        Fill(sorted, words);
+        std::vector<std::string> shuffled = words;
+        std::swap(shuffled.front(), shuffled.back());
+        Fill(unsorted, shuffled);
+        auto check = [&](const CWordArray& array, const std::string& probe) {
+            EXPECT_EQ(array.Contains(probe.c_str()), array.Find(probe.c_str()) >= 0) << size << " " << probe;
+            EXPECT_EQ(array.ContainsPrefix(probe.c_str()), array.FindPrefix(probe.c_str()) >= 0)
+                << size << " " << probe;
+        };
+        for (int round = 0; round < 3; ++round) {
+            for (int i = 0; i < 400; ++i) {
+                std::string probe = "b" + randomWord(13);
+                if (i % 5 == 0) probe = words[static_cast<size_t>(RandomInRange(size, 0))];
+                if (i % 7 == 0) probe = probe.substr(0, probe.size() / 2);
+                if (i % 11 == 0 && probe.size() > 1) probe[1] = ' ';
+                if (i % 13 == 0) probe[0] = 'B';
+                check(sorted, probe);
+                check(unsorted, probe);
+            }
+            check(sorted, "");
+            check(sorted, "a");
+            // Change the array between rounds: the answers follow.
+            const std::string added = "b" + randomWord(10);
+            sorted.InsertSorted(added.c_str());
+            EXPECT_TRUE(sorted.Contains(added.c_str()));
+            EXPECT_TRUE(sorted.ContainsPrefix(added.c_str()));
+            const int gone = RandomInRange(sorted.GetCount(), 0);
+            const std::string removed = sorted.GetAt(gone);
+            sorted.RemoveAt(gone);
+            EXPECT_EQ(sorted.Contains(removed.c_str()), sorted.Find(removed.c_str()) >= 0);
+        }
+    }
+}

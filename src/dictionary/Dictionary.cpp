@@ -194,21 +194,35 @@ bool CDictionary::LoadList(const std::string& fileName, CProgressSink* progress)
     return true;
 }
 
+namespace {
+
+inline int LetterBucketOf(const char* text)
+{
+    const char c = text[0];
+    if (c >= 'a' && c <= 'z') return c - 'a';
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    return -1;
+}
+
+}  // namespace
+
 int CDictionary::IsWord(const char* word) const
 {
-    if (!word) return 0;
+    if (!word || m_lists.empty()) return 0;
+    const int bucket = LetterBucketOf(word);
+    if (bucket < 0) return static_cast<int>(std::strlen(word));  // not a letter: counts as found
     for (const auto& list : m_lists)
-        if (CWordList::BucketOf(word) < 0 || list->FindWord(word) >= 0)
-            return static_cast<int>(std::strlen(word));
+        if (list->LetterBucket(bucket).Contains(word)) return static_cast<int>(std::strlen(word));
     return 0;
 }
 
 int CDictionary::IsPrefix(const char* letters) const
 {
-    if (!letters) return 0;
+    if (!letters || m_lists.empty()) return 0;
+    const int bucket = LetterBucketOf(letters);
+    if (bucket < 0) return static_cast<int>(std::strlen(letters));
     for (const auto& list : m_lists)
-        if (CWordList::BucketOf(letters) < 0 || list->FindPrefix(letters) >= 0)
-            return static_cast<int>(std::strlen(letters));
+        if (list->LetterBucket(bucket).ContainsPrefix(letters)) return static_cast<int>(std::strlen(letters));
     return 0;
 }
 

@@ -127,12 +127,18 @@ int CWordArray::Search(const Compare& compareAt) const
         return ~count;
     }
     int lo = 0, hi = count - 1, mid = count / 2;
+    const std::uint64_t* keys = m_keys.data();
     while (mid != lo) {
+        // Both places the next step can look at are fetched while this one compares.
+        __builtin_prefetch(keys + (static_cast<unsigned>(lo) + static_cast<unsigned>(mid)) / 2);
+        __builtin_prefetch(keys + (static_cast<unsigned>(mid) + static_cast<unsigned>(hi)) / 2);
         const int c = compareAt(mid);
         if (c == 0) return mid;
-        if (c < 0) lo = mid;
-        else hi = mid;
-        mid = (lo + hi) / 2;
+        // Written so that the step needs no jump the processor must guess.
+        const bool less = c < 0;
+        lo = less ? mid : lo;
+        hi = less ? hi : mid;
+        mid = static_cast<int>((static_cast<unsigned>(lo) + static_cast<unsigned>(hi)) / 2);
     }
     int c = compareAt(lo);
     if (c == 0) return lo;
@@ -183,6 +189,140 @@ int CWordArray::FindPrefix(const char* letters) const
     return Search([&](int i) { return ComparePrefix(m_words[static_cast<size_t>(i)], letters, n, noCase); });
 }
 
+namespace {
+
+// A hash of a word or of its first letters, built one letter at a time so
+// that every beginning of a word is hashed on the way.
+class CHasher {
+public:
+    void Add(char c)
+    {
+        const auto byte = static_cast<std::uint64_t>(Byte(c));
+        if (m_length < 8) m_key |= byte << (56 - 8 * m_length);
+        else m_tail = (m_tail ^ byte) * 0x100000001B3ull;
+        ++m_length;
+    }
+    std::uint64_t Hash() const
+    {
+        const std::uint64_t h = (m_key ^ (m_tail << 1) ^ m_length) * 0x9E3779B97F4A7C15ull;
+        return h ^ (h >> 31);
+    }
+    std::uint64_t Key() const { return m_key; }
+    size_t Length() const { return m_length; }
+
+private:
+    std::uint64_t m_key = 0;
+    std::uint64_t m_tail = 0xCBF29CE484222325ull;
+    size_t m_length = 0;
+};
+
+// One pass over a word: its hash and key, and whether it holds a blank or a capital.
+inline CHasher ScanWord(const char* word, bool* plain)
+{
+    CHasher h;
+    *plain = true;
+    for (; *word; ++word) {
+        if (*word == ' ' || (*word >= 'A' && *word <= 'Z')) *plain = false;
+        h.Add(*word);
+    }
+    return h;
+}
+
+}  // namespace
+
+const std::vector<CWordArray::CSlot>& CWordArray::Table() const
+{
+    if (!m_tableValid) {
+        m_table.clear();
+        if (m_sorted && m_oddWords == 0 && GetCount() > kLinearLimit) {
+            size_t size = 16;
+            while (size < 2 * m_words.size())
+                size *= 2;
+            m_table.assign(size, CSlot{});
+            for (size_t k = 0; k < m_words.size(); ++k) {
+                const char* w = m_words[k];
+                bool plain;
+                size_t i = ScanWord(w, &plain).Hash() & (size - 1);
+                while (m_table[i].word)
+                    i = (i + 1) & (size - 1);
+                m_table[i] = CSlot{m_keys[k], w};
+            }
+        }
+        m_tableValid = true;
+    }
+    return m_table;
+}
+
+bool CWordArray::Contains(const char* word) const
+{
+    if (!word) word = "";
+    const std::vector<CSlot>& table = Table();
+    if (table.empty()) return Find(word) >= 0;
+    bool plain;
+    const CHasher probe = ScanWord(word, &plain);
+    if (!plain) return Find(word) >= 0;
+    const size_t mask = table.size() - 1;
+    for (size_t i = probe.Hash() & mask; table[i].word; i = (i + 1) & mask) {
+        if (table[i].key != probe.Key()) continue;
+        if (probe.Length() < 8 || std::strcmp(table[i].word + 8, word + 8) == 0) return true;
+    }
+    return false;
+}
+
+const std::vector<CWordArray::CSlot>& CWordArray::PrefixTable() const
+{
+    if (!m_prefixTableValid) {
+        m_prefixTable.clear();
+        if (m_sorted && m_oddWords == 0 && GetCount() > kLinearLimit) {
+            // In order, a word's new beginnings are those longer than what it
+            // shares with the word before it.
+            std::vector<size_t> shared(m_words.size(), 0);
+            size_t total = 0;
+            for (size_t k = 0; k < m_words.size(); ++k) {
+                const char* w = m_words[k];
+                if (k > 0) {
+                    const char* p = m_words[k - 1];
+                    while (p[shared[k]] && p[shared[k]] == w[shared[k]])
+                        ++shared[k];
+                }
+                total += std::strlen(w) - shared[k];
+            }
+            size_t size = 16;
+            while (size < 2 * total)
+                size *= 2;
+            m_prefixTable.assign(size, CSlot{});
+            for (size_t k = 0; k < m_words.size(); ++k) {
+                CHasher h;
+                for (const char* c = m_words[k]; *c; ++c) {
+                    h.Add(*c);
+                    if (h.Length() <= shared[k]) continue;
+                    size_t i = h.Hash() & (size - 1);
+                    while (m_prefixTable[i].word)
+                        i = (i + 1) & (size - 1);
+                    m_prefixTable[i] = CSlot{h.Hash(), m_words[k]};
+                }
+            }
+        }
+        m_prefixTableValid = true;
+    }
+    return m_prefixTable;
+}
+
+bool CWordArray::ContainsPrefix(const char* letters) const
+{
+    if (!letters) letters = "";
+    const std::vector<CSlot>& table = PrefixTable();
+    if (table.empty() || !*letters) return FindPrefix(letters) >= 0;
+    bool plain;
+    const CHasher probe = ScanWord(letters, &plain);
+    if (!plain) return FindPrefix(letters) >= 0;
+    const std::uint64_t hash = probe.Hash();
+    const size_t mask = table.size() - 1;
+    for (size_t i = hash & mask; table[i].word; i = (i + 1) & mask)
+        if (table[i].key == hash && std::strncmp(table[i].word, letters, probe.Length()) == 0) return true;
+    return false;
+}
+
 const char* CWordArray::Store(std::string_view word)
 {
     if (!m_owns) return word.data();
@@ -192,6 +332,11 @@ const char* CWordArray::Store(std::string_view word)
 
 void CWordArray::Insert(int index, const char* stored)
 {
+    const size_t at = static_cast<size_t>(index);
+    if ((at > 0 && std::strcmp(m_words[at - 1], stored) > 0) ||
+        (at < m_words.size() && std::strcmp(stored, m_words[at]) > 0))
+        m_sorted = false;
+    Changed();
     m_words.insert(m_words.begin() + index, stored);
     m_keys.insert(m_keys.begin() + index, KeyOf(stored));
     if (!IsPlain(stored)) ++m_oddWords;
@@ -200,6 +345,8 @@ void CWordArray::Insert(int index, const char* stored)
 const char* CWordArray::Append(std::string_view word)
 {
     const char* stored = Store(word);
+    if (!m_words.empty() && std::strcmp(m_words.back(), stored) > 0) m_sorted = false;
+    Changed();
     m_words.push_back(stored);
     m_keys.push_back(KeyOf(stored));
     if (!IsPlain(stored)) ++m_oddWords;
@@ -225,6 +372,7 @@ void CWordArray::RemoveAt(int index)
 {
     if (index < 0 || index >= GetCount()) return;
     if (!IsPlain(m_words[static_cast<size_t>(index)])) --m_oddWords;
+    Changed();
     m_words.erase(m_words.begin() + index);
     m_keys.erase(m_keys.begin() + index);
 }
@@ -266,6 +414,8 @@ void CWordArray::Clear()
     m_pool.reset();
     m_oddWords = 0;
     m_iter = 0;
+    m_sorted = true;
+    Changed();
 }
 
 const char* CWordArray::GetAt(int index) const

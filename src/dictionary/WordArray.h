@@ -31,6 +31,13 @@ public:
 
     int Find(const char* word) const;
     int FindPrefix(const char* letters) const;
+    // Find(word) >= 0, answered through a hash table when the array is in
+    // order (as every loaded word list is): the search then finds a word
+    // exactly when it is there, so the table gives the same answer.
+    bool Contains(const char* word) const;
+    // FindPrefix(letters) >= 0, the same way: a table of every beginning of
+    // every word answers.
+    bool ContainsPrefix(const char* letters) const;
 
     // Stores the word at the end (a copy, byte for byte, if owning) and
     // returns the stored pointer.
@@ -64,10 +71,25 @@ private:
     void Insert(int index, const char* stored);
     static bool IsPlain(const char* word);
 
+    // The words by hash, for arrays in order without blanks or capitals;
+    // rebuilt when next asked after a change. Empty when not usable.
+    struct CSlot {
+        std::uint64_t key = 0;  // checked before the word: its first eight bytes, or a hash
+        const char* word = nullptr;
+    };
+    const std::vector<CSlot>& Table() const;
+    const std::vector<CSlot>& PrefixTable() const;
+    void Changed() { m_tableValid = m_prefixTableValid = false; }
+
     std::vector<const char*> m_words;
     std::vector<std::uint64_t> m_keys;  // first eight bytes of each word, big-endian
     std::unique_ptr<CPool> m_pool;       // owning arrays only
     int m_oddWords = 0;                  // words holding a blank or a capital
     int m_iter = 0;
     bool m_owns;
+    bool m_sorted = true;                // every word >= the one before, byte by byte
+    mutable bool m_tableValid = false;
+    mutable std::vector<CSlot> m_table;
+    mutable bool m_prefixTableValid = false;
+    mutable std::vector<CSlot> m_prefixTable;  // hash of a beginning, a word that has it
 };

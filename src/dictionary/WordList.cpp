@@ -81,6 +81,18 @@ int CWordList::FindPrefix(const char* letters) const
     return bucket < 0 ? -1 : m_letters[static_cast<size_t>(bucket)].FindPrefix(letters);
 }
 
+bool CWordList::HasWord(const char* word) const
+{
+    const int bucket = BucketOf(word);
+    return bucket >= 0 && m_letters[static_cast<size_t>(bucket)].Contains(word);
+}
+
+bool CWordList::HasPrefix(const char* letters) const
+{
+    const int bucket = BucketOf(letters);
+    return bucket >= 0 && m_letters[static_cast<size_t>(bucket)].ContainsPrefix(letters);
+}
+
 CStr CWordList::FindShortestWord(const char* letters) const
 {
     if (!letters || !*letters) return GetRandomWord(2);

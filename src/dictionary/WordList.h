@@ -37,6 +37,9 @@ public:
     // Index in the word's letter bucket, or negative.
     int FindWord(const char* word) const;
     int FindPrefix(const char* letters) const;
+    // FindWord(word) >= 0 and FindPrefix(letters) >= 0, the quick way.
+    bool HasWord(const char* word) const;
+    bool HasPrefix(const char* letters) const;
     // A shortest word beginning with the letters; empty when there is none.
     // Empty letters give a random two-letter word.
     CStr FindShortestWord(const char* letters) const;
