@@ -9,6 +9,7 @@
 
 #include "DictionaryTestUtil.h"
 #include "dictionary/Dictionary.h"
+#include "framework/Game.h"
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 
@@ -270,4 +271,32 @@ TEST_F(LetterSupplyWords, WordsOfRandomLengthsGiveUpOnMissingLengths)
         EXPECT_EQ(dict.IsWord(s.substr(i, 5).c_str()), 5) << s;
     CDictionary empty;
     EXPECT_EQ(Deal(kSupplyWords, 40, false, false, &empty), "");
+}
+
+namespace {
+
+class CDealingGame final : public CGame {
+public:
+    explicit CDealingGame(CDictionary* dict) : CGame(dict, nullptr) {}
+    using CGame::m_pLetters;
+};
+
+}  // namespace
+
+// The game keeps the deal in m_pLetters, from its own dictionary; a supply
+// with nothing to give leaves an empty string, never an old deal.
+TEST_F(LetterSupplyWords, GameKeepsItsDeal)
+{
+    Load({"ant", "bee", "cow", "zebra"});
+    CDealingGame game(&dict);
+    SeedRandom(2);
+    const CStr* letters = game.DealLetters(kSupplyOneWord, 5, 0, 0);
+    ASSERT_NE(letters, nullptr);
+    EXPECT_EQ(letters, game.m_pLetters.get());
+    EXPECT_EQ(*letters, "zebra");
+    SeedRandom(1);
+    EXPECT_EQ(*game.DealLetters(kSupplyStandard, 12, 0, 0), "anesnlhutret");
+    ASSERT_NE(game.DealLetters(kSupplyBag, 98, 1, 1), nullptr);
+    EXPECT_TRUE(game.m_pLetters->IsEmpty());
+    EXPECT_TRUE(game.DealLetters(kSupplyQuotation, 10, 0, 0)->IsEmpty());  // no quotation list
 }
