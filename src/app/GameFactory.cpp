@@ -8,6 +8,7 @@
 
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
+#include "games/Golf.h"
 #include "games/Klondike.h"
 
 namespace {
@@ -21,6 +22,7 @@ std::unique_ptr<CGame> Make(CDictionary* dictionary, CQuoteList* quoteList)
 constexpr GameFactoryRow kFactory[] = {
     // id  loads first             class
     {2, GameNeeds::Dictionary, Make<CKlondike>},
+    {5, GameNeeds::Dictionary, Make<CGolf>},
     {9, GameNeeds::Dictionary, Make<CGame>},   // the bare game: score panel and clock
     {12, GameNeeds::Dictionary, Make<CGame>},  // the same
     {18, GameNeeds::Dictionary, Make<CGame>},  // the same

@@ -1,0 +1,199 @@
+#include "framework/WordPile.h"
+
+#include "dictionary/Dictionary.h"
+#include "framework/BackBuffer.h"
+#include "framework/Game.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kCheckTooltip = 610;
+constexpr unsigned kUndoTooltip = 611;
+}  // namespace
+
+CWordPile::CWordPile(CGame& game, CDictionary* dictionary) : m_game(game), m_dictionary(dictionary)
+{
+    word.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanRight);
+    sink.Configure(kPileHidden, kFanRight);
+}
+
+void CWordPile::Place(int x, int y, int sinkX, int sinkY)
+{
+    const CTileSet& tiles = m_game.TileSet();
+    const int w = tiles.TileWidth(), h = tiles.TileHeight();
+    word.SetPosition(x, y);
+    sink.SetPosition(sinkX, sinkY);
+    // A shown check button keeps its place beside the word at the new size.
+    const int checkX = check.visible ? word.Rect(tiles).right + w / 4 : x + 5 * w / 4;
+    check.SetPosition(checkX, y + h / 4);
+    undo.SetPosition(x, y - 3 * h / 4);
+}
+
+bool CWordPile::CanExtend(char letter) const
+{
+    if (!m_dictionary)
+        return false;
+    CStr letters = Letters();
+    letters.AppendChar(letter);
+    return m_dictionary->IsPrefix(letters) != 0;
+}
+
+bool CWordPile::IsWordOnPile(const CTilePile& pile, int tail, int* length) const
+{
+    CStr letters = pile.FaceUpLetters();
+    if (tail > 0) {
+        if (tail > letters.GetLength())
+            return false;
+        letters = letters.Right(tail);
+    }
+    const int found = m_dictionary ? m_dictionary->IsWord(letters) : 0;
+    if (length)
+        *length = found;
+    return found != 0;
+}
+
+bool CWordPile::ClickWordTile(HWND hwnd, int x, int y)
+{
+    if (word.IsEmpty())
+        return false;
+    const int k = word.HitTest(m_game.TileSet(), x, y);
+    if (k < 0)
+        return false;
+    while (m_game.CanUndo() && word.Length() > k) {
+        const int before = word.Length();
+        hwnd->SendCommand(kUndoCommand);
+        if (word.Length() == before)
+            break;  // the undo went elsewhere: stop rather than unwind the whole history
+    }
+    return true;
+}
+
+bool CWordPile::IsOverButton(int x, int y) const { return check.HitTest(x, y) || undo.HitTest(x, y); }
+
+bool CWordPile::PressButtonAt(HWND hwnd, int x, int y)
+{
+    CTileButton* button = check.HitTest(x, y) ? &check : undo.HitTest(x, y) ? &undo : nullptr;
+    if (!button)
+        return false;
+    m_held = button == &check ? kCheckButton : kUndoButton;
+    CBackBuffer& buffer = m_game.BackBuffer();
+    buffer.Open(hwnd);
+    button->state = kButtonPressed;
+    button->Draw(buffer, m_game.TileSet());
+    buffer.Close();
+    return true;
+}
+
+CWordPile::Button CWordPile::ReleaseButton(HWND hwnd)
+{
+    const Button held = m_held;
+    m_held = kNoButton;
+    CTileButton* button = held == kCheckButton ? &check : held == kUndoButton ? &undo : nullptr;
+    if (button) {
+        CBackBuffer& buffer = m_game.BackBuffer();
+        buffer.Open(hwnd);
+        button->state = kButtonRaised;
+        button->Draw(buffer, m_game.TileSet());
+        buffer.Close();
+    }
+    return held;
+}
+
+bool CWordPile::OnButtonUp(HWND hwnd, const std::function<void()>& tryScore)
+{
+    switch (ReleaseButton(hwnd)) {
+    case kCheckButton: tryScore(); return true;
+    case kUndoButton: hwnd->SendCommand(kUndoCommand); return true;
+    default: return false;
+    }
+}
+
+bool CWordPile::TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink)>& scoreWord)
+{
+    if (!IsWord())
+        return false;
+    PlaySoundIfEnabled(kSoundScored);
+    m_game.BeginDrag(hwnd, &word, word.Length(), 0, 0);
+    m_game.EndDrag(hwnd, &sink);
+    scoreWord(sink);
+    m_game.AfterMove(hwnd, 1);
+    if (m_game.IsFinished(hwnd))
+        Shell().EndHand(hwnd, kEndFinished);
+    return true;
+}
+
+CStr CWordPile::TakeTiles(CTilePile& pile, int count)
+{
+    m_game.ErasePile(pile);
+    CStr taken = pile.RemoveTop(count);
+    if (pile.faceDownCount != 0 && pile.faceDownCount == pile.Length())
+        --pile.faceDownCount;
+    m_game.RedrawPile(pile);
+    return taken;
+}
+
+void CWordPile::UpdateButtons(HWND hwnd, bool openBuffer)
+{
+    CBackBuffer& buffer = m_game.BackBuffer();
+    const CTileSet& tiles = m_game.TileSet();
+    if (openBuffer)
+        buffer.Open(hwnd);
+    if (IsWord()) {
+        const int x = word.Rect(tiles).right + tiles.TileWidth() / 4;
+        const int y = word.y + tiles.TileHeight() / 4;
+        if (check.visible && (x < check.x || y < check.y))
+            check.Erase(buffer, tiles);
+        check.SetPosition(x, y);
+        check.visible = 1;
+        check.Draw(buffer, tiles);
+    } else {
+        if (check.visible && !Overlaps(check.rect, word.Rect(tiles)))
+            check.Erase(buffer, tiles);
+        check.visible = 0;
+    }
+    if (m_game.CanUndo()) {
+        undo.visible = 1;
+        undo.Draw(buffer, tiles);
+    } else {
+        undo.Erase(buffer, tiles);
+        undo.visible = 0;
+    }
+    if (openBuffer)
+        buffer.Close();
+}
+
+void CWordPile::Draw()
+{
+    CBackBuffer& buffer = m_game.BackBuffer();
+    const CTileSet& tiles = m_game.TileSet();
+    word.Draw(buffer, tiles);
+    check.Draw(buffer, tiles);
+    undo.Draw(buffer, tiles);
+}
+
+void CWordPile::AddTooltips()
+{
+    // Only over a shown button: a hidden one may have left its old rectangle behind.
+    CTooltips& tips = m_game.Tooltips();
+    if (undo.visible)
+        tips.AddTool(undo.rect, kUndoTooltip, kUndoTooltip);
+    if (check.visible)
+        tips.AddTool(check.rect, kCheckTooltip, kCheckTooltip);
+}
+
+void CWordPile::RemoveTooltips()
+{
+    CTooltips& tips = m_game.Tooltips();
+    tips.RemoveTool(kUndoTooltip);
+    tips.RemoveTool(kCheckTooltip);
+}
+
+std::string CWordPile::Describe() const
+{
+    std::string text = word.Describe("word");
+    text += "check: ";
+    text += check.visible ? "shown" : "hidden";
+    text += "\nundo: ";
+    text += undo.visible ? "shown" : "hidden";
+    text += "\n";
+    return text;
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The word being spelled in the games that build one word at a time from
+// tiles taken elsewhere (Golf, Loch Ness, Pyramid, Tri Peaks and others):
+// the word pile, the tick button that follows the word while it is a
+// dictionary word, the Undo button, a click on a word tile that sends that
+// tile and every later one back, and the hidden sink pile a scored word
+// flies into before it leaves the game.
+//
+// The game owns one CWordPile as a member and forwards to it; the rules of
+// the game (which letters may be taken, what a word scores) stay the game's.
+#include <functional>
+#include <string>
+
+#include "framework/Str.h"
+#include "framework/TileButton.h"
+#include "framework/TilePile.h"
+#include "framework/Window.h"
+
+class CDictionary;
+class CGame;
+
+class CWordPile {
+public:
+    enum Button { kNoButton = 0, kCheckButton = 1, kUndoButton = 2 };
+
+    CWordPile(CGame& game, CDictionary* dictionary);
+
+    // Layout: the word's first tile at (x, y), the sink pile at (sinkX,
+    // sinkY); the check button waits a quarter tile right of the first tile
+    // (UpdateButtons moves it), the undo button sits three quarters of a tile
+    // above the word.
+    void Place(int x, int y, int sinkX, int sinkY);
+
+    // The word: the pile's letters from its face-down count on.
+    CStr Letters() const { return word.FaceUpLetters(); }
+    bool IsEmpty() const { return word.IsEmpty(); }
+    // Whether the word followed by `letter` still begins a dictionary word.
+    bool CanExtend(char letter) const;
+    // Whether a pile's letters (only its last `tail` letters when tail > 0)
+    // form a dictionary word; `length` receives the length of that word.
+    bool IsWordOnPile(const CTilePile& pile, int tail = 0, int* length = nullptr) const;
+    bool IsWord() const { return !word.IsEmpty() && IsWordOnPile(word); }
+
+    // A press on tile k of the word sends Undo to the window until k tiles
+    // remain (or nothing is left to undo). True when a word tile was hit.
+    bool ClickWordTile(HWND hwnd, int x, int y);
+    // A press on a shown button draws it pressed and holds it until the
+    // button goes up. True when a button was hit.
+    bool PressButtonAt(HWND hwnd, int x, int y);
+    bool IsOverButton(int x, int y) const;
+    // Button up: raises the held button; returns which one it was.
+    Button ReleaseButton(HWND hwnd);
+    // Button up, the usual way: the check button scores through `tryScore`,
+    // the undo button sends one Undo. True when a button was held.
+    bool OnButtonUp(HWND hwnd, const std::function<void()>& tryScore);
+
+    // Scores the word the usual way: when it is a dictionary word, plays the
+    // scoring sound, flies it into the sink, calls `scoreWord` (which takes
+    // the tiles off the sink, adds the points and clears the undo history),
+    // updates the game (AfterMove with a repaint) and ends the hand when the
+    // game is finished. False when there was no word to score.
+    bool TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink)>& scoreWord);
+    // Takes the last `count` tiles off `pile` for scoring and redraws the pile
+    // (the back buffer is open). A face-down count equal to the new length
+    // is lowered by one.
+    CStr TakeTiles(CTilePile& pile, int count);
+
+    // After every move: shows the check button a quarter tile right of the
+    // word while the word is a dictionary word, hides it otherwise, and shows
+    // the undo button exactly while there is something to undo. With
+    // `openBuffer` the back buffer is opened and closed here.
+    void UpdateButtons(HWND hwnd, bool openBuffer);
+    // Draws the word and the shown buttons (the back buffer is open).
+    void Draw();
+    // The tooltips of the shown buttons (610 check, 611 undo).
+    void AddTooltips();
+    void RemoveTooltips();
+    std::string Describe() const;
+
+    CTilePile word;
+    CTilePile sink;
+    CTileButton check{0, kButtonAccept};
+    CTileButton undo{0, kButtonUndo};
+
+private:
+    CGame& m_game;
+    CDictionary* m_dictionary;
+    Button m_held = kNoButton;
+};

@@ -1,0 +1,300 @@
+// Golf through the real main window, played with the scripted driver: the
+// deal, taking letters, scoring, the word-tile click, bombs, the buttons,
+// the end of the hand with its statistics and high score, and a restart.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <vector>
+
+#include "app/Driver.h"
+#include "app/GameApp.h"
+#include "app/Registry.h"
+#include "app/Settings.h"
+#include "framework/Shell.h"
+#include "games/Golf.h"
+#include "platform/ModalScript.h"
+#include "scores/HighScores.h"
+#include "scores/Statistics.h"
+
+namespace {
+std::vector<unsigned> g_sounds;
+void NoteSound(unsigned id) { g_sounds.push_back(id); }
+
+const char* const kGolfKey = "Software\\Quirkwood\\Glyphery\\Golf";
+
+class GolfTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepareScriptedRun();
+        DeleteRegKey(HKEY_CURRENT_USER, kGolfKey);
+        const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
+                                                     {"Left", 0}, {"Top", 0}, {"Width", 640}, {"Height", 480},
+                                                     {"CurrentGame", 24}, {"Sound", 0}};
+        for (const auto& [name, value] : start)
+            WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
+        StartApp();
+        SetSoundObserver(NoteSound);
+    }
+    void TearDown() override
+    {
+        SetSoundObserver(nullptr);
+        driver.reset();
+        app.reset();
+        ClearModalAnswers();
+        TakeModalLog();
+    }
+    void StartApp()
+    {
+        app = std::make_unique<CGameApp>();
+        ASSERT_TRUE(app->Start());
+        driver = std::make_unique<CDriver>(*app);
+    }
+
+    std::string Run(const std::string& script)
+    {
+        std::istringstream in(script);
+        std::ostringstream out, err;
+        EXPECT_EQ(driver->RunScript(in, out, err), 0) << err.str();
+        return out.str();
+    }
+    CGolf& Golf()
+    {
+        auto* golf = dynamic_cast<CGolf*>(app->CurrentGame());
+        EXPECT_NE(golf, nullptr);
+        return *golf;
+    }
+    // Deals hand `hand` of Golf, then (when given) puts these letters on the
+    // stacks instead: the last letter of each is the one the player can take.
+    void Deal(std::vector<const char*> stacks = {}, unsigned hand = 1234)
+    {
+        Run("game 5 " + std::to_string(hand));
+        if (stacks.empty())
+            return;
+        CStr all;
+        for (int i = 0; i < CGolf::kStacks; ++i) {
+            CTilePile& stack = Golf().Stack(i);
+            stack.tiles = i < static_cast<int>(stacks.size()) ? stacks[i] : "";
+            stack.faceDownCount = std::max(stack.Length() - 1, 0);
+            all.Append(stack.tiles);
+        }
+        Golf().LetterBin().SetText(all, false, true);
+        app->Window()->Invalidate(nullptr, true);
+        app->Window()->UpdateWindow();
+        g_sounds.clear();
+    }
+    POINT Centre(const CTilePile& pile, int i)
+    {
+        const CTileSet& tiles = Golf().TileSet();
+        return {pile.TileX(tiles, i) + tiles.TileWidth() / 2, pile.TileY(tiles, i) + tiles.TileHeight() / 2};
+    }
+    static std::string At(const char* verb, POINT p)
+    {
+        return std::string(verb) + " " + std::to_string(p.x) + " " + std::to_string(p.y) + "\n";
+    }
+    // Clicks the takeable tile of each stack in turn.
+    void Take(std::initializer_list<int> stacks)
+    {
+        std::string script;
+        for (int i : stacks) {
+            CTilePile& stack = Golf().Stack(i);
+            script += At("click", Centre(stack, stack.Length() - 1));
+        }
+        Run(script);
+    }
+    void ClickButton(const CTileButton& button)
+    {
+        ASSERT_TRUE(button.visible);
+        Run(At("click", {(button.rect.left + button.rect.right) / 2, (button.rect.top + button.rect.bottom) / 2}));
+    }
+    std::string Word() { return Golf().Word().Letters().str(); }
+    int Score() { return Golf().GetScore(); }
+    bool Heard(unsigned id) const { return std::count(g_sounds.begin(), g_sounds.end(), id) > 0; }
+    static int Stat(const char* name) { return ReadRegDword(HKEY_CURRENT_USER, kGolfKey, name, -1); }
+
+    std::unique_ptr<CGameApp> app;
+    std::unique_ptr<CDriver> driver;
+};
+}  // namespace
+
+TEST_F(GolfTest, AHandNumberGivesAFixedDeal)
+{
+    Deal();
+    const std::string first = Golf().DescribeState();
+    int letters = 0;
+    for (int i = 0; i < CGolf::kStacks; ++i) {
+        letters += Golf().Stack(i).Length();
+        EXPECT_EQ(Golf().Stack(i).displayFlags, 0x11u);
+        EXPECT_EQ(Golf().Stack(i).faceDownCount, 5);
+    }
+    EXPECT_EQ(Golf().Bombs().tiles, "ZZZZ");
+    EXPECT_EQ(Golf().Bombs().faceDownCount, 3);
+    EXPECT_EQ(g_StatisticsKey, kGolfKey);
+    EXPECT_EQ(Golf().GetScore(), 0);
+
+    Deal({}, 99);
+    EXPECT_NE(Golf().DescribeState(), first);
+    Deal({}, 1234);
+    EXPECT_EQ(Golf().DescribeState(), first);
+    EXPECT_GT(letters, 0);
+}
+
+TEST_F(GolfTest, RefusedLetterChangesNothing)
+{
+    Deal({"xq", "zp", "ml", "ja", "kn", "ve", "ut"});
+    Take({1});  // p
+    ASSERT_EQ(Word(), "p");
+    EXPECT_TRUE(Heard(kSoundTileMoved));
+    g_sounds.clear();
+    const std::string before = Golf().DescribeState();
+    Take({0});  // "pq" begins no word
+    EXPECT_EQ(g_sounds, std::vector<unsigned>{kSoundRefused});
+    EXPECT_EQ(Golf().DescribeState(), before);
+}
+
+TEST_F(GolfTest, ASixLetterWordScores138AndCannotBeUndone)
+{
+    Deal({"xp", "zl", "ma", "jn", "ke", "vt", "uq"});
+    Take({0, 1, 2, 3});
+    EXPECT_EQ(Word(), "plan");
+    CWordPile& word = Golf().Word();
+    const CTileSet& tiles = Golf().TileSet();
+    ASSERT_TRUE(word.check.visible);  // a word, though longer ones are possible
+    const int firstX = word.check.x;
+    EXPECT_EQ(firstX, word.word.Rect(tiles).right + tiles.TileWidth() / 4);
+    EXPECT_EQ(word.check.y, word.word.y + tiles.TileHeight() / 4);
+    Take({4});
+    ASSERT_TRUE(word.check.visible);
+    EXPECT_EQ(word.check.x, firstX + tiles.TileWidth());  // it follows the word
+    Take({5});
+    EXPECT_EQ(Word(), "planet");
+    EXPECT_TRUE(word.undo.visible);
+
+    g_sounds.clear();
+    ClickButton(word.check);
+    EXPECT_EQ(Score(), 138);
+    EXPECT_EQ(Word(), "");
+    EXPECT_TRUE(Heard(kSoundScored));
+    EXPECT_FALSE(word.check.visible);
+    EXPECT_FALSE(word.undo.visible);
+    EXPECT_FALSE(Golf().CanUndo());
+    EXPECT_EQ(Golf().LetterBin().displayText.str().find('P'), std::string::npos);
+    Run("key ctrl+z");  // nothing to take back
+    EXPECT_EQ(Golf().Stack(0).tiles, "x");
+    EXPECT_EQ(Score(), 138);
+}
+
+TEST_F(GolfTest, ClickingAWordTileSendsItAndTheLaterOnesBack)
+{
+    Deal({"xs", "zt", "mo", "jn", "ke", "vq", "uq"});
+    Take({0, 1, 2, 3, 4});
+    ASSERT_EQ(Word(), "stone");
+    Run(At("click", Centre(Golf().Word().word, 2)));
+    EXPECT_EQ(Word(), "st");
+    EXPECT_EQ(Golf().Stack(2).tiles, "mo");
+    EXPECT_EQ(Golf().Stack(3).tiles, "jn");
+    EXPECT_EQ(Golf().Stack(4).tiles, "ke");
+    EXPECT_EQ(Golf().Stack(4).faceDownCount, 1);  // the undo record restored it
+    EXPECT_FALSE(Golf().Word().check.visible);
+
+    // The undo button takes back one letter at a time.
+    ClickButton(Golf().Word().undo);
+    EXPECT_EQ(Word(), "s");
+    EXPECT_EQ(Golf().Stack(1).tiles, "zt");
+}
+
+TEST_F(GolfTest, BombsDestroyTheWordAtTwentyFivePointsEach)
+{
+    Deal({"aq", "bq", "cq", "dq", "eq", "fq", "go"});
+    Run(At("click", Centre(Golf().Bombs(), 3)));  // no word: nothing spent, nothing heard
+    EXPECT_EQ(Golf().Bombs().Length(), 4);
+    EXPECT_TRUE(g_sounds.empty());
+
+    for (int bomb = 1; bomb <= 4; ++bomb) {
+        Take({bomb - 1});  // a q each time
+        ASSERT_EQ(Word(), "q");
+        if (bomb % 2)
+            Run(At("click", Centre(Golf().Bombs(), Golf().Bombs().Length() - 1)));
+        else
+            Run("click 5 5 right\n");  // any right-button release uses a bomb
+        EXPECT_EQ(Golf().Bombs().Length(), 4 - bomb);
+        EXPECT_EQ(Score(), -25 * bomb);  // the score may go negative
+        EXPECT_EQ(Word(), "");
+        EXPECT_FALSE(Golf().CanUndo());
+        EXPECT_TRUE(Heard(kSoundPenalty));
+        g_sounds.clear();
+    }
+    EXPECT_EQ(Golf().Bombs().faceDownCount, 0);
+    EXPECT_EQ(Golf().Stack(0).tiles, "a");  // destroyed tiles do not come back
+    Take({4});
+    Run("click 5 5 right\n");
+    EXPECT_EQ(g_sounds, (std::vector<unsigned>{kSoundTileMoved, kSoundRefused}));
+    EXPECT_EQ(Word(), "q");
+}
+
+TEST_F(GolfTest, DoubleClickOnEmptySpaceScoresACompleteWord)
+{
+    Deal({"xc", "za", "mt", "js", "kq", "vq", "uq"});
+    Take({0, 1});
+    Run("dblclick 5 300\n");  // "ca" is no word: only a click
+    EXPECT_EQ(Word(), "ca");
+    Take({2});
+    Run("dblclick 5 300\n");
+    EXPECT_EQ(Word(), "");
+    EXPECT_EQ(Score(), 69);
+}
+
+TEST_F(GolfTest, ClearingTheStacksEndsTheHandWithGameOver)
+{
+    Deal({"c", "a", "t"});
+    Take({0, 1, 2});
+    // The word that empties the last stack ends the hand: speed bonus, the
+    // high-score list asks for a name, and Game Over offers the next hand.
+    const CTileButton& check = Golf().Word().check;
+    const std::string out = Run("answer ok \"Play Again\"\n" +
+                                At("click", {(check.rect.left + check.rect.right) / 2, check.rect.top + 2}));
+    const auto high = out.find("dialog \"Congratulations!  You got a high score!\"");
+    const auto over = out.find("dialog \"Game Over - Golf\"");
+    ASSERT_NE(high, std::string::npos) << out;
+    ASSERT_NE(over, std::string::npos) << out;
+    EXPECT_LT(high, over);
+    EXPECT_TRUE(Heard(kSoundHighScore));
+    EXPECT_EQ(Stat("GamesWon"), 1);
+    EXPECT_EQ(Stat("LatestScore"), 69 + 300);
+    EXPECT_EQ(LoadHighScoreTable(false, 0).rows[4].score, "369");
+    // Play Again: a new hand replaced the old one once the handler returned.
+    EXPECT_FALSE(app->IsHandOver());
+    EXPECT_EQ(Score(), 0);
+    EXPECT_EQ(Golf().Stack(0).Length(), 6);
+}
+
+TEST_F(GolfTest, StatisticsOfFinishedAbandonedAndReplayedHandsSurviveARestart)
+{
+    Deal({"c", "a", "t"});
+    Take({0, 1, 2});
+    Run("answer ok \"Play Again\"\n");
+    ClickButton(Golf().Word().check);
+    Run("answer yes\nkey ctrl+n\n");  // abandon the new hand at score 0
+    Run("answer yes\nkey ctrl+r\n");  // and replay that one
+    EXPECT_EQ(Stat("GamesPlayed"), 2);
+    EXPECT_EQ(Stat("GamesWon"), 1);
+    EXPECT_EQ(Stat("GamesSkipped"), 1);
+    EXPECT_EQ(Stat("GamesReplayed"), 1);
+    EXPECT_EQ(Stat("AverageScore"), 185);  // (369 + 0) / 2 + 0.5
+    EXPECT_EQ(Stat("BestScore"), 369);
+    EXPECT_EQ(Stat("WorstScore"), 0);
+
+    driver.reset();
+    app.reset();
+    StartApp();
+    Run("game 5 7");
+    const StatisticsText t = FormatStatistics();
+    EXPECT_EQ(t.played, "2");
+    EXPECT_EQ(t.resigned, "1 (50%)");
+    EXPECT_EQ(t.finished, "1 (50%)");
+    EXPECT_EQ(t.replayed, "1");
+    EXPECT_EQ(t.best, "369");
+    EXPECT_EQ(HighScoreThreshold(), 1);
+    EXPECT_EQ(LoadHighScoreTable(false, 0).rows[4].score, "369");
+}
