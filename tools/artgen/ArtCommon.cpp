@@ -136,8 +136,9 @@ bool SavePng(const QImage& img, const QString& path)
     QDir().mkpath(QFileInfo(path).absolutePath());
     // Opaque pictures are stored without an alpha channel; the compression
     // level is fixed so the files are the same on every run.
-    QImage toSave = img.hasAlphaChannel() ? img.convertToFormat(QImage::Format_ARGB32)
-                                          : img.convertToFormat(QImage::Format_RGB32);
+    QImage toSave = img.format() == QImage::Format_Indexed8 ? img
+                    : img.hasAlphaChannel()                ? img.convertToFormat(QImage::Format_ARGB32)
+                                                           : img.convertToFormat(QImage::Format_RGB32);
     if (!toSave.save(path, "PNG", 9)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;

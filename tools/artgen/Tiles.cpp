@@ -646,7 +646,9 @@ QImage QuantizeTo16(const QImage& img)
             row[x] = palette[best];
         }
     }
-    return out;
+    // Stored as a 16-entry palette image, as a 16-colour bitmap would be.
+    const QList<QRgb> table(std::begin(palette), std::end(palette));
+    return out.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
 QImage PaintSheet(const Design& d)

@@ -4,6 +4,7 @@
 // at any size for previews and the icon.
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include "Textures.h"
@@ -37,7 +38,8 @@ QImage PaintLetterTile(const Design& d, char letter, int size, unsigned variant)
 // The whole 832 x 256 sheet, magenta where transparent.
 QImage PaintSheet(const Design& d);
 
-// Restricts a picture to the 16 standard colours (magenta stays magenta).
+// Restricts a picture to the 16 standard colours (magenta stays magenta);
+// the result is a palette image with those 16 entries.
 QImage QuantizeTo16(const QImage& img);
 
 }  // namespace art
