@@ -122,12 +122,19 @@ TEST_F(GolfTest, AHandNumberGivesAFixedDeal)
 {
     Deal();
     const std::string first = Golf().DescribeState();
-    int letters = 0;
-    for (int i = 0; i < CGolf::kStacks; ++i) {
-        letters += Golf().Stack(i).Length();
+    const char* const expected[] = {"dosypt", "bapces", "mminop", "ainxcv", "scijep", "lrcion", "caiere"};
+    std::string dealt;  // stack 6 holds the first six letters of the deal, stack 0 the last six
+    for (int i = CGolf::kStacks - 1; i >= 0; --i) {
+        EXPECT_EQ(Golf().Stack(i).tiles, expected[i]) << i;
         EXPECT_EQ(Golf().Stack(i).displayFlags, 0x11u);
         EXPECT_EQ(Golf().Stack(i).faceDownCount, 5);
+        dealt += Golf().Stack(i).tiles.str();
     }
+    std::sort(dealt.begin(), dealt.end());
+    std::string bin;
+    for (char c : dealt)
+        bin += std::string(1, static_cast<char>(c - 'a' + 'A')) + " ";
+    EXPECT_EQ(Golf().LetterBin().displayText.str(), bin);
     EXPECT_EQ(Golf().Bombs().tiles, "ZZZZ");
     EXPECT_EQ(Golf().Bombs().faceDownCount, 3);
     EXPECT_EQ(g_StatisticsKey, kGolfKey);
@@ -137,7 +144,6 @@ TEST_F(GolfTest, AHandNumberGivesAFixedDeal)
     EXPECT_NE(Golf().DescribeState(), first);
     Deal({}, 1234);
     EXPECT_EQ(Golf().DescribeState(), first);
-    EXPECT_GT(letters, 0);
 }
 
 TEST_F(GolfTest, RefusedLetterChangesNothing)
@@ -183,6 +189,22 @@ TEST_F(GolfTest, ASixLetterWordScores138AndCannotBeUndone)
     Run("key ctrl+z");  // nothing to take back
     EXPECT_EQ(Golf().Stack(0).tiles, "x");
     EXPECT_EQ(Score(), 138);
+}
+
+TEST_F(GolfTest, TheCheckButtonStaysBesideTheWordAtAnySize)
+{
+    Deal({"xp", "ze", "mn", "jq", "kq", "vq", "uq"});
+    Take({0, 1, 2});
+    ASSERT_EQ(Word(), "pen");
+    for (const char* size : {"size 1000 700\n", "size 300 260\n"}) {
+        Run(size);
+        const CWordPile& word = Golf().Word();
+        const CTileSet& tiles = Golf().TileSet();
+        ASSERT_TRUE(word.check.visible);
+        EXPECT_EQ(word.check.x, word.word.Rect(tiles).right + tiles.TileWidth() / 4) << size;
+        EXPECT_EQ(word.check.rect.left, word.check.x) << size;
+        EXPECT_EQ(word.undo.y, word.word.y - 3 * tiles.TileHeight() / 4) << size;
+    }
 }
 
 TEST_F(GolfTest, ClickingAWordTileSendsItAndTheLaterOnesBack)
