@@ -139,6 +139,14 @@ TEST_F(GolfTest, AHandNumberGivesAFixedDeal)
     EXPECT_EQ(Golf().Bombs().faceDownCount, 3);
     EXPECT_EQ(g_StatisticsKey, kGolfKey);
     EXPECT_EQ(Golf().GetScore(), 0);
+    EXPECT_TRUE(Golf().Tooltips().HasTool(622));  // the bombs
+    EXPECT_TRUE(Golf().Tooltips().HasTool(614));  // the letter bin
+    EXPECT_FALSE(Golf().Tooltips().HasTool(610));  // no word, no check button
+    int seconds = 0;
+    EXPECT_EQ(Golf().GetNextInstruction(0, &seconds), 227u);
+    EXPECT_EQ(seconds, 2);
+    EXPECT_EQ(Golf().GetNextInstruction(234, &seconds), 226u);
+    EXPECT_EQ(seconds, 3);
 
     Deal({}, 99);
     EXPECT_NE(Golf().DescribeState(), first);
@@ -176,6 +184,9 @@ TEST_F(GolfTest, ASixLetterWordScores138AndCannotBeUndone)
     Take({5});
     EXPECT_EQ(Word(), "planet");
     EXPECT_TRUE(word.undo.visible);
+    EXPECT_TRUE(Golf().Tooltips().HasTool(610));
+    EXPECT_TRUE(Golf().Tooltips().HasTool(611));
+    EXPECT_EQ(Golf().CopyCurrentWord(), "planet");
 
     g_sounds.clear();
     ClickButton(word.check);
@@ -185,6 +196,7 @@ TEST_F(GolfTest, ASixLetterWordScores138AndCannotBeUndone)
     EXPECT_FALSE(word.check.visible);
     EXPECT_FALSE(word.undo.visible);
     EXPECT_FALSE(Golf().CanUndo());
+    EXPECT_FALSE(Golf().Tooltips().HasTool(610));
     EXPECT_EQ(Golf().LetterBin().displayText.str().find('P'), std::string::npos);
     Run("key ctrl+z");  // nothing to take back
     EXPECT_EQ(Golf().Stack(0).tiles, "x");
