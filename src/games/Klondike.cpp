@@ -6,6 +6,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/DropTarget.h"
+#include "framework/LetterSupply.h"
 #include "framework/Shell.h"
 
 namespace {
@@ -20,7 +21,7 @@ CKlondike::CKlondike(CDictionary* dictionary, CQuoteList* quoteList) : CGame(dic
     LoadInstructions(GetGameId());
 
     // Four random words; no Q-U fix and no balance, either would change them.
-    CStr letters = *DealLetters(7, 4 * kWordLength, 0, 0);
+    CStr letters = *DealLetters(kSupplyFourWords, 4 * kWordLength, 0, 0);
     m_pLetters.reset();
     m_foundation.SetWords(letters);
     letters.Shuffle();

@@ -1,0 +1,132 @@
+#pragma once
+// Driving a game through the real main window (offscreen) with the scripted
+// driver, and reading back what the game says about itself.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/Driver.h"
+#include "app/GameApp.h"
+#include "app/Registry.h"
+#include "app/Settings.h"
+#include "framework/Game.h"
+#include "framework/Shell.h"
+#include "platform/ModalScript.h"
+
+namespace drivetest {
+
+inline std::vector<unsigned>& Sounds()
+{
+    static std::vector<unsigned> sounds;
+    return sounds;
+}
+
+// One pile line of a game's description: name: "letters" down=N ...
+struct PileState {
+    std::string letters;
+    int down = 0;
+    bool operator==(const PileState&) const = default;
+};
+
+// The parts of a description every game has, plus its piles by name.
+struct GameState {
+    int score = 0;
+    int clock = 0;
+    bool over = false;
+    std::map<std::string, PileState> piles;
+    std::map<std::string, std::string> lines;  // other "name: rest" lines
+    std::string text;
+
+    const PileState& Pile(const std::string& name) const
+    {
+        static const PileState none;
+        const auto it = piles.find(name);
+        return it == piles.end() ? none : it->second;
+    }
+};
+
+inline GameState ParseState(const std::string& text)
+{
+    GameState state;
+    state.text = text;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("score=", 0) == 0) {
+            std::sscanf(line.c_str(), "score=%d clock=%d", &state.score, &state.clock);
+            continue;
+        }
+        const std::size_t colon = line.find(": ");
+        if (colon == std::string::npos)
+            continue;
+        const std::string name = line.substr(0, colon);
+        const std::string rest = line.substr(colon + 2);
+        if (name == "hand over") {
+            state.over = rest == "yes";
+        } else if (rest.size() >= 2 && rest[0] == '"') {
+            const std::size_t close = rest.find('"', 1);
+            PileState pile;
+            pile.letters = rest.substr(1, close - 1);
+            const std::size_t down = rest.find("down=", close);
+            if (down != std::string::npos)
+                pile.down = std::atoi(rest.c_str() + down + 5);
+            state.piles[name] = pile;
+        } else {
+            state.lines[name] = rest;
+        }
+    }
+    return state;
+}
+
+// A started shell with the driver, a fixed client size and the sounds heard.
+class DriveTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepareScriptedRun();
+        const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
+                                                     {"Left", 0},       {"Top", 0},          {"Width", 640},
+                                                     {"Height", 480},   {"CurrentGame", 24}, {"Sound", 0}};
+        for (const auto& [name, value] : start)
+            WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
+        app = std::make_unique<CGameApp>();
+        ASSERT_TRUE(app->Start());
+        driver = std::make_unique<CDriver>(*app);
+        Sounds().clear();
+        SetSoundObserver([](unsigned id) { Sounds().push_back(id); });
+    }
+    void TearDown() override
+    {
+        SetSoundObserver(nullptr);
+        driver.reset();
+        app.reset();
+        ClearModalAnswers();
+        TakeModalLog();
+    }
+
+    // Runs script lines; returns what they printed.
+    std::string Run(const std::string& script)
+    {
+        std::istringstream in(script);
+        std::ostringstream out, err;
+        EXPECT_EQ(driver->RunScript(in, out, err), 0) << err.str() << "\nscript:\n" << script;
+        return out.str();
+    }
+    GameState State() { return ParseState(Run("state")); }
+    // Runs the lines and returns the sounds they made.
+    std::vector<unsigned> SoundsOf(const std::string& script)
+    {
+        Sounds().clear();
+        Run(script);
+        return Sounds();
+    }
+
+    std::unique_ptr<CGameApp> app;
+    std::unique_ptr<CDriver> driver;
+};
+
+}  // namespace drivetest
