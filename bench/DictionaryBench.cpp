@@ -86,6 +86,21 @@ static void BM_Load_Dictionary(benchmark::State& state)
 }
 BENCHMARK(BM_Load_Dictionary)->Unit(benchmark::kMillisecond);
 
+// Loading plus one IsWord and one IsPrefix per letter: the first questions
+// build the lookup tables of each letter.
+static void BM_Load_ThenFirstLookups(benchmark::State& state)
+{
+    for (auto _ : state) {
+        CDictionary dict;
+        dict.LoadList(WordsPath());
+        for (char c = 'a'; c <= 'z'; ++c) {
+            const char word[] = {c, 'a', 't', 0};
+            benchmark::DoNotOptimize(dict.IsWord(word) + dict.IsPrefix(word));
+        }
+    }
+}
+BENCHMARK(BM_Load_ThenFirstLookups)->Unit(benchmark::kMillisecond);
+
 static void BM_Lookup_HashSet(benchmark::State& state)
 {
     const std::vector<std::string> words = ReadLines();
