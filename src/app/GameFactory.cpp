@@ -9,6 +9,7 @@
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
 #include "games/Golf.h"
+#include "games/Jumble.h"
 #include "games/Klondike.h"
 
 namespace {
@@ -26,6 +27,7 @@ constexpr GameFactoryRow kFactory[] = {
     {9, GameNeeds::Dictionary, Make<CGame>},   // the bare game: score panel and clock
     {12, GameNeeds::Dictionary, Make<CGame>},  // the same
     {18, GameNeeds::Dictionary, Make<CGame>},  // the same
+    {20, GameNeeds::Dictionary, Make<CJumble>},
 };
 }  // namespace
 

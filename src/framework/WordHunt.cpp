@@ -1,0 +1,351 @@
+#include "framework/WordHunt.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kCancelTooltip = 612;
+constexpr unsigned kWordBinTooltip = 615;
+
+// Shows and draws a button, or erases and hides it (the back buffer is open).
+void ShowButton(CTileButton& button, bool show, CBackBuffer& buffer, const CTileSet& tiles)
+{
+    if (show) {
+        button.visible = 1;
+        button.Draw(buffer, tiles);
+    } else {
+        if (button.visible)
+            button.Erase(buffer, tiles);
+        button.visible = 0;
+    }
+}
+
+// The last `trim` letters of the pile's word, or all of it when trim is 0;
+// false when the word is shorter than trim.
+bool TrimmedLetters(const CTilePile& pile, int trim, CStr& letters)
+{
+    letters = pile.FaceUpLetters();
+    if (trim > 0) {
+        if (trim > letters.GetLength())
+            return false;
+        letters = letters.Right(trim);
+    }
+    return true;
+}
+}  // namespace
+
+CWordHunt::CWordHunt(CDictionary* dictionary, CQuoteList* quoteList, int rows, int columns)
+    : CGame(dictionary, quoteList), m_rows(rows), m_columns(columns),
+      m_rack(static_cast<size_t>(rows * columns)), m_word(*this, dictionary)
+{
+    for (size_t i = 0; i < m_rack.size(); ++i) {
+        m_rack[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
+        m_rack[i].tag = static_cast<int>(i);
+    }
+    ClearPickPositions();
+}
+
+void CWordHunt::SetCountDown(int seconds)
+{
+    m_scorePanel.clockValue = seconds;
+    m_scorePanel.clockStep = -1;
+    m_scorePanel.showTime = 1;
+}
+
+void CWordHunt::PlaceButtons(int x, int y)
+{
+    const int w = m_tileSet.TileWidth();
+    m_cancel.SetPosition(x, y);
+    m_word.undo.SetPosition(x + 3 * w / 4, y);
+    m_word.check.SetPosition(x + 3 * w / 4 + 5 * w / 4, y);
+}
+
+void CWordHunt::ClearPickPositions() { m_pickPositions.assign(m_rack.size() + 1, POINT{-1, -1}); }
+
+// ---------------------------------------------------------------------------
+// Painting
+
+int CWordHunt::OnPaint(HWND hwnd, HDC hdc)
+{
+    const bool relaid = !m_layoutValid;
+    if (relaid)
+        Layout(hwnd, hdc);
+    m_backBuffer.Open(hwnd, hdc);
+    for (CTilePile& place : m_rack)
+        RedrawPile(place);
+    RedrawPile(m_word.word);
+    DrawScorePanel();
+    m_foundWords.Draw(m_backBuffer, m_tileSet);
+    m_word.check.Draw(m_backBuffer, m_tileSet);
+    m_word.undo.Draw(m_backBuffer, m_tileSet);
+    m_cancel.Draw(m_backBuffer, m_tileSet);
+    m_backBuffer.Close();
+    if (relaid) {  // the buttons have their new rectangles only now
+        RemoveTooltips();
+        AddTooltips();
+    }
+    return 1;
+}
+
+int CWordHunt::OnSettingsChanged(HWND hwnd, HDC hdc)
+{
+    CGame::OnSettingsChanged(hwnd, hdc);
+    // The count-down is always shown, whatever the Timer setting says.
+    if (!m_scorePanel.showTime) {
+        m_scorePanel.showTime = 1;
+        const RECT r = m_scorePanel.Rect();
+        m_scorePanel.SetRect(r.top, r.left, r.bottom, r.right);
+        m_backBuffer.Open(hwnd, hdc);
+        DrawScorePanel();
+        m_backBuffer.Close();
+    }
+    return 1;
+}
+
+void CWordHunt::RemoveTooltips()
+{
+    m_tooltips.Activate(false);
+    m_word.RemoveTooltips();
+    m_tooltips.RemoveTool(kCancelTooltip);
+    m_tooltips.RemoveTool(kWordBinTooltip);
+}
+
+void CWordHunt::AddTooltips()
+{
+    m_word.AddTooltips();
+    if (m_cancel.visible)
+        m_tooltips.AddTool(m_cancel.rect, kCancelTooltip, kCancelTooltip);
+    m_tooltips.AddTool(m_foundWords.rect, kWordBinTooltip, kWordBinTooltip);
+    m_tooltips.Activate(true);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+bool CWordHunt::HitPlace(int x, int y, int& row, int& column) const
+{
+    for (int r = 0; r < m_rows; ++r)
+        for (int c = 0; c < m_columns; ++c) {
+            const CTilePile& place = Place(r, c);
+            if (!place.IsEmpty() && place.HitTest(m_tileSet, x, y) >= 0) {
+                row = r;
+                column = c;
+                return true;
+            }
+        }
+    return false;
+}
+
+int CWordHunt::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    int row = 0, column = 0;
+    if (HitPlace(x, y, row, column)) {
+        PickTile(hwnd, row, column);
+        return 1;
+    }
+    if (m_word.ClickWordTile(hwnd, x, y) || m_word.PressButtonAt(hwnd, x, y))
+        return 1;
+    if (m_cancel.HitTest(x, y))
+        m_cancelHeld = true;  // acted on when the button goes up
+    return 1;
+}
+
+int CWordHunt::OnLButtonUp(HWND hwnd, int, int, unsigned)
+{
+    if (hwnd)
+        hwnd->ReleaseCapture();
+    if (m_word.OnButtonUp(hwnd, [this, hwnd] { ScoreCurrentWord(hwnd); }))
+        return 1;
+    if (m_cancelHeld) {
+        m_cancelHeld = false;
+        while (CanUndo())
+            SendUndo(hwnd);
+    }
+    return 1;
+}
+
+int CWordHunt::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    int row = 0, column = 0;
+    if (!HitPlace(x, y, row, column) && ScoreCurrentWord(hwnd))
+        return 1;
+    return OnLButtonDown(hwnd, x, y, keys);
+}
+
+// ---------------------------------------------------------------------------
+// Keyboard
+
+int CWordHunt::OnEnterKey(HWND hwnd)
+{
+    if (!m_typing)
+        return 0;
+    if (m_word.check.visible)
+        ScoreCurrentWord(hwnd);
+    return 1;
+}
+
+int CWordHunt::OnEscapeKey(HWND hwnd)
+{
+    if (!m_typing)
+        return 0;
+    while (CanUndo())
+        SendUndo(hwnd);
+    return 1;
+}
+
+int CWordHunt::OnBackspaceKey(HWND hwnd)
+{
+    if (!m_typing)
+        return 0;
+    if (CanUndo())
+        SendUndo(hwnd);
+    return 1;
+}
+
+int CWordHunt::OnChar(HWND hwnd, int ch)
+{
+    if (!m_typing)
+        return 0;
+    if (ch == ' ')
+        return OnEnterKey(hwnd);
+    const char letter = ToLowerChar(static_cast<char>(ch));
+    if (letter < 'a' || letter > 'z')
+        return 0;
+    // The first place, row by row, that shows the letter.
+    for (int r = 0; r < m_rows; ++r)
+        for (int c = 0; c < m_columns; ++c)
+            if (Place(r, c).Top() == letter) {
+                PickTile(hwnd, r, c);
+                return 1;
+            }
+    return 1;
+}
+
+void CWordHunt::SendUndo(HWND hwnd)
+{
+    if (hwnd) {
+        hwnd->SendCommand(kUndoCommand);
+        return;
+    }
+    Undo(hwnd);
+}
+
+// ---------------------------------------------------------------------------
+// Spelling and scoring
+
+void CWordHunt::PickTile(HWND hwnd, int row, int column)
+{
+    CTilePile& place = Place(row, column);
+    if (place.IsEmpty())
+        return;
+    if (!m_word.CanExtend(place.Top())) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    m_backBuffer.Open(hwnd);
+    MoveTile(&place, &m_word.word, 1, 0);
+    AfterMove(hwnd, 0);
+    const size_t length = static_cast<size_t>(m_word.word.Length());
+    if (length < m_pickPositions.size())
+        m_pickPositions[length] = POINT{column, row};
+    m_backBuffer.Close();
+}
+
+bool CWordHunt::IsNewWord(const CTilePile& pile, HWND, int trim)
+{
+    CStr letters;
+    return TrimmedLetters(pile, trim, letters) && m_word.IsWordOnPile(pile, trim) &&
+           !m_foundWords.Contains(letters);
+}
+
+bool CWordHunt::ScoreCurrentWord(HWND hwnd)
+{
+    if (m_word.IsEmpty() || !IsNewWord(m_word.word, hwnd, 0))
+        return false;
+    return m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd, 0); });
+}
+
+bool CWordHunt::ScoreWord(CTilePile& pile, HWND hwnd, int trim)
+{
+    CStr word;
+    if (!TrimmedLetters(pile, trim, word) || !m_word.IsWordOnPile(pile, trim))
+        return false;
+    m_backBuffer.Open(hwnd);
+    m_word.TakeTiles(pile, pile.Length());
+    m_foundWords.AddWord(word);
+    // Every letter goes back to the place it was picked from.
+    for (int k = 0; k < word.GetLength(); ++k) {
+        const size_t n = static_cast<size_t>(k + 1);
+        const POINT at = n < m_pickPositions.size() ? m_pickPositions[n] : POINT{-1, -1};
+        CTilePile* place = at.x >= 0 ? &Place(at.y, at.x) : nullptr;
+        if (!place || !place->IsEmpty()) {  // no record of it: the first empty place
+            place = nullptr;
+            for (CTilePile& p : m_rack)
+                if (p.IsEmpty()) {
+                    place = &p;
+                    break;
+                }
+        }
+        if (place) {
+            place->Push(word[k]);
+            RedrawPile(*place);
+        }
+    }
+    m_scorePanel.AddWordScore(word);
+    DrawScorePanel();
+    m_foundWords.Draw(m_backBuffer, m_tileSet);
+    ClearPickPositions();
+    m_undo.Clear();  // a scored word can't be taken back
+    m_backBuffer.Close();
+    return true;
+}
+
+void CWordHunt::AfterMove(HWND hwnd, int repaint)
+{
+    if (repaint)
+        m_backBuffer.Open(hwnd);
+    ShowButton(m_word.check, !m_word.IsEmpty() && IsNewWord(m_word.word, hwnd, 0), m_backBuffer, m_tileSet);
+    ShowButton(m_word.undo, CanUndo(), m_backBuffer, m_tileSet);
+    ShowButton(m_cancel, CanUndo(), m_backBuffer, m_tileSet);
+    if (repaint)
+        m_backBuffer.Close();
+    RemoveTooltips();
+    AddTooltips();
+}
+
+bool CWordHunt::OnTimeUp(HWND hwnd)
+{
+    ScoreCurrentWord(hwnd);  // a new word still in the row counts
+    return false;            // and the hand ends as timed out
+}
+
+bool CWordHunt::IsFinished(HWND)
+{
+    for (const CTilePile& place : m_rack)
+        if (!place.IsEmpty())
+            return false;
+    return true;
+}
+
+std::string CWordHunt::DescribeHunt(const char* name) const
+{
+    std::string text = DescribeBase(name);
+    for (int r = 0; r < m_rows; ++r) {
+        text += "rack" + std::to_string(r) + ": \"";
+        for (int c = 0; c < m_columns; ++c) {
+            const char letter = Place(r, c).Top();
+            text += letter ? letter : '.';
+        }
+        text += "\"\n";
+    }
+    text += m_word.Describe();
+    text += std::string("cancel: ") + (m_cancel.visible ? "shown" : "hidden") + "\n";
+    std::string bin = m_foundWords.listText.str();
+    for (char& c : bin)
+        if (c == '\n')
+            c = ' ';
+    text += "words: " + bin + "\n";
+    return text;
+}

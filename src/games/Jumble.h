@@ -1,0 +1,19 @@
+#pragma once
+// Jumble: one random seven-letter word lies on a rack of seven tiles, in
+// order. In 90 seconds the player spells as many different words as possible
+// from those letters; each scored word's tiles go back to their places, so
+// every word of the hand uses the same seven letters. The source word itself
+// stands in the word bin from the start and never scores.
+#include "framework/WordHunt.h"
+
+class CJumble : public CWordHunt {
+public:
+    static constexpr int kLetters = 7;
+    static constexpr int kSeconds = 90;
+
+    CJumble(CDictionary* dictionary, CQuoteList* quoteList);
+
+    int GetGameId() const override { return 20; }
+    int Layout(HWND hwnd, HDC hdc) override;
+    std::string DescribeState() const override { return DescribeHunt("Jumble"); }
+};
