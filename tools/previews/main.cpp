@@ -1,15 +1,18 @@
 // glyphery-previews: the chooser's preview pictures, drawn by the games
 // themselves. Each catalogued game that the factory can create is dealt at a
 // fixed hand number in an offscreen window of 640 x 496 client pixels (the
-// 80 x 62 shape of the picture) through the scripted driver, and the picture
-// is scaled down to 160 x 124. Games that do not exist yet keep the picture
-// that is there (their name in tiles).
+// 80 x 62 shape of the picture) through the scripted driver. The part of the
+// window the game draws on (found by dealing the same hand once more on a
+// plain background) is cut out in the picture's shape and scaled down to
+// 160 x 124. Games that do not exist yet keep the picture that is there
+// (their name in tiles).
 //
 //   glyphery-previews RESOURCES [--hand N] [ID...]
 //
 // RESOURCES is src/resources; with IDs only those games are drawn.
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -45,7 +48,40 @@ QImage ScaleDown(QImage image)
     return image.scaled(kPreviewWidth, kPreviewHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// Deals the game in a fresh shell and returns its window picture.
+constexpr int kMarkerColor = 0x030201;  // COLORREF of an unlikely plain background
+constexpr int kMargin = 12;
+
+// The smallest rectangle of the preview's shape around everything that is not
+// the plain background, with a margin, inside the picture.
+QRect ContentFrame(const QImage& plain)
+{
+    const QRgb background = qRgb(1, 2, 3);
+    QRect box;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if ((plain.pixel(x, y) & 0xFFFFFF) != (background & 0xFFFFFF))
+                box |= QRect(x, y, 1, 1);
+    if (box.isEmpty())
+        return plain.rect();
+    box.adjust(-kMargin, -kMargin, kMargin, kMargin);
+    // Widen or heighten to the preview's shape, around the same centre.
+    const double shape = static_cast<double>(kPreviewWidth) / kPreviewHeight;
+    int w = box.width(), h = box.height();
+    if (w < h * shape)
+        w = static_cast<int>(h * shape + 0.5);
+    else
+        h = static_cast<int>(w / shape + 0.5);
+    w = std::min(w, plain.width());
+    h = std::min(h, plain.height());
+    QRect frame(0, 0, w, h);
+    frame.moveCenter(box.center());
+    frame.moveLeft(std::clamp(frame.left(), 0, plain.width() - w));
+    frame.moveTop(std::clamp(frame.top(), 0, plain.height() - h));
+    return frame;
+}
+
+// Deals the game in a fresh shell and returns the part of its window picture
+// that shows the game.
 QImage Render(int gameId, unsigned hand, const std::string& shot)
 {
     // A first start that goes straight to the title screen with the default look.
@@ -60,8 +96,14 @@ QImage Render(int gameId, unsigned hand, const std::string& shot)
     if (!app.Start())
         return {};
     CDriver driver(app);
+    const std::string plainShot = shot + ".plain.png";
     std::ostringstream script;
     script << "size " << kClientWidth << " " << kClientHeight << "\n"
+           << "set BackgroundPattern 0\nset BackgroundColor " << kMarkerColor << "\n"
+           << "game " << gameId << " " << hand << "\n"
+           << "screenshot " << plainShot << " client\n"
+           << "set BackgroundPattern " << g_Settings.BackgroundPattern << "\n"
+           << "set BackgroundColor " << g_Settings.BackgroundColor << "\n"
            << "game " << gameId << " " << hand << "\n"
            << "screenshot " << shot << " client\n";
     std::istringstream in(script.str());
@@ -70,7 +112,11 @@ QImage Render(int gameId, unsigned hand, const std::string& shot)
         std::cerr << "game " << gameId << ": " << err.str();
         return {};
     }
-    return QImage(QString::fromStdString(shot));
+    const QImage picture(QString::fromStdString(shot));
+    const QImage plain(QString::fromStdString(plainShot));
+    if (picture.isNull() || plain.size() != picture.size())
+        return picture;
+    return picture.copy(ContentFrame(plain));
 }
 }  // namespace
 
