@@ -405,3 +405,13 @@ TEST_F(Shell, DriverReportsTheFailingLineAndWhy)
     EXPECT_FALSE(driver->RunLine("click 10", out, error));
     EXPECT_TRUE(driver->RunLine("   # only a comment", out, error));
 }
+
+TEST_F(Shell, WithoutAGameTheWindowShowsTheBackgroundColourAndGameCommandsDoNothing)
+{
+    g_Settings.BackgroundColor = static_cast<std::int32_t>(RGB(10, 120, 30));
+    app->InstallGame(nullptr);  // as after a word list failed to load
+    Run("key ctrl+z\ncommand 40001\nclick 5 5\nkey ctrl+p\nkey ctrl+p\nwait 2000");
+    EXPECT_EQ(Window().ScreenImage().pixel(5, 5), 0xFF0A781Eu);
+    EXPECT_EQ(app->CurrentGame(), nullptr);
+    EXPECT_EQ(Window().SendCommand(40001, 0), 0);  // nobody handled it
+}
