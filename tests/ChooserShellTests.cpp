@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "DialogTestSupport.h"
@@ -102,6 +104,28 @@ TEST_F(ChooserShell, PlayWithNothingSelectedDealsTheStoredGame)
     EXPECT_EQ(app->GameNameId(), 0u);  // the title names no game
     app->Window()->ProcessPending();
     EXPECT_FALSE(app->Window()->IsClosed());
+}
+
+TEST_F(ChooserShell, DoubleClickingGolfStartsGolfAtOnce)
+{
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "ShowNagDlg", 1);
+    dicttest::ClearUserData();
+    dicttest::WriteBytes(UserDataDir() + "/modified.lst", dicttest::ListText({"ant", "bee", "cat"}));
+    SetModalScripting(false);
+    WhenModal([](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "gameList");
+        QListWidgetItem* golf = list->findItems("Golf", Qt::MatchExactly).front();
+        list->scrollToItem(golf);
+        const QPoint at = list->visualItemRect(golf).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    });
+    StartApp();
+    ASSERT_NE(app->CurrentGame(), nullptr);
+    EXPECT_EQ(app->CurrentGame()->GetGameId(), 5);
+    EXPECT_EQ(g_Settings.CurrentGame, 5);
+    EXPECT_EQ(app->GameNameId(), 148u);
+    EXPECT_EQ(app->Window()->GetTitle(), "Glyphery - Golf");
 }
 
 TEST_F(ChooserShell, HowToPlayShowsTheGamesLinesWhileTheHandIsPaused)
