@@ -233,6 +233,10 @@ int CGame::OnMouseMove(HWND hwnd, int x, int y, unsigned)
 
 int CGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
 {
+    // A drag whose button-up never arrived (it came while the hand was
+    // paused, or went to a dialog) ends here: its tiles go home.
+    if (m_dragging)
+        CancelDrag(hwnd);
     m_pressPoint = POINT{x, y};
     if (hwnd)
         hwnd->SetCapture();
@@ -284,6 +288,8 @@ void CGame::BeginDrag(HWND hwnd, CTilePile* pile, int count, int x, int y)
 {
     if (!pile)
         return;
+    if (m_dragging)  // never two drags at once: the first one's tiles would be lost
+        CancelDrag(hwnd);
     m_backBuffer.Open(hwnd);
     m_pDragSource = pile;
     ErasePile(*pile);
@@ -486,3 +492,70 @@ std::string CGame::DescribeBase(const char* name) const
 }
 
 std::string CGame::DescribeState() const { return DescribeBase("Generic"); }
+
+// ---------------------------------------------------------------------------
+// Self-checks
+
+void CGame::ListPiles(std::vector<const CTilePile*>& piles) const { piles.push_back(&m_dragPile); }
+
+CStr CGame::TilesOutsidePiles() const { return CStr(); }
+
+namespace {
+void CountInto(std::array<int, 256>& counts, const CStr& tiles, int sign)
+{
+    for (const char c : tiles.view())
+        counts[static_cast<unsigned char>(ToLowerChar(c))] += sign;
+}
+
+std::string TileName(int c)
+{
+    if (c > ' ' && c < 127)
+        return std::string(1, static_cast<char>(c));
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", c);
+    return text;
+}
+}  // namespace
+
+void CGame::TilesLeftPlay(const CStr& tiles) { CountInto(m_tilesOutOfPlay, tiles, +1); }
+void CGame::TilesJoinedPlay(const CStr& tiles) { CountInto(m_tilesOutOfPlay, tiles, -1); }
+
+CGame::TileCounts CGame::CountTiles() const
+{
+    TileCounts counts = m_tilesOutOfPlay;
+    std::vector<const CTilePile*> piles;
+    ListPiles(piles);
+    for (const CTilePile* pile : piles)
+        CountInto(counts, pile->tiles, +1);
+    CountInto(counts, TilesOutsidePiles(), +1);
+    return counts;
+}
+
+bool CGame::CheckInvariants(std::string& why)
+{
+    std::vector<const CTilePile*> piles;
+    ListPiles(piles);
+    for (std::size_t i = 0; i < piles.size(); ++i) {
+        const CTilePile& pile = *piles[i];
+        if (pile.faceDownCount < 0 || pile.faceDownCount > pile.Length()) {
+            why = "pile " + std::to_string(i) + " has " + std::to_string(pile.faceDownCount) +
+                  " face-down tiles of " + std::to_string(pile.Length()) + ": " + pile.Describe("pile");
+            return false;
+        }
+    }
+    const TileCounts counts = CountTiles();
+    if (!m_baselineTaken) {
+        m_tileBaseline = counts;
+        m_baselineTaken = true;
+        return true;
+    }
+    for (int c = 0; c < 256; ++c) {
+        const int change = counts[static_cast<std::size_t>(c)] - m_tileBaseline[static_cast<std::size_t>(c)];
+        if (change != 0) {
+            why = std::string(change > 0 ? "tiles appeared: " : "tiles vanished: ") + std::to_string(std::abs(change)) +
+                  " x '" + TileName(c) + "'";
+            return false;
+        }
+    }
+    return true;
+}

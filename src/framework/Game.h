@@ -3,6 +3,7 @@
 // hand and talks to it only through the virtual operations below; the base
 // carries what every game shares: back buffer, tile set, score panel, clock,
 // undo history, drag and drop, and the tooltips.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -154,6 +155,24 @@ public:
     // A readable account of the game: piles, score, clock, whether the hand is over.
     virtual std::string DescribeState() const;
 
+    // Self-checks, run by the soak test after every event. ListPiles names
+    // every pile holding tiles of the hand (the base names the drag pile; a
+    // game adds its own and calls the base). TilesOutsidePiles gives the tiles
+    // of the hand kept anywhere else: spelled into a foundation, held in a
+    // grid of its own. CheckInvariants checks the game's own rules and then
+    // calls the base, which checks every listed pile's face-down count and
+    // that no tile appears or vanishes: the letters in the piles and outside
+    // them, plus those that left play, minus those that joined it after the
+    // deal (TilesLeftPlay / TilesJoinedPlay), stay what they were at the
+    // first check. False, with `why`, when something is wrong.
+    virtual void ListPiles(std::vector<const CTilePile*>& piles) const;
+    virtual CStr TilesOutsidePiles() const;
+    virtual bool CheckInvariants(std::string& why);
+    // Tiles scored away or destroyed by a rule of the game, and tiles brought
+    // in after the deal (a new falling piece). Undoing either calls the other.
+    void TilesLeftPlay(const CStr& tiles);
+    void TilesJoinedPlay(const CStr& tiles);
+
     // Helpers shared by the games.
     bool IsDragging() const { return m_dragging; }
     CTilePile* DragSource() const { return m_pDragSource; }
@@ -215,4 +234,11 @@ private:
 
     int m_dragSourceFaceDown = 0;  // the source's face-down count before the lift
     int m_dragIndex = 0;           // where in the source the dragged tiles were
+
+    // The tile account of CheckInvariants, by letter (case folded).
+    using TileCounts = std::array<int, 256>;
+    TileCounts CountTiles() const;
+    TileCounts m_tilesOutOfPlay{};  // left play minus joined it
+    TileCounts m_tileBaseline{};
+    bool m_baselineTaken = false;
 };

@@ -30,3 +30,10 @@ std::string CTitleGame::DescribeState() const
 {
     return DescribeBase("Title") + m_first.Describe("first word") + m_second.Describe("second word");
 }
+
+void CTitleGame::ListPiles(std::vector<const CTilePile*>& piles) const
+{
+    CGame::ListPiles(piles);
+    piles.push_back(&m_first);
+    piles.push_back(&m_second);
+}

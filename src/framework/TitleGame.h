@@ -11,6 +11,7 @@ public:
     int OnPaint(HWND hwnd, HDC hdc) override;
     int OnTimer(HWND hwnd, unsigned timerId) override;
     std::string DescribeState() const override;
+    void ListPiles(std::vector<const CTilePile*>& piles) const override;
 
     const CTilePile& FirstWord() const { return m_first; }
     const CTilePile& SecondWord() const { return m_second; }

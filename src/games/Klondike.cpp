@@ -234,3 +234,21 @@ std::string CKlondike::DescribeState() const
     text += m_foundation.Describe();
     return text;
 }
+
+void CKlondike::ListPiles(std::vector<const CTilePile*>& piles) const
+{
+    CGame::ListPiles(piles);
+    for (const CTilePile& pile : m_tableau)
+        piles.push_back(&pile);
+    piles.push_back(&m_stockWaste.stock);
+    piles.push_back(&m_stockWaste.waste);
+    piles.push_back(&m_foundation.dropPile);
+}
+
+CStr CKlondike::TilesOutsidePiles() const
+{
+    CStr spelled;
+    for (int k = 0; k < 4; ++k)
+        spelled += m_foundation.words.words[k].Left(m_foundation.words.progress[k]);
+    return spelled;
+}

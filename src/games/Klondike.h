@@ -32,6 +32,8 @@ public:
     bool IsFinished(HWND hwnd) override;
     int Layout(HWND hwnd, HDC hdc) override;
     std::string DescribeState() const override;
+    void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    CStr TilesOutsidePiles() const override;
 
     // Decides where tiles that were dragged and released after moving go.
     virtual int DropDraggedTiles(HWND hwnd, int x, int y, unsigned keys);

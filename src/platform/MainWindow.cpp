@@ -240,6 +240,10 @@ void CQtMainWindow::Present(const std::uint32_t* pixels, int stride, int width, 
     if (!pixels)
         return;
     const QRect area = ToQRect(rect).intersected(QRect(0, 0, width, height)).intersected(m_screen.rect());
+    if (area != ToQRect(rect) && rect.right > rect.left && rect.bottom > rect.top) {
+        ++m_strayPresents;
+        m_lastStrayPresent = rect;
+    }
     if (area.isEmpty())
         return;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -257,6 +261,21 @@ void CQtMainWindow::Present(const std::uint32_t* pixels, int stride, int width, 
     ++m_directPresents;
     if (m_client->isVisible())
         m_client->repaint(area);
+}
+
+std::vector<RECT> CQtMainWindow::ToolRects() const
+{
+    std::vector<RECT> rects;
+    for (const auto& [id, tool] : m_tools)
+        rects.push_back(tool.rect);
+    return rects;
+}
+
+int CQtMainWindow::StrayPresentCount(RECT* last) const
+{
+    if (last)
+        *last = m_lastStrayPresent;
+    return m_strayPresents;
 }
 
 void CQtMainWindow::ClientResized(int width, int height)

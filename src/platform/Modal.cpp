@@ -16,6 +16,7 @@ namespace {
 bool g_scripting = false;
 std::deque<std::string> g_answers;
 std::vector<ModalRecord> g_log;
+ModalAnswerer g_answerer = nullptr;
 
 QString Plain(const QString& label)
 {
@@ -106,10 +107,13 @@ private:
             });
             return;
         }
-        const bool hasAnswer = !g_answers.empty();
+        bool hasAnswer = !g_answers.empty();
         if (hasAnswer) {
             record.answer = g_answers.front();
             g_answers.pop_front();
+        } else if (g_answerer) {
+            record.answer = g_answerer(dialog);
+            hasAnswer = !record.answer.empty();
         }
         const std::size_t index = g_log.size();
         g_log.push_back(record);
@@ -151,6 +155,8 @@ std::vector<ModalRecord> TakeModalLog()
     log.swap(g_log);
     return log;
 }
+
+void SetModalAnswerer(ModalAnswerer answerer) { g_answerer = answerer; }
 
 void SetControlId(QAbstractButton* button, int id) { button->setProperty("controlId", id); }
 

@@ -11,6 +11,13 @@ class QDialog;
 class QWidget;
 
 int RunModal(QDialog& dialog);
+
+// For the soak test: while scripting is on (ModalScript.h) and no answer is
+// queued, this picks the answer for a dialog that has just opened, in the
+// form a queued answer takes; it may also fill in the dialog's fields. An
+// empty answer, or no answerer, closes the dialog as "cancel" would.
+using ModalAnswerer = std::string (*)(QDialog& dialog);
+void SetModalAnswerer(ModalAnswerer answerer);
 void SetControlId(QAbstractButton* button, int id);
 
 // A message box with the program's captions and texts; `style` is MB_OK,

@@ -61,6 +61,11 @@ public:
     bool SaveScreenshot(const std::string& path, bool clientOnly) const override;
 
     QWidget* ClientWidget() const;
+    // For the soak test: the tooltip rectangles the game registered, and how
+    // often a present reached outside the client area or the pixels given
+    // (the last such rectangle in `last`).
+    std::vector<RECT> ToolRects() const;
+    int StrayPresentCount(RECT* last = nullptr) const;
     const QImage& ScreenImage() const { return m_screen; }
 
     // Called by the client widget.
@@ -100,6 +105,8 @@ private:
     bool m_delivering = false;  // the game is painting: presents are collected
     QRect m_deliveredRect;
     int m_directPresents = 0;
+    int m_strayPresents = 0;
+    RECT m_lastStrayPresent{};
 
     std::map<unsigned, Timer> m_timers;
     bool m_manualClock = false;
