@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/Catalogue.h"
 #include "app/DialogSupport.h"
@@ -62,9 +63,11 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
 
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setFixedSize(DluX(this, 80), DluY(this, 62));
-    m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setFrameShape(QFrame::StyledPanel);
+    // 80 x 62 dialog units, and never smaller than the 160 x 124 pictures.
+    const int frame = 2 * m_preview->frameWidth() + 2;
+    m_preview->setFixedSize(std::max(DluX(this, 80), 160 + frame), std::max(DluY(this, 62), 124 + frame));
+    m_preview->setAlignment(Qt::AlignCenter);
 
     m_difficulty = new QLabel(this);
     m_difficulty->setObjectName(QStringLiteral("difficulty"));
@@ -74,7 +77,7 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
     m_scoring = new QLabel(this);
     m_scoring->setObjectName(QStringLiteral("scoring"));
     m_scoring->setWordWrap(true);
-    m_scoring->setFixedWidth(DluX(this, 80));
+    m_scoring->setFixedWidth(m_preview->width());
     m_scoring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* play = new QPushButton(QStringLiteral("&Play"), this);
@@ -113,7 +116,6 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
     grid->addLayout(buttons, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
-    setMinimumSize(DluX(this, 302), DluY(this, 153));
 
     // The list in catalogue order; each item remembers its row.
     const auto rows = Catalogue();

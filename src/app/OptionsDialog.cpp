@@ -208,7 +208,6 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    setMinimumWidth(DluX(this, 221));
 
     // Initial state.
     m_backgroundColor->setEnabled(false);
@@ -287,13 +286,15 @@ void COptionsDialog::ShowPreview(QLabel* picture, unsigned bitmapId)
     if (bitmap.isNull()) {
         picture->clear();
     } else {
-        // Tile previews are scaled to fit; patterns are shown at their own
-        // scale, a corner of the repeating picture.
+        // Tile previews are scaled to fit; a pattern shows a corner of its
+        // repeating picture twice the preview's size, at half scale.
         const QSize size = picture->size();
+        const QSize corner = size * 2;
         const bool pattern = picture == m_patternPreview;
-        picture->setPixmap(pattern && bitmap.width() >= size.width() && bitmap.height() >= size.height()
-                               ? bitmap.copy(QRect(QPoint(0, 0), size))
-                               : bitmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        const QPixmap part = pattern && bitmap.width() >= corner.width() && bitmap.height() >= corner.height()
+                                 ? bitmap.copy(QRect(QPoint(0, 0), corner))
+                                 : bitmap;
+        picture->setPixmap(part.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     picture->show();
 }
