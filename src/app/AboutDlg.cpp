@@ -6,27 +6,32 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DialogSupport.h"
 #include "app/Dialogs.h"
 #include "framework/WinTypes.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
 
 namespace {
+// Texts: string resources 2030-2033.
+enum : unsigned { kIdsTitle = 2030, kIdsVersion = 2031, kIdsBlurb = 2032, kIdsOk = 2033 };
+
 class CAboutDlg final : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent) : QDialog(parent)
     {
-        setWindowTitle("About Glyphery");
+        setWindowTitle(DialogText(kIdsTitle));
         auto* icon = new QLabel;
         icon->setObjectName("icon");
         icon->setPixmap(ProgramIcon().pixmap(64, 64));
-        auto* version = new QLabel("Glyphery version 3.0");
+        auto* version = new QLabel(DialogText(kIdsVersion));
         QFont bold = version->font();
         bold.setBold(true);
         version->setFont(bold);
-        auto* blurb = new QLabel("Solitaire word games played with letter tiles.");
+        auto* blurb = new QLabel(DialogText(kIdsBlurb));
 
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+        buttons->button(QDialogButtonBox::Ok)->setText(DialogText(kIdsOk));
         SetControlId(buttons->button(QDialogButtonBox::Ok), IDOK);
         buttons->setCenterButtons(true);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

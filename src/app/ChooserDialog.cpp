@@ -19,6 +19,16 @@
 
 namespace {
 constexpr int kHelpCommand = 32771;
+// Texts: string resources 2100-2106.
+enum : unsigned {
+    kIdsTitle = 2100,
+    kIdsListLabel = 2101,
+    kIdsDescriptionLabel = 2102,
+    kIdsPreviewLabel = 2103,
+    kIdsPlay = 2104,
+    kIdsQuit = 2105,
+    kIdsHelp = 2106,
+};
 
 class CChooserDialog final : public QDialog {
 public:
@@ -44,7 +54,7 @@ private:
 CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m_owner(owner)
 {
     setObjectName(QStringLiteral("chooserDialog"));
-    setWindowTitle(QStringLiteral("Welcome to Glyphery!"));
+    setWindowTitle(DialogText(kIdsTitle));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("gameList"));
@@ -80,27 +90,27 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
     m_scoring->setFixedWidth(m_preview->width());
     m_scoring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* play = new QPushButton(QStringLiteral("&Play"), this);
+    auto* play = new QPushButton(DialogText(kIdsPlay), this);
     play->setObjectName(QStringLiteral("play"));
     play->setDefault(true);
     SetControlId(play, kChooserPlay);
-    auto* quit = new QPushButton(QStringLiteral("&Quit"), this);
+    auto* quit = new QPushButton(DialogText(kIdsQuit), this);
     quit->setObjectName(QStringLiteral("quit"));
     quit->setAutoDefault(false);
     SetControlId(quit, kChooserQuit);
-    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    auto* help = new QPushButton(DialogText(kIdsHelp), this);
     help->setObjectName(QStringLiteral("help"));
     help->setAutoDefault(false);
     SetControlId(help, 9);
 
-    auto* listLabel = new QLabel(QStringLiteral("Choose a game to play:"), this);
+    auto* listLabel = new QLabel(DialogText(kIdsListLabel), this);
     listLabel->setBuddy(m_list);
     auto* grid = new QGridLayout(this);
     grid->addWidget(listLabel, 0, 0);
     grid->addWidget(m_list, 1, 0, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Description:"), this), 0, 1);
+    grid->addWidget(new QLabel(DialogText(kIdsDescriptionLabel), this), 0, 1);
     grid->addWidget(m_description, 1, 1, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Preview:"), this), 0, 2);
+    grid->addWidget(new QLabel(DialogText(kIdsPreviewLabel), this), 0, 2);
     auto* right = new QVBoxLayout;
     right->addWidget(m_preview);
     right->addSpacing(DluY(this, 2));

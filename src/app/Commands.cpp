@@ -1,35 +1,38 @@
 #include "app/Commands.h"
 
+#include "framework/Resources.h"
+
+// The texts are string resources 2000-2015.
 const std::vector<MenuPopup>& MainMenu()
 {
     static const std::vector<MenuPopup> menu = {
-        {"&Game",
+        {ResString(2000),
          {
-             {IDM_NEWHAND, "&New Hand\tCtrl+N", false},
-             {IDM_REPLAY, "&Replay Hand\tCtrl+R", false},
-             {IDM_CHOOSEGAME, "&Choose Game\tCtrl+O", false},
+             {IDM_NEWHAND, ResString(2001), false},
+             {IDM_REPLAY, ResString(2002), false},
+             {IDM_CHOOSEGAME, ResString(2003), false},
              {0, nullptr, false},
-             {IDM_UNDO, "&Undo\tCtrl+Z", true},
-             {IDM_PAUSE, "&Pause\tCtrl+P", false},
+             {IDM_UNDO, ResString(2004), true},
+             {IDM_PAUSE, ResString(2005), false},
              {0, nullptr, false},
-             {IDM_DICTIONARY, "&Dictionary...\tCtrl+D", false},
+             {IDM_DICTIONARY, ResString(2006), false},
              {0, nullptr, false},
-             {IDM_HIGHSCORES, "&High Scores...", false},
-             {IDM_STATISTICS, "&Statistics...", false},
-             {IDM_OPTIONS, "&Options...", false},
+             {IDM_HIGHSCORES, ResString(2007), false},
+             {IDM_STATISTICS, ResString(2008), false},
+             {IDM_OPTIONS, ResString(2009), false},
              {0, nullptr, false},
-             {IDM_QUIT, "&Quit\tCtrl+Q", false},
+             {IDM_QUIT, ResString(2010), false},
          }},
-        {"&Help",
+        {ResString(2011),
          {
-             {IDM_HELP, "&Help With Glyphery...\tF1", false},
-             {IDM_HOWTOPLAY, "How To &Play This Game...", false},
+             {IDM_HELP, ResString(2012), false},
+             {IDM_HOWTOPLAY, ResString(2013), false},
              {0, nullptr, false},
-             {IDM_ABOUT, "&About...", false},
+             {IDM_ABOUT, ResString(2014), false},
              {0, nullptr, false},
-             {IDM_DICTIONARY, "&Dictionary...\tCtrl+D", false},
+             {IDM_DICTIONARY, ResString(2006), false},
              {0, nullptr, false},
-             {IDM_WEBSITE, "&Go To Web Site", false},
+             {IDM_WEBSITE, ResString(2015), false},
          }},
     };
     return menu;

@@ -40,12 +40,13 @@ enum : unsigned {
     kIdsChooseQuestion = 199,
     kIdsColorDepthWarning = 327,
     kIdsSameColorsWarning = 522,
+    kIdsSystemErrorCaption = 2020,
+    kIdsNoApplication = 2021,
 };
 
 constexpr unsigned kClockTimer = 702;
 constexpr unsigned kClockPeriodMs = 1000;
 constexpr const char* kHelpFile = "Help.htm";
-constexpr const char* kSystemErrorCaption = "Quirkwood Software";
 
 // Counts a game handler while it runs.
 class CHandlerScope {
@@ -577,7 +578,7 @@ void CGameApp::OpenHelpPage()
     if (!FileExists(path))
         problem = std::string(std::strerror(ENOENT)) + ":\n" + path;
     else if (!OpenDocument(path))
-        problem = "No application is available to open the file:\n" + path;
+        problem = ResString(kIdsNoApplication) + path;
     if (!problem.empty())
-        m_window->MessageBox(problem, kSystemErrorCaption, MB_OK | MB_ICONINFORMATION);
+        m_window->MessageBox(problem, ResString(kIdsSystemErrorCaption), MB_OK | MB_ICONINFORMATION);
 }

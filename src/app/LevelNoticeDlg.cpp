@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/DialogSupport.h"
 #include "framework/Shell.h"
 #include "framework/WinTypes.h"
 #include "platform/Icons.h"
@@ -15,25 +16,25 @@ namespace {
 constexpr unsigned kNoticeTimerId = 705;
 constexpr int kNoticeMs = 2000;
 
-const char* NoticeText(unsigned dialogId)
+constexpr unsigned kIdsAppTitle = 103;
+
+// The notice's text (string resources 2050 and 2051); 0 for an unknown dialog.
+unsigned NoticeTextId(unsigned dialogId)
 {
     switch (dialogId) {
-    case 419:
-        return "You have advanced to the next level.\n\n==>  Now your words must be one letter longer!  <==";
-    case 420:
-        return "You have advanced to the next level.\n\nGetting faster...";
-    default:
-        return nullptr;
+    case 419: return 2050;
+    case 420: return 2051;
+    default: return 0;
     }
 }
 
 class CLevelNoticeDlg final : public QDialog {
 public:
-    CLevelNoticeDlg(QWidget* parent, const char* text) : QDialog(parent)
+    CLevelNoticeDlg(QWidget* parent, unsigned textId) : QDialog(parent)
     {
-        setWindowTitle("Glyphery");
+        setWindowTitle(DialogText(kIdsAppTitle));
         setProperty("closesItself", true);
-        auto* label = new QLabel(QString::fromLatin1(text));
+        auto* label = new QLabel(DialogText(textId));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignCenter);
         QFont f = label->font();
@@ -70,10 +71,10 @@ private:
 
 int RunLevelNotice(HWND parent, unsigned dialogId)
 {
-    const char* text = NoticeText(dialogId);
-    if (!text)
+    const unsigned textId = NoticeTextId(dialogId);
+    if (textId == 0)
         return 0;
-    CLevelNoticeDlg dialog(WidgetOf(parent), text);
+    CLevelNoticeDlg dialog(WidgetOf(parent), textId);
     RunModal(dialog);
     return IDOK;
 }

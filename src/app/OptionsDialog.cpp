@@ -19,24 +19,40 @@
 #include "platform/Modal.h"
 
 namespace {
+// Texts: string resources 2140-2159.
+enum : unsigned {
+    kIdsTitle = 2140,
+    kIdsControls = 2141,
+    kIdsSound = 2142,
+    kIdsTimer = 2143,
+    kIdsRestart = 2144,
+    kIdsTileDesign = 2145,
+    kIdsTextColor = 2150,
+    kIdsPattern = 2151,
+    kIdsBackgroundColor = 2156,
+    kIdsTip = 2157,
+    kIdsOk = 2158,
+    kIdsCancel = 2159,
+};
+
 struct Choice {
     int value;
-    const char* label;
+    unsigned labelId;
     const char* name;  // object name of the radio button
     int controlId;
     unsigned previewId;
 };
 constexpr Choice kTileDesigns[] = {
-    {1, "Light &wood", "tile1050", 1050, 378},
-    {2, "Marbled clay", "tile1051", 1051, 376},
-    {3, "Dark wood", "tile1052", 1052, 377},
-    {16, "Black and white", "tile1054", 1054, 391},
+    {1, 2146, "tile1050", 1050, 378},
+    {2, 2147, "tile1051", 1051, 376},
+    {3, 2148, "tile1052", 1052, 377},
+    {16, 2149, "tile1054", 1054, 391},
 };
 constexpr Choice kPatterns[] = {
-    {1, "Deep &red satin", "pattern1056", 1056, 194},
-    {2, "Radioactive water", "pattern1057", 1057, 247},
-    {5, "Tan stucco", "pattern1060", 1060, 373},
-    {0, "Solid color (no pattern)", "pattern1061", 1061, 0},
+    {1, 2152, "pattern1056", 1056, 194},
+    {2, 2153, "pattern1057", 1057, 247},
+    {5, 2154, "pattern1060", 1060, 373},
+    {0, 2155, "pattern1061", 1061, 0},
 };
 constexpr int kBlackAndWhite = 3;  // index of the design offered on poor displays
 constexpr int kSolidColor = 3;     // index of the pattern offered on poor displays
@@ -72,9 +88,9 @@ struct OptionValues {
     }
 };
 
-QLabel* SectionTitle(const char* text, QWidget* parent)
+QLabel* SectionTitle(unsigned textId, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new QLabel(DialogText(textId), parent);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -113,16 +129,16 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     : QDialog(parent), m_values(OptionValues::FromSettings())
 {
     setObjectName(QStringLiteral("optionsDialog"));
-    setWindowTitle(QStringLiteral("Game Options"));
+    setWindowTitle(DialogText(kIdsTitle));
     constexpr int previewSize = 48;  // the preview bitmaps are 48 x 48
 
-    auto* sound = new QCheckBox(QStringLiteral("Play sound &effects"), this);
+    auto* sound = new QCheckBox(DialogText(kIdsSound), this);
     sound->setObjectName(QStringLiteral("sound"));
     SetControlId(sound, 1002);
-    auto* timer = new QCheckBox(QStringLiteral("&Display time clock"), this);
+    auto* timer = new QCheckBox(DialogText(kIdsTimer), this);
     timer->setObjectName(QStringLiteral("timer"));
     SetControlId(timer, 1063);
-    auto* restart = new QCheckBox(QStringLiteral("Restart &last game on launch "), this);
+    auto* restart = new QCheckBox(DialogText(kIdsRestart), this);
     restart->setObjectName(QStringLiteral("restartLastGame"));
     SetControlId(restart, 1011);
 
@@ -136,41 +152,39 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
         picture->setFixedSize(previewSize, previewSize);
         picture->setAlignment(Qt::AlignCenter);
     }
-    auto* textColor = new QPushButton(QStringLiteral("Change &Text Color"), this);
+    auto* textColor = new QPushButton(DialogText(kIdsTextColor), this);
     textColor->setObjectName(QStringLiteral("textColor"));
     SetControlId(textColor, 1009);
-    m_backgroundColor = new QPushButton(QStringLiteral("Change &Background Color"), this);
+    m_backgroundColor = new QPushButton(DialogText(kIdsBackgroundColor), this);
     m_backgroundColor->setObjectName(QStringLiteral("backgroundColor"));
     SetControlId(m_backgroundColor, 1010);
     for (QPushButton* b : {textColor, m_backgroundColor})
         b->setAutoDefault(false);
 
-    auto* tip = new QLabel(QStringLiteral("TIP: To enable more tile and background choices, use the Windows "
-                                          "control panel to change your Display settings to 32-bit full color."),
-                           this);
+    auto* tip = new QLabel(DialogText(kIdsTip), this);
     tip->setObjectName(QStringLiteral("tip"));
     tip->setWordWrap(true);
     tip->hide();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(DialogText(kIdsOk), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     SetControlId(ok, 1);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(DialogText(kIdsCancel), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAutoDefault(false);
     SetControlId(cancel, 2);
 
     // Layout: three titled sections, the buttons at the bottom right.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SectionTitle("Controls", this));
+    layout->addWidget(SectionTitle(kIdsControls, this));
     layout->addWidget(Rule(this));
     layout->addWidget(sound);
     layout->addWidget(timer);
     layout->addWidget(restart);
     layout->addSpacing(DluY(this, 4));
 
-    layout->addWidget(SectionTitle("Letter Tile Design", this));
+    layout->addWidget(SectionTitle(kIdsTileDesign, this));
     layout->addWidget(Rule(this));
     auto* tileRow = new QHBoxLayout;
     auto* tileColumn = new QVBoxLayout;
@@ -184,7 +198,7 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     layout->addLayout(tileRow);
     layout->addSpacing(DluY(this, 4));
 
-    layout->addWidget(SectionTitle("Background Pattern", this));
+    layout->addWidget(SectionTitle(kIdsPattern, this));
     layout->addWidget(Rule(this));
     auto* patternRow = new QHBoxLayout;
     auto* patternColumn = new QVBoxLayout;
@@ -266,7 +280,7 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
 void COptionsDialog::AddChoices(const Choice (&choices)[4], QButtonGroup* group, QVBoxLayout* column)
 {
     for (int i = 0; i < 4; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(choices[i].label), this);
+        auto* radio = new QRadioButton(DialogText(choices[i].labelId), this);
         radio->setObjectName(QString::fromLatin1(choices[i].name));
         SetControlId(radio, choices[i].controlId);
         group->addButton(radio, i);

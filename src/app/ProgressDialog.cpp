@@ -10,15 +10,19 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/DialogSupport.h"
 #include "platform/Icons.h"
 
 namespace {
-const char* TemplateText(unsigned templateId)
+constexpr unsigned kIdsAppTitle = 103;
+
+// The notice's text (string resources 2060 and 2061); 0 for an unknown template.
+unsigned TemplateTextId(unsigned templateId)
 {
     switch (templateId) {
-    case 434: return "Loading the dictionary...";
-    case 433: return "Saving your changes to the dictionary...";
-    default: return nullptr;
+    case 434: return 2060;
+    case 433: return 2061;
+    default: return 0;
     }
 }
 
@@ -85,13 +89,13 @@ CProgressDialog::~CProgressDialog() { Destroy(); }
 bool CProgressDialog::Create(HWND parent)
 {
     QWidget* owner = WidgetOf(parent);
-    const char* text = TemplateText(m_templateId);
-    if (!owner || !text)
+    const unsigned textId = TemplateTextId(m_templateId);
+    if (!owner || textId == 0)
         return false;
     Destroy();
     auto* dialog = new QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setObjectName(QString("progress%1").arg(m_templateId));
-    dialog->setWindowTitle("Glyphery");
+    dialog->setWindowTitle(DialogText(kIdsAppTitle));
     dialog->setModal(false);
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(24, 16, 24, 16);
@@ -104,7 +108,7 @@ bool CProgressDialog::Create(HWND parent)
             layout->addWidget(m_impl->animation);
         }
     }
-    auto* label = new QLabel(text);
+    auto* label = new QLabel(DialogText(textId));
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     layout->setSizeConstraint(QLayout::SetFixedSize);

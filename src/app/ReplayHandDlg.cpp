@@ -7,27 +7,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/DialogSupport.h"
 #include "app/Dialogs.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
 
 namespace {
 enum : int { IDC_HANDNUMBER = 1007, kYes = 1, kNo = 2 };
+// Texts: string resources 2040-2044.
+enum : unsigned { kIdsTitle = 2040, kIdsQuestion = 2041, kIdsHandNumber = 2042, kIdsYes = 2043, kIdsNo = 2044 };
 
 class CReplayHandDlg final : public QDialog {
 public:
     CReplayHandDlg(QWidget* parent, unsigned& handNumber) : QDialog(parent), m_handNumber(handNumber)
     {
-        setWindowTitle("Replay Hand");
-        auto* text = new QLabel("Are you sure you want to replay this hand from the beginning?");
+        setWindowTitle(DialogText(kIdsTitle));
+        auto* text = new QLabel(DialogText(kIdsQuestion));
         m_edit = new QLineEdit(QString::number(handNumber));
         m_edit->setObjectName("handNumber");
         m_edit->setProperty("controlId", IDC_HANDNUMBER);
         m_edit->setReadOnly(true);
         m_edit->setAlignment(Qt::AlignCenter);
         m_edit->setFixedWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("4294967295")) + 24);
-        auto* yes = new QPushButton("&Yes");
-        auto* no = new QPushButton("&No");
+        auto* yes = new QPushButton(DialogText(kIdsYes));
+        auto* no = new QPushButton(DialogText(kIdsNo));
         SetControlId(yes, kYes);
         SetControlId(no, kNo);
         yes->setDefault(true);
@@ -41,7 +44,7 @@ public:
         buttons->addStretch();
         auto* number = new QHBoxLayout;
         number->addStretch();
-        number->addWidget(new QLabel("Hand number:"));
+        number->addWidget(new QLabel(DialogText(kIdsHandNumber)));
         number->addWidget(m_edit);
         number->addStretch();
         auto* layout = new QVBoxLayout(this);

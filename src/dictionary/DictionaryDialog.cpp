@@ -27,6 +27,8 @@ constexpr int kMaxTypedLength = 255;
 constexpr int kScrollUnit = 10;  // the scroll bar counts in steps of ten words
 constexpr unsigned kSavingTemplate = 433;
 constexpr unsigned kSavingAnimation = 434;
+// Texts: string resources 2200-2204.
+enum : unsigned { kIdsTitle = 2200, kIdsLookUp = 2201, kIdsAdd = 2202, kIdsRemove = 2203, kIdsClose = 2204 };
 
 class CDictionaryDialog final : public QDialog {
 public:
@@ -68,12 +70,12 @@ CDictionaryDialog::CDictionaryDialog(HWND owner, CDictionary& dictionary, const 
     : QDialog(WidgetOf(owner)), m_owner(owner), m_dictionary(dictionary)
 {
     setObjectName(QStringLiteral("dictionaryDialog"));
-    setWindowTitle(QStringLiteral("Dictionary"));
+    setWindowTitle(DialogText(kIdsTitle));
 
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("lookUp"));
     m_edit->setMaxLength(kMaxTypedLength);
-    auto* label = new QLabel(QStringLiteral("Look up word:"), this);
+    auto* label = new QLabel(DialogText(kIdsLookUp), this);
     label->setBuddy(m_edit);
 
     m_list = new QListWidget(this);
@@ -89,17 +91,17 @@ CDictionaryDialog::CDictionaryDialog(HWND owner, CDictionary& dictionary, const 
     m_scroll = new QScrollBar(Qt::Vertical, this);
     m_scroll->setObjectName(QStringLiteral("pageScroll"));
 
-    m_add = new QPushButton(QStringLiteral("&Add Word"), this);
+    m_add = new QPushButton(DialogText(kIdsAdd), this);
     m_add->setObjectName(QStringLiteral("add"));
     m_add->setDefault(true);
     m_add->setEnabled(false);
     SetControlId(m_add, 1046);
-    m_remove = new QPushButton(QStringLiteral("&Remove Word"), this);
+    m_remove = new QPushButton(DialogText(kIdsRemove), this);
     m_remove->setObjectName(QStringLiteral("remove"));
     m_remove->setAutoDefault(false);
     m_remove->setEnabled(false);
     SetControlId(m_remove, 1047);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(DialogText(kIdsClose), this);
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     SetControlId(close, 1);

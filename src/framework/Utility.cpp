@@ -18,7 +18,8 @@ void AppendToTitle(HWND hwnd, unsigned stringId)
 
 void ShowLastError(int error)
 {
+    constexpr unsigned kIdsSystemErrorCaption = 2020;  // "Quirkwood Software"
     const std::string text = std::strerror(error);
     if (HWND main = Shell().MainWindow())
-        main->MessageBox(text, "Quirkwood Software", MB_OK | MB_ICONINFORMATION);
+        main->MessageBox(text, ResString(kIdsSystemErrorCaption), MB_OK | MB_ICONINFORMATION);
 }

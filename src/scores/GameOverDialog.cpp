@@ -7,15 +7,27 @@
 #include "platform/Modal.h"
 #include "scores/ScoreDialogs.h"
 
+namespace {
+// Texts: string resources 2320-2325.
+enum : unsigned {
+    kIdsTitle = 2320,
+    kIdsResetStats = 2321,
+    kIdsPlayAgain = 2322,
+    kIdsDifferentGame = 2323,
+    kIdsReplayHand = 2324,
+    kIdsQuit = 2325,
+};
+}  // namespace
+
 CGameOverDialog::CGameOverDialog(QWidget* parent, unsigned gameNameId)
-    : CStatisticsDialog(parent, QStringLiteral("Game Over"), gameNameId)
+    : CStatisticsDialog(parent, DialogText(kIdsTitle), gameNameId)
 {
-    AddButton(1013, QStringLiteral("&Reset Stats"));
+    AddButton(1013, DialogText(kIdsResetStats));
     AddButtonStretch();
-    QPushButton* playAgain = AddButton(kPlayAgain, QStringLiteral("&Play Again"), true);
-    AddButton(kDifferentGame, QStringLiteral("&Different Game"));
-    AddButton(kReplayHand, QStringLiteral("Replay &Hand"));
-    AddButton(kQuit, QStringLiteral("&Quit"));
+    QPushButton* playAgain = AddButton(kPlayAgain, DialogText(kIdsPlayAgain), true);
+    AddButton(kDifferentGame, DialogText(kIdsDifferentGame));
+    AddButton(kReplayHand, DialogText(kIdsReplayHand));
+    AddButton(kQuit, DialogText(kIdsQuit));
     playAgain->setFocus();
 }
 

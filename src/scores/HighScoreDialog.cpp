@@ -17,6 +17,15 @@ namespace {
 constexpr int kFirstNameId = 16385;
 constexpr int kFirstScoreId = 16395;
 constexpr int kResetScores = 1009;
+// Texts: string resources 2340-2344; the title while a name is entered is 114.
+enum : unsigned {
+    kIdsTitle = 2340,
+    kIdsHeading = 2341,
+    kIdsResetScores = 2342,
+    kIdsOk = 2343,
+    kIdsCancel = 2344,
+    kIdsNewHighScore = 114,
+};
 
 // Names are kept as UTF-8 and must fit the store's 256-byte read buffer.
 bool FitsStore(const QString& name) { return name.toUtf8().size() <= kHighScoreNameMax; }
@@ -26,7 +35,7 @@ CHighScoreDialog::CHighScoreDialog(QWidget* parent, bool entryMode, int pendingS
     : QDialog(parent), m_entryMode(entryMode), m_pendingScore(pendingScore), m_gameNameId(gameNameId)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("The highest scoring winners for this game are:"), this));
+    layout->addWidget(new QLabel(DialogText(kIdsHeading), this));
 
     auto* grid = new QGridLayout;
     const QFontMetrics metrics = fontMetrics();
@@ -49,17 +58,17 @@ CHighScoreDialog::CHighScoreDialog(QWidget* parent, bool entryMode, int pendingS
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    auto* reset = new QPushButton(QStringLiteral("Reset Scores"), this);
+    auto* reset = new QPushButton(DialogText(kIdsResetScores), this);
     reset->setObjectName(QStringLiteral("button%1").arg(kResetScores));
     SetControlId(reset, kResetScores);
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &CHighScoreDialog::OnResetScores);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(DialogText(kIdsOk), this);
     ok->setObjectName(QStringLiteral("button1"));
     SetControlId(ok, 1);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHighScoreDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(DialogText(kIdsCancel), this);
     cancel->setObjectName(QStringLiteral("button2"));
     SetControlId(cancel, 2);
     cancel->setAutoDefault(false);
@@ -93,9 +102,9 @@ void CHighScoreDialog::Initialise()
         m_scores[r]->setText(QString::fromUtf8(table.rows[r].score));
     }
 
-    setWindowTitle(TitleWithGameName(QStringLiteral("High Score List"), m_gameNameId));
+    setWindowTitle(TitleWithGameName(DialogText(kIdsTitle), m_gameNameId));
     if (m_entryMode && m_newRow >= 0) {
-        setWindowTitle(DialogText(114));
+        setWindowTitle(DialogText(kIdsNewHighScore));
         m_names[m_newRow]->setMaxLength(kHighScoreNameMax);
         m_names[m_newRow]->setFocus();
     }

@@ -17,23 +17,24 @@
 namespace {
 constexpr int kResetStats = 1013;
 
+// Texts: string resources 2300-2311.
+enum : unsigned { kIdsTitle = 2300, kIdsResetStats = 2309, kIdsOk = 2310, kIdsCancel = 2311 };
+
 struct FieldSpec {
     int id;
-    const char* label;
+    unsigned labelId;
 };
-constexpr FieldSpec kLeftColumn[] = {
-    {1015, "Latest score:"}, {1016, "Average score:"}, {1017, "Best score ever:"}, {1018, "Worst score ever:"}};
-constexpr FieldSpec kRightColumn[] = {
-    {1021, "Games played:"}, {1022, "Games resigned:"}, {1023, "Games finished:"}, {1024, "Games replayed:"}};
+constexpr FieldSpec kLeftColumn[] = {{1015, 2301}, {1016, 2302}, {1017, 2303}, {1018, 2304}};
+constexpr FieldSpec kRightColumn[] = {{1021, 2305}, {1022, 2306}, {1023, 2307}, {1024, 2308}};
 }  // namespace
 
 CStatisticsDialog::CStatisticsDialog(QWidget* parent, unsigned gameNameId)
-    : CStatisticsDialog(parent, QStringLiteral("Game Statistics"), gameNameId)
+    : CStatisticsDialog(parent, DialogText(kIdsTitle), gameNameId)
 {
-    AddButton(kResetStats, QStringLiteral("&Reset Stats"));
+    AddButton(kResetStats, DialogText(kIdsResetStats));
     AddButtonStretch();
-    AddButton(1, QStringLiteral("OK"), true);
-    AddButton(2, QStringLiteral("Cancel"));
+    AddButton(1, DialogText(kIdsOk), true);
+    AddButton(2, DialogText(kIdsCancel));
 }
 
 CStatisticsDialog::CStatisticsDialog(QWidget* parent, const QString& title, unsigned gameNameId)
@@ -48,7 +49,7 @@ CStatisticsDialog::CStatisticsDialog(QWidget* parent, const QString& title, unsi
     grid->setHorizontalSpacing(em);
     const auto addColumn = [&](const FieldSpec (&column)[4], int gridColumn) {
         for (int row = 0; row < 4; ++row) {
-            auto* label = new QLabel(QString::fromLatin1(column[row].label), panel);
+            auto* label = new QLabel(DialogText(column[row].labelId), panel);
             auto* value = new QLabel(panel);
             value->setObjectName(QString::number(column[row].id));
             value->setTextInteractionFlags(Qt::TextSelectableByMouse);
