@@ -10,6 +10,7 @@
 #include "app/Commands.h"
 #include "app/Dialogs.h"
 #include "app/GameFactory.h"
+#include "app/Registry.h"
 #include "app/OptionsDialog.h"
 #include "app/ProgressDialog.h"
 #include "app/RulesDialog.h"
@@ -186,8 +187,11 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
                 SetPaused(hwnd, false);
                 return;
             }
-            CountSkippedHand();
-            RecordHand(kEndAbandoned, m_game->GetScore(), m_game->GetScorePossible());
+            // Counted and recorded together, or not at all.
+            RegTransaction([&] {
+                CountSkippedHand();
+                RecordHand(kEndAbandoned, m_game->GetScore(), m_game->GetScorePossible());
+            });
         }
     }
 

@@ -39,6 +39,10 @@ void SaveSettings()
         {"Top", &CSettings::Top}, {"Left", &CSettings::Left}, {"Width", &CSettings::Width},
         {"Height", &CSettings::Height}, {"MinMax", &CSettings::MinMax},
     };
-    for (const SettingField& f : kSaveOrder)
-        WriteRegDword(HKEY_CURRENT_USER, kMainKey, f.name, g_Settings.*f.field);  // failures ignored
+    // One transaction: a run that is killed while saving leaves the old
+    // settings or the new ones, never some of each.
+    RegTransaction([] {
+        for (const SettingField& f : kSaveOrder)
+            WriteRegDword(HKEY_CURRENT_USER, kMainKey, f.name, g_Settings.*f.field);  // failures ignored
+    });
 }

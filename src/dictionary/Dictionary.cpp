@@ -1,6 +1,8 @@
 #include "dictionary/Dictionary.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,10 +85,34 @@ bool WriteAll(int fd, const char* bytes, size_t size)
 // Writes the file as a whole: into a fresh file beside it, flushed to disk,
 // then renamed over the old one. Returns 0, or the error code of the failure,
 // in which case the old file is untouched and the temporary one is gone.
+//
+// The temporary file is named after the process ("custom.lst.tmp1234"), so a
+// save that was killed half-way leaves a file whose owner is gone; the next
+// save of that list removes such leftovers.
+void RemoveLeftoverTemporaries(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
+    const std::string stem = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp";
+    DIR* folder = ::opendir(dir.c_str());
+    if (!folder) return;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= stem.size() || name.compare(0, stem.size(), stem) != 0) continue;
+        const std::string digits = name.substr(stem.size());
+        if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) continue;
+        const pid_t owner = static_cast<pid_t>(std::stol(digits));
+        if (owner != ::getpid() && ::kill(owner, 0) != 0 && errno == ESRCH)
+            ::unlink((dir + "/" + name).c_str());
+    }
+    ::closedir(folder);
+}
+
 int WriteFileAtomically(const std::string& path, const std::string& text, CProgressSink* progress)
 {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    RemoveLeftoverTemporaries(path);
+    const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return errno;
     int error = 0;
     ::fchmod(fd, 0644);

@@ -36,6 +36,11 @@ constexpr const char* kSchema =
     " text TEXT,"
     " PRIMARY KEY(key, name)) WITHOUT ROWID";
 
+constexpr const char* kSelectValue = "SELECT type, dword, text FROM reg_values WHERE key = ?1 AND name = ?2";
+constexpr const char* kUpsertValue =
+    "INSERT INTO reg_values(key, name, type, dword, text) VALUES(?1, ?2, ?3, ?4, ?5)"
+    " ON CONFLICT(key, name) DO UPDATE SET type = ?3, dword = ?4, text = ?5";
+
 struct CStore {
     std::string overridePath;
     sqlite3* db = nullptr;
@@ -75,6 +80,22 @@ bool IsBadStore(int rc)
         return true;
     default:
         return false;
+    }
+}
+
+// While a store is being opened, an SQL error or a format error also says
+// the file is not a store of ours: a damaged header or schema fails the
+// opening statements that way, and would fail them at every start.
+bool IsBadStoreAtOpen(int rc)
+{
+    switch (rc & 0xFF) {
+    case SQLITE_ERROR:
+    case SQLITE_FORMAT:
+    case SQLITE_SCHEMA:
+    case SQLITE_MISMATCH:
+        return true;
+    default:
+        return IsBadStore(rc);
     }
 }
 
@@ -166,6 +187,14 @@ std::string PragmaText(sqlite3* db, const char* sql, int* rc)
     return t ? reinterpret_cast<const char*>(t) : "";
 }
 
+// Whether the statements the store runs compile against the table found.
+bool SchemaFits(sqlite3* db)
+{
+    for (const char* sql : {kSelectValue, kUpsertValue})
+        if (!CStmt(db, sql).ok()) return false;
+    return true;
+}
+
 // Opens and checks the store. SQLITE_OK with *out set, or the failure code.
 int OpenStore(const std::string& path, sqlite3** out)
 {
@@ -200,6 +229,9 @@ int OpenStore(const std::string& path, sqlite3** out)
     if (rc == SQLITE_OK) rc = Exec(db, "BEGIN IMMEDIATE");
     if (rc == SQLITE_OK) {
         rc = Exec(db, kSchema);
+        // A table of that name from elsewhere (another layout, no key on
+        // key and name) would fail every write: such a store is not ours.
+        if (rc == SQLITE_OK && !SchemaFits(db)) rc = SQLITE_CORRUPT;
         if (rc == SQLITE_OK) {
             const std::string check = PragmaText(db, "PRAGMA quick_check", &rc);
             if (rc == SQLITE_OK && check != "ok") rc = SQLITE_CORRUPT;
@@ -250,7 +282,7 @@ sqlite3* Connection()
         }
         sqlite3_close(db);
         if (IsBusy(rc) || (rc & 0xFF) == SQLITE_FULL || (rc & 0xFF) == SQLITE_NOMEM) return nullptr;  // try again later
-        if (attempt == 0 && IsBadStore(rc) && MoveAside(path, sqlite3_errstr(rc))) continue;
+        if (attempt == 0 && IsBadStoreAtOpen(rc) && MoveAside(path, sqlite3_errstr(rc))) continue;
         std::fprintf(stderr, "Glyphery: cannot use the settings store %s (%s); settings will not be kept this run.\n",
                      path.c_str(), sqlite3_errstr(rc));
         s.unusablePath = path;
@@ -299,7 +331,7 @@ struct CValue {
 
 int ReadValue(sqlite3* db, const std::string& key, const std::string& name, CValue& v)
 {
-    CStmt q(db, "SELECT type, dword, text FROM reg_values WHERE key = ?1 AND name = ?2");
+    CStmt q(db, kSelectValue);
     q.Text(1, key).Text(2, name);
     const int rc = q.Step();
     if (rc == SQLITE_DONE) return SQLITE_OK;
@@ -315,9 +347,7 @@ int ReadValue(sqlite3* db, const std::string& key, const std::string& name, CVal
 int StoreValue(sqlite3* db, const std::string& key, const std::string& name, int type, std::int32_t dword,
                const char* text)
 {
-    CStmt q(db,
-            "INSERT INTO reg_values(key, name, type, dword, text) VALUES(?1, ?2, ?3, ?4, ?5)"
-            " ON CONFLICT(key, name) DO UPDATE SET type = ?3, dword = ?4, text = ?5");
+    CStmt q(db, kUpsertValue);
     q.Text(1, key).Text(2, name).Int(3, type);
     if (type == kRegDword) {
         q.Int(4, dword);

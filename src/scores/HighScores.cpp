@@ -82,14 +82,17 @@ HighScoreTable LoadHighScoreTable(bool entryMode, int pendingScore)
 
 bool SaveHighScoreTable(const HighScoreTable& table)
 {
+    // One transaction: the list on disk is always a whole list.
     const std::string key = HighScoreKey();
-    for (int r = 0; r < kHighScoreRows; ++r) {
-        const HighScoreRow& row = table.rows[r];
-        if (!WriteRegString(HKEY_CURRENT_USER, key.c_str(), ValueName("Name", r).c_str(), row.name.c_str()) ||
-            !WriteRegString(HKEY_CURRENT_USER, key.c_str(), ValueName("Score", r).c_str(), row.score.c_str()))
-            return false;
-    }
-    return true;
+    bool ok = true;
+    const bool committed = RegTransaction([&] {
+        for (int r = 0; r < kHighScoreRows && ok; ++r) {
+            const HighScoreRow& row = table.rows[r];
+            ok = WriteRegString(HKEY_CURRENT_USER, key.c_str(), ValueName("Name", r).c_str(), row.name.c_str()) &&
+                 WriteRegString(HKEY_CURRENT_USER, key.c_str(), ValueName("Score", r).c_str(), row.score.c_str());
+        }
+    });
+    return ok && committed;
 }
 
 bool DeleteHighScores() { return DeleteRegKey(HKEY_CURRENT_USER, HighScoreKey().c_str()); }

@@ -44,9 +44,8 @@ std::string ScoreText(const char* scoreName, const char* possibleName)
     const int possible = Read(possibleName, 0);
     return possible != 0 ? Format(140, score, possible) : Format(171, score);
 }
-}  // namespace
 
-void RecordHand(int reason, int score, int scorePossible)
+void RecordHandValues(int reason, int score, int scorePossible)
 {
     if (reason == kEndReplayed) {
         Write("GamesReplayed", Read("GamesReplayed", 0) + 1);
@@ -71,15 +70,28 @@ void RecordHand(int reason, int score, int scorePossible)
         Write("WorstScorePossible", scorePossible);
     }
 }
+}  // namespace
 
-void CountSkippedHand() { Write("GamesSkipped", Read("GamesSkipped", 0) + 1); }
+// Each update is one transaction: a hand is recorded whole or not at all,
+// and two running instances never lose each other's counts.
+void RecordHand(int reason, int score, int scorePossible)
+{
+    RegTransaction([&] { RecordHandValues(reason, score, scorePossible); });
+}
+
+void CountSkippedHand()
+{
+    RegTransaction([] { Write("GamesSkipped", Read("GamesSkipped", 0) + 1); });
+}
 
 void ResetStatistics()
 {
-    for (const char* name : {"GamesPlayed", "GamesSkipped", "GamesWon", "GamesReplayed", "AverageScore",
-                             "AverageScorePossible", "BestScore", "BestScorePossible", "WorstScore",
-                             "WorstScorePossible"})
-        Write(name, 0);
+    RegTransaction([] {
+        for (const char* name : {"GamesPlayed", "GamesSkipped", "GamesWon", "GamesReplayed", "AverageScore",
+                                 "AverageScorePossible", "BestScore", "BestScorePossible", "WorstScore",
+                                 "WorstScorePossible"})
+            Write(name, 0);
+    });
 }
 
 StatisticsText FormatStatistics()

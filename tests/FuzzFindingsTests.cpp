@@ -1,0 +1,113 @@
+// Faults the fuzzers and the crash tests found, each kept as a test. (Every
+// input a fuzzer found also stays in fuzz/corpus/<target>/finding-*, which
+// FuzzCorpus runs through the fuzz checks.)
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/Registry.h"
+#include "dictionary/Dictionary.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+struct TempDir {
+    fs::path path = fs::temp_directory_path() / ("glyphery-findings-" + std::to_string(getpid()));
+    TempDir()
+    {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TempDir()
+    {
+        CloseRegistry();
+        SetRegistryPath("");
+        fs::remove_all(path);
+    }
+    std::string Store() const { return (path / "glyphery.db").string(); }
+};
+
+void MakeDatabase(const std::string& file, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+bool SomethingMovedAside(const fs::path& dir)
+{
+    for (const auto& entry : fs::directory_iterator(dir))
+        if (entry.path().filename().string().find(".corrupt-") != std::string::npos)
+            return true;
+    return false;
+}
+
+constexpr const char* kKey = "Software\\Quirkwood\\Glyphery";
+}  // namespace
+
+// A database whose table has the store's name but another layout failed every
+// write, at every start, and settings were never kept again.
+TEST(FuzzFindings, AStoreWithATableOfAnotherLayoutIsMovedAside)
+{
+    for (const char* layout : {"CREATE TABLE reg_values(key TEXT, name TEXT)",
+                               "CREATE TABLE reg_values(key TEXT, name TEXT, type INTEGER, dword INTEGER, text TEXT)"}) {
+        TempDir dir;
+        MakeDatabase(dir.Store(), layout);
+        SetRegistryPath(dir.Store());
+        EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Width", 777)) << layout;
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Width", 0), 777) << layout;
+        EXPECT_TRUE(SomethingMovedAside(dir.path)) << layout;
+    }
+}
+
+// A store file whose header SQLite rejects with a plain SQL error was given
+// up on for the run, and again at every start.
+TEST(FuzzFindings, AStoreThatFailsToOpenWithAnSqlErrorIsMovedAside)
+{
+    TempDir dir;
+    // The file the fuzzer made (its first byte chose "the rest is the store file").
+    std::ifstream found(std::string(GLYPHERY_SOURCE_DIR) + "/fuzz/corpus/store/finding-sql-error-at-open", std::ios::binary);
+    const std::string input(std::istreambuf_iterator<char>(found), {});
+    ASSERT_GT(input.size(), 100u);
+    std::ofstream(dir.Store(), std::ios::binary) << input.substr(1);
+    SetRegistryPath(dir.Store());
+    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Height", 555));
+    CloseRegistry();
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Height", 0), 555);
+}
+
+// Every save killed half-way left a temporary file beside the word list, for
+// ever. Now a save removes the leftovers of processes that are gone (and only
+// those: another running instance may be saving the same list).
+TEST(FuzzFindings, ASaveRemovesTheTemporaryFilesOfKilledSaves)
+{
+    TempDir dir;
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0)
+        _exit(0);
+    waitpid(gone, nullptr, 0);
+    const std::string list = (dir.path / "custom.lst").string();
+    const std::string deadTemp = list + ".tmp" + std::to_string(gone);
+    const std::string liveTemp = list + ".tmp" + std::to_string(getppid());
+    const std::string otherFile = list + ".tmpnotes";
+    for (const std::string& f : {deadTemp, liveTemp, otherFile})
+        std::ofstream(f) << "half a list\r\n";
+
+    CDictionary dictionary;
+    ASSERT_TRUE(dictionary.AddWord("quokka", list));
+    ASSERT_TRUE(dictionary.SaveList(list));
+    EXPECT_FALSE(fs::exists(deadTemp));
+    EXPECT_TRUE(fs::exists(liveTemp));
+    EXPECT_TRUE(fs::exists(otherFile));
+    EXPECT_FALSE(fs::exists(list + ".tmp" + std::to_string(getpid())));
+    std::ifstream in(list, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "quokka\r\n");
+}
