@@ -1,9 +1,31 @@
 #!/usr/bin/env bash
-# Builds Glyphery (installing what is missing) and runs every test headless.
+# Builds Glyphery (installing what is missing) and runs every test headless,
+# three times over: the whole suite in the normal build (build-test/), the
+# whole suite again with AddressSanitizer and UBSan (build-asan/, as
+# tools/sanitize.sh), and a short run of every fuzz target built with clang
+# (build-fuzz/, GLYPHERY_FUZZ_SECONDS each). Extra arguments go to every ctest
+# run. GLYPHERY_QUICK=1 stops after the normal build's tests.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/deps.sh
 export QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
+jobs=$(nproc)
+step() { printf '\n== %s (%s)\n' "$1" "$(date +%T)"; }
+
+step "normal build and tests"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHERY_TESTS=ON -DGLYPHERY_BENCH=ON >/dev/null
-cmake --build build-test -j"$(nproc)"
-cd build-test && ctest --output-on-failure -j"$(nproc)" "$@"
+cmake --build build-test -j"$jobs"
+(cd build-test && ctest --output-on-failure -j"$jobs" "$@")
+[ "${GLYPHERY_QUICK:-0}" = 1 ] && exit 0
+
+step "AddressSanitizer and UBSan build and tests"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHERY_SANITIZE=ON -DGLYPHERY_TESTS=ON -DGLYPHERY_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+(cd build-asan && ctest --output-on-failure -j"$jobs" "$@")
+
+step "fuzz targets (clang), short run"
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DGLYPHERY_FUZZ=ON \
+      -DGLYPHERY_TESTS=OFF -DGLYPHERY_BENCH=OFF -DGLYPHERY_FUZZ_SECONDS="${GLYPHERY_FUZZ_SECONDS:-30}" >/dev/null
+cmake --build build-fuzz -j"$jobs" --target glyphery-fuzz
+(cd build-fuzz && ctest -L fuzz --output-on-failure -j"$jobs" "$@")
+step "done"
