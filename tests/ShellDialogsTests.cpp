@@ -1,5 +1,5 @@
 // The shell's own dialogs as widgets: Replay Hand, About, the level notices
-// and the progress dialog.
+// the progress dialog, and where dialogs open.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <functional>
 
+#include "app/DialogSupport.h"
 #include "app/Dialogs.h"
 #include "app/ProgressDialog.h"
 #include "framework/Shell.h"
@@ -153,4 +156,26 @@ TEST_F(ShellDialogs, ProgressDialogNeedsAParentAndATemplate)
     EXPECT_EQ(window->findChild<QDialog*>("progress433")->findChild<QLabel*>("animation"), nullptr);
     CProgressDialog unknown(999);
     EXPECT_FALSE(unknown.Create(window.get()));
+}
+
+TEST_F(ShellDialogs, CentredDialogsOpenWholeOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QDialog dialog(window.get());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* content = new QLabel(&dialog);
+    content->setFixedSize(300, 200);
+    layout->addWidget(content);
+
+    // Over a window large enough, centred on it.
+    window->setGeometry(screen.adjusted(50, 50, -50, -50));
+    CentreDialog(&dialog);
+    EXPECT_LE((dialog.frameGeometry().center() - window->geometry().center()).manhattanLength(), 2);
+
+    // Over a small window in a corner (and partly off it): moved inside.
+    for (const QPoint corner : {screen.bottomRight() - QPoint(60, 40), screen.topLeft() - QPoint(60, 40)}) {
+        window->setGeometry(QRect(corner, QSize(120, 90)));
+        CentreDialog(&dialog);
+        EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << corner.x() << "," << corner.y();
+    }
 }

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #include "framework/Resources.h"
 
@@ -36,14 +37,19 @@ int DluY(const QWidget* widget, int units) { return qRound(BaseUnits(widget).hei
 void CentreDialog(QDialog* dialog)
 {
     dialog->adjustSize();
-    QRect area;
-    if (const QWidget* parent = dialog->parentWidget())
-        area = QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size());
-    else if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->availableGeometry();
-    if (area.isValid()) {
-        QRect frame = dialog->frameGeometry();
-        frame.moveCenter(area.center());
-        dialog->move(frame.topLeft());
+    const QWidget* parent = dialog->parentWidget();
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const QRect area = parent ? QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size()) : available;
+    if (!area.isValid())
+        return;
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(area.center());
+    // Over a small or half-hidden window the dialog still opens whole on the
+    // screen; one larger than the screen keeps its top left corner visible.
+    if (available.isValid()) {
+        frame.moveLeft(std::max(available.left(), std::min(frame.left(), available.right() - frame.width() + 1)));
+        frame.moveTop(std::max(available.top(), std::min(frame.top(), available.bottom() - frame.height() + 1)));
     }
+    dialog->move(frame.topLeft());
 }

@@ -18,5 +18,6 @@ QPixmap ResourceBitmap(unsigned bitmapId);
 int DluX(const QWidget* widget, int units);
 int DluY(const QWidget* widget, int units);
 
-// Centres the dialog over its parent (or the screen).
+// Centres the dialog over its parent (or the screen), moved as little as
+// needed to lie inside the screen's available area.
 void CentreDialog(QDialog* dialog);

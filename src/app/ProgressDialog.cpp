@@ -114,9 +114,7 @@ bool CProgressDialog::Create(HWND parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_impl->dialog = dialog;
     dialog->show();
-    // Centred over the owner, and on screen before the work starts.
-    dialog->adjustSize();
-    dialog->move(owner->geometry().center() - dialog->rect().center());
+    CentreDialog(dialog);  // on screen before the work starts
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return true;
 }

@@ -15,25 +15,18 @@
 #include "framework/Random.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
+#include "framework/Utility.h"
 #include "framework/WinTypes.h"
 
 namespace {
 
 constexpr unsigned kIdsErrorCaption = 120;
 constexpr unsigned kIdsDictionaryLoadFailed = 142;
-constexpr const char* kSystemErrorCaption = "Quirkwood Software";
 constexpr size_t kReadChunk = 64 * 1024;
 
 void Pump(CProgressSink* progress)
 {
     if (progress) progress->Pump();
-}
-
-// The system's text for an error code, in the box every system failure uses.
-void ShowSystemError(int error)
-{
-    if (HWND window = Shell().MainWindow())
-        window->MessageBox(std::strerror(error), kSystemErrorCaption, MB_OK | MB_ICONINFORMATION);
 }
 
 // Reads a whole file. A read that returns fewer bytes than asked is not the
@@ -329,7 +322,7 @@ bool CDictionary::Save(const CWordList& list, CProgressSink* progress)
     }
     const int error = WriteFileAtomically(WritePathOf(list.GetName()), text, progress);
     if (error) {
-        ShowSystemError(error);
+        ShowLastError(error);
         return false;
     }
     return true;

@@ -6,13 +6,13 @@
 #include "framework/Game.h"
 #include "framework/Random.h"
 
-// The quotation list feeds supply 6 through CQuoteSource, which it derives from.
-#if __has_include("lists/QuoteList.h")
-#include "lists/QuoteList.h"
-static CQuoteSource* QuoteSourceOf(CQuoteList* list) { return list; }
-#else
-static CQuoteSource* QuoteSourceOf(CQuoteList*) { return nullptr; }  // no quotation list in this build
-#endif
+// Supply 6 reads quotations through CQuoteSource only. A game keeps the
+// CQuoteList* it was constructed with; the quotation list will be declared
+// as `class CQuoteList : public CQuoteSource` in lists/QuoteList.h, and this
+// accessor then includes that header and returns the list. Until the list
+// exists no game is given one, so there is no source and supply 6 deals
+// nothing.
+static CQuoteSource* QuoteSourceOf(CQuoteList*) { return nullptr; }
 
 static_assert(DistStandard.size() == 98);
 static_assert(DistCommon.size() == 104);

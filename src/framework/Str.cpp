@@ -39,7 +39,8 @@ void CStr::DropLast(int n)
         return;
     }
     if (n <= 0) return;
-    m_s.resize(n >= GetLength() ? 0 : m_s.size() - static_cast<size_t>(n));
+    // Erasing the tail only ever shrinks (resize would also hold a growing path).
+    m_s.erase(n >= GetLength() ? 0 : m_s.size() - static_cast<size_t>(n));
 }
 
 void CStr::DropFirst(int n)
