@@ -1,5 +1,6 @@
 #include "framework/WordHunt.h"
 
+#include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Shell.h"
 
@@ -319,6 +320,43 @@ bool CWordHunt::OnTimeUp(HWND hwnd)
 {
     ScoreCurrentWord(hwnd);  // a new word still in the row counts
     return false;            // and the hand ends as timed out
+}
+
+void CWordHunt::ListPiles(std::vector<const CTilePile*>& piles) const
+{
+    CGame::ListPiles(piles);
+    for (const CTilePile& place : m_rack)
+        piles.push_back(&place);
+    piles.push_back(&m_word.word);
+    piles.push_back(&m_word.sink);
+}
+
+bool CWordHunt::CheckInvariants(std::string& why)
+{
+    for (const CTilePile& place : m_rack)
+        if (place.Length() > 1) {
+            why = "a place holds " + std::to_string(place.Length()) + " tiles";
+            return false;
+        }
+    const CStr word = m_word.Letters();
+    if (!word.IsEmpty() && m_pDictionary && !m_pDictionary->IsPrefix(word)) {
+        why = "the word row \"" + word.str() + "\" begins no word";
+        return false;
+    }
+    for (int k = 1; k <= word.GetLength(); ++k) {
+        const POINT at = static_cast<size_t>(k) < m_pickPositions.size() ? m_pickPositions[static_cast<size_t>(k)]
+                                                                           : POINT{-1, -1};
+        if (at.x < 0 || at.y < 0 || at.y >= m_rows || at.x >= m_columns || !Place(at.y, at.x).IsEmpty()) {
+            why = "letter " + std::to_string(k) + " of the word has no empty place to go back to";
+            return false;
+        }
+    }
+    if (!IsDragging() && (m_word.check.visible != 0) != (!word.IsEmpty() && IsNewWord(m_word.word, nullptr, 0))) {
+        why = "the checkmark is " + std::string(m_word.check.visible ? "shown" : "hidden") + " for \"" +
+              word.str() + "\"";
+        return false;
+    }
+    return CGame::CheckInvariants(why);
 }
 
 bool CWordHunt::IsFinished(HWND)
