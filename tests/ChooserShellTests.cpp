@@ -7,20 +7,14 @@
 #include <QTest>
 #include <QTimer>
 
-#include "DialogTestSupport.h"
-#include "DictionaryTestUtil.h"
-#include "app/Commands.h"
-#include "app/Driver.h"
-#include "app/GameApp.h"
-#include "app/Registry.h"
-#include "app/Settings.h"
-#include "dictionary/Dictionary.h"
-#include "framework/Game.h"
-#include "framework/TitleGame.h"
 #include <typeinfo>
-#include "platform/ModalScript.h"
 
-using namespace dialogtest;
+#include "GameDriveSupport.h"
+#include "app/Commands.h"
+#include "dictionary/Dictionary.h"
+#include "framework/TitleGame.h"
+
+using namespace testsupport;
 
 namespace {
 // A game that says which word is being spelled and counts its rebuilds.
@@ -38,29 +32,13 @@ public:
     int rebuilds = 0;
 };
 
-class ChooserShell : public ::testing::Test {
+class ChooserShell : public drivetest::DriveTest {
 protected:
-    void SetUp() override
+    // Starts the program again with the chooser at start-up.
+    void StartWithChooser()
     {
-        PrepareScriptedRun();
-        ClearModalAnswers();
-        TakeModalLog();
-        const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
-                                                     {"Width", 640}, {"Height", 480}, {"CurrentGame", 24}};
-        for (const auto& [name, value] : start)
-            WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
-    }
-    void TearDown() override
-    {
-        app.reset();
-        SetModalScripting(false);
-        ClearModalAnswers();
-        TakeModalLog();
-    }
-    void StartApp()
-    {
-        app = std::make_unique<CGameApp>();
-        ASSERT_TRUE(app->Start());
+        WriteRegDword(HKEY_CURRENT_USER, kMainKey, "ShowNagDlg", 1);
+        StartApp();
     }
     CWordGame& Install()
     {
@@ -70,16 +48,14 @@ protected:
         return ref;
     }
     HWND Hwnd() { return app->Window(); }
-
-    std::unique_ptr<CGameApp> app;
 };
 }  // namespace
 
 TEST_F(ChooserShell, StartUpChooserRunsOverTheTitleScreenAndQuitEndsTheProgram)
 {
-    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "ShowNagDlg", 1);
+    TakeModalLog();
     PushModalAnswer("quit");
-    StartApp();
+    StartWithChooser();
     const std::vector<ModalRecord> shown = TakeModalLog();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Welcome to Glyphery!");
@@ -92,12 +68,10 @@ TEST_F(ChooserShell, StartUpChooserRunsOverTheTitleScreenAndQuitEndsTheProgram)
 
 TEST_F(ChooserShell, PlayWithNothingSelectedDealsTheStoredGame)
 {
-    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "ShowNagDlg", 1);
     WriteRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 12);  // no row in the list
-    dicttest::ClearUserData();
-    dicttest::WriteBytes(UserDataDir() + "/modified.lst", dicttest::ListText({"ant", "bee"}));
+    WritePlayersWords({"ant", "bee"});
     PushModalAnswer("play");
-    StartApp();
+    StartWithChooser();
     ASSERT_NE(app->CurrentGame(), nullptr);
     EXPECT_TRUE(typeid(*app->CurrentGame()) == typeid(CGame));  // 12 is the bare game
     EXPECT_EQ(g_Settings.CurrentGame, 12);
@@ -108,9 +82,7 @@ TEST_F(ChooserShell, PlayWithNothingSelectedDealsTheStoredGame)
 
 TEST_F(ChooserShell, DoubleClickingGolfStartsGolfAtOnce)
 {
-    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "ShowNagDlg", 1);
-    dicttest::ClearUserData();
-    dicttest::WriteBytes(UserDataDir() + "/modified.lst", dicttest::ListText({"ant", "bee", "cat"}));
+    WritePlayersWords({"ant", "bee", "cat"});
     SetModalScripting(false);
     WhenModal([](QWidget* d) {
         auto* list = Child<QListWidget>(d, "gameList");
@@ -120,7 +92,7 @@ TEST_F(ChooserShell, DoubleClickingGolfStartsGolfAtOnce)
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     });
-    StartApp();
+    StartWithChooser();
     ASSERT_NE(app->CurrentGame(), nullptr);
     EXPECT_EQ(app->CurrentGame()->GetGameId(), 5);
     EXPECT_EQ(g_Settings.CurrentGame, 5);
@@ -130,7 +102,6 @@ TEST_F(ChooserShell, DoubleClickingGolfStartsGolfAtOnce)
 
 TEST_F(ChooserShell, HowToPlayShowsTheGamesLinesWhileTheHandIsPaused)
 {
-    StartApp();
     Install();
     SetModalScripting(false);
     bool pausedMeanwhile = false;
@@ -148,7 +119,6 @@ TEST_F(ChooserShell, HowToPlayShowsTheGamesLinesWhileTheHandIsPaused)
 
 TEST_F(ChooserShell, OptionsRebuildTheGameOnlyAfterAChange)
 {
-    StartApp();
     CWordGame& game = Install();
     PushModalAnswer("ok");
     Hwnd()->SendCommand(IDM_OPTIONS, 0);
@@ -172,10 +142,8 @@ TEST_F(ChooserShell, OptionsRebuildTheGameOnlyAfterAChange)
 
 TEST_F(ChooserShell, DictionaryOpensOnTheWordBeingSpelledAndChangesReachTheGames)
 {
-    dicttest::ClearUserData();
-    dicttest::WriteBytes(UserDataDir() + "/modified.lst", dicttest::ListText({"ant", "bee", "cat"}));
-    StartApp();  // the title screen: the dictionary is not loaded yet
-    CWordGame& game = Install();
+    WritePlayersWords({"ant", "bee", "cat"});
+    CWordGame& game = Install();  // over the title screen (game 24): no dictionary loaded yet
     game.word = "Bee";
     SetModalScripting(false);
     QString typed;
@@ -192,6 +160,5 @@ TEST_F(ChooserShell, DictionaryOpensOnTheWordBeingSpelledAndChangesReachTheGames
     EXPECT_TRUE(pausedMeanwhile);
     EXPECT_FALSE(app->IsPaused());
     EXPECT_EQ(app->Dictionary().IsWord("dog"), 3);
-    EXPECT_EQ(dicttest::ReadBytes(UserDataDir() + "/modified.lst"),
-              dicttest::ListText({"ant", "bee", "cat", "dog"}));
+    EXPECT_EQ(ReadBytes(UserDataDir() + "/modified.lst"), ListText({"ant", "bee", "cat", "dog"}));
 }

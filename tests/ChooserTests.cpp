@@ -11,14 +11,14 @@
 #include <map>
 #include <set>
 
-#include "DialogTestSupport.h"
+#include "TestSupport.h"
 #include "app/Catalogue.h"
 #include "app/ChooserDialog.h"
 #include "app/RulesDialog.h"
 #include "app/Settings.h"
 #include "framework/Resources.h"
 
-using namespace dialogtest;
+using namespace testsupport;
 
 namespace {
 QString Str(unsigned id) { return QString::fromLatin1(ResString(id)).replace("\r\n", "\n"); }
@@ -49,7 +49,7 @@ ChooserView Read(QWidget* dialog)
 class Chooser : public ::testing::Test {
 protected:
     void SetUp() override { g_Settings = CSettings{}; }
-    RecordingWindow window;
+    TestWindow window;
     unsigned nameId = 777;
 };
 }  // namespace
@@ -266,7 +266,7 @@ RulesRun RunRules(int gameId, int ticks, const std::function<void(QWidget*)>& fi
         }
         finish(d);
     });
-    RecordingWindow window;
+    TestWindow window;
     run.result = RunRulesDialog(&window, [&](unsigned current, int& s) {
         return NextInstruction(seconds, texts, count, current, s);
     });

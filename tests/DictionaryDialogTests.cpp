@@ -7,16 +7,12 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "DialogTestSupport.h"
-#include "DictionaryTestUtil.h"
+#include "TestSupport.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/DictionaryDialog.h"
 #include "platform/ModalScript.h"
 
-using namespace dialogtest;
-using dicttest::ListText;
-using dicttest::ReadBytes;
-using dicttest::WriteBytes;
+using namespace testsupport;
 
 namespace {
 // 26 x 12 words: "aab", "aac", ... "zam".
@@ -63,7 +59,7 @@ class DictionaryDialog : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dicttest::ClearUserData();
+        ClearUserData();
         WriteBytes(ModifiedPath(), ListText(words));
     }
     static std::string ModifiedPath() { return UserDataDir() + "/modified.lst"; }
@@ -80,7 +76,7 @@ protected:
 
     std::vector<std::string> words = SampleWords();
     CDictionary dict;
-    RecordingWindow window;
+    TestWindow window;
 };
 }  // namespace
 

@@ -11,10 +11,10 @@
 #include <thread>
 #include <vector>
 
-#include "DictionaryTestUtil.h"
+#include "TestSupport.h"
 #include "dictionary/Dictionary.h"
 
-using namespace dicttest;
+using namespace testsupport;
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "DictionaryTestUtil.h"
+#include "TestSupport.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Random.h"
 
-using namespace dicttest;
+using namespace testsupport;
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "DictionaryTestUtil.h"
+#include "TestSupport.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Resources.h"
 
-using namespace dicttest;
+using namespace testsupport;
 
 namespace {
 
@@ -80,7 +80,7 @@ TEST_F(DictionarySave, SavingUnderANewNameRenamesTheList)
 // error text, and reports false.
 TEST_F(DictionarySave, FailedSaveKeepsTheOldFile)
 {
-    CScopedRecordingShell shell;
+    TestShellWithWindow shell;
     const std::string path = ScratchPath("keep.lst");
     const std::string old = ListText({"old", "words"});
     WriteBytes(path, old);
@@ -112,7 +112,7 @@ TEST_F(DictionarySave, FailedSaveKeepsTheOldFile)
 
 TEST_F(DictionarySave, SaveAllGoesOnAfterAFailure)
 {
-    CScopedRecordingShell shell;
+    TestShellWithWindow shell;
     CDictionary dict;
     WriteBytes(ScratchPath("a.lst"), ListText({"ant"}));
     WriteBytes(ScratchPath("b.lst"), ListText({"bee"}));
@@ -164,7 +164,7 @@ TEST_F(DictionarySave, EmptyPlayersCopyFallsBackToTheShippedList)
 
 TEST_F(DictionarySave, NoUsableListShowsTheErrorBox)
 {
-    CScopedRecordingShell shell;
+    TestShellWithWindow shell;
     WriteBytes(UserDataDir() + "/words.lst", "not a word list\n");
     CDictionary dict;
     EXPECT_FALSE(dict.LoadWordLists());

@@ -2,14 +2,14 @@
 // designs, cells, buttons and frames; the drag image; the score panel.
 #include <gtest/gtest.h>
 
-#include "FrameworkTestSupport.h"
+#include "TestSupport.h"
 #include "framework/BackBuffer.h"
 #include "framework/Debug.h"
 #include "framework/DragImage.h"
 #include "framework/ScorePanel.h"
 #include "framework/TileSet.h"
 
-using namespace frametest;
+using namespace testsupport;
 
 namespace {
 constexpr COLORREF kBack = RGB(10, 20, 30);

@@ -4,21 +4,15 @@
 
 #include <algorithm>
 
-#include "FrameworkTestSupport.h"
+#include "TestSupport.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
 #include "framework/Utility.h"
 
-using namespace frametest;
+using namespace testsupport;
 
 namespace {
 constexpr int W = 64, H = 64;
-
-std::vector<unsigned>& Sounds()
-{
-    static std::vector<unsigned> sounds;
-    return sounds;
-}
 
 // A bare game with two columns, counting the hooks the base calls.
 class ColumnsGame : public CGame {
@@ -67,28 +61,10 @@ public:
     using CGame::m_instructionCount;
 };
 
-struct GameTest : ::testing::Test {
-    SettingsGuard settings;
-    TestSheets sheets;
-    TestWindow window{640, 640};
-    TestShell shell{&window};
-    std::unique_ptr<ColumnsGame> game;
+struct GameTest : GameTestBase {
+    std::unique_ptr<ColumnsGame> game = std::make_unique<ColumnsGame>();
 
-    void SetUp() override
-    {
-        Sounds().clear();
-        SetSoundObserver([](unsigned id) { Sounds().push_back(id); });
-        g_Settings.Sound = 0;
-        game = std::make_unique<ColumnsGame>();
-        game->OnSize(&window, SIZE_RESTORED, 640, 640);
-        game->OnEraseBackground(&window, nullptr);
-        game->OnPaint(&window, nullptr);
-    }
-    void TearDown() override
-    {
-        game.reset();
-        SetSoundObserver(nullptr);
-    }
+    void SetUp() override { Show(*game); }
     // Press on the tile and drag it well away.
     void Lift(CTilePile& pile, int count)
     {

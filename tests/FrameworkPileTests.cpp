@@ -2,7 +2,7 @@
 // text boards, foundation words, the word list and the tooltips.
 #include <gtest/gtest.h>
 
-#include "FrameworkTestSupport.h"
+#include "TestSupport.h"
 #include "framework/BackBuffer.h"
 #include "framework/Resources.h"
 #include "framework/TextBoard.h"
@@ -11,7 +11,7 @@
 #include "framework/Tooltips.h"
 #include "framework/WordListPanel.h"
 
-using namespace frametest;
+using namespace testsupport;
 
 namespace {
 constexpr int W = 64, H = 64;

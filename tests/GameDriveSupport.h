@@ -17,13 +17,11 @@
 #include "framework/Shell.h"
 #include "platform/ModalScript.h"
 
+#include "TestSupport.h"
+
 namespace drivetest {
 
-inline std::vector<unsigned>& Sounds()
-{
-    static std::vector<unsigned> sounds;
-    return sounds;
-}
+using testsupport::Sounds;
 
 // One pile line of a game's description: name: "letters" down=N ...
 struct PileState {
@@ -93,19 +91,26 @@ protected:
                                                      {"Height", 480},   {"CurrentGame", 24}, {"Sound", 0}};
         for (const auto& [name, value] : start)
             WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
-        app = std::make_unique<CGameApp>();
-        ASSERT_TRUE(app->Start());
-        driver = std::make_unique<CDriver>(*app);
-        Sounds().clear();
-        SetSoundObserver([](unsigned id) { Sounds().push_back(id); });
+        StartApp();
+        sounds = std::make_unique<testsupport::SoundRecording>();
     }
     void TearDown() override
     {
-        SetSoundObserver(nullptr);
+        sounds.reset();
         driver.reset();
         app.reset();
+        SetModalScripting(false);
         ClearModalAnswers();
         TakeModalLog();
+    }
+    // Starts the program (again, after a test has ended it).
+    void StartApp()
+    {
+        driver.reset();
+        app.reset();
+        app = std::make_unique<CGameApp>();
+        ASSERT_TRUE(app->Start());
+        driver = std::make_unique<CDriver>(*app);
     }
 
     // Runs script lines; returns what they printed.
@@ -127,6 +132,7 @@ protected:
 
     std::unique_ptr<CGameApp> app;
     std::unique_ptr<CDriver> driver;
+    std::unique_ptr<testsupport::SoundRecording> sounds;
 };
 
 }  // namespace drivetest

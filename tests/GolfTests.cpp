@@ -7,57 +7,22 @@
 #include <sstream>
 #include <vector>
 
-#include "app/Driver.h"
-#include "app/GameApp.h"
-#include "app/Registry.h"
-#include "app/Settings.h"
-#include "framework/Shell.h"
+#include "GameDriveSupport.h"
 #include "games/Golf.h"
-#include "platform/ModalScript.h"
 #include "scores/HighScores.h"
 #include "scores/Statistics.h"
 
 namespace {
-std::vector<unsigned> g_sounds;
-void NoteSound(unsigned id) { g_sounds.push_back(id); }
+using drivetest::Sounds;
 
 const char* const kGolfKey = "Software\\Quirkwood\\Glyphery\\Golf";
 
-class GolfTest : public ::testing::Test {
+class GolfTest : public drivetest::DriveTest {
 protected:
     void SetUp() override
     {
-        PrepareScriptedRun();
         DeleteRegKey(HKEY_CURRENT_USER, kGolfKey);
-        const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
-                                                     {"Left", 0}, {"Top", 0}, {"Width", 640}, {"Height", 480},
-                                                     {"CurrentGame", 24}, {"Sound", 0}};
-        for (const auto& [name, value] : start)
-            WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
-        StartApp();
-        SetSoundObserver(NoteSound);
-    }
-    void TearDown() override
-    {
-        SetSoundObserver(nullptr);
-        driver.reset();
-        app.reset();
-        ClearModalAnswers();
-        TakeModalLog();
-    }
-    void StartApp()
-    {
-        app = std::make_unique<CGameApp>();
-        ASSERT_TRUE(app->Start());
-        driver = std::make_unique<CDriver>(*app);
-    }
-
-    std::string Run(const std::string& script)
-    {
-        std::istringstream in(script);
-        std::ostringstream out, err;
-        EXPECT_EQ(driver->RunScript(in, out, err), 0) << err.str();
-        return out.str();
+        DriveTest::SetUp();
     }
     CGolf& Golf()
     {
@@ -82,7 +47,7 @@ protected:
         Golf().LetterBin().SetText(all, false, true);
         app->Window()->Invalidate(nullptr, true);
         app->Window()->UpdateWindow();
-        g_sounds.clear();
+        Sounds().clear();
     }
     POINT Centre(const CTilePile& pile, int i)
     {
@@ -110,11 +75,8 @@ protected:
     }
     std::string Word() { return Golf().Word().Letters().str(); }
     int Score() { return Golf().GetScore(); }
-    bool Heard(unsigned id) const { return std::count(g_sounds.begin(), g_sounds.end(), id) > 0; }
+    static bool Heard(unsigned id) { return std::count(Sounds().begin(), Sounds().end(), id) > 0; }
     static int Stat(const char* name) { return ReadRegDword(HKEY_CURRENT_USER, kGolfKey, name, -1); }
-
-    std::unique_ptr<CGameApp> app;
-    std::unique_ptr<CDriver> driver;
 };
 }  // namespace
 
@@ -160,10 +122,10 @@ TEST_F(GolfTest, RefusedLetterChangesNothing)
     Take({1});  // p
     ASSERT_EQ(Word(), "p");
     EXPECT_TRUE(Heard(kSoundTileMoved));
-    g_sounds.clear();
+    Sounds().clear();
     const std::string before = Golf().DescribeState();
     Take({0});  // "pq" begins no word
-    EXPECT_EQ(g_sounds, std::vector<unsigned>{kSoundRefused});
+    EXPECT_EQ(Sounds(), std::vector<unsigned>{kSoundRefused});
     EXPECT_EQ(Golf().DescribeState(), before);
 }
 
@@ -188,7 +150,7 @@ TEST_F(GolfTest, ASixLetterWordScores138AndCannotBeUndone)
     EXPECT_TRUE(Golf().Tooltips().HasTool(611));
     EXPECT_EQ(Golf().CopyCurrentWord(), "planet");
 
-    g_sounds.clear();
+    Sounds().clear();
     ClickButton(word.check);
     EXPECT_EQ(Score(), 138);
     EXPECT_EQ(Word(), "");
@@ -243,7 +205,7 @@ TEST_F(GolfTest, BombsDestroyTheWordAtTwentyFivePointsEach)
     Deal({"aq", "bq", "cq", "dq", "eq", "fq", "go"});
     Run(At("click", Centre(Golf().Bombs(), 3)));  // no word: nothing spent, nothing heard
     EXPECT_EQ(Golf().Bombs().Length(), 4);
-    EXPECT_TRUE(g_sounds.empty());
+    EXPECT_TRUE(Sounds().empty());
 
     for (int bomb = 1; bomb <= 4; ++bomb) {
         Take({bomb - 1});  // a q each time
@@ -257,13 +219,13 @@ TEST_F(GolfTest, BombsDestroyTheWordAtTwentyFivePointsEach)
         EXPECT_EQ(Word(), "");
         EXPECT_FALSE(Golf().CanUndo());
         EXPECT_TRUE(Heard(kSoundPenalty));
-        g_sounds.clear();
+        Sounds().clear();
     }
     EXPECT_EQ(Golf().Bombs().faceDownCount, 0);
     EXPECT_EQ(Golf().Stack(0).tiles, "a");  // destroyed tiles do not come back
     Take({4});
     Run("click 5 5 right\n");
-    EXPECT_EQ(g_sounds, (std::vector<unsigned>{kSoundTileMoved, kSoundRefused}));
+    EXPECT_EQ(Sounds(), (std::vector<unsigned>{kSoundTileMoved, kSoundRefused}));
     EXPECT_EQ(Word(), "q");
 }
 
@@ -319,8 +281,6 @@ TEST_F(GolfTest, StatisticsOfFinishedAbandonedAndReplayedHandsSurviveARestart)
     EXPECT_EQ(Stat("BestScore"), 369);
     EXPECT_EQ(Stat("WorstScore"), 0);
 
-    driver.reset();
-    app.reset();
     StartApp();
     Run("game 5 7");
     const StatisticsText t = FormatStatistics();

@@ -2,10 +2,10 @@
 // found in the framework's drag and drop.
 #include <gtest/gtest.h>
 
-#include "FrameworkTestSupport.h"
+#include "TestSupport.h"
 #include "framework/Game.h"
 
-using namespace frametest;
+using namespace testsupport;
 
 namespace {
 class TwoPileGame : public CGame {

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "DictionaryTestUtil.h"
+#include "TestSupport.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Game.h"
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 
-using namespace dicttest;
+using namespace testsupport;
 
 namespace {
 

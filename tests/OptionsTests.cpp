@@ -6,11 +6,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "DialogTestSupport.h"
+#include "TestSupport.h"
 #include "app/OptionsDialog.h"
 #include "app/Settings.h"
 
-using namespace dialogtest;
+using namespace testsupport;
 
 namespace {
 class Options : public ::testing::Test {
@@ -29,7 +29,7 @@ protected:
         return Child<QAbstractButton>(d, name)->isChecked();
     }
 
-    RecordingWindow window;
+    TestWindow window;
 };
 }  // namespace
 

@@ -4,21 +4,15 @@
 
 #include <vector>
 
-#include "FrameworkTestSupport.h"
+#include "TestSupport.h"
 #include "framework/DropTarget.h"
 #include "framework/Foundation.h"
 #include "framework/Game.h"
 #include "framework/StockWaste.h"
 
-using namespace frametest;
+using namespace testsupport;
 
 namespace {
-std::vector<unsigned>& Sounds()
-{
-    static std::vector<unsigned> sounds;
-    return sounds;
-}
-
 // A bare patience: two columns, a stock and waste, a foundation.
 class PatienceGame : public CGame {
 public:
@@ -50,28 +44,10 @@ public:
     CFoundation foundation{*this};
 };
 
-struct Patience : ::testing::Test {
-    SettingsGuard settings;
-    TestSheets sheets;
-    TestWindow window{640, 640};
-    TestShell shell{&window};
-    std::unique_ptr<PatienceGame> game;
+struct Patience : GameTestBase {
+    std::unique_ptr<PatienceGame> game = std::make_unique<PatienceGame>();
 
-    void SetUp() override
-    {
-        Sounds().clear();
-        SetSoundObserver([](unsigned id) { Sounds().push_back(id); });
-        g_Settings.Sound = 0;
-        game = std::make_unique<PatienceGame>();
-        game->OnSize(&window, SIZE_RESTORED, 640, 640);
-        game->OnEraseBackground(&window, nullptr);
-        game->OnPaint(&window, nullptr);
-    }
-    void TearDown() override
-    {
-        game.reset();
-        SetSoundObserver(nullptr);
-    }
+    void SetUp() override { Show(*game); }
     int Score() const { return game->ScorePanel().score; }
 };
 }  // namespace

@@ -26,6 +26,10 @@
 #include "scores/StatisticsDialog.h"
 #include "platform/ModalScript.h"
 
+#include "TestSupport.h"
+
+using testsupport::WhenModal;
+
 namespace {
 constexpr unsigned kGolfName = 148;
 
@@ -56,21 +60,6 @@ protected:
         ASSERT_TRUE(SaveHighScoreTable(t));
     }
 };
-
-// Runs `action` on the next modal widget that is not `previous`, once it is up.
-void OnNextModal(std::function<void(QWidget*)> action, QWidget* previous = nullptr)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, action, previous] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == previous)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(modal);
-    });
-    timer->start(10);
-}
 
 // Scripted answers for the question boxes the dialogs ask.
 struct ScriptedAnswers {
@@ -210,7 +199,7 @@ TEST_F(ScoresTest, GameOverButtonsAndEscape)
         ScriptedAnswers answer{button};
         EXPECT_EQ(GameOverCommand(RunGameOverDialog(nullptr, kGolfName)), command);
     }
-    OnNextModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+    WhenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
     EXPECT_EQ(RunGameOverDialog(nullptr, kGolfName), kQuit);
 }
 
@@ -299,7 +288,7 @@ TEST_F(ScoresTest, CancelSavesNothingAndViewModeOkSavesTheDefaults)
     EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, HighScoreKey().c_str(), "Name0", text, 256));
 
     std::string shown;
-    OnNextModal([&shown](QWidget* w) {
+    WhenModal([&shown](QWidget* w) {
         auto* d = static_cast<CHighScoreDialog*>(w);
         EXPECT_EQ(d->windowTitle(), "High Score List - Golf");
         EXPECT_EQ(d->NewRow(), -1);
@@ -332,11 +321,11 @@ TEST_F(ScoresTest, ResetScoresForgetsTheStoredList)
 TEST_F(ScoresTest, FinishHandRecordsAsksForTheNameAndReturnsTheCommand)
 {
     // Two dialogs in turn: the name entry, then Game Over.
-    OnNextModal([](QWidget* entry) {
+    WhenModal([](QWidget* entry) {
         auto* d = qobject_cast<CHighScoreDialog*>(entry);
         ASSERT_NE(d, nullptr);
         d->NameBox(d->NewRow())->setText("Ada");
-        OnNextModal([](QWidget* over) {
+        WhenModal([](QWidget* over) {
             auto* g = qobject_cast<CGameOverDialog*>(over);
             ASSERT_NE(g, nullptr);
             EXPECT_EQ(g->Field(1015)->text(), "600");

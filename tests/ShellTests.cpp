@@ -10,14 +10,9 @@
 #include <QTimer>
 #include <sstream>
 
+#include "GameDriveSupport.h"
 #include "app/Commands.h"
 #include "app/Dialogs.h"
-#include "app/Driver.h"
-#include "app/GameApp.h"
-#include "app/Registry.h"
-#include "app/Settings.h"
-#include "framework/Game.h"
-#include "platform/ModalScript.h"
 #include "platform/QtMainWindow.h"
 
 namespace {
@@ -76,35 +71,8 @@ private:
     std::vector<std::string>& m_log;
 };
 
-class Shell : public ::testing::Test {
+class Shell : public drivetest::DriveTest {
 protected:
-    void SetUp() override
-    {
-        PrepareScriptedRun();
-        const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
-                                                     {"Left", 0}, {"Top", 0}, {"Width", 640}, {"Height", 480},
-                                                     {"CurrentGame", 24}};
-        for (const auto& [name, value] : start)
-            WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
-        app = std::make_unique<CGameApp>();
-        ASSERT_TRUE(app->Start());
-        driver = std::make_unique<CDriver>(*app);
-    }
-    void TearDown() override
-    {
-        driver.reset();
-        app.reset();
-        ClearModalAnswers();
-        TakeModalLog();
-    }
-
-    std::string Run(const std::string& script)
-    {
-        std::istringstream in(script);
-        std::ostringstream out, err;
-        EXPECT_EQ(driver->RunScript(in, out, err), 0) << err.str();
-        return out.str();
-    }
     CRecordingGame& Install()
     {
         auto game = std::make_unique<CRecordingGame>(log);
@@ -115,8 +83,6 @@ protected:
     }
     CQtMainWindow& Window() { return *dynamic_cast<CQtMainWindow*>(app->Window()); }
 
-    std::unique_ptr<CGameApp> app;
-    std::unique_ptr<CDriver> driver;
     std::vector<std::string> log;
 };
 }  // namespace

@@ -2,38 +2,24 @@
 // for, laid out in every window size, and their tooltips.
 #include <gtest/gtest.h>
 
-#include "DictionaryTestUtil.h"
-#include "FrameworkTestSupport.h"
+#include "TestSupport.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Random.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 
-using namespace frametest;
+using namespace testsupport;
 
 namespace {
-struct WordGameDeal : ::testing::Test {
-    SettingsGuard settings;
-    TestSheets sheets;
-    TestWindow window{640, 480};
-    TestShell shell{&window};
+struct WordGameDeal : GameTestBase {
     CDictionary dictionary;
 
-    void SetUp() override { g_Settings.Sound = 0; }
     // A dictionary of short words only.
     void LoadShortWords()
     {
-        const std::string path = dicttest::ScratchPath("short.lst");
-        dicttest::WriteBytes(path, dicttest::ListText({"at", "cat", "dog", "tea"}));
+        const std::string path = ScratchPath("short.lst");
+        WriteBytes(path, ListText({"at", "cat", "dog", "tea"}));
         ASSERT_TRUE(dictionary.LoadList(path));
-    }
-    void Show(CGame& game, int width, int height)
-    {
-        window.client = RECT{0, 0, width, height};
-        window.screen.assign(static_cast<size_t>(width * height), 0);
-        game.OnSize(&window, SIZE_RESTORED, width, height);
-        game.OnEraseBackground(&window, nullptr);
-        game.OnPaint(&window, nullptr);
     }
 };
 }  // namespace
@@ -73,8 +59,8 @@ TEST_F(WordGameDeal, JumbleWithoutSevenLetterWordsHasAnEmptyRack)
 
 TEST_F(WordGameDeal, BothGamesFitEveryWindowSize)
 {
-    const std::string path = dicttest::ScratchPath("long.lst");
-    dicttest::WriteBytes(path, dicttest::ListText({"abbreviations", "acrylic", "bicentennials", "cat",
+    const std::string path = ScratchPath("long.lst");
+    WriteBytes(path, ListText({"abbreviations", "acrylic", "bicentennials", "cat",
                                                    "decomposition", "enterprising"}));
     ASSERT_TRUE(dictionary.LoadList(path));
     for (const auto& [w, h] : {std::pair{256, 256}, {640, 480}, {1600, 1200}, {3000, 900}}) {

@@ -1,0 +1,317 @@
+#pragma once
+// What the tests share: a window host that records everything and keeps what
+// is presented as a screen of pixels, a shell that records how hands end, the
+// sounds asked for, synthetic tile sheets whose pixels say which cell (and
+// which spot of it) they came from, files in the test's own data folder, and
+// driving the program's modal dialogs.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/Settings.h"
+#include "framework/Bitmap.h"
+#include "framework/Files.h"
+#include "framework/Game.h"
+#include "framework/Shell.h"
+#include "framework/TileSet.h"
+#include "framework/Window.h"
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace testsupport {
+
+// ---- Window and shell
+
+// A window host without a screen of its own.
+class TestWindow : public CWindow {
+public:
+    explicit TestWindow(int width = 640, int height = 480)
+        : client{0, 0, width, height}, screen(static_cast<size_t>(width * height), 0)
+    {
+    }
+
+    RECT GetClientRect() const override { return client; }
+    int GetColorDepth() const override { return colorDepth; }
+    void Invalidate(const RECT*, bool erase) override { invalidated.push_back(erase); }
+    void UpdateWindow() override {}
+    void Present(const std::uint32_t* pixels, int stride, int width, int height, const RECT& rect) override
+    {
+        ++presents;
+        presented.push_back(rect);
+        for (int y = std::max(rect.top, 0); y < std::min({rect.bottom, height, client.bottom}); ++y)
+            for (int x = std::max(rect.left, 0); x < std::min({rect.right, width, client.right}); ++x)
+                screen[static_cast<size_t>(y * client.right + x)] =
+                    pixels[static_cast<size_t>(y) * static_cast<size_t>(stride / 4) + static_cast<size_t>(x)];
+    }
+    void Sleep(int ms) override
+    {
+        sleeps.push_back(ms);
+        presentsAtSleep.push_back(presents);
+    }
+    void SetTimer(unsigned id, unsigned ms) override { timers[id] = ms; }
+    void KillTimer(unsigned id) override { timers.erase(id); }
+    void SetCapture() override { captured = true; }
+    void ReleaseCapture() override { captured = false; }
+    std::string GetTitle() const override { return title; }
+    void SetTitle(const std::string& t) override { title = t; }
+    int SendCommand(int id, int) override
+    {
+        sentCommands.push_back(id);
+        return 0;
+    }
+    void PostCommand(int id, int) override { postedCommands.push_back(id); }
+    void PostClose() override {}
+    int MessageBox(const std::string& text, const std::string& caption, unsigned style) override
+    {
+        boxes.push_back({text, caption, style});
+        return IDOK;
+    }
+    void AddTool(unsigned id, const RECT&, const std::string& text) override { tools[id] = text; }
+    void RemoveTool(unsigned id) override { tools.erase(id); }
+    void RemoveAllTools() override { tools.clear(); }
+    void ActivateTools(bool active) override { toolsActive = active; }
+
+    // A new client size, with a blank screen.
+    void Resize(int width, int height)
+    {
+        client = RECT{0, 0, width, height};
+        screen.assign(static_cast<size_t>(width * height), 0);
+    }
+    // The presented colour at (x, y) as a COLORREF.
+    COLORREF ScreenPixel(int x, int y) const
+    {
+        const std::uint32_t p = screen[static_cast<size_t>(y * client.right + x)];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+
+    struct Box {
+        std::string text, caption;
+        unsigned style;
+    };
+    RECT client;
+    int colorDepth = 32;
+    std::vector<std::uint32_t> screen;
+    int presents = 0;
+    std::vector<RECT> presented;
+    std::vector<int> sleeps;
+    std::vector<int> presentsAtSleep;
+    std::vector<bool> invalidated;
+    std::map<unsigned, unsigned> timers;
+    bool captured = false;
+    std::string title;
+    std::vector<int> sentCommands, postedCommands;
+    std::vector<Box> boxes;
+    std::map<unsigned, std::string> tools;
+    bool toolsActive = false;
+};
+
+// Installs itself as the shell for the life of the object.
+class TestShell : public CGameShell {
+public:
+    explicit TestShell(HWND window = nullptr) : window(window) { SetShell(this); }
+    ~TestShell() override { SetShell(nullptr); }
+    void EndHand(HWND, int reason) override
+    {
+        endReasons.push_back(reason);
+        over = true;
+    }
+    bool IsHandOver() const override { return over; }
+    HWND MainWindow() const override { return window; }
+
+    HWND window;
+    std::vector<int> endReasons;
+    bool over = false;
+};
+
+// A shell whose main window is a TestWindow, for code that shows message boxes.
+struct TestShellWithWindow {
+    TestWindow window;
+    TestShell shell{&window};
+};
+
+// Keeps the settings a test changes from leaking into the next.
+class SettingsGuard {
+public:
+    SettingsGuard() : saved(g_Settings) {}
+    ~SettingsGuard() { g_Settings = saved; }
+    CSettings saved;
+};
+
+// ---- Sounds
+
+// The sounds asked for while a SoundRecording lives (played or not).
+inline std::vector<unsigned>& Sounds()
+{
+    static std::vector<unsigned> sounds;
+    return sounds;
+}
+
+struct SoundRecording {
+    SoundRecording()
+    {
+        Sounds().clear();
+        SetSoundObserver([](unsigned id) { Sounds().push_back(id); });
+    }
+    ~SoundRecording() { SetSoundObserver(nullptr); }
+};
+
+// ---- Synthetic tile sheets
+
+// The colour of a synthetic sheet pixel: the cell in red, the spot in the
+// cell in green and blue (never magenta, never the cell border).
+inline COLORREF SheetColour(int cell, int dx, int dy) { return RGB(cell * 4, dx * 3 + 1, dy * 3 + 1); }
+
+// A 13 x 4 sheet of `cell`-pixel cells. Each cell has a transparent (magenta)
+// border `border` pixels wide; the frame-piece cell ':' has none.
+inline CBitmap MakeTestSheet(int cell = 64, int border = 4)
+{
+    CBitmap sheet(13 * cell, 4 * cell, kMagenta);
+    for (int k = 0; k < CTileSet::kCellCount; ++k) {
+        const int b = CTileSet::kCellCodes[k] == ':' ? 0 : border;
+        for (int dy = b; dy < cell - b; ++dy)
+            for (int dx = b; dx < cell - b; ++dx)
+                sheet.SetPixel(k % 13 * cell + dx, k / 13 * cell + dy, SheetColour(k, dx, dy));
+    }
+    return sheet;
+}
+
+// Stands synthetic sheets in for the four tile designs while it lives.
+class TestSheets {
+public:
+    explicit TestSheets(int cell = 64)
+    {
+        const CBitmap sheet = MakeTestSheet(cell);
+        for (const CTileDesign& d : CTileSet::kDesigns)
+            CBitmap::OverrideResource(d.bitmapId, sheet);
+    }
+    ~TestSheets()
+    {
+        for (const CTileDesign& d : CTileSet::kDesigns)
+            CBitmap::OverrideResource(d.bitmapId, CBitmap());
+    }
+};
+
+// A game played on a TestWindow with synthetic sheets, silent, its sounds
+// recorded, the settings restored afterwards.
+struct GameTestBase : ::testing::Test {
+    SettingsGuard settings;
+    TestSheets sheets;
+    TestWindow window{640, 640};
+    TestShell shell{&window};
+    SoundRecording sounds;
+
+    GameTestBase() { g_Settings.Sound = 0; }
+    // Lays the game out for a window of this size and paints it.
+    void Show(CGame& game, int width = 640, int height = 640)
+    {
+        window.Resize(width, height);
+        game.OnSize(&window, SIZE_RESTORED, width, height);
+        game.OnEraseBackground(&window, nullptr);
+        game.OnPaint(&window, nullptr);
+    }
+};
+
+// ---- Files
+
+// Bytes in and out of a file.
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+inline std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A folder of scratch files inside the test's own data folder.
+inline std::string ScratchDir()
+{
+    const std::string dir = UserDataDir() + "/scratch";
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+inline std::string ScratchPath(const std::string& name) { return ScratchDir() + "/" + name; }
+
+inline std::vector<std::string> FilesIn(const std::string& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// Word-list text: every word followed by CR LF.
+inline std::string ListText(const std::vector<std::string>& words)
+{
+    std::string text;
+    for (const std::string& w : words)
+        text += w + "\r\n";
+    return text;
+}
+
+// Empties the player's data folder, where the word lists are read and written.
+inline void ClearUserData()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(UserDataDir(), ec);
+    std::filesystem::create_directories(UserDataDir(), ec);
+}
+
+// The player's word list, as the program reads it at start-up.
+inline void WritePlayersWords(const std::vector<std::string>& words)
+{
+    ClearUserData();
+    WriteBytes(UserDataDir() + "/modified.lst", ListText(words));
+}
+
+// ---- Modal dialogs
+
+// Runs `action` with the active modal dialog as soon as the event loop of the
+// next exec() is running, skipping `previous` (a dialog already open).
+// Schedule it before the call that opens the dialog.
+inline void WhenModal(std::function<void(QWidget*)> action, QWidget* previous = nullptr)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [action, poll, previous] {
+        if (QWidget* w = QApplication::activeModalWidget(); w && w != previous && w->isVisible()) {
+            action(w);
+            *poll = nullptr;  // break the cycle
+            return;
+        }
+        QTimer::singleShot(0, *poll);
+    };
+    QTimer::singleShot(0, *poll);
+}
+
+template <class T>
+T* Child(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<T*>(QString::fromLatin1(name));
+}
+
+inline void Click(QWidget* dialog, const char* buttonName)
+{
+    if (auto* b = Child<QAbstractButton>(dialog, buttonName))
+        b->click();
+}
+
+}  // namespace testsupport
