@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,6 +24,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "app/Registry.h"
 #include "app/Settings.h"
@@ -285,6 +287,7 @@ TEST(StorageCrash, SettingsStatisticsHighScoresAndWordListsSurviveKills)
     fcntl(fds[0], F_SETFL, O_NONBLOCK);
     std::mt19937 random(20261207);
     int reported[kOps] = {}, previous[kOps] = {}, midway[kOps] = {};
+    std::vector<Report> pending;
     constexpr int kKills = 200;
     for (int kill = 0; kill < kKills; ++kill) {
         CloseRegistry();
@@ -294,18 +297,34 @@ TEST(StorageCrash, SettingsStatisticsHighScoresAndWordListsSurviveKills)
             close(fds[0]);
             Writer(fds[1], kill % kOps);
         }
-        // Mostly early (while the child opens and writes its first things),
-        // sometimes later, in the middle of a long list.
-        const int delay = kill % 4 == 0 ? static_cast<int>(random() % 40000) : static_cast<int>(random() % 6000);
-        std::this_thread::sleep_for(std::chrono::microseconds(delay));
+        // Let the child get a random number of steps (starts and ends of
+        // writes) under way, then kill it a random moment later: the kills
+        // fall all over the writes whatever speed this build runs at.
+        const int steps = static_cast<int>(random() % 8);
+        for (int seen = 0; seen < steps;) {
+            pollfd p{fds[0], POLLIN, 0};
+            if (poll(&p, 1, 10000) <= 0)
+                break;
+            Report r{};
+            if (read(fds[0], &r, sizeof r) != static_cast<ssize_t>(sizeof r))
+                continue;
+            ++seen;
+            pending.push_back(r);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
         ::kill(pid, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(pid, &status, 0), pid);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself: " << status;
+        for (Report r{}; read(fds[0], &r, sizeof r) == static_cast<ssize_t>(sizeof r);)
+            pending.push_back(r);
         Report last{-1, 0, 0};
-        for (Report r{}; read(fds[0], &r, sizeof r) == static_cast<ssize_t>(sizeof r); last = r)
+        for (const Report& r : pending) {
             if (!r.started)
                 reported[r.op] = std::max(reported[r.op], r.round);
+            last = r;
+        }
+        pending.clear();
         if (last.op >= 0 && last.started)  // killed during this write
             ++midway[last.op];
 
