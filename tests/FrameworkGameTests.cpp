@@ -1,5 +1,5 @@
 // CGame: drag and drop with face-down accounting, undo, MoveTile, the clock,
-// the instruction sequence, the title game and the window helpers.
+// the title game and the title helper.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,10 +55,8 @@ public:
     int timeUps = 0;
     bool handleTimeUp = false;
     int finishAt = 1000;
-    using CGame::m_elapsedTicks;
     using CGame::m_clockRunning;
     using CGame::m_undo;
-    using CGame::m_instructionCount;
 };
 
 struct GameTest : GameTestBase {
@@ -271,31 +269,6 @@ TEST_F(GameTest, ClockThatHandlesItsOwnTimeUpAndCountUpClocks)
     EXPECT_EQ(up->timeUps, 1);
 }
 
-TEST_F(GameTest, GameOverAddsTheSpeedBonus)
-{
-    game->ScorePanel().score = 50;
-    game->m_elapsedTicks = 100;
-    game->OnGameOver(&window);
-    EXPECT_EQ(game->GetScore(), 250);
-}
-
-TEST_F(GameTest, InstructionSequenceWraps)
-{
-    int seconds = 0;
-    EXPECT_EQ(game->GetNextInstruction(0, &seconds), 226u);
-    EXPECT_EQ(seconds, 60);
-    EXPECT_EQ(game->GetNextInstruction(226, &seconds), 226u);
-    game->LoadInstructions(5);  // Golf: 227 ... 234, then 226
-    EXPECT_EQ(game->GetNextInstruction(0, &seconds), 227u);
-    EXPECT_EQ(game->GetNextInstruction(227, &seconds), 228u);
-    EXPECT_EQ(seconds, 4);
-    EXPECT_EQ(game->GetNextInstruction(226, &seconds), 227u);
-    EXPECT_EQ(seconds, 2);
-    game->m_instructionCount = 0;
-    EXPECT_EQ(game->GetNextInstruction(227, &seconds), 0u);
-    EXPECT_EQ(seconds, 0);
-}
-
 TEST_F(GameTest, DescriptionNamesPilesScoreClockAndHandState)
 {
     game->left.tiles = "abc";
@@ -334,19 +307,12 @@ TEST_F(GameTest, TitleGameSpellsTheNameInTiles)
     EXPECT_EQ(title.GetGameId(), 0);
 }
 
-TEST(WindowHelpers, TitleSuffixAndSystemErrorBox)
+TEST(WindowHelpers, TitleSuffix)
 {
     TestWindow window;
-    TestShell shell(&window);
     window.title = "Glyphery";
     AppendToTitle(&window, 111);
     EXPECT_EQ(window.title, "Glyphery - Paused");
     AppendToTitle(&window, 0);
     EXPECT_EQ(window.title, "Glyphery - Paused");
-
-    ShowLastError(ENOENT);
-    ASSERT_EQ(window.boxes.size(), 1u);
-    EXPECT_EQ(window.boxes[0].caption, "Quirkwood Software");
-    EXPECT_EQ(window.boxes[0].text, "No such file or directory");
-    EXPECT_EQ(window.boxes[0].style, MB_OK | MB_ICONINFORMATION);
 }

@@ -1,6 +1,6 @@
 // The embedded art and sounds: sizes and formats the drawing and sound code
 // rely on, the transparent colour used exactly, tile frames that join without
-// seams, patterns that tile, and sounds that are short and never clip.
+// seams, patterns that tile, and sounds that play, short and never clipping.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -10,8 +10,13 @@
 #include <cstdint>
 #include <cstring>
 #include <set>
+#include <thread>
+#include <chrono>
 
 #include "app/Catalogue.h"
+#include "framework/Sound.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Wave.h"
 
 namespace {
 
@@ -22,6 +27,13 @@ constexpr int kSheetIds[] = {382, 380, 381, 389};
 QImage Bitmap(int id)
 {
     return QImage(QStringLiteral(":/bitmaps/%1.png").arg(id)).convertToFormat(QImage::Format_RGB32);
+}
+
+bool WaitUntilSilent()
+{
+    for (int i = 0; i < 2000 && IsSoundPlaying(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return !IsSoundPlaying();
 }
 
 QRgb At(const QImage& img, int x, int y) { return img.pixel(x, y) | 0xFF000000u; }
@@ -213,66 +225,35 @@ TEST(Animation, StripOfSquareFramesThatChange)
     EXPECT_GT(distinct.size(), size_t(frames / 2));
 }
 
-namespace {
-
-struct Wav {
-    int format = 0, channels = 0, rate = 0, bits = 0;
-    std::vector<int16_t> samples;
-};
-
-uint32_t Le32(const char* p)
-{
-    return uint8_t(p[0]) | uint8_t(p[1]) << 8 | uint8_t(p[2]) << 16 | uint32_t(uint8_t(p[3])) << 24;
-}
-uint16_t Le16(const char* p) { return uint16_t(uint8_t(p[0]) | uint8_t(p[1]) << 8); }
-
-bool ParseWav(const QByteArray& data, Wav& wav)
-{
-    if (data.size() < 12 || std::memcmp(data.constData(), "RIFF", 4) || std::memcmp(data.constData() + 8, "WAVE", 4))
-        return false;
-    qsizetype pos = 12;
-    while (pos + 8 <= data.size()) {
-        const char* chunk = data.constData() + pos;
-        const uint32_t size = Le32(chunk + 4);
-        if (pos + 8 + qsizetype(size) > data.size())
-            return false;
-        if (!std::memcmp(chunk, "fmt ", 4) && size >= 16) {
-            wav.format = Le16(chunk + 8);
-            wav.channels = Le16(chunk + 10);
-            wav.rate = int(Le32(chunk + 12));
-            wav.bits = Le16(chunk + 22);
-        } else if (!std::memcmp(chunk, "data", 4)) {
-            for (uint32_t i = 0; i + 1 < size; i += 2)
-                wav.samples.push_back(int16_t(Le16(chunk + 8 + i)));
-        }
-        pos += 8 + size + (size & 1);
-    }
-    return wav.format != 0 && !wav.samples.empty();
-}
-
-}  // namespace
-
+// Every sound of the game is one the player reads: short, never clipped,
+// fading in and out; and the device plays it.
 TEST(Sounds, ShortQuietEdgedPcmThatNeverClips)
 {
-    for (int id : {236, 238, 239, 244, 245, 423, 431}) {
+    for (unsigned id : {236u, 238u, 239u, 244u, 245u, 423u, 431u}) {
         SCOPED_TRACE(id);
         QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        Wav wav;
-        ASSERT_TRUE(ParseWav(file.readAll(), wav));
-        EXPECT_EQ(wav.format, 1);
+        const QByteArray bytes = file.readAll();
+        CWave wav;
+        ASSERT_TRUE(ParseWave(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size(), wav));
         EXPECT_EQ(wav.channels, 1);
-        EXPECT_EQ(wav.rate, 22050);
-        EXPECT_EQ(wav.bits, 16);
-        const double seconds = double(wav.samples.size()) / wav.rate;
+        EXPECT_EQ(wav.sampleRate, 22050);
+        ASSERT_EQ(wav.bitsPerSample, 16);
+        std::vector<std::int16_t> samples(wav.samples.size() / 2);
+        std::memcpy(samples.data(), wav.samples.data(), samples.size() * 2);
+        const double seconds = double(samples.size()) / wav.sampleRate;
         EXPECT_LT(seconds, id == 236 ? 0.15 : 1.5);
         EXPECT_GT(seconds, 0.05);
         int peak = 0;
-        for (int16_t s : wav.samples)
-            peak = std::max(peak, std::abs(int(s)));
+        for (std::int16_t v : samples)
+            peak = std::max(peak, std::abs(int(v)));
         EXPECT_LT(peak, 30000);  // headroom: never at full scale
         EXPECT_GT(peak, 8000);   // but clearly audible
-        EXPECT_LT(std::abs(int(wav.samples.front())), 200);  // fades in and out, no click
-        EXPECT_LT(std::abs(int(wav.samples.back())), 200);
+        EXPECT_LT(std::abs(int(samples.front())), 200);  // fades in and out, no click
+        EXPECT_LT(std::abs(int(samples.back())), 200);
     }
+    ASSERT_TRUE(WaitUntilSilent());
+    EXPECT_TRUE(StartWave(236));
+    EXPECT_TRUE(WaitUntilSilent());
+    ShutdownSound();
 }

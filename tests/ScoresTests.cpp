@@ -51,6 +51,16 @@ protected:
     {
         WriteRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), name, value);
     }
+    // The eight fields of the Statistics dialog, left column then right.
+    static std::string Shown()
+    {
+        const StatisticsText t = FormatStatistics();
+        std::string line;
+        for (const std::string* field : {&t.latest, &t.average, &t.best, &t.worst, &t.played, &t.resigned,
+                                         &t.finished, &t.replayed})
+            line += (line.empty() ? "" : " | ") + *field;
+        return line;
+    }
     // Stores a complete list with the given scores (names "P0".."P9").
     static void StoreList(const std::vector<int>& scores)
     {
@@ -85,36 +95,15 @@ QString FieldText(const CStatisticsDialog& d, int id) { return d.Field(id)->text
 TEST_F(ScoresTest, FinishedAbandonedAndReplayedHands)
 {
     RecordHand(kEndFinished, 50, 80);
-    StatisticsText t = FormatStatistics();
-    EXPECT_EQ(t.latest, "50 (out of 80)");
-    EXPECT_EQ(t.average, "50 (out of 80)");
-    EXPECT_EQ(t.best, "50 (out of 80)");
-    EXPECT_EQ(t.worst, "50 (out of 80)");
-    EXPECT_EQ(t.played, "1");
-    EXPECT_EQ(t.finished, "1 (100%)");
-    EXPECT_EQ(t.resigned, "0 (0%)");
-
+    EXPECT_EQ(Shown(), "50 (out of 80) | 50 (out of 80) | 50 (out of 80) | 50 (out of 80) | 1 | 0 (0%) | 1 (100%) | 0");
     CountSkippedHand();
     RecordHand(kEndAbandoned, 0, 80);
-    t = FormatStatistics();
-    EXPECT_EQ(t.latest, "0 (out of 80)");
-    EXPECT_EQ(t.average, "25 (out of 80)");
-    EXPECT_EQ(t.best, "50 (out of 80)");
-    EXPECT_EQ(t.worst, "0 (out of 80)");
-    EXPECT_EQ(t.played, "2");
-    EXPECT_EQ(t.resigned, "1 (50%)");
-    EXPECT_EQ(t.finished, "1 (50%)");
-    EXPECT_EQ(Stat("GamesPlayed"), 2);
-
+    EXPECT_EQ(Shown(), "0 (out of 80) | 25 (out of 80) | 50 (out of 80) | 0 (out of 80) | 2 | 1 (50%) | 1 (50%) | 0");
     RecordHand(kEndReplayed, 999, 999);  // a replay counts, nothing else changes
-    t = FormatStatistics();
-    EXPECT_EQ(t.replayed, "1");
-    EXPECT_EQ(t.latest, "0 (out of 80)");
-    EXPECT_EQ(Stat("GamesPlayed"), 2);
-
-    RecordHand(kEndTimeUp, 10, 0);  // time up is a finished hand
+    EXPECT_EQ(Shown(), "0 (out of 80) | 25 (out of 80) | 50 (out of 80) | 0 (out of 80) | 2 | 1 (50%) | 1 (50%) | 1");
+    RecordHand(kEndTimeUp, 10, 0);  // time up is a finished hand; no possible score: a plain number
     EXPECT_EQ(Stat("GamesWon"), 2);
-    EXPECT_EQ(FormatStatistics().latest, "10");  // no possible score: a plain number
+    EXPECT_EQ(FormatStatistics().latest, "10");
 }
 
 TEST_F(ScoresTest, AveragesRoundFromTheStoredRoundedMean)
@@ -141,22 +130,12 @@ TEST_F(ScoresTest, BestAndWorstKeepTheirPossibleScores)
     RecordHand(kEndFinished, 1200, 1);     // a tie keeps the older hand
     RecordHand(kEndFinished, 300, 400);
     RecordHand(kEndFinished, 300, 2);
-    StatisticsText t = FormatStatistics();
-    EXPECT_EQ(t.best, "1200 (out of 1300)");
-    EXPECT_EQ(t.worst, "300 (out of 400)");
+    EXPECT_EQ(Shown(), "300 (out of 2) | 750 (out of 426) | 1200 (out of 1300) | 300 (out of 400) | 4 | 0 (0%) | 4 (100%) | 0");
 
-    ResetStatistics();
-    t = FormatStatistics();
-    EXPECT_EQ(t.latest, "300 (out of 2)");  // the latest score survives a reset
-    EXPECT_EQ(t.best, "0");
-    EXPECT_EQ(t.worst, "0");
-    EXPECT_EQ(t.played, "0");
-    EXPECT_EQ(t.resigned, "0 (0%)");
-
-    RecordHand(kEndFinished, 40, 50);       // the first hand after a reset sets both
-    t = FormatStatistics();
-    EXPECT_EQ(t.best, "40 (out of 50)");
-    EXPECT_EQ(t.worst, "40 (out of 50)");
+    ResetStatistics();  // the latest score survives a reset
+    EXPECT_EQ(Shown(), "300 (out of 2) | 0 | 0 | 0 | 0 | 0 (0%) | 0 (0%) | 0");
+    RecordHand(kEndFinished, 40, 50);  // the first hand after a reset sets both
+    EXPECT_EQ(Shown(), "40 (out of 50) | 40 (out of 50) | 40 (out of 50) | 40 (out of 50) | 1 | 0 (0%) | 1 (100%) | 0");
     RecordHand(kEndFinished, -25, 50);
     EXPECT_EQ(FormatStatistics().worst, "-25 (out of 50)");
 }

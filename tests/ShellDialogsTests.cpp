@@ -20,23 +20,9 @@
 #include "platform/ModalScript.h"
 #include "platform/QtMainWindow.h"
 
-namespace {
-class CQuietProc final : public CWindowProc {
-public:
-    void OnClose() override {}
-    void OnEndSession() override {}
-    void OnSize(int, int, int) override {}
-    void OnEraseBackground(HDC) override {}
-    void OnPaint(HDC) override {}
-    void OnTimer(unsigned) override {}
-    void OnInitMenuPopup() override {}
-    void OnKeyDown(int) override {}
-    void OnChar(int) override {}
-    void OnMouse(MouseMessage, int, int, unsigned) override {}
-    int OnCommand(int, int) override { return 0; }
-    void OnIdle() override {}
-};
+#include "TestSupport.h"
 
+namespace {
 class ShellDialogs : public ::testing::Test {
 protected:
     void SetUp() override
@@ -56,7 +42,7 @@ protected:
         QTimer::singleShot(0, [check] { check(QApplication::activeModalWidget()); });
     }
 
-    CQuietProc proc;
+    testsupport::RecordingProc proc;
     std::unique_ptr<CQtMainWindow> window;
 };
 }  // namespace

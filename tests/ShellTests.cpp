@@ -87,28 +87,22 @@ protected:
 };
 }  // namespace
 
+// On a 1024 x 768 screen with 32-pixel icons: {left, top, width, height} as
+// stored, and as corrected.
 TEST(ShellStartup, PlacementIsCorrectedAgainstTheScreen)
 {
-    CSettings s;
-    s.Width = 100;
-    s.Left = -20;
-    s.Top = 700;
-    s.Height = 2000;
-    ValidatePlacement(s, 1024, 768, 32);
-    EXPECT_EQ(s.Width, 458);    // too small: 458, not 640
-    EXPECT_EQ(s.Left, 0);       // off the left edge
-    EXPECT_EQ(s.Top, 700);      // still on screen (768 - 32 = 736)
-    EXPECT_EQ(s.Height, 480);   // taller than the screen
-
-    s.Width = 1500;
-    s.Height = 200;
-    s.Top = 740;
-    s.Left = 993;
-    ValidatePlacement(s, 1024, 768, 32);
-    EXPECT_EQ(s.Width, 640);
-    EXPECT_EQ(s.Height, 458);
-    EXPECT_EQ(s.Top, 0);
-    EXPECT_EQ(s.Left, 0);
+    const struct {
+        int in[4], out[4];
+    } cases[] = {
+        {{-20, 700, 100, 2000}, {0, 700, 458, 480}},  // off the left, still on screen below, too small, too tall
+        {{993, 740, 1500, 200}, {0, 0, 640, 458}},    // corner beyond the screen less an icon, too wide, too low
+    };
+    for (const auto& c : cases) {
+        CSettings s;
+        s.Left = c.in[0], s.Top = c.in[1], s.Width = c.in[2], s.Height = c.in[3];
+        ValidatePlacement(s, 1024, 768, 32);
+        EXPECT_EQ((std::vector<int>{s.Left, s.Top, s.Width, s.Height}), std::vector<int>(c.out, c.out + 4));
+    }
 }
 
 TEST(ShellStartup, ColourDepthRuleSwitchesDesignsOnceAndBack)

@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -243,19 +242,4 @@ TEST(SoundNoDevice, SoundsAreSkippedQuietly)
     ASSERT_EQ(waitpid(pid, &status, 0), pid);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-}
-
-TEST(SoundResources, EverySoundOfTheGameIsPlayable)
-{
-    for (unsigned id : {236u, 238u, 239u, 244u, 245u, 423u, 431u}) {
-        QFile f(QStringLiteral(":/sounds/%1.wav").arg(id));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << id;
-        const QByteArray bytes = f.readAll();
-        CWave w;
-        EXPECT_TRUE(ParseWave(reinterpret_cast<const std::uint8_t*>(bytes.constData()), bytes.size(), w)) << id;
-    }
-    ASSERT_TRUE(WaitUntilQuiet());
-    EXPECT_TRUE(StartWave(236));
-    EXPECT_TRUE(WaitUntilQuiet());
-    ShutdownSound();
 }

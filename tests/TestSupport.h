@@ -1,6 +1,7 @@
 #pragma once
 // What the tests share: a window host that records everything and keeps what
-// is presented as a screen of pixels, a shell that records how hands end, the
+// is presented as a screen of pixels, a window procedure that records its
+// messages, a shell that records how hands end, the
 // sounds asked for, synthetic tile sheets whose pixels say which cell (and
 // which spot of it) they came from, files in the test's own data folder, and
 // driving the program's modal dialogs.
@@ -29,6 +30,7 @@
 #include "framework/Shell.h"
 #include "framework/TileSet.h"
 #include "framework/Window.h"
+#include "platform/MainWindow.h"
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -136,6 +138,47 @@ public:
     HWND window;
     std::vector<int> endReasons;
     bool over = false;
+};
+
+// A window procedure that writes down every message, and paints the client
+// area in one colour.
+class RecordingProc final : public CWindowProc {
+public:
+    std::vector<std::string> log;
+    CWindow* window = nullptr;
+    std::uint32_t paintColour = 0xFF336699;
+
+    void OnClose() override { log.push_back("close"); }
+    void OnEndSession() override { log.push_back("endsession"); }
+    void OnSize(int, int cx, int cy) override { log.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
+    void OnEraseBackground(HDC) override { log.push_back("erase"); }
+    void OnPaint(HDC) override
+    {
+        log.push_back("paint");
+        if (!window)
+            return;
+        const RECT r = window->GetClientRect();
+        std::vector<std::uint32_t> pixels(static_cast<size_t>(r.Width() * r.Height()), paintColour);
+        window->Present(pixels.data(), r.Width() * 4, r.Width(), r.Height(), r);
+    }
+    void OnTimer(unsigned id) override { log.push_back("timer " + std::to_string(id)); }
+    void OnInitMenuPopup() override { log.push_back("initmenu"); }
+    void OnKeyDown(int vk) override { log.push_back("key " + std::to_string(vk)); }
+    void OnChar(int c) override { log.push_back("char " + std::to_string(c)); }
+    void OnMouse(MouseMessage m, int x, int y, unsigned flags) override
+    {
+        static const char* names[] = {"move", "ldown", "lup", "ldbl", "rdown", "rup", "rdbl"};
+        log.push_back(std::string(names[static_cast<int>(m)]) + " " + std::to_string(x) + "," + std::to_string(y) +
+                      " f" + std::to_string(flags));
+    }
+    int OnCommand(int id, int code) override
+    {
+        log.push_back("command " + std::to_string(id) + " " + std::to_string(code));
+        return 1;
+    }
+    void OnIdle() override {}
+
+    bool Has(const std::string& entry) const { return std::find(log.begin(), log.end(), entry) != log.end(); }
 };
 
 // A shell whose main window is a TestWindow, for code that shows message boxes.

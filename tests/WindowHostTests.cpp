@@ -14,44 +14,11 @@
 #include "platform/ModalScript.h"
 #include "platform/QtMainWindow.h"
 
+#include "TestSupport.h"
+
+using testsupport::RecordingProc;
+
 namespace {
-class CRecorder final : public CWindowProc {
-public:
-    std::vector<std::string> log;
-    CWindow* window = nullptr;
-    std::uint32_t paintColour = 0xFF336699;
-
-    void OnClose() override { log.push_back("close"); }
-    void OnEndSession() override { log.push_back("endsession"); }
-    void OnSize(int, int cx, int cy) override { log.push_back("size " + std::to_string(cx) + "x" + std::to_string(cy)); }
-    void OnEraseBackground(HDC) override { log.push_back("erase"); }
-    void OnPaint(HDC) override
-    {
-        log.push_back("paint");
-        const RECT r = window->GetClientRect();
-        std::vector<std::uint32_t> pixels(static_cast<size_t>(r.Width() * r.Height()), paintColour);
-        window->Present(pixels.data(), r.Width() * 4, r.Width(), r.Height(), r);
-    }
-    void OnTimer(unsigned id) override { log.push_back("timer " + std::to_string(id)); }
-    void OnInitMenuPopup() override { log.push_back("initmenu"); }
-    void OnKeyDown(int vk) override { log.push_back("key " + std::to_string(vk)); }
-    void OnChar(int c) override { log.push_back("char " + std::to_string(c)); }
-    void OnMouse(MouseMessage m, int x, int y, unsigned flags) override
-    {
-        static const char* names[] = {"move", "ldown", "lup", "ldbl", "rdown", "rup", "rdbl"};
-        log.push_back(std::string(names[static_cast<int>(m)]) + " " + std::to_string(x) + "," + std::to_string(y) +
-                      " f" + std::to_string(flags));
-    }
-    int OnCommand(int id, int code) override
-    {
-        log.push_back("command " + std::to_string(id) + " " + std::to_string(code));
-        return 1;
-    }
-    void OnIdle() override {}
-
-    bool Has(const std::string& entry) const { return std::find(log.begin(), log.end(), entry) != log.end(); }
-};
-
 class WindowHost : public ::testing::Test {
 protected:
     void SetUp() override
@@ -73,7 +40,7 @@ protected:
     }
     QWidget* Client() const { return window->ClientWidget(); }
 
-    CRecorder proc;
+    RecordingProc proc;
     std::unique_ptr<CQtMainWindow> window;
 };
 }  // namespace
