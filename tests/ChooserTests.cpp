@@ -14,6 +14,7 @@
 #include "TestSupport.h"
 #include "app/Catalogue.h"
 #include "app/ChooserDialog.h"
+#include "app/DialogSupport.h"
 #include "app/RulesDialog.h"
 #include "app/Settings.h"
 #include "framework/Resources.h"
@@ -21,8 +22,6 @@
 using namespace testsupport;
 
 namespace {
-QString Str(unsigned id) { return QString::fromLatin1(ResString(id)).replace("\r\n", "\n"); }
-
 struct ChooserView {
     QStringList names;
     QStringList selected;
@@ -159,9 +158,9 @@ TEST_F(Chooser, OpensOnTheCurrentGameAndPlaysIt)
         EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserPlay);
         ASSERT_EQ(view.names.size(), 31);
         for (int i = 0; i < 31; ++i)
-            EXPECT_EQ(view.names[i], Str(Catalogue()[static_cast<size_t>(i)].nameId));
+            EXPECT_EQ(view.names[i], DialogText(Catalogue()[static_cast<size_t>(i)].nameId));
         EXPECT_EQ(view.selected, c.selected);
-        EXPECT_EQ(view.description, Str(c.description));
+        EXPECT_EQ(view.description, DialogText(c.description));
         EXPECT_EQ(view.difficulty, c.difficulty);
         EXPECT_EQ(view.scoring, c.scoring);
         EXPECT_EQ(view.hasPicture, c.picture);
@@ -183,7 +182,7 @@ TEST_F(Chooser, SelectingUpdatesThePanelsAndPlayTakesTheSelection)
     });
     EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserPlay);
     EXPECT_EQ(afterSelect.selected, QStringList{"Klondike"});
-    EXPECT_EQ(afterSelect.description, Str(155));
+    EXPECT_EQ(afterSelect.description, DialogText(155));
     EXPECT_EQ(g_Settings.CurrentGame, 2);
     EXPECT_EQ(nameId, 146u);
 }
@@ -237,7 +236,7 @@ RulesRun RunRules(int gameId, int ticks, const std::function<void(QWidget*)>& fi
     const int count = FillInstructionLines(gameId, seconds, texts);
     std::map<QString, unsigned> byText;
     for (int i = 0; i < count; ++i) {
-        QStringList parts = Str(texts[i]).split('\n');
+        QStringList parts = DialogText(texts[i]).split('\n');
         for (QString& p : parts)
             p = p.trimmed();
         byText[parts.join('\n')] = texts[i];

@@ -1,5 +1,7 @@
 #include "app/Catalogue.h"
 
+#include <utility>
+
 #include <algorithm>
 #include <iterator>
 
@@ -151,25 +153,20 @@ const CatalogueRow* FindCatalogueRow(int gameId)
     return i < 0 ? nullptr : &kRows[i];
 }
 
-unsigned GameNameId(int gameId)
+// A game's name and description, from its row or else from the games the
+// list does not offer; 0 for neither.
+static std::pair<unsigned, unsigned> GameTexts(int gameId)
 {
     if (const CatalogueRow* row = FindCatalogueRow(gameId))
-        return row->nameId;
+        return {row->nameId, row->descriptionId};
     for (const UnlistedGame& g : kUnlisted)
         if (g.gameId == gameId)
-            return g.nameId;
-    return 0;
+            return {g.nameId, g.descriptionId};
+    return {0, 0};
 }
 
-unsigned GameDescriptionId(int gameId)
-{
-    if (const CatalogueRow* row = FindCatalogueRow(gameId))
-        return row->descriptionId;
-    for (const UnlistedGame& g : kUnlisted)
-        if (g.gameId == gameId)
-            return g.descriptionId;
-    return 0;
-}
+unsigned GameNameId(int gameId) { return GameTexts(gameId).first; }
+unsigned GameDescriptionId(int gameId) { return GameTexts(gameId).second; }
 
 std::span<const InstructionLine> InstructionLines(int gameId)
 {

@@ -111,7 +111,10 @@ public:
     const OptionValues& Values() const { return m_values; }
 
 private:
-    void AddChoices(const Choice (&choices)[4], QButtonGroup* group, QVBoxLayout* column);
+    // A titled section: the four choices, and beside them the preview above
+    // its colour button.
+    void AddSection(QVBoxLayout* layout, unsigned titleId, const Choice (&choices)[4], QButtonGroup* group,
+                    QWidget* preview, QPushButton* colorButton);
     void ShowPreview(QLabel* picture, unsigned bitmapId);
     void ChooseTileDesign(int index);
     void ChoosePattern(int index);
@@ -184,36 +187,13 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     layout->addWidget(restart);
     layout->addSpacing(DluY(this, 4));
 
-    layout->addWidget(SectionTitle(kIdsTileDesign, this));
-    layout->addWidget(Rule(this));
-    auto* tileRow = new QHBoxLayout;
-    auto* tileColumn = new QVBoxLayout;
-    AddChoices(kTileDesigns, m_tiles, tileColumn);
-    tileRow->addLayout(tileColumn, 1);
-    auto* tileSide = new QVBoxLayout;
-    tileSide->addWidget(m_tilePreview, 0, Qt::AlignHCenter);
-    tileSide->addWidget(textColor);
-    tileSide->addStretch(1);
-    tileRow->addLayout(tileSide);
-    layout->addLayout(tileRow);
+    AddSection(layout, kIdsTileDesign, kTileDesigns, m_tiles, m_tilePreview, textColor);
     layout->addSpacing(DluY(this, 4));
-
-    layout->addWidget(SectionTitle(kIdsPattern, this));
-    layout->addWidget(Rule(this));
-    auto* patternRow = new QHBoxLayout;
-    auto* patternColumn = new QVBoxLayout;
-    AddChoices(kPatterns, m_patterns, patternColumn);
-    patternRow->addLayout(patternColumn, 1);
-    auto* patternSide = new QVBoxLayout;
     auto* patternHolder = new QWidget(this);  // keeps its place while the preview is hidden
     patternHolder->setFixedSize(previewSize, previewSize);
     m_patternPreview->setParent(patternHolder);
     m_patternPreview->move(0, 0);
-    patternSide->addWidget(patternHolder, 0, Qt::AlignHCenter);
-    patternSide->addWidget(m_backgroundColor);
-    patternSide->addStretch(1);
-    patternRow->addLayout(patternSide);
-    layout->addLayout(patternRow);
+    AddSection(layout, kIdsPattern, kPatterns, m_patterns, patternHolder, m_backgroundColor);
 
     layout->addWidget(tip);
     layout->addSpacing(DluY(this, 4));
@@ -277,8 +257,12 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, [this] { done(kOptionsUnchanged); });
 }
 
-void COptionsDialog::AddChoices(const Choice (&choices)[4], QButtonGroup* group, QVBoxLayout* column)
+void COptionsDialog::AddSection(QVBoxLayout* layout, unsigned titleId, const Choice (&choices)[4],
+                                QButtonGroup* group, QWidget* preview, QPushButton* colorButton)
 {
+    layout->addWidget(SectionTitle(titleId, this));
+    layout->addWidget(Rule(this));
+    auto* column = new QVBoxLayout;
     for (int i = 0; i < 4; ++i) {
         auto* radio = new QRadioButton(DialogText(choices[i].labelId), this);
         radio->setObjectName(QString::fromLatin1(choices[i].name));
@@ -287,6 +271,14 @@ void COptionsDialog::AddChoices(const Choice (&choices)[4], QButtonGroup* group,
         column->addWidget(radio);
     }
     column->addStretch(1);
+    auto* side = new QVBoxLayout;
+    side->addWidget(preview, 0, Qt::AlignHCenter);
+    side->addWidget(colorButton);
+    side->addStretch(1);
+    auto* row = new QHBoxLayout;
+    row->addLayout(column, 1);
+    row->addLayout(side);
+    layout->addLayout(row);
 }
 
 void COptionsDialog::ShowPreview(QLabel* picture, unsigned bitmapId)

@@ -367,14 +367,7 @@ void CGame::EndDrag(HWND hwnd, CTilePile* target)
     }
     if (source && source != target)
         TurnTopFaceUp(*source);
-    target->faceDownCount += m_dragPile.faceDownCount;
-    target->AppendString(m_dragPile.RemoveAll());
-    m_dragPile.faceDownCount = 0;
-    RedrawPile(*target);
-    m_dragImage.Clear();
-    m_pDragSource = nullptr;
-    m_dragging = false;
-    m_dragMoved = false;
+    SettleDraggedTiles(*target);
     m_backBuffer.Close();
     if (IsFinishedAfterDrop(hwnd, target))
         Shell().EndHand(hwnd, kEndFinished);
@@ -392,15 +385,20 @@ void CGame::CancelDrag(HWND hwnd)
     m_dragImage.Fly(m_backBuffer, m_dragImage.X(), m_dragImage.Y(), source->NextTileX(m_tileSet),
                     source->NextTileY(m_tileSet), 10, 10);
     m_dragImage.Hide(m_backBuffer);
-    source->faceDownCount += m_dragPile.faceDownCount;
-    source->AppendString(m_dragPile.RemoveAll());
+    SettleDraggedTiles(*source);
+    m_backBuffer.Close();
+}
+
+void CGame::SettleDraggedTiles(CTilePile& pile)
+{
+    pile.faceDownCount += m_dragPile.faceDownCount;
+    pile.AppendString(m_dragPile.RemoveAll());
     m_dragPile.faceDownCount = 0;
-    RedrawPile(*source);
+    RedrawPile(pile);
     m_dragImage.Clear();
     m_pDragSource = nullptr;
     m_dragging = false;
     m_dragMoved = false;
-    m_backBuffer.Close();
 }
 
 void CGame::RedrawDragImage(HWND hwnd)

@@ -231,6 +231,8 @@ private:
     void ClampDragPosition(int& x, int& y) const;
     void MoveDragImage(HWND hwnd, int x, int y);
     void TurnTopFaceUp(CTilePile& pile);
+    // The dragged tiles join `pile` (a drop or a cancelled drag), and the drag ends.
+    void SettleDraggedTiles(CTilePile& pile);
 
     int m_dragSourceFaceDown = 0;  // the source's face-down count before the lift
     int m_dragIndex = 0;           // where in the source the dragged tiles were

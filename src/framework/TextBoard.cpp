@@ -108,8 +108,16 @@ void CTextBoard::FitFont(CBackBuffer& buffer)
     }
 }
 
-void CTextBoard::DrawFrameBelowText(CBackBuffer& buffer, const CTileSet* tileSet, int textHeight, int margin)
+void CTextBoard::Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal)
 {
+    if (!visible || rect.IsEmpty())
+        return;
+    const int margin = Margin(tileSet);
+    innerRect = Shrunk(rect, margin);
+    if (font.IsNull())
+        FitFont(buffer);
+    buffer.FillBackground(&rect);
+    const int textHeight = DrawContent(buffer, reveal);
     if (!tileSet || !tileSet->IsLoaded())
         return;
     // The frame reaches down to the text, not to the bottom of the area.
@@ -118,17 +126,9 @@ void CTextBoard::DrawFrameBelowText(CBackBuffer& buffer, const CTileSet* tileSet
     frameRect = RECT{rect.left, rect.top, rect.right, rect.top + height};
 }
 
-void CTextBoard::Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal)
+int CTextBoard::DrawContent(CBackBuffer& buffer, bool reveal)
 {
-    if (!visible || rect.IsEmpty())
-        return;
-    const int m = Margin(tileSet);
-    innerRect = Shrunk(rect, m);
-    if (font.IsNull())
-        FitFont(buffer);
-    buffer.FillBackground(&rect);
-    const int height = buffer.DrawTextWrapped(reveal ? sourceText : displayText, innerRect, font);
-    DrawFrameBelowText(buffer, tileSet, height, m);
+    return buffer.DrawTextWrapped(reveal ? sourceText : displayText, innerRect, font);
 }
 
 CFoundationWords::CFoundationWords() { bold = 1; }
@@ -211,15 +211,8 @@ int CFoundationWords::MeasureTextWidth(CBackBuffer& buffer)
     return widest;
 }
 
-void CFoundationWords::Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal)
+int CFoundationWords::DrawContent(CBackBuffer& buffer, bool reveal)
 {
-    if (!visible || rect.IsEmpty())
-        return;
-    const int m = Margin(tileSet);
-    innerRect = Shrunk(rect, m);
-    if (font.IsNull())
-        FitFont(buffer);
-    buffer.FillBackground(&rect);
     const COLORREF saved = buffer.TextColor();
     RECT probe = innerRect;
     const int lineHeight = buffer.DrawText("W", probe, font, DT_SINGLELINE | DT_CALCRECT);
@@ -239,5 +232,5 @@ void CFoundationWords::Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool r
         top += lineHeight;
     }
     buffer.SetTextColor(saved);
-    DrawFrameBelowText(buffer, tileSet, top - innerRect.top, m);
+    return top - innerRect.top;
 }

@@ -41,7 +41,9 @@ public:
 protected:
     void FitFont(CBackBuffer& buffer);
     int Margin(const CTileSet* tileSet) const;
-    void DrawFrameBelowText(CBackBuffer& buffer, const CTileSet* tileSet, int textHeight, int margin);
+    // Draws the text inside innerRect, in the board's font; returns its height
+    // (Draw has cleared the board before, and frames it afterwards).
+    virtual int DrawContent(CBackBuffer& buffer, bool reveal);
 };
 
 class CFoundationWords : public CTextBoard {
@@ -56,7 +58,6 @@ public:
     bool StrikeLetter(char letter) override { return Add(letter); }
     bool IsComplete(int word) const;  // word 0..3
     bool AllComplete() const;
-    void Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal = false) override;
     int MeasureTextHeight(CBackBuffer& buffer) override;
     int MeasureTextWidth(CBackBuffer& buffer) override;
 
@@ -65,4 +66,8 @@ public:
     int wordLength = 0;
     COLORREF spelledColor = RGB(255, 255, 255);
     COLORREF unspelledColor = RGB(128, 128, 128);
+
+protected:
+    // One word a line, spelled letters in one colour and the rest in the other.
+    int DrawContent(CBackBuffer& buffer, bool reveal) override;
 };

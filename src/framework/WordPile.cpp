@@ -75,11 +75,7 @@ bool CWordPile::PressButtonAt(HWND hwnd, int x, int y)
     if (!button)
         return false;
     m_held = button == &check ? kCheckButton : kUndoButton;
-    CBackBuffer& buffer = m_game.BackBuffer();
-    buffer.Open(hwnd);
-    button->state = kButtonPressed;
-    button->Draw(buffer, m_game.TileSet());
-    buffer.Close();
+    ShowButtonState(hwnd, *button, kButtonPressed);
     return true;
 }
 
@@ -88,14 +84,18 @@ CWordPile::Button CWordPile::ReleaseButton(HWND hwnd)
     const Button held = m_held;
     m_held = kNoButton;
     CTileButton* button = held == kCheckButton ? &check : held == kUndoButton ? &undo : nullptr;
-    if (button) {
-        CBackBuffer& buffer = m_game.BackBuffer();
-        buffer.Open(hwnd);
-        button->state = kButtonRaised;
-        button->Draw(buffer, m_game.TileSet());
-        buffer.Close();
-    }
+    if (button)
+        ShowButtonState(hwnd, *button, kButtonRaised);
     return held;
+}
+
+void CWordPile::ShowButtonState(HWND hwnd, CTileButton& button, int state)
+{
+    CBackBuffer& buffer = m_game.BackBuffer();
+    buffer.Open(hwnd);
+    button.state = state;
+    button.Draw(buffer, m_game.TileSet());
+    buffer.Close();
 }
 
 bool CWordPile::OnButtonUp(HWND hwnd, const std::function<void()>& tryScore)

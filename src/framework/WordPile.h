@@ -83,6 +83,9 @@ public:
     CTileButton undo{0, kButtonUndo};
 
 private:
+    // Draws the button pressed or raised, at once.
+    void ShowButtonState(HWND hwnd, CTileButton& button, int state);
+
     CGame& m_game;
     CDictionary* m_dictionary;
     Button m_held = kNoButton;
