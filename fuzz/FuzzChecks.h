@@ -189,9 +189,9 @@ inline std::string CheckWordListFile(const std::string& dir, std::string_view da
 
 inline const char* const kGameKeys[] = {
     "Software\\Quirkwood\\Glyphery",
-    "Software\\Quirkwood\\Glyphery\\WordGame\\Golf",
-    "Software\\Quirkwood\\Glyphery\\WordGame\\Golf\\HighScores",
-    "Software\\Quirkwood\\Glyphery\\WordGame\\Klondike",
+    "Software\\Quirkwood\\Glyphery\\Golf",
+    "Software\\Quirkwood\\Glyphery\\Golf\\HighScores",
+    "Software\\Quirkwood\\Glyphery\\Klondike",
 };
 inline const char* const kValueNames[] = {
     "Sound",         "CurrentGame",  "Width",        "BackgroundColor", "QuoteNum",    "GamesPlayed",

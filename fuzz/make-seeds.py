@@ -66,7 +66,7 @@ def make_store(rows, schema=None, table="reg_values"):
 
 
 MAIN = "Software\\Quirkwood\\Glyphery"
-GOLF = MAIN + "\\WordGame\\Golf"
+GOLF = MAIN + "\\Golf"
 SCORES = GOLF + "\\HighScores"
 
 

@@ -7,12 +7,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "app/Registry.h"
+#include "app/Settings.h"
 #include "dictionary/Dictionary.h"
+#include "framework/Shell.h"
+#include "scores/HighScores.h"
+#include "scores/Statistics.h"
 
 namespace fs = std::filesystem;
 
@@ -110,4 +116,37 @@ TEST(FuzzFindings, ASaveRemovesTheTemporaryFilesOfKilledSaves)
     EXPECT_FALSE(fs::exists(list + ".tmp" + std::to_string(getpid())));
     std::ifstream in(list, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "quokka\r\n");
+}
+
+// Numbers in a damaged store (a count at the end of its range, a negative
+// count, a score text too long for an int) are read without undefined
+// arithmetic: counts wrap like the registry's DWORD, means stay in range, and
+// a score text is held at the ends of int's range.
+TEST(FuzzFindings, DamagedNumbersInTheStatisticsAndHighScoresAreSafe)
+{
+    TempDir dir;
+    SetRegistryPath(dir.Store());
+    SetStatisticsSubkey("Golf");
+    const char* key = g_StatisticsKey.c_str();
+    WriteRegDword(HKEY_CURRENT_USER, key, "GamesPlayed", INT32_MAX);
+    WriteRegDword(HKEY_CURRENT_USER, key, "GamesWon", INT32_MAX);
+    WriteRegDword(HKEY_CURRENT_USER, key, "AverageScore", INT32_MAX);
+    WriteRegDword(HKEY_CURRENT_USER, key, "GamesSkipped", INT32_MAX);
+    RecordHand(kEndFinished, INT32_MAX, INT32_MAX);
+    CountSkippedHand();
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "GamesPlayed", 0), INT32_MIN);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "GamesSkipped", 0), INT32_MIN);
+    FormatStatistics();
+
+    WriteRegDword(HKEY_CURRENT_USER, key, "GamesPlayed", -1);
+    RecordHand(kEndFinished, 40, 50);
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "AverageScore", 0), 40) << "a negative count starts the mean afresh";
+
+    const std::string scores = HighScoreKey();
+    WriteRegString(HKEY_CURRENT_USER, scores.c_str(), "Score9", "99999999999999999999");
+    EXPECT_EQ(HighScoreThreshold(), INT_MAX);
+    WriteRegString(HKEY_CURRENT_USER, scores.c_str(), "Score9", "-99999999999999999999");
+    EXPECT_EQ(HighScoreThreshold(), INT_MIN);
+    WriteRegString(HKEY_CURRENT_USER, scores.c_str(), "Score9", "  42 points");
+    EXPECT_EQ(HighScoreThreshold(), 42);
 }

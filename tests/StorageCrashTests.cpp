@@ -395,3 +395,32 @@ TEST(StorageCrash, TwoInstancesRecordingHandsAtOnceLoseNoUpdate)
     EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "GamesReplayed", 0), 2 * kHands / 10);
     EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "BestScore", 0), 500 + kHands - 1);
 }
+
+TEST(StorageCrash, TwoInstancesEnteringHighScoresAtOnceKeepBoth)
+{
+    TempHome home;
+    SetStatisticsSubkey("Golf");
+    HighScoreTable start;
+    for (int r = 0; r < kHighScoreRows; ++r)
+        start.rows[static_cast<std::size_t>(r)] = {"Stored " + std::to_string(r), std::to_string(1000 - 100 * r)};
+    ASSERT_TRUE(SaveHighScoreTable(start));
+
+    // Both instances open the name entry on the same stored list...
+    HighScoreTable first = LoadHighScoreTable(true, 550);
+    HighScoreTable second = LoadHighScoreTable(true, 750);
+    ASSERT_EQ(first.newRow, 5);
+    ASSERT_EQ(second.newRow, 3);
+    first.rows[5].name = "First";
+    second.rows[3].name = "Second";
+    // ...and press OK one after the other.
+    ASSERT_TRUE(SaveHighScoreTable(second));
+    ASSERT_TRUE(SaveHighScoreTable(first));
+
+    const HighScoreTable now = LoadHighScoreTable(false, 0);
+    const std::vector<std::string> want = {"Stored 0", "Stored 1", "Stored 2", "Second", "Stored 3",
+                                           "Stored 4", "First",    "Stored 5", "Stored 6", "Stored 7"};
+    for (int r = 0; r < kHighScoreRows; ++r)
+        EXPECT_EQ(now.rows[static_cast<std::size_t>(r)].name, want[static_cast<std::size_t>(r)]) << "row " << r;
+    EXPECT_EQ(now.rows[6].score, "550");
+    EXPECT_EQ(now.rows[3].score, "750");
+}

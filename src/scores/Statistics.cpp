@@ -1,5 +1,6 @@
 #include "scores/Statistics.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -24,11 +25,17 @@ void Write(const char* name, std::int32_t value)
 // up, so stored averages come out the same as they always have.
 std::int32_t NextMean(std::int32_t mean, std::int32_t n, std::int32_t value)
 {
-    const float divisor = static_cast<float>(n + 1);
+    if (n < 0)  // not a count (a damaged store): the mean starts afresh
+        n = 0;
+    const float divisor = static_cast<float>(static_cast<std::int64_t>(n) + 1);
     const std::int64_t total = static_cast<std::int64_t>(mean) * n + value;
     const double rounded = static_cast<double>(static_cast<float>(total) / divisor) + 0.5;
-    return static_cast<std::int32_t>(rounded);
+    // Only damaged values can take it out of range; it then stays at the end.
+    return static_cast<std::int32_t>(std::clamp(rounded, -2147483648.0, 2147483647.0));
 }
+
+// A count one up, wrapping like the registry's DWORD (a stored count may be anything).
+std::int32_t OneMore(std::int32_t count) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(count) + 1u); }
 
 std::string Format(unsigned formatId, int a, int b = 0)
 {
@@ -48,15 +55,15 @@ std::string ScoreText(const char* scoreName, const char* possibleName)
 void RecordHandValues(int reason, int score, int scorePossible)
 {
     if (reason == kEndReplayed) {
-        Write("GamesReplayed", Read("GamesReplayed", 0) + 1);
+        Write("GamesReplayed", OneMore(Read("GamesReplayed", 0)));
         return;
     }
     Write("LatestScore", score);
     Write("LatestScorePossible", scorePossible);
     const std::int32_t n = Read("GamesPlayed", 0);
-    Write("GamesPlayed", n + 1);
+    Write("GamesPlayed", OneMore(n));
     if (reason == kEndFinished || reason == kEndTimeUp)
-        Write("GamesWon", Read("GamesWon", 0) + 1);
+        Write("GamesWon", OneMore(Read("GamesWon", 0)));
     Write("AverageScore", NextMean(Read("AverageScore", 0), n, score));
     Write("AverageScorePossible", NextMean(Read("AverageScorePossible", 0), n, scorePossible));
     // The first hand recorded (ever, or since a reset) is both the best and the
@@ -81,7 +88,7 @@ void RecordHand(int reason, int score, int scorePossible)
 
 void CountSkippedHand()
 {
-    RegTransaction([] { Write("GamesSkipped", Read("GamesSkipped", 0) + 1); });
+    RegTransaction([] { Write("GamesSkipped", OneMore(Read("GamesSkipped", 0))); });
 }
 
 void ResetStatistics()
@@ -103,11 +110,11 @@ StatisticsText FormatStatistics()
     t.worst = ScoreText("WorstScore", "WorstScorePossible");
     const int resigned = Read("GamesSkipped", 0);
     const int finished = Read("GamesWon", 0);
-    const int total = resigned + finished;
-    const int divisor = total >= 1 ? total : 1;
+    const std::int64_t total = static_cast<std::int64_t>(resigned) + finished;
+    const std::int64_t divisor = total >= 1 ? total : 1;
     t.resigned = Format(169, resigned, static_cast<int>(static_cast<std::int64_t>(resigned) * 100 / divisor));
     t.finished = Format(169, finished, static_cast<int>(static_cast<std::int64_t>(finished) * 100 / divisor));
-    t.played = Format(171, total);
+    t.played = Format(171, static_cast<int>(total));
     t.replayed = Format(171, Read("GamesReplayed", 0));
     return t;
 }
