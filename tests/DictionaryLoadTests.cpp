@@ -106,7 +106,7 @@ TEST(DictionaryLoad, ShortReadsLoseNothing)
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     std::vector<std::string> words;
     for (int i = 0; i < 3000; ++i)
-        words.push_back("w" + std::to_string(100000 + i));
+        words.push_back(std::string("w").append(std::to_string(100000 + i)));
     const std::string text = ListText(words);
     std::thread writer([&] {
         FILE* f = std::fopen(path.c_str(), "wb");

@@ -99,7 +99,7 @@ TEST(DictionaryWordArray, BlankMatchesAnyCharacterOnEitherSide)
         CWordArray array;
         std::vector<std::string> words = {"bat", "cat", "cot", "dog"};
         for (int i = 0; i < extra; ++i)
-            words.push_back("z" + std::to_string(1000 + i));
+            words.push_back(std::string("z").append(std::to_string(1000 + i)));
         std::sort(words.begin(), words.end());
         Fill(array, words);
         EXPECT_GE(array.Find("c t"), 0);
@@ -162,8 +162,9 @@ TEST(DictionaryWordArray, RemoveByWordAndByPointer)
 TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
 {
     SeedRandom(31);
+    // "b" and up to maxLength letters a-d.
     auto randomWord = [](int maxLength) {
-        std::string w;
+        std::string w = "b";
         const int len = 1 + RandomInRange(maxLength, 0);
         for (int i = 0; i < len; ++i)
             w += static_cast<char>('a' + RandomInRange(4, 0));
@@ -172,7 +173,7 @@ TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
     for (int size : {10, 65, 300, 2000}) {
         std::vector<std::string> words;
         for (int i = 0; i < size; ++i)
-            words.push_back("b" + randomWord(12));  // duplicates and long words included
+            words.push_back(randomWord(12));  // duplicates and long words included
         std::sort(words.begin(), words.end());
         CWordArray sorted, unsorted;
         Fill(sorted, words);
@@ -186,7 +187,7 @@ TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
         };
         for (int round = 0; round < 3; ++round) {
             for (int i = 0; i < 400; ++i) {
-                std::string probe = "b" + randomWord(13);
+                std::string probe = randomWord(13);
                 if (i % 5 == 0) probe = words[static_cast<size_t>(RandomInRange(size, 0))];
                 if (i % 7 == 0) probe = probe.substr(0, probe.size() / 2);
                 if (i % 11 == 0 && probe.size() > 1) probe[1] = ' ';
@@ -197,7 +198,7 @@ TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
             check(sorted, "");
             check(sorted, "a");
             // Change the array between rounds: the answers follow.
-            const std::string added = "b" + randomWord(10);
+            const std::string added = randomWord(10);
             sorted.InsertSorted(added.c_str());
             EXPECT_TRUE(sorted.Contains(added.c_str()));
             EXPECT_TRUE(sorted.ContainsPrefix(added.c_str()));

@@ -242,7 +242,7 @@ TEST_F(LetterSupplyWords, WordsOfRandomLengthsFillTheCount)
     std::vector<std::string> words;
     for (char a = 'a'; a <= 'z'; ++a)
         for (int len = 2; len <= 18; ++len)
-            words.push_back(std::string(1, a) + std::string(static_cast<size_t>(len - 1), 'x'));
+            words.push_back(std::string(1, a).append(static_cast<size_t>(len - 1), 'x'));
     std::sort(words.begin(), words.end());
     Load(words);
     SeedRandom(17);

@@ -58,7 +58,7 @@ protected:
         std::string line;
         for (const std::string* field : {&t.latest, &t.average, &t.best, &t.worst, &t.played, &t.resigned,
                                          &t.finished, &t.replayed})
-            line += (line.empty() ? "" : " | ") + *field;
+            line.append(line.empty() ? "" : " | ").append(*field);
         return line;
     }
     // Stores a complete list with the given scores (names "P0".."P9").
@@ -66,7 +66,7 @@ protected:
     {
         HighScoreTable t;
         for (int r = 0; r < kHighScoreRows; ++r)
-            t.rows[r] = {"P" + std::to_string(r), std::to_string(scores[r])};
+            t.rows[r] = {std::string("P").append(std::to_string(r)), std::to_string(scores[r])};
         ASSERT_TRUE(SaveHighScoreTable(t));
     }
 };

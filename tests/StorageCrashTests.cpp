@@ -69,7 +69,7 @@ std::string Letters(int n)
     } while (n > 0);
     return s;
 }
-std::string ListWord(int round, int i) { return "w" + Letters(i) + "0" + Letters(round); }
+std::string ListWord(int round, int i) { return std::string("w").append(Letters(i)).append("0").append(Letters(round)); }
 
 // The high-score list of a round.
 HighScoreTable TableOfRound(int round)
