@@ -71,6 +71,12 @@ struct GameTest : GameTestBase {
         game->OnLButtonDown(&window, x, y, MK_LBUTTON);
         game->BeginDrag(&window, &pile, count, x, y);
     }
+    // Both columns as "tiles/face-down tiles".
+    std::string Cols() const
+    {
+        return game->left.tiles.str() + "/" + std::to_string(game->left.faceDownCount) + " " +
+               game->right.tiles.str() + "/" + std::to_string(game->right.faceDownCount);
+    }
 };
 }  // namespace
 
@@ -89,20 +95,16 @@ TEST_F(GameTest, DropOfTheFaceUpPartTurnsTheNewTopAndUndoHidesItAgain)
     game->left.faceDownCount = 3;
     Lift(game->left, 2);
     EXPECT_TRUE(game->IsDragging());
-    EXPECT_EQ(game->left.tiles, CStr("abc"));
-    EXPECT_EQ(game->left.faceDownCount, 3);
+    EXPECT_EQ(Cols(), "abc/3 /0");
     EXPECT_EQ(game->DragPile().faceDownCount, 0);
 
     game->EndDrag(&window, &game->right);
     EXPECT_FALSE(game->IsDragging());
-    EXPECT_EQ(game->right.tiles, CStr("de"));
-    EXPECT_EQ(game->left.faceDownCount, 2) << "the new top tile turns face up";
+    EXPECT_EQ(Cols(), "abc/2 de/0") << "the new top tile turns face up";
     ASSERT_TRUE(game->CanUndo());
 
     EXPECT_EQ(game->Undo(&window), 1);
-    EXPECT_EQ(game->left.tiles, CStr("abcde"));
-    EXPECT_EQ(game->left.faceDownCount, 3);
-    EXPECT_EQ(game->right.tiles, CStr(""));
+    EXPECT_EQ(Cols(), "abcde/3 /0");
     EXPECT_EQ(game->afterMoves.back(), 1);
     EXPECT_EQ(game->Undo(&window), 0);
 }
@@ -112,17 +114,12 @@ TEST_F(GameTest, FaceDownTilesTravelWithTheDragAndUndoRestoresTheSource)
     game->left.tiles = "abcde";
     game->left.faceDownCount = 3;
     Lift(game->left, 4);
-    EXPECT_EQ(game->left.faceDownCount, 1);
+    EXPECT_EQ(Cols(), "a/1 /0");
     EXPECT_EQ(game->DragPile().faceDownCount, 2);
     game->EndDrag(&window, &game->right);
-    EXPECT_EQ(game->right.tiles, CStr("bcde"));
-    EXPECT_EQ(game->right.faceDownCount, 2);
-    EXPECT_EQ(game->left.faceDownCount, 0);
-
+    EXPECT_EQ(Cols(), "a/0 bcde/2");
     game->Undo(&window);
-    EXPECT_EQ(game->left.tiles, CStr("abcde"));
-    EXPECT_EQ(game->left.faceDownCount, 3) << "as it was before the lift";
-    EXPECT_EQ(game->right.faceDownCount, 0);
+    EXPECT_EQ(Cols(), "abcde/3 /0") << "as it was before the lift";
 }
 
 TEST_F(GameTest, CancelledDragPutsEverythingBack)
@@ -134,8 +131,7 @@ TEST_F(GameTest, CancelledDragPutsEverythingBack)
     game->OnLButtonUp(&window, 300, 300, 0);
     EXPECT_FALSE(game->IsDragging());
     EXPECT_FALSE(window.captured);
-    EXPECT_EQ(game->left.tiles, CStr("abcde"));
-    EXPECT_EQ(game->left.faceDownCount, 3);
+    EXPECT_EQ(Cols(), "abcde/3 /0");
     EXPECT_FALSE(game->CanUndo());
 }
 
@@ -171,19 +167,17 @@ TEST_F(GameTest, DragImageStaysInsideTheClientArea)
 {
     game->left.tiles = "abc";
     Lift(game->left, 2);
-    const int w = game->DragImage().Width(), h = game->DragImage().Height();
-    EXPECT_EQ(w, W);
-    EXPECT_EQ(h, 2 * H);
+    const int w = W, h = 2 * H;
+    EXPECT_EQ(std::make_pair(game->DragImage().Width(), game->DragImage().Height()), std::make_pair(w, h));
+    auto at = [&] { return std::make_pair(game->DragImage().X(), game->DragImage().Y()); };
     game->DragTo(&window, -500, -500);
-    EXPECT_EQ(game->DragImage().X(), 0);
-    EXPECT_EQ(game->DragImage().Y(), 0);
+    EXPECT_EQ(at(), std::make_pair(0, 0));
     game->DragTo(&window, 5000, 5000);
-    EXPECT_EQ(game->DragImage().X(), 640 - w - 1);
-    EXPECT_EQ(game->DragImage().Y(), 640 - h - 1);
+    EXPECT_EQ(at(), std::make_pair(640 - w - 1, 640 - h - 1));
     game->DragBy(&window, 10, 10);
-    EXPECT_EQ(game->DragImage().X(), 640 - w - 1);
+    EXPECT_EQ(at(), std::make_pair(640 - w - 1, 640 - h - 1));
     game->DragBy(&window, -10, 0);
-    EXPECT_EQ(game->DragImage().X(), 640 - w - 11);
+    EXPECT_EQ(at().first, 640 - w - 11);
 }
 
 TEST_F(GameTest, DropFliesVisiblyAndCanFinishTheHand)
@@ -217,12 +211,10 @@ TEST_F(GameTest, MoveTileFlipsRecordsAndUndoes)
     game->MoveTile(&game->left, &game->right, 1, 1);
     game->BackBuffer().Close();
     EXPECT_EQ(window.sleeps, std::vector<int>(8, 7));
-    EXPECT_EQ(game->right.tiles, CStr("y"));
-    EXPECT_EQ(game->left.faceDownCount, 0);
+    EXPECT_EQ(Cols(), "x/0 y/0");
     EXPECT_EQ(window.ScreenPixel(300 + 10, 20 + 10), SheetColour(24, 10, 10));
     game->Undo(&window);
-    EXPECT_EQ(game->left.tiles, CStr("xy"));
-    EXPECT_EQ(game->left.faceDownCount, 1) << "the flipped tile is hidden again";
+    EXPECT_EQ(Cols(), "xy/1 /0") << "the flipped tile is hidden again";
 
     game->MoveTile(&game->right, &game->left, 1, 0);  // an empty source: nothing
     EXPECT_FALSE(game->CanUndo());
@@ -296,15 +288,11 @@ TEST_F(GameTest, TitleGameSpellsTheNameInTiles)
     CTitleGame title(nullptr, nullptr);
     title.OnSize(&window, SIZE_RESTORED, 640, 640);
     title.OnPaint(&window, nullptr);
-    EXPECT_EQ(title.FirstWord().tiles, CStr("glyph"));
-    EXPECT_EQ(title.SecondWord().tiles, CStr("ery"));
-    EXPECT_EQ(title.FirstWord().x, (640 - 3 * W) / 2);
-    EXPECT_EQ(title.FirstWord().y, H / 2);
-    EXPECT_EQ(title.SecondWord().x, (640 - 5 * W) / 2);
-    EXPECT_EQ(title.SecondWord().y, 640 - 3 * H / 2);
+    auto word = [](const CTilePile& p) { return p.tiles.str() + " " + std::to_string(p.x) + "," + std::to_string(p.y); };
+    EXPECT_EQ(word(title.FirstWord()), "glyph " + std::to_string((640 - 3 * W) / 2) + "," + std::to_string(H / 2));
+    EXPECT_EQ(word(title.SecondWord()), "ery " + std::to_string((640 - 5 * W) / 2) + "," + std::to_string(640 - 3 * H / 2));
     EXPECT_EQ(window.ScreenPixel(title.FirstWord().x + 10, H / 2 + 10), SheetColour('g' - 'a', 10, 10));
     EXPECT_EQ(title.OnTimer(&window, kClockTimerId), 1);
-    EXPECT_EQ(title.GetGameId(), 0);
 }
 
 TEST(WindowHelpers, TitleSuffix)

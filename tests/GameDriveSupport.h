@@ -23,6 +23,9 @@ namespace drivetest {
 
 using testsupport::Sounds;
 
+// A point as the driver's commands take it.
+inline std::string Point(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
+
 // One pile line of a game's description: name: "letters" down=N ...
 struct PileState {
     std::string letters;

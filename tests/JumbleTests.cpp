@@ -22,7 +22,6 @@ constexpr int kWordLeft = 114, kWordTop = 602;
 constexpr int kButtonsY = 106;  // centre line of the three buttons
 constexpr int kCancelX = 274, kUndoX = 338, kCheckX = 402;
 
-std::string Point(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
 std::string RackTile(int i) { return Point(kRackLeft + i * kTile + kTile / 2, kRackTop + kTile / 2); }
 std::string WordTile(int k) { return Point(kWordLeft + k * kTile + kTile / 2, kWordTop + kTile / 2); }
 

@@ -160,7 +160,6 @@ std::optional<std::vector<Move>> Solve(Model m)
 int ColumnX(int i) { return kLeft + i * kPitch + kTile / 2; }
 // The top of tile k of a pile whose first `down` tiles are face down.
 int TileTop(int k, int down) { return kTableauTop + std::min(k, down) * kTile / 4 + std::max(0, k - down) * kTile; }
-std::string Point(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
 
 class Klondike : public DriveTest {
 protected:

@@ -1,21 +1,9 @@
-// Random-input soak of every game the factory makes: each game is dealt at
-// several fixed hand numbers and fed long runs of random but plausible input
-// through the real main window (offscreen): clicks, double clicks and drags
-// on and near its piles and tooltip areas, right clicks, keys and characters,
-// timer ticks, Undo, Pause, menu dialogs, window resizes, and random answers
-// to every dialog that opens. After every event:
-//  - the game's own checks hold (CGame::CheckInvariants: piles' face-down
-//    counts, tiles conserved, and whatever rules the game adds);
-//  - nothing was presented outside the client area;
-//  - while the hand is over or paused, input changes nothing in the game;
-//  - painting, resizing, pausing and plain mouse moves do not change the score;
-//  - the window is still open, and no event takes more than a few seconds.
-//
-// The games come from the factory table, so a new game is covered as soon
-// as it has a row. The normal suite runs a short soak; the long run is
-//   GLYPHERY_SOAK_HANDS=20 GLYPHERY_SOAK_EVENTS=5000 ./glyphery_tests --gtest_filter='*Soak*'
-// (tools/soak.sh runs it for every game in parallel). GLYPHERY_SOAK_FIRST
-// is the first hand number; a failure names the game, hand and event.
+// Random input through the real (offscreen) window for every game in the
+// factory table, checking after each event the game's invariants, that
+// nothing is drawn outside the client area, that input changes nothing while
+// the hand is over or paused, and that quiet events leave the score alone.
+// Long run: GLYPHERY_SOAK_HANDS=20 GLYPHERY_SOAK_EVENTS=5000 (tools/soak.sh);
+// GLYPHERY_SOAK_GAME / GLYPHERY_SOAK_FIRST pick one game and first hand.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -347,9 +335,6 @@ private:
             act();
             m_window.ProcessPending();
             m_watchdog.End();
-            if (m_trace)
-                if (CGame* game = m_app.CurrentGame())
-                    std::printf("%s\n%s", what.c_str(), Piles(*game).c_str());
         };
         if (roll < 250) {
             const POINT p = Target();
@@ -403,12 +388,7 @@ private:
             run("char " + text.toStdString(), Kind::Input,
                 [&] { Key(key, upper ? Qt::ShiftModifier : Qt::NoModifier, text); });
         } else if (roll < 800) {
-            struct K {
-                int key;
-                const char* name;
-                const char* text;
-                bool keypad;
-            };
+            struct K { int key; const char* name; const char* text; bool keypad; };
             static const K kKeys[] = {
                 {Qt::Key_Left, "left", "", false},       {Qt::Key_Right, "right", "", false},
                 {Qt::Key_Up, "up", "", false},           {Qt::Key_Down, "down", "", false},
@@ -531,7 +511,6 @@ private:
     int m_handsEnded = 0;
     int m_scoreChanges = 0;
     int m_listedPiles = 0;
-    bool m_trace = EnvInt("GLYPHERY_SOAK_TRACE", 0) != 0;  // print every event and the piles after it
 };
 
 bool RecordOpen(const std::string&) { return true; }
