@@ -141,18 +141,15 @@ TEST(LetterSupply, ConsonantSuppliesNeverHoldVowels)
 
 TEST(LetterSupply, QuFix)
 {
-    std::string s = "qaqeio";
-    FixQu(s, 6);
-    EXPECT_EQ(s, "ququio");  // the first two vowels other than u
-    s = "qqxyz";
-    FixQu(s, 5);
-    EXPECT_EQ(s, "qqxyz");  // no vowel to turn
-    s = "aeq";
-    FixQu(s, 2);
-    EXPECT_EQ(s, "aeq");  // only the first count letters are counted
-    s = "quaq";
-    FixQu(s, 4);
-    EXPECT_EQ(s, "quuq");
+    // The first vowels other than u turn; no vowel, no change; only the
+    // first `count` letters are counted.
+    const struct { const char* in; int count; const char* out; } cases[] = {
+        {"qaqeio", 6, "ququio"}, {"qqxyz", 5, "qqxyz"}, {"aeq", 2, "aeq"}, {"quaq", 4, "quuq"}};
+    for (const auto& c : cases) {
+        std::string s = c.in;
+        FixQu(s, c.count);
+        EXPECT_EQ(s, c.out) << c.in;
+    }
 
     // Through the supply: every dealt q has a u to go with it when vowels allow.
     SeedRandom(8);

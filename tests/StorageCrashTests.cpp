@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -356,6 +357,18 @@ TEST(StorageCrash, SettingsStatisticsHighScoresAndWordListsSurviveKills)
     for (const auto& entry : fs::directory_iterator(home.dir / "data" / "glyphery"))
         others += entry.path().filename() != "custom.lst";
     EXPECT_LE(others, 1) << "temporary files of killed saves are left in the data folder";
+    // The store was never found broken and moved aside, and it checks whole.
+    CloseRegistry();
+    for (const auto& entry : fs::directory_iterator(home.dir))
+        EXPECT_EQ(entry.path().filename().string().find("corrupt"), std::string::npos) << entry.path();
+    sqlite3* db = nullptr;
+    sqlite3_stmt* q = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(storePath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &q, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)), "ok");
+    sqlite3_finalize(q);
+    sqlite3_close(db);
 }
 
 TEST(StorageCrash, TwoInstancesRecordingHandsAtOnceLoseNoUpdate)
