@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -272,19 +273,28 @@ inline std::string CheckStoreInput(const std::string& dir, std::string_view data
         WriteFile(path, data.empty() ? data : data.substr(1));
 
     LoadSettings();
-    for (const char* key : kGameKeys)
-        for (const char* name : kValueNames) {
-            ReadRegDword(HKEY_CURRENT_USER, key, name, -7);
-            std::string text;
-            for (const int size : {1, 2, 16, 256})
-                if (ReadRegString(HKEY_CURRENT_USER, key, name, text, size) && text.size() + 1 > static_cast<std::size_t>(size))
-                    return "a string of " + std::to_string(text.size()) + " bytes came back for a buffer of " +
-                           std::to_string(size);
-        }
+    // Every value read both ways in one transaction (one open of the store);
+    // strings also into small buffers.
+    std::string why;
+    RegTransaction([&] {
+        for (const char* key : kGameKeys)
+            for (const char* name : kValueNames) {
+                ReadRegDword(HKEY_CURRENT_USER, key, name, -7);
+                std::string text;
+                for (const int size : {1, 16, 256})
+                    if (ReadRegString(HKEY_CURRENT_USER, key, name, text, size) &&
+                        text.size() + 1 > static_cast<std::size_t>(size) && why.empty())
+                        why = "a string of " + std::to_string(text.size()) + " bytes came back for a buffer of " +
+                              std::to_string(size);
+            }
+    });
+    if (!why.empty())
+        return why;
     SetStatisticsSubkey("Golf");
     FormatStatistics();
     const int threshold = HighScoreThreshold();
-    for (const int score : {0, 1, threshold, threshold + 1, 1000000, -5}) {
+    const int above = threshold < INT_MAX ? threshold + 1 : threshold;
+    for (const int score : {0, 1, threshold, above, 1000000, -5}) {
         const HighScoreTable table = LoadHighScoreTable(true, score);
         if (table.newRow >= 0 && table.rows[static_cast<std::size_t>(table.newRow)].score != std::to_string(score))
             return "the new high-score row does not show the score " + std::to_string(score);
