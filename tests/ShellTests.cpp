@@ -298,11 +298,8 @@ TEST_F(Shell, ClosingStoresTheNormalRectangleEvenWhenMaximized)
     Window().ProcessPending();
     Run("key ctrl+q");
     EXPECT_TRUE(Window().IsClosed());
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "MinMax", -1), 2);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Left", -1), 30);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Top", -1), 40);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Width", -1), 500);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Height", -1), 400);
+    for (const auto& [name, value] : {std::pair{"MinMax", 2}, {"Left", 30}, {"Top", 40}, {"Width", 500}, {"Height", 400}})
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, name, -1), value) << name;
 }
 
 TEST_F(Shell, TitleScreenShowsItsTilesInTheWindowPicture)
