@@ -25,6 +25,18 @@ struct BufferTest : ::testing::Test {
     }
 };
 
+// A window and its open back buffer, filled with kBack.
+struct Canvas {
+    TestWindow window;
+    CBackBuffer buffer;
+    Canvas(int width, int height) : window(width, height)
+    {
+        buffer.SetColors(0, 0, kBack);
+        buffer.Open(&window);
+        buffer.FillBackground(nullptr);
+    }
+};
+
 COLORREF Inverse(COLORREF c) { return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c)); }
 }  // namespace
 
@@ -185,9 +197,8 @@ TEST(TileSet, MissingSheetLeavesTheSetUnloadedAndDrawingHarmless)
     EXPECT_FALSE(tiles.Load(nullptr, 9999, kMagenta));
     EXPECT_FALSE(tiles.IsLoaded());
     EXPECT_EQ(tiles.TileWidth(), 0);
-    TestWindow window(50, 50);
-    CBackBuffer buffer;
-    buffer.Open(&window);
+    Canvas canvas(50, 50);
+    CBackBuffer& buffer = canvas.buffer;
     tiles.DrawGlyph(buffer, 'a', 0, 0, kGlyphFaceUp, ' ');
     tiles.DrawFrame(buffer, 0, 0, 40, 40);
     EXPECT_TRUE(tiles.DrawButton(buffer, kButtonUndo, 0, 0, kButtonPressed).IsEmpty());
@@ -203,11 +214,8 @@ TEST(TileSet, GlyphCellsAndTheirPixels)
     EXPECT_EQ(tiles.GlyphSource('A'), (POINT{0, 2 * 64}));  // the number tiles follow the letters
     EXPECT_FALSE(tiles.HasGlyph('!'));
 
-    TestWindow window(200, 100);
-    CBackBuffer buffer;
-    buffer.SetColors(0, 0, kBack);
-    buffer.Open(&window);
-    buffer.FillBackground(nullptr);
+    Canvas canvas(200, 100);
+    CBackBuffer& buffer = canvas.buffer;
     tiles.DrawGlyph(buffer, 'y', 10, 10, kGlyphFaceUp, ' ');
     EXPECT_EQ(buffer.GetPixel(10 + 5, 10 + 6), SheetColour(24, 5, 6));
     EXPECT_EQ(buffer.GetPixel(10 + 1, 10 + 1), kBack) << "the cell's transparent border";
@@ -223,9 +231,8 @@ TEST(TileSet, ButtonsComeFromTheirHalfCells)
 {
     CTileSet tiles;
     ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta));
-    TestWindow window(200, 100);
-    CBackBuffer buffer;
-    buffer.Open(&window);
+    Canvas canvas(200, 100);
+    CBackBuffer& buffer = canvas.buffer;
     // A pressed Undo: the bottom half of cell 'M', a tile wide and half a tile high.
     EXPECT_EQ(tiles.DrawButton(buffer, kButtonUndo, 10, 10, kButtonPressed), (RECT{10, 10, 74, 42}));
     EXPECT_EQ(buffer.GetPixel(10 + 8, 10 + 8), SheetColour(37, 8, 32 + 8));
@@ -239,9 +246,8 @@ TEST(TileSet, FramePiecesAtTheirPlaces)
     CTileSet tiles;
     ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta));
     constexpr int W = 64, x = 20, y = 10;
-    TestWindow window(400, 200);
-    CBackBuffer buffer;
-    buffer.Open(&window);
+    Canvas canvas(400, 200), openCanvas(400, 200);
+    CBackBuffer &buffer = canvas.buffer, &open = openCanvas.buffer;
     tiles.DrawFrame(buffer, x, y, 3 * W, 2 * W);
     // Top edge pieces (0x4: a quarter tile into the cell) start at x + W/2 - 1,
     // x + W - 1, x + 3W/2 - 1 and x + 2W - 1; the closing piece at x + 2W + 1.
@@ -253,11 +259,6 @@ TEST(TileSet, FramePiecesAtTheirPlaces)
         << "bottom right corner";
 
     // The open frame has no top edge; the rule is a row of top-edge pieces.
-    TestWindow window2(400, 200);
-    CBackBuffer open;
-    open.SetColors(0, 0, kBack);
-    open.Open(&window2);
-    open.FillBackground(nullptr);
     tiles.DrawOpenFrame(open, x, y, 3 * W, 2 * W);
     EXPECT_EQ(open.GetPixel(x + 2, y + 3), kBack);
     EXPECT_EQ(open.GetPixel(x + 2, y + 2 * W - 1), SheetColour(39, 2, W - 1));
@@ -313,9 +314,8 @@ TEST(ScorePanel, ScoringOperations)
 
 TEST(ScorePanel, FontShrinksUntilTheWidestLinesFit)
 {
-    TestWindow window(400, 300);
-    CBackBuffer buffer;
-    buffer.Open(&window);
+    Canvas canvas(400, 300);
+    CBackBuffer& buffer = canvas.buffer;
     CScorePanel roomy, tight;
     roomy.SetRect(0, 0, 200, 400);
     roomy.Draw(buffer);
