@@ -72,16 +72,13 @@ TEST_F(PileTest, HitCodesAroundADownwardColumn)
     pile.Configure(kPileAllFaceUp, kFanDown);
     pile.tiles = "abc";
     pile.SetPosition(100, 50);
-    EXPECT_EQ(pile.HitTest(tiles, 100, 50), 0);
-    EXPECT_EQ(pile.HitTest(tiles, 100 + W - 1, 50 + H - 1), 0);
-    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + H), 1);
-    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + 3 * H - 1), 2);  // the last tile, its full height
-    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + 3 * H), kHitBelow);
-    EXPECT_EQ(pile.HitTest(tiles, 110, 50 + 10 * H), kHitBelow);
-    EXPECT_EQ(pile.HitTest(tiles, 110, 49), kHitAbove);
-    EXPECT_EQ(pile.HitTest(tiles, 99, 60), kHitLeft);
-    EXPECT_EQ(pile.HitTest(tiles, 100 + W, 60), kHitRight);
-    EXPECT_EQ(pile.HitTest(tiles, 99, 49), kHitNothing);
+    const struct { int x, y, hit; } cases[] = {
+        {100, 50, 0}, {100 + W - 1, 50 + H - 1, 0}, {110, 50 + H, 1},
+        {110, 50 + 3 * H - 1, 2},  // the last tile, its full height
+        {110, 50 + 3 * H, kHitBelow}, {110, 50 + 10 * H, kHitBelow}, {110, 49, kHitAbove},
+        {99, 60, kHitLeft}, {100 + W, 60, kHitRight}, {99, 49, kHitNothing}};
+    for (const auto& c : cases)
+        EXPECT_EQ(pile.HitTest(tiles, c.x, c.y), c.hit) << c.x << "," << c.y;
 
     CTileSet unloaded;
     EXPECT_EQ(pile.HitTest(unloaded, 110, 60), kHitNothing);
