@@ -401,12 +401,10 @@ TEST(StorageCrash, TwoInstancesRecordingHandsAtOnceLoseNoUpdate)
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     }
     CloseRegistry();
-    const char* key = g_StatisticsKey.c_str();
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "GamesPlayed", 0), 2 * kHands);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "GamesWon", 0), 2 * kHands * 4 / 5);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "GamesSkipped", 0), 2 * kHands / 5);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "GamesReplayed", 0), 2 * kHands / 10);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key, "BestScore", 0), 500 + kHands - 1);
+    for (const auto& [name, value] : {std::pair{"GamesPlayed", 2 * kHands}, {"GamesWon", 2 * kHands * 4 / 5},
+                                      {"GamesSkipped", 2 * kHands / 5}, {"GamesReplayed", 2 * kHands / 10},
+                                      {"BestScore", 500 + kHands - 1}})
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), name, 0), value) << name;
 }
 
 TEST(StorageCrash, TwoInstancesEnteringHighScoresAtOnceKeepBoth)

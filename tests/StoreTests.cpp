@@ -262,11 +262,9 @@ TEST_F(StoreTest, TwoProcessesWritingAtOnceLoseNothing)
     }
     EXPECT_EQ(WaitChild(children[0]), 0);
     EXPECT_EQ(WaitChild(children[1]), 0);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kGolf, "GamesPlayed", 0), 2 * kRounds);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kGolf, "GamesWon", 0), 2 * kRounds);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kGolf, "ScoreSum", 0), 3 * kRounds);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kGolf, "Child0", 0), kRounds);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kGolf, "Child1", 0), kRounds);
+    for (const auto& [name, value] : {std::pair{"GamesPlayed", 2 * kRounds}, {"GamesWon", 2 * kRounds},
+                                      {"ScoreSum", 3 * kRounds}, {"Child0", kRounds}, {"Child1", kRounds}})
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kGolf, name, 0), value) << name;
     EXPECT_EQ(CountAside(), 0);
 }
 
