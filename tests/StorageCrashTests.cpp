@@ -11,7 +11,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -34,6 +33,8 @@
 #include "framework/Shell.h"
 #include "scores/HighScores.h"
 #include "scores/Statistics.h"
+
+#include "TestSupport.h"
 
 namespace fs = std::filesystem;
 
@@ -361,14 +362,7 @@ TEST(StorageCrash, SettingsStatisticsHighScoresAndWordListsSurviveKills)
     CloseRegistry();
     for (const auto& entry : fs::directory_iterator(home.dir))
         EXPECT_EQ(entry.path().filename().string().find("corrupt"), std::string::npos) << entry.path();
-    sqlite3* db = nullptr;
-    sqlite3_stmt* q = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(storePath.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &q, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)), "ok");
-    sqlite3_finalize(q);
-    sqlite3_close(db);
+    EXPECT_EQ(testsupport::StoreIntegrity(storePath), "ok");
 }
 
 TEST(StorageCrash, TwoInstancesRecordingHandsAtOnceLoseNoUpdate)

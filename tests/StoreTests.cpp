@@ -17,6 +17,8 @@
 #include "app/Registry.h"
 #include "app/Settings.h"
 
+#include "TestSupport.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -52,20 +54,6 @@ protected:
                 e.path().string().find("-wal") == std::string::npos)
                 ++n;
         return n;
-    }
-    static std::string IntegrityOf(const std::string& path)
-    {
-        sqlite3* db = nullptr;
-        std::string result = "cannot open";
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-            sqlite3_stmt* q = nullptr;
-            if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &q, nullptr) == SQLITE_OK &&
-                sqlite3_step(q) == SQLITE_ROW)
-                result = reinterpret_cast<const char*>(sqlite3_column_text(q, 0));
-            sqlite3_finalize(q);
-        }
-        sqlite3_close(db);
-        return result;
     }
     fs::path dir_;
     std::string path_;
@@ -293,7 +281,7 @@ TEST_F(StoreTest, GarbageOrADirectoryInPlaceOfTheStoreIsMovedAsideOnce)
         // Said once, naming the file it was moved to.
         EXPECT_NE(err.find("glyphery.db.corrupt-"), std::string::npos) << err;
         EXPECT_EQ(err.find("Glyphery:"), err.rfind("Glyphery:")) << err;
-        EXPECT_EQ(IntegrityOf(path_), "ok");
+        EXPECT_EQ(testsupport::StoreIntegrity(path_), "ok");
     }
 }
 
@@ -319,7 +307,7 @@ TEST_F(StoreTest, TruncatedStoreIsMovedAside)
     EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Sound", 1), 0);
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(CountAside(), 1);
-    EXPECT_EQ(IntegrityOf(path_), "ok");
+    EXPECT_EQ(testsupport::StoreIntegrity(path_), "ok");
 }
 
 TEST_F(StoreTest, StoreThatCannotBeCreatedGivesDefaults)

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <sqlite3.h>
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -270,6 +271,20 @@ struct GameTestBase : ::testing::Test {
 };
 
 // ---- Files
+
+// What SQLite's integrity check says of the store file at `path`.
+inline std::string StoreIntegrity(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* q = nullptr;
+    std::string result = "cannot open";
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &q, nullptr) == SQLITE_OK && sqlite3_step(q) == SQLITE_ROW)
+        result = reinterpret_cast<const char*>(sqlite3_column_text(q, 0));
+    sqlite3_finalize(q);
+    sqlite3_close(db);
+    return result;
+}
 
 // Bytes in and out of a file.
 inline void WriteBytes(const std::string& path, const std::string& bytes)
