@@ -20,6 +20,10 @@
 #include "platform/SoundPlayer.h"
 #include "platform/Wave.h"
 
+#include "TestSupport.h"
+
+using testsupport::WaitUntilQuiet;
+
 extern char** environ;
 
 namespace {
@@ -77,16 +81,6 @@ std::vector<std::uint8_t> MakeWave(int channels, int bits, int rate, int ms, boo
     const std::uint32_t riff = static_cast<std::uint32_t>(b.size() - 8);
     std::memcpy(&b[4], &riff, 4);
     return b;
-}
-
-bool WaitUntilQuiet()
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (IsSoundPlaying()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
 }
 
 class SoundTest : public ::testing::Test {

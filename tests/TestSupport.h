@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <sqlite3.h>
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/Settings.h"
@@ -29,6 +31,7 @@
 #include "framework/Files.h"
 #include "framework/Game.h"
 #include "framework/Shell.h"
+#include "framework/Sound.h"
 #include "framework/TileSet.h"
 #include "framework/Window.h"
 #include "platform/MainWindow.h"
@@ -269,6 +272,15 @@ struct GameTestBase : ::testing::Test {
         game.OnPaint(&window, nullptr);
     }
 };
+
+// Waits up to ten seconds for the sound player to fall silent.
+inline bool WaitUntilQuiet()
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (IsSoundPlaying() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return !IsSoundPlaying();
+}
 
 // ---- Files
 
