@@ -103,6 +103,28 @@ def stores():
     put("store", "rows-odd-keys", b"\x01" + row(250, 250, 0, 0, b"Software\\\\Quirkwood\\\\") + row(0, 4, 7, 5, b""))
 
 
+def quote_lists():
+    # For the quotation-file reader's target, once the reader exists.
+    with open(os.path.join(ROOT, "data", "quotes.lst"), "rb") as f:
+        real = f.read()
+    put("quotelist", "real-sample", real[:3000].rsplit(b"\r\n", 1)[0] + b"\r\n")
+    put("quotelist", "empty", b"")
+    put("quotelist", "comments-only", b"; one\r\n/ two\r\n* three\r\n")
+    put("quotelist", "no-letters", b"1234\r\n...\r\n\r\n")
+    put("quotelist", "lf-only", b"A saying.\nSomebody\n")
+    put("quotelist", "unterminated-attribution", b"First saying.\r\nOne\r\nSecond saying.\r\nTwo")
+    put("quotelist", "comments-inside-a-pair", b"A saying.\r\n; between\r\n\r\nSomebody\r\n")
+    put("quotelist", "zero-bytes", b"A sa\x00ying.\r\n\x00Somebody\r\n")
+    put("quotelist", "line-1023", b"q" * 1023 + b"\r\nSomebody\r\n")
+    put("quotelist", "line-1024", b"q" * 1024 + b"\r\nSomebody\r\n")
+    put("quotelist", "line-100000", b"q " * 50000 + b"\r\nSomebody\r\n")
+    put("quotelist", "eight-bit", b"Caf\xe9 na\xefve \xff\r\n\xc9mile\r\n")
+    head = b"x" * 1022 + b"y"  # CR as the last byte of the first 1,024-byte block
+    put("quotelist", "cr-lf-across-block", head + b"\r\nSomebody\r\nAnother one.\r\nElse\r\n")
+    put("quotelist", "repeated-words", b"The cat and the hat and the bat.\r\nDr. Seuss-ish\r\n")
+
+
 if __name__ == "__main__":
     word_lists()
     stores()
+    quote_lists()
