@@ -3,7 +3,7 @@
 # three times over: the whole suite in the normal build (build-test/), the
 # whole suite again with AddressSanitizer and UBSan (build-asan/, as
 # tools/sanitize.sh), and a short run of every fuzz target built with clang
-# (build-fuzz/, GLYPHERY_FUZZ_SECONDS each). Extra arguments go to every ctest
+# (build-fuzz/, GLYPHERY_FUZZ_RUNS inputs from a fixed seed each). Extra arguments go to every ctest
 # run. GLYPHERY_QUICK=1 stops after the normal build's tests.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -25,7 +25,7 @@ cmake --build build-asan -j"$jobs"
 
 step "fuzz targets (clang), short run"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DGLYPHERY_FUZZ=ON \
-      -DGLYPHERY_TESTS=OFF -DGLYPHERY_BENCH=OFF -DGLYPHERY_FUZZ_SECONDS="${GLYPHERY_FUZZ_SECONDS:-30}" >/dev/null
+      -DGLYPHERY_TESTS=OFF -DGLYPHERY_BENCH=OFF -DGLYPHERY_FUZZ_SECONDS="${GLYPHERY_FUZZ_SECONDS:-120}" -DGLYPHERY_FUZZ_RUNS="${GLYPHERY_FUZZ_RUNS:-800}" >/dev/null
 cmake --build build-fuzz -j"$jobs" --target glyphery-fuzz
 (cd build-fuzz && ctest -L fuzz --output-on-failure -j"$jobs" "$@")
 step "done"
