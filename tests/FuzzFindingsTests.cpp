@@ -89,6 +89,21 @@ TEST(FuzzFindings, AStoreThatFailsToOpenWithAnSqlErrorIsMovedAside)
     EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Height", 0), 555);
 }
 
+// A store file whose key index is out of order passed the quick check at
+// open; a value written afterwards could not be read back.
+TEST(FuzzFindings, AStoreWithItsIndexOutOfOrderIsMovedAside)
+{
+    TempDir dir;
+    std::ifstream found(std::string(GLYPHERY_SOURCE_DIR) + "/fuzz/corpus/store/finding-index-out-of-order", std::ios::binary);
+    const std::string input(std::istreambuf_iterator<char>(found), {});
+    ASSERT_GT(input.size(), 100u);
+    std::ofstream(dir.Store(), std::ios::binary) << input.substr(1);
+    SetRegistryPath(dir.Store());
+    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Height", 555));
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Height", 0), 555);
+    EXPECT_TRUE(SomethingMovedAside(dir.path));
+}
+
 // Every save killed half-way left a temporary file beside the word list, for
 // ever. Now a save removes the leftovers of processes that are gone (and only
 // those: another running instance may be saving the same list).
