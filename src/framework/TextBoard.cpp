@@ -43,8 +43,14 @@ void CTextBoard::SetText(const char* text, bool maskLetters, bool sortLetters, i
         }
         s = spaced;
     }
-    sourceText = CStr(s);
-    sourceText.ToUpper();
+    CStr upper(s);
+    upper.ToUpper();
+    ShowSource(upper, maskLetters);
+}
+
+void CTextBoard::ShowSource(const CStr& text, bool maskLetters)
+{
+    sourceText = text;
     displayText = sourceText;
     if (maskLetters)
         for (int i = 0; i < displayText.GetLength(); ++i)
@@ -145,16 +151,8 @@ void CFoundationWords::SetWords(const char* letters, bool maskLetters, int, bool
         source += words[k].str();
         source += ' ';
     }
-    sourceText = CStr(source);
-    displayText = sourceText;
-    if (maskLetters)
-        for (int i = 0; i < displayText.GetLength(); ++i)
-            if (IsAlpha(displayText[i]))
-                displayText.SetAt(i, '_');
-    masked = maskLetters;
     bold = boldText;
-    visible = 1;
-    font.Reset();
+    ShowSource(CStr(source), maskLetters);
 }
 
 void CFoundationWords::SetText(const char* text, bool maskLetters, bool, int)

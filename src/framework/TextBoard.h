@@ -39,6 +39,8 @@ public:
     int bold = 0;
 
 protected:
+    // Shows `text` (already in its final case), masked or not, and fits the font again.
+    void ShowSource(const CStr& text, bool maskLetters);
     void FitFont(CBackBuffer& buffer);
     int Margin(const CTileSet* tileSet) const;
     // Draws the text inside innerRect, in the board's font; returns its height
