@@ -227,6 +227,32 @@ TEST_F(GolfTest, BombsDestroyTheWordAtTwentyFivePointsEach)
     EXPECT_EQ(Word(), "q");
 }
 
+// The soak relies on Golf's own checks: scored and bombed tiles leave play,
+// and the letter bin shows exactly the letters still on the table.
+TEST_F(GolfTest, SelfChecksFollowScoringAndBombsAndCatchAStrayLetter)
+{
+    Deal({"xp", "zl", "ma", "jn", "ke", "vt", "uq"});
+    std::string why;
+    ASSERT_TRUE(Golf().CheckInvariants(why)) << why;  // takes the count
+    Take({0, 1, 2, 3, 4, 5});
+    ClickButton(Golf().Word().check);
+    ASSERT_EQ(Score(), 138);
+    EXPECT_TRUE(Golf().CheckInvariants(why)) << why;
+    Take({6});
+    Run("click 5 5 right\n");
+    ASSERT_EQ(Golf().Bombs().Length(), 3);
+    EXPECT_TRUE(Golf().CheckInvariants(why)) << why;
+
+    Golf().LetterBin().StrikeLetter('x');  // struck, yet still on the table
+    EXPECT_FALSE(Golf().CheckInvariants(why));
+    EXPECT_NE(why.find("letter bin"), std::string::npos) << why;
+    Golf().LetterBin().SetText("XZMJKVU", false, true);
+    ASSERT_TRUE(Golf().CheckInvariants(why)) << why;
+    Golf().Word().word.tiles = "zq";  // no word begins so
+    EXPECT_FALSE(Golf().CheckInvariants(why));
+    EXPECT_NE(why.find("begins no dictionary word"), std::string::npos) << why;
+}
+
 TEST_F(GolfTest, DoubleClickOnEmptySpaceScoresACompleteWord)
 {
     Deal({"xc", "za", "mt", "js", "kq", "vq", "uq"});

@@ -292,6 +292,7 @@ bool CWordHunt::ScoreWord(CTilePile& pile, HWND hwnd, int trim)
         if (place) {
             place->Push(word[k]);
             RedrawPile(*place);
+            TilesJoinedPlay(word.Mid(k, 1));
         }
     }
     m_scorePanel.AddWordScore(word);

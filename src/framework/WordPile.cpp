@@ -128,6 +128,7 @@ CStr CWordPile::TakeTiles(CTilePile& pile, int count)
     if (pile.faceDownCount != 0 && pile.faceDownCount == pile.Length())
         --pile.faceDownCount;
     m_game.RedrawPile(pile);
+    m_game.TilesLeftPlay(taken);
     return taken;
 }
 

@@ -62,7 +62,7 @@ public:
     bool TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink)>& scoreWord);
     // Takes the last `count` tiles off `pile` for scoring and redraws the pile
     // (the back buffer is open). A face-down count equal to the new length
-    // is lowered by one.
+    // is lowered by one. The tiles leave play (CGame::TilesLeftPlay).
     CStr TakeTiles(CTilePile& pile, int count);
 
     // After every move: shows the check button a quarter tile right of the

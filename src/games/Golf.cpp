@@ -1,6 +1,9 @@
 #include "games/Golf.h"
 
+#include <algorithm>
+
 #include "app/Settings.h"
+#include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Shell.h"
 
@@ -245,4 +248,39 @@ std::string CGolf::DescribeState() const
     text += m_word.Describe();
     text += "letterBin: \"" + m_letterBin.displayText.str() + "\"\n";
     return text;
+}
+
+void CGolf::ListPiles(std::vector<const CTilePile*>& piles) const
+{
+    CGame::ListPiles(piles);
+    for (const CTilePile& stack : m_stacks)
+        piles.push_back(&stack);
+    piles.push_back(&m_bombs);
+    piles.push_back(&m_word.word);
+    piles.push_back(&m_word.sink);
+}
+
+bool CGolf::CheckInvariants(std::string& why)
+{
+    const CStr word = m_word.Letters();
+    if (!word.IsEmpty() && m_pDictionary && !m_pDictionary->IsPrefix(word)) {
+        why = "the word \"" + word.str() + "\" begins no dictionary word";
+        return false;
+    }
+    std::string onTable, inBin;
+    for (const CTilePile& stack : m_stacks)
+        onTable += stack.tiles.str();
+    onTable += m_word.word.tiles.str() + m_word.sink.tiles.str();
+    for (const char c : m_letterBin.displayText.view())
+        if (IsAlpha(c))
+            inBin += ToUpperChar(c);
+    for (char& c : onTable)
+        c = ToUpperChar(c);
+    std::sort(onTable.begin(), onTable.end());
+    std::sort(inBin.begin(), inBin.end());
+    if (onTable != inBin) {
+        why = "the letter bin shows \"" + inBin + "\" but the table holds \"" + onTable + "\"";
+        return false;
+    }
+    return CGame::CheckInvariants(why);
 }

@@ -29,6 +29,10 @@ public:
     int Layout(HWND hwnd, HDC hdc) override;
     void AfterMove(HWND hwnd, int flag) override;
     std::string DescribeState() const override;
+    void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    // Golf's own rules: the word always begins a dictionary word, and the
+    // letter bin shows exactly the letters still on the table.
+    bool CheckInvariants(std::string& why) override;
 
     // Scores the word lying on the pile (only its last `tail` letters when
     // tail > 0): the tiles leave the game at 23 points each.
