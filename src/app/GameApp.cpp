@@ -21,6 +21,7 @@
 #include "framework/Game.h"
 #include "framework/Random.h"
 #include "framework/Resources.h"
+#include "lists/QuoteList.h"
 #include "scores/EndOfHand.h"
 #include "scores/ScoreDialogs.h"
 #include "scores/Statistics.h"
@@ -35,6 +36,7 @@ enum : unsigned {
     kIdsPaused = 111,
     kIdsNewHandQuestion = 112,
     kIdsNewHandCaption = 113,
+    kIdsQuotationsLoadFailed = 119,
     kIdsErrorCaption = 120,
     kIdsWarningCaption = 121,
     kIdsChooseCaption = 198,
@@ -45,6 +47,7 @@ enum : unsigned {
     kIdsNoApplication = 2021,
 };
 
+constexpr int kQuotationGame = 1;  // Quillo's Quotes
 constexpr unsigned kClockTimer = 702;
 constexpr unsigned kClockPeriodMs = 1000;
 constexpr const char* kHelpFile = "Help.htm";
@@ -99,7 +102,7 @@ bool ApplyColorDepthRule(CSettings& s, int bits)
     return true;
 }
 
-CGameApp::CGameApp() : m_dictionary(std::make_unique<CDictionary>())
+CGameApp::CGameApp() : m_dictionary(std::make_unique<CDictionary>()), m_quotes(std::make_unique<CQuoteList>())
 {
     g_app = this;
     SetShell(this);
@@ -112,6 +115,8 @@ CGameApp::~CGameApp()
         m_window->KillTimer(kClockTimer);
     m_game.reset();
     m_window.reset();
+    // Stores which quotation was played last.
+    m_quotes.reset();
     if (g_app == this) {
         g_app = nullptr;
         SetShell(nullptr);
@@ -198,7 +203,7 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
     if (mode == StartMode::StartupChooser) {
         m_game.reset();
         m_window->RemoveAllTools();
-        m_game = CreateTitleGame(m_dictionary.get(), nullptr);
+        m_game = CreateTitleGame(m_dictionary.get(), m_quotes.get());
         m_handOver = false;
         hwnd->Invalidate(nullptr, true);
         hwnd->UpdateWindow();
@@ -222,10 +227,10 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
 
 void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
 {
-    if (rewindQuotation && g_Settings.CurrentGame == 1) {
-        // The quotation list's RewindOne goes here once the list exists, so a
-        // replayed Quillo's Quotes deals the same quotation again.
-    }
+    // A replayed Quillo's Quotes deals the same quotation again. (A list that
+    // is not open yet is loaded by CreateGame, at the stored quotation.)
+    if (rewindQuotation && g_Settings.CurrentGame == kQuotationGame && m_quotes->IsOpen())
+        m_quotes->RewindOne();
     SeedRandom(m_handNumber);
     m_game.reset();
     m_window->RemoveAllTools();  // a deleted game's tooltips never show
@@ -241,10 +246,13 @@ void CGameApp::CreateGame(HWND hwnd)
     const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame);
     if (row && row->needs == GameNeeds::Dictionary && !LoadDictionary(hwnd))
         return;
-    if (row && row->needs == GameNeeds::Quotations && !LoadQuotations(hwnd))
+    // Quillo's Quotes needs its quotations whatever its row says.
+    const bool quotations = g_Settings.CurrentGame == kQuotationGame || (row && row->needs == GameNeeds::Quotations);
+    if (quotations && !LoadQuotations(hwnd))
         return;
     // Constructors deal from the generator, which was seeded just before.
-    m_game = row ? row->create(m_dictionary.get(), nullptr) : CreateTitleGame(m_dictionary.get(), nullptr);
+    m_game = row ? row->create(m_dictionary.get(), m_quotes.get())
+                 : CreateTitleGame(m_dictionary.get(), m_quotes.get());
 }
 
 void CGameApp::PlayHand(int gameId, unsigned handNumber)
@@ -349,9 +357,14 @@ bool CGameApp::LoadDictionary(HWND hwnd)
 
 bool CGameApp::LoadQuotations(HWND hwnd)
 {
-    // The quotation list ("quotes.lst") loads here once it exists; until then
-    // the quotation game cannot be dealt.
-    hwnd->MessageBox(ResString(119), ResString(kIdsErrorCaption), MB_OK | MB_ICONERROR);
+    if (m_quotes->IsOpen())
+        return true;
+    if (m_quotes->Load(CQuoteList::kFileName))
+        return true;
+    if (!hwnd)
+        hwnd = m_window.get();
+    if (hwnd)
+        hwnd->MessageBox(ResString(kIdsQuotationsLoadFailed), ResString(kIdsErrorCaption), MB_OK | MB_ICONERROR);
     return false;
 }
 

@@ -12,6 +12,7 @@
 
 class CGame;
 class CDictionary;
+class CQuoteList;
 
 // The modes of StartHand.
 enum class StartMode : int { StartupChooser = -1000, ChooseGame = 1000, NewHand = 0, ReplayHand = 1024 };
@@ -50,6 +51,7 @@ public:
     CGame* CurrentGame() const { return m_game.get(); }
     CMainWindow* Window() const { return m_window.get(); }
     CDictionary& Dictionary() { return *m_dictionary; }
+    CQuoteList& Quotations() { return *m_quotes; }
     unsigned HandNumber() const { return m_handNumber; }
     unsigned GameNameId() const { return m_gameNameId; }
     // The title without the pause suffix: "Glyphery" and the game's name.
@@ -93,6 +95,7 @@ private:
     int m_gameHandlers = 0;     // game handlers running now (a hand is never replaced inside one)
     bool m_startingHand = false;
     std::unique_ptr<CDictionary> m_dictionary;
+    std::unique_ptr<CQuoteList> m_quotes;
     std::unique_ptr<CGame> m_game;
 };
 

@@ -15,6 +15,7 @@
 #include "framework/Random.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
+#include "framework/TextFile.h"
 #include "framework/Utility.h"
 #include "framework/WinTypes.h"
 
@@ -22,43 +23,10 @@ namespace {
 
 constexpr unsigned kIdsErrorCaption = 120;
 constexpr unsigned kIdsDictionaryLoadFailed = 142;
-constexpr size_t kReadChunk = 64 * 1024;
 
 void Pump(CProgressSink* progress)
 {
     if (progress) progress->Pump();
-}
-
-// Reads a whole file. A read that returns fewer bytes than asked is not the
-// end: only a read of 0 bytes is. An interrupted read is retried; any other
-// read error fails the whole read.
-bool ReadWholeFile(const std::string& path, std::string& data, CProgressSink* progress)
-{
-    int fd;
-    do fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0) return false;
-    struct stat st {};
-    size_t capacity = kReadChunk;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
-        capacity = static_cast<size_t>(st.st_size) + 1;  // + 1 so the end is seen in one more read
-    data.resize(capacity);
-    size_t used = 0;
-    for (;;) {
-        if (used == data.size()) data.resize(data.size() * 2);
-        const ssize_t got = ::read(fd, data.data() + used, data.size() - used);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return false;
-        }
-        if (got == 0) break;
-        used += static_cast<size_t>(got);
-        Pump(progress);
-    }
-    ::close(fd);
-    data.resize(used);
-    return true;
 }
 
 bool WriteAll(int fd, const char* bytes, size_t size)
@@ -128,7 +96,7 @@ CDictionary::~CDictionary() = default;
 
 std::string CDictionary::ReadPathOf(const std::string& name)
 {
-    return name.find('/') != std::string::npos ? name : FindReadablePath(name);
+    return FindReadablePath(name);
 }
 
 std::string CDictionary::WritePathOf(const std::string& name)
@@ -185,26 +153,10 @@ bool CDictionary::LoadList(const std::string& fileName, CProgressSink* progress)
     if (!ReadWholeFile(ReadPathOf(fileName), data, progress)) return false;
 
     auto list = std::make_unique<CWordList>(fileName);
-    // Only CR ends a line. LF bytes (and stray zero bytes) are dropped wherever
-    // they are, so where the file is cut into blocks never matters; text after
-    // the last CR is not a line.
-    const char* p = data.data();
-    const char* const end = p + data.size();
-    std::string scratch;
-    while (p < end) {
-        const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<size_t>(end - p)));
-        if (!cr) break;
-        while (p < cr && (*p == '\n' || *p == 0)) ++p;
-        std::string_view line(p, static_cast<size_t>(cr - p));
-        if (line.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos) {
-            scratch.assign(line);
-            std::erase_if(scratch, [](char c) { return c == '\n' || c == 0; });
-            line = scratch;
-        }
-        if (!line.empty() && line.size() <= static_cast<size_t>(kMaxLineLength))
+    ForEachLine(data, [&](std::string_view line) {
+        if (!line.empty())
             list->AppendLoadedWord(line);
-        p = cr + 1;
-    }
+    });
     Pump(progress);
     if (list->GetWordCount() == 0) return false;
     m_lists.push_back(std::move(list));

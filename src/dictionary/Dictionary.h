@@ -6,10 +6,11 @@
 //
 // Word-list files ("words.lst", "modified.lst", "custom.lst"): 8-bit text,
 // one word per line, each line ended by CR LF, in ascending byte order.
-// Only CR ends a line; LF bytes are dropped, so a file with LF-only line ends
-// holds no words, and a last line without CR is not loaded. Empty lines and
-// lines that do not begin with a letter add nothing; a line longer than 1,023
-// bytes is not a word and is skipped whole.
+// Lines are cut by the rules of every line file (framework/TextFile.h): only
+// CR ends a line, LF and zero bytes are dropped, so a file with LF-only line
+// ends holds no words, and a last line without CR is not loaded; a line
+// longer than 1,023 bytes is skipped whole. Empty lines and lines that do not
+// begin with a letter add nothing.
 //
 // File names without a '/' are looked up the usual way: reads take the
 // player's copy first and then the shipped one, writes always go to the
@@ -21,13 +22,14 @@
 #include "dictionary/WordArray.h"
 #include "dictionary/WordList.h"
 #include "framework/Str.h"
+#include "framework/TextFile.h"
 
 class CProgressSink;
 
 class CDictionary {
 public:
     static constexpr int kMaxLists = 25;
-    static constexpr int kMaxLineLength = 1023;
+    static constexpr int kMaxLineLength = kMaxLineBytes;  // the line files' limit
 
     CDictionary();
     virtual ~CDictionary();

@@ -50,6 +50,7 @@ bool EnsureDir(const std::string& dir)
 
 std::string FindReadablePath(const std::string& name)
 {
+    if (name.find('/') != std::string::npos) return name;
     const std::string own = UserDataDir() + "/" + name;
     if (FileExists(own)) return own;
     return ShippedDataPath(name);

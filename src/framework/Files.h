@@ -11,7 +11,8 @@ std::string ShippedDataPath(const std::string& name);  // beside the program (or
 std::string UserDataDir();                         // created on demand by EnsureDir
 std::string UserConfigDir();
 bool EnsureDir(const std::string& dir);            // mkdir -p
-// For reading: the player's copy when it exists, else the shipped one.
+// For reading: the player's copy when it exists, else the shipped one; a
+// name with a '/' is the path itself.
 std::string FindReadablePath(const std::string& name);
 // For writing: always in the player's folder (which is created when missing).
 std::string WritablePath(const std::string& name);

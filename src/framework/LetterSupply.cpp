@@ -5,14 +5,10 @@
 #include "dictionary/Dictionary.h"
 #include "framework/Game.h"
 #include "framework/Random.h"
+#include "lists/QuoteList.h"
 
-// Supply 6 reads quotations through CQuoteSource only. A game keeps the
-// CQuoteList* it was constructed with; the quotation list will be declared
-// as `class CQuoteList : public CQuoteSource` in lists/QuoteList.h, and this
-// accessor then includes that header and returns the list. Until the list
-// exists no game is given one, so there is no source and supply 6 deals
-// nothing.
-static CQuoteSource* QuoteSourceOf(CQuoteList*) { return nullptr; }
+// Supply 6 reads the quotation list of the game through CQuoteSource.
+static CQuoteSource* QuoteSourceOf(CQuoteList* list) { return list; }
 
 static_assert(DistStandard.size() == 98);
 static_assert(DistCommon.size() == 104);
