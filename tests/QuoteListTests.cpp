@@ -1,0 +1,231 @@
+// The quotation list: which quotation comes when (across runs, at the end of
+// the file, on Replay Hand), the word set behind the game's checks, drawing,
+// and the shell loading it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "GameDriveSupport.h"
+#include "app/Registry.h"
+#include "framework/BackBuffer.h"
+#include "framework/Random.h"
+#include "framework/Resources.h"
+#include "lists/QuoteList.h"
+
+using namespace testsupport;
+using namespace std::string_literals;
+
+namespace {
+const std::string kThree = "; three sayings\r\nFirst saying.\r\nOne\r\nSecond saying.\r\nTwo\r\nThird saying.\r\nThree\r\n";
+
+std::string QuoteFile(const std::string& text)
+{
+    const std::string path = ScratchPath("quotes.lst");
+    WriteBytes(path, text);
+    return path;
+}
+
+std::int32_t StoredQuoteNum() { return ReadRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", -7); }
+
+// One run of the program that plays one hand: the text of that hand's quotation.
+std::string PlayOneRun(const std::string& path)
+{
+    CQuoteList list;
+    EXPECT_TRUE(list.Load(path.c_str()));
+    EXPECT_TRUE(list.ReadNextQuote(0));  // the deal
+    return list.GetText() ? list.GetText() : "(none)";
+}
+}  // namespace
+
+TEST(QuoteList, EachRunPlaysTheQuotationAfterTheLastRunsAndWrapsAround)
+{
+    const std::string path = QuoteFile(kThree);
+    ASSERT_EQ(StoredQuoteNum(), -7);
+    EXPECT_EQ(PlayOneRun(path), "Second saying.");  // Load makes the first current, the deal reads on
+    EXPECT_EQ(StoredQuoteNum(), 1);
+    EXPECT_EQ(PlayOneRun(path), "Third saying.");
+    EXPECT_EQ(PlayOneRun(path), "First saying.");
+    EXPECT_EQ(PlayOneRun(path), "Second saying.");
+}
+
+TEST(QuoteList, AHugeStoredNumberLandsWhereReadingThatManyWould)
+{
+    // 4,000,000,000 quotations read one by one would take ages; 4e9 leaves 1 over 3.
+    const std::string path = QuoteFile(kThree);
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", static_cast<std::int32_t>(4000000000u));
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(path.c_str()));
+    EXPECT_STREQ(list.GetText(), "Second saying.");
+    EXPECT_EQ(list.GetQuoteNumber(), 2);
+}
+
+TEST(QuoteList, CommentsAndLinesWithoutLettersNeverBecomeQuotations)
+{
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile("/ c\r\n* c\r\n\r\nA sa\0ying.\r\n; between\r\n1999\r\n\nSomebody\r\n"s).c_str()));
+    EXPECT_STREQ(list.GetText(), "A saying.");
+    EXPECT_EQ(list.GetAttribution(), "Somebody");
+    EXPECT_EQ(list.GetMaskedText(), "_ ______.");
+}
+
+TEST(QuoteList, AnUnterminatedLastAttributionIsLostAndTheListWraps)
+{
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile("First.\r\nOne\r\nSecond.\r\nTwo").c_str()));
+    ASSERT_TRUE(list.ReadNextQuote(0));
+    EXPECT_STREQ(list.GetText(), "First.");
+    EXPECT_EQ(list.GetQuoteNumber(), 1);
+}
+
+TEST(QuoteList, WithoutACompleteQuotationNothingLoadsOrIsStored)
+{
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", 99);
+    for (const std::string text : {"Only a saying.\r\n", "; nothing\r\n", "A saying.\nSomebody\n"}) {
+        {
+            CQuoteList list;
+            EXPECT_FALSE(list.Load(QuoteFile(text).c_str())) << text;
+            EXPECT_EQ(list.GetText(), nullptr);
+            EXPECT_FALSE(list.ReadNextQuote(0));
+        }
+        EXPECT_EQ(StoredQuoteNum(), 99);
+    }
+    CQuoteList missing;
+    EXPECT_FALSE(missing.Load(ScratchPath("absent.lst").c_str()));
+}
+
+TEST(QuoteList, RewindOneDealsTheSameQuotationAndLettersAgain)
+{
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile(kThree).c_str()));
+    ASSERT_TRUE(list.ReadNextQuote(0));
+    SeedRandom(4242);
+    const CStr letters = list.GetShuffledLetters();
+    std::string sorted = letters.str(), expected = "secondsaying";
+    std::sort(sorted.begin(), sorted.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(sorted, expected);
+    EXPECT_NE(letters, "secondsaying");
+
+    ASSERT_TRUE(list.RewindOne());
+    ASSERT_TRUE(list.ReadNextQuote(0));
+    EXPECT_STREQ(list.GetText(), "Second saying.");
+    SeedRandom(4242);
+    EXPECT_EQ(list.GetShuffledLetters(), letters);
+}
+
+TEST(QuoteList, RevealWordUncoversEachOccurrenceOnceIgnoringCaseAndMarks)
+{
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile("The cat saw the 'tis-hat.\r\nX\r\n").c_str()));
+    list.HideLetters();
+    EXPECT_EQ(list.RevealWord("the"), 0);
+    EXPECT_EQ(list.GetMaskedText(), "The ___ ___ ___ '___-___.");
+    EXPECT_EQ(list.RevealWord("the"), 12);
+    EXPECT_LT(list.RevealWord("the"), 0);
+    EXPECT_LT(list.RevealWord("dog"), 0);
+    EXPECT_GE(list.RevealWord("tishat"), 0);  // begins with an apostrophe, which is never hidden
+    EXPECT_EQ(list.GetMaskedText(), "The ___ ___ the 'tis-hat.");
+    EXPECT_LT(list.RevealWord("tishat"), 0);
+}
+
+TEST(QuoteList, WordsAndBeginningsCountByTheirLastLettersWhenNotWhole)
+{
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile("A Cat, sat (quietly)!\r\nX\r\n").c_str()));
+    EXPECT_EQ(list.IsWordInQuote("xcat", 0), 3);
+    EXPECT_EQ(list.IsWordInQuote("xcat", 1), 0);
+    EXPECT_EQ(list.IsWordInQuote("cat", 1), 3);
+    EXPECT_EQ(list.IsPrefixInQuote("zquie", 0), 4);
+    EXPECT_EQ(list.IsPrefixInQuote("quie", 1), 4);
+    EXPECT_EQ(list.IsWordInQuote("zz", 0), 0);
+    EXPECT_EQ(list.IsWordInQuote("", 0), 0);
+}
+
+// Beyond 64 words the set is searched by halving, byte for byte: a
+// capitalised word or one with a hyphen must still be found.
+TEST(QuoteList, ALongQuotationIsSearchedTheSameWay)
+{
+    std::string text = "London well-known";
+    for (int i = 0; i < 80; ++i)
+        text += " w" + std::string(1, static_cast<char>('a' + i % 26)) + std::string(1, static_cast<char>('a' + i / 26));
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile(text + ".\r\nX\r\n").c_str()));
+    EXPECT_EQ(list.IsWordInQuote("london", 1), 6);
+    EXPECT_EQ(list.IsWordInQuote("wellknown", 1), 9);
+    EXPECT_EQ(list.IsPrefixInQuote("lon", 1), 3);
+    list.HideLetters();
+    EXPECT_EQ(list.RevealWord("london"), 0);
+    EXPECT_GE(list.RevealWord("wellknown"), 0);
+    EXPECT_GE(list.RevealWord("wcc"), 0);
+}
+
+TEST(QuoteList, DrawingFitsTheFontsToThePanel)
+{
+    TestWindow window(400, 300);
+    CBackBuffer buffer;
+    buffer.SetColors(RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 128));
+    buffer.Open(&window);
+    buffer.FillBackground(nullptr);
+
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "Words upon words. ";
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile(text + "\r\nSomebody\r\n").c_str()));
+    list.SetRect(10, 10, 290, 390);
+    list.Draw(buffer, 0);
+    EXPECT_LT(list.GetFontSize(), CQuoteList::kLargestFontSize);
+    EXPECT_GE(list.GetFontSize(), 2);
+    const RECT drawn = list.GetDrawnRect();
+    EXPECT_EQ(drawn.top, 10);
+    EXPECT_GT(drawn.bottom, drawn.top);
+    int white = 0;
+    for (int y = 10; y < 290; ++y)
+        for (int x = 10; x < 390; ++x)
+            white += buffer.GetPixel(x, y) == RGB(255, 255, 255);
+    EXPECT_GT(white, 100) << "the text is drawn in the text colour";
+
+    list.SetRect(10, 10, 20, 390);  // far too small: the smallest size, and no further
+    list.Draw(buffer, 0);
+    EXPECT_EQ(list.GetFontSize(), 2);
+}
+
+// ---------------------------------------------------------------------------
+// The shell
+
+namespace {
+class QuoteShell : public drivetest::DriveTest {};
+}  // namespace
+
+TEST_F(QuoteShell, AFileWithoutQuotationsShowsTheErrorAndDealsNoGame)
+{
+    WriteBytes(UserDataDir() + "/quotes.lst", "; nothing here\r\n");
+    TakeModalLog();
+    PushModalAnswer("ok");
+    app->PlayHand(1, 5);
+    const std::vector<ModalRecord> shown = TakeModalLog();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Error!");
+    EXPECT_EQ(shown[0].text, ResString(119));
+    EXPECT_EQ(app->CurrentGame(), nullptr);
+    EXPECT_FALSE(app->Quotations().IsOpen());
+}
+
+TEST_F(QuoteShell, TheQuotationsLoadOnceAndTheirPlaceIsStoredAtTheEnd)
+{
+    WriteBytes(UserDataDir() + "/quotes.lst", kThree);
+    app->PlayHand(1, 5);
+    ASSERT_TRUE(app->Quotations().IsOpen());
+    EXPECT_EQ(app->Quotations().GetQuoteNumber(), 1);
+    app->Quotations().ReadNextQuote(0);  // what the game's deal does
+    app->PlayHand(1, 6);  // loaded already: not read again
+    EXPECT_EQ(app->Quotations().GetQuoteNumber(), 2);
+
+    app->StartHand(app->Window(), StartMode::ReplayHand);
+    EXPECT_EQ(app->Quotations().GetQuoteNumber(), 1);
+    app->Quotations().ReadNextQuote(0);
+    EXPECT_STREQ(app->Quotations().GetText(), "Second saying.");
+    driver.reset();
+    app.reset();
+    EXPECT_EQ(StoredQuoteNum(), 1);
+}
