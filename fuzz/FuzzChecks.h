@@ -19,7 +19,9 @@
 #include "app/Registry.h"
 #include "app/Settings.h"
 #include "dictionary/Dictionary.h"
+#include "framework/Random.h"
 #include "framework/Shell.h"
+#include "lists/QuoteList.h"
 #include "scores/HighScores.h"
 #include "scores/Statistics.h"
 
@@ -182,6 +184,188 @@ inline std::string CheckWordListFile(const std::string& dir, std::string_view da
     const int removed = again.RemoveWord(extra.c_str());
     if (again.GetWordCount() != before + 1 - removed)
         return "removing a word left the count wrong";
+    return {};
+}
+
+// ---------------------------------------------------------------------------
+// Quotation files
+
+// The lines of a quotation file that count, by the rules worked out here on
+// their own: lines as in a word-list file (only CR ends one, LF and zero
+// bytes dropped, nothing after the last CR, over 1,023 bytes skipped); a line
+// beginning with '/', ';' or '*' is a comment; a line needs a letter.
+inline std::vector<std::string> ExpectedQuoteLines(std::string_view data)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    for (const char c : data) {
+        if (c == '\n' || c == 0)
+            continue;
+        if (c != '\r') {
+            line += c;
+            continue;
+        }
+        const bool comment = !line.empty() && (line[0] == '/' || line[0] == ';' || line[0] == '*');
+        if (line.size() <= static_cast<std::size_t>(kMaxLineBytes) && !comment &&
+            std::any_of(line.begin(), line.end(), IsAsciiLetter))
+            lines.push_back(line);
+        line.clear();
+    }
+    return lines;
+}
+
+inline std::string CheckQuoteShape(const CStr& text, const char* what)
+{
+    if (!std::any_of(text.str().begin(), text.str().end(), IsAsciiLetter))
+        return std::string(what) + " without a letter: \"" + Show(text.str()) + "\"";
+    if (text.str().find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos)
+        return std::string(what) + " holding CR, LF or a zero byte: \"" + Show(text.str()) + "\"";
+    if (text.GetLength() > kMaxLineBytes)
+        return std::string(what) + " longer than a line may be";
+    return {};
+}
+
+// The current quotation against what it should be, with its masked copy and
+// its letters.
+inline std::string CheckCurrentQuote(CQuoteList& list, const std::vector<std::string>& lines, std::size_t index)
+{
+    if (!list.GetText())
+        return "an open list gave no text";
+    const CStr text(list.GetText());
+    if (text.str() != lines[2 * index] || list.GetAttribution().str() != lines[2 * index + 1])
+        return "quotation " + std::to_string(index + 1) + " reads as \"" + Show(text.str()) + "\" / \"" +
+               Show(list.GetAttribution().str()) + "\"";
+    for (const auto& [part, what] : {std::pair{text, "a quotation"}, std::pair{list.GetAttribution(), "an attribution"}})
+        if (std::string why = CheckQuoteShape(part, what); !why.empty())
+            return why;
+    const CStr& masked = list.GetMaskedText();
+    if (masked.GetLength() != text.GetLength())
+        return "the masked text is not as long as the text";
+    for (int i = 0; i < text.GetLength(); ++i)
+        if (masked[i] != (IsAsciiLetter(text[i]) ? '_' : text[i]))
+            return "the masked text differs from the text at " + std::to_string(i) + " beyond hiding a letter";
+    std::string letters = list.GetShuffledLetters().str(), want;
+    for (const char c : text.str())
+        if (IsAsciiLetter(c))
+            want += static_cast<char>(c | 0x20);
+    std::sort(letters.begin(), letters.end());
+    std::sort(want.begin(), want.end());
+    if (letters != want)
+        return "the shuffled letters are not the quotation's letters";
+    return {};
+}
+
+// The game's questions on the words of the current quotation: every word
+// counts as a word and its beginnings as beginnings, and a word made only of
+// letters, apostrophes and hyphens is revealed once per occurrence, no more.
+inline std::string CheckQuoteWords(CQuoteList& list)
+{
+    const std::string text = list.GetText();
+    std::vector<std::string> forms, plain;
+    bool cut = false;  // more words than are asked about
+    const std::string_view separators = " ,\t\n\".,;:!?()&/";
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = text.find_first_not_of(separators, at);
+        if (start == std::string::npos)
+            break;
+        if (forms.size() == 100) {
+            cut = true;
+            break;
+        }
+        const std::size_t end = std::min(text.find_first_of(separators, start), text.size());
+        const std::string piece = text.substr(start, end - start);
+        std::string form;
+        for (const char c : piece)
+            if (c != '\'' && c != '-')
+                form += (c >= 'A' && c <= 'Z') ? static_cast<char>(c | 0x20) : c;
+        if (!form.empty()) {
+            forms.push_back(form);
+            if (std::all_of(piece.begin(), piece.end(), IsWordChar))
+                plain.push_back(form);
+        }
+        at = end;
+    }
+    for (const std::string& form : forms) {
+        const int length = static_cast<int>(form.size());
+        if (list.IsWordInQuote(form.c_str(), 1) != length || list.IsWordInQuote(("," + form).c_str(), 0) != length)
+            return "the word \"" + Show(form) + "\" is not a word of its quotation";
+        for (int n = 1; n <= length && n <= 6; ++n)
+            if (list.IsPrefixInQuote(form.substr(0, static_cast<std::size_t>(n)).c_str(), 1) != n)
+                return "the beginning of \"" + Show(form) + "\" does not begin a word of its quotation";
+    }
+    list.HideLetters();
+    for (const std::string& form : plain)
+        if (list.RevealWord(form.c_str()) < 0)
+            return "an occurrence of \"" + Show(form) + "\" could not be revealed";
+    if (!cut)
+        for (const std::string& form : plain)
+            if (list.RevealWord(form.c_str()) >= 0)
+                return "\"" + Show(form) + "\" was revealed more often than it occurs";
+    return {};
+}
+
+// Loads `data` as the quotation file from `dir` with a stored "QuoteNum"
+// taken from the input, then walks the whole list round, steps back, and asks
+// the word questions of the first quotations.
+inline std::string CheckQuoteFile(const std::string& dir, std::string_view data)
+{
+    ClearDir(dir);
+    const std::string path = dir + "/quotes.lst";
+    WriteFile(path, data);
+    const std::vector<std::string> lines = ExpectedQuoteLines(data);
+    const std::size_t count = lines.size() / 2;
+    std::uint32_t stored = 0;
+    for (const char c : data.substr(0, 64))
+        stored = stored * 131u + static_cast<unsigned char>(c);
+    if (data.size() % 3 == 0)
+        stored = 0;
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", static_cast<std::int32_t>(stored));
+
+    std::size_t index = 0;
+    {
+        CQuoteList list;
+        const bool loaded = list.Load(path.c_str());
+        if (loaded != (count > 0))
+            return loaded ? "a file without a whole quotation loaded"
+                          : "a file with " + std::to_string(count) + " quotations did not load";
+        if (!loaded)
+            return list.GetText() || list.ReadNextQuote(0) || list.RewindOne() ? "a list that failed to load still reads" : "";
+        index = stored % count;
+        if (std::string why = CheckCurrentQuote(list, lines, index); !why.empty())
+            return why;
+        // Round the whole list (and a little further): it comes back to where it was.
+        const std::size_t steps = std::min<std::size_t>(count, 300) + 1;
+        for (std::size_t i = 0; i < steps; ++i) {
+            if (!list.ReadNextQuote(0))
+                return "reading on failed after " + std::to_string(i) + " quotations";
+            index = (index + 1) % count;
+            if (std::string why = CheckCurrentQuote(list, lines, index); !why.empty())
+                return why;
+            if (i < 8 || i + 1 == steps) {
+                SeedRandom(static_cast<unsigned>(i));
+                const CStr letters = list.GetShuffledLetters();
+                if (!list.RewindOne() || !list.ReadNextQuote(0))
+                    return "stepping back lost the list";
+                SeedRandom(static_cast<unsigned>(i));
+                if (list.GetShuffledLetters() != letters)
+                    return "stepping back dealt other letters";
+                if (std::string why = CheckCurrentQuote(list, lines, index); !why.empty())
+                    return "after stepping back: " + why;
+            }
+            if (i < 12)
+                if (std::string why = CheckQuoteWords(list); !why.empty())
+                    return why;
+        }
+        if (list.GetQuoteNumber() != static_cast<int>(index) + 1)
+            return "the quotation number is " + std::to_string(list.GetQuoteNumber()) + " at quotation " +
+                   std::to_string(index + 1);
+    }
+    // The next run goes on from there.
+    if (static_cast<std::size_t>(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", -1)) != index)
+        return "the stored quotation number is not the current one's";
+    CQuoteList next;
+    if (!next.Load(path.c_str()) || std::string(next.GetText()) != lines[2 * index])
+        return "the next run does not start at the last quotation";
     return {};
 }
 

@@ -36,6 +36,16 @@ TEST(FuzzCorpus, WordListInputsLoadByTheFileRules)
     std::filesystem::remove_all(std::filesystem::path(WorkDir("words")).parent_path());
 }
 
+TEST(FuzzCorpus, QuotationInputsReadByTheFileRules)
+{
+    const std::vector<std::filesystem::path> files = Inputs("quotelist");
+    ASSERT_GE(files.size(), 10u);
+    for (const auto& file : files)
+        EXPECT_EQ(fuzzcheck::CheckQuoteFile(WorkDir("quotes"), fuzzcheck::ReadFile(file.string())), "")
+            << file.filename();
+    std::filesystem::remove_all(std::filesystem::path(WorkDir("quotes")).parent_path());
+}
+
 TEST(FuzzCorpus, StoreInputsReadAndLeaveAWorkingStore)
 {
     const std::vector<std::filesystem::path> files = Inputs("store");
@@ -56,4 +66,13 @@ TEST(FuzzCorpus, TheWordListRulesSeenFromTheOutside)
     EXPECT_EQ(ExpectedWords(std::string_view("c\0at\r\nd\nog\r\nlast", 16)), (std::vector<std::string>{"cat", "dog"}));
     EXPECT_EQ(ExpectedWords(std::string(1023, 'a') + "\r\n" + std::string(1024, 'b') + "\r\n").size(), 1u);
     EXPECT_EQ(ExpectedWords("zoo\r\n1st\r\n\r\nant\r\nZed\r\n"), (std::vector<std::string>{"ant", "zoo", "Zed"}));
+}
+
+TEST(FuzzCorpus, TheQuotationRulesSeenFromTheOutside)
+{
+    using fuzzcheck::ExpectedQuoteLines;
+    EXPECT_EQ(ExpectedQuoteLines("A saying.\nSomebody\n"), std::vector<std::string>{});
+    EXPECT_EQ(ExpectedQuoteLines(std::string_view("; c\r\n/c\r\n*c\r\n42\r\n\r\nA s\0aid.\r\n\nX\r\nY", 34)),
+              (std::vector<std::string>{"A said.", "X"}));
+    EXPECT_EQ(ExpectedQuoteLines(std::string(1024, 'q') + "\r\nSomebody\r\n"), std::vector<std::string>{"Somebody"});
 }

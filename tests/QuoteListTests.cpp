@@ -86,6 +86,7 @@ TEST(QuoteList, WithoutACompleteQuotationNothingLoadsOrIsStored)
             EXPECT_FALSE(list.Load(QuoteFile(text).c_str())) << text;
             EXPECT_EQ(list.GetText(), nullptr);
             EXPECT_FALSE(list.ReadNextQuote(0));
+            EXPECT_FALSE(list.RewindOne());  // and stays closed, so nothing is stored
         }
         EXPECT_EQ(StoredQuoteNum(), 99);
     }

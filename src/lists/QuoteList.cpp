@@ -115,6 +115,10 @@ bool CQuoteList::ReadNextQuote(int depth)
 
 bool CQuoteList::RewindOne()
 {
+    // A list that is not open has nothing to step back to; reopening it here
+    // would leave it open without a quotation, and its number stored at exit.
+    if (!m_open)
+        return false;
     const int again = m_quoteNumber - 1;
     if (!OpenFile())
         return false;

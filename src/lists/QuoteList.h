@@ -45,7 +45,8 @@ public:
     // the end of the file (depth is 0 from outside). False when there is none.
     bool ReadNextQuote(int depth) override;
     // Steps back so that the next ReadNextQuote makes the current quotation
-    // current again (Replay Hand). Whether the list is open afterwards.
+    // current again (Replay Hand). Whether the list is open afterwards; a
+    // list that is not open stays closed.
     bool RewindOne();
 
     // The current quotation; null when the list is not open.
