@@ -200,6 +200,7 @@ class QuoteShell : public drivetest::DriveTest {};
 
 TEST_F(QuoteShell, AFileWithoutQuotationsShowsTheErrorAndDealsNoGame)
 {
+    ClearUserData();
     WriteBytes(UserDataDir() + "/quotes.lst", "; nothing here\r\n");
     TakeModalLog();
     PushModalAnswer("ok");
@@ -214,6 +215,7 @@ TEST_F(QuoteShell, AFileWithoutQuotationsShowsTheErrorAndDealsNoGame)
 
 TEST_F(QuoteShell, TheQuotationsLoadOnceAndTheirPlaceIsStoredAtTheEnd)
 {
+    ClearUserData();
     WriteBytes(UserDataDir() + "/quotes.lst", kThree);
     app->PlayHand(1, 5);
     ASSERT_TRUE(app->Quotations().IsOpen());
