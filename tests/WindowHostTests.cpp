@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Commands.h"
+#include "framework/BackBuffer.h"
 #include "platform/InputSim.h"
 #include "platform/ModalScript.h"
 #include "platform/QtMainWindow.h"
@@ -71,6 +72,44 @@ TEST_F(WindowHost, PresentOutsidePaintReachesTheScreenAtOnce)
     EXPECT_NE(window->ScreenImage().pixel(30, 30), 0xFF00FF00u);  // only the rectangle is copied
     // The widget itself shows it (what a screenshot of the window would contain).
     EXPECT_EQ(Client()->grab().toImage().pixel(3, 3), 0xFF00FF00u);
+}
+
+// The window shows a back buffer's presented pixels without copying them: it
+// must still show what was presented, not what was drawn since, and keep it
+// when the buffer goes.
+TEST_F(WindowHost, BackBufferPresentsShowWhatWasPresentedUntilTheNextPresent)
+{
+    constexpr QRgb blue = 0xFF0000FFu, red = 0xFFFF0000u;
+    auto shown = [&](int x, int y) { return Client()->grab().toImage().pixel(x, y); };
+    auto buffer = std::make_unique<CBackBuffer>();
+    buffer->SetColors(RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 255));
+    buffer->Open(window.get());
+    buffer->FillBackground(nullptr);
+    buffer->Close();
+    EXPECT_EQ(shown(5, 5), blue);
+
+    buffer->Open(window.get());
+    buffer->FillRect(RECT{0, 0, 40, 40}, RGB(255, 0, 0));
+    EXPECT_EQ(shown(5, 5), blue);  // drawn, not presented yet
+    EXPECT_EQ(window->ScreenImage().pixel(5, 5), blue);
+    buffer->Close();
+    EXPECT_EQ(shown(5, 5), red);
+    EXPECT_EQ(shown(50, 50), blue);
+
+    // Drawn and flushed in part: only the flushed part shows.
+    buffer->Open(window.get());
+    buffer->FillRect(RECT{0, 0, 100, 100}, RGB(0, 255, 0));
+    const RECT part{0, 0, 10, 10};
+    buffer->Flush(&part);
+    EXPECT_EQ(shown(5, 5), 0xFF00FF00u);
+    EXPECT_EQ(shown(50, 50), blue);
+    buffer->Close();
+
+    buffer.reset();
+    EXPECT_EQ(shown(5, 5), 0xFF00FF00u);
+    EXPECT_EQ(shown(20, 20), red);
+    EXPECT_EQ(shown(50, 50), blue);
+    EXPECT_EQ(window->ScreenImage().pixel(20, 20), red);
 }
 
 TEST_F(WindowHost, TimersFireByIdAndSetTimerRestartsAnExistingOne)

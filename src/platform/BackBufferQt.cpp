@@ -1,17 +1,23 @@
 // CBackBuffer on a QImage (Format_RGB32) drawn with QPainter and plain pixel
-// loops; flushing hands the dirty rectangle to the window's Present.
+// loops; flushing hands the dirty rectangle to the window. The main window
+// shows presented parts straight from this image (see CScreenSource), so
+// every change to the pixels first tells it where.
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "framework/BackBuffer.h"
 #include "framework/Debug.h"
 #include "platform/QtDrawing.h"
+#include "platform/QtMainWindow.h"
 
-struct CBackBuffer::Impl {
-    QImage image;
+struct CBackBuffer::Impl : CScreenSource {
     HWND hwnd = nullptr;
     bool open = false;
     bool ownsDc = false;
@@ -60,6 +66,32 @@ int TextFlags(unsigned format)
     else if (format & DT_WORDBREAK)
         flags |= Qt::TextWordWrap;
     return flags;
+}
+
+constexpr QRgb kNoKey = 0xFF000000;  // matches no pixel once the alpha byte is masked off
+
+// One row of DrawBitmap: every source pixel but the key colour, made opaque
+// and xor-ed with `flip`; four at a time where the processor allows.
+void CopyRow(const QRgb* s, QRgb* d, int n, QRgb key, QRgb flip)
+{
+    int col = 0;
+#ifdef __SSE2__
+    const __m128i rgb = _mm_set1_epi32(0xFFFFFF), keys = _mm_set1_epi32(static_cast<int>(key));
+    const __m128i alpha = _mm_set1_epi32(static_cast<int>(0xFF000000u)), flips = _mm_set1_epi32(static_cast<int>(flip));
+    for (; col + 4 <= n; col += 4) {
+        const __m128i pixel = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + col)), rgb);
+        const __m128i keep = _mm_cmpeq_epi32(pixel, keys);  // all ones where the destination stays
+        const __m128i drawn = _mm_or_si128(_mm_xor_si128(pixel, flips), alpha);
+        const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + col));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + col),
+                         _mm_or_si128(_mm_and_si128(keep, old), _mm_andnot_si128(keep, drawn)));
+    }
+#endif
+    for (; col < n; ++col) {
+        const QRgb pixel = s[col] & 0xFFFFFF;
+        if (pixel != key)
+            d[col] = 0xFF000000 | (pixel ^ flip);
+    }
 }
 }  // namespace
 
@@ -130,9 +162,13 @@ void CBackBuffer::Flush(const RECT* rect)
     const QRect area = m_impl->Bounds(r);
     if (m_impl->hwnd && !area.isEmpty()) {
         const RECT clip{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
-        const QImage& img = m_impl->image;
-        m_impl->hwnd->Present(reinterpret_cast<const std::uint32_t*>(img.constBits()),
-                              static_cast<int>(img.bytesPerLine()), img.width(), img.height(), clip);
+        if (auto* window = dynamic_cast<CQtMainWindow*>(m_impl->hwnd)) {
+            window->PresentSource(*m_impl, clip);
+        } else {
+            const QImage& img = m_impl->image;
+            m_impl->hwnd->Present(reinterpret_cast<const std::uint32_t*>(img.constBits()),
+                                  static_cast<int>(img.bytesPerLine()), img.width(), img.height(), clip);
+        }
     }
     m_impl->ResetDirty();
 }
@@ -150,6 +186,7 @@ void CBackBuffer::Resize(HWND hwnd, int width, int height)
         ++DrawCounters().deleteDC;
         ++DrawCounters().deleteObject;
     }
+    m_impl->BeforeReplace();
     img = QImage(width, height, QImage::Format_RGB32);
     img.fill(ToQRgb(m_impl->back));
     ++DrawCounters().createDC;
@@ -180,23 +217,31 @@ void CBackBuffer::FillBackground(int x, int y, int w, int h)
         return;
     const RECT r{x, y, x + w, y + h};
     const QRect area = m_impl->Bounds(r);
+    QImage& image = m_impl->image;
+    m_impl->BeforeWrite(area);
     if (const QImage* pattern = ImageOf(m_impl->pattern)) {
+        // Copies land on the pattern's own grid from the client's corner: pixel
+        // (x, y) is the pattern's pixel (x % width, y % height).
         const int pw = pattern->width(), ph = pattern->height();
-        // The first copy starts on the pattern's own grid at or before the rectangle.
-        const int startX = x >= 0 ? x / pw * pw : -((-x + pw - 1) / pw) * pw;
-        const int startY = y >= 0 ? y / ph * ph : -((-y + ph - 1) / ph) * ph;
-        QPainter painter(&m_impl->image);
-        painter.setClipRect(area);
-        for (int py = startY; py < r.bottom; py += ph)
-            for (int px = startX; px < r.right; px += pw)
-                painter.drawImage(px, py, *pattern);
+        for (int row = area.top(); row <= area.bottom(); ++row) {
+            const auto* src = reinterpret_cast<const QRgb*>(pattern->constScanLine(row % ph));
+            auto* out = reinterpret_cast<QRgb*>(image.scanLine(row));
+            int col = area.left();
+            int from = col % pw;
+            while (col <= area.right()) {
+                const int n = std::min(pw - from, area.right() + 1 - col);
+                std::memcpy(out + col, src + from, static_cast<std::size_t>(n) * sizeof(QRgb));
+                col += n;
+                from = 0;
+            }
+        }
     } else {
         if (!m_impl->hasBrush) {
             m_impl->hasBrush = true;
             ++DrawCounters().solidBrush;
             ++DrawCounters().totalBrushes;
         }
-        QPainter painter(&m_impl->image);
+        QPainter painter(&image);
         painter.fillRect(area, QColor(ToQRgb(m_impl->back)));
     }
     MarkDirty(r);
@@ -222,22 +267,19 @@ void CBackBuffer::DrawBitmap(const CBitmap& bitmap, int x, int y, int w, int h, 
     QImage& dest = m_impl->image;
     if (!source || dest.isNull() || w <= 0 || h <= 0)
         return;
-    const bool keyed = transparent != kNoTransparentColor;
-    const QRgb key = ToQRgb(transparent) & 0xFFFFFF;
-    for (int row = 0; row < h; ++row) {
-        const int dy = y + row, sy = srcY + row;
-        if (dy < 0 || dy >= dest.height() || sy < 0 || sy >= source->height())
-            continue;
-        const auto* s = reinterpret_cast<const QRgb*>(source->constScanLine(sy));
-        auto* d = reinterpret_cast<QRgb*>(dest.scanLine(dy));
-        for (int col = 0; col < w; ++col) {
-            const int dx = x + col, sx = srcX + col;
-            if (dx < 0 || dx >= dest.width() || sx < 0 || sx >= source->width())
-                continue;
-            const QRgb pixel = s[sx] & 0xFFFFFF;
-            if (keyed && pixel == key)
-                continue;
-            d[dx] = 0xFF000000 | (negative ? ~pixel & 0xFFFFFF : pixel);
+    // The part of the rectangle inside both images.
+    const int left = std::max({0, -x, -srcX}), right = std::min({w, dest.width() - x, source->width() - srcX});
+    const int top = std::max({0, -y, -srcY}), bottom = std::min({h, dest.height() - y, source->height() - srcY});
+    if (left < right && top < bottom) {
+        m_impl->BeforeWrite(QRect(x + left, y + top, right - left, bottom - top));
+        const bool keyed = transparent != kNoTransparentColor;
+        const QRgb key = ToQRgb(transparent) & 0xFFFFFF;
+        const QRgb flip = negative ? 0xFFFFFF : 0;
+        for (int row = top; row < bottom; ++row) {
+            const auto* s = reinterpret_cast<const QRgb*>(source->constScanLine(srcY + row)) + srcX + left;
+            auto* d = reinterpret_cast<QRgb*>(dest.scanLine(y + row)) + x + left;
+            const int n = right - left;
+            CopyRow(s, d, n, keyed ? key : kNoKey, flip);
         }
     }
     MarkDirty(RECT{x, y, x + w, y + h});
@@ -265,6 +307,14 @@ int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsig
         if (format & DT_SINGLELINE || !(format & DT_WORDBREAK))
             rect.right = rect.left + measured.width();
         return height;
+    }
+    if (format & DT_NOCLIP) {
+        if (m_impl->WritesWatched()) {
+            const QFontMetrics metrics(font.impl()->font);
+            m_impl->BeforeWrite(metrics.boundingRect(box, flags, s).united(box).adjusted(-2, -2, 2, 2));
+        }
+    } else {
+        m_impl->BeforeWrite(box);
     }
     QPainter painter(&m_impl->image);
     painter.setFont(font.impl()->font);
@@ -320,6 +370,7 @@ void CBackBuffer::FillRect(const RECT& rect, COLORREF colour)
         return;
     ++DrawCounters().solidBrush;
     ++DrawCounters().totalBrushes;
+    m_impl->BeforeWrite(m_impl->Bounds(rect));
     QPainter painter(&m_impl->image);
     painter.fillRect(m_impl->Bounds(rect), QColor(ToQRgb(colour)));
     ++DrawCounters().deleteObject;

@@ -15,8 +15,10 @@
 #include <QToolTip>
 #include <QUrl>
 #include <algorithm>
+#include <cstring>
 
 #include "platform/Modal.h"
+#include "platform/QtDrawing.h"
 #include "platform/QtMainWindow.h"
 
 namespace {
@@ -173,7 +175,12 @@ CQtMainWindow::CQtMainWindow(CWindowProc& proc, const std::string& title, const 
         UseManualClock();
 }
 
-CQtMainWindow::~CQtMainWindow() { m_timers.clear(); }
+CQtMainWindow::~CQtMainWindow()
+{
+    m_timers.clear();
+    if (m_source)
+        m_source->shownOn = nullptr;
+}
 
 QWidget* CQtMainWindow::ClientWidget() const { return m_client; }
 
@@ -227,12 +234,30 @@ void CQtMainWindow::ClientPaint(QPaintEvent* event)
         DeliverPaint();
     }
     QPainter painter(m_client);
-    painter.drawImage(event->rect(), m_screen, event->rect());
+    const QRegion asked(event->rect());
+    const QRegion fromSource = m_source ? asked.intersected(m_sourceArea) : QRegion();
+    for (const QRect& r : asked.subtracted(fromSource))
+        painter.drawImage(r, m_screen, r);
+    for (const QRect& r : fromSource)
+        painter.drawImage(r, m_source->image, r);
     painter.end();
     // What the game drew outside the area Qt asked for still has to reach the screen.
     if (!m_deliveredRect.isEmpty() && !event->rect().contains(m_deliveredRect))
         m_client->update(m_deliveredRect);
     m_deliveredRect = QRect();
+}
+
+// After a present of `area`: collected while a paint is delivered, on screen
+// at once otherwise (a flight, a click's redraw).
+void CQtMainWindow::NotePresented(const QRect& area)
+{
+    if (m_delivering) {
+        m_deliveredRect = m_deliveredRect.united(area);
+        return;
+    }
+    ++m_directPresents;
+    if (m_client->isVisible())
+        m_client->repaint(area);
 }
 
 void CQtMainWindow::Present(const std::uint32_t* pixels, int stride, int width, int height, const RECT& rect)
@@ -246,6 +271,7 @@ void CQtMainWindow::Present(const std::uint32_t* pixels, int stride, int width, 
     }
     if (area.isEmpty())
         return;
+    m_sourceArea -= area;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(reinterpret_cast<const char*>(pixels) +
                                                                   static_cast<std::ptrdiff_t>(y) * stride);
@@ -253,14 +279,95 @@ void CQtMainWindow::Present(const std::uint32_t* pixels, int stride, int width, 
         for (int x = area.left(); x <= area.right(); ++x)
             dst[x] = src[x] | 0xFF000000u;
     }
-    if (m_delivering) {
-        m_deliveredRect = m_deliveredRect.united(area);
-        return;
+    NotePresented(area);
+}
+
+void CQtMainWindow::PresentSource(CScreenSource& source, const RECT& rect)
+{
+    const QImage& image = source.image;
+    const QRect area = ToQRect(rect).intersected(image.rect()).intersected(m_screen.rect());
+    if (area != ToQRect(rect) && rect.right > rect.left && rect.bottom > rect.top) {
+        ++m_strayPresents;
+        m_lastStrayPresent = rect;
     }
-    // Outside a paint (a flight, a click's redraw): on screen at once.
-    ++m_directPresents;
-    if (m_client->isVisible())
-        m_client->repaint(area);
+    if (area.isEmpty())
+        return;
+    if (m_source != &source) {
+        if (m_source)
+            ForgetSource(*m_source);
+        if (source.shownOn)
+            source.shownOn->ForgetSource(source);
+        m_source = &source;
+        source.shownOn = this;
+    }
+    m_sourceArea += area;
+    NotePresented(area);
+}
+
+void CQtMainWindow::CopyFromSource(const QRegion& region) const
+{
+    if (!m_source || region.isEmpty())
+        return;
+    const QImage& image = m_source->image;
+    for (const QRect& r : region.intersected(image.rect()).intersected(m_screen.rect())) {
+        const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(QRgb);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::memcpy(reinterpret_cast<QRgb*>(m_screen.scanLine(y)) + r.left(),
+                        reinterpret_cast<const QRgb*>(image.constScanLine(y)) + r.left(), bytes);
+    }
+}
+
+bool CQtMainWindow::WatchesSource(const CScreenSource& source) const
+{
+    // A paint being delivered presents what it draws: nothing to keep.
+    return &source == m_source && !m_delivering && !m_sourceArea.isEmpty();
+}
+
+void CQtMainWindow::SourceWillChange(CScreenSource& source, const QRect& area)
+{
+    if (!WatchesSource(source))
+        return;
+    const QRegion changing = m_sourceArea.intersected(area);
+    if (changing.isEmpty())
+        return;
+    CopyFromSource(changing);
+    m_sourceArea -= changing;
+}
+
+void CQtMainWindow::ForgetSource(CScreenSource& source)
+{
+    if (&source != m_source)
+        return;
+    CopyFromSource(m_sourceArea);
+    m_sourceArea = QRegion();
+    m_source = nullptr;
+    source.shownOn = nullptr;
+}
+
+const QImage& CQtMainWindow::ScreenImage() const
+{
+    CopyFromSource(m_sourceArea);  // the same pixels in both from now on
+    return m_screen;
+}
+
+CScreenSource::~CScreenSource()
+{
+    if (shownOn)
+        shownOn->ForgetSource(*this);
+}
+
+bool CScreenSource::WritesWatched() const { return shownOn && shownOn->WatchesSource(*this); }
+
+void CScreenSource::BeforeWrite(const QRect& area)
+{
+    if (shownOn && !area.isEmpty())
+        shownOn->SourceWillChange(*this, area);
+}
+
+void CScreenSource::BeforeReplace()
+{
+    if (shownOn)
+        shownOn->ForgetSource(*this);
 }
 
 std::vector<RECT> CQtMainWindow::ToolRects() const
@@ -281,6 +388,8 @@ int CQtMainWindow::StrayPresentCount(RECT* last) const
 void CQtMainWindow::ClientResized(int width, int height)
 {
     if (width != m_screen.width() || height != m_screen.height()) {
+        CopyFromSource(m_sourceArea);
+        m_sourceArea &= QRect(0, 0, width, height);
         QImage screen(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
         screen.fill(Qt::black);
         if (!m_screen.isNull()) {

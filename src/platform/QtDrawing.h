@@ -5,6 +5,8 @@
 
 #include "framework/Bitmap.h"
 
+class CQtMainWindow;
+
 struct CBitmap::Impl {
     QImage image;  // always Format_RGB32
 };
@@ -12,6 +14,26 @@ struct CBitmap::Impl {
 struct CFont::Impl {
     QFont font;
     ~Impl();
+};
+
+// A back buffer's pixels as the window may show them without copying: a
+// present only notes where the screen now shows the surface, and the window
+// copies those parts out before the surface changes there (BeforeWrite) or
+// goes away. While the window delivers a paint, nothing is copied: what that
+// paint draws, it presents.
+struct CScreenSource {
+    QImage image;                      // Format_RGB32
+    CQtMainWindow* shownOn = nullptr;  // the window showing part of it
+
+    CScreenSource() = default;
+    CScreenSource(const CScreenSource&) = delete;
+    CScreenSource& operator=(const CScreenSource&) = delete;
+    ~CScreenSource();
+    // Whether BeforeWrite has any use now (to spare working out the area).
+    bool WritesWatched() const;
+    // Call before changing the pixels of `area` (or replacing the image).
+    void BeforeWrite(const QRect& area);
+    void BeforeReplace();
 };
 
 inline QRgb ToQRgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }

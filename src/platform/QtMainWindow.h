@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QImage>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 #include <map>
 #include <memory>
@@ -12,6 +13,7 @@
 
 class QEventLoop;
 class CClientWidget;
+struct CScreenSource;
 
 class CQtMainWindow final : public QMainWindow, public CMainWindow {
 public:
@@ -66,7 +68,16 @@ public:
     // (the last such rectangle in `last`).
     std::vector<RECT> ToolRects() const;
     int StrayPresentCount(RECT* last = nullptr) const;
-    const QImage& ScreenImage() const { return m_screen; }
+    const QImage& ScreenImage() const;
+
+    // A back buffer's present: the screen shows those pixels of the source
+    // from now on, without copying them (see CScreenSource).
+    void PresentSource(CScreenSource& source, const RECT& rect);
+    // For CScreenSource: its pixels in `area` are about to change, or all of
+    // them are going away.
+    bool WatchesSource(const CScreenSource& source) const;
+    void SourceWillChange(CScreenSource& source, const QRect& area);
+    void ForgetSource(CScreenSource& source);
 
     // Called by the client widget.
     void ClientPaint(QPaintEvent* event);
@@ -90,6 +101,8 @@ private:
     };
 
     void DeliverPaint();
+    void NotePresented(const QRect& area);
+    void CopyFromSource(const QRegion& region) const;
     void DeliverTimer(unsigned id);
     void AfterMessage();
     void RelayToTooltips(MouseMessage message, int x, int y);
@@ -98,7 +111,11 @@ private:
 
     CWindowProc& m_proc;
     CClientWidget* m_client = nullptr;
-    QImage m_screen;
+    // What the client area shows: m_screen, except in m_sourceArea, where it
+    // shows m_source's pixels.
+    mutable QImage m_screen;
+    CScreenSource* m_source = nullptr;
+    mutable QRegion m_sourceArea;
     QRect m_invalid;
     bool m_paintPending = false;
     bool m_erasePending = false;
