@@ -13,6 +13,8 @@
 #include "GameDriveSupport.h"
 #include "app/Commands.h"
 #include "app/Dialogs.h"
+#include "dictionary/Dictionary.h"
+#include "framework/Files.h"
 #include "platform/QtMainWindow.h"
 
 namespace {
@@ -371,4 +373,37 @@ TEST_F(Shell, WithoutAGameTheWindowShowsTheBackgroundColourAndGameCommandsDoNoth
     EXPECT_EQ(Window().ScreenImage().pixel(5, 5), 0xFF0A781Eu);
     EXPECT_EQ(app->CurrentGame(), nullptr);
     EXPECT_EQ(Window().SendCommand(40001, 0), 0);  // nobody handled it
+}
+
+// The player's word lists are read beside the window's creation; the game
+// dealt at start-up has them all, in load order, as if read before its deal.
+TEST_F(Shell, WordListsReadDuringStartUpReachTheGameDealtAtOnce)
+{
+    testsupport::WritePlayersWords({"able", "about", "above", "acorn", "adder", "after", "again", "agent"});
+    testsupport::WriteBytes(UserDataDir() + "/custom.lst", testsupport::ListText({"zyzzyva"}));
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 2);
+    StartApp();
+    CDictionary& dictionary = app->Dictionary();
+    ASSERT_EQ(dictionary.GetListCount(), 2);
+    EXPECT_EQ(dictionary.GetList(0)->GetName(), "modified.lst");
+    EXPECT_EQ(dictionary.GetList(1)->GetName(), "custom.lst");
+    EXPECT_GT(dictionary.IsWord("zyzzyva"), 0);
+    ASSERT_NE(app->CurrentGame(), nullptr);
+    ASSERT_EQ(app->CurrentGame()->GetGameId(), 2);
+    const std::string dealt = Run("state");
+    app->PlayHand(2, app->HandNumber());  // the same hand again, the lists surely loaded
+    EXPECT_EQ(Run("state"), dealt);
+}
+
+// Without the player's copy the shipped list is read at the first deal, and
+// the copy is made, as before.
+TEST_F(Shell, FirstStartMakesThePlayersCopyOfTheShippedList)
+{
+    testsupport::ClearUserData();
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 2);
+    StartApp();
+    EXPECT_TRUE(FileExists(UserDataDir() + "/modified.lst"));
+    ASSERT_EQ(app->Dictionary().GetListCount(), 1);
+    EXPECT_GT(app->Dictionary().GetWordCount(), 10000);
+    EXPECT_EQ(app->CurrentGame()->GetGameId(), 2);
 }

@@ -21,6 +21,7 @@
 #include "framework/Game.h"
 #include "framework/Random.h"
 #include "framework/Resources.h"
+#include "framework/TileSet.h"
 #include "lists/QuoteList.h"
 #include "scores/EndOfHand.h"
 #include "scores/ScoreDialogs.h"
@@ -110,6 +111,7 @@ CGameApp::CGameApp() : m_dictionary(std::make_unique<CDictionary>()), m_quotes(s
 
 CGameApp::~CGameApp()
 {
+    LoadedSoFar();
     // The game goes first: its tooltips live on the window.
     if (m_window)
         m_window->KillTimer(kClockTimer);
@@ -132,6 +134,7 @@ bool CGameApp::Start()
 {
     StartDebugOutput();
     LoadSettings();
+    StartPreloading();
     ValidatePlacement(g_Settings, ScreenWidth(), ScreenHeight(), IconSize());
 
     const RECT normal{g_Settings.Left, g_Settings.Top, g_Settings.Left + g_Settings.Width,
@@ -203,7 +206,7 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
     if (mode == StartMode::StartupChooser) {
         m_game.reset();
         m_window->RemoveAllTools();
-        m_game = CreateTitleGame(m_dictionary.get(), m_quotes.get());
+        m_game = CreateTitleGame(LoadedSoFar(), m_quotes.get());
         m_handOver = false;
         hwnd->Invalidate(nullptr, true);
         hwnd->UpdateWindow();
@@ -251,8 +254,7 @@ void CGameApp::CreateGame(HWND hwnd)
     if (quotations && !LoadQuotations(hwnd))
         return;
     // Constructors deal from the generator, which was seeded just before.
-    m_game = row ? row->create(m_dictionary.get(), m_quotes.get())
-                 : CreateTitleGame(m_dictionary.get(), m_quotes.get());
+    m_game = row ? row->create(LoadedSoFar(), m_quotes.get()) : CreateTitleGame(LoadedSoFar(), m_quotes.get());
 }
 
 void CGameApp::PlayHand(int gameId, unsigned handNumber)
@@ -344,13 +346,44 @@ void CGameApp::WhilePaused(F&& run)
         SetPaused(hwnd, false);
 }
 
+// The player's own copy of the word lists is read on a second thread while
+// the window is made and first painted; only the shipped list's first use
+// (which writes that copy, and may have to say it failed) stays with
+// LoadDictionary. The pictures the first game draws with are decoded there
+// too.
+void CGameApp::StartPreloading()
+{
+    if (m_preload.valid() || m_dictionary->IsLoaded())
+        return;
+    std::vector<unsigned> bitmaps{BackgroundPatternBitmapId()};
+    for (const CTileDesign& design : CTileSet::kDesigns)
+        if (design.id == g_Settings.LetterTileDesign)
+            bitmaps.push_back(design.bitmapId);
+    CDictionary* dictionary = m_dictionary.get();
+    m_preload = std::async(std::launch::async, [dictionary, bitmaps] {
+        // As LoadWordLists does when the player's copy is there.
+        if (dictionary->LoadList("modified.lst"))
+            dictionary->LoadList("custom.lst");
+        for (unsigned id : bitmaps)
+            if (id != 0)
+                CBitmap::DecodeResource(id);
+    });
+}
+
+CDictionary* CGameApp::LoadedSoFar()
+{
+    if (m_preload.valid())
+        m_preload.get();
+    return m_dictionary.get();
+}
+
 bool CGameApp::LoadDictionary(HWND hwnd)
 {
-    if (m_dictionary->IsLoaded())
+    if (LoadedSoFar()->IsLoaded())  // usually by the start-up work
         return true;
     CProgressDialog progress(434, 434);
     progress.Create(hwnd);
-    const bool loaded = m_dictionary->LoadWordLists(&progress);  // shows the error box itself
+    const bool loaded = LoadedSoFar()->LoadWordLists(&progress);  // shows the error box itself
     progress.Destroy();
     return loaded;
 }
@@ -542,7 +575,7 @@ int CGameApp::OnCommand(int id, int code)
         return 1;
     case IDM_DICTIONARY:
         WhilePaused([&] {
-            RunDictionaryDialog(hwnd, *m_dictionary, CopyCurrentWord().str(),
+            RunDictionaryDialog(hwnd, *LoadedSoFar(), CopyCurrentWord().str(),
                                 [this, hwnd] { return LoadDictionary(hwnd); });
         });
         return 1;

@@ -3,6 +3,7 @@
 // the dictionary and the quotation list; it turns the window's messages into
 // calls on the game, carries out the menu commands, deals every hand
 // (StartHand) and runs the end of every hand (EndHand).
+#include <future>
 #include <memory>
 
 #include "app/Settings.h"
@@ -50,7 +51,7 @@ public:
 
     CGame* CurrentGame() const { return m_game.get(); }
     CMainWindow* Window() const { return m_window.get(); }
-    CDictionary& Dictionary() { return *m_dictionary; }
+    CDictionary& Dictionary() { return *LoadedSoFar(); }
     CQuoteList& Quotations() { return *m_quotes; }
     unsigned HandNumber() const { return m_handNumber; }
     unsigned GameNameId() const { return m_gameNameId; }
@@ -86,6 +87,11 @@ private:
     template <class F>
     void WhilePaused(F&& run);
     void OpenHelpPage();
+    // Start-up work done beside the window's creation and first paint: the
+    // player's word lists and the first game's pictures. LoadedSoFar waits
+    // for it and is the only way to the dictionary while it may run.
+    void StartPreloading();
+    CDictionary* LoadedSoFar();
 
     std::unique_ptr<CMainWindow> m_window;
     bool m_handOver = false;
@@ -95,6 +101,7 @@ private:
     int m_gameHandlers = 0;     // game handlers running now (a hand is never replaced inside one)
     bool m_startingHand = false;
     std::unique_ptr<CDictionary> m_dictionary;
+    std::future<void> m_preload;  // fills *m_dictionary while valid; waited for before it goes
     std::unique_ptr<CQuoteList> m_quotes;
     std::unique_ptr<CGame> m_game;
 };

@@ -22,7 +22,11 @@ public:
     ~CBitmap();
 
     // The embedded bitmap :/bitmaps/<id>.png; a null bitmap when there is none.
+    // Each is decoded once per run.
     static CBitmap LoadResource(unsigned bitmapId);
+    // Decodes the embedded bitmap now, on any thread, for a later LoadResource
+    // (which waits for a decoding under way rather than starting its own).
+    static void DecodeResource(unsigned bitmapId);
     // Tests and tools may stand in a bitmap for a resource id (a null bitmap removes it).
     static void OverrideResource(unsigned bitmapId, const CBitmap& bitmap);
 

@@ -2,7 +2,9 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QString>
+#include <future>
 #include <map>
+#include <mutex>
 
 #include "framework/Debug.h"
 #include "platform/QtDrawing.h"
@@ -12,6 +14,37 @@ std::map<unsigned, QImage>& Overrides()
 {
     static std::map<unsigned, QImage> overrides;
     return overrides;
+}
+
+// Embedded bitmaps decoded so far (or being decoded), by id; any thread.
+struct CDecodedResources {
+    std::mutex mutex;
+    std::map<unsigned, std::shared_future<QImage>> images;
+};
+
+CDecodedResources& Decoded()
+{
+    static CDecodedResources decoded;
+    return decoded;
+}
+
+QImage DecodedResource(unsigned bitmapId)
+{
+    CDecodedResources& decoded = Decoded();
+    std::unique_lock lock(decoded.mutex);
+    if (auto it = decoded.images.find(bitmapId); it != decoded.images.end()) {
+        std::shared_future<QImage> image = it->second;
+        lock.unlock();
+        return image.get();
+    }
+    std::promise<QImage> promise;
+    decoded.images.emplace(bitmapId, promise.get_future().share());
+    lock.unlock();
+    QImage image(QStringLiteral(":/bitmaps/%1.png").arg(bitmapId));
+    if (!image.isNull() && image.format() != QImage::Format_RGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    promise.set_value(image);
+    return image;
 }
 
 void CountCreated()
@@ -92,7 +125,7 @@ CBitmap CBitmap::LoadResource(unsigned bitmapId)
     if (auto it = Overrides().find(bitmapId); it != Overrides().end())
         image = it->second;
     else
-        image = QImage(QStringLiteral(":/bitmaps/%1.png").arg(bitmapId));
+        image = DecodedResource(bitmapId);
     if (image.isNull())
         return CBitmap();
     ++DrawCounters().loadBitmap;
@@ -100,6 +133,8 @@ CBitmap CBitmap::LoadResource(unsigned bitmapId)
     --DrawCounters().createBitmap;  // counted as loaded, not created
     return bitmap;
 }
+
+void CBitmap::DecodeResource(unsigned bitmapId) { DecodedResource(bitmapId); }
 
 void CBitmap::OverrideResource(unsigned bitmapId, const CBitmap& bitmap)
 {
