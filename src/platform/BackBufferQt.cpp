@@ -343,7 +343,14 @@ int CBackBuffer::MeasureTextWidth(const char* text, const CFont& font)
 {
     if (!text || font.IsNull())
         return 0;
-    return QFontMetrics(font.impl()->font).horizontalAdvance(QString::fromLatin1(text));
+    auto& widths = font.impl()->widths;
+    if (auto it = widths.find(text); it != widths.end())
+        return it->second;
+    if (widths.size() >= 1024)  // texts that come and go: start again
+        widths.clear();
+    const int width = QFontMetrics(font.impl()->font).horizontalAdvance(QString::fromLatin1(text));
+    widths.emplace(text, width);
+    return width;
 }
 
 CFont CBackBuffer::CreateFont(int points, const char* face, unsigned style, unsigned pitchAndFamily)

@@ -2,6 +2,8 @@
 // What the Qt implementations of CBitmap, CFont and CBackBuffer share.
 #include <QFont>
 #include <QImage>
+#include <string>
+#include <unordered_map>
 
 #include "framework/Bitmap.h"
 
@@ -13,6 +15,8 @@ struct CBitmap::Impl {
 
 struct CFont::Impl {
     QFont font;
+    // One-line text widths measured in this font so far (the font never changes).
+    std::unordered_map<std::string, int> widths;
     ~Impl();
 };
 
