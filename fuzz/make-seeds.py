@@ -104,7 +104,7 @@ def stores():
 
 
 def quote_lists():
-    # For the quotation-file reader's target, once the reader exists.
+    # For the quotation-file reader's target (CQuoteList).
     with open(os.path.join(ROOT, "data", "quotes.lst"), "rb") as f:
         real = f.read()
     put("quotelist", "real-sample", real[:3000].rsplit(b"\r\n", 1)[0] + b"\r\n")

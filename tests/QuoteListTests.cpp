@@ -94,6 +94,22 @@ TEST(QuoteList, WithoutACompleteQuotationNothingLoadsOrIsStored)
     EXPECT_FALSE(missing.Load(ScratchPath("absent.lst").c_str()));
 }
 
+TEST(QuoteList, AFileEmptiedWhileOpenClosesTheListAtItsEnd)
+{
+    const std::string path = QuoteFile(kThree);
+    {
+        CQuoteList list;
+        ASSERT_TRUE(list.Load(path.c_str()));
+        WriteBytes(path, "; gone\r\n");
+        ASSERT_TRUE(list.ReadNextQuote(0));  // still from what was read at open
+        ASSERT_TRUE(list.ReadNextQuote(0));
+        EXPECT_FALSE(list.ReadNextQuote(0));  // the end: reopened, nothing there
+        EXPECT_FALSE(list.IsOpen());
+        EXPECT_EQ(list.GetText(), nullptr);
+    }
+    EXPECT_EQ(StoredQuoteNum(), -7) << "a closed list stores nothing";
+}
+
 TEST(QuoteList, RewindOneDealsTheSameQuotationAndLettersAgain)
 {
     CQuoteList list;

@@ -92,6 +92,9 @@ bool CQuoteList::ReadNextQuote(int depth)
     m_maskedText.Empty();
     m_masked = false;
     m_wordSetBuilt = false;
+    // Another quotation is fitted to the panel again.
+    m_quoteFont.Reset();
+    m_attributionFont.Reset();
     if (m_nextLine + 1 >= m_lines.size()) {
         // The end of the file came before a whole quotation: start again from
         // the first one. A file without any fails on the second pass.
