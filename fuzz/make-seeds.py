@@ -122,6 +122,11 @@ def quote_lists():
     head = b"x" * 1022 + b"y"  # CR as the last byte of the first 1,024-byte block
     put("quotelist", "cr-lf-across-block", head + b"\r\nSomebody\r\nAnother one.\r\nElse\r\n")
     put("quotelist", "repeated-words", b"The cat and the hat and the bat.\r\nDr. Seuss-ish\r\n")
+    # More than 64 words: the word set is searched by halving, byte for byte.
+    many = b" ".join(b"W%c%c" % (97 + i % 26, 97 + i // 26) for i in range(80))
+    put("quotelist", "over-64-words", b"London's well-known " + many + b" end.\r\nSomebody\r\n")
+    put("quotelist", "apostrophe-first", b"'Tis the season; 'tis true.\r\nAnon\r\n")
+    put("quotelist", "huge-line-count", b"Go.\r\nX\r\n" * 2000)
 
 
 if __name__ == "__main__":

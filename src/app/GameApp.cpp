@@ -249,7 +249,7 @@ void CGameApp::CreateGame(HWND hwnd)
     const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame);
     if (row && row->needs == GameNeeds::Dictionary && !LoadDictionary(hwnd))
         return;
-    // Quillo's Quotes needs its quotations whatever its row says.
+    // Quillo's Quotes (GameId 1) always loads the quotations first.
     const bool quotations = g_Settings.CurrentGame == kQuotationGame || (row && row->needs == GameNeeds::Quotations);
     if (quotations && !LoadQuotations(hwnd))
         return;
