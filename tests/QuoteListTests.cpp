@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "../fuzz/FuzzChecks.h"
 #include "GameDriveSupport.h"
 #include "app/Registry.h"
 #include "framework/BackBuffer.h"
@@ -205,6 +206,13 @@ TEST(QuoteList, DrawingFitsTheFontsToThePanel)
     list.SetRect(10, 10, 20, 390);  // far too small: the smallest size, and no further
     list.Draw(buffer, 0);
     EXPECT_EQ(list.GetFontSize(), 2);
+}
+
+TEST(QuoteList, TheShippedQuotationsAllReadAndGoRound)
+{
+    const std::string data = ReadBytes(std::string(GLYPHERY_SOURCE_DIR) + "/data/quotes.lst");
+    ASSERT_GT(fuzzcheck::ExpectedQuoteLines(data).size(), 400u);
+    EXPECT_EQ(fuzzcheck::CheckQuoteFile(ScratchPath("shipped"), data), "");
 }
 
 // ---------------------------------------------------------------------------
