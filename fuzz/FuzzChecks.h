@@ -14,6 +14,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/Registry.h"
@@ -21,6 +22,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/Random.h"
 #include "framework/Shell.h"
+#include "framework/TextFile.h"
 #include "lists/QuoteList.h"
 #include "scores/HighScores.h"
 #include "scores/Statistics.h"
@@ -54,15 +56,13 @@ inline void ClearDir(const std::string& dir)
 inline bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 inline int LetterOf(char c) { return (c | 0x20) - 'a'; }
 
-// The words a word-list file holds, by the file format's rules worked out
-// here on their own: only CR ends a line; LF and zero bytes are dropped
-// wherever they are; text after the last CR is not a line; a line that is
-// empty, longer than 1,023 bytes or does not begin with a letter is no word.
-// Listed by first letter, each letter's words in file order (as the list
-// hands them out).
-inline std::vector<std::string> ExpectedWords(std::string_view data)
+// The lines of a line file, by the format's rules worked out here on their
+// own: only CR ends a line; LF and zero bytes are dropped wherever they are;
+// text after the last CR is not a line; a line longer than 1,023 bytes is
+// skipped.
+inline std::vector<std::string> ReferenceLines(std::string_view data)
 {
-    std::vector<std::string> byLetter[26];
+    std::vector<std::string> lines;
     std::string line;
     for (const char c : data) {
         if (c == '\n' || c == 0)
@@ -71,11 +71,22 @@ inline std::vector<std::string> ExpectedWords(std::string_view data)
             line += c;
             continue;
         }
-        if (!line.empty() && line.size() <= static_cast<std::size_t>(CDictionary::kMaxLineLength) &&
-            IsAsciiLetter(line[0]))
-            byLetter[LetterOf(line[0])].push_back(line);
+        if (line.size() <= static_cast<std::size_t>(kMaxLineBytes))
+            lines.push_back(line);
         line.clear();
     }
+    return lines;
+}
+
+// The words a word-list file holds: the lines that begin with a letter,
+// listed by first letter, each letter's words in file order (as the list
+// hands them out).
+inline std::vector<std::string> ExpectedWords(std::string_view data)
+{
+    std::vector<std::string> byLetter[26];
+    for (const std::string& line : ReferenceLines(data))
+        if (!line.empty() && IsAsciiLetter(line[0]))
+            byLetter[LetterOf(line[0])].push_back(line);
     std::vector<std::string> words;
     for (const auto& bucket : byLetter)
         words.insert(words.end(), bucket.begin(), bucket.end());
@@ -190,26 +201,15 @@ inline std::string CheckWordListFile(const std::string& dir, std::string_view da
 // ---------------------------------------------------------------------------
 // Quotation files
 
-// The lines of a quotation file that count, by the rules worked out here on
-// their own: lines as in a word-list file (only CR ends one, LF and zero
-// bytes dropped, nothing after the last CR, over 1,023 bytes skipped); a line
-// beginning with '/', ';' or '*' is a comment; a line needs a letter.
+// The lines of a quotation file that count: a line beginning with '/', ';'
+// or '*' is a comment, and a line needs a letter.
 inline std::vector<std::string> ExpectedQuoteLines(std::string_view data)
 {
     std::vector<std::string> lines;
-    std::string line;
-    for (const char c : data) {
-        if (c == '\n' || c == 0)
-            continue;
-        if (c != '\r') {
-            line += c;
-            continue;
-        }
+    for (std::string& line : ReferenceLines(data)) {
         const bool comment = !line.empty() && (line[0] == '/' || line[0] == ';' || line[0] == '*');
-        if (line.size() <= static_cast<std::size_t>(kMaxLineBytes) && !comment &&
-            std::any_of(line.begin(), line.end(), IsAsciiLetter))
-            lines.push_back(line);
-        line.clear();
+        if (!comment && std::any_of(line.begin(), line.end(), IsAsciiLetter))
+            lines.push_back(std::move(line));
     }
     return lines;
 }
