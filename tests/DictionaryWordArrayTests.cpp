@@ -209,3 +209,39 @@ TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
         }
     }
 }
+
+// Appending notices words out of order wherever the difference lies: past
+// the eighth byte, or in bytes above 127 (compared unsigned, as strcmp
+// does). The quick answers then stay with the searches.
+TEST(DictionaryWordArray, AppendSeesDisorderPastTheEighthByteAndInHighBytes)
+{
+    std::vector<std::string> late = Numbered("bbbbbbbb", 200);
+    std::reverse(late.begin(), late.end());  // same first eight bytes, descending
+    std::vector<std::string> high;
+    for (int i = 0; i < 100; ++i) {
+        high.push_back(std::string("bz") + static_cast<char>('a' + i % 26) + std::to_string(i));
+        high.push_back(std::string("b\xE9") + static_cast<char>('a' + i % 26) + std::to_string(i));
+    }
+    std::vector<std::string> highSorted = high;
+    std::sort(highSorted.begin(), highSorted.end(),
+              [](const std::string& a, const std::string& b) { return std::strcmp(a.c_str(), b.c_str()) < 0; });
+    for (const auto* words : {&late, &high, &highSorted}) {
+        CWordArray array;
+        Fill(array, *words);
+        CWordArray linked(false);
+        for (int i = 0; i < array.GetCount(); ++i)
+            linked.AppendFrom(array, i);
+        for (const std::string& w : *words) {
+            EXPECT_EQ(array.Contains(w.c_str()), array.Find(w.c_str()) >= 0) << w;
+            EXPECT_EQ(linked.Contains(w.c_str()), linked.Find(w.c_str()) >= 0) << w;
+            EXPECT_EQ(linked.Find(w.c_str()), array.Find(w.c_str())) << w;
+        }
+    }
+    // In order, every word is found, both ways.
+    CWordArray sorted;
+    Fill(sorted, highSorted);
+    for (const std::string& w : highSorted) {
+        EXPECT_TRUE(sorted.Contains(w.c_str())) << w;
+        EXPECT_GE(sorted.Find(w.c_str()), 0) << w;
+    }
+}

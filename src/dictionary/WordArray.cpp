@@ -345,12 +345,27 @@ void CWordArray::Insert(int index, const char* stored)
 const char* CWordArray::Append(std::string_view word)
 {
     const char* stored = Store(word);
-    if (!m_words.empty() && std::strcmp(m_words.back(), stored) > 0) m_sorted = false;
+    AppendWithKey(stored, KeyOf(stored));
+    return stored;
+}
+
+void CWordArray::AppendFrom(const CWordArray& source, int index)
+{
+    const size_t at = static_cast<size_t>(index);
+    AppendWithKey(source.m_words[at], source.m_keys[at]);
+}
+
+void CWordArray::AppendWithKey(const char* stored, std::uint64_t key)
+{
+    // Keys order words as strcmp does over their first eight bytes; only a
+    // tie needs the words themselves.
+    if (m_sorted && !m_words.empty() &&
+        (m_keys.back() > key || (m_keys.back() == key && std::strcmp(m_words.back(), stored) > 0)))
+        m_sorted = false;
     Changed();
     m_words.push_back(stored);
-    m_keys.push_back(KeyOf(stored));
+    m_keys.push_back(key);
     if (!IsPlain(stored)) ++m_oddWords;
-    return stored;
 }
 
 const char* CWordArray::InsertSorted(const char* word)

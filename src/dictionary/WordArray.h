@@ -42,6 +42,9 @@ public:
     // Stores the word at the end (a copy, byte for byte, if owning) and
     // returns the stored pointer.
     const char* Append(std::string_view word);
+    // Appends the word at `index` of another array, which keeps it: the
+    // same pointer, for a non-owning array over an owning one's words.
+    void AppendFrom(const CWordArray& source, int index);
     // Stores the word at the place Find gives (before an equal word). An
     // owning array's copy loses its apostrophes and hyphens. Returns the
     // stored pointer.
@@ -69,6 +72,7 @@ private:
     int Search(const Compare& compareAt) const;
     const char* Store(std::string_view word);
     void Insert(int index, const char* stored);
+    void AppendWithKey(const char* stored, std::uint64_t key);
     static bool IsPlain(const char* word);
 
     // The words by hash, for arrays in order without blanks or capitals;

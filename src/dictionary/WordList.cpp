@@ -31,9 +31,10 @@ bool CWordList::AppendLoadedWord(std::string_view word)
     const char first[2] = {word[0], 0};
     const int bucket = BucketOf(first);
     if (bucket < 0) return false;
-    const char* stored = m_letters[static_cast<size_t>(bucket)].Append(word);
+    CWordArray& letters = m_letters[static_cast<size_t>(bucket)];
+    const char* stored = letters.Append(word);
     if (word.size() <= static_cast<size_t>(kLengthBuckets))
-        m_lengths[word.size() - 1].Append(stored);
+        m_lengths[word.size() - 1].AppendFrom(letters, letters.GetCount() - 1);
     else
         m_lengths[kLengthBuckets - 1].InsertSorted(stored);
     ++m_wordCount;

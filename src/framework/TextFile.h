@@ -8,6 +8,7 @@
 //  - A line longer than kMaxLineBytes (counted without its dropped bytes) is
 //    skipped whole.
 // Empty lines are handed on; what a line means is the caller's business.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -37,7 +38,7 @@ void ForEachLine(std::string_view data, OnLine&& onLine)
         while (p < cr && (*p == '\n' || *p == 0))
             ++p;
         std::string_view line(p, static_cast<std::size_t>(cr - p));
-        if (line.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos) {
+        if (std::any_of(line.begin(), line.end(), [](char c) { return c == '\n' || c == 0; })) {
             scratch.assign(line);
             std::erase_if(scratch, [](char c) { return c == '\n' || c == 0; });
             line = scratch;
