@@ -184,6 +184,32 @@ TEST(Patterns, SizesAndSeamlessTiling)
     EXPECT_TRUE(QImage(":/bitmaps/250.png").isNull());
 }
 
+// The pictures decoded while the program starts (tile sheets of 24-bit
+// colour, background patterns) keep their pixels in stored deflate blocks,
+// unfiltered (tools/png_stored.py): decoding them is nearly a copy.
+TEST(StartupPictures, StoredUncompressedAndUnfiltered)
+{
+    for (int id : {382, 380, 381, 194, 247, 373}) {
+        SCOPED_TRACE(id);
+        QFile file(QStringLiteral(":/bitmaps/%1.png").arg(id));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray png = file.readAll();
+        const auto word = [&](qsizetype at) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(png[at]) << 24 |
+                                              static_cast<unsigned char>(png[at + 1]) << 16 |
+                                              static_cast<unsigned char>(png[at + 2]) << 8 |
+                                              static_cast<unsigned char>(png[at + 3]));
+        };
+        qsizetype at = 8;
+        while (at + 8 <= png.size() && png.mid(at + 4, 4) != "IDAT")
+            at += 12 + static_cast<qsizetype>(word(at));
+        ASSERT_LE(at + 16, png.size());
+        const qsizetype data = at + 8 + 2;  // past the zlib header
+        EXPECT_EQ(static_cast<unsigned char>(png[data]) & 0x06, 0) << "a compressed deflate block";
+        EXPECT_EQ(png[data + 5], 0) << "a filtered first row";  // after the block's length words
+    }
+}
+
 TEST(Previews, OptionsAndChooserPicturesExist)
 {
     for (int id : {376, 377, 378, 391}) {
