@@ -371,6 +371,8 @@ TEST_F(Shell, WithoutAGameTheWindowShowsTheBackgroundColourAndGameCommandsDoNoth
     app->InstallGame(nullptr);  // as after a word list failed to load
     Run("key ctrl+z\ncommand 40001\nclick 5 5\nkey ctrl+p\nkey ctrl+p\nwait 2000");
     EXPECT_EQ(Window().ScreenImage().pixel(5, 5), 0xFF0A781Eu);
+    const QImage& screen = Window().ScreenImage();  // all of it, to the last row
+    EXPECT_EQ(screen.pixel(screen.width() - 1, screen.height() - 1), 0xFF0A781Eu);
     EXPECT_EQ(app->CurrentGame(), nullptr);
     EXPECT_EQ(Window().SendCommand(40001, 0), 0);  // nobody handled it
 }

@@ -455,8 +455,9 @@ void CGameApp::OnEraseBackground(HDC dc)
     const COLORREF c = static_cast<COLORREF>(g_Settings.BackgroundColor);
     const std::uint32_t argb = 0xFF000000u | (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
                                (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(client.Width()) * client.Height(), argb);
-    hwnd->Present(pixels.data(), client.Width() * 4, client.Width(), client.Height(), client);
+    // One row, repeated down the window.
+    const std::vector<std::uint32_t> row(static_cast<std::size_t>(client.Width()), argb);
+    hwnd->Present(row.data(), 0, client.Width(), client.Height(), client);
 }
 
 void CGameApp::OnPaint(HDC dc)

@@ -22,7 +22,8 @@ public:
     // Painting. Invalidate queues a paint (optionally with erase); UpdateWindow
     // delivers a queued paint now. Present puts pixels on screen at once, even in
     // the middle of a handler (tile flights rely on it): `pixels` are 0xAARRGGBB,
-    // `stride` is in bytes, and only `rect` (client coordinates) is copied.
+    // `stride` is in bytes (0 repeats the first row all the way down), and only
+    // `rect` (client coordinates) is copied.
     virtual void Invalidate(const RECT* rect, bool erase) = 0;
     virtual void UpdateWindow() = 0;
     virtual void Present(const std::uint32_t* pixels, int stride, int width, int height,
