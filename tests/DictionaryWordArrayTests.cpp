@@ -245,3 +245,23 @@ TEST(DictionaryWordArray, AppendSeesDisorderPastTheEighthByteAndInHighBytes)
         EXPECT_GE(sorted.Find(w.c_str()), 0) << w;
     }
 }
+
+// Room made ahead (too little, or far too much) changes nothing but speed:
+// every word stays where it was stored, byte for byte.
+TEST(DictionaryWordArray, ReservedRoomKeepsEveryStoredWord)
+{
+    const std::vector<std::string> words = Numbered("bword", 3000);
+    for (const auto& [count, bytes] : {std::pair{10, size_t{5}}, std::pair{3000, size_t{1} << 20}, std::pair{0, size_t{0}}}) {
+        CWordArray array;
+        array.Reserve(count, bytes);
+        std::vector<const char*> stored;
+        for (const std::string& w : words)
+            stored.push_back(array.Append(w));
+        ASSERT_EQ(array.GetCount(), 3000);
+        for (int i = 0; i < array.GetCount(); ++i) {
+            EXPECT_EQ(array.GetAt(i), stored[static_cast<size_t>(i)]);
+            EXPECT_STREQ(array.GetAt(i), words[static_cast<size_t>(i)].c_str());
+        }
+        EXPECT_TRUE(array.Contains("bword2999"));
+    }
+}

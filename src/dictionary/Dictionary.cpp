@@ -153,6 +153,7 @@ bool CDictionary::LoadList(const std::string& fileName, CProgressSink* progress)
     if (!ReadWholeFile(ReadPathOf(fileName), data, progress)) return false;
 
     auto list = std::make_unique<CWordList>(fileName);
+    list->ReserveForLoad(data);
     ForEachLine(data, [&](std::string_view line) {
         if (!line.empty())
             list->AppendLoadedWord(line);

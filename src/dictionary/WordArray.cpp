@@ -25,6 +25,12 @@ public:
         return out;
     }
 
+    // The next block holds at least this many bytes.
+    void Reserve(size_t bytes)
+    {
+        if (m_used + bytes > m_size) m_next = std::max(m_next, bytes);
+    }
+
 private:
     static constexpr size_t kMaxBlock = 64 * 1024;
     std::vector<std::unique_ptr<char[]>> m_blocks;
@@ -347,6 +353,17 @@ const char* CWordArray::Append(std::string_view word)
     const char* stored = Store(word);
     AppendWithKey(stored, KeyOf(stored));
     return stored;
+}
+
+void CWordArray::Reserve(int words, size_t bytes)
+{
+    if (words <= 0) return;
+    m_words.reserve(m_words.size() + static_cast<size_t>(words));
+    m_keys.reserve(m_keys.size() + static_cast<size_t>(words));
+    if (m_owns) {
+        if (!m_pool) m_pool = std::make_unique<CPool>();
+        m_pool->Reserve(bytes);
+    }
 }
 
 void CWordArray::AppendFrom(const CWordArray& source, int index)

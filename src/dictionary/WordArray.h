@@ -45,6 +45,8 @@ public:
     // Appends the word at `index` of another array, which keeps it: the
     // same pointer, for a non-owning array over an owning one's words.
     void AppendFrom(const CWordArray& source, int index);
+    // Room for this many more words, of about this many bytes in all.
+    void Reserve(int words, size_t bytes);
     // Stores the word at the place Find gives (before an equal word). An
     // owning array's copy loses its apostrophes and hyphens. Returns the
     // stored pointer.

@@ -1,6 +1,7 @@
 #include "dictionary/WordList.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "framework/Random.h"
@@ -39,6 +40,31 @@ bool CWordList::AppendLoadedWord(std::string_view word)
         m_lengths[kLengthBuckets - 1].InsertSorted(stored);
     ++m_wordCount;
     return true;
+}
+
+void CWordList::ReserveForLoad(std::string_view text)
+{
+    std::array<int, kLetterBuckets> words{};
+    std::array<size_t, kLetterBuckets> bytes{};
+    std::array<int, kLengthBuckets> lengths{};
+    for (size_t at = 0; at < text.size();) {
+        const char* end = static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));
+        const size_t next = end ? static_cast<size_t>(end - text.data()) + 1 : text.size();
+        size_t size = next - at - (end ? 1 : 0);
+        if (size > 0 && text[at + size - 1] == '\r') --size;
+        const char first[2] = {text[at], 0};
+        const int bucket = size > 0 ? BucketOf(first) : -1;
+        if (bucket >= 0) {
+            ++words[static_cast<size_t>(bucket)];
+            bytes[static_cast<size_t>(bucket)] += size + 1;
+            ++lengths[static_cast<size_t>(LengthBucketOf(size))];
+        }
+        at = next;
+    }
+    for (int b = 0; b < kLetterBuckets; ++b)
+        m_letters[static_cast<size_t>(b)].Reserve(words[static_cast<size_t>(b)], bytes[static_cast<size_t>(b)]);
+    for (int k = 0; k < kLengthBuckets; ++k)
+        m_lengths[static_cast<size_t>(k)].Reserve(lengths[static_cast<size_t>(k)], 0);
 }
 
 bool CWordList::InsertWord(const char* word)

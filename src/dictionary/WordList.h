@@ -27,6 +27,9 @@ public:
     // A word read from a file, in file order. Words that do not begin with a
     // letter are skipped (false).
     bool AppendLoadedWord(std::string_view word);
+    // Makes room for the words of a file's text about to be appended
+    // (a guess from its lines: only the time taken depends on it).
+    void ReserveForLoad(std::string_view text);
     // Inserts in sorted place; the stored copy loses apostrophes and hyphens.
     // Does not refuse a word that is already there. False when the word does
     // not begin with a letter.
