@@ -76,12 +76,10 @@ int CGolf::OnPaint(HWND hwnd, HDC hdc)
     m_backBuffer.Open(hwnd, hdc);
     for (CTilePile& stack : m_stacks)
         stack.Draw(m_backBuffer, m_tileSet);
-    m_word.word.Draw(m_backBuffer, m_tileSet);
     m_bombs.Draw(m_backBuffer, m_tileSet);
     DrawScorePanel();
     m_letterBin.Draw(m_backBuffer, &m_tileSet);
-    m_word.check.Draw(m_backBuffer, m_tileSet);
-    m_word.undo.Draw(m_backBuffer, m_tileSet);
+    m_word.Draw();
     m_backBuffer.Close();
     if (relaid) {  // the buttons have their new rectangles only now
         RemoveTooltips();
