@@ -58,8 +58,7 @@ TEST(Catalogue, RowsInListOrder)
     const auto rows = Catalogue();
     ASSERT_EQ(rows.size(), 31u);
     EXPECT_EQ(rows.front().gameId, 21);  // Anagrammer first, not re-sorted by id
-    EXPECT_EQ(rows[11].gameId, 1);       // Quillo's Quotes sits between Griddle and Jumble
-    EXPECT_EQ(rows.back().gameId, 11);
+    EXPECT_EQ(rows[11].gameId, 1);
     std::set<int> ids;
     std::set<unsigned> previews;
     for (const CatalogueRow& row : rows) {
@@ -72,19 +71,13 @@ TEST(Catalogue, RowsInListOrder)
     EXPECT_EQ(ids.size(), 31u);
     EXPECT_EQ(previews.size(), 31u);
     EXPECT_STREQ(ResString(FindCatalogueRow(10)->nameId), "Gobble");
-    EXPECT_STREQ(ResString(FindCatalogueRow(34)->scoringId), "Score a fixed number of points for each line");
-}
-
-TEST(Catalogue, GamesWithoutARow)
-{
+    // Games without a row still have a name (and some a description) for the title.
     for (int id : {9, 12, 18, 24, 27, 28, 29, 30, 33, 35, 0, 42, -1})
         EXPECT_EQ(FindCatalogueRow(id), nullptr) << id;
     EXPECT_STREQ(ResString(GameNameId(29)), "Implosion");
     EXPECT_EQ(GameDescriptionId(30), 408u);
-    EXPECT_EQ(GameNameId(35), 424u);
     EXPECT_EQ(GameDescriptionId(35), 0u);
     EXPECT_EQ(GameNameId(9), 0u);
-    EXPECT_EQ(GameNameId(5), 148u);
 }
 
 TEST(Catalogue, InstructionLines)
@@ -106,9 +99,7 @@ TEST(Catalogue, InstructionLines)
     }
     std::int32_t seconds[kMaxInstructionLines] = {};
     std::uint32_t texts[kMaxInstructionLines] = {};
-    ASSERT_EQ(FillInstructionLines(23, seconds, texts), 11);  // Anti-Gravity has the most
-    EXPECT_EQ(texts[0], 308u);
-    EXPECT_EQ(seconds[10], 6);
+    EXPECT_EQ(FillInstructionLines(23, seconds, texts), 11);  // Anti-Gravity has the most
     EXPECT_EQ(FillInstructionLines(5, seconds, texts, 3), 3);
 }
 
@@ -190,16 +181,13 @@ TEST_F(Chooser, SelectingUpdatesThePanelsAndPlayTakesTheSelection)
 TEST_F(Chooser, QuitAndEscapeChangeNothing)
 {
     g_Settings.CurrentGame = 10;
-    WhenModal([&](QWidget* d) {
-        Child<QListWidget>(d, "gameList")->setCurrentRow(0);
-        Click(d, "quit");
-    });
-    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserQuit);
-    WhenModal([&](QWidget* d) {
-        Child<QListWidget>(d, "gameList")->setCurrentRow(0);
-        QTest::keyClick(d, Qt::Key_Escape);
-    });
-    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserQuit);
+    for (const bool escape : {false, true}) {
+        WhenModal([&](QWidget* d) {
+            Child<QListWidget>(d, "gameList")->setCurrentRow(0);
+            escape ? QTest::keyClick(d, Qt::Key_Escape) : Click(d, "quit");
+        });
+        EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserQuit) << escape;
+    }
     EXPECT_EQ(g_Settings.CurrentGame, 10);
     EXPECT_EQ(nameId, 777u);
 }

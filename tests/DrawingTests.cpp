@@ -270,11 +270,9 @@ TEST(TileSet, FramePiecesAtTheirPlaces)
 
 TEST(DragImage, FlightIsPresentedStepByStepAndLeavesTheBackgroundIntact)
 {
-    TestWindow window(300, 100);
-    CBackBuffer buffer;
-    buffer.SetColors(0, 0, kBack);
-    buffer.Open(&window);
-    buffer.FillBackground(nullptr);
+    Canvas canvas(300, 100);
+    TestWindow& window = canvas.window;
+    CBackBuffer& buffer = canvas.buffer;
     buffer.FillRect(RECT{0, 0, 5, 5}, RGB(1, 1, 1));  // the corner the image is drawn in
     buffer.Close();
 

@@ -90,18 +90,11 @@ struct ScriptedAnswers {
 QString FieldText(const CStatisticsDialog& d, int id) { return d.Field(id)->text(); }
 
 // One column of a list, rows separated by spaces.
-std::string Scores(const HighScoreTable& t)
+std::string Column(const HighScoreTable& t, std::string HighScoreRow::*field = &HighScoreRow::score)
 {
     std::string line;
     for (const auto& row : t.rows)
-        line.append(line.empty() ? "" : " ").append(row.score);
-    return line;
-}
-std::string Names(const HighScoreTable& t)
-{
-    std::string line;
-    for (const auto& row : t.rows)
-        line.append(line.empty() ? "" : " ").append(row.name);
+        line.append(line.empty() ? "" : " ").append(row.*field);
     return line;
 }
 }  // namespace
@@ -200,43 +193,33 @@ TEST_F(ScoresTest, GameOverButtonsAndEscape)
 
 // ---------------------------------------------------------------- high scores
 
-TEST_F(ScoresTest, DefaultListAndThreshold)
+// The default list is made of the twenty authors' names; a new score replaces
+// the default it beats, and goes below stored scores equal to it.
+TEST_F(ScoresTest, DefaultListThresholdAndNewRows)
 {
     std::set<std::string> authors;
-    for (unsigned id = 328; id <= 347; ++id) {
-        ASSERT_TRUE(HasResString(id)) << id;
+    for (unsigned id = 328; id <= 347; ++id)
         authors.insert(ResString(id));
-    }
-    EXPECT_EQ(authors.size(), 20u);
-
-    const HighScoreTable t = LoadHighScoreTable(false, 0);
+    HighScoreTable t = LoadHighScoreTable(false, 0);
     EXPECT_EQ(t.newRow, -1);
-    EXPECT_EQ(Scores(t), "910 729 568 427 306 205 124 63 22 1");
+    EXPECT_EQ(Column(t), "910 729 568 427 306 205 124 63 22 1");
     for (const auto& row : t.rows)
         EXPECT_TRUE(authors.count(row.name)) << row.name;
     EXPECT_EQ(HighScoreThreshold(), 1);
     EXPECT_FALSE(CheckHighScore(nullptr, 1, kGolfName));  // equal to d(1): no dialog
-}
 
-TEST_F(ScoresTest, NewScoreReplacesTheDefaultItBeats)
-{
-    const HighScoreTable t = LoadHighScoreTable(true, 500);
+    t = LoadHighScoreTable(true, 500);
     ASSERT_EQ(t.newRow, 3);
-    EXPECT_EQ(Scores(t), "910 729 568 500 306 205 124 63 22 1");  // 427 is gone, not moved down
+    EXPECT_EQ(Column(t), "910 729 568 500 306 205 124 63 22 1");  // 427 is gone, not moved down
     EXPECT_EQ(t.rows[3].name, "");
-}
 
-TEST_F(ScoresTest, NewScoreGoesBelowEqualStoredScores)
-{
     StoreList({900, 800, 700, 600, 500, 400, 300, 200, 100, 0});
     EXPECT_EQ(HighScoreThreshold(), 0);
-    const HighScoreTable t = LoadHighScoreTable(true, 700);
+    t = LoadHighScoreTable(true, 700);
     ASSERT_EQ(t.newRow, 3);
-    EXPECT_EQ(Scores(t), "900 800 700 700 600 500 400 300 200 100");
-    EXPECT_EQ(Names(t), "P0 P1 P2  P3 P4 P5 P6 P7 P8");  // the stored tenth entry dropped off
-    const HighScoreTable view = LoadHighScoreTable(false, 0);
-    EXPECT_EQ(view.newRow, -1);
-    EXPECT_EQ(view.rows[9].score, "0");
+    EXPECT_EQ(Column(t), "900 800 700 700 600 500 400 300 200 100");
+    EXPECT_EQ(Column(t, &HighScoreRow::name), "P0 P1 P2  P3 P4 P5 P6 P7 P8");  // the stored tenth dropped off
+    EXPECT_EQ(LoadHighScoreTable(false, 0).rows[9].score, "0");
 }
 
 TEST_F(ScoresTest, EntryDialogSavesTheNameOnOk)

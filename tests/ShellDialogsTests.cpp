@@ -1,5 +1,5 @@
-// The shell's own dialogs as widgets: Replay Hand, About, the level notices
-// the progress dialog, and where dialogs open.
+// The shell's own dialogs as widgets: Replay Hand, the level notices, the
+// progress dialog, and where dialogs open.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -100,18 +100,6 @@ TEST_F(ShellDialogs, LevelNoticeRunsTimer705AndClosesAtAClick)
     PushModalAnswer("yes");
     EXPECT_EQ(RunLevelNotice(window.get(), 419), IDOK);
     EXPECT_EQ(PendingModalAnswers(), 1u);
-}
-
-TEST_F(ShellDialogs, AboutShowsTheVersionAndTheIcon)
-{
-    SetModalScripting(true);
-    PushModalAnswer("ok");
-    RunAboutDialog(window.get());
-    const auto log = TakeModalLog();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].caption, "About Glyphery");
-    EXPECT_NE(log[0].text.find("Glyphery version 3.0"), std::string::npos);
-    EXPECT_TRUE(log[0].matched);
 }
 
 TEST_F(ShellDialogs, ProgressDialogNeedsAParentAndATemplate)

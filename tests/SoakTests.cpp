@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -27,7 +26,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <typeinfo>
 #include <vector>
 
 #include "app/Commands.h"
@@ -214,8 +212,6 @@ public:
     }
 
     int HandsEnded() const { return m_handsEnded; }
-    int ScoreChanges() const { return m_scoreChanges; }
-    int ListedPiles() const { return m_listedPiles; }
 
 private:
     int Pick(int n) { return n <= 0 ? 0 : static_cast<int>(m_random() % static_cast<unsigned>(n)); }
@@ -474,12 +470,7 @@ private:
         std::string why;
         if (!game->CheckInvariants(why))
             return "invariant broken: " + why;
-        std::vector<const CTilePile*> piles;
-        game->ListPiles(piles);
-        m_listedPiles = std::max(m_listedPiles, static_cast<int>(piles.size()));
         if (game == m_before.game) {
-            if (game->GetScore() != m_before.score)
-                ++m_scoreChanges;
             if (kind == Kind::Input && (m_before.over || m_before.paused) && game->DescribeState() != m_before.state)
                 return std::string("input changed the game while ") + (m_before.over ? "the hand was over" : "paused") +
                        ":\nbefore:\n" + m_before.state + "after:\n" + game->DescribeState();
@@ -509,8 +500,6 @@ private:
     std::deque<std::string> m_recent;
     Snapshot m_before;
     int m_handsEnded = 0;
-    int m_scoreChanges = 0;
-    int m_listedPiles = 0;
 };
 
 bool RecordOpen(const std::string&) { return true; }
@@ -549,8 +538,7 @@ TEST_P(Soak, RandomInputKeepsEveryInvariant)
     const int hands = std::max(EnvInt("GLYPHERY_SOAK_HANDS", 3), 1);
     const int events = std::max(EnvInt("GLYPHERY_SOAK_EVENTS", 1000), 1);
     const unsigned first = static_cast<unsigned>(EnvInt("GLYPHERY_SOAK_FIRST", 1));
-    int ended = 0, listed = 0, scored = 0;
-    bool bare = true;
+    int ended = 0;
     for (int h = 0; h < hands; ++h) {
         const unsigned hand = first + static_cast<unsigned>(h) * 7919u;
         CSoak soak(*app, gameId, hand);
@@ -558,17 +546,10 @@ TEST_P(Soak, RandomInputKeepsEveryInvariant)
         ASSERT_EQ(failure, "") << "reproduce with GLYPHERY_SOAK_GAME=" << gameId << " GLYPHERY_SOAK_FIRST=" << hand
                                << " GLYPHERY_SOAK_HANDS=1 GLYPHERY_SOAK_EVENTS=" << events;
         ended += soak.HandsEnded();
-        scored += soak.ScoreChanges();
-        bare = bare && app->CurrentGame() && typeid(*app->CurrentGame()) == typeid(CGame);
-        listed = std::max(listed, soak.ListedPiles());
         TakeModalLog();
     }
     RecordProperty("hands_ended", ended);
-    if (!bare && listed <= 1)
-        std::printf("note: game %d lists no piles of its own (override CGame::ListPiles to have its tiles checked)\n",
-                    gameId);
-    std::printf("game %d: %d hands x %d events, %d hands ended, the score changed %d times\n", gameId, hands, events,
-                ended, scored);
+    std::printf("game %d: %d hands x %d events, %d hands ended\n", gameId, hands, events, ended);
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, Soak, ::testing::ValuesIn(SoakGameIds()),

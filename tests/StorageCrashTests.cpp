@@ -1,11 +1,8 @@
-// What the program keeps survives being killed at any moment: a child
-// process saves settings, records hands in the statistics, stores high-score
-// lists and saves a word list, round after round, through the program's own
-// code, and is killed with SIGKILL at random moments. After every kill the
-// store opens, every write the child reported complete is there, nothing is
-// half-written (settings, a hand's statistics and a high-score list are each
-// all of one round), and the word list on disk is a whole list of one round.
-// Two instances recording hands at the same time lose no update.
+// What the program keeps survives SIGKILL at any moment: a child saves
+// settings, statistics, high-score lists and a word list round after round and
+// is killed at random. After every kill each completed write is there and
+// nothing is half-written (each is all of one round). Two instances recording
+// hands or high scores at the same time lose no update.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>

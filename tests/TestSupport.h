@@ -1,10 +1,7 @@
 #pragma once
-// What the tests share: a window host that records everything and keeps what
-// is presented as a screen of pixels, a window procedure that records its
-// messages, a shell that records how hands end, the
-// sounds asked for, synthetic tile sheets whose pixels say which cell (and
-// which spot of it) they came from, files in the test's own data folder, and
-// driving the program's modal dialogs.
+// What the tests share: recording window hosts, window procedures and shells,
+// the sounds asked for, synthetic tile sheets whose pixels say which cell (and
+// spot) they came from, scratch files, and driving modal dialogs.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -53,7 +50,7 @@ public:
 
     RECT GetClientRect() const override { return client; }
     int GetColorDepth() const override { return colorDepth; }
-    void Invalidate(const RECT*, bool erase) override { invalidated.push_back(erase); }
+    void Invalidate(const RECT*, bool) override {}
     void UpdateWindow() override {}
     void Present(const std::uint32_t* pixels, int stride, int width, int height, const RECT& rect) override
     {
@@ -80,7 +77,7 @@ public:
         sentCommands.push_back(id);
         return 0;
     }
-    void PostCommand(int id, int) override { postedCommands.push_back(id); }
+    void PostCommand(int, int) override {}
     void PostClose() override {}
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override
     {
@@ -116,11 +113,10 @@ public:
     std::vector<RECT> presented;
     std::vector<int> sleeps;
     std::vector<int> presentsAtSleep;
-    std::vector<bool> invalidated;
     std::map<unsigned, unsigned> timers;
     bool captured = false;
     std::string title;
-    std::vector<int> sentCommands, postedCommands;
+    std::vector<int> sentCommands;
     std::vector<Box> boxes;
     std::map<unsigned, std::string> tools;
     bool toolsActive = false;

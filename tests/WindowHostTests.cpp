@@ -61,19 +61,6 @@ TEST_F(WindowHost, InvalidateWithEraseDeliversEraseThenPaintAndTheScreenShowsIt)
     EXPECT_EQ(proc.log, std::vector<std::string>{"paint"});
 }
 
-TEST_F(WindowHost, PresentOutsidePaintReachesTheScreenAtOnce)
-{
-    const RECT client = window->GetClientRect();
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(client.Width() * client.Height()), 0xFF00FF00);
-    const int before = window->DirectPresentCount();
-    window->Present(pixels.data(), client.Width() * 4, client.Width(), client.Height(), RECT{0, 0, 20, 20});
-    EXPECT_EQ(window->DirectPresentCount(), before + 1);
-    EXPECT_EQ(window->ScreenImage().pixel(3, 3), 0xFF00FF00u);
-    EXPECT_NE(window->ScreenImage().pixel(30, 30), 0xFF00FF00u);  // only the rectangle is copied
-    // The widget itself shows it (what a screenshot of the window would contain).
-    EXPECT_EQ(Client()->grab().toImage().pixel(3, 3), 0xFF00FF00u);
-}
-
 // The window shows a back buffer's presented pixels without copying them: it
 // must still show what was presented, not what was drawn since, and keep it
 // when the buffer goes.
