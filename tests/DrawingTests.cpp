@@ -199,10 +199,14 @@ TEST(TileSet, MissingSheetLeavesTheSetUnloadedAndDrawingHarmless)
     EXPECT_TRUE(tiles.DrawButton(buffer, kButtonUndo, 0, 0, kButtonPressed).IsEmpty());
 }
 
-TEST(TileSet, GlyphCellsAndTheirPixels)
-{
+// A tile set loaded from the synthetic sheet of 64-pixel cells.
+struct SheetTest : ::testing::Test {
     CTileSet tiles;
-    ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta));
+    void SetUp() override { ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta)); }
+};
+
+TEST_F(SheetTest, GlyphCellsAndTheirPixels)
+{
     EXPECT_EQ(tiles.GlyphSource('y'), (POINT{11 * 64, 1 * 64}));
     EXPECT_EQ(tiles.GlyphSource(' '), (POINT{10 * 64, 2 * 64}));
     EXPECT_EQ(tiles.GlyphSource('_'), (POINT{12 * 64, 3 * 64}));
@@ -222,10 +226,8 @@ TEST(TileSet, GlyphCellsAndTheirPixels)
     EXPECT_EQ(buffer.GetPixel(105, 16), SheetColour(36, 5, 6));
 }
 
-TEST(TileSet, ButtonsComeFromTheirHalfCells)
+TEST_F(SheetTest, ButtonsComeFromTheirHalfCells)
 {
-    CTileSet tiles;
-    ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta));
     Canvas canvas(200, 100);
     CBackBuffer& buffer = canvas.buffer;
     // A pressed Undo: the bottom half of cell 'M', a tile wide and half a tile high.
@@ -236,10 +238,8 @@ TEST(TileSet, ButtonsComeFromTheirHalfCells)
     EXPECT_EQ(buffer.GetPixel(100 + 8, 10 + 8), SheetColour(51, 32 + 8, 8));
 }
 
-TEST(TileSet, FramePiecesAtTheirPlaces)
+TEST_F(SheetTest, FramePiecesAtTheirPlaces)
 {
-    CTileSet tiles;
-    ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta));
     constexpr int W = 64, x = 20, y = 10;
     Canvas canvas(400, 200), openCanvas(400, 200);
     CBackBuffer &buffer = canvas.buffer, &open = openCanvas.buffer;

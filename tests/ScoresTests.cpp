@@ -4,17 +4,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <set>
 #include <string>
 
 #include "app/Registry.h"
 #include "app/Settings.h"
-#include "framework/Random.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
 #include "scores/EndOfHand.h"

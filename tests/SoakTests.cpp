@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
