@@ -73,35 +73,27 @@ TEST(FuzzFindings, AStoreWithATableOfAnotherLayoutIsMovedAside)
     }
 }
 
-// A store file whose header SQLite rejects with a plain SQL error was given
-// up on for the run, and again at every start.
-TEST(FuzzFindings, AStoreThatFailsToOpenWithAnSqlErrorIsMovedAside)
+// Store files the fuzzer made (their first byte chose "the rest is the store
+// file"). One whose header SQLite rejects with a plain SQL error was given up
+// on for the run, and again at every start; one whose key index is out of
+// order passed the quick check at open, and a value written afterwards could
+// not be read back.
+TEST(FuzzFindings, StoreFilesTheFuzzerDamagedAreMovedAside)
 {
-    TempDir dir;
-    // The file the fuzzer made (its first byte chose "the rest is the store file").
-    std::ifstream found(std::string(GLYPHERY_SOURCE_DIR) + "/fuzz/corpus/store/finding-sql-error-at-open", std::ios::binary);
-    const std::string input(std::istreambuf_iterator<char>(found), {});
-    ASSERT_GT(input.size(), 100u);
-    std::ofstream(dir.Store(), std::ios::binary) << input.substr(1);
-    SetRegistryPath(dir.Store());
-    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Height", 555));
-    CloseRegistry();
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Height", 0), 555);
-}
-
-// A store file whose key index is out of order passed the quick check at
-// open; a value written afterwards could not be read back.
-TEST(FuzzFindings, AStoreWithItsIndexOutOfOrderIsMovedAside)
-{
-    TempDir dir;
-    std::ifstream found(std::string(GLYPHERY_SOURCE_DIR) + "/fuzz/corpus/store/finding-index-out-of-order", std::ios::binary);
-    const std::string input(std::istreambuf_iterator<char>(found), {});
-    ASSERT_GT(input.size(), 100u);
-    std::ofstream(dir.Store(), std::ios::binary) << input.substr(1);
-    SetRegistryPath(dir.Store());
-    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Height", 555));
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Height", 0), 555);
-    EXPECT_TRUE(SomethingMovedAside(dir.path));
+    for (const char* finding : {"finding-sql-error-at-open", "finding-index-out-of-order"}) {
+        SCOPED_TRACE(finding);
+        TempDir dir;
+        std::ifstream found(std::string(GLYPHERY_SOURCE_DIR) + "/fuzz/corpus/store/" + finding, std::ios::binary);
+        const std::string input(std::istreambuf_iterator<char>(found), {});
+        ASSERT_GT(input.size(), 100u);
+        std::ofstream(dir.Store(), std::ios::binary) << input.substr(1);
+        SetRegistryPath(dir.Store());
+        EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Height", 555));
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Height", 0), 555);
+        CloseRegistry();
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Height", 0), 555) << "after a restart";
+        EXPECT_TRUE(SomethingMovedAside(dir.path));
+    }
 }
 
 // Every save killed half-way left a temporary file beside the word list, for

@@ -132,6 +132,11 @@ protected:
         Run(script);
         return Sounds();
     }
+    // A statistic of the game stored under the main key (`fallback` when absent).
+    static int Stat(const std::string& game, const char* name, int fallback = 0)
+    {
+        return ReadRegDword(HKEY_CURRENT_USER, (std::string(kMainKey) + "\\" + game).c_str(), name, fallback);
+    }
 
     std::unique_ptr<CGameApp> app;
     std::unique_ptr<CDriver> driver;

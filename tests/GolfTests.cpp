@@ -88,7 +88,6 @@ TEST_F(GolfTest, AHandNumberGivesAFixedDeal)
     std::string dealt;  // stack 6 holds the first six letters of the deal, stack 0 the last six
     for (int i = CGolf::kStacks - 1; i >= 0; --i) {
         EXPECT_EQ(Golf().Stack(i).tiles, expected[i]) << i;
-        EXPECT_EQ(Golf().Stack(i).displayFlags, 0x11u);
         EXPECT_EQ(Golf().Stack(i).faceDownCount, 5);
         dealt += Golf().Stack(i).tiles.str();
     }
@@ -99,16 +98,9 @@ TEST_F(GolfTest, AHandNumberGivesAFixedDeal)
     EXPECT_EQ(Golf().LetterBin().displayText.str(), bin);
     EXPECT_EQ(Golf().Bombs().tiles, "ZZZZ");
     EXPECT_EQ(Golf().Bombs().faceDownCount, 3);
-    EXPECT_EQ(g_StatisticsKey, kGolfKey);
-    EXPECT_EQ(Golf().GetScore(), 0);
     EXPECT_TRUE(Golf().Tooltips().HasTool(622));  // the bombs
     EXPECT_TRUE(Golf().Tooltips().HasTool(614));  // the letter bin
     EXPECT_FALSE(Golf().Tooltips().HasTool(610));  // no word, no check button
-    int seconds = 0;
-    EXPECT_EQ(Golf().GetNextInstruction(0, &seconds), 227u);
-    EXPECT_EQ(seconds, 2);
-    EXPECT_EQ(Golf().GetNextInstruction(234, &seconds), 226u);
-    EXPECT_EQ(seconds, 3);
 
     Deal({}, 99);
     EXPECT_NE(Golf().DescribeState(), first);
@@ -135,15 +127,8 @@ TEST_F(GolfTest, ASixLetterWordScores138AndCannotBeUndone)
     Take({0, 1, 2, 3});
     EXPECT_EQ(Word(), "plan");
     CWordPile& word = Golf().Word();
-    const CTileSet& tiles = Golf().TileSet();
-    ASSERT_TRUE(word.check.visible);  // a word, though longer ones are possible
-    const int firstX = word.check.x;
-    EXPECT_EQ(firstX, word.word.Rect(tiles).right + tiles.TileWidth() / 4);
-    EXPECT_EQ(word.check.y, word.word.y + tiles.TileHeight() / 4);
-    Take({4});
-    ASSERT_TRUE(word.check.visible);
-    EXPECT_EQ(word.check.x, firstX + tiles.TileWidth());  // it follows the word
-    Take({5});
+    EXPECT_TRUE(word.check.visible);  // a word, though longer ones are possible
+    Take({4, 5});
     EXPECT_EQ(Word(), "planet");
     EXPECT_TRUE(word.undo.visible);
     EXPECT_TRUE(Golf().Tooltips().HasTool(610));
@@ -170,13 +155,14 @@ TEST_F(GolfTest, TheCheckButtonStaysBesideTheWordAtAnySize)
     Deal({"xp", "ze", "mn", "jq", "kq", "vq", "uq"});
     Take({0, 1, 2});
     ASSERT_EQ(Word(), "pen");
-    for (const char* size : {"size 1000 700\n", "size 300 260\n"}) {
+    for (const char* size : {"", "size 1000 700\n", "size 300 260\n"}) {
         Run(size);
         const CWordPile& word = Golf().Word();
         const CTileSet& tiles = Golf().TileSet();
         ASSERT_TRUE(word.check.visible);
         EXPECT_EQ(word.check.x, word.word.Rect(tiles).right + tiles.TileWidth() / 4) << size;
         EXPECT_EQ(word.check.rect.left, word.check.x) << size;
+        EXPECT_EQ(word.check.y, word.word.y + tiles.TileHeight() / 4) << size;
         EXPECT_EQ(word.undo.y, word.word.y - 3 * tiles.TileHeight() / 4) << size;
     }
 }
@@ -265,12 +251,13 @@ TEST_F(GolfTest, DoubleClickOnEmptySpaceScoresACompleteWord)
     EXPECT_EQ(Score(), 69);
 }
 
-TEST_F(GolfTest, ClearingTheStacksEndsTheHandWithGameOver)
+// The word that empties the last stack ends the hand: speed bonus, the
+// high-score list asks for a name, and Game Over offers the next hand. The
+// statistics of that, an abandoned and a replayed hand survive a restart.
+TEST_F(GolfTest, ClearingTheStacksEndsTheHandAndTheStatisticsSurviveARestart)
 {
     Deal({"c", "a", "t"});
     Take({0, 1, 2});
-    // The word that empties the last stack ends the hand: speed bonus, the
-    // high-score list asks for a name, and Game Over offers the next hand.
     const CTileButton& check = Golf().Word().check;
     const std::string out = Run("answer ok \"Play Again\"\n" +
                                 At("click", {(check.rect.left + check.rect.right) / 2, check.rect.top + 2}));
@@ -280,21 +267,12 @@ TEST_F(GolfTest, ClearingTheStacksEndsTheHandWithGameOver)
     ASSERT_NE(over, std::string::npos) << out;
     EXPECT_LT(high, over);
     EXPECT_TRUE(Heard(kSoundHighScore));
-    EXPECT_EQ(Stat("GamesWon"), 1);
     EXPECT_EQ(Stat("LatestScore"), 69 + 300);
-    EXPECT_EQ(LoadHighScoreTable(false, 0).rows[4].score, "369");
     // Play Again: a new hand replaced the old one once the handler returned.
     EXPECT_FALSE(app->IsHandOver());
     EXPECT_EQ(Score(), 0);
     EXPECT_EQ(Golf().Stack(0).Length(), 6);
-}
 
-TEST_F(GolfTest, StatisticsOfFinishedAbandonedAndReplayedHandsSurviveARestart)
-{
-    Deal({"c", "a", "t"});
-    Take({0, 1, 2});
-    Run("answer ok \"Play Again\"\n");
-    ClickButton(Golf().Word().check);
     Run("answer yes\nkey ctrl+n\n");  // abandon the new hand at score 0
     Run("answer yes\nkey ctrl+r\n");  // and replay that one
     std::string stored;  // the average is (369 + 0) / 2 + 0.5

@@ -25,6 +25,15 @@ constexpr int kCancelX = 274, kUndoX = 338, kCheckX = 402;
 std::string RackTile(int i) { return Point(kRackLeft + i * kTile + kTile / 2, kRackTop + kTile / 2); }
 std::string WordTile(int k) { return Point(kWordLeft + k * kTile + kTile / 2, kWordTop + kTile / 2); }
 
+// A word of `length` letters from the source, or "".
+std::string WordOfLength(const std::set<std::string>& words, size_t length)
+{
+    for (const std::string& w : words)
+        if (w.size() == length)
+            return w;
+    return "";
+}
+
 class Jumble : public DriveTest {
 protected:
     void SetUp() override
@@ -72,6 +81,13 @@ protected:
         ADD_FAILURE() << "no hand found";
         return 1;
     }
+    // The first hand whose letters spell another word of `length` letters, put in `word`.
+    unsigned HandWithWord(size_t length, std::string& word)
+    {
+        return FindHand([&](const std::string& source) {
+            return !(word = WordOfLength(WordsFrom(source), length)).empty();
+        });
+    }
     std::string Deal(unsigned hand)
     {
         Run("game 20 " + std::to_string(hand));
@@ -82,15 +98,6 @@ protected:
     std::string Line(const char* name) { return State().lines[name]; }
     bool CanUndo() { return app->CurrentGame()->CanUndo(); }
 };
-
-// A word of `length` letters from the source, or "".
-std::string WordOfLength(const std::set<std::string>& words, size_t length)
-{
-    for (const std::string& w : words)
-        if (w.size() == length)
-            return w;
-    return "";
-}
 }  // namespace
 
 TEST_F(Jumble, AHandDealsOneSevenLetterWordInOrderAlreadyInTheBin)
@@ -191,10 +198,7 @@ TEST_F(Jumble, TypingPicksTheLeftmostPlaceAndRefusesWhatCannotBeSpelled)
 TEST_F(Jumble, BackspaceEscapeAndAClickOnTheWordTakeLettersBack)
 {
     std::string five;
-    const unsigned hand = FindHand([&](const std::string& source) {
-        five = WordOfLength(WordsFrom(source), 5);
-        return !five.empty();
-    });
+    const unsigned hand = HandWithWord(5, five);
     const std::string source = Deal(hand);
     Run("type " + five);
     ASSERT_EQ(Word(), five);
@@ -219,10 +223,7 @@ TEST_F(Jumble, BackspaceEscapeAndAClickOnTheWordTakeLettersBack)
 TEST_F(Jumble, TheButtonsScoreUndoAndCancelWithTheMouse)
 {
     std::string three;
-    const unsigned hand = FindHand([&](const std::string& source) {
-        three = WordOfLength(WordsFrom(source), 3);
-        return !three.empty();
-    });
+    const unsigned hand = HandWithWord(3, three);
     const std::string source = Deal(hand);
     // Spell by clicking the tiles.
     std::string rack = source;
@@ -251,10 +252,7 @@ TEST_F(Jumble, TheButtonsScoreUndoAndCancelWithTheMouse)
 TEST_F(Jumble, WhenTheClockRunsOutTheWordInHandScoresAndTheHandEnds)
 {
     std::string three;
-    const unsigned hand = FindHand([&](const std::string& source) {
-        three = WordOfLength(WordsFrom(source), 3);
-        return !three.empty();
-    });
+    const unsigned hand = HandWithWord(3, three);
     Deal(hand);
     Run("type " + three);
     Sounds().clear();
@@ -268,24 +266,19 @@ TEST_F(Jumble, WhenTheClockRunsOutTheWordInHandScoresAndTheHandEnds)
     EXPECT_EQ(std::count(Sounds().begin(), Sounds().end(), kSoundClockWarning), 11);
     EXPECT_NE(std::find(Sounds().begin(), Sounds().end(), kSoundScored), Sounds().end());
     EXPECT_NE(out.find("dialog \"Game Over"), std::string::npos) << out;
-    const std::string key = std::string(kMainKey) + "\\Jumble";
     // 45 for the word, and the speed bonus for a 90-second hand.
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key.c_str(), "LatestScore", 0), 45 + 300 - 90);
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key.c_str(), "GamesPlayed", 0), 1);
+    EXPECT_EQ(Stat("Jumble", "LatestScore"), 45 + 300 - 90);
+    EXPECT_EQ(Stat("Jumble", "GamesPlayed"), 1);
 }
 
 TEST_F(Jumble, ARepeatedWordInHandIsLeftWhenTheClockRunsOut)
 {
     std::string three;
-    const unsigned hand = FindHand([&](const std::string& source) {
-        three = WordOfLength(WordsFrom(source), 3);
-        return !three.empty();
-    });
+    const unsigned hand = HandWithWord(3, three);
     Deal(hand);
     Run("type " + three + "\nkey enter\ntype " + three);
     Run("wait 89000");
     Run("answer cancel \"Play Again\"");
     Run("wait 1000");
-    const std::string key = std::string(kMainKey) + "\\Jumble";
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, key.c_str(), "LatestScore", 0), 45 + 300 - 90);
+    EXPECT_EQ(Stat("Jumble", "LatestScore"), 45 + 300 - 90) << "only the word scored by Enter";
 }

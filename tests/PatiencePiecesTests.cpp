@@ -85,7 +85,7 @@ TEST_F(Patience, StockTurnsOntoTheWasteAndRecyclesInDealtOrderAtAPenalty)
     EXPECT_EQ(Score(), -200);
 }
 
-TEST_F(Patience, EmptyStockAndWasteOnlyRefuse)
+TEST_F(Patience, EmptyStockAndWasteRefuseAndHitOnlyTheStockSlot)
 {
     Sounds().clear();
     EXPECT_EQ(game->stockWaste.Turn(&window), CStockWaste::kRefused);
@@ -93,6 +93,13 @@ TEST_F(Patience, EmptyStockAndWasteOnlyRefuse)
     EXPECT_EQ(Sounds(), std::vector<unsigned>{kSoundRefused});
     EXPECT_FALSE(game->stockWaste.PlayWasteOnto(&window, game->columns[0]));
     EXPECT_TRUE(game->columns[0].IsEmpty());
+
+    CStockWaste& sw = game->stockWaste;
+    EXPECT_TRUE(sw.IsStockHit(25, 15)) << "the empty stock's slot still answers";
+    EXPECT_FALSE(sw.IsWasteHit(105, 15)) << "an empty waste offers nothing";
+    sw.waste.tiles = "q";
+    EXPECT_TRUE(sw.IsWasteHit(105, 15));
+    EXPECT_FALSE(sw.IsWasteHit(100 + game->TileSet().TileWidth() + 5, 15));
 }
 
 TEST_F(Patience, WastePlaysOntoAPileAndUndoBringsItBack)
@@ -108,17 +115,6 @@ TEST_F(Patience, WastePlaysOntoAPileAndUndoBringsItBack)
     game->Undo(&window);
     EXPECT_EQ(sw.waste.tiles, CStr("xy"));
     EXPECT_EQ(game->columns[0].tiles, CStr("ab"));
-}
-
-TEST_F(Patience, StockAndWasteHits)
-{
-    CStockWaste& sw = game->stockWaste;
-    const int w = game->TileSet().TileWidth();
-    EXPECT_TRUE(sw.IsStockHit(25, 15)) << "the empty stock's slot still answers";
-    EXPECT_FALSE(sw.IsWasteHit(105, 15)) << "an empty waste offers nothing";
-    sw.waste.tiles = "q";
-    EXPECT_TRUE(sw.IsWasteHit(105, 15));
-    EXPECT_FALSE(sw.IsWasteHit(100 + w + 5, 15));
 }
 
 TEST_F(Patience, TieBetweenTargetWordsGoesToTheLowerNumberedWord)
