@@ -229,8 +229,9 @@ TEST(DictionaryWordArray, AppendSeesDisorderPastTheEighthByteAndInHighBytes)
             EXPECT_EQ(array.Contains(w.c_str()), array.Find(w.c_str()) >= 0) << w;
             EXPECT_EQ(linked.Contains(w.c_str()), linked.Find(w.c_str()) >= 0) << w;
             EXPECT_EQ(linked.Find(w.c_str()), array.Find(w.c_str())) << w;
-            if (words == &highSorted)  // in order, every word is found
+            if (words == &highSorted) {  // in order, every word is found
                 EXPECT_TRUE(array.Contains(w.c_str())) << w;
+            }
         }
     }
 }
