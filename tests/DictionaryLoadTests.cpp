@@ -39,36 +39,25 @@ std::vector<std::string> LoadBytes(const std::string& bytes, bool* loaded = null
 
 }  // namespace
 
-TEST(DictionaryLoad, OnlyCarriageReturnEndsALine)
+TEST(DictionaryLoad, LineRules)
 {
-    EXPECT_EQ(LoadBytes("ant\r\nbee\r\ncat\r\n"), (std::vector<std::string>{"ant", "bee", "cat"}));
-    // The last word needs its line end.
-    EXPECT_EQ(LoadBytes("ant\r\nbee\r\ncat"), (std::vector<std::string>{"ant", "bee"}));
-    // LF-only files hold no word, which is a failed load.
+    const std::string longest(1023, 'k'), tooLong(1024, 'm'), huge(5000, 'n');
+    const struct {
+        std::string bytes;
+        std::vector<std::string> words;
+        const char* rule;
+    } cases[] = {
+        {"ant\r\nbee\r\ncat\r\n", {"ant", "bee", "cat"}, "CR LF ends a line"},
+        {"ant\r\nbee\r\ncat", {"ant", "bee"}, "the last word needs its line end"},
+        {"ant\r\n\nbee\r\r\nc\nat\r\n", {"ant", "bee", "cat"}, "a lone LF anywhere is dropped"},
+        {"\r\n\r\n4th\r\n-dash\r\n'tis\r\n ant\r\nbee\r\nZulu\r\n", {"bee", "Zulu"}, "only lines that begin with a letter"},
+        {ListText({"ant", tooLong, "bee", longest, huge, "cat"}), {"ant", "bee", "cat", longest}, "overlong lines are skipped whole"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LoadBytes(c.bytes), c.words) << c.rule;
     bool loaded = true;
     EXPECT_TRUE(LoadBytes("ant\nbee\ncat\n", &loaded).empty());
-    EXPECT_FALSE(loaded);
-    // A lone LF anywhere is dropped.
-    EXPECT_EQ(LoadBytes("ant\r\n\nbee\r\r\nc\nat\r\n"), (std::vector<std::string>{"ant", "bee", "cat"}));
-}
-
-TEST(DictionaryLoad, EmptyAndNonLetterLinesAddNothing)
-{
-    CDictionary dict;
-    const std::string path = ScratchPath("mixed.lst");
-    WriteBytes(path, "\r\n\r\n4th\r\n-dash\r\n'tis\r\n ant\r\nbee\r\nZulu\r\n");
-    ASSERT_TRUE(dict.LoadList(path));
-    EXPECT_EQ(dict.GetWordCount(), 2);
-    EXPECT_EQ(AllWords(*dict.GetList(0)), (std::vector<std::string>{"bee", "Zulu"}));
-}
-
-TEST(DictionaryLoad, OverlongLinesAreSkippedWhole)
-{
-    const std::string longest(1023, 'k');
-    const std::string tooLong(1024, 'm');
-    const std::string huge(5000, 'n');
-    const auto words = LoadBytes(ListText({"ant", tooLong, "bee", longest, huge, "cat"}));
-    EXPECT_EQ(words, (std::vector<std::string>{"ant", "bee", "cat", longest}));
+    EXPECT_FALSE(loaded) << "LF-only files hold no word, which is a failed load";
 }
 
 // A file cut into 1,024-byte blocks reads the same whatever falls on a

@@ -108,23 +108,17 @@ TEST_F(GolfTest, AHandNumberGivesAFixedDeal)
     EXPECT_EQ(Golf().DescribeState(), first);
 }
 
-TEST_F(GolfTest, RefusedLetterChangesNothing)
+TEST_F(GolfTest, RefusedLettersChangeNothingAndASixLetterWordScores138ForGood)
 {
-    Deal({"xq", "zp", "ml", "ja", "kn", "ve", "ut"});
-    Take({1});  // p
-    ASSERT_EQ(Word(), "p");
+    Deal({"xp", "zl", "ma", "jn", "ke", "vt", "uq"});
+    Take({0});
     EXPECT_TRUE(Heard(kSoundTileMoved));
     Sounds().clear();
     const std::string before = Golf().DescribeState();
-    Take({0});  // "pq" begins no word
+    Take({6});  // "pq" begins no word: refused, and nothing changes
     EXPECT_EQ(Sounds(), std::vector<unsigned>{kSoundRefused});
     EXPECT_EQ(Golf().DescribeState(), before);
-}
-
-TEST_F(GolfTest, ASixLetterWordScores138AndCannotBeUndone)
-{
-    Deal({"xp", "zl", "ma", "jn", "ke", "vt", "uq"});
-    Take({0, 1, 2, 3});
+    Take({1, 2, 3});
     EXPECT_EQ(Word(), "plan");
     CWordPile& word = Golf().Word();
     EXPECT_TRUE(word.check.visible);  // a word, though longer ones are possible

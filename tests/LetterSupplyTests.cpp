@@ -212,14 +212,6 @@ TEST_F(LetterSupplyWords, FourAndSevenWordsOfEvenLength)
     EXPECT_EQ(Deal(kSupplyFourWords, 12, false, false, nullptr), "");
 }
 
-TEST_F(LetterSupplyWords, OneWord)
-{
-    Load({"ant", "bee", "zebra"});
-    SeedRandom(2);
-    EXPECT_EQ(Deal(kSupplyOneWord, 5, false, false, &dict), "zebra");
-    EXPECT_EQ(Deal(kSupplyOneWord, 4, false, false, &dict), "");
-}
-
 TEST_F(LetterSupplyWords, WordsOfRandomLengthsFillTheCount)
 {
     std::vector<std::string> words;
@@ -273,6 +265,7 @@ TEST_F(LetterSupplyWords, GameKeepsItsDeal)
     ASSERT_NE(letters, nullptr);
     EXPECT_EQ(letters, game.m_pLetters.get());
     EXPECT_EQ(*letters, "zebra");
+    EXPECT_TRUE(game.DealLetters(kSupplyOneWord, 4, 0, 0)->IsEmpty()) << "no word of four letters";
     ASSERT_NE(game.DealLetters(kSupplyBag, 98, 1, 1), nullptr);
     EXPECT_TRUE(game.m_pLetters->IsEmpty());
     EXPECT_TRUE(game.DealLetters(kSupplyQuotation, 10, 0, 0)->IsEmpty());  // no quotation list
