@@ -143,4 +143,25 @@ protected:
     std::unique_ptr<testsupport::SoundRecording> sounds;
 };
 
+// A word game at a client area of 900 x 740 with the dictionary loaded.
+class WordGameDriveTest : public DriveTest {
+protected:
+    void SetUp() override
+    {
+        DriveTest::SetUp();
+        Run("size 900 740");
+        ASSERT_TRUE(app->LoadDictionary(app->Window()));
+    }
+    // The first hand from `first` on that satisfies `wanted`.
+    template <class F>
+    static unsigned FirstHand(F wanted, unsigned first = 1)
+    {
+        for (unsigned hand = first; hand < first + 5000; ++hand)
+            if (wanted(hand))
+                return hand;
+        ADD_FAILURE() << "no hand found";
+        return first;
+    }
+};
+
 }  // namespace drivetest

@@ -15,7 +15,7 @@
 using namespace drivetest;
 
 namespace {
-// The layout at a client area of 900 x 740: 64-pixel tiles.
+// The layout: 64-pixel tiles.
 constexpr int kTile = 64;
 constexpr int kRackLeft = 114, kRackTop = 10;
 constexpr int kWordLeft = 114, kWordTop = 602;
@@ -34,14 +34,8 @@ std::string WordOfLength(const std::set<std::string>& words, size_t length)
     return "";
 }
 
-class Jumble : public DriveTest {
+class Jumble : public WordGameDriveTest {
 protected:
-    void SetUp() override
-    {
-        DriveTest::SetUp();
-        Run("size 900 740");
-        ASSERT_TRUE(app->LoadDictionary(app->Window()));
-    }
     const CDictionary& Dict() { return app->Dictionary(); }
     // The word a hand deals, as the game must deal it.
     std::string SourceWord(unsigned hand)
@@ -75,11 +69,7 @@ protected:
     // The first hand whose word satisfies `wanted`.
     unsigned FindHand(const std::function<bool(const std::string&)>& wanted)
     {
-        for (unsigned hand = 1; hand < 3000; ++hand)
-            if (wanted(SourceWord(hand)))
-                return hand;
-        ADD_FAILURE() << "no hand found";
-        return 1;
+        return FirstHand([&](unsigned hand) { return wanted(SourceWord(hand)); });
     }
     // The first hand whose letters spell another word of `length` letters, put in `word`.
     unsigned HandWithWord(size_t length, std::string& word)

@@ -16,8 +16,7 @@ using namespace drivetest;
 namespace {
 constexpr int kPiles = 7;
 
-// The layout at a client area of 900 x 740: 64-pixel tiles, a quarter tile
-// between the columns.
+// The layout: 64-pixel tiles, a quarter tile between the columns.
 constexpr int kTile = 64;
 constexpr int kLeft = 178, kPitch = 80, kTableauTop = 202;
 constexpr int kStockX = 210, kStockY = 42;  // centres
@@ -161,28 +160,18 @@ int ColumnX(int i) { return kLeft + i * kPitch + kTile / 2; }
 // The top of tile k of a pile whose first `down` tiles are face down.
 int TileTop(int k, int down) { return kTableauTop + std::min(k, down) * kTile / 4 + std::max(0, k - down) * kTile; }
 
-class Klondike : public DriveTest {
+class Klondike : public WordGameDriveTest {
 protected:
-    void SetUp() override
-    {
-        DriveTest::SetUp();
-        Run("size 900 740");
-        ASSERT_TRUE(app->LoadDictionary(app->Window()));
-    }
     Model Deal(unsigned hand)
     {
         Run("game 2 " + std::to_string(hand));
         return Model::Deal(hand, app->Dictionary());
     }
-    // The first hand, from `first` on, whose deal satisfies `wanted`.
+    // The first hand whose deal satisfies `wanted`.
     template <class F>
-    unsigned FindHand(F wanted, unsigned first = 1)
+    unsigned FindHand(F wanted)
     {
-        for (unsigned hand = first; hand < first + 5000; ++hand)
-            if (wanted(Model::Deal(hand, app->Dictionary())))
-                return hand;
-        ADD_FAILURE() << "no hand found";
-        return first;
+        return FirstHand([&](unsigned hand) { return wanted(Model::Deal(hand, app->Dictionary())); });
     }
     // The game's state must be the model's.
     void ExpectState(const Model& m, const std::string& context = "")
