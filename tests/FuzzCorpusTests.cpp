@@ -20,40 +20,26 @@ std::vector<std::filesystem::path> Inputs(const char* target)
     return files;
 }
 
-std::string WorkDir(const char* name)
+// Runs every input of a target's corpus through its check, in a work folder
+// of its own that goes afterwards.
+template <class Check>
+void CheckCorpus(const char* target, std::size_t atLeast, Check check)
 {
-    return (std::filesystem::temp_directory_path() / ("glyphery-fuzzcorpus-" + std::to_string(getpid())) / name).string();
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("glyphery-fuzzcorpus-" + std::to_string(getpid()));
+    const std::vector<std::filesystem::path> files = Inputs(target);
+    ASSERT_GE(files.size(), atLeast);
+    for (const auto& file : files)
+        EXPECT_EQ(check((dir / target).string(), fuzzcheck::ReadFile(file.string())), "") << file.filename();
+    std::filesystem::remove_all(dir);
 }
 }  // namespace
 
-TEST(FuzzCorpus, WordListInputsLoadByTheFileRules)
+TEST(FuzzCorpus, EveryTargetsInputsPassItsCheck)
 {
-    const std::vector<std::filesystem::path> files = Inputs("wordlist");
-    ASSERT_GE(files.size(), 10u);
-    for (const auto& file : files)
-        EXPECT_EQ(fuzzcheck::CheckWordListFile(WorkDir("words"), fuzzcheck::ReadFile(file.string())), "")
-            << file.filename();
-    std::filesystem::remove_all(std::filesystem::path(WorkDir("words")).parent_path());
-}
-
-TEST(FuzzCorpus, QuotationInputsReadByTheFileRules)
-{
-    const std::vector<std::filesystem::path> files = Inputs("quotelist");
-    ASSERT_GE(files.size(), 10u);
-    for (const auto& file : files)
-        EXPECT_EQ(fuzzcheck::CheckQuoteFile(WorkDir("quotes"), fuzzcheck::ReadFile(file.string())), "")
-            << file.filename();
-    std::filesystem::remove_all(std::filesystem::path(WorkDir("quotes")).parent_path());
-}
-
-TEST(FuzzCorpus, StoreInputsReadAndLeaveAWorkingStore)
-{
-    const std::vector<std::filesystem::path> files = Inputs("store");
-    ASSERT_GE(files.size(), 5u);
-    for (const auto& file : files)
-        EXPECT_EQ(fuzzcheck::CheckStoreInput(WorkDir("store"), fuzzcheck::ReadFile(file.string())), "")
-            << file.filename();
-    std::filesystem::remove_all(std::filesystem::path(WorkDir("store")).parent_path());
+    CheckCorpus("wordlist", 10, fuzzcheck::CheckWordListFile);
+    CheckCorpus("quotelist", 10, fuzzcheck::CheckQuoteFile);
+    CheckCorpus("store", 5, fuzzcheck::CheckStoreInput);
     SetRegistryPath("");
 }
 
