@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Registry.h"
+#include "framework/Registry.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 
 #include "app/GameApp.h"
 #include "app/GameFactory.h"
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 #include "framework/Game.h"
 #include "platform/ModalScript.h"

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Random.h"

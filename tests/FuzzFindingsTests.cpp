@@ -13,7 +13,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Shell.h"

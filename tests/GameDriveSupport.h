@@ -11,7 +11,7 @@
 
 #include "app/Driver.h"
 #include "app/GameApp.h"
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 #include "framework/Game.h"
 #include "framework/Shell.h"

@@ -7,7 +7,7 @@
 
 #include "../fuzz/FuzzChecks.h"
 #include "GameDriveSupport.h"
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "framework/BackBuffer.h"
 #include "framework/Random.h"
 #include "framework/Resources.h"

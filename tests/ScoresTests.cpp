@@ -9,7 +9,7 @@
 #include <set>
 #include <string>
 
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"

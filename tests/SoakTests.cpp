@@ -30,7 +30,7 @@
 #include "app/Commands.h"
 #include "app/GameApp.h"
 #include "app/GameFactory.h"
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 #include "framework/Game.h"
 #include "platform/InputSim.h"

@@ -23,7 +23,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Files.h"

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 
 #include "TestSupport.h"

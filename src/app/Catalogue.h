@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "framework/GameRow.h"
+
 struct CatalogueRow {
     int gameId;
     unsigned nameId;         // display name
@@ -45,10 +47,6 @@ unsigned GameNameId(int gameId);
 unsigned GameDescriptionId(int gameId);
 
 // "How to play" lines: each shown for its seconds, in order, then from the start.
-struct InstructionLine {
-    unsigned textId;
-    int seconds;
-};
 inline constexpr int kMaxInstructionLines = 25;
 inline constexpr unsigned kPlayButtonLineId = 226;  // every list ends with it
 

@@ -10,7 +10,7 @@
 #include "app/Commands.h"
 #include "app/Dialogs.h"
 #include "app/GameFactory.h"
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/OptionsDialog.h"
 #include "app/ProgressDialog.h"
 #include "app/RulesDialog.h"
@@ -48,8 +48,6 @@ enum : unsigned {
     kIdsNoApplication = 2021,
 };
 
-constexpr int kQuotationGame = 1;  // Quillo's Quotes
-constexpr unsigned kClockTimer = 702;
 constexpr unsigned kClockPeriodMs = 1000;
 constexpr const char* kHelpFile = "Help.htm";
 
@@ -114,7 +112,7 @@ CGameApp::~CGameApp()
     LoadedSoFar();
     // The game goes first: its tooltips live on the window.
     if (m_window)
-        m_window->KillTimer(kClockTimer);
+        m_window->KillTimer(kClockTimerId);
     m_game.reset();
     m_window.reset();
     // Stores which quotation was played last.
@@ -232,7 +230,8 @@ void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
 {
     // A replayed Quillo's Quotes deals the same quotation again. (A list that
     // is not open yet is loaded by CreateGame, at the stored quotation.)
-    if (rewindQuotation && g_Settings.CurrentGame == kQuotationGame && m_quotes->IsOpen())
+    const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame);
+    if (rewindQuotation && row && row->needs == GameNeeds::Quotations && m_quotes->IsOpen())
         m_quotes->RewindOne();
     SeedRandom(m_handNumber);
     m_game.reset();
@@ -249,12 +248,10 @@ void CGameApp::CreateGame(HWND hwnd)
     const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame);
     if (row && row->needs == GameNeeds::Dictionary && !LoadDictionary(hwnd))
         return;
-    // Quillo's Quotes (GameId 1) always loads the quotations first.
-    const bool quotations = g_Settings.CurrentGame == kQuotationGame || (row && row->needs == GameNeeds::Quotations);
-    if (quotations && !LoadQuotations(hwnd))
+    if (row && row->needs == GameNeeds::Quotations && !LoadQuotations(hwnd))
         return;
     // Constructors deal from the generator, which was seeded just before.
-    m_game = row ? row->create(LoadedSoFar(), m_quotes.get()) : CreateTitleGame(LoadedSoFar(), m_quotes.get());
+    m_game = row ? ::CreateGame(*row, LoadedSoFar(), m_quotes.get()) : CreateTitleGame(LoadedSoFar(), m_quotes.get());
 }
 
 void CGameApp::PlayHand(int gameId, unsigned handNumber)
@@ -316,7 +313,7 @@ void CGameApp::SetPaused(HWND hwnd, bool on)
         hwnd->SetTitle(BaseTitle() + " - " + ResString(m_handOver ? kIdsGameOver : kIdsPaused));
         if (!m_paused) {
             m_paused = true;
-            hwnd->KillTimer(kClockTimer);
+            hwnd->KillTimer(kClockTimerId);
             if (m_game) {
                 CHandlerScope scope(m_gameHandlers);
                 m_game->OnPause(hwnd);
@@ -327,7 +324,7 @@ void CGameApp::SetPaused(HWND hwnd, bool on)
     hwnd->SetTitle(BaseTitle());
     if (m_paused) {
         m_paused = false;
-        hwnd->SetTimer(kClockTimer, kClockPeriodMs);
+        hwnd->SetTimer(kClockTimerId, kClockPeriodMs);
         if (m_game) {
             CHandlerScope scope(m_gameHandlers);
             m_game->OnResume(hwnd);
@@ -564,7 +561,7 @@ int CGameApp::OnCommand(int id, int code)
         return 1;
     case IDM_UNDO:
         WhilePaused([&] {
-            if (m_game) {
+            if (m_game && m_game->CanUndo()) {  // the games without undo never see it
                 CHandlerScope scope(m_gameHandlers);
                 m_game->Undo(hwnd);
             }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/HowToPlay.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
 #include "games/Golf.h"
@@ -14,22 +15,28 @@
 
 namespace {
 template <class T>
-std::unique_ptr<CGame> Make(CDictionary* dictionary, CQuoteList* quoteList)
+std::unique_ptr<CGame> Make(const CGameContext& context)
 {
-    return std::make_unique<T>(dictionary, quoteList);
+    return std::make_unique<T>(context);
 }
 
-// One row per game class.
+// One row per game, in id order.
 constexpr GameFactoryRow kFactory[] = {
-    // id  loads first             class
-    {2, GameNeeds::Dictionary, Make<CKlondike>},
-    {5, GameNeeds::Dictionary, Make<CGolf>},
-    {9, GameNeeds::Dictionary, Make<CGame>},   // the bare game: score panel and clock
-    {12, GameNeeds::Dictionary, Make<CGame>},  // the same
-    {18, GameNeeds::Dictionary, Make<CGame>},  // the same
-    {20, GameNeeds::Dictionary, Make<CJumble>},
+    // id  subkey          loads first             "How to play"        class
+    // Quillo's Quotes: the title screen until the game is built, on the quotations.
+    {1, "Generic", GameNeeds::Quotations, kHowToPlayBare, Make<CTitleGame>},
+    {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
+    {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
+    {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
+    {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
 };
+
+constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};
 }  // namespace
+
+std::span<const GameFactoryRow> GameFactoryRows() { return kFactory; }
 
 const GameFactoryRow* FindGameFactoryRow(int gameId)
 {
@@ -38,7 +45,12 @@ const GameFactoryRow* FindGameFactoryRow(int gameId)
     return it == std::end(kFactory) ? nullptr : it;
 }
 
+std::unique_ptr<CGame> CreateGame(const GameFactoryRow& row, CDictionary* dictionary, CQuoteList* quoteList)
+{
+    return row.create(CGameContext{dictionary, quoteList, &row});
+}
+
 std::unique_ptr<CGame> CreateTitleGame(CDictionary* dictionary, CQuoteList* quoteList)
 {
-    return std::make_unique<CTitleGame>(dictionary, quoteList);
+    return CreateGame(kTitleRow, dictionary, quoteList);
 }

@@ -1,22 +1,15 @@
 #pragma once
-// The game factory's table: which class each GameId constructs and what must
-// be loaded before it. Ids without a row get the title-screen game.
+// The game factory's table: one row names each game (framework/GameRow.h).
+// Ids without a row get the title-screen game.
 #include <memory>
+#include <span>
 
-class CGame;
-class CDictionary;
-class CQuoteList;
+#include "framework/GameRow.h"
 
-enum class GameNeeds { Nothing, Dictionary, Quotations };
-
-using GameCreator = std::unique_ptr<CGame> (*)(CDictionary* dictionary, CQuoteList* quoteList);
-
-struct GameFactoryRow {
-    int gameId;
-    GameNeeds needs;
-    GameCreator create;
-};
-
+// Every row, in id order.
+std::span<const GameFactoryRow> GameFactoryRows();
 // The row of a game id, or null: then CreateTitleGame stands in for it.
 const GameFactoryRow* FindGameFactoryRow(int gameId);
+// Makes the game of a row.
+std::unique_ptr<CGame> CreateGame(const GameFactoryRow& row, CDictionary* dictionary, CQuoteList* quoteList);
 std::unique_ptr<CGame> CreateTitleGame(CDictionary* dictionary, CQuoteList* quoteList);

@@ -7,13 +7,14 @@
 #include <QVBoxLayout>
 
 #include "app/DialogSupport.h"
+#include "framework/GameIds.h"
 #include "framework/Shell.h"
 #include "framework/WinTypes.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
 
 namespace {
-constexpr unsigned kNoticeTimerId = 705;
+
 constexpr int kNoticeMs = 2000;
 
 constexpr unsigned kIdsAppTitle = 103;
@@ -45,7 +46,7 @@ public:
         layout->addWidget(label);
         layout->setSizeConstraint(QLayout::SetFixedSize);
         // Timer 705 posts OK to the dialog.
-        m_timer->setObjectName(QString::number(kNoticeTimerId));
+        m_timer->setObjectName(QString::number(kLevelNoticeTimerId));
         m_timer->setSingleShot(true);
         connect(m_timer, &QTimer::timeout, this, &QDialog::accept);
         m_timer->start(kNoticeMs);

@@ -6,7 +6,6 @@
 #include "framework/Window.h"
 
 enum : int { kRulesPlay = 1, kRulesClosed = 2 };
-inline constexpr unsigned kRulesTimerId = 704;
 
 // (current text id, out seconds) -> next text id, as the game's GetNextInstruction.
 using NextInstructionFn = std::function<unsigned(unsigned currentId, int& seconds)>;

@@ -1,4 +1,4 @@
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 
 namespace {

@@ -1,9 +1,13 @@
 #include "framework/Foundation.h"
 
-#include "app/Settings.h"
+#include "framework/Settings.h"
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
 #include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kFoundationTooltip = 621;
+}  // namespace
 
 CFoundation::CFoundation(CGame& game) : m_game(game)
 {
@@ -54,8 +58,7 @@ void CFoundation::ScoreDraggedTile(HWND hwnd)
 {
     m_game.EndDrag(hwnd, &dropPile);
     ScoreTile(hwnd, dropPile);
-    if (m_game.IsFinished(hwnd))
-        Shell().EndHand(hwnd, kEndFinished);
+    m_game.EndHandIfFinished(hwnd);
 }
 
 void CFoundation::ScoreTile(HWND hwnd, CTilePile& pile)
@@ -66,18 +69,32 @@ void CFoundation::ScoreTile(HWND hwnd, CTilePile& pile)
     buffer.Open(hwnd);
     m_game.ErasePile(pile);
     const char letter = pile.PopTop();
-    if (pile.faceDownCount != 0 && pile.faceDownCount == pile.Length())
-        --pile.faceDownCount;
+    pile.TurnTopFaceUp();
     m_game.RedrawPile(pile);
     words.Add(letter);
     m_game.ScorePanel().score += pointsPerTile;
     m_game.DrawScorePanel();
-    Draw();
+    Draw(buffer, m_game.TileSet());
     m_game.UndoStack().Clear();  // a scored tile never comes back
     buffer.Close();
 }
 
-void CFoundation::Draw() { words.Draw(m_game.BackBuffer(), &m_game.TileSet()); }
+void CFoundation::Draw(CBackBuffer& buffer, const CTileSet& tiles) { words.Draw(buffer, &tiles); }
+
+void CFoundation::ListPiles(std::vector<const CTilePile*>& piles) const { piles.push_back(&dropPile); }
+
+CStr CFoundation::TilesOutsidePiles() const
+{
+    CStr spelled;
+    for (int k = 0; k < 4; ++k)
+        spelled += words.words[k].Left(words.progress[k]);
+    return spelled;
+}
+
+void CFoundation::AddTooltips(CTooltips& tooltips, const CTileSet&) const
+{
+    tooltips.AddTool(words.rect, kFoundationTooltip, kFoundationTooltip);
+}
 
 std::string CFoundation::Describe() const
 {

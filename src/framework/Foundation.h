@@ -5,17 +5,19 @@
 // (the lower-numbered word wins a tie); it earns `pointsPerTile`, never comes
 // back, and the undo history is forgotten.
 //
-// The game owns one CFoundation as a member, places and draws it, and asks it
-// to score a dropped or double-clicked tile.
+// The game owns one CFoundation as a member, registers it as a part (it
+// draws itself, with tooltip 621, and counts its spelled letters as tiles of
+// the hand), places it and asks it to score a dropped or double-clicked tile.
 #include <string>
 
+#include "framework/GamePart.h"
 #include "framework/TextBoard.h"
 #include "framework/TilePile.h"
 #include "framework/Window.h"
 
 class CGame;
 
-class CFoundation {
+class CFoundation : public CGamePart {
 public:
     explicit CFoundation(CGame& game);
 
@@ -46,8 +48,11 @@ public:
     // undo history is cleared.
     void ScoreTile(HWND hwnd, CTilePile& pile);
 
-    void Draw();  // the back buffer is open
-    std::string Describe() const;
+    void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
+    std::string Describe() const override;
+    void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    CStr TilesOutsidePiles() const override;  // the letters spelled so far
+    void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
 
     CFoundationWords words;
     CTilePile dropPile;

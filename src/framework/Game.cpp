@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Catalogue.h"
-#include "app/Settings.h"
 #include "framework/Debug.h"
+#include "framework/Settings.h"
 #include "framework/Shell.h"
+#include "framework/TextBoard.h"
+#include "framework/WordListPanel.h"
 
 // ---------------------------------------------------------------------------
 // Undo history
@@ -32,28 +33,44 @@ CUndoRecord* CUndoStack::Peek() const { return m_records.empty() ? nullptr : m_r
 // ---------------------------------------------------------------------------
 // Construction
 
-CGame::CGame(CDictionary* dictionary, CQuoteList* quoteList)
-    : m_pDictionary(dictionary), m_pQuoteList(quoteList)
+namespace {
+constexpr InstructionLine kBareHowToPlay[] = {{226, 60}};
+}  // namespace
+
+unsigned NextInstruction(std::span<const InstructionLine> lines, unsigned currentId, int& seconds)
+{
+    if (lines.empty()) {
+        seconds = 0;
+        return 0;
+    }
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].textId == currentId)
+            next = i + 1 < lines.size() ? i + 1 : 0;
+    seconds = lines[next].seconds;
+    return lines[next].textId;
+}
+
+CGame::CGame(const CGameContext& context)
+    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_row(context.row),
+      m_howToPlay(m_row ? m_row->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))
 {
     m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.BackgroundColor));
     m_backBuffer.SetPattern(BackgroundPatternBitmapId());
     m_tooltips.Create(Shell().MainWindow());
-    SetStatisticsSubkey("Generic");
+    SetStatisticsSubkey(Subkey());
 }
 
 CGame::~CGame() = default;
 
-void CGame::LoadInstructions(int gameId)
-{
-    m_instructionCount = FillInstructionLines(gameId, m_instructionSeconds, m_instructionTextIds, kMaxInstructions);
-}
+int CGame::GetGameId() const { return m_row ? m_row->gameId : 0; }
+const char* CGame::Subkey() const { return m_row && m_row->subkey ? m_row->subkey : "Generic"; }
 
 // ---------------------------------------------------------------------------
 // Simple defaults
 
-int CGame::GetGameId() const { return 0; }
 void CGame::OnIdle() {}
 void CGame::InvalidateLayout() { m_layoutValid = false; }
 int CGame::OnCommand(HWND, int, int, std::intptr_t) { return 0; }
@@ -76,7 +93,6 @@ CStr CGame::CopyCurrentWord() const { return CStr(); }
 int CGame::GetScore() const { return m_scorePanel.score; }
 int CGame::GetScorePossible() const { return m_scorePossible; }
 bool CGame::CanUndo() const { return !m_undo.IsEmpty(); }
-void CGame::RemoveTooltips() {}
 void CGame::AddTooltips() {}
 void CGame::BeforeTileLift() {}
 bool CGame::IsFinishedAfterDrop(HWND, CTilePile*) { return false; }
@@ -94,24 +110,47 @@ std::unique_ptr<CUndoRecord> CGame::CreateUndoRecord(CTilePile* from, CTilePile*
 // ---------------------------------------------------------------------------
 // Painting and layout
 
+void CGame::SetTableSize(int columns, int rows, int margin)
+{
+    m_tableColumns = columns;
+    m_tableRows = rows;
+    m_tableMargin = margin;
+}
+
 int CGame::Layout(HWND hwnd, HDC hdc)
 {
     const RECT client = hwnd ? hwnd->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
-    const int w = client.Width(), h = client.Height();
-    m_tileSet.ChooseTileSize(hdc, w, h, 10, 10, hwnd ? hwnd->GetColorDepth() : 0);
-    // The bare game shows its read-out in the middle of the window.
-    m_scorePanel.SetRect(h / 4, w / 4, 3 * h / 4, 3 * w / 4);
+    const int width = client.Width(), height = client.Height();
+    m_tileSet.ChooseTileSize(hdc, width, height - m_tableMargin, m_tableColumns, m_tableRows,
+                             hwnd ? hwnd->GetColorDepth() : 0);
+    PlacePieces(width, height);
     m_layoutValid = true;
+    RefreshTooltips();
     return 1;
 }
 
+void CGame::PlacePieces(int width, int height)
+{
+    // The bare game shows its read-out in the middle of the window.
+    m_scorePanel.SetRect(height / 4, width / 4, 3 * height / 4, 3 * width / 4);
+}
+
+void CGame::DrawTable() {}
+
 int CGame::OnPaint(HWND hwnd, HDC hdc)
 {
-    if (!m_layoutValid)
+    const bool relaid = !m_layoutValid;
+    if (relaid)
         Layout(hwnd, hdc);
-    m_backBuffer.Open(hwnd, hdc);
-    m_scorePanel.Draw(m_backBuffer);
-    m_backBuffer.Close();
+    {
+        CBufferScope open(m_backBuffer, hwnd, hdc);
+        for (CGamePart* part : m_parts)
+            part->Draw(m_backBuffer, m_tileSet);
+        DrawScorePanel();
+        DrawTable();
+    }
+    if (relaid)  // buttons placed while drawing have their rectangles only now
+        RefreshTooltips();
     return 1;
 }
 
@@ -186,8 +225,7 @@ int CGame::OnGameOver(HWND hwnd)
 unsigned CGame::GetNextInstruction(unsigned currentId, int* seconds)
 {
     int next = 0;
-    const unsigned id = NextInstruction(m_instructionSeconds, m_instructionTextIds,
-                                        std::min(m_instructionCount, kMaxInstructions), currentId, next);
+    const unsigned id = NextInstruction(m_howToPlay, currentId, next);
     if (seconds)
         *seconds = next;
     return id;
@@ -269,10 +307,8 @@ void CGame::RedrawPile(CTilePile& pile) { pile.Draw(m_backBuffer, m_tileSet); }
 
 void CGame::TurnTopFaceUp(CTilePile& pile)
 {
-    if (pile.Length() > 0 && pile.faceDownCount >= pile.Length()) {
-        pile.faceDownCount = pile.Length() - 1;
+    if (pile.TurnTopFaceUp())
         RedrawPile(pile);
-    }
 }
 
 void CGame::BuildDragImage()
@@ -450,36 +486,11 @@ void CGame::MoveTile(CTilePile* from, CTilePile* to, int, int faceUp)
 }
 
 // ---------------------------------------------------------------------------
-// The built-in button
-
-void CGame::PressButton(HWND hwnd)
-{
-    m_backBuffer.Open(hwnd);
-    m_button.state = kButtonPressed;
-    m_button.Draw(m_backBuffer, m_tileSet);
-    m_buttonHeld = true;
-    m_backBuffer.Close();
-}
-
-void CGame::ReleaseButton(HWND hwnd)
-{
-    if (m_button.state != kButtonPressed)
-        return;
-    m_backBuffer.Open(hwnd);
-    m_button.Erase(m_backBuffer, m_tileSet);
-    m_button.visible = 0;
-    m_button.state = kButtonRaised;
-    m_backBuffer.Close();
-    m_clockRunning = true;
-    m_elapsedTicks = 0;
-    m_buttonHeld = false;
-}
-
-// ---------------------------------------------------------------------------
 // Description
 
-std::string CGame::DescribeBase(const char* name) const
+std::string CGame::DescribeBase() const
 {
+    const char* name = Subkey();
     char text[256];
     std::snprintf(text, sizeof text,
                   "game %d %s\nscore=%d clock=%d step=%d tiles=%d elapsed=%d possible=%d\nhand over: %s\n",
@@ -489,14 +500,31 @@ std::string CGame::DescribeBase(const char* name) const
     return text;
 }
 
-std::string CGame::DescribeState() const { return DescribeBase("Generic"); }
+std::string CGame::DescribeState() const
+{
+    std::string text = DescribeBase();
+    for (const CGamePart* part : m_parts)
+        text += part->Describe();
+    return text;
+}
 
 // ---------------------------------------------------------------------------
 // Self-checks
 
-void CGame::ListPiles(std::vector<const CTilePile*>& piles) const { piles.push_back(&m_dragPile); }
+void CGame::ListPiles(std::vector<const CTilePile*>& piles) const
+{
+    piles.push_back(&m_dragPile);
+    for (const CGamePart* part : m_parts)
+        part->ListPiles(piles);
+}
 
-CStr CGame::TilesOutsidePiles() const { return CStr(); }
+CStr CGame::TilesOutsidePiles() const
+{
+    CStr tiles;
+    for (const CGamePart* part : m_parts)
+        tiles += part->TilesOutsidePiles();
+    return tiles;
+}
 
 namespace {
 void CountInto(std::array<int, 256>& counts, const CStr& tiles, int sign)

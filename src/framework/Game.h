@@ -3,99 +3,54 @@
 // hand and talks to it only through the virtual operations below; the base
 // carries what every game shares: back buffer, tile set, score panel, clock,
 // undo history, drag and drop, and the tooltips.
+//
+// A game is its rules. Its constructor deals, registers each pile, grid or
+// component once (AddPile, AddGrid, AddPart...) and says how many tiles its
+// table is across and down (SetTableSize). The base then lays the table out
+// (choosing the tile size and calling PlacePieces), paints it (the parts in
+// the order registered, the score panel, then DrawTable for anything of the
+// game's own), adds the parts' tooltips, describes it (DescribeState) and
+// checks it (ListPiles, TilesOutsidePiles). The game answers the input it
+// cares about and calls EndHandIfFinished after a move that may end the hand.
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/BackBuffer.h"
 #include "framework/DragImage.h"
+#include "framework/GameIds.h"
+#include "framework/GamePart.h"
+#include "framework/GameRow.h"
 #include "framework/ScorePanel.h"
 #include "framework/Str.h"
-#include "framework/TextBoard.h"
 #include "framework/TileButton.h"
 #include "framework/TilePile.h"
 #include "framework/TileSet.h"
 #include "framework/Tooltips.h"
+#include "framework/UndoRecord.h"
 #include "framework/Window.h"
 
 class CDictionary;
 class CQuoteList;
-
-// Window timers.
-enum : unsigned {
-    kClockTimerId = 702,        // the one-second game clock
-    kInstructionTimerId = 704,  // "How to play" lines
-    kLevelNoticeTimerId = 705,
-    kFallTimerId = 706,         // falling-block games
-};
-
-// Sound resources.
-enum : unsigned {
-    kSoundTileMoved = 236,
-    kSoundHandOver = 238,
-    kSoundRefused = 239,
-    kSoundPenalty = 244,
-    kSoundScored = 245,
-    kSoundHighScore = 423,
-    kSoundClockWarning = 431,
-};
-
-inline constexpr int kUndoCommand = 32786;
-
-// One recorded move of tiles between two piles.
-struct CUndoRecord {
-    CUndoRecord() = default;
-    CUndoRecord(CTilePile* from, CTilePile* to, int count)
-        : from(from), to(to), count(count),
-          fromFaceDown(from ? from->faceDownCount : 0), toFaceDown(to ? to->faceDownCount : 0)
-    {
-    }
-    virtual ~CUndoRecord() = default;
-
-    CTilePile* from = nullptr;
-    CTilePile* to = nullptr;
-    int count = 0;
-    int fromFaceDown = 0;
-    int toFaceDown = 0;
-};
-
-// A move that also restores two values of the game's own and a flag.
-struct CUndoRecordEx : CUndoRecord {
-    CUndoRecordEx(CTilePile* from, CTilePile* to, int count, int value1 = -1, int value2 = -1)
-        : CUndoRecord(from, to, count), value1(value1), value2(value2)
-    {
-    }
-    int value1;
-    int value2;
-    char flag = 0;
-};
-
-class CUndoStack {
-public:
-    void Push(std::unique_ptr<CUndoRecord> record);
-    std::unique_ptr<CUndoRecord> Pop();  // null when empty
-    CUndoRecord* Peek() const;           // null when empty
-    void Clear() { m_records.clear(); }
-    int Count() const { return static_cast<int>(m_records.size()); }
-    bool IsEmpty() const { return m_records.empty(); }
-
-private:
-    std::vector<std::unique_ptr<CUndoRecord>> m_records;
-};
+class CTextBoard;
+class CWordListPanel;
 
 class CGame {
 public:
-    static constexpr int kMaxInstructions = 25;
     static constexpr int kDragThreshold = 6;
 
-    CGame(CDictionary* dictionary, CQuoteList* quoteList);
+    explicit CGame(const CGameContext& context);
     virtual ~CGame();
     CGame(const CGame&) = delete;
     CGame& operator=(const CGame&) = delete;
 
-    virtual int GetGameId() const;
+    // The id and statistics subkey of the game's factory row (0 and "Generic" without one).
+    int GetGameId() const;
+    const char* Subkey() const;
     virtual void OnIdle();
     virtual void InvalidateLayout();
     virtual int OnCommand(HWND hwnd, int id, int code, std::intptr_t lParam);
@@ -131,28 +86,37 @@ public:
     // Next line of the "How to play" sequence after `currentId` (0 to start).
     virtual unsigned GetNextInstruction(unsigned currentId, int* seconds);
     virtual bool CanUndo() const;
-    virtual void RemoveTooltips();
+    // Tooltips of the game's own beyond those of its registered parts
+    // (RefreshTooltips adds both after every re-layout).
     virtual void AddTooltips();
+    void RemoveTooltips();
+    void RefreshTooltips();
     virtual void BeginDrag(HWND hwnd, CTilePile* pile, int count, int x, int y);
     virtual void EndDrag(HWND hwnd, CTilePile* target);
     virtual void DragTo(HWND hwnd, int x, int y);
     virtual void DragBy(HWND hwnd, int dx, int dy);
     virtual void CancelDrag(HWND hwnd);
     virtual void RedrawDragImage(HWND hwnd);
-    virtual void PressButton(HWND hwnd);
-    virtual void ReleaseButton(HWND hwnd);
     virtual void BeforeTileLift();
     // Moves the top tile of `from` onto `to` in flight (the back buffer is open).
     virtual void MoveTile(CTilePile* from, CTilePile* to, int count, int faceUp);
     virtual bool IsFinishedAfterDrop(HWND hwnd, CTilePile* target);
     virtual bool IsFinished(HWND hwnd);
-    virtual int Layout(HWND hwnd, HDC hdc);
+    // Ends the hand as finished when IsFinished says so (the back buffer is
+    // closed); true when it did.
+    bool EndHandIfFinished(HWND hwnd);
+    // Chooses the tile size for the window and places the pieces.
+    int Layout(HWND hwnd, HDC hdc);
     virtual std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count);
     virtual void AfterMove(HWND hwnd, int flag);
     virtual bool OnTimeUp(HWND hwnd);
-    // The letter supply: deals `count` letters into m_pLetters and returns them.
-    virtual CStr* DealLetters(int supply, int count, int fixQu, int balance);
-    // A readable account of the game: piles, score, clock, whether the hand is over.
+    // The letter supply: `count` letters of supply `supply` (LetterSupply.h).
+    CStr DealLetters(int supply, int count, int fixQu, int balance);
+    // A readable account of the game, the same for every game: the base
+    // line (id, subkey, score, clock, whether the hand is over), then every
+    // registered part: a pile `name: "letters" down=N ...` bottom to top,
+    // face-down tiles included; a grid one line per row, `name0: "ab.cd"`.
+    // A game adds lines of its own by overriding and appending.
     virtual std::string DescribeState() const;
 
     // Self-checks, run by the soak test after every event. ListPiles names
@@ -167,6 +131,8 @@ public:
     // first check. False, with `why`, when something is wrong.
     virtual void ListPiles(std::vector<const CTilePile*>& piles) const;
     virtual CStr TilesOutsidePiles() const;
+    // The registered pile of that name (a grid's cells are "name[i]"), or null.
+    const CTilePile* FindPile(std::string_view name) const;
     virtual bool CheckInvariants(std::string& why);
     // Tiles scored away or destroyed by a rule of the game, and tiles brought
     // in after the deal (a new falling piece). Undoing either calls the other.
@@ -186,47 +152,64 @@ public:
     CBackBuffer& BackBuffer() { return m_backBuffer; }
     CUndoStack& UndoStack() { return m_undo; }
     CTooltips& Tooltips() { return m_tooltips; }
-    // Takes the "How to play" lines of a game from the catalogue.
-    void LoadInstructions(int gameId);
+    CDictionary* Dictionary() const { return m_pDictionary; }
     // Redraws the score panel (the back buffer is open).
     void DrawScorePanel() { m_scorePanel.Draw(m_backBuffer); }
     // Clears a pile's area to the background and draws it again (buffer open).
     void RedrawPile(CTilePile& pile);
     void ErasePile(CTilePile& pile);
     // The same description of the base state every game's DescribeState starts with.
-    std::string DescribeBase(const char* name) const;
+    std::string DescribeBase() const;
 
 protected:
+    // The table is about `columns` x `rows` tiles, and `margin` pixels of the
+    // height stay free; the tile size is chosen to fit.
+    void SetTableSize(int columns, int rows, int margin = 20);
+    // Places every piece for the tile size just chosen (m_tileSet).
+    virtual void PlacePieces(int width, int height);
+    // Draws what the game draws beyond its registered parts and the score
+    // panel (the back buffer is open).
+    virtual void DrawTable();
+
+    // Registration, in drawing order (see the top of this file). The game
+    // owns what it registers; it must outlive the game's parts list.
+    void AddPart(CGamePart& part);
+    void AddPile(CTilePile& pile, std::string name, unsigned tooltip = 0);
+    void AddGrid(std::span<CTilePile> cells, int columns, std::string name);
+    void AddBoard(CTextBoard& board, std::string name, unsigned tooltip = 0);
+    void AddButton(CTileButton& button, std::string name, unsigned tooltip = 0);
+    void AddWordList(CWordListPanel& list, std::string name, unsigned tooltip = 0);
+
     CBackBuffer m_backBuffer;
     CDictionary* m_pDictionary;
     CQuoteList* m_pQuoteList;
     CTileSet m_tileSet;
     CScorePanel m_scorePanel;
     int m_scorePossible = 0;
-    int m_instructionCount = 1;
-    std::int32_t m_instructionSeconds[kMaxInstructions] = {60};
-    std::uint32_t m_instructionTextIds[kMaxInstructions] = {226};
-    CTextBoard m_textBoard;
-    CTileButton m_button{0, kButtonBegin};
     bool m_clockRunning = true;
-    bool m_buttonHeld = false;
-    std::unique_ptr<CStr> m_pLetters;
-    CStr m_helpFile{"help.htm"};
     bool m_dragMoved = false;
     bool m_dragging = false;
     CTilePile* m_pDragSource = nullptr;
     CTilePile m_dragPile;
     CDragImage m_dragImage;
     POINT m_grabOffset{};
-    RECT m_clientRect{};
     POINT m_pressPoint{};
     CUndoStack m_undo;
-    int m_gameFlags[4] = {};
     int m_elapsedTicks = 0;
     bool m_layoutValid = false;
     CTooltips m_tooltips;
 
 private:
+    const GameFactoryRow* m_row;
+    std::span<const InstructionLine> m_howToPlay;
+    int m_tableColumns = 10;
+    int m_tableRows = 10;
+    int m_tableMargin = 0;
+    std::vector<CGamePart*> m_parts;                    // in drawing order
+    std::vector<std::unique_ptr<CGamePart>> m_ownParts;  // the shorthands' wrappers
+    std::vector<std::pair<std::string, const CTilePile*>> m_named;
+    RECT m_clientRect{};
+
     void BuildDragImage();
     void ClampDragPosition(int& x, int& y) const;
     void MoveDragImage(HWND hwnd, int x, int y);

@@ -176,12 +176,9 @@ CStr MakeLetters(int supply, int count, bool fixQu, bool balance, const CDiction
     return letters;
 }
 
-// The letters string always holds the deal afterwards; a supply with nothing
-// to give (supply 14 asked for the whole bag, a missing dictionary or
-// quotation list) leaves it empty rather than null or holding an old deal.
-CStr* CGame::DealLetters(int supply, int count, int fixQu, int balance)
+// A supply with nothing to give (supply 14 asked for the whole bag, a missing
+// dictionary or quotation list) deals an empty string.
+CStr CGame::DealLetters(int supply, int count, int fixQu, int balance)
 {
-    m_pLetters = std::make_unique<CStr>(
-        MakeLetters(supply, count, fixQu != 0, balance != 0, m_pDictionary, QuoteSourceOf(m_pQuoteList)));
-    return m_pLetters.get();
+    return MakeLetters(supply, count, fixQu != 0, balance != 0, m_pDictionary, QuoteSourceOf(m_pQuoteList));
 }

@@ -2,7 +2,7 @@
 // The letter supply: every hand starts from a string of letters drawn from
 // one of fifteen supplies. All randomness comes from the one global generator
 // (Random.h), so the same seed and the same dictionary deal the same letters.
-// CGame::DealLetters calls MakeLetters and keeps the result in m_pLetters.
+// CGame::DealLetters calls MakeLetters and returns its letters.
 #include <string>
 #include <string_view>
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/Settings.h"
+#include "framework/Settings.h"
 #include "framework/BackBuffer.h"
 #include "framework/Resources.h"
 

@@ -1,6 +1,6 @@
 #include "framework/Shell.h"
 
-#include "app/Settings.h"
+#include "framework/Settings.h"
 #include "framework/Sound.h"
 
 namespace {

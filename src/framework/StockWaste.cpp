@@ -4,6 +4,11 @@
 #include "framework/Game.h"
 #include "framework/Shell.h"
 
+namespace {
+constexpr unsigned kDrawPileTooltip = 629;
+constexpr unsigned kWastePileTooltip = 630;
+}  // namespace
+
 CStockWaste::CStockWaste(CGame& game) : m_game(game)
 {
     // The stock shows only backs; the waste shows faces; both squared on one spot.
@@ -72,10 +77,22 @@ bool CStockWaste::IsWasteHit(int x, int y) const
     return !waste.IsEmpty() && waste.HitTest(m_game.TileSet(), x, y) >= 0;
 }
 
-void CStockWaste::Draw()
+void CStockWaste::Draw(CBackBuffer& buffer, const CTileSet& tiles)
 {
-    m_game.RedrawPile(stock);
-    m_game.RedrawPile(waste);
+    stock.Draw(buffer, tiles);
+    waste.Draw(buffer, tiles);
+}
+
+void CStockWaste::ListPiles(std::vector<const CTilePile*>& piles) const
+{
+    piles.push_back(&stock);
+    piles.push_back(&waste);
+}
+
+void CStockWaste::AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const
+{
+    tooltips.AddTool(stock.Rect(tiles), kDrawPileTooltip, kDrawPileTooltip);
+    tooltips.AddTool(waste.Rect(tiles), kWastePileTooltip, kWastePileTooltip);
 }
 
 std::string CStockWaste::Describe() const { return stock.Describe("stock") + waste.Describe("waste"); }

@@ -6,16 +6,18 @@
 // score panel's recycle penalty, and forgets the undo history. Only the
 // waste's top tile is ever played.
 //
-// The game owns one CStockWaste as a member, places and draws it, and calls
-// Turn and PlayWasteOnto from its own mouse handlers.
+// The game owns one CStockWaste as a member, registers it as a part (it
+// draws itself, with the draw pile and waste tooltips 629 and 630), places it
+// and calls Turn and PlayWasteOnto from its own mouse handlers.
 #include <string>
 
+#include "framework/GamePart.h"
 #include "framework/TilePile.h"
 #include "framework/Window.h"
 
 class CGame;
 
-class CStockWaste {
+class CStockWaste : public CGamePart {
 public:
     enum TurnResult { kTurned, kRecycled, kRefused };
 
@@ -36,9 +38,10 @@ public:
     bool IsWasteHit(int x, int y) const;  // on the waste's top (a tile is there)
     bool IsEmpty() const { return stock.IsEmpty() && waste.IsEmpty(); }
 
-    // Draws both piles (the back buffer is open).
-    void Draw();
-    std::string Describe() const;
+    void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
+    std::string Describe() const override;
+    void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
 
     CTilePile stock;
     CTilePile waste;

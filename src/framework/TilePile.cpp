@@ -46,6 +46,14 @@ int CTilePile::AppendString(const CStr& text)
 
 void CTilePile::Push(char letter) { tiles.AppendChar(letter); }
 void CTilePile::PushBottom(char letter) { tiles.Prepend(letter); }
+bool CTilePile::TurnTopFaceUp()
+{
+    if (Length() == 0 || faceDownCount < Length())
+        return false;
+    faceDownCount = Length() - 1;
+    return true;
+}
+
 CStr CTilePile::RemoveAll() { return RemoveTop(Length()); }
 
 void CTilePile::Draw(CBackBuffer& buffer, const CTileSet& tileSet)

@@ -63,6 +63,9 @@ public:
     void SetPosition(int px, int py) { x = px; y = py; }
     void Configure(unsigned flags, unsigned fanBits) { displayFlags = flags; fan = fanBits; }
     bool IsHidden() const { return (displayFlags & kPileHidden) != 0; }
+    // After tiles left the top: when only face-down tiles remain, the new top
+    // turns face up. True when one did.
+    bool TurnTopFaceUp();
     // One line describing the pile, the same for every game:
     // name "letters" down=N flags=0x.. fan=0x..
     std::string Describe(const char* name) const;

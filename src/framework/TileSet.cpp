@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/Settings.h"
+#include "framework/Settings.h"
 #include "framework/BackBuffer.h"
 #include "framework/Utility.h"
 

@@ -1,22 +1,17 @@
 #pragma once
 // CTitleGame: the title screen shown behind the chooser, the product's name
-// spelled in tiles. It has no hand to play.
+// spelled in tiles. It has no hand to play and no score panel.
 #include "framework/Game.h"
 
 class CTitleGame : public CGame {
 public:
-    CTitleGame(CDictionary* dictionary, CQuoteList* quoteList);
+    explicit CTitleGame(const CGameContext& context);
 
-    int GetGameId() const override { return 0; }
-    int OnPaint(HWND hwnd, HDC hdc) override;
     int OnTimer(HWND hwnd, unsigned timerId) override;
-    std::string DescribeState() const override;
-    void ListPiles(std::vector<const CTilePile*>& piles) const override;
-
-    const CTilePile& FirstWord() const { return m_first; }
-    const CTilePile& SecondWord() const { return m_second; }
 
 private:
+    void PlacePieces(int width, int height) override;
+
     CTilePile m_first;
     CTilePile m_second;
 };

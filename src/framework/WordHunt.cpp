@@ -35,15 +35,19 @@ bool TrimmedLetters(const CTilePile& pile, int trim, CStr& letters)
 }
 }  // namespace
 
-CWordHunt::CWordHunt(CDictionary* dictionary, CQuoteList* quoteList, int rows, int columns)
-    : CGame(dictionary, quoteList), m_rows(rows), m_columns(columns),
-      m_rack(static_cast<size_t>(rows * columns)), m_word(*this, dictionary)
+CWordHunt::CWordHunt(const CGameContext& context, int rows, int columns)
+    : CGame(context), m_rows(rows), m_columns(columns), m_rack(static_cast<size_t>(rows * columns)),
+      m_word(*this, context.dictionary)
 {
     for (size_t i = 0; i < m_rack.size(); ++i) {
         m_rack[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
         m_rack[i].tag = static_cast<int>(i);
     }
     ClearPickPositions();
+    AddGrid(m_rack, columns, "rack");
+    AddPart(m_word);
+    AddButton(m_cancel, "cancel", kCancelTooltip);
+    AddWordList(m_foundWords, "words", kWordBinTooltip);
 }
 
 void CWordHunt::SetCountDown(int seconds)
@@ -63,31 +67,6 @@ void CWordHunt::PlaceButtons(int x, int y)
 
 void CWordHunt::ClearPickPositions() { m_pickPositions.assign(m_rack.size() + 1, POINT{-1, -1}); }
 
-// ---------------------------------------------------------------------------
-// Painting
-
-int CWordHunt::OnPaint(HWND hwnd, HDC hdc)
-{
-    const bool relaid = !m_layoutValid;
-    if (relaid)
-        Layout(hwnd, hdc);
-    m_backBuffer.Open(hwnd, hdc);
-    for (CTilePile& place : m_rack)
-        RedrawPile(place);
-    RedrawPile(m_word.word);
-    DrawScorePanel();
-    m_foundWords.Draw(m_backBuffer, m_tileSet);
-    m_word.check.Draw(m_backBuffer, m_tileSet);
-    m_word.undo.Draw(m_backBuffer, m_tileSet);
-    m_cancel.Draw(m_backBuffer, m_tileSet);
-    m_backBuffer.Close();
-    if (relaid) {  // the buttons have their new rectangles only now
-        RemoveTooltips();
-        AddTooltips();
-    }
-    return 1;
-}
-
 int CWordHunt::OnSettingsChanged(HWND hwnd, HDC hdc)
 {
     CGame::OnSettingsChanged(hwnd, hdc);
@@ -101,23 +80,6 @@ int CWordHunt::OnSettingsChanged(HWND hwnd, HDC hdc)
         m_backBuffer.Close();
     }
     return 1;
-}
-
-void CWordHunt::RemoveTooltips()
-{
-    m_tooltips.Activate(false);
-    m_word.RemoveTooltips();
-    m_tooltips.RemoveTool(kCancelTooltip);
-    m_tooltips.RemoveTool(kWordBinTooltip);
-}
-
-void CWordHunt::AddTooltips()
-{
-    m_word.AddTooltips();
-    if (m_cancel.visible)
-        m_tooltips.AddTool(m_cancel.rect, kCancelTooltip, kCancelTooltip);
-    m_tooltips.AddTool(m_foundWords.rect, kWordBinTooltip, kWordBinTooltip);
-    m_tooltips.Activate(true);
 }
 
 // ---------------------------------------------------------------------------
@@ -313,23 +275,13 @@ void CWordHunt::AfterMove(HWND hwnd, int repaint)
     ShowButton(m_cancel, CanUndo(), m_backBuffer, m_tileSet);
     if (repaint)
         m_backBuffer.Close();
-    RemoveTooltips();
-    AddTooltips();
+    RefreshTooltips();
 }
 
 bool CWordHunt::OnTimeUp(HWND hwnd)
 {
     ScoreCurrentWord(hwnd);  // a new word still in the row counts
     return false;            // and the hand ends as timed out
-}
-
-void CWordHunt::ListPiles(std::vector<const CTilePile*>& piles) const
-{
-    CGame::ListPiles(piles);
-    for (const CTilePile& place : m_rack)
-        piles.push_back(&place);
-    piles.push_back(&m_word.word);
-    piles.push_back(&m_word.sink);
 }
 
 bool CWordHunt::CheckInvariants(std::string& why)
@@ -366,25 +318,4 @@ bool CWordHunt::IsFinished(HWND)
         if (!place.IsEmpty())
             return false;
     return true;
-}
-
-std::string CWordHunt::DescribeHunt(const char* name) const
-{
-    std::string text = DescribeBase(name);
-    for (int r = 0; r < m_rows; ++r) {
-        text += "rack" + std::to_string(r) + ": \"";
-        for (int c = 0; c < m_columns; ++c) {
-            const char letter = Place(r, c).Top();
-            text += letter ? letter : '.';
-        }
-        text += "\"\n";
-    }
-    text += m_word.Describe();
-    text += std::string("cancel: ") + (m_cancel.visible ? "shown" : "hidden") + "\n";
-    std::string bin = m_foundWords.listText.str();
-    for (char& c : bin)
-        if (c == '\n')
-            c = ' ';
-    text += "words: " + bin + "\n";
-    return text;
 }

@@ -11,8 +11,9 @@
 // in the row is scored and the hand ends as timed out.
 //
 // A game derives from CWordHunt, deals its letters onto the places, sets the
-// clock and lays the pieces out; it overrides PickTile or ScoreWord when its
-// rules differ.
+// clock and places the pieces; it overrides PickTile or ScoreWord when its
+// rules differ. The places, the word, the cancel button and the word bin are
+// registered here (as "rack", "word", "cancel" and "words").
 #include <string>
 #include <vector>
 
@@ -24,9 +25,8 @@
 
 class CWordHunt : public CGame {
 public:
-    CWordHunt(CDictionary* dictionary, CQuoteList* quoteList, int rows, int columns);
+    CWordHunt(const CGameContext& context, int rows, int columns);
 
-    int OnPaint(HWND hwnd, HDC hdc) override;
     int OnSettingsChanged(HWND hwnd, HDC hdc) override;
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
@@ -36,12 +36,9 @@ public:
     int OnBackspaceKey(HWND hwnd) override;
     int OnChar(HWND hwnd, int ch) override;
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
-    void RemoveTooltips() override;
-    void AddTooltips() override;
     bool IsFinished(HWND hwnd) override;
     void AfterMove(HWND hwnd, int repaint) override;
     bool OnTimeUp(HWND hwnd) override;
-    void ListPiles(std::vector<const CTilePile*>& piles) const override;
     // A place holds at most one tile; the word row begins a dictionary word,
     // and each of its letters came from a place that is now empty; the
     // checkmark shows exactly while the row holds a new word.
@@ -75,8 +72,6 @@ protected:
     void PlaceButtons(int x, int y);
     void SendUndo(HWND hwnd);
     void ClearPickPositions();
-    // The hunt's pieces, for the game's DescribeState.
-    std::string DescribeHunt(const char* name) const;
 
     int m_rows;
     int m_columns;

@@ -116,8 +116,7 @@ bool CWordPile::TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink
     m_game.EndDrag(hwnd, &sink);
     scoreWord(sink);
     m_game.AfterMove(hwnd, 1);
-    if (m_game.IsFinished(hwnd))
-        Shell().EndHand(hwnd, kEndFinished);
+    m_game.EndHandIfFinished(hwnd);
     return true;
 }
 
@@ -125,8 +124,7 @@ CStr CWordPile::TakeTiles(CTilePile& pile, int count)
 {
     m_game.ErasePile(pile);
     CStr taken = pile.RemoveTop(count);
-    if (pile.faceDownCount != 0 && pile.faceDownCount == pile.Length())
-        --pile.faceDownCount;
+    pile.TurnTopFaceUp();
     m_game.RedrawPile(pile);
     m_game.TilesLeftPlay(taken);
     return taken;
@@ -162,30 +160,26 @@ void CWordPile::UpdateButtons(HWND hwnd, bool openBuffer)
         buffer.Close();
 }
 
-void CWordPile::Draw()
+void CWordPile::Draw(CBackBuffer& buffer, const CTileSet& tiles)
 {
-    CBackBuffer& buffer = m_game.BackBuffer();
-    const CTileSet& tiles = m_game.TileSet();
     word.Draw(buffer, tiles);
     check.Draw(buffer, tiles);
     undo.Draw(buffer, tiles);
 }
 
-void CWordPile::AddTooltips()
+void CWordPile::AddTooltips(CTooltips& tips, const CTileSet&) const
 {
     // Only over a shown button: a hidden one may have left its old rectangle behind.
-    CTooltips& tips = m_game.Tooltips();
     if (undo.visible)
         tips.AddTool(undo.rect, kUndoTooltip, kUndoTooltip);
     if (check.visible)
         tips.AddTool(check.rect, kCheckTooltip, kCheckTooltip);
 }
 
-void CWordPile::RemoveTooltips()
+void CWordPile::ListPiles(std::vector<const CTilePile*>& piles) const
 {
-    CTooltips& tips = m_game.Tooltips();
-    tips.RemoveTool(kUndoTooltip);
-    tips.RemoveTool(kCheckTooltip);
+    piles.push_back(&word);
+    piles.push_back(&sink);
 }
 
 std::string CWordPile::Describe() const

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/GamePart.h"
 #include "framework/Str.h"
 #include "framework/TileButton.h"
 #include "framework/TilePile.h"
@@ -19,7 +20,7 @@
 class CDictionary;
 class CGame;
 
-class CWordPile {
+class CWordPile : public CGamePart {
 public:
     enum Button { kNoButton = 0, kCheckButton = 1, kUndoButton = 2 };
 
@@ -71,11 +72,11 @@ public:
     // `openBuffer` the back buffer is opened and closed here.
     void UpdateButtons(HWND hwnd, bool openBuffer);
     // Draws the word and the shown buttons (the back buffer is open).
-    void Draw();
+    void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     // The tooltips of the shown buttons (610 check, 611 undo).
-    void AddTooltips();
-    void RemoveTooltips();
-    std::string Describe() const;
+    void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
+    std::string Describe() const override;
+    void ListPiles(std::vector<const CTilePile*>& piles) const override;
 
     CTilePile word;
     CTilePile sink;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Settings.h"
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
+#include "framework/LetterSupply.h"
 #include "framework/Shell.h"
 
 namespace {
@@ -15,15 +15,13 @@ constexpr unsigned kBombTooltip = 622;
 constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
-CGolf::CGolf(CDictionary* dictionary, CQuoteList* quoteList)
-    : CGame(dictionary, quoteList), m_word(*this, dictionary)
+CGolf::CGolf(const CGameContext& context) : CGame(context), m_word(*this, context.dictionary)
 {
-    LoadInstructions(GetGameId());
+    SetTableSize(9, 11);
     m_scorePanel.gameAmount2 = kPointsPerLetter;
     m_scorePanel.playPenalty = kBombCost;
-    m_scorePossible = 0;
 
-    CStr letters = *DealLetters(1, 42, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, 42, 1, 1);
     m_letterBin.SetText(letters, false, true);
     // Stack 0 takes the last six letters of the deal, stack 6 the first six.
     for (int i = 0; i < kStacks; ++i) {
@@ -38,16 +36,16 @@ CGolf::CGolf(CDictionary* dictionary, CQuoteList* quoteList)
     m_bombs.faceDownGlyph = kGlyphBomb;
     m_bombs.AppendText("ZZZZ");
     m_bombs.faceDownCount = 3;
-    m_pLetters.reset();
-    SetStatisticsSubkey("Golf");
+
+    for (int i = 0; i < kStacks; ++i)
+        AddPile(m_stacks[i], "stack" + std::to_string(i));
+    AddPile(m_bombs, "bombs", kBombTooltip);
+    AddPart(m_word);
+    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
 }
 
-int CGolf::Layout(HWND hwnd, HDC hdc)
+void CGolf::PlacePieces(int width, int)
 {
-    const RECT client = hwnd->GetClientRect();
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    m_tileSet.ChooseTileSize(hdc, width, height - 20, 9, 11, hwnd->GetColorDepth());
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
 
     const int step = w + w / 4;
@@ -61,31 +59,6 @@ int CGolf::Layout(HWND hwnd, HDC hdc)
     // The sink lies inside the letter bin, so scored tiles seem to fly into it.
     const int wordRow = 3 * (3 * h + h / 4) + 10;
     m_word.Place(left, wordRow, left + 3 * w, 10);
-
-    m_layoutValid = true;
-    RemoveTooltips();
-    AddTooltips();
-    return 1;
-}
-
-int CGolf::OnPaint(HWND hwnd, HDC hdc)
-{
-    const bool relaid = !m_layoutValid;
-    if (relaid)
-        Layout(hwnd, hdc);
-    m_backBuffer.Open(hwnd, hdc);
-    for (CTilePile& stack : m_stacks)
-        stack.Draw(m_backBuffer, m_tileSet);
-    m_bombs.Draw(m_backBuffer, m_tileSet);
-    DrawScorePanel();
-    m_letterBin.Draw(m_backBuffer, &m_tileSet);
-    m_word.Draw();
-    m_backBuffer.Close();
-    if (relaid) {  // the buttons have their new rectangles only now
-        RemoveTooltips();
-        AddTooltips();
-    }
-    return 1;
 }
 
 int CGolf::DeductPenalty(HWND hwnd)
@@ -188,7 +161,6 @@ void CGolf::UseBomb(HWND hwnd)
         return;
     }
     m_backBuffer.Open(hwnd);
-    bool finished = false;
     if (!m_word.IsEmpty()) {
         PlaySoundIfEnabled(kSoundPenalty);
         m_scorePanel.score -= m_scorePanel.playPenalty;
@@ -197,13 +169,11 @@ void CGolf::UseBomb(HWND hwnd)
         const CStr destroyed = m_word.TakeTiles(m_word.word, m_word.word.Length());
         m_letterBin.StrikeLetters(destroyed);
         m_letterBin.Draw(m_backBuffer, &m_tileSet);
-        finished = IsFinished(hwnd);
     }
     m_undo.Clear();
     AfterMove(hwnd, 0);
     m_backBuffer.Close();
-    if (finished)
-        Shell().EndHand(hwnd, kEndFinished);
+    EndHandIfFinished(hwnd);
 }
 
 bool CGolf::IsFinished(HWND)
@@ -217,45 +187,7 @@ bool CGolf::IsFinished(HWND)
 void CGolf::AfterMove(HWND hwnd, int flag)
 {
     m_word.UpdateButtons(hwnd, flag != 0);
-    RemoveTooltips();
-    AddTooltips();
-}
-
-void CGolf::RemoveTooltips()
-{
-    m_tooltips.Activate(false);
-    m_word.RemoveTooltips();
-    m_tooltips.RemoveTool(kBombTooltip);
-    m_tooltips.RemoveTool(kLetterBinTooltip);
-}
-
-void CGolf::AddTooltips()
-{
-    m_word.AddTooltips();
-    m_tooltips.AddTool(m_bombs.Rect(m_tileSet), kBombTooltip, kBombTooltip);
-    m_tooltips.AddTool(m_letterBin.rect, kLetterBinTooltip, kLetterBinTooltip);
-    m_tooltips.Activate(true);
-}
-
-std::string CGolf::DescribeState() const
-{
-    std::string text = DescribeBase("Golf");
-    for (int i = 0; i < kStacks; ++i)
-        text += m_stacks[i].Describe(("stack" + std::to_string(i)).c_str());
-    text += m_bombs.Describe("bombs");
-    text += m_word.Describe();
-    text += "letterBin: \"" + m_letterBin.displayText.str() + "\"\n";
-    return text;
-}
-
-void CGolf::ListPiles(std::vector<const CTilePile*>& piles) const
-{
-    CGame::ListPiles(piles);
-    for (const CTilePile& stack : m_stacks)
-        piles.push_back(&stack);
-    piles.push_back(&m_bombs);
-    piles.push_back(&m_word.word);
-    piles.push_back(&m_word.sink);
+    RefreshTooltips();
 }
 
 bool CGolf::CheckInvariants(std::string& why)

@@ -13,23 +13,16 @@ class CGolf : public CGame {
 public:
     static constexpr int kStacks = 7;
 
-    CGolf(CDictionary* dictionary, CQuoteList* quoteList);
+    explicit CGolf(const CGameContext& context);
 
-    int GetGameId() const override { return 5; }
-    int OnPaint(HWND hwnd, HDC hdc) override;
     int DeductPenalty(HWND hwnd) override;
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
     int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
-    void RemoveTooltips() override;
-    void AddTooltips() override;
     bool IsFinished(HWND hwnd) override;
-    int Layout(HWND hwnd, HDC hdc) override;
     void AfterMove(HWND hwnd, int flag) override;
-    std::string DescribeState() const override;
-    void ListPiles(std::vector<const CTilePile*>& piles) const override;
     // Golf's own rules: the word always begins a dictionary word, and the
     // letter bin shows exactly the letters still on the table.
     bool CheckInvariants(std::string& why) override;
@@ -51,6 +44,7 @@ public:
     CTextBoard& LetterBin() { return m_letterBin; }
 
 private:
+    void PlacePieces(int width, int height) override;
     void TakeTile(HWND hwnd, int stack);
     int StackAt(int x, int y) const;
 

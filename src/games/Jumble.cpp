@@ -1,29 +1,22 @@
 #include "games/Jumble.h"
 
-#include "app/Settings.h"
 #include "framework/LetterSupply.h"
 
-CJumble::CJumble(CDictionary* dictionary, CQuoteList* quoteList) : CWordHunt(dictionary, quoteList, 1, kLetters)
+CJumble::CJumble(const CGameContext& context) : CWordHunt(context, 1, kLetters)
 {
-    LoadInstructions(GetGameId());
+    SetTableSize(12, 5);
     // One random word, neither fixed for Q-U nor balanced: it must stay a word.
-    const CStr word = *DealLetters(kSupplyOneWord, kLetters, 0, 0);
-    m_pLetters.reset();
+    const CStr word = DealLetters(kSupplyOneWord, kLetters, 0, 0);
     m_foundWords.SetFirst(word);
     // Laid out as it is spelled, not shuffled.
     for (int i = 0; i < kLetters && i < word.GetLength(); ++i)
         Place(0, i).Push(word[i]);
     SetCountDown(kSeconds);
-    SetStatisticsSubkey("Jumble");
 }
 
-int CJumble::Layout(HWND hwnd, HDC hdc)
+void CJumble::PlacePieces(int width, int height)
 {
-    const RECT client = hwnd->GetClientRect();
-    const int width = client.Width(), height = client.Height();
-    m_tileSet.ChooseTileSize(hdc, width, height - 20, 12, 5, hwnd->GetColorDepth());
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
-
     const int panelWidth = 7 * w / 2;
     const int left = (width - panelWidth - kLetters * w) / 2;
     const int wordTop = height - (2 * h + 10);
@@ -34,9 +27,4 @@ int CJumble::Layout(HWND hwnd, HDC hdc)
     m_foundWords.SetRect(10, panelLeft, wordTop + 2 * h, panelLeft + panelWidth);
     m_scorePanel.SetRect(9 * h / 8 + wordTop, left, wordTop + 2 * h, left + 2 * w);
     PlaceButtons(left + panelWidth - 5 * w / 4, h / 4 + h + 10);
-
-    m_layoutValid = true;
-    RemoveTooltips();
-    AddTooltips();
-    return 1;
 }

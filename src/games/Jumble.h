@@ -11,9 +11,8 @@ public:
     static constexpr int kLetters = 7;
     static constexpr int kSeconds = 90;
 
-    CJumble(CDictionary* dictionary, CQuoteList* quoteList);
+    explicit CJumble(const CGameContext& context);
 
-    int GetGameId() const override { return 20; }
-    int Layout(HWND hwnd, HDC hdc) override;
-    std::string DescribeState() const override { return DescribeHunt("Jumble"); }
+private:
+    void PlacePieces(int width, int height) override;
 };

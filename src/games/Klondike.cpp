@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "app/Settings.h"
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/DropTarget.h"
@@ -11,18 +10,13 @@
 
 namespace {
 constexpr unsigned kTableauFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
-constexpr unsigned kFoundationTooltip = 621;
-constexpr unsigned kDrawPileTooltip = 629;
-constexpr unsigned kWastePileTooltip = 630;
 }  // namespace
 
-CKlondike::CKlondike(CDictionary* dictionary, CQuoteList* quoteList) : CGame(dictionary, quoteList)
+CKlondike::CKlondike(const CGameContext& context) : CGame(context)
 {
-    LoadInstructions(GetGameId());
-
+    SetTableSize(9, 11);
     // Four random words; no Q-U fix and no balance, either would change them.
-    CStr letters = *DealLetters(kSupplyFourWords, 4 * kWordLength, 0, 0);
-    m_pLetters.reset();
+    CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength, 0, 0);
     m_foundation.SetWords(letters);
     letters.Shuffle();
 
@@ -36,21 +30,19 @@ CKlondike::CKlondike(CDictionary* dictionary, CQuoteList* quoteList) : CGame(dic
         pile.tiles = letters.Right(n);
         letters.DropLast(n);
         pile.faceDownCount = std::max(0, pile.Length() - 1);
+        AddPile(pile, "pile" + std::to_string(i));
     }
     m_stockWaste.stock.tiles = letters;
-    SetStatisticsSubkey("Klondike");
+    AddPart(m_stockWaste);
+    AddPart(m_foundation);
 }
 
 // ---------------------------------------------------------------------------
 // Layout and painting
 
-int CKlondike::Layout(HWND hwnd, HDC hdc)
+void CKlondike::PlacePieces(int width, int)
 {
-    const RECT client = hwnd->GetClientRect();
-    const int width = client.Width(), height = client.Height();
-    m_tileSet.ChooseTileSize(hdc, width, height - 20, 9, 11, hwnd->GetColorDepth());
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
-
     const int gap = w / 4;
     const int pitch = w + gap;
     const int left = (width + gap - kPiles * pitch) / 2;  // seven columns centred, no trailing gap
@@ -59,47 +51,12 @@ int CKlondike::Layout(HWND hwnd, HDC hdc)
     for (int i = 0; i < kPiles; ++i)
         m_tableau[i].SetPosition(left + i * pitch, 3 * h + 10);
     m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + pitch + w);
-
-    m_layoutValid = true;
-    RemoveTooltips();
-    AddTooltips();
-    return 1;
-}
-
-int CKlondike::OnPaint(HWND hwnd, HDC hdc)
-{
-    if (!m_layoutValid)
-        Layout(hwnd, hdc);
-    m_backBuffer.Open(hwnd, hdc);
-    for (CTilePile& pile : m_tableau)
-        RedrawPile(pile);
-    m_stockWaste.Draw();
-    DrawScorePanel();
-    m_foundation.Draw();
-    m_backBuffer.Close();
-    return 1;
 }
 
 int CKlondike::OnSettingsChanged(HWND hwnd, HDC hdc)
 {
     m_foundation.ApplyColorSettings();
     return CGame::OnSettingsChanged(hwnd, hdc);
-}
-
-void CKlondike::RemoveTooltips()
-{
-    m_tooltips.Activate(false);
-    m_tooltips.RemoveTool(kFoundationTooltip);
-    m_tooltips.RemoveTool(kDrawPileTooltip);
-    m_tooltips.RemoveTool(kWastePileTooltip);
-}
-
-void CKlondike::AddTooltips()
-{
-    m_tooltips.AddTool(m_foundation.words.rect, kFoundationTooltip, kFoundationTooltip);
-    m_tooltips.AddTool(m_stockWaste.stock.Rect(m_tileSet), kDrawPileTooltip, kDrawPileTooltip);
-    m_tooltips.AddTool(m_stockWaste.waste.Rect(m_tileSet), kWastePileTooltip, kWastePileTooltip);
-    m_tooltips.Activate(true);
 }
 
 // ---------------------------------------------------------------------------
@@ -223,32 +180,4 @@ bool CKlondike::IsFinished(HWND)
 {
     return m_stockWaste.IsEmpty() &&
            std::all_of(std::begin(m_tableau), std::end(m_tableau), [](const CTilePile& p) { return p.IsEmpty(); });
-}
-
-std::string CKlondike::DescribeState() const
-{
-    std::string text = DescribeBase("Klondike");
-    for (int i = 0; i < kPiles; ++i)
-        text += m_tableau[i].Describe(("pile" + std::to_string(i)).c_str());
-    text += m_stockWaste.Describe();
-    text += m_foundation.Describe();
-    return text;
-}
-
-void CKlondike::ListPiles(std::vector<const CTilePile*>& piles) const
-{
-    CGame::ListPiles(piles);
-    for (const CTilePile& pile : m_tableau)
-        piles.push_back(&pile);
-    piles.push_back(&m_stockWaste.stock);
-    piles.push_back(&m_stockWaste.waste);
-    piles.push_back(&m_foundation.dropPile);
-}
-
-CStr CKlondike::TilesOutsidePiles() const
-{
-    CStr spelled;
-    for (int k = 0; k < 4; ++k)
-        spelled += m_foundation.words.words[k].Left(m_foundation.words.progress[k]);
-    return spelled;
 }

@@ -17,23 +17,15 @@ public:
     static constexpr int kPiles = 7;
     static constexpr int kWordLength = 13;
 
-    CKlondike(CDictionary* dictionary, CQuoteList* quoteList);
+    explicit CKlondike(const CGameContext& context);
 
-    int GetGameId() const override { return 2; }
-    int OnPaint(HWND hwnd, HDC hdc) override;
     int OnSettingsChanged(HWND hwnd, HDC hdc) override;
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
     int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
     int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    void RemoveTooltips() override;
-    void AddTooltips() override;
     bool IsFinished(HWND hwnd) override;
-    int Layout(HWND hwnd, HDC hdc) override;
-    std::string DescribeState() const override;
-    void ListPiles(std::vector<const CTilePile*>& piles) const override;
-    CStr TilesOutsidePiles() const override;
 
     // Decides where tiles that were dragged and released after moving go.
     virtual int DropDraggedTiles(HWND hwnd, int x, int y, unsigned keys);
@@ -41,6 +33,7 @@ public:
     virtual void ScoreTile(CTilePile& pile, HWND hwnd);
 
 private:
+    void PlacePieces(int width, int height) override;
     void DrawFromStock(HWND hwnd);
     void MoveWasteToPile(HWND hwnd, int pile);
     // Whether the pile's face-up letters followed by `letters` spell a word.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/Registry.h"
-#include "app/Settings.h"
+#include "framework/Registry.h"
+#include "framework/Settings.h"
 #include "framework/BackBuffer.h"
 #include "framework/Files.h"
 #include "framework/TextFile.h"

@@ -8,7 +8,7 @@
 // Every write is one BEGIN IMMEDIATE transaction in WAL mode; a busy timeout
 // lets two running instances take turns. A store that is not a usable database
 // is moved aside and replaced by a fresh one.
-#include "app/Registry.h"
+#include "framework/Registry.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>

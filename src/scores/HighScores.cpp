@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
-#include "app/Registry.h"
-#include "app/Settings.h"
+#include "framework/Registry.h"
+#include "framework/Settings.h"
 #include "framework/Random.h"
 #include "framework/Resources.h"
 

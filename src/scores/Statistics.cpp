@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/Registry.h"
-#include "app/Settings.h"
+#include "framework/Registry.h"
+#include "framework/Settings.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
 

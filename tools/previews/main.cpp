@@ -25,7 +25,7 @@
 #include "app/Driver.h"
 #include "app/GameApp.h"
 #include "app/GameFactory.h"
-#include "app/Registry.h"
+#include "framework/Registry.h"
 #include "app/Settings.h"
 
 namespace {

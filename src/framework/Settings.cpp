@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "framework/Settings.h"
 
 CSettings g_Settings;
 std::string g_StatisticsKey = std::string(kMainKey) + "\\WordGame";

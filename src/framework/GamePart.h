@@ -1,0 +1,31 @@
+#pragma once
+// CGamePart: a piece of the table that a game registers once, in its
+// constructor (CGame::AddPart and the AddPile, AddGrid, AddBoard, AddButton
+// and AddWordList shorthands). From the registration the base draws the
+// table in that order, describes it for DescribeState, lists its piles and
+// tiles for the self-checks and adds its tooltips after every re-layout. The
+// shared components (the word pile, the stock and waste, the foundation) are
+// parts themselves; the game still places them and plays its rules on them.
+#include <string>
+#include <vector>
+
+#include "framework/Str.h"
+
+class CBackBuffer;
+class CTileSet;
+class CTilePile;
+class CTooltips;
+
+class CGamePart {
+public:
+    virtual ~CGamePart() = default;
+    // Draws the part (the back buffer is open).
+    virtual void Draw(CBackBuffer& buffer, const CTileSet& tiles) = 0;
+    // Lines of the form `name: "letters" ...`, each ending in a newline.
+    virtual std::string Describe() const = 0;
+    // Every pile holding tiles of the hand.
+    virtual void ListPiles(std::vector<const CTilePile*>& /*piles*/) const {}
+    // Tiles of the hand held anywhere else (letters spelled into a foundation).
+    virtual CStr TilesOutsidePiles() const { return CStr(); }
+    virtual void AddTooltips(CTooltips& /*tooltips*/, const CTileSet& /*tiles*/) const {}
+};
