@@ -20,8 +20,7 @@ namespace {
 // A game that says which word is being spelled and counts its rebuilds.
 class CWordGame final : public CGame {
 public:
-    CWordGame() : CGame(nullptr, nullptr) {}
-    int GetGameId() const override { return 9; }
+    CWordGame() : CGame(TestGameContext()) {}
     CStr CopyCurrentWord() const override { return word; }
     int OnSettingsChanged(HWND hwnd, HDC dc) override
     {

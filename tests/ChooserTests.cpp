@@ -97,28 +97,23 @@ TEST(Catalogue, InstructionLines)
         EXPECT_EQ(lines[0].textId, 226u);
         EXPECT_EQ(lines[0].seconds, 60);
     }
-    std::int32_t seconds[kMaxInstructionLines] = {};
-    std::uint32_t texts[kMaxInstructionLines] = {};
-    EXPECT_EQ(FillInstructionLines(23, seconds, texts), 11);  // Anti-Gravity has the most
-    EXPECT_EQ(FillInstructionLines(5, seconds, texts, 3), 3);
 }
 
 TEST(Catalogue, NextInstructionWalksAndWraps)
 {
-    const std::int32_t seconds[] = {2, 4, 3};
-    const std::uint32_t texts[] = {227, 228, 226};
+    const InstructionLine lines[] = {{227, 2}, {228, 4}, {226, 3}};
     int s = -1;
-    EXPECT_EQ(NextInstruction(seconds, texts, 3, 0, s), 227u);
+    EXPECT_EQ(NextInstruction(lines, 0, s), 227u);
     EXPECT_EQ(s, 2);
-    EXPECT_EQ(NextInstruction(seconds, texts, 3, 227, s), 228u);
+    EXPECT_EQ(NextInstruction(lines, 227, s), 228u);
     EXPECT_EQ(s, 4);
-    EXPECT_EQ(NextInstruction(seconds, texts, 3, 226, s), 227u);  // after the last: the first
-    EXPECT_EQ(NextInstruction(seconds, texts, 3, 999, s), 227u);  // unknown: the first
-    EXPECT_EQ(NextInstruction(seconds, texts, 0, 227, s), 0u);
+    EXPECT_EQ(NextInstruction(lines, 226, s), 227u);  // after the last: the first
+    EXPECT_EQ(NextInstruction(lines, 999, s), 227u);  // unknown: the first
+    EXPECT_EQ(NextInstruction(std::span<const InstructionLine>(), 227, s), 0u);
     EXPECT_EQ(s, 0);
     // A repeated id continues after its last occurrence.
-    const std::uint32_t twice[] = {226, 300, 226};
-    EXPECT_EQ(NextInstruction(seconds, twice, 3, 226, s), 226u);
+    const InstructionLine twice[] = {{226, 2}, {300, 4}, {226, 3}};
+    EXPECT_EQ(NextInstruction(twice, 226, s), 226u);
     EXPECT_EQ(s, 2);
 }
 
@@ -219,15 +214,13 @@ QString Shown(QWidget* d) { return Child<QLabel>(d, "instruction")->text(); }
 // with `finish`.
 RulesRun RunRules(int gameId, int ticks, const std::function<void(QWidget*)>& finish)
 {
-    std::int32_t seconds[kMaxInstructionLines];
-    std::uint32_t texts[kMaxInstructionLines];
-    const int count = FillInstructionLines(gameId, seconds, texts);
+    const std::span<const InstructionLine> lines = InstructionLines(gameId);
     std::map<QString, unsigned> byText;
-    for (int i = 0; i < count; ++i) {
-        QStringList parts = DialogText(texts[i]).split('\n');
+    for (const InstructionLine& line : lines) {
+        QStringList parts = DialogText(line.textId).split('\n');
         for (QString& p : parts)
             p = p.trimmed();
-        byText[parts.join('\n')] = texts[i];
+        byText[parts.join('\n')] = line.textId;
     }
     RulesRun run;
     WhenModal([&](QWidget* d) {
@@ -242,7 +235,7 @@ RulesRun RunRules(int gameId, int ticks, const std::function<void(QWidget*)>& fi
     });
     TestWindow window;
     run.result = RunRulesDialog(&window, [&](unsigned current, int& s) {
-        return NextInstruction(seconds, texts, count, current, s);
+        return NextInstruction(lines, current, s);
     });
     return run;
 }

@@ -17,7 +17,7 @@ constexpr int W = 64, H = 64;
 // A bare game with two columns, counting the hooks the base calls.
 class ColumnsGame : public CGame {
 public:
-    ColumnsGame() : CGame(nullptr, nullptr)
+    ColumnsGame() : CGame(testsupport::TestGameContext())
     {
         for (CTilePile* pile : {&left, &right}) {
             pile->Configure(0x130, kFanDown);
@@ -46,7 +46,7 @@ public:
     bool IsFinishedAfterDrop(HWND, CTilePile* target) override { return target->Length() >= finishAt; }
     std::string DescribeState() const override
     {
-        return DescribeBase("Columns") + left.Describe("left") + right.Describe("right");
+        return DescribeBase() + left.Describe("left") + right.Describe("right");
     }
 
     CTilePile left, right;
@@ -271,13 +271,16 @@ TEST_F(GameTest, DescriptionNamesPilesScoreClockAndHandState)
 
 TEST_F(GameTest, TitleGameSpellsTheNameInTiles)
 {
-    CTitleGame title(nullptr, nullptr);
+    CTitleGame title{CGameContext{}};
     title.OnSize(&window, SIZE_RESTORED, 640, 640);
     title.OnPaint(&window, nullptr);
+    const CTilePile* first = title.FindPile("first word");
+    const CTilePile* second = title.FindPile("second word");
+    ASSERT_TRUE(first && second);
     auto word = [](const CTilePile& p) { return p.tiles.str() + " " + std::to_string(p.x) + "," + std::to_string(p.y); };
-    EXPECT_EQ(word(title.FirstWord()), "glyph " + std::to_string((640 - 3 * W) / 2) + "," + std::to_string(H / 2));
-    EXPECT_EQ(word(title.SecondWord()), "ery " + std::to_string((640 - 5 * W) / 2) + "," + std::to_string(640 - 3 * H / 2));
-    EXPECT_EQ(window.ScreenPixel(title.FirstWord().x + 10, H / 2 + 10), SheetColour('g' - 'a', 10, 10));
+    EXPECT_EQ(word(*first), "glyph " + std::to_string((640 - 3 * W) / 2) + "," + std::to_string(H / 2));
+    EXPECT_EQ(word(*second), "ery " + std::to_string((640 - 5 * W) / 2) + "," + std::to_string(640 - 3 * H / 2));
+    EXPECT_EQ(window.ScreenPixel(first->x + 10, H / 2 + 10), SheetColour('g' - 'a', 10, 10));
     EXPECT_EQ(title.OnTimer(&window, kClockTimerId), 1);
 }
 

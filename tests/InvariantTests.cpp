@@ -10,7 +10,7 @@ using namespace testsupport;
 namespace {
 class TwoPileGame : public CGame {
 public:
-    TwoPileGame() : CGame(nullptr, nullptr)
+    TwoPileGame() : CGame(testsupport::TestGameContext())
     {
         for (CTilePile* pile : {&left, &right})
             pile->Configure(kPileAllFaceUp, kFanDown);

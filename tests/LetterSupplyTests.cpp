@@ -248,25 +248,20 @@ namespace {
 
 class CDealingGame final : public CGame {
 public:
-    explicit CDealingGame(CDictionary* dict) : CGame(dict, nullptr) {}
-    using CGame::m_pLetters;
+    explicit CDealingGame(CDictionary* dict) : CGame(CGameContext{dict, nullptr, nullptr}) {}
 };
 
 }  // namespace
 
-// The game keeps the deal in m_pLetters, from its own dictionary; a supply
-// with nothing to give leaves an empty string, never an old deal.
-TEST_F(LetterSupplyWords, GameKeepsItsDeal)
+// The game deals from its own dictionary; a supply with nothing to give
+// deals an empty string.
+TEST_F(LetterSupplyWords, GameDealsFromItsDictionary)
 {
     Load({"ant", "bee", "cow", "zebra"});
     CDealingGame game(&dict);
     SeedRandom(2);
-    const CStr* letters = game.DealLetters(kSupplyOneWord, 5, 0, 0);
-    ASSERT_NE(letters, nullptr);
-    EXPECT_EQ(letters, game.m_pLetters.get());
-    EXPECT_EQ(*letters, "zebra");
-    EXPECT_TRUE(game.DealLetters(kSupplyOneWord, 4, 0, 0)->IsEmpty()) << "no word of four letters";
-    ASSERT_NE(game.DealLetters(kSupplyBag, 98, 1, 1), nullptr);
-    EXPECT_TRUE(game.m_pLetters->IsEmpty());
-    EXPECT_TRUE(game.DealLetters(kSupplyQuotation, 10, 0, 0)->IsEmpty());  // no quotation list
+    EXPECT_EQ(game.DealLetters(kSupplyOneWord, 5, 0, 0), "zebra");
+    EXPECT_TRUE(game.DealLetters(kSupplyOneWord, 4, 0, 0).IsEmpty()) << "no word of four letters";
+    EXPECT_TRUE(game.DealLetters(kSupplyBag, 98, 1, 1).IsEmpty());
+    EXPECT_TRUE(game.DealLetters(kSupplyQuotation, 10, 0, 0).IsEmpty());  // no quotation list
 }

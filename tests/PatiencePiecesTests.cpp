@@ -16,7 +16,7 @@ namespace {
 // A bare patience: two columns, a stock and waste, a foundation.
 class PatienceGame : public CGame {
 public:
-    PatienceGame() : CGame(nullptr, nullptr)
+    PatienceGame() : CGame(testsupport::TestGameContext())
     {
         for (CTilePile* pile : {&columns[0], &columns[1]})
             pile->Configure(kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown, kFanDown);
@@ -32,8 +32,8 @@ public:
         m_backBuffer.Open(hwnd, hdc);
         for (CTilePile& pile : columns)
             RedrawPile(pile);
-        stockWaste.Draw();
-        foundation.Draw();
+        stockWaste.Draw(m_backBuffer, m_tileSet);
+        foundation.Draw(m_backBuffer, m_tileSet);
         m_backBuffer.Close();
         return 1;
     }

@@ -21,8 +21,7 @@ namespace {
 // A game that writes down what reaches it.
 class CRecordingGame final : public CGame {
 public:
-    explicit CRecordingGame(std::vector<std::string>& log) : CGame(nullptr, nullptr), m_log(log) {}
-    int GetGameId() const override { return 9; }
+    explicit CRecordingGame(std::vector<std::string>& log) : CGame(testsupport::TestGameContext()), m_log(log) {}
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned k) override
     {
         m_log.push_back("ldown " + std::to_string(x) + "," + std::to_string(y));

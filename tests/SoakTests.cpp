@@ -30,6 +30,7 @@
 #include "app/Commands.h"
 #include "app/GameApp.h"
 #include "app/GameFactory.h"
+#include "TestSupport.h"
 #include "framework/Registry.h"
 #include "app/Settings.h"
 #include "framework/Game.h"
@@ -559,13 +560,12 @@ namespace {
 class CFaultyGame final : public CGame {
 public:
     enum Fault { kLoseTile, kDrawOutside };
-    explicit CFaultyGame(Fault fault) : CGame(nullptr, nullptr), m_fault(fault)
+    explicit CFaultyGame(Fault fault) : CGame(testsupport::TestGameContext()), m_fault(fault)
     {
         m_row.Configure(kPileAllFaceUp, kFanRight);
         m_row.AppendText("soakfault");
         m_row.SetPosition(10, 10);
     }
-    int GetGameId() const override { return 9; }
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override
     {
         CGame::OnLButtonDown(hwnd, x, y, keys);
@@ -592,7 +592,7 @@ public:
         CGame::ListPiles(piles);
         piles.push_back(&m_row);
     }
-    std::string DescribeState() const override { return DescribeBase("Faulty") + m_row.Describe("row"); }
+    std::string DescribeState() const override { return DescribeBase() + m_row.Describe("row"); }
 
 private:
     Fault m_fault;

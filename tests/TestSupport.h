@@ -38,6 +38,15 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace testsupport {
 
+// What the tests' own games are made with: the row of a game 9 without
+// dictionary or quotations.
+inline constexpr InstructionLine kTestHowToPlay[] = {{226, 60}};
+inline constexpr GameFactoryRow kTestGameRow = {9, "Generic", GameNeeds::Nothing, kTestHowToPlay, nullptr};
+inline CGameContext TestGameContext(CDictionary* dictionary = nullptr)
+{
+    return CGameContext{dictionary, nullptr, &kTestGameRow};
+}
+
 // ---- Window and shell
 
 // A window host without a screen of its own.

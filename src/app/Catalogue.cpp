@@ -96,30 +96,3 @@ std::span<const InstructionLine> InstructionLines(int gameId)
     const GameFactoryRow* row = FindGameFactoryRow(gameId);
     return row ? row->howToPlay : std::span<const InstructionLine>(kHowToPlayBare);
 }
-
-int FillInstructionLines(int gameId, std::int32_t* seconds, std::uint32_t* textIds, int capacity)
-{
-    const std::span<const InstructionLine> lines = InstructionLines(gameId);
-    const int count = std::min(static_cast<int>(lines.size()), std::max(capacity, 0));
-    for (int i = 0; i < count; ++i) {
-        seconds[i] = lines[static_cast<size_t>(i)].seconds;
-        textIds[i] = lines[static_cast<size_t>(i)].textId;
-    }
-    return count;
-}
-
-unsigned NextInstruction(const std::int32_t* seconds, const std::uint32_t* textIds, int count,
-                         unsigned currentId, int& outSeconds)
-{
-    if (count <= 0) {
-        outSeconds = 0;
-        return 0;
-    }
-    int found = -1;
-    for (int i = 0; i < count; ++i)
-        if (textIds[i] == currentId)
-            found = i;
-    const int next = found < 0 || found + 1 >= count ? 0 : found + 1;
-    outSeconds = seconds[next];
-    return textIds[next];
-}

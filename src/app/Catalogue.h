@@ -53,15 +53,3 @@ inline constexpr unsigned kPlayButtonLineId = 226;  // every list ends with it
 // The lines of a game. Games without their own list (the bare game 9, 12, 18
 // and the title screen) get the single line 226 for 60 seconds.
 std::span<const InstructionLine> InstructionLines(int gameId);
-
-// Fills a game's instruction arrays (as CGame keeps them) from the table and
-// returns the number of lines; at most `capacity` are written.
-int FillInstructionLines(int gameId, std::int32_t* seconds, std::uint32_t* textIds,
-                         int capacity = kMaxInstructionLines);
-
-// The line after `currentId` in an instruction list: the entry after the last
-// one whose text id equals `currentId`, or the first entry after the last one
-// or when `currentId` is not in the list (the dialog starts with 0). Sets
-// `outSeconds` to that line's seconds. An empty list gives 0 and 0 seconds.
-unsigned NextInstruction(const std::int32_t* seconds, const std::uint32_t* textIds, int count,
-                         unsigned currentId, int& outSeconds);
