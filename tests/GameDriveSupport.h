@@ -88,6 +88,11 @@ class DriveTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The statistics and the quotation place a test reads start afresh,
+        // whatever ran before it in this process.
+        for (const char* game : {"Golf", "Klondike", "Jumble"})
+            DeleteRegKey(HKEY_CURRENT_USER, (std::string(kMainKey) + "\\" + game).c_str());
+        WriteRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", 0);
         PrepareScriptedRun();
         const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
                                                      {"Left", 0},       {"Top", 0},          {"Width", 640},
@@ -125,6 +130,14 @@ protected:
         return out.str();
     }
     GameState State() { return ParseState(Run("state")); }
+    // The centre of tile i of a pile of the current game: where a click lands on it.
+    POINT Centre(const CTilePile& pile, int i)
+    {
+        const CTileSet& tiles = app->CurrentGame()->TileSet();
+        return {pile.TileX(tiles, i) + tiles.TileWidth() / 2, pile.TileY(tiles, i) + tiles.TileHeight() / 2};
+    }
+    // A driver line acting at a point: At("click", Centre(pile, 0)).
+    static std::string At(const char* verb, POINT p) { return std::string(verb) + " " + Point(p.x, p.y) + "\n"; }
     // Runs the lines and returns the sounds they made.
     std::vector<unsigned> SoundsOf(const std::string& script)
     {
