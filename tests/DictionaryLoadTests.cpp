@@ -39,27 +39,6 @@ std::vector<std::string> LoadBytes(const std::string& bytes, bool* loaded = null
 
 }  // namespace
 
-TEST(DictionaryLoad, LineRules)
-{
-    const std::string longest(1023, 'k'), tooLong(1024, 'm'), huge(5000, 'n');
-    const struct {
-        std::string bytes;
-        std::vector<std::string> words;
-        const char* rule;
-    } cases[] = {
-        {"ant\r\nbee\r\ncat\r\n", {"ant", "bee", "cat"}, "CR LF ends a line"},
-        {"ant\r\nbee\r\ncat", {"ant", "bee"}, "the last word needs its line end"},
-        {"ant\r\n\nbee\r\r\nc\nat\r\n", {"ant", "bee", "cat"}, "a lone LF anywhere is dropped"},
-        {"\r\n\r\n4th\r\n-dash\r\n'tis\r\n ant\r\nbee\r\nZulu\r\n", {"bee", "Zulu"}, "only lines that begin with a letter"},
-        {ListText({"ant", tooLong, "bee", longest, huge, "cat"}), {"ant", "bee", "cat", longest}, "overlong lines are skipped whole"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LoadBytes(c.bytes), c.words) << c.rule;
-    bool loaded = true;
-    EXPECT_TRUE(LoadBytes("ant\nbee\ncat\n", &loaded).empty());
-    EXPECT_FALSE(loaded) << "LF-only files hold no word, which is a failed load";
-}
-
 // A file cut into 1,024-byte blocks reads the same whatever falls on a
 // boundary: here a CR is the last byte of the first block and its LF the
 // first of the next, and the same lines shifted by one byte.
