@@ -136,14 +136,11 @@ protected:
         const CTileSet& tiles = app->CurrentGame()->TileSet();
         return {pile.TileX(tiles, i) + tiles.TileWidth() / 2, pile.TileY(tiles, i) + tiles.TileHeight() / 2};
     }
+    static POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
     // A driver line acting at a point: At("click", Centre(pile, 0)).
-    static std::string At(const char* verb, POINT p) { return std::string(verb) + " " + Point(p.x, p.y) + "\n"; }
-    // Runs the lines and returns the sounds they made.
-    std::vector<unsigned> SoundsOf(const std::string& script)
+    static std::string At(const char* verb, POINT p, const char* tail = "")
     {
-        Sounds().clear();
-        Run(script);
-        return Sounds();
+        return std::string(verb) + " " + Point(p.x, p.y) + tail + "\n";
     }
     // A statistic of the game stored under the main key (`fallback` when absent).
     static int Stat(const std::string& game, const char* name, int fallback = 0)
