@@ -48,6 +48,7 @@ ChooserView Read(QWidget* dialog)
 class Chooser : public ::testing::Test {
 protected:
     void SetUp() override { g_Settings = CSettings{}; }
+    void TearDown() override { ExpectEveryDialogOpened(); }
     TestWindow window;
     unsigned nameId = 777;
 };
@@ -194,6 +195,7 @@ RulesRun RunRules(int gameId, int ticks, const std::function<void(QWidget*)>& fi
     run.result = RunRulesDialog(&window, [&](unsigned current, int& s) {
         return NextInstruction(seconds, texts, count, current, s);
     });
+    ExpectEveryDialogOpened();
     return run;
 }
 }  // namespace

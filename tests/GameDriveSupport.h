@@ -88,8 +88,9 @@ class DriveTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // The statistics and the quotation place a test reads start afresh,
-        // whatever ran before it in this process.
+        // The word lists, the statistics and the quotation place a test reads
+        // start afresh, whatever ran before it in this process.
+        testsupport::ClearUserData();
         for (const char* game : {"Golf", "Klondike", "Jumble"})
             DeleteRegKey(HKEY_CURRENT_USER, (std::string(kMainKey) + "\\" + game).c_str());
         WriteRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", 0);
@@ -104,6 +105,7 @@ protected:
     }
     void TearDown() override
     {
+        testsupport::ExpectEveryDialogOpened();
         sounds.reset();
         driver.reset();
         app.reset();
