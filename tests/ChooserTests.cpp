@@ -48,56 +48,11 @@ ChooserView Read(QWidget* dialog)
 class Chooser : public ::testing::Test {
 protected:
     void SetUp() override { g_Settings = CSettings{}; }
+    void TearDown() override { ExpectEveryDialogOpened(); }
     TestWindow window;
     unsigned nameId = 777;
 };
 }  // namespace
-
-TEST(Catalogue, RowsInListOrder)
-{
-    const auto rows = Catalogue();
-    ASSERT_EQ(rows.size(), 31u);
-    EXPECT_EQ(rows.front().gameId, 21);  // Anagrammer first, not re-sorted by id
-    EXPECT_EQ(rows[11].gameId, 1);
-    std::set<int> ids;
-    std::set<unsigned> previews;
-    for (const CatalogueRow& row : rows) {
-        ids.insert(row.gameId);
-        previews.insert(row.previewId);
-        EXPECT_GE(row.difficultyId, 468u);
-        EXPECT_LE(row.difficultyId, 471u);
-        EXPECT_EQ(CatalogueIndex(row.gameId), &row - rows.data());
-    }
-    EXPECT_EQ(ids.size(), 31u);
-    EXPECT_EQ(previews.size(), 31u);
-    EXPECT_STREQ(ResString(FindCatalogueRow(10)->nameId), "Gobble");
-    // Games without a row still have a name (and some a description) for the title.
-    for (int id : {9, 12, 18, 24, 27, 28, 29, 30, 33, 35, 0, 42, -1})
-        EXPECT_EQ(FindCatalogueRow(id), nullptr) << id;
-    EXPECT_STREQ(ResString(GameNameId(29)), "Implosion");
-    EXPECT_EQ(GameDescriptionId(30), 408u);
-    EXPECT_EQ(GameDescriptionId(35), 0u);
-    EXPECT_EQ(GameNameId(9), 0u);
-}
-
-TEST(Catalogue, InstructionLines)
-{
-    for (int id = 1; id <= 41; ++id) {
-        const auto lines = InstructionLines(id);
-        ASSERT_FALSE(lines.empty()) << id;
-        EXPECT_LE(lines.size(), static_cast<size_t>(kMaxInstructionLines)) << id;
-        EXPECT_EQ(lines.back().textId, kPlayButtonLineId) << id;
-        for (const InstructionLine& line : lines)
-            EXPECT_GT(line.seconds, 0) << id;
-    }
-    // The bare game and the title screen: one line for a minute.
-    for (int id : {9, 12, 18, 24, 0}) {
-        const auto lines = InstructionLines(id);
-        ASSERT_EQ(lines.size(), 1u);
-        EXPECT_EQ(lines[0].textId, 226u);
-        EXPECT_EQ(lines[0].seconds, 60);
-    }
-}
 
 TEST(Catalogue, NextInstructionWalksAndWraps)
 {
@@ -237,25 +192,10 @@ RulesRun RunRules(int gameId, int ticks, const std::function<void(QWidget*)>& fi
     run.result = RunRulesDialog(&window, [&](unsigned current, int& s) {
         return NextInstruction(lines, current, s);
     });
+    ExpectEveryDialogOpened();
     return run;
 }
 }  // namespace
-
-TEST(HowToPlay, GolfLinesForTheirSecondsThenAgain)
-{
-    g_Settings = CSettings{};
-    const unsigned ids[] = {227, 228, 229, 230, 231, 232, 233, 234, 226};
-    const int secs[] = {2, 4, 5, 3, 4, 5, 5, 4, 3};
-    std::vector<unsigned> expected;
-    for (int round = 0; round < 2; ++round)
-        for (int i = 0; i < 9; ++i)
-            expected.insert(expected.end(), static_cast<size_t>(secs[i]), ids[i]);
-    expected.push_back(227);
-    const RulesRun run = RunRules(5, static_cast<int>(expected.size()) - 1,
-                                  [](QWidget* d) { Click(d, "play"); });
-    EXPECT_EQ(run.shown, expected);
-    EXPECT_EQ(run.result, kRulesPlay);
-}
 
 TEST(HowToPlay, CheckBoxCountsOnlyOnPlay)
 {

@@ -62,6 +62,7 @@ protected:
         ClearUserData();
         WriteBytes(ModifiedPath(), ListText(words));
     }
+    void TearDown() override { ExpectEveryDialogOpened(); }
     static std::string ModifiedPath() { return UserDataDir() + "/modified.lst"; }
 
     // Loads the dictionary, opens the dialog on `currentWord`, runs `act`.

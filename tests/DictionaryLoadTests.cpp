@@ -1,4 +1,5 @@
-// Reading word-list files: the strict line format, block boundaries, bad files.
+// Reading word-list files beyond the line rules (which the wordlist fuzz corpus
+// checks): pipes, bad files, the list limit, length buckets, the shipped list.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -26,66 +27,7 @@ std::vector<std::string> AllWords(const CWordList& list)
             words.emplace_back(list.LetterBucket(b).GetAt(i));
     return words;
 }
-
-std::vector<std::string> LoadBytes(const std::string& bytes, bool* loaded = nullptr)
-{
-    const std::string path = ScratchPath("load.lst");
-    WriteBytes(path, bytes);
-    CDictionary dict;
-    const bool ok = dict.LoadList(path);
-    if (loaded) *loaded = ok;
-    return ok ? AllWords(*dict.GetList(0)) : std::vector<std::string>{};
-}
-
 }  // namespace
-
-TEST(DictionaryLoad, LineRules)
-{
-    const std::string longest(1023, 'k'), tooLong(1024, 'm'), huge(5000, 'n');
-    const struct {
-        std::string bytes;
-        std::vector<std::string> words;
-        const char* rule;
-    } cases[] = {
-        {"ant\r\nbee\r\ncat\r\n", {"ant", "bee", "cat"}, "CR LF ends a line"},
-        {"ant\r\nbee\r\ncat", {"ant", "bee"}, "the last word needs its line end"},
-        {"ant\r\n\nbee\r\r\nc\nat\r\n", {"ant", "bee", "cat"}, "a lone LF anywhere is dropped"},
-        {"\r\n\r\n4th\r\n-dash\r\n'tis\r\n ant\r\nbee\r\nZulu\r\n", {"bee", "Zulu"}, "only lines that begin with a letter"},
-        {ListText({"ant", tooLong, "bee", longest, huge, "cat"}), {"ant", "bee", "cat", longest}, "overlong lines are skipped whole"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LoadBytes(c.bytes), c.words) << c.rule;
-    bool loaded = true;
-    EXPECT_TRUE(LoadBytes("ant\nbee\ncat\n", &loaded).empty());
-    EXPECT_FALSE(loaded) << "LF-only files hold no word, which is a failed load";
-}
-
-// A file cut into 1,024-byte blocks reads the same whatever falls on a
-// boundary: here a CR is the last byte of the first block and its LF the
-// first of the next, and the same lines shifted by one byte.
-TEST(DictionaryLoad, BlockBoundariesDoNotMatter)
-{
-    std::string text = "abc\r\n";
-    while (text.size() < 1021)
-        text += "ab\r\n";
-    text += "xy\r\ncd\r\n";
-    ASSERT_EQ(text[1023], '\r');
-    ASSERT_EQ(text[1024], '\n');
-    const auto words = LoadBytes(text);
-    ASSERT_EQ(words.size(), 257u);
-    EXPECT_EQ(words[0], "abc");
-    EXPECT_EQ(words[254], "ab");
-    EXPECT_EQ(words[255], "cd");
-    EXPECT_EQ(words[256], "xy");
-
-    std::vector<std::string> shifted = LoadBytes("a\r" + text.substr(1));  // "a\r" + "bc\r\n..."
-    // The first line is now "a" and "bc"; everything after is the same.
-    ASSERT_EQ(shifted.size(), 258u);
-
-    // A CR at the end of a block followed by a word (no LF) keeps the word.
-    std::string noLf = text.substr(0, 1024) + "cd\r\n";
-    EXPECT_EQ(LoadBytes(noLf), words);
-}
 
 // A pipe hands over data in pieces; short reads are not the end of the file.
 TEST(DictionaryLoad, ShortReadsLoseNothing)

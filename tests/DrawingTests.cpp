@@ -238,31 +238,6 @@ TEST_F(SheetTest, ButtonsComeFromTheirHalfCells)
     EXPECT_EQ(buffer.GetPixel(100 + 8, 10 + 8), SheetColour(51, 32 + 8, 8));
 }
 
-TEST_F(SheetTest, FramePiecesAtTheirPlaces)
-{
-    constexpr int W = 64, x = 20, y = 10;
-    Canvas canvas(400, 200), openCanvas(400, 200);
-    CBackBuffer &buffer = canvas.buffer, &open = openCanvas.buffer;
-    tiles.DrawFrame(buffer, x, y, 3 * W, 2 * W);
-    // Top edge pieces (0x4: a quarter tile into the cell) start at x + W/2 - 1,
-    // x + W - 1, x + 3W/2 - 1 and x + 2W - 1; the closing piece at x + 2W + 1.
-    for (int px : {x + W - 1, x + 3 * W / 2 - 1, x + 2 * W - 1, x + 2 * W + 1})
-        EXPECT_EQ(buffer.GetPixel(px, y + 3), SheetColour(39, W / 4, 3)) << px - x;
-    EXPECT_EQ(buffer.GetPixel(x + 2 * W, y + 3), SheetColour(39, W / 4 + 1, 3));
-    EXPECT_EQ(buffer.GetPixel(x + 2, y + 3), SheetColour(39, 2, 3)) << "top left corner";
-    EXPECT_EQ(buffer.GetPixel(x + 3 * W - 1, y + 2 * W - 1), SheetColour(39, W - 1, W - 1))
-        << "bottom right corner";
-
-    // The open frame has no top edge; the rule is a row of top-edge pieces.
-    tiles.DrawOpenFrame(open, x, y, 3 * W, 2 * W);
-    EXPECT_EQ(open.GetPixel(x + 2, y + 3), kBack);
-    EXPECT_EQ(open.GetPixel(x + 2, y + 2 * W - 1), SheetColour(39, 2, W - 1));
-    tiles.DrawRule(open, x, 150, W);
-    EXPECT_EQ(open.GetPixel(x, 150), SheetColour(39, W / 4, 0));
-    EXPECT_EQ(open.GetPixel(x + W / 2, 150), SheetColour(39, W / 4, 0));
-    EXPECT_EQ(open.GetPixel(x + W, 150), kBack);
-}
-
 TEST(DragImage, FlightIsPresentedStepByStepAndLeavesTheBackgroundIntact)
 {
     Canvas canvas(300, 100);

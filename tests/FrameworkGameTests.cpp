@@ -6,7 +6,6 @@
 
 #include "TestSupport.h"
 #include "framework/Game.h"
-#include "framework/TitleGame.h"
 #include "framework/Utility.h"
 
 using namespace testsupport;
@@ -79,15 +78,6 @@ struct GameTest : GameTestBase {
     }
 };
 }  // namespace
-
-TEST_F(GameTest, LayoutPicksTilesForTheWindow)
-{
-    EXPECT_TRUE(game->IsLayoutValid());
-    EXPECT_EQ(game->TileSet().TileWidth(), W);
-    game->OnSize(&window, SIZE_RESTORED, 600, 700);
-    EXPECT_FALSE(game->IsLayoutValid());
-    EXPECT_EQ(game->BackBuffer().Width(), 600);
-}
 
 TEST_F(GameTest, DropOfTheFaceUpPartTurnsTheNewTopAndUndoHidesItAgain)
 {
@@ -254,34 +244,6 @@ TEST_F(GameTest, ClockThatHandlesItsOwnTimeUpAndCountUpClocks)
     up->OnTimer(&window, kClockTimerId);
     up->OnTimer(&window, kClockTimerId);
     EXPECT_EQ(up->timeUps, 1);
-}
-
-TEST_F(GameTest, DescriptionNamesPilesScoreClockAndHandState)
-{
-    game->left.tiles = "abc";
-    game->left.faceDownCount = 1;
-    game->ScorePanel().score = 42;
-    const std::string text = game->DescribeState();
-    EXPECT_NE(text.find("score=42"), std::string::npos) << text;
-    EXPECT_NE(text.find("left: \"abc\" down=1 flags=0x130 fan=0x1"), std::string::npos) << text;
-    EXPECT_NE(text.find("hand over: no"), std::string::npos) << text;
-    shell.over = true;
-    EXPECT_NE(game->DescribeState().find("hand over: yes"), std::string::npos);
-}
-
-TEST_F(GameTest, TitleGameSpellsTheNameInTiles)
-{
-    CTitleGame title{CGameContext{}};
-    title.OnSize(&window, SIZE_RESTORED, 640, 640);
-    title.OnPaint(&window, nullptr);
-    const CTilePile* first = title.FindPile("first word");
-    const CTilePile* second = title.FindPile("second word");
-    ASSERT_TRUE(first && second);
-    auto word = [](const CTilePile& p) { return p.tiles.str() + " " + std::to_string(p.x) + "," + std::to_string(p.y); };
-    EXPECT_EQ(word(*first), "glyph " + std::to_string((640 - 3 * W) / 2) + "," + std::to_string(H / 2));
-    EXPECT_EQ(word(*second), "ery " + std::to_string((640 - 5 * W) / 2) + "," + std::to_string(640 - 3 * H / 2));
-    EXPECT_EQ(window.ScreenPixel(first->x + 10, H / 2 + 10), SheetColour('g' - 'a', 10, 10));
-    EXPECT_EQ(title.OnTimer(&window, kClockTimerId), 1);
 }
 
 TEST(WindowHelpers, TitleSuffix)

@@ -32,39 +32,6 @@ CTilePile Column(const char* letters, int faceDown, int x = 100, int y = 50)
 }
 }  // namespace
 
-TEST_F(PileTest, CompactFaceDownColumnGeometry)
-{
-    CTilePile pile = Column("abcde", 3);
-    EXPECT_EQ(pile.TileY(tiles, 3) - pile.y, 3 * H / 4);
-    EXPECT_EQ(pile.TileY(tiles, 4) - pile.y, 3 * H / 4 + H);
-    EXPECT_EQ(pile.GetRect(tiles), (RECT{100, 50, 100 + W, 50 + 3 * H / 4 + 2 * H}));
-    EXPECT_EQ(pile.NextTileY(tiles), 50 + 3 * H / 4 + 2 * H);
-    EXPECT_EQ(pile.TopTileY(tiles), pile.TileY(tiles, 4));
-
-    CTilePile empty = Column("", 0);
-    EXPECT_EQ(empty.GetRect(tiles).Height(), H) << "an empty pile is one tile high";
-}
-
-TEST_F(PileTest, RowsAndSquaredStacks)
-{
-    CTilePile row;
-    row.Configure(kPileAllFaceUp, kFanRight);
-    row.tiles = "word";
-    EXPECT_EQ(row.GetRect(tiles), (RECT{0, 0, 4 * W, H}));
-
-    CTilePile stack;
-    stack.Configure(0x12, kFanSquared);
-    stack.tiles = CStr(std::string(40, 'x'));
-    EXPECT_EQ(stack.GetRect(tiles), (RECT{0, 0, W + 3, H + 3}));  // shifts at 2, 17 and 32
-    EXPECT_EQ(stack.TileX(tiles, 3), 1);
-    EXPECT_EQ(stack.TileX(tiles, 18), 2);
-
-    CTilePile heap;  // no fan bit: every tile in one place
-    heap.Configure(kPileAllFaceUp, 0);
-    heap.tiles = "abc";
-    EXPECT_EQ(heap.GetRect(tiles), (RECT{0, 0, W, H}));
-}
-
 TEST_F(PileTest, HitCodesAroundADownwardColumn)
 {
     CTilePile pile;

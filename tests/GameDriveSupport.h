@@ -88,6 +88,12 @@ class DriveTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The word lists, the statistics and the quotation place a test reads
+        // start afresh, whatever ran before it in this process.
+        testsupport::ClearUserData();
+        for (const char* game : {"Golf", "Klondike", "Jumble"})
+            DeleteRegKey(HKEY_CURRENT_USER, (std::string(kMainKey) + "\\" + game).c_str());
+        WriteRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", 0);
         PrepareScriptedRun();
         const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
                                                      {"Left", 0},       {"Top", 0},          {"Width", 640},
@@ -99,6 +105,7 @@ protected:
     }
     void TearDown() override
     {
+        testsupport::ExpectEveryDialogOpened();
         sounds.reset();
         driver.reset();
         app.reset();
@@ -125,12 +132,17 @@ protected:
         return out.str();
     }
     GameState State() { return ParseState(Run("state")); }
-    // Runs the lines and returns the sounds they made.
-    std::vector<unsigned> SoundsOf(const std::string& script)
+    // The centre of tile i of a pile of the current game: where a click lands on it.
+    POINT Centre(const CTilePile& pile, int i)
     {
-        Sounds().clear();
-        Run(script);
-        return Sounds();
+        const CTileSet& tiles = app->CurrentGame()->TileSet();
+        return {pile.TileX(tiles, i) + tiles.TileWidth() / 2, pile.TileY(tiles, i) + tiles.TileHeight() / 2};
+    }
+    static POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+    // A driver line acting at a point: At("click", Centre(pile, 0)).
+    static std::string At(const char* verb, POINT p, const char* tail = "")
+    {
+        return std::string(verb) + " " + Point(p.x, p.y) + tail + "\n";
     }
     // A statistic of the game stored under the main key (`fallback` when absent).
     static int Stat(const std::string& game, const char* name, int fallback = 0)

@@ -16,6 +16,7 @@ namespace {
 class Options : public ::testing::Test {
 protected:
     void SetUp() override { g_Settings = CSettings{}; }
+    void TearDown() override { ExpectEveryDialogOpened(); }
 
     // Opens the dialog, runs `act`, returns the dialog's result.
     int Run(const std::function<void(QWidget*)>& act)

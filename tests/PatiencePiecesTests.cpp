@@ -199,14 +199,6 @@ TEST_F(Patience, OnlyASingleWantedTileDroppedOnTheFoundationScores)
     EXPECT_EQ(f.words.progress[0], 1);
 }
 
-TEST_F(Patience, FoundationColoursFollowTheForegroundSetting)
-{
-    g_Settings.ForegroundColor = static_cast<int>(RGB(255, 255, 0));
-    game->foundation.ApplyColorSettings();
-    EXPECT_EQ(game->foundation.words.unspelledColor, RGB(255, 255, 0));
-    EXPECT_EQ(game->foundation.words.spelledColor, RGB(0, 0, 255));
-}
-
 TEST_F(Patience, DropTargetIsATileASlotOrTheColumnBelow)
 {
     const CTileSet& tiles = game->TileSet();

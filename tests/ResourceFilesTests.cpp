@@ -221,23 +221,6 @@ TEST(Icons, EverySizeSquareWithTransparency)
     }
 }
 
-TEST(Animation, StripOfSquareFramesThatChange)
-{
-    const QImage strip(":/animations/434.png");
-    ASSERT_FALSE(strip.isNull());
-    const int side = strip.height();
-    ASSERT_GT(side, 0);
-    EXPECT_EQ(strip.width() % side, 0);
-    const int frames = strip.width() / side;
-    EXPECT_GE(frames, 8);
-    std::set<QByteArray> distinct;
-    for (int f = 0; f < frames; ++f) {
-        const QImage frame = strip.copy(f * side, 0, side, side).convertToFormat(QImage::Format_ARGB32);
-        distinct.insert(QByteArray(reinterpret_cast<const char*>(frame.constBits()), int(frame.sizeInBytes())));
-    }
-    EXPECT_GT(distinct.size(), size_t(frames / 2));
-}
-
 // Every sound of the game is one the player reads: short, never clipped,
 // fading in and out; and the device plays it.
 TEST(Sounds, ShortQuietEdgedPcmThatNeverClips)

@@ -37,7 +37,11 @@ protected:
         SetStatisticsSubkey("ScoresTestGame");
         DeleteRegKey(HKEY_CURRENT_USER, g_StatisticsKey.c_str());
     }
-    void TearDown() override { DeleteRegKey(HKEY_CURRENT_USER, g_StatisticsKey.c_str()); }
+    void TearDown() override
+    {
+        DeleteRegKey(HKEY_CURRENT_USER, g_StatisticsKey.c_str());
+        testsupport::ExpectEveryDialogOpened();
+    }
 
     static int Stat(const char* name, int def = -12345)
     {

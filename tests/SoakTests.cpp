@@ -40,6 +40,8 @@
 #include "platform/ModalScript.h"
 #include "platform/QtMainWindow.h"
 
+#include "TestSupport.h"
+
 namespace {
 
 int EnvInt(const char* name, int fallback)
@@ -508,6 +510,7 @@ class Soak : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
+        testsupport::ClearUserData();  // the shipped word list, whatever an earlier test left
         SetModalScripting(true);
         SetModalAnswerer(AnswerAnyDialog);
         UseManualClockForNewWindows(true);

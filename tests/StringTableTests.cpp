@@ -31,6 +31,7 @@ TEST(StringTable, MissingIdsGiveEmptyText)
 TEST(StringTable, EveryCatalogueTextAndInstructionLineExists)
 {
     for (const CatalogueRow& row : Catalogue()) {
+        EXPECT_EQ(CatalogueIndex(row.gameId), &row - Catalogue().data()) << "one row per game id";
         EXPECT_TRUE(HasResString(row.nameId)) << row.gameId;
         EXPECT_TRUE(HasResString(row.descriptionId)) << row.gameId;
         EXPECT_TRUE(HasResString(row.difficultyId)) << row.gameId;
@@ -40,8 +41,12 @@ TEST(StringTable, EveryCatalogueTextAndInstructionLineExists)
         if (unsigned name = GameNameId(game)) {
             EXPECT_TRUE(HasResString(name)) << game;
         }
-        for (const InstructionLine& line : InstructionLines(game))
-            EXPECT_TRUE(HasResString(line.textId)) << "game " << game << " line " << line.textId;
+        const auto lines = InstructionLines(game);
+        ASSERT_FALSE(lines.empty()) << game;
+        EXPECT_LE(lines.size(), static_cast<size_t>(kMaxInstructionLines)) << game;
+        EXPECT_EQ(lines.back().textId, kPlayButtonLineId) << game << ": the lines end with the Play button's";
+        for (const InstructionLine& line : lines)
+            EXPECT_TRUE(HasResString(line.textId) && line.seconds > 0) << "game " << game << " line " << line.textId;
     }
     for (unsigned id = 468; id <= 478; ++id)
         EXPECT_TRUE(HasResString(id)) << id;

@@ -360,14 +360,32 @@ inline void WritePlayersWords(const std::vector<std::string>& words)
 
 // ---- Modal dialogs
 
+// WhenModal actions scheduled and not yet run, and the round they belong to.
+inline int& UnrunModalActions()
+{
+    static int count = 0;
+    return count;
+}
+inline int& ModalRound()
+{
+    static int round = 0;
+    return round;
+}
+
 // Runs `action` with the active modal dialog as soon as the event loop of the
 // next exec() is running, skipping `previous` (a dialog already open).
 // Schedule it before the call that opens the dialog.
 inline void WhenModal(std::function<void(QWidget*)> action, QWidget* previous = nullptr)
 {
+    ++UnrunModalActions();
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [action, poll, previous] {
+    *poll = [action, poll, previous, round = ModalRound()] {
+        if (round != ModalRound()) {  // its test is over
+            *poll = nullptr;
+            return;
+        }
         if (QWidget* w = QApplication::activeModalWidget(); w && w != previous && w->isVisible()) {
+            --UnrunModalActions();
             action(w);
             *poll = nullptr;  // break the cycle
             return;
@@ -375,6 +393,15 @@ inline void WhenModal(std::function<void(QWidget*)> action, QWidget* previous = 
         QTimer::singleShot(0, *poll);
     };
     QTimer::singleShot(0, *poll);
+}
+
+// Every dialog a test waited for really opened: no action is left unrun. The
+// actions left are dropped, so they never touch a later test's dialogs.
+inline void ExpectEveryDialogOpened()
+{
+    EXPECT_EQ(UnrunModalActions(), 0) << "a dialog the test waited for never opened";
+    UnrunModalActions() = 0;
+    ++ModalRound();
 }
 
 template <class T>

@@ -557,8 +557,15 @@ CGame::TileCounts CGame::CountTiles() const
     return counts;
 }
 
+bool CGame::CheckRules(std::string&) { return true; }
+
 bool CGame::CheckInvariants(std::string& why)
 {
+    for (const CGamePart* part : m_parts)
+        if (!part->CheckInvariants(why))
+            return false;
+    if (!CheckRules(why))
+        return false;
     std::vector<const CTilePile*> piles;
     ListPiles(piles);
     for (std::size_t i = 0; i < piles.size(); ++i) {

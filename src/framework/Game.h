@@ -120,20 +120,23 @@ public:
     virtual std::string DescribeState() const;
 
     // Self-checks, run by the soak test after every event. ListPiles names
-    // every pile holding tiles of the hand (the base names the drag pile; a
-    // game adds its own and calls the base). TilesOutsidePiles gives the tiles
-    // of the hand kept anywhere else: spelled into a foundation, held in a
-    // grid of its own. CheckInvariants checks the game's own rules and then
-    // calls the base, which checks every listed pile's face-down count and
-    // that no tile appears or vanishes: the letters in the piles and outside
-    // them, plus those that left play, minus those that joined it after the
-    // deal (TilesLeftPlay / TilesJoinedPlay), stay what they were at the
-    // first check. False, with `why`, when something is wrong.
+    // every pile holding tiles of the hand: the drag pile and every
+    // registered part's piles (a game with piles it did not register adds
+    // them and calls the base). TilesOutsidePiles gives the tiles of the hand
+    // kept anywhere else (spelled into a foundation). CheckInvariants checks
+    // the parts' own rules (a word pile's word begins a dictionary word),
+    // then the game's (CheckRules), then every listed pile's face-down count
+    // and that no tile appears or vanishes: the letters in the piles and
+    // outside them, plus those that left play, minus those that joined it
+    // after the deal (TilesLeftPlay / TilesJoinedPlay), stay what they were
+    // at the first check. False, with `why`, when something is wrong.
     virtual void ListPiles(std::vector<const CTilePile*>& piles) const;
     virtual CStr TilesOutsidePiles() const;
     // The registered pile of that name (a grid's cells are "name[i]"), or null.
     const CTilePile* FindPile(std::string_view name) const;
-    virtual bool CheckInvariants(std::string& why);
+    bool CheckInvariants(std::string& why);
+    // The game's own rules (the score equals what its words earned...).
+    virtual bool CheckRules(std::string& why);
     // Tiles scored away or destroyed by a rule of the game, and tiles brought
     // in after the deal (a new falling piece). Undoing either calls the other.
     void TilesLeftPlay(const CStr& tiles);

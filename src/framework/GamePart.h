@@ -28,4 +28,6 @@ public:
     // Tiles of the hand held anywhere else (letters spelled into a foundation).
     virtual CStr TilesOutsidePiles() const { return CStr(); }
     virtual void AddTooltips(CTooltips& /*tooltips*/, const CTileSet& /*tiles*/) const {}
+    // The part's own rules, checked by the soak after every event; false, with `why`, when broken.
+    virtual bool CheckInvariants(std::string& /*why*/) const { return true; }
 };

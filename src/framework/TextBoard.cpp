@@ -232,3 +232,20 @@ int CFoundationWords::DrawContent(CBackBuffer& buffer, bool reveal)
     buffer.SetTextColor(saved);
     return top - innerRect.top;
 }
+
+bool CTextBoard::ShowsLetters(const CStr& letters, std::string& why) const
+{
+    const auto sorted = [](std::string_view text) {
+        std::string out;
+        for (const char c : text)
+            if (IsAlpha(c))
+                out += ToUpperChar(c);
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    const std::string shown = sorted(displayText.view()), expected = sorted(letters.view());
+    if (shown == expected)
+        return true;
+    why = "the letter bin shows \"" + shown + "\" but the table holds \"" + expected + "\"";
+    return false;
+}

@@ -21,6 +21,9 @@ public:
     virtual void Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal = false);
     virtual bool StrikeLetter(char letter);
     virtual bool StrikeLetters(const char* text);
+    // Whether the board shows exactly `letters` (in any order and case), as
+    // a letter bin must show the letters still in play; `why` says what differs.
+    bool ShowsLetters(const CStr& letters, std::string& why) const;
     virtual int MeasureTextHeight(CBackBuffer& buffer);
     virtual int MeasureTextWidth(CBackBuffer& buffer);
 

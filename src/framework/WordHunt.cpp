@@ -284,7 +284,7 @@ bool CWordHunt::OnTimeUp(HWND hwnd)
     return false;            // and the hand ends as timed out
 }
 
-bool CWordHunt::CheckInvariants(std::string& why)
+bool CWordHunt::CheckRules(std::string& why)
 {
     for (const CTilePile& place : m_rack)
         if (place.Length() > 1) {
@@ -292,10 +292,6 @@ bool CWordHunt::CheckInvariants(std::string& why)
             return false;
         }
     const CStr word = m_word.Letters();
-    if (!word.IsEmpty() && m_pDictionary && !m_pDictionary->IsPrefix(word)) {
-        why = "the word row \"" + word.str() + "\" begins no word";
-        return false;
-    }
     for (int k = 1; k <= word.GetLength(); ++k) {
         const POINT at = static_cast<size_t>(k) < m_pickPositions.size() ? m_pickPositions[static_cast<size_t>(k)]
                                                                            : POINT{-1, -1};
@@ -309,7 +305,7 @@ bool CWordHunt::CheckInvariants(std::string& why)
               word.str() + "\"";
         return false;
     }
-    return CGame::CheckInvariants(why);
+    return true;
 }
 
 bool CWordHunt::IsFinished(HWND)

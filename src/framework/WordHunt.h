@@ -39,10 +39,10 @@ public:
     bool IsFinished(HWND hwnd) override;
     void AfterMove(HWND hwnd, int repaint) override;
     bool OnTimeUp(HWND hwnd) override;
-    // A place holds at most one tile; the word row begins a dictionary word,
-    // and each of its letters came from a place that is now empty; the
+    // A place holds at most one tile; each letter of the word row came from
+    // a place that is now empty; the
     // checkmark shows exactly while the row holds a new word.
-    bool CheckInvariants(std::string& why) override;
+    bool CheckRules(std::string& why) override;
 
     // Scores the word lying on the pile (its last `trim` letters when trim >
     // 0): the tiles go back to the places they were picked from.

@@ -176,6 +176,15 @@ void CWordPile::AddTooltips(CTooltips& tips, const CTileSet&) const
         tips.AddTool(check.rect, kCheckTooltip, kCheckTooltip);
 }
 
+bool CWordPile::CheckInvariants(std::string& why) const
+{
+    const CStr letters = Letters();
+    if (letters.IsEmpty() || !m_dictionary || m_dictionary->IsPrefix(letters))
+        return true;
+    why = "the word \"" + letters.str() + "\" begins no dictionary word";
+    return false;
+}
+
 void CWordPile::ListPiles(std::vector<const CTilePile*>& piles) const
 {
     piles.push_back(&word);

@@ -77,6 +77,8 @@ public:
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    // The word always begins a dictionary word.
+    bool CheckInvariants(std::string& why) const override;
 
     CTilePile word;
     CTilePile sink;

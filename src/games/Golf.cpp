@@ -1,8 +1,5 @@
 #include "games/Golf.h"
 
-#include <algorithm>
-
-#include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
@@ -131,8 +128,6 @@ void CGolf::TakeTile(HWND hwnd, int stack)
     m_backBuffer.Close();
 }
 
-bool CGolf::IsWordOnPile(CTilePile& pile, HWND, int tail) { return m_word.IsWordOnPile(pile, tail); }
-
 bool CGolf::TryScoreWord(HWND hwnd)
 {
     return m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd, 0); });
@@ -190,27 +185,11 @@ void CGolf::AfterMove(HWND hwnd, int flag)
     RefreshTooltips();
 }
 
-bool CGolf::CheckInvariants(std::string& why)
+bool CGolf::CheckRules(std::string& why)
 {
-    const CStr word = m_word.Letters();
-    if (!word.IsEmpty() && m_pDictionary && !m_pDictionary->IsPrefix(word)) {
-        why = "the word \"" + word.str() + "\" begins no dictionary word";
-        return false;
-    }
-    std::string onTable, inBin;
+    CStr onTable = m_word.word.tiles;
+    onTable += m_word.sink.tiles;
     for (const CTilePile& stack : m_stacks)
-        onTable += stack.tiles.str();
-    onTable += m_word.word.tiles.str() + m_word.sink.tiles.str();
-    for (const char c : m_letterBin.displayText.view())
-        if (IsAlpha(c))
-            inBin += ToUpperChar(c);
-    for (char& c : onTable)
-        c = ToUpperChar(c);
-    std::sort(onTable.begin(), onTable.end());
-    std::sort(inBin.begin(), inBin.end());
-    if (onTable != inBin) {
-        why = "the letter bin shows \"" + inBin + "\" but the table holds \"" + onTable + "\"";
-        return false;
-    }
-    return CGame::CheckInvariants(why);
+        onTable += stack.tiles;
+    return m_letterBin.ShowsLetters(onTable, why);
 }

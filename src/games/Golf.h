@@ -23,14 +23,12 @@ public:
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
     bool IsFinished(HWND hwnd) override;
     void AfterMove(HWND hwnd, int flag) override;
-    // Golf's own rules: the word always begins a dictionary word, and the
-    // letter bin shows exactly the letters still on the table.
-    bool CheckInvariants(std::string& why) override;
+    // Golf's own rule: the letter bin shows exactly the letters still on the table.
+    bool CheckRules(std::string& why) override;
 
     // Scores the word lying on the pile (only its last `tail` letters when
     // tail > 0): the tiles leave the game at 23 points each.
     virtual bool ScoreWord(CTilePile& pile, HWND hwnd, int tail);
-    virtual bool IsWordOnPile(CTilePile& pile, HWND hwnd, int tail);
 
     // The check button, or a double click on empty space.
     bool TryScoreWord(HWND hwnd);

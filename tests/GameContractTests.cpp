@@ -1,0 +1,101 @@
+// What every game the factory makes must do, dealt through the real window:
+// a hand number fixes the deal, the self-checks hold, every window size lays
+// it out with all its tiles on screen, Undo takes back the first move, and
+// Replay Hand deals the same hand again. A new game is covered by its row.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "GameDriveSupport.h"
+#include "app/Commands.h"
+#include "app/GameFactory.h"
+#include "framework/TitleGame.h"
+
+namespace {
+using namespace drivetest;
+
+// Every game id with a factory row, and 0 for the title screen.
+std::vector<int> GameIds()
+{
+    std::vector<int> ids;
+    for (int id = 0; id <= 41; ++id)
+        if (id == 0 || FindGameFactoryRow(id))
+            ids.push_back(id);
+    return ids;
+}
+
+class GameContract : public DriveTest, public ::testing::WithParamInterface<int> {
+protected:
+    std::string Deal(unsigned hand) { return Run("game " + std::to_string(GetParam()) + " " + std::to_string(hand) + "\nstate"); }
+    CGame& Game() { return *app->CurrentGame(); }
+    std::vector<const CTilePile*> Piles()
+    {
+        std::vector<const CTilePile*> piles;
+        Game().ListPiles(piles);
+        return piles;
+    }
+    void ExpectInvariants(const std::string& when)
+    {
+        std::string why;
+        EXPECT_TRUE(Game().CheckInvariants(why)) << when << ": " << why;
+    }
+};
+}  // namespace
+
+TEST_P(GameContract, AHandNumberFixesTheDeal)
+{
+    const std::string dealt = Deal(1234);
+    ExpectInvariants("as dealt");
+    EXPECT_EQ(Deal(1234), dealt);
+    int tiles = 0;
+    for (const CTilePile* pile : Piles())
+        tiles += pile->Length();
+    // Only a game that deals letters can tell two hands apart: not the title
+    // screen, which also stands in for games not built yet.
+    if (!dynamic_cast<CTitleGame*>(&Game()) && tiles > 0) {
+        EXPECT_NE(Deal(4321), dealt);
+    }
+}
+
+TEST_P(GameContract, EveryWindowSizeShowsTheWholeDeal)
+{
+    Deal(1234);
+    const std::string shot = testsupport::ScratchPath("contract.png");
+    for (const auto& [w, h] : {std::pair{256, 256}, {640, 480}, {3000, 900}}) {
+        const std::string size = std::to_string(w) + "x" + std::to_string(h);
+        Run("size " + Point(w, h) + "\nscreenshot " + shot + " client");
+        ExpectInvariants(size);
+        for (const CTilePile* pile : Piles()) {
+            if (pile->IsEmpty())
+                continue;
+            const RECT r = pile->Rect(Game().TileSet());
+            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= w && r.bottom <= h)
+                << size << ": a pile at " << r.left << "," << r.top << "-" << r.right << "," << r.bottom;
+        }
+    }
+}
+
+TEST_P(GameContract, UndoTakesBackTheFirstMoveAndReplayDealsTheHandAgain)
+{
+    const std::string dealt = Deal(1234);
+    // The first click on a top tile that changes the game is its first move.
+    std::string moved = dealt;
+    for (const CTilePile* pile : Piles()) {
+        if (pile->IsEmpty())
+            continue;
+        moved = Run(At("click", Centre(*pile, pile->Length() - 1)) + "state");
+        if (moved != dealt)
+            break;
+    }
+    ExpectInvariants("after the first move");
+    if (moved != dealt && Game().CanUndo()) {
+        EXPECT_EQ(Run("key ctrl+z\nstate"), dealt);
+    }
+    const std::string asked = Run("answer yes\ncommand " + std::to_string(IDM_REPLAY));
+    EXPECT_NE(asked.find("dialog \"Replay Hand\""), std::string::npos) << asked;
+    EXPECT_EQ(Run("state"), dealt);
+    ExpectInvariants("replayed");
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, GameContract, ::testing::ValuesIn(GameIds()),
+                         [](const ::testing::TestParamInfo<int>& info) { return "Game" + std::to_string(info.param); });
