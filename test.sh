@@ -16,6 +16,14 @@ step "normal build and tests"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHERY_TESTS=ON -DGLYPHERY_BENCH=ON >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs" "$@")
+
+step "installed files and the Debian package"
+prefix=$(mktemp -d)
+cmake --install build-test --prefix "$prefix" >/dev/null
+appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
+desktop-file-validate "$prefix"/share/applications/*.desktop
+rm -rf "$prefix"
+(cd build-test && rm -f glyphery_*.deb && cpack -G DEB >/dev/null && dpkg-deb --field glyphery_*.deb Package Version Depends)
 [ "${GLYPHERY_QUICK:-0}" = 1 ] && exit 0
 
 step "AddressSanitizer and UBSan build and tests"

@@ -211,7 +211,7 @@ TEST(Previews, OptionsAndChooserPicturesExist)
 
 TEST(Icons, EverySizeSquareWithTransparency)
 {
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const QImage img(QStringLiteral(":/icons/198-%1.png").arg(size));
         ASSERT_FALSE(img.isNull()) << size;
         EXPECT_EQ(img.size(), QSize(size, size));

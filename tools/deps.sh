@@ -5,7 +5,8 @@ PACKAGES=(build-essential cmake ccache pkg-config
           qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev
           libsqlite3-dev libopenal-dev fonts-liberation2
           libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-dev)
+          clang libclang-rt-dev
+          appstream desktop-file-utils dpkg-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

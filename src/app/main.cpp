@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     QApplication qapp(argc, argv);
     QApplication::setApplicationName("glyphery");
     QApplication::setApplicationDisplayName(QString::fromLatin1(ResString(103)));
-    QApplication::setDesktopFileName("glyphery");
+    QApplication::setDesktopFileName("org.glyphery.Glyphery");
     QApplication::setWindowIcon(ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);  // the shell's own loop ends with its window
 

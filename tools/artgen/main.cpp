@@ -84,7 +84,7 @@ bool WriteChooserPreviews()
 bool WriteIcons()
 {
     bool ok = true;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         ok &= SavePng(ProgramIcon(size), QStringLiteral("%1/icons/198-%2.png").arg(g_out).arg(size));
     return ok;
 }
