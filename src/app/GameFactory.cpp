@@ -13,6 +13,7 @@
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 #include "games/Pyramid.h"
+#include "games/TriPeaks.h"
 
 namespace {
 template <class T>
@@ -33,6 +34,7 @@ constexpr GameFactoryRow kFactory[] = {
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
+    {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};
