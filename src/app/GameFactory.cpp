@@ -13,6 +13,7 @@
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 #include "games/Pyramid.h"
+#include "games/RockPiles.h"
 #include "games/TriPeaks.h"
 
 namespace {
@@ -35,6 +36,7 @@ constexpr GameFactoryRow kFactory[] = {
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
+    {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};
