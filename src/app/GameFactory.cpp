@@ -12,6 +12,7 @@
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
+#include "games/LetterBox.h"
 #include "games/Pyramid.h"
 #include "games/RockPiles.h"
 #include "games/TriPeaks.h"
@@ -37,6 +38,7 @@ constexpr GameFactoryRow kFactory[] = {
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
+    {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};
