@@ -12,6 +12,10 @@
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
+#include "games/LetterBox.h"
+#include "games/Pyramid.h"
+#include "games/RockPiles.h"
+#include "games/TriPeaks.h"
 
 namespace {
 template <class T>
@@ -26,11 +30,15 @@ constexpr GameFactoryRow kFactory[] = {
     // Quillo's Quotes: the title screen until the game is built, on the quotations.
     {1, "Generic", GameNeeds::Quotations, kHowToPlayBare, Make<CTitleGame>},
     {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
+    {4, "Pyramid", GameNeeds::Dictionary, kHowToPlayPyramid, Make<CPyramid>},
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
+    {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
+    {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
+    {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};

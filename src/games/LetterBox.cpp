@@ -1,0 +1,278 @@
+#include "games/LetterBox.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr int kMiddle = 15;  // positions from here on start in the right set
+constexpr unsigned kFreeCellTooltip = 620;
+constexpr unsigned kFreeCellToolId = 1240;
+}  // namespace
+
+CLetterBox::CLetterBox(const CGameContext& context)
+    : CGame(context), m_box(*this, kRows, kPositions, "box"), m_word(*this, context.dictionary)
+{
+    SetTableSize(kPositions / 2 + 1, kRows / 2 + 4);
+    for (int a = 0; a < kRows; ++a)
+        for (int b = kMiddle; b < kPositions; ++b)
+            m_box.Cell(a, b).displayFlags |= kRightSet;
+    // Tile columns every other position in rows 4 to 10, staggered, with a
+    // gap of two tile widths in the middle: 25 tiles at the left, 24 at the right.
+    for (int a = 4; a <= 10; ++a)
+        for (int b = 0; b < kPositions; b += 2)
+            if ((b <= 12 || b >= 18) && (b / 2 + a) % 2 == 0) {
+                const char letter = NextLetter();
+                if (letter)
+                    m_box.Cell(a, b).Push(letter);
+            }
+    // A left-set tile is covered by left-set tiles half a tile above and
+    // below it one tile further in; a right-set tile likewise.
+    m_box.SetFreeTest([this](int a, int b) { return IsFree(a, b); });
+    for (CTilePile& cell : m_freeCells)
+        cell.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
+
+    AddPart(m_box);
+    for (int k = 0; k < kFreeCells; ++k)
+        AddPile(m_freeCells[k], "free" + std::to_string(k));
+    AddPart(m_word);
+}
+
+char CLetterBox::NextLetter()
+{
+    if (m_supply.IsEmpty()) {
+        m_supply = DealLetters(kSupplyWords, 465, 0, 0);  // random words, about 465 letters
+        m_supply.Shuffle();
+    }
+    return m_supply.IsEmpty() ? '\0' : m_supply.PopLast();
+}
+
+bool CLetterBox::HoldsSet(int row, int position, bool right) const
+{
+    return m_box.HasTile(row, position) && IsRight(row, position) == right;
+}
+
+bool CLetterBox::SetNear(int row, int position1, int position2, bool right) const
+{
+    for (int a = row - 1; a <= row + 1; ++a)
+        if (HoldsSet(a, position1, right) || HoldsSet(a, position2, right))
+            return true;
+    return false;
+}
+
+bool CLetterBox::IsFree(int a, int b) const
+{
+    const bool right = IsRight(a, b);
+    const int inward = right ? b - 2 : b + 2;
+    return !HoldsSet(a - 1, inward, right) && !HoldsSet(a + 1, inward, right);
+}
+
+// ---------------------------------------------------------------------------
+// Layout and painting
+
+void CLetterBox::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int gridWidth = (w / 2) * (kPositions + 1);
+    const int left = (width - gridWidth) / 2;
+    const int top = h / 2 + 10;
+    const int strip = (kRows / 2 + 2) * h + 10;
+    const int cellsX = gridWidth / 2 - 3 * (w / 4) + width / 2 - 3 * w;
+    for (int a = 0; a < kRows; ++a)
+        for (int b = 0; b < kPositions; ++b)
+            m_box.Cell(a, b).SetPosition(left + b * (w / 2), top + a * (h / 2));
+    for (int k = 0; k < kFreeCells; ++k)
+        m_freeCells[k].SetPosition(cellsX + k * (w / 4 + w), strip);
+    const CTilePile& last = m_box.Cell(kRows - 1, kPositions - 1);
+    m_frame = RECT{left - w / 4, top - h / 4, last.x + 5 * w / 4, last.y + 5 * h / 4};
+    m_scorePanel.SetRect(strip + h / 4, cellsX - 2 * w, strip + h / 4 + h, cellsX);
+    // The word below the box, its undo button below it.
+    m_word.Place(left, strip, cellsX + 5 * w, strip);
+    m_word.undo.SetPosition(left, strip + 5 * h / 4);
+}
+
+void CLetterBox::DrawTable()
+{
+    m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.right - m_frame.left,
+                        m_frame.bottom - m_frame.top);
+}
+
+void CLetterBox::RedrawBox(HWND hwnd)
+{
+    m_backBuffer.Open(hwnd);
+    m_backBuffer.FillBackground(&m_frame);
+    DrawTable();
+    m_box.Draw(m_backBuffer, m_tileSet);
+    m_backBuffer.Close();
+}
+
+void CLetterBox::AddTooltips()
+{
+    for (int k = 0; k < kFreeCells; ++k)
+        m_tooltips.AddTool(m_freeCells[k].Rect(m_tileSet), kFreeCellTooltip, kFreeCellToolId + k);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CLetterBox::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+{
+    m_pressPoint = {x, y};
+    hwnd->SetCapture();
+    for (int k = 0; k < kFreeCells; ++k)
+        if (m_freeCells[k].HitTest(m_tileSet, x, y) >= 0) {  // its empty slot too
+            PlayFreeCell(hwnd, k);
+            return 1;
+        }
+    const int cell = m_box.FreeTileAt(x, y);
+    if (cell >= 0) {
+        m_box.TakeOnto(hwnd, cell, m_word);
+        return 1;
+    }
+    return m_word.ClickWordTile(hwnd, x, y) || m_word.PressButtonAt(hwnd, x, y) ? 1 : 0;
+}
+
+int CLetterBox::OnLButtonUp(HWND hwnd, int, int, unsigned)
+{
+    hwnd->ReleaseCapture();
+    return m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }) ? 1 : 0;
+}
+
+int CLetterBox::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    if (m_box.IsTileAt(x, y) || m_word.IsOverButton(x, y))
+        return OnLButtonDown(hwnd, x, y, keys);
+    if (TryScoreWord(hwnd))
+        return 1;
+    return OnLButtonDown(hwnd, x, y, keys);
+}
+
+// Parks a free tile in the first empty free cell: no sound, no cost, and
+// the sets stay where they are.
+int CLetterBox::OnRButtonDown(HWND hwnd, int x, int y, unsigned)
+{
+    int k = 0;
+    while (k < kFreeCells && !m_freeCells[k].IsEmpty())
+        ++k;
+    if (k == kFreeCells) {
+        if (m_box.IsTileAt(x, y))
+            PlaySoundIfEnabled(kSoundRefused);
+        return 0;
+    }
+    const int cell = m_box.FreeTileAt(x, y);
+    if (cell < 0)
+        return 0;
+    m_backBuffer.Open(hwnd);
+    MoveTile(&m_box.cells[static_cast<std::size_t>(cell)], &m_freeCells[k], 1, 0);
+    AfterMove(hwnd, 0);
+    m_backBuffer.Close();
+    EndHandIfFinished(hwnd);
+    return 1;
+}
+
+void CLetterBox::PlayFreeCell(HWND hwnd, int k)
+{
+    CTilePile& cell = m_freeCells[k];
+    if (cell.IsEmpty() || !m_word.CanExtend(cell.Top())) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    m_backBuffer.Open(hwnd);
+    MoveTile(&cell, &m_word.word, 1, 0);
+    AfterMove(hwnd, 0);
+    m_backBuffer.Close();
+}
+
+// ---------------------------------------------------------------------------
+// Scoring and the sets closing in
+
+bool CLetterBox::TryScoreWord(HWND hwnd)
+{
+    if (!m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd); }))
+        return false;
+    // A word that emptied the box has ended the hand: nothing moves after it.
+    if (Shell().IsHandOver())
+        return true;
+    const bool moved = MoveSets();
+    RedrawBox(hwnd);
+    if (!moved)
+        Shell().EndHand(hwnd, kEndFinished);
+    return true;
+}
+
+void CLetterBox::ScoreWord(CTilePile& pile, HWND hwnd)
+{
+    int length = 0;
+    if (!m_word.IsWordOnPile(pile, 0, &length))
+        return;
+    m_backBuffer.Open(hwnd);
+    const CStr word = m_word.TakeTiles(pile, length);
+    m_scorePanel.AddWordScore(word.GetLength());
+    DrawScorePanel();
+    m_undo.Clear();  // a scored word can't be taken back
+    m_backBuffer.Close();
+}
+
+void CLetterBox::MoveTileInBox(int row, int from, int to, bool right)
+{
+    m_box.Cell(row, to).Push(m_box.Cell(row, from).PopTop());
+    if (right)
+        m_box.Cell(row, to).displayFlags |= kRightSet;
+    else
+        m_box.Cell(row, to).displayFlags &= ~kRightSet;
+}
+
+bool CLetterBox::MoveSets()
+{
+    // Each tile moves once: the right set is tested against the left set's
+    // old places, the left set against the right set's new ones. Tiles
+    // moved before a blocked one stay moved.
+    for (int a = 0; a < kRows; ++a)
+        for (int b = 0; b < kPositions; ++b) {
+            if (!HoldsSet(a, b, true))
+                continue;
+            if (b <= 1 || SetNear(a, b - 1, b - 2, false) || m_box.HasTile(a, b - 1))
+                return false;
+            MoveTileInBox(a, b, b - 1, true);
+        }
+    for (int a = 0; a < kRows; ++a)
+        for (int b = kPositions - 1; b >= 0; --b) {
+            if (!HoldsSet(a, b, false))
+                continue;
+            if (b >= kPositions - 2 || SetNear(a, b + 1, b + 2, true) || m_box.HasTile(a, b + 1))
+                return false;
+            MoveTileInBox(a, b, b + 1, false);
+        }
+    return true;
+}
+
+int CLetterBox::OnGameOver(HWND hwnd)
+{
+    if (m_box.IsEmpty())
+        return CGame::OnGameOver(hwnd);
+    m_backBuffer.Open(hwnd);
+    DrawScorePanel();
+    m_backBuffer.Close();
+    return 1;
+}
+
+bool CLetterBox::IsFinished(HWND) { return m_box.IsEmpty() && m_word.IsEmpty(); }
+
+void CLetterBox::AfterMove(HWND hwnd, int flag)
+{
+    m_word.UpdateButtons(hwnd, flag != 0);
+    RefreshTooltips();
+}
+
+bool CLetterBox::CheckRules(std::string& why)
+{
+    for (int a = 0; a < kRows; ++a)
+        for (int b = 0; b < kPositions; ++b)
+            if (HoldsSet(a, b, true) && (SetNear(a, b - 1, b + 1, false) || SetNear(a, b, b, false))) {
+                why = "the right-set tile at " + std::to_string(a) + "," + std::to_string(b) +
+                      " overlaps a tile of the left set";
+                return false;
+            }
+    return true;
+}
