@@ -112,23 +112,7 @@ void CFreeTilePatience::PlayWaste(HWND hwnd)
 
 bool CFreeTilePatience::TryScoreWord(HWND hwnd)
 {
-    return m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd, 0); });
-}
-
-bool CFreeTilePatience::ScoreWord(CTilePile& pile, HWND hwnd, int tail)
-{
-    int length = 0;
-    if (!m_word.IsWordOnPile(pile, tail, &length))
-        return false;
-    m_backBuffer.Open(hwnd);
-    const CStr word = m_word.TakeTiles(pile, length);
-    m_letterBin.StrikeLetters(word);
-    m_letterBin.Draw(m_backBuffer, &m_tileSet);
-    m_scorePanel.score += WordPoints(word.GetLength());
-    DrawScorePanel();
-    m_undo.Clear();  // a scored word can't be taken back
-    m_backBuffer.Close();
-    return true;
+    return m_word.ScoreWord(hwnd, &m_letterBin, [this](int letters) { return WordPoints(letters); });
 }
 
 void CFreeTilePatience::AfterMove(HWND hwnd, int flag)

@@ -38,9 +38,6 @@ public:
     // shows exactly the letters still in play.
     bool CheckRules(std::string& why) override;
 
-    // Scores the word on the pile (its last `tail` letters when tail > 0):
-    // the tiles leave play and the undo history is forgotten.
-    virtual bool ScoreWord(CTilePile& pile, HWND hwnd, int tail);
     // The check button, or a double click off the tiles.
     bool TryScoreWord(HWND hwnd);
     // A click on the stock, or any right-button release.

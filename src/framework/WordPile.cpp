@@ -4,6 +4,7 @@
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
 #include "framework/Shell.h"
+#include "framework/TextBoard.h"
 
 namespace {
 constexpr unsigned kCheckTooltip = 610;
@@ -118,6 +119,24 @@ bool CWordPile::TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink
     m_game.AfterMove(hwnd, 1);
     m_game.EndHandIfFinished(hwnd);
     return true;
+}
+
+bool CWordPile::ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<int(int letters)>& points)
+{
+    return TryScoreWord(hwnd, [&](CTilePile& sink) {
+        int length = 0;
+        if (!IsWordOnPile(sink, 0, &length))
+            return;
+        CBufferScope open(m_game.BackBuffer(), hwnd);
+        const CStr letters = TakeTiles(sink, length);
+        if (letterBin) {
+            letterBin->StrikeLetters(letters);
+            letterBin->Draw(m_game.BackBuffer(), &m_game.TileSet());
+        }
+        m_game.ScorePanel().score += points(letters.GetLength());
+        m_game.DrawScorePanel();
+        m_game.UndoStack().Clear();  // a scored word can't be taken back
+    });
 }
 
 CStr CWordPile::TakeTiles(CTilePile& pile, int count)

@@ -15,7 +15,6 @@ constexpr unsigned kLetterBinTooltip = 614;
 CGolf::CGolf(const CGameContext& context) : CGame(context), m_word(*this, context.dictionary)
 {
     SetTableSize(9, 11);
-    m_scorePanel.gameAmount2 = kPointsPerLetter;
     m_scorePanel.playPenalty = kBombCost;
 
     CStr letters = DealLetters(kSupplyCommon, 42, 1, 1);
@@ -130,23 +129,7 @@ void CGolf::TakeTile(HWND hwnd, int stack)
 
 bool CGolf::TryScoreWord(HWND hwnd)
 {
-    return m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd, 0); });
-}
-
-bool CGolf::ScoreWord(CTilePile& pile, HWND hwnd, int tail)
-{
-    int length = 0;
-    if (!m_word.IsWordOnPile(pile, tail, &length))
-        return false;
-    m_backBuffer.Open(hwnd);
-    const CStr word = m_word.TakeTiles(pile, length);
-    m_letterBin.StrikeLetters(word);
-    m_letterBin.Draw(m_backBuffer, &m_tileSet);
-    m_scorePanel.score += word.GetLength() * m_scorePanel.gameAmount2;
-    DrawScorePanel();
-    m_undo.Clear();  // a scored word can't be taken back
-    m_backBuffer.Close();
-    return true;
+    return m_word.ScoreWord(hwnd, &m_letterBin, [](int letters) { return letters * kPointsPerLetter; });
 }
 
 void CGolf::UseBomb(HWND hwnd)

@@ -26,10 +26,6 @@ public:
     // Golf's own rule: the letter bin shows exactly the letters still on the table.
     bool CheckRules(std::string& why) override;
 
-    // Scores the word lying on the pile (only its last `tail` letters when
-    // tail > 0): the tiles leave the game at 23 points each.
-    virtual bool ScoreWord(CTilePile& pile, HWND hwnd, int tail);
-
     // The check button, or a double click on empty space.
     bool TryScoreWord(HWND hwnd);
     // A click on the bomb pile, or any right-button release.

@@ -189,7 +189,7 @@ void CLetterBox::PlayFreeCell(HWND hwnd, int k)
 
 bool CLetterBox::TryScoreWord(HWND hwnd)
 {
-    if (!m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd); }))
+    if (!m_word.ScoreWord(hwnd, nullptr, [this](int letters) { return m_scorePanel.WordScore(letters); }))
         return false;
     // A word that emptied the box has ended the hand: nothing moves after it.
     if (Shell().IsHandOver())
@@ -199,19 +199,6 @@ bool CLetterBox::TryScoreWord(HWND hwnd)
     if (!moved)
         Shell().EndHand(hwnd, kEndFinished);
     return true;
-}
-
-void CLetterBox::ScoreWord(CTilePile& pile, HWND hwnd)
-{
-    int length = 0;
-    if (!m_word.IsWordOnPile(pile, 0, &length))
-        return;
-    m_backBuffer.Open(hwnd);
-    const CStr word = m_word.TakeTiles(pile, length);
-    m_scorePanel.AddWordScore(word.GetLength());
-    DrawScorePanel();
-    m_undo.Clear();  // a scored word can't be taken back
-    m_backBuffer.Close();
 }
 
 void CLetterBox::MoveTileInBox(int row, int from, int to, bool right)

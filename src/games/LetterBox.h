@@ -52,7 +52,6 @@ private:
     bool SetNear(int row, int position1, int position2, bool right) const;
     bool IsFree(int row, int position) const;
     void PlayFreeCell(HWND hwnd, int k);
-    void ScoreWord(CTilePile& pile, HWND hwnd);
     // After every scored word: the right set moves half a tile left, the left
     // set half a tile right; false (the hand is lost) when a tile would touch
     // the other set or leave the box.
