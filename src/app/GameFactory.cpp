@@ -12,6 +12,7 @@
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
+#include "games/Lochness.h"
 
 namespace {
 template <class T>
@@ -26,6 +27,7 @@ constexpr GameFactoryRow kFactory[] = {
     // Quillo's Quotes: the title screen until the game is built, on the quotations.
     {1, "Generic", GameNeeds::Quotations, kHowToPlayBare, Make<CTitleGame>},
     {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
+    {3, "Lochness", GameNeeds::Dictionary, kHowToPlayLochNess, Make<CLochness>},
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
