@@ -13,6 +13,7 @@
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 #include "games/Lochness.h"
+#include "games/Vowels.h"
 
 namespace {
 template <class T>
@@ -31,6 +32,7 @@ constexpr GameFactoryRow kFactory[] = {
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
 };
