@@ -10,6 +10,7 @@
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
 #include "games/Golf.h"
+#include "games/Griddle.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 #include "games/Lochness.h"
@@ -30,6 +31,7 @@ constexpr GameFactoryRow kFactory[] = {
     {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
     {3, "Lochness", GameNeeds::Dictionary, kHowToPlayLochNess, Make<CLochness>},
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
+    {6, "Griddle", GameNeeds::Dictionary, kHowToPlayGriddle, Make<CGriddle>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
