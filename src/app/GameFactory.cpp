@@ -15,6 +15,7 @@
 #include "games/Klondike.h"
 #include "games/Lochness.h"
 #include "games/Vowels.h"
+#include "games/WordMelt.h"
 
 namespace {
 template <class T>
@@ -35,6 +36,7 @@ constexpr GameFactoryRow kFactory[] = {
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
+    {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
 };
