@@ -2,14 +2,6 @@
 
 #include <cstdlib>
 
-int CGridPath::CellAt(std::span<const CTilePile> cells, const CTileSet& tiles, int x, int y)
-{
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        if (cells[i].HitTest(tiles, x, y) >= 0)
-            return static_cast<int>(i);
-    return -1;
-}
-
 bool CGridPath::Touches(int cell) const
 {
     if (m_last < 0)

@@ -25,9 +25,6 @@ class CGridPath : public CGamePart {
 public:
     CGridPath(std::span<CTilePile> cells, int columns) : m_cells(cells), m_columns(columns) {}
 
-    // The cell under the point (its tile or its empty marker), or -1.
-    static int CellAt(std::span<const CTilePile> cells, const CTileSet& tiles, int x, int y);
-
     // Whether a letter may be taken from `cell` now: any cell when the path
     // has no last cell, otherwise one of the eight around the last cell.
     bool Touches(int cell) const;

@@ -11,7 +11,7 @@ constexpr unsigned kLightningTooltip = 617;
 constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
-CGriddle::CGriddle(const CGameContext& context) : CGame(context), m_word(*this, context.dictionary)
+CGriddle::CGriddle(const CGameContext& context) : CWordPileGame(context)
 {
     SetTableSize(9, 12);
     m_scorePanel.playPenalty = kLightningCost;
@@ -68,33 +68,20 @@ int CGriddle::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
         UseLightning(hwnd);
         return 1;
     }
-    const int cell = CGridPath::CellAt(m_cells, m_tileSet, x, y);
+    const int cell = PileAt(m_cells, x, y);
     if (cell >= 0) {
         PickCell(hwnd, cell);
         return 1;
     }
-    if (m_word.ClickWordTile(hwnd, x, y))
-        return 1;
-    m_word.PressButtonAt(hwnd, x, y);  // the action follows on button-up
-    return 0;
-}
-
-int CGriddle::OnLButtonUp(HWND hwnd, int, int, unsigned)
-{
-    hwnd->ReleaseCapture();
-    return m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }) ? 1 : 0;
+    return PressWordOrButton(hwnd, x, y);
 }
 
 int CGriddle::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
 {
     // The first click of a double click on a tile took it; the second,
     // landing on the now empty cell, scores the word when it is complete.
-    const int cell = CGridPath::CellAt(m_cells, m_tileSet, x, y);
-    if ((cell >= 0 && !m_cells[cell].IsEmpty()) || m_word.IsOverButton(x, y))
-        return OnLButtonDown(hwnd, x, y, keys);
-    if (TryScoreWord(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+    const int cell = PileAt(m_cells, x, y);
+    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
 }
 
 int CGriddle::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
@@ -107,19 +94,14 @@ int CGriddle::OnRButtonUp(HWND hwnd, int, int, unsigned)
 
 void CGriddle::PickCell(HWND hwnd, int cell)
 {
-    CTilePile& from = m_cells[cell];
     // A lightning tile left in the grid is no letter: a word beginning with
     // it would pass every dictionary test.
-    if (!m_path.Touches(cell) || from.IsEmpty() || from.Top() == kGlyphLightning || !m_word.CanExtend(from.Top())) {
+    if (!m_path.Touches(cell) || m_cells[cell].Top() == kGlyphLightning) {
         PlaySoundIfEnabled(kSoundRefused);
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
-    m_backBuffer.Open(hwnd);
-    MoveTile(&from, &m_word.word, 1, 0);
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
-    m_path.Extend(cell);
+    if (TakeIntoWord(hwnd, m_cells[cell]))
+        m_path.Extend(cell);
 }
 
 void CGriddle::UseLightning(HWND hwnd)
@@ -139,48 +121,11 @@ void CGriddle::UseLightning(HWND hwnd)
     m_backBuffer.Close();
 }
 
-bool CGriddle::TryScoreWord(HWND hwnd)
+CStr CGriddle::TableLetters() const
 {
-    return m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd); });
-}
-
-bool CGriddle::ScoreWord(CTilePile& pile, HWND hwnd)
-{
-    int length = 0;
-    if (!m_word.IsWordOnPile(pile, 0, &length))
-        return false;
-    m_backBuffer.Open(hwnd);
-    const CStr word = m_word.TakeTiles(pile, length);
-    m_letterBin.StrikeLetters(word);
-    m_letterBin.Draw(m_backBuffer, &m_tileSet);
-    m_scorePanel.score += word.GetLength() * m_scorePanel.gameAmount2;
-    DrawScorePanel();
-    m_path.Clear();  // the next word may start anywhere
-    m_undo.Clear();  // a scored word can't be taken back
-    m_backBuffer.Close();
-    return true;
-}
-
-bool CGriddle::IsFinished(HWND)
-{
+    CStr letters;
     for (const CTilePile& cell : m_cells)
         if (!cell.IsEmpty() && cell.Top() != kGlyphLightning)
-            return false;
-    return true;
-}
-
-void CGriddle::AfterMove(HWND hwnd, int flag)
-{
-    m_word.UpdateButtons(hwnd, flag != 0);
-    RefreshTooltips();
-}
-
-bool CGriddle::CheckRules(std::string& why)
-{
-    CStr onTable = m_word.word.tiles;
-    onTable += m_word.sink.tiles;
-    for (const CTilePile& cell : m_cells)
-        if (!cell.IsEmpty() && cell.Top() != kGlyphLightning)
-            onTable += cell.tiles;
-    return m_letterBin.ShowsLetters(onTable, why);
+            letters += cell.tiles;
+    return letters;
 }

@@ -20,7 +20,7 @@ int WallOf(int row, int column)
 }  // namespace
 
 CWordMelt::CWordMelt(const CGameContext& context)
-    : CGame(context), m_word(*this, context.dictionary), m_stars(*this, context.dictionary, m_word)
+    : CWordPileGame(context), m_stars(*this, context.dictionary, m_word)
 {
     SetTableSize(9, 13);
     m_scorePanel.playPenalty = kStarCost;
@@ -83,15 +83,6 @@ bool CWordMelt::IsReachable(int row, int column) const
     return true;
 }
 
-int CWordMelt::DeductPenalty(HWND hwnd)
-{
-    m_scorePanel.score -= m_scorePanel.penaltyPoints;
-    m_backBuffer.Open(hwnd);
-    DrawScorePanel();
-    m_backBuffer.Close();
-    return 1;
-}
-
 int CWordMelt::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
@@ -100,35 +91,22 @@ int CWordMelt::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
         if (m_cells[i].HitTest(m_tileSet, x, y) < 0)
             continue;
         if (IsReachable(i / kSide, i % kSide) && !m_cells[i].IsEmpty()) {
-            PickCell(hwnd, i);
+            TakeIntoWord(hwnd, m_cells[i]);
             return 1;
         }
         PlaySoundIfEnabled(kSoundRefused);
     }
-    if (m_word.ClickWordTile(hwnd, x, y))
-        return 1;
     if (m_stars.HitTest(x, y)) {
         UseStar(hwnd);
         return 1;
     }
-    m_word.PressButtonAt(hwnd, x, y);  // the action follows on button-up
-    return 0;
-}
-
-int CWordMelt::OnLButtonUp(HWND hwnd, int, int, unsigned)
-{
-    hwnd->ReleaseCapture();
-    return m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }) ? 1 : 0;
+    return PressWordOrButton(hwnd, x, y);
 }
 
 int CWordMelt::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
 {
-    for (const CTilePile& cell : m_cells)
-        if (!cell.IsEmpty() && cell.HitTest(m_tileSet, x, y) >= 0)
-            return OnLButtonDown(hwnd, x, y, keys);
-    if (m_word.IsOverButton(x, y) || !TryScoreWord(hwnd))
-        return OnLButtonDown(hwnd, x, y, keys);
-    return 1;
+    const int cell = PileAt(m_cells, x, y);
+    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
 }
 
 int CWordMelt::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
@@ -173,69 +151,14 @@ int CWordMelt::OnChar(HWND hwnd, int ch)
     // The first reachable cell, in index order, showing that letter.
     for (int i = 0; i < kCells; ++i) {
         if (!m_cells[i].IsEmpty() && m_cells[i].Top() == letter && IsReachable(i / kSide, i % kSide)) {
-            PickCell(hwnd, i);
+            TakeIntoWord(hwnd, m_cells[i]);
             break;
         }
     }
     return 1;
 }
 
-void CWordMelt::PickCell(HWND hwnd, int cell)
-{
-    if (!m_word.CanExtend(m_cells[cell].Top())) {
-        PlaySoundIfEnabled(kSoundRefused);
-        return;
-    }
-    PlaySoundIfEnabled(kSoundTileMoved);
-    m_backBuffer.Open(hwnd);
-    MoveTile(&m_cells[cell], &m_word.word, 1, 0);
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
-}
-
 void CWordMelt::UseStar(HWND hwnd)
 {
     m_stars.Use(hwnd, [this, hwnd] { return TryScoreWord(hwnd); });
-}
-
-bool CWordMelt::TryScoreWord(HWND hwnd)
-{
-    return m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd); });
-}
-
-bool CWordMelt::ScoreWord(CTilePile& pile, HWND hwnd)
-{
-    int length = 0;
-    if (!m_word.IsWordOnPile(pile, 0, &length))
-        return false;
-    m_backBuffer.Open(hwnd);
-    // Star letters score nothing and were never in the letter bin.
-    const CStr fromWalls = m_stars.TakeStarLetters(m_word.TakeTiles(pile, length));
-    m_letterBin.StrikeLetters(fromWalls);
-    m_letterBin.Draw(m_backBuffer, &m_tileSet);
-    m_scorePanel.score += fromWalls.GetLength() * m_scorePanel.gameAmount2;
-    DrawScorePanel();
-    m_undo.Clear();  // a scored word can't be taken back
-    m_backBuffer.Close();
-    return true;
-}
-
-bool CWordMelt::IsFinished(HWND)
-{
-    return std::all_of(std::begin(m_cells), std::end(m_cells), [](const CTilePile& cell) { return cell.IsEmpty(); });
-}
-
-void CWordMelt::AfterMove(HWND hwnd, int flag)
-{
-    m_word.UpdateButtons(hwnd, flag != 0);
-    RefreshTooltips();
-}
-
-bool CWordMelt::CheckRules(std::string& why)
-{
-    CStr onTable = m_stars.WithoutStarLetters(m_word.Letters());
-    onTable += m_word.sink.tiles;
-    for (const CTilePile& cell : m_cells)
-        onTable += cell.tiles;
-    return m_letterBin.ShowsLetters(onTable, why);
 }

@@ -8,13 +8,11 @@
 // when all the walls are down.
 #include <array>
 
-#include "framework/Game.h"
 #include "framework/SmartStars.h"
-#include "framework/TextBoard.h"
 #include "framework/TilePile.h"
-#include "framework/WordPile.h"
+#include "framework/WordPileGame.h"
 
-class CWordMelt : public CGame {
+class CWordMelt : public CWordPileGame {
 public:
     static constexpr int kSide = 7;
     static constexpr int kCells = kSide * kSide;
@@ -22,9 +20,7 @@ public:
 
     explicit CWordMelt(const CGameContext& context);
 
-    int DeductPenalty(HWND hwnd) override;
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
     int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
     int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
@@ -32,11 +28,7 @@ public:
     int OnEscapeKey(HWND hwnd) override;
     int OnBackspaceKey(HWND hwnd) override;
     int OnChar(HWND hwnd, int ch) override;
-    CStr CopyCurrentWord() const override { return m_word.Letters(); }
-    bool IsFinished(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int flag) override;
-    // The letter bin shows exactly the dealt letters on the table.
-    bool CheckRules(std::string& why) override;
+    bool IsFinished(HWND hwnd) override { return AllEmpty(m_cells); }
 
     // Whether the tile of cell (row, column) may be taken: the outer wall
     // always, an inner wall once the wall around it is empty.
@@ -45,15 +37,14 @@ public:
     // The piles, for the tests.
     CTilePile& Cell(int row, int column) { return m_cells[row * kSide + column]; }
     CSmartStars& Stars() { return m_stars; }
-    CWordPile& Word() { return m_word; }
-    CTextBoard& LetterBin() { return m_letterBin; }
 
 private:
     void PlacePieces(int width, int height) override;
-    void PickCell(HWND hwnd, int cell);
     void UseStar(HWND hwnd);
-    bool TryScoreWord(HWND hwnd);
-    bool ScoreWord(CTilePile& pile, HWND hwnd);
+    // Star letters score nothing and were never in the letter bin.
+    CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
+    CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
+    CStr TableLetters() const override { return LettersOf(m_cells); }
 
     // The wall frames, drawn under the cells.
     class CWallFrames : public CGamePart {
@@ -65,7 +56,5 @@ private:
 
     CWallFrames m_frames;
     CTilePile m_cells[kCells];
-    CWordPile m_word;
     CSmartStars m_stars;
-    CTextBoard m_letterBin;
 };
