@@ -10,12 +10,16 @@
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
 #include "games/Golf.h"
+#include "games/Griddle.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 #include "games/LetterBox.h"
+#include "games/Lochness.h"
 #include "games/Pyramid.h"
 #include "games/RockPiles.h"
 #include "games/TriPeaks.h"
+#include "games/Vowels.h"
+#include "games/WordMelt.h"
 
 namespace {
 template <class T>
@@ -30,10 +34,14 @@ constexpr GameFactoryRow kFactory[] = {
     // Quillo's Quotes: the title screen until the game is built, on the quotations.
     {1, "Generic", GameNeeds::Quotations, kHowToPlayBare, Make<CTitleGame>},
     {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
+    {3, "Lochness", GameNeeds::Dictionary, kHowToPlayLochNess, Make<CLochness>},
     {4, "Pyramid", GameNeeds::Dictionary, kHowToPlayPyramid, Make<CPyramid>},
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
+    {6, "Griddle", GameNeeds::Dictionary, kHowToPlayGriddle, Make<CGriddle>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
+    {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},

@@ -112,7 +112,7 @@ void CFreeTilePatience::PlayWaste(HWND hwnd)
 
 bool CFreeTilePatience::TryScoreWord(HWND hwnd)
 {
-    return m_word.ScoreWord(hwnd, &m_letterBin, [this](int letters) { return WordPoints(letters); });
+    return m_word.ScoreWord(hwnd, &m_letterBin, [this](CStr& letters) { return WordPoints(letters.GetLength()); });
 }
 
 void CFreeTilePatience::AfterMove(HWND hwnd, int flag)

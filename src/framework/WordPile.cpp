@@ -121,19 +121,20 @@ bool CWordPile::TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink
     return true;
 }
 
-bool CWordPile::ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<int(int letters)>& points)
+bool CWordPile::ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<int(CStr& letters)>& score)
 {
     return TryScoreWord(hwnd, [&](CTilePile& sink) {
         int length = 0;
         if (!IsWordOnPile(sink, 0, &length))
             return;
         CBufferScope open(m_game.BackBuffer(), hwnd);
-        const CStr letters = TakeTiles(sink, length);
+        CStr letters = TakeTiles(sink, length);
+        const int points = score(letters);
         if (letterBin) {
             letterBin->StrikeLetters(letters);
             letterBin->Draw(m_game.BackBuffer(), &m_game.TileSet());
         }
-        m_game.ScorePanel().score += points(letters.GetLength());
+        m_game.ScorePanel().score += points;
         m_game.DrawScorePanel();
         m_game.UndoStack().Clear();  // a scored word can't be taken back
     });

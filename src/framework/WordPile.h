@@ -62,10 +62,12 @@ public:
     // updates the game (AfterMove with a repaint) and ends the hand when the
     // game is finished. False when there was no word to score.
     bool TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink)>& scoreWord);
-    // Scores the word the way most games do, through TryScoreWord: its tiles
-    // leave play, are struck from `letterBin` when there is one, and earn
-    // `points(n)` for its n letters; the undo history is forgotten.
-    bool ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<int(int letters)>& points);
+    // Scores the word the way every word game does, through TryScoreWord:
+    // its tiles leave play; `score` gets their letters, keeps those that
+    // count (a star's letter does not) and returns what they earn; the kept
+    // letters are struck from `letterBin` when there is one, the points added
+    // and the undo history forgotten.
+    bool ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<int(CStr& letters)>& score);
     // Takes the last `count` tiles off `pile` for scoring and redraws the pile
     // (the back buffer is open). A face-down count equal to the new length
     // is lowered by one. The tiles leave play (CGame::TilesLeftPlay).

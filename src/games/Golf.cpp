@@ -12,22 +12,15 @@ constexpr unsigned kBombTooltip = 622;
 constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
-CGolf::CGolf(const CGameContext& context) : CGame(context), m_word(*this, context.dictionary)
+CGolf::CGolf(const CGameContext& context) : CWordPileGame(context)
 {
     SetTableSize(9, 11);
+    m_scorePanel.gameAmount2 = kPointsPerLetter;
     m_scorePanel.playPenalty = kBombCost;
 
     CStr letters = DealLetters(kSupplyCommon, 42, 1, 1);
     m_letterBin.SetText(letters, false, true);
-    // Stack 0 takes the last six letters of the deal, stack 6 the first six.
-    for (int i = 0; i < kStacks; ++i) {
-        CTilePile& stack = m_stacks[i];
-        stack.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
-        stack.tag = i;
-        stack.tiles = letters.Right(kStackHeight);
-        stack.faceDownCount = kStackHeight - 1;
-        letters.DropLast(kStackHeight);
-    }
+    DealStacks(m_stacks, letters, kStackHeight, 1, kPileAllFaceUp | kPileEmptyMarker);
     m_bombs.Configure(kPileTopFaceUp | kPileEmptyMarker | kPileCompactFaceDown, kFanRight);
     m_bombs.faceDownGlyph = kGlyphBomb;
     m_bombs.AppendText("ZZZZ");
@@ -57,23 +50,6 @@ void CGolf::PlacePieces(int width, int)
     m_word.Place(left, wordRow, left + 3 * w, 10);
 }
 
-int CGolf::DeductPenalty(HWND hwnd)
-{
-    m_scorePanel.score -= m_scorePanel.penaltyPoints;
-    m_backBuffer.Open(hwnd);
-    DrawScorePanel();
-    m_backBuffer.Close();
-    return 1;
-}
-
-int CGolf::StackAt(int x, int y) const
-{
-    for (int i = 0; i < kStacks; ++i)
-        if (m_stacks[i].HitTest(m_tileSet, x, y) >= 0)
-            return i;
-    return -1;
-}
-
 int CGolf::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
@@ -82,54 +58,18 @@ int CGolf::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
         UseBomb(hwnd);
         return 1;
     }
-    const int stack = StackAt(x, y);
-    if (stack >= 0 && !m_stacks[stack].IsEmpty()) {
-        TakeTile(hwnd, stack);
-        return 1;
-    }
-    if (m_word.ClickWordTile(hwnd, x, y))
-        return 1;
-    m_word.PressButtonAt(hwnd, x, y);  // the action follows on button-up
-    return 0;
-}
-
-int CGolf::OnLButtonUp(HWND hwnd, int, int, unsigned)
-{
-    hwnd->ReleaseCapture();
-    return m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }) ? 1 : 0;
+    return TakeFromPileAt(hwnd, m_stacks, x, y) ? 1 : PressWordOrButton(hwnd, x, y);
 }
 
 int CGolf::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
 {
-    if (StackAt(x, y) >= 0 || m_word.IsOverButton(x, y))
-        return OnLButtonDown(hwnd, x, y, keys);
-    if (TryScoreWord(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+    return DoubleClick(hwnd, x, y, keys, PileAt(m_stacks, x, y) >= 0);
 }
 
 int CGolf::OnRButtonUp(HWND hwnd, int, int, unsigned)
 {
     UseBomb(hwnd);
     return 1;
-}
-
-void CGolf::TakeTile(HWND hwnd, int stack)
-{
-    if (!m_word.CanExtend(m_stacks[stack].Top())) {
-        PlaySoundIfEnabled(kSoundRefused);
-        return;
-    }
-    PlaySoundIfEnabled(kSoundTileMoved);
-    m_backBuffer.Open(hwnd);
-    MoveTile(&m_stacks[stack], &m_word.word, 1, 0);
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
-}
-
-bool CGolf::TryScoreWord(HWND hwnd)
-{
-    return m_word.ScoreWord(hwnd, &m_letterBin, [](int letters) { return letters * kPointsPerLetter; });
 }
 
 void CGolf::UseBomb(HWND hwnd)
@@ -152,27 +92,4 @@ void CGolf::UseBomb(HWND hwnd)
     AfterMove(hwnd, 0);
     m_backBuffer.Close();
     EndHandIfFinished(hwnd);
-}
-
-bool CGolf::IsFinished(HWND)
-{
-    for (const CTilePile& stack : m_stacks)
-        if (!stack.IsEmpty())
-            return false;
-    return true;
-}
-
-void CGolf::AfterMove(HWND hwnd, int flag)
-{
-    m_word.UpdateButtons(hwnd, flag != 0);
-    RefreshTooltips();
-}
-
-bool CGolf::CheckRules(std::string& why)
-{
-    CStr onTable = m_word.word.tiles;
-    onTable += m_word.sink.tiles;
-    for (const CTilePile& stack : m_stacks)
-        onTable += stack.tiles;
-    return m_letterBin.ShowsLetters(onTable, why);
 }

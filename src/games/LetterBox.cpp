@@ -189,7 +189,7 @@ void CLetterBox::PlayFreeCell(HWND hwnd, int k)
 
 bool CLetterBox::TryScoreWord(HWND hwnd)
 {
-    if (!m_word.ScoreWord(hwnd, nullptr, [this](int letters) { return m_scorePanel.WordScore(letters); }))
+    if (!m_word.ScoreWord(hwnd, nullptr, [this](CStr& letters) { return m_scorePanel.WordScore(letters.GetLength()); }))
         return false;
     // A word that emptied the box has ended the hand: nothing moves after it.
     if (Shell().IsHandOver())

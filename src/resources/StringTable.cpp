@@ -206,7 +206,7 @@ constexpr StringEntry kStrings[] = {
     {348, "Tiles: %d"},
     {350, "You are about to play Vowel Strength!"},
     {351, "The objective is to clear the stacks of consonants \r\n by spelling words."},
-    {352, "But you only have five of the A, E, I, O and U tiles!"},
+    {352, "But you only have four of the A, E, I, O and U tiles!"},
     {353, "Spell one word at a time, choosing from the \r\n face up letters on the five stacks, or any vowel."},
     {354, "Just click on a letter to add it to your word."},
     {355, "A checkmark will appear whenever \r\n a complete word is formed."},

@@ -1,0 +1,49 @@
+#pragma once
+// The path a word traces through a grid of one-tile cells (Griddle, and the
+// collapsing grids that build on it): the first letter may come from any
+// cell, each next one must touch the cell of the letter before it, across,
+// down or diagonally. The path remembers only that last cell, whose tile is
+// in the word, so the cell is empty; with no last cell (a new word, or a
+// jump) the next letter may again come from anywhere.
+//
+// The game owns one CGridPath over its cells and registers it as a part (it
+// draws nothing, describes the last cell as `pathEnd: row column` or
+// `pathEnd: none`, and checks that the last cell is empty). It asks Touches
+// before taking a cell's tile, calls Extend after, and Clear when a word is
+// scored or a jump frees the next letter. Undo gives the last cell back: the
+// game's CreateUndoRecord returns Record, and its Undo calls Restore with the
+// newest record before the base Undo.
+#include <memory>
+#include <span>
+#include <string>
+
+#include "framework/GamePart.h"
+#include "framework/TilePile.h"
+#include "framework/UndoRecord.h"
+
+class CGridPath : public CGamePart {
+public:
+    CGridPath(std::span<CTilePile> cells, int columns) : m_cells(cells), m_columns(columns) {}
+
+    // Whether a letter may be taken from `cell` now: any cell when the path
+    // has no last cell, otherwise one of the eight around the last cell.
+    bool Touches(int cell) const;
+    void Extend(int cell) { m_last = cell; }
+    void Clear() { m_last = -1; }
+    int Last() const { return m_last; }
+
+    // An undo record of a move that also keeps the last cell as it was.
+    std::unique_ptr<CUndoRecord> Record(CTilePile* from, CTilePile* to, int count) const;
+    // Gives back the last cell kept in `newest` (the record about to be undone).
+    void Restore(const CUndoRecord* newest);
+
+    void Draw(CBackBuffer&, const CTileSet&) override {}
+    std::string Describe() const override;
+    // The last cell is empty: its tile is in the word.
+    bool CheckInvariants(std::string& why) const override;
+
+private:
+    std::span<CTilePile> m_cells;
+    int m_columns;
+    int m_last = -1;
+};

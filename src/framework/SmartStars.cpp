@@ -1,0 +1,113 @@
+#include "framework/SmartStars.h"
+
+#include "dictionary/Dictionary.h"
+#include "framework/BackBuffer.h"
+#include "framework/Game.h"
+#include "framework/Random.h"
+#include "framework/Shell.h"
+#include "framework/WordPile.h"
+
+namespace {
+constexpr unsigned kStarTooltip = 616;
+
+// Picks the star letters out of `word` from its end, each against the newest
+// one not yet matched; `stars` keeps those never found.
+CStr PickOut(const CStr& word, CStr& stars)
+{
+    CStr rest;
+    for (int i = word.GetLength() - 1; i >= 0; --i) {
+        if (!stars.IsEmpty() && word[i] == stars[stars.GetLength() - 1])
+            stars.PopLast();
+        else
+            rest.Prepend(word[i]);
+    }
+    return rest;
+}
+}  // namespace
+
+CSmartStars::CSmartStars(CGame& game, CDictionary* dictionary, CWordPile& word)
+    : m_game(game), m_dictionary(dictionary), m_word(word)
+{
+    pile.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
+}
+
+void CSmartStars::Deal(int count)
+{
+    for (int i = 0; i < count; ++i)
+        pile.Push(kGlyphStar);
+}
+
+bool CSmartStars::HitTest(int x, int y) const { return pile.HitTest(m_game.TileSet(), x, y) >= 0; }
+
+char CSmartStars::LetterAfter(const CStr& word) const
+{
+    if (!m_dictionary || word.IsEmpty())
+        return 0;
+    // Nothing is found for a word longer than any in the dictionary.
+    const CStr shortest = m_dictionary->FindShortestWord(word);
+    if (shortest.GetLength() <= word.GetLength() || shortest.Left(word.GetLength()) != word)
+        return 0;
+    const char letter = shortest[word.GetLength()];
+    return letter >= 'a' && letter <= 'z' ? letter : 0;
+}
+
+bool CSmartStars::Use(HWND hwnd, const std::function<bool()>& tryScore)
+{
+    if (pile.IsEmpty())
+        return false;
+    char letter = static_cast<char>(RandomInRange(123, 97));
+    if (!m_word.IsEmpty())
+        letter = LetterAfter(m_word.Letters());
+    if (!letter) {
+        if (!tryScore())
+            m_game.AfterMove(hwnd, 1);
+        return false;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    CBackBuffer& buffer = m_game.BackBuffer();
+    buffer.Open(hwnd);
+    pile.Push(letter);
+    m_game.TilesJoinedPlay(CStr(std::string(1, letter)));
+    m_game.MoveTile(&pile, &m_word.word, 1, 0);
+    letters.AppendChar(letter);
+    m_game.ErasePile(pile);
+    m_game.TilesLeftPlay(CStr(std::string(1, pile.PopTop())));
+    m_game.RedrawPile(pile);
+    CScorePanel& panel = m_game.ScorePanel();
+    panel.score -= panel.playPenalty;
+    m_game.DrawScorePanel();
+    m_game.UndoStack().Clear();  // a star can't be taken back
+    m_game.AfterMove(hwnd, 0);
+    buffer.Close();
+    return true;
+}
+
+CStr CSmartStars::TakeStarLetters(const CStr& taken) { return PickOut(taken, letters); }
+
+CStr CSmartStars::WithoutStarLetters(const CStr& word) const
+{
+    CStr stars = letters;
+    return PickOut(word, stars);
+}
+
+void CSmartStars::Draw(CBackBuffer& buffer, const CTileSet& tiles) { pile.Draw(buffer, tiles); }
+
+std::string CSmartStars::Describe() const
+{
+    return pile.Describe("stars") + "starLetters: \"" + letters.str() + "\"\n";
+}
+
+void CSmartStars::AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const
+{
+    tooltips.AddTool(pile.Rect(tiles), kStarTooltip, kStarTooltip);
+}
+
+bool CSmartStars::CheckInvariants(std::string& why) const
+{
+    CStr stars = letters;
+    PickOut(m_word.Letters(), stars);
+    if (stars.IsEmpty())
+        return true;
+    why = "star letters \"" + letters.str() + "\" are not in the word \"" + m_word.Letters().str() + "\"";
+    return false;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// CWordPileGame: the games that spell one word at a time on a CWordPile from
+// tiles taken off the table and keep a letter bin of the letters in play
+// (Golf, Loch Ness, Vowel Strength, Griddle, Walls of Jericho and their
+// kin). It answers what those games share: a tile taken into the word only
+// while the word still begins a dictionary word, a press on a word tile or
+// a button, the button acting on release, a double click that scores, the
+// usual penalty command, and the scoring of a word (its tiles leave play,
+// the bin strikes them, the score grows, the undo history is cleared).
+//
+// A game derives from it, registers m_word and m_letterBin among its parts
+// in its constructor, and says what differs: which letters of a scored word
+// the bin lists and score (ScoringLetters, BinLetters), what they earn
+// (WordPoints), what else a scored word changes (AfterWordScored), and the
+// letters on its table apart from the word (TableLetters), which the bin
+// must show for the self-check.
+#include <span>
+#include <string>
+
+#include "framework/Game.h"
+#include "framework/TextBoard.h"
+#include "framework/TilePile.h"
+#include "framework/WordPile.h"
+
+class CWordPileGame : public CGame {
+public:
+    // The usual penalty: the score loses the penalty points.
+    int DeductPenalty(HWND hwnd) override;
+    // A held check button scores the word, a held undo button undoes.
+    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    CStr CopyCurrentWord() const override { return m_word.Letters(); }
+    // Keeps the word's buttons in step with the word.
+    void AfterMove(HWND hwnd, int flag) override;
+    // The letter bin shows exactly the letters it lists on the table and in the word.
+    bool CheckRules(std::string& why) override;
+
+    // Scores the word when it is a dictionary word (the check button, a
+    // double click, a smart star on a complete word); false when it is not.
+    bool TryScoreWord(HWND hwnd);
+
+    CWordPile& Word() { return m_word; }
+    CTextBoard& LetterBin() { return m_letterBin; }
+
+protected:
+    explicit CWordPileGame(const CGameContext& context);
+
+    // Deals the stacks, left to right, from the end of `letters` (stack 0
+    // takes the last `height` letters), all but `faceUp` tiles of each face
+    // down, and drops what they took.
+    static void DealStacks(std::span<CTilePile> stacks, CStr& letters, int height, int faceUp, unsigned flags);
+    // The first of `piles` under the point (a tile or an empty marker), or -1.
+    int PileAt(std::span<const CTilePile> piles, int x, int y) const;
+    // A press on a pile of `piles` that holds tiles offers its top tile to
+    // the word (TakeIntoWord); true when the point was on one.
+    bool TakeFromPileAt(HWND hwnd, std::span<CTilePile> piles, int x, int y);
+    // Moves the top tile of `from` into the word when the word followed by
+    // it still begins a dictionary word; otherwise plays the refusal and
+    // changes nothing. True when the tile was taken.
+    bool TakeIntoWord(HWND hwnd, CTilePile& from);
+    // The rest of a press that took no tile: a word tile sends itself and
+    // the later ones back; a shown button is held until the button goes up.
+    int PressWordOrButton(HWND hwnd, int x, int y);
+    // A double click on a tile (`onTile`) or a button is a press; elsewhere
+    // it scores a complete word, or else it is a press.
+    int DoubleClick(HWND hwnd, int x, int y, unsigned keys, bool onTile);
+    static bool AllEmpty(std::span<const CTilePile> piles);
+    // Every tile of the piles, in order.
+    static CStr LettersOf(std::span<const CTilePile> piles);
+
+    // Of the tiles of a scored word, the letters that score and leave the
+    // letter bin (all of them unless the game says otherwise).
+    virtual CStr ScoringLetters(const CStr& tiles) { return BinLetters(tiles); }
+    // Of letters in play, those the letter bin lists.
+    virtual CStr BinLetters(const CStr& letters) const { return letters; }
+    // What the scoring letters of a word earn: the game amount for each.
+    virtual int WordPoints(const CStr& letters) const;
+    virtual void AfterWordScored() {}
+    // The letters of the table apart from the word, as the bin lists them.
+    virtual CStr TableLetters() const = 0;
+
+    CWordPile m_word;
+    CTextBoard m_letterBin;
+};

@@ -1,0 +1,131 @@
+#include "games/Griddle.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr int kLightningCount = 6;
+constexpr int kLightningCost = 50;
+constexpr unsigned kLightningTooltip = 617;
+constexpr unsigned kLetterBinTooltip = 614;
+}  // namespace
+
+CGriddle::CGriddle(const CGameContext& context) : CWordPileGame(context)
+{
+    SetTableSize(9, 12);
+    m_scorePanel.playPenalty = kLightningCost;
+
+    CStr letters = DealLetters(kSupplyCommon, kCells, 1, 1);
+    m_letterBin.SetText(letters, false, true);
+    // Cell 0 takes the last letter of the deal, cell 48 the first.
+    for (CTilePile& cell : m_cells) {
+        cell.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
+        cell.Push(letters.PopLast());
+    }
+    m_lightning.Configure(kPileAllFaceUp | kPileEmptyMarker | kPileCompactFaceDown, kFanRight);
+    m_lightning.tiles = std::string(kLightningCount, kGlyphLightning);
+    m_lightning.faceDownCount = kLightningCount - 1;
+
+    AddGrid(m_cells, kSide, "row");
+    AddPile(m_lightning, "lightning", kLightningTooltip);
+    AddPart(m_word);
+    AddPart(m_path);
+    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+}
+
+void CGriddle::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+
+    const int left = (width - kSide * w) / 2;
+    const int gridTop = 5 * h / 2 + 10;
+    for (int i = 0; i < kCells; ++i)
+        m_cells[i].SetPosition(left + i % kSide * w, gridTop + i / kSide * h);
+    m_lightning.SetPosition(left, 10);
+    m_letterBin.SetRect(10, left + 5 * w / 2, 2 * h + 10, left + kSide * w);
+    m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + 2 * w);
+    // The sink lies inside the letter bin, so scored tiles seem to fly into it.
+    m_word.Place(left, 3 * (h / 4) + 10 * h + 10, left + 5 * w / 2 + w, 10);
+}
+
+int CGriddle::Undo(HWND hwnd)
+{
+    m_path.Restore(m_undo.Peek());
+    return CGame::Undo(hwnd);
+}
+
+std::unique_ptr<CUndoRecord> CGriddle::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+{
+    return m_path.Record(from, to, count);
+}
+
+int CGriddle::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+{
+    m_pressPoint = {x, y};
+    hwnd->SetCapture();
+    if (m_lightning.HitTest(m_tileSet, x, y) >= 0) {
+        UseLightning(hwnd);
+        return 1;
+    }
+    const int cell = PileAt(m_cells, x, y);
+    if (cell >= 0) {
+        PickCell(hwnd, cell);
+        return 1;
+    }
+    return PressWordOrButton(hwnd, x, y);
+}
+
+int CGriddle::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    // The first click of a double click on a tile took it; the second,
+    // landing on the now empty cell, scores the word when it is complete.
+    const int cell = PileAt(m_cells, x, y);
+    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
+}
+
+int CGriddle::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+
+int CGriddle::OnRButtonUp(HWND hwnd, int, int, unsigned)
+{
+    UseLightning(hwnd);
+    return 1;
+}
+
+void CGriddle::PickCell(HWND hwnd, int cell)
+{
+    // A lightning tile left in the grid is no letter: a word beginning with
+    // it would pass every dictionary test.
+    if (!m_path.Touches(cell) || m_cells[cell].Top() == kGlyphLightning) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return;
+    }
+    if (TakeIntoWord(hwnd, m_cells[cell]))
+        m_path.Extend(cell);
+}
+
+void CGriddle::UseLightning(HWND hwnd)
+{
+    if (m_lightning.IsEmpty() || m_path.Last() < 0) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    m_backBuffer.Open(hwnd);
+    // The bolt fills the last letter's cell; Undo takes it back, not its cost.
+    MoveTile(&m_lightning, &m_cells[m_path.Last()], 1, 0);
+    m_path.Clear();
+    m_scorePanel.score -= m_scorePanel.playPenalty;
+    DrawScorePanel();
+    AfterMove(hwnd, 0);
+    m_backBuffer.Close();
+}
+
+CStr CGriddle::TableLetters() const
+{
+    CStr letters;
+    for (const CTilePile& cell : m_cells)
+        if (!cell.IsEmpty() && cell.Top() != kGlyphLightning)
+            letters += cell.tiles;
+    return letters;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Griddle: 49 letter tiles in a 7 x 7 grid. Spell one word at a time: the
+// first letter may be any tile, each next one must touch the one before it
+// (diagonals too), and the word must stay the beginning of some dictionary
+// word. A complete word scores 26 points a letter and leaves the grid. Six
+// lightning tiles let the next letter come from anywhere, at 50 points each;
+// the lightning tile stays in the grid in the last letter's place. The hand
+// is over when no letter is left in the grid.
+#include "framework/GridPath.h"
+#include "framework/TilePile.h"
+#include "framework/WordPileGame.h"
+
+class CGriddle : public CWordPileGame {
+public:
+    static constexpr int kSide = 7;
+    static constexpr int kCells = kSide * kSide;
+
+    explicit CGriddle(const CGameContext& context);
+
+    int Undo(HWND hwnd) override;
+    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    bool IsFinished(HWND) override { return TableLetters().IsEmpty(); }
+    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+
+    // The piles, for the tests.
+    CTilePile& Cell(int row, int column) { return m_cells[row * kSide + column]; }
+    CTilePile& Lightning() { return m_lightning; }
+
+private:
+    void PlacePieces(int width, int height) override;
+    void PickCell(HWND hwnd, int cell);
+    void UseLightning(HWND hwnd);
+    void AfterWordScored() override { m_path.Clear(); }  // the next word may start anywhere
+    // The letters in the grid; a lightning tile is none.
+    CStr TableLetters() const override;
+
+    CTilePile m_cells[kCells];
+    CTilePile m_lightning;
+    CGridPath m_path{m_cells, kSide};
+};
