@@ -9,9 +9,14 @@
 #include "app/HowToPlay.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
+#include "games/Anagrams.h"
+#include "games/Elegance.h"
+#include "games/FreeCell.h"
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
+#include "games/QuilloQuotes.h"
+#include "games/Simple.h"
 
 namespace {
 template <class T>
@@ -23,14 +28,17 @@ std::unique_ptr<CGame> Make(const CGameContext& context)
 // One row per game, in id order.
 constexpr GameFactoryRow kFactory[] = {
     // id  subkey          loads first             "How to play"        class
-    // Quillo's Quotes: the title screen until the game is built, on the quotations.
-    {1, "Generic", GameNeeds::Quotations, kHowToPlayBare, Make<CTitleGame>},
+    {1, "QuilloQuotes", GameNeeds::Quotations, kHowToPlayQuilloQuotes, Make<CQuilloQuotes>},
     {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
+    {7, "Simple", GameNeeds::Dictionary, kHowToPlaySimpleStacks, Make<CSimple>},
+    {8, "FreeCell", GameNeeds::Dictionary, kHowToPlayFreeCell, Make<CFreeCell>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {15, "Elegance", GameNeeds::Dictionary, kHowToPlayElegance, Make<CElegance>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
+    {21, "Anagrams", GameNeeds::Dictionary, kHowToPlayAnagrammer, Make<CAnagrams>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};
