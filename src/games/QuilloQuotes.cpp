@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
 #include "lists/QuoteList.h"
