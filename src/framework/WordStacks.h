@@ -33,6 +33,7 @@ public:
     CWordStacks(CGame& game, std::span<CTilePile> stacks, unsigned firstToolId, CTextBoard* letterBin = nullptr);
 
     void PlaceFlag(int stack, int x, int y) { m_flags[stack].SetPosition(x, y); }
+    const CTileButton& Flag(int stack) const { return m_flags[stack]; }
 
     // Whether stack i, not empty, spells a word: all its face-up letters, or
     // only the last `count` of them (false when it has fewer).

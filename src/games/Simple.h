@@ -23,6 +23,10 @@ public:
     bool IsFinished(HWND hwnd) override;
     void AfterMove(HWND hwnd, int flag) override;
 
+    CTilePile& Stack(int i) { return m_stacks[i]; }
+    CTextBoard& LetterBin() { return m_letterBin; }
+    const CWordStacks& Words() const { return m_words; }
+
 private:
     void PlacePieces(int width, int height) override;
     void DropDraggedTiles(HWND hwnd);
