@@ -25,6 +25,9 @@ public:
     bool IsFinished(HWND hwnd) override;
     void AfterMove(HWND hwnd, int flag) override;
 
+    CTilePile& Stack(int i) { return m_stacks[i]; }
+    CTextBoard& LetterBin() { return m_letterBin; }
+
 private:
     void PlacePieces(int width, int height) override;
 
