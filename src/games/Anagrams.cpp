@@ -136,9 +136,12 @@ std::unique_ptr<CUndoRecord> CAnagrams::CreateUndoRecord(CTilePile* from, CTileP
 
 int CAnagrams::Undo(HWND hwnd)
 {
+    if (m_dragging)  // the tile in the air may be one the drop moved on
+        CancelDrag(hwnd);
     if (auto* record = dynamic_cast<CPlaceDrop*>(m_undo.Peek()))
         for (auto it = record->overflow.rbegin(); it != record->overflow.rend(); ++it)
-            record->to->Push((*it)->PopTop());
+            if (!(*it)->IsEmpty())
+                record->to->Push((*it)->PopTop());
     return CGame::Undo(hwnd);
 }
 
