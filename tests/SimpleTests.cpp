@@ -25,7 +25,10 @@ protected:
         Run("size 900 740");  // drawn again as planted
     }
     POINT Top(int i) { return Centre(Simple().Stack(i), std::max(Simple().Stack(i).Length() - 1, 0)); }
-    std::string Drag(int from, int to) { return "drag " + Point(Top(from).x, Top(from).y) + " " + Point(Top(to).x, Top(to).y) + "\n"; }
+    std::string Drag(int from, int to)
+    {
+        return "drag " + Point(Top(from).x, Top(from).y) + " " + Point(Top(to).x, Top(to).y) + "\n";
+    }
     std::string Table()
     {
         const GameState s = State();
@@ -57,7 +60,8 @@ TEST_F(SimpleTest, APlantedHandPlayedToItsEnd)
     };
     for (const Step& step : steps) {
         const std::string before = Run("state");
-        const std::string input = step.input == "flag 0" ? At("click", Middle(Simple().Words().Flag(0).rect)) : step.input;
+        const std::string input =
+            step.input == "flag 0" ? At("click", Middle(Simple().Words().Flag(0).rect)) : step.input;
         Run(input);
         EXPECT_EQ(Table(), step.table) << input;
         EXPECT_EQ(State().score, step.score) << input;

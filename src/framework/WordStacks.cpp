@@ -1,5 +1,7 @@
 #include "framework/WordStacks.h"
 
+#include <algorithm>
+
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/DropTarget.h"
@@ -60,6 +62,18 @@ CWordStacks::DropResult CWordStacks::DropDragged(HWND hwnd)
     m_game.EndDrag(hwnd, &pile);
     UpdateFlags(hwnd);
     return kDropped;
+}
+
+bool CWordStacks::LiftAt(HWND hwnd, int x, int y)
+{
+    for (CTilePile& pile : m_stacks) {
+        const int k = pile.IsEmpty() ? -1 : pile.HitTest(m_game.TileSet(), x, y);
+        if (k >= 0) {
+            m_game.BeginDrag(hwnd, &pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
+            return true;
+        }
+    }
+    return false;
 }
 
 int CWordStacks::StackAt(POINT point) const

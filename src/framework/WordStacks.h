@@ -41,6 +41,9 @@ public:
     // Whether `letters` may join the stack: it is empty, or its face-up
     // letters followed by them begin a word.
     bool Accepts(int stack, const CStr& letters) const;
+    // Lifts the tile of a stack under the point and every tile above it (all
+    // the face-up tiles when a face-down one is hit); false when no tile is there.
+    bool LiftAt(HWND hwnd, int x, int y);
     // The stack a drop at the point lands on: one of its tiles, its empty
     // slot, or past its last tile (below a column, beside a row); -1 when none.
     int StackAt(POINT point) const;

@@ -63,17 +63,14 @@ int CAnagrams::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
 {
     CGame::OnLButtonDown(hwnd, x, y, keys);
     // A place's tile, or a row's tile hit and every tile after it.
-    for (CTilePile* group : {&m_places[0], &m_rows[0]}) {
-        const int n = group == m_places ? kPlaces : kWordRows;
-        for (int i = 0; i < n; ++i) {
-            CTilePile& pile = group[i];
-            const int k = pile.IsEmpty() ? -1 : pile.HitTest(m_tileSet, x, y);
-            if (k >= 0) {
-                BeginDrag(hwnd, &pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
-                return 1;
-            }
+    for (CTilePile& place : m_places) {
+        if (!place.IsEmpty() && place.HitTest(m_tileSet, x, y) >= 0) {
+            BeginDrag(hwnd, &place, 1, x, y);
+            return 1;
         }
     }
+    if (m_words.LiftAt(hwnd, x, y))
+        return 1;
     m_words.PressFlagAt(hwnd, x, y);  // a checkmark only shows it was pressed
     return 0;
 }

@@ -170,7 +170,8 @@ int CFreeCell::OnRButtonDown(HWND hwnd, int x, int y, unsigned)
 
 bool CFreeCell::MoveToFreeCell(HWND hwnd, CTilePile& pile)
 {
-    const auto cell = std::find_if(std::begin(m_cells), std::end(m_cells), [](const CTilePile& c) { return c.IsEmpty(); });
+    const auto cell =
+        std::find_if(std::begin(m_cells), std::end(m_cells), [](const CTilePile& c) { return c.IsEmpty(); });
     if (cell == std::end(m_cells) || pile.IsEmpty())
         return false;
     PlaySoundIfEnabled(kSoundTileMoved);

@@ -51,14 +51,8 @@ void CSimple::PlacePieces(int width, int)
 int CSimple::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
 {
     CGame::OnLButtonDown(hwnd, x, y, keys);
-    for (CTilePile& stack : m_stacks) {
-        const int k = stack.IsEmpty() ? -1 : stack.HitTest(m_tileSet, x, y);
-        if (k >= 0) {
-            // The tile hit and all above it; face-down tiles never leave.
-            BeginDrag(hwnd, &stack, stack.Length() - std::max(k, stack.faceDownCount), x, y);
-            return 1;
-        }
-    }
+    if (m_words.LiftAt(hwnd, x, y))
+        return 1;
     m_words.PressFlagAt(hwnd, x, y);
     return 0;
 }
