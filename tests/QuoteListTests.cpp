@@ -157,18 +157,16 @@ TEST_F(QuoteShell, TheQuotationsLoadOnceAndTheirPlaceIsStoredAtTheEnd)
 {
     ClearUserData();
     WriteBytes(UserDataDir() + "/quotes.lst", kThree);
-    app->PlayHand(1, 5);
+    app->PlayHand(1, 5);  // loads the list at the stored place; the deal reads the next quotation
     ASSERT_TRUE(app->Quotations().IsOpen());
-    EXPECT_EQ(app->Quotations().GetQuoteNumber(), 1);
-    app->Quotations().ReadNextQuote(0);  // what the game's deal does
-    app->PlayHand(1, 6);  // loaded already: not read again
     EXPECT_EQ(app->Quotations().GetQuoteNumber(), 2);
+    app->PlayHand(1, 6);  // loaded already: not read again, and the deal goes on
+    EXPECT_EQ(app->Quotations().GetQuoteNumber(), 3);
 
-    app->StartHand(app->Window(), StartMode::ReplayHand);
-    EXPECT_EQ(app->Quotations().GetQuoteNumber(), 1);
-    app->Quotations().ReadNextQuote(0);
-    EXPECT_STREQ(app->Quotations().GetText(), "Second saying.");
+    app->StartHand(app->Window(), StartMode::ReplayHand);  // the same quotation again
+    EXPECT_EQ(app->Quotations().GetQuoteNumber(), 3);
+    EXPECT_STREQ(app->Quotations().GetText(), "Third saying.");
     driver.reset();
     app.reset();
-    EXPECT_EQ(StoredQuoteNum(), 1);
+    EXPECT_EQ(StoredQuoteNum(), 2);
 }

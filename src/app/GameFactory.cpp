@@ -9,6 +9,9 @@
 #include "app/HowToPlay.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
+#include "games/Anagrams.h"
+#include "games/Elegance.h"
+#include "games/FreeCell.h"
 #include "games/Golf.h"
 #include "games/Griddle.h"
 #include "games/Jumble.h"
@@ -16,7 +19,9 @@
 #include "games/LetterBox.h"
 #include "games/Lochness.h"
 #include "games/Pyramid.h"
+#include "games/QuilloQuotes.h"
 #include "games/RockPiles.h"
+#include "games/Simple.h"
 #include "games/TriPeaks.h"
 #include "games/Vowels.h"
 #include "games/WordMelt.h"
@@ -31,19 +36,22 @@ std::unique_ptr<CGame> Make(const CGameContext& context)
 // One row per game, in id order.
 constexpr GameFactoryRow kFactory[] = {
     // id  subkey          loads first             "How to play"        class
-    // Quillo's Quotes: the title screen until the game is built, on the quotations.
-    {1, "Generic", GameNeeds::Quotations, kHowToPlayBare, Make<CTitleGame>},
+    {1, "QuilloQuotes", GameNeeds::Quotations, kHowToPlayQuilloQuotes, Make<CQuilloQuotes>},
     {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
     {3, "Lochness", GameNeeds::Dictionary, kHowToPlayLochNess, Make<CLochness>},
     {4, "Pyramid", GameNeeds::Dictionary, kHowToPlayPyramid, Make<CPyramid>},
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
     {6, "Griddle", GameNeeds::Dictionary, kHowToPlayGriddle, Make<CGriddle>},
+    {7, "Simple", GameNeeds::Dictionary, kHowToPlaySimpleStacks, Make<CSimple>},
+    {8, "FreeCell", GameNeeds::Dictionary, kHowToPlayFreeCell, Make<CFreeCell>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
+    {15, "Elegance", GameNeeds::Dictionary, kHowToPlayElegance, Make<CElegance>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
+    {21, "Anagrams", GameNeeds::Dictionary, kHowToPlayAnagrammer, Make<CAnagrams>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
     {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},

@@ -236,6 +236,9 @@ unsigned CGame::GetNextInstruction(unsigned currentId, int* seconds)
 
 int CGame::Undo(HWND hwnd)
 {
+    // Tiles in the air go home first: the record may name their pile.
+    if (m_dragging)
+        CancelDrag(hwnd);
     std::unique_ptr<CUndoRecord> record = m_undo.Pop();
     if (!record)
         return 0;

@@ -1,0 +1,198 @@
+#include "framework/WordStacks.h"
+
+#include <algorithm>
+
+#include "dictionary/Dictionary.h"
+#include "framework/BackBuffer.h"
+#include "framework/DropTarget.h"
+#include "framework/Game.h"
+#include "framework/Shell.h"
+#include "framework/TextBoard.h"
+
+namespace {
+constexpr unsigned kWordFlagTooltip = 628;
+
+CStr LastLetters(const CTilePile& pile, int count)
+{
+    const CStr up = pile.FaceUpLetters();
+    return count > 0 ? up.Right(count) : up;
+}
+}  // namespace
+
+CWordStacks::CWordStacks(CGame& game, std::span<CTilePile> stacks, unsigned firstToolId, CTextBoard* letterBin)
+    : m_game(game), m_stacks(stacks.first(std::min<std::size_t>(stacks.size(), kMaxStacks))),
+      m_firstToolId(firstToolId), m_letterBin(letterBin)
+{
+    sink.Configure(kPileHidden, kFanRight);
+    for (CTileButton& flag : m_flags)
+        flag.image = kButtonAccept;
+}
+
+bool CWordStacks::IsWord(int stack, int count) const
+{
+    const CTilePile& pile = m_stacks[static_cast<std::size_t>(stack)];
+    const CDictionary* dictionary = m_game.Dictionary();
+    if (pile.FaceUpCount() == 0 || count > pile.FaceUpCount() || !dictionary)
+        return false;
+    return dictionary->IsWord(LastLetters(pile, count)) != 0;
+}
+
+bool CWordStacks::Accepts(int stack, const CStr& letters) const
+{
+    const CTilePile& pile = m_stacks[static_cast<std::size_t>(stack)];
+    if (pile.IsEmpty())
+        return true;
+    const CDictionary* dictionary = m_game.Dictionary();
+    CStr text = pile.FaceUpLetters();
+    text += letters;
+    return dictionary && dictionary->IsPrefix(text) != 0;
+}
+
+CWordStacks::DropResult CWordStacks::DropDragged(HWND hwnd)
+{
+    const int target = StackAt(DragImageCentre(m_game));
+    if (target < 0)
+        return kMissed;
+    CTilePile& pile = m_stacks[static_cast<std::size_t>(target)];
+    if (&pile == m_game.DragSource() || !Accepts(target, m_game.DragPile().tiles)) {
+        m_game.CancelDrag(hwnd);
+        return kRefused;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    m_game.EndDrag(hwnd, &pile);
+    UpdateFlags(hwnd);
+    return kDropped;
+}
+
+bool CWordStacks::LiftAt(HWND hwnd, int x, int y)
+{
+    for (CTilePile& pile : m_stacks) {
+        const int k = pile.IsEmpty() ? -1 : pile.HitTest(m_game.TileSet(), x, y);
+        if (k >= 0) {
+            m_game.BeginDrag(hwnd, &pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
+            return true;
+        }
+    }
+    return false;
+}
+
+int CWordStacks::StackAt(POINT point) const
+{
+    for (std::size_t i = 0; i < m_stacks.size(); ++i) {
+        const CTilePile& pile = m_stacks[i];
+        const int hit = pile.HitTest(m_game.TileSet(), point.x, point.y);
+        if (hit >= 0 || hit == ((pile.fan & kFanRight) ? kHitRight : kHitBelow))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void CWordStacks::UpdateFlags(HWND hwnd)
+{
+    // Before the first layout (at the deal) only the flags' state is set.
+    const bool draw = m_game.IsLayoutValid();
+    if (draw)
+        m_game.BackBuffer().Open(hwnd);
+    for (std::size_t i = 0; i < m_stacks.size(); ++i) {
+        CTileButton& flag = m_flags[i];
+        const bool word = IsWord(static_cast<int>(i));
+        if (draw && word)
+            flag.visible = 1, flag.Draw(m_game.BackBuffer(), m_game.TileSet());
+        else if (draw && flag.visible)
+            flag.Erase(m_game.BackBuffer(), m_game.TileSet());
+        flag.visible = word ? 1 : 0;
+    }
+    if (draw) {
+        m_game.BackBuffer().Close();
+        m_game.RefreshTooltips();
+    }
+}
+
+int CWordStacks::PressFlagAt(HWND hwnd, int x, int y)
+{
+    for (std::size_t i = 0; i < m_stacks.size(); ++i) {
+        if (!m_flags[i].HitTest(x, y))
+            continue;
+        CBufferScope open(m_game.BackBuffer(), hwnd);
+        m_flags[i].state = kButtonPressed;
+        m_flags[i].Draw(m_game.BackBuffer(), m_game.TileSet());
+        m_heldFlag = static_cast<int>(i);
+        return m_heldFlag;
+    }
+    return -1;
+}
+
+int CWordStacks::ReleaseFlag(HWND hwnd)
+{
+    const int held = m_heldFlag;
+    m_heldFlag = -1;
+    if (held < 0)
+        return -1;
+    CBufferScope open(m_game.BackBuffer(), hwnd);
+    m_flags[held].state = kButtonRaised;
+    m_flags[held].Draw(m_game.BackBuffer(), m_game.TileSet());
+    return held;
+}
+
+CStr CWordStacks::ScoreStack(HWND hwnd, int stack, int count)
+{
+    if (!IsWord(stack, count))
+        return CStr();
+    CTilePile& pile = m_stacks[static_cast<std::size_t>(stack)];
+    PlaySoundIfEnabled(kSoundScored);
+    m_game.BeginDrag(hwnd, &pile, count > 0 ? count : pile.FaceUpCount(), pile.TopTileX(m_game.TileSet()),
+                     pile.TopTileY(m_game.TileSet()));
+    m_game.EndDrag(hwnd, &sink);  // the stack's next tile turns face up
+    const CStr word = sink.RemoveAll();
+    m_game.TilesLeftPlay(word);
+    CBackBuffer& buffer = m_game.BackBuffer();
+    CBufferScope open(buffer, hwnd);
+    if (m_letterBin) {
+        m_letterBin->StrikeLetters(word);
+        m_letterBin->Draw(buffer, &m_game.TileSet());
+    }
+    m_game.ScorePanel().score += wordPoints(word.GetLength());
+    m_game.DrawScorePanel();
+    m_game.UndoStack().Clear();  // a scored word can't be taken back
+    UpdateFlags(hwnd);
+    return word;
+}
+
+void CWordStacks::Draw(CBackBuffer& buffer, const CTileSet& tiles)
+{
+    for (std::size_t i = 0; i < m_stacks.size(); ++i)
+        m_flags[i].Draw(buffer, tiles);
+}
+
+std::string CWordStacks::Describe() const
+{
+    std::string text = "flags: ";
+    for (std::size_t i = 0; i < m_stacks.size(); ++i)
+        text += m_flags[i].visible ? '1' : '0';
+    return text + "\n" + sink.Describe("sink");
+}
+
+void CWordStacks::ListPiles(std::vector<const CTilePile*>& piles) const { piles.push_back(&sink); }
+
+void CWordStacks::AddTooltips(CTooltips& tooltips, const CTileSet&) const
+{
+    for (std::size_t i = 0; i < m_stacks.size(); ++i)
+        if (m_flags[i].visible)
+            tooltips.AddTool(m_flags[i].rect, kWordFlagTooltip, m_firstToolId + static_cast<unsigned>(i));
+}
+
+bool CWordStacks::CheckInvariants(std::string& why) const
+{
+    if (m_game.IsDragging())  // the flags follow at the drop
+        return true;
+    CStr inPlay;
+    for (std::size_t i = 0; i < m_stacks.size(); ++i) {
+        if ((m_flags[i].visible != 0) != IsWord(static_cast<int>(i))) {
+            why = "the flag of stack " + std::to_string(i) + " is " + (m_flags[i].visible ? "shown" : "hidden") +
+                  " over \"" + m_stacks[i].FaceUpLetters().str() + "\"";
+            return false;
+        }
+        inPlay += m_stacks[i].tiles;
+    }
+    return !m_letterBin || m_letterBin->ShowsLetters(inPlay, why);
+}

@@ -1,0 +1,160 @@
+#include "games/Anagrams.h"
+
+#include <algorithm>
+
+#include "framework/DropTarget.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kRowFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
+
+// Four- and five-letter words earn the most; one row can hold all fourteen
+// letters, and a length past the table earns nothing.
+int LengthPoints(int length)
+{
+    constexpr int kPoints[] = {0, 10, 80, 160, 320, 320, 160, 80, 10, 0, 0, 0, 0, 0};
+    return length >= 0 && length < static_cast<int>(std::size(kPoints)) ? kPoints[length] : 0;
+}
+}  // namespace
+
+CAnagrams::CAnagrams(const CGameContext& context) : CGame(context)
+{
+    SetTableSize(9, 8);
+    m_words.wordPoints = LengthPoints;
+    // The word lies unscrambled: row 0 holds its first seven letters.
+    const CStr letters = DealLetters(kSupplyOneWord, kPlaces, 0, 0);
+    for (int i = 0; i < kPlaces; ++i) {
+        m_places[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
+        m_places[i].tag = i;
+        if (i < letters.GetLength())
+            m_places[i].Push(letters[i]);
+    }
+    for (int r = 0; r < kWordRows; ++r) {
+        m_rows[r].Configure(kRowFlags, kFanRight);
+        AddPile(m_rows[r], "word" + std::to_string(r));
+    }
+    AddGrid(m_places, kColumns, "places");
+    AddPart(m_words);
+}
+
+void CAnagrams::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int left = (width - kColumns * w) / 2;
+    for (int c = 0; c < kColumns; ++c) {
+        m_places[c].SetPosition(left + c * w, 10);
+        m_places[kColumns + c].SetPosition(left + w / 2 + c * w, 10 + h);  // half a tile along
+    }
+    const int pitch = h + h / 4;
+    for (int r = 0; r < kWordRows; ++r) {
+        m_rows[r].SetPosition(left, 3 * h + 10 + r * pitch);
+        m_words.PlaceFlag(r, left - 3 * w / 4, 3 * h + 10 + h / 4 + r * pitch);
+    }
+    const int bottom = 3 * h + 10 + kWordRows * pitch + h / 4;
+    m_words.sink.SetPosition(left + w, bottom);
+    m_scorePanel.SetRect(bottom, left, bottom + 2 * h, left + 2 * w);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CAnagrams::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    // A place's tile, or a row's tile hit and every tile after it.
+    for (CTilePile& place : m_places) {
+        if (!place.IsEmpty() && place.HitTest(m_tileSet, x, y) >= 0) {
+            BeginDrag(hwnd, &place, 1, x, y);
+            return 1;
+        }
+    }
+    if (m_words.LiftAt(hwnd, x, y))
+        return 1;
+    m_words.PressFlagAt(hwnd, x, y);  // a checkmark only shows it was pressed
+    return 0;
+}
+
+int CAnagrams::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+{
+    if (m_words.ReleaseFlag(hwnd) >= 0 || !m_dragging || !m_dragMoved)
+        return CGame::OnLButtonUp(hwnd, x, y, keys);
+    if (hwnd)
+        hwnd->ReleaseCapture();
+    const CWordStacks::DropResult result = m_words.DropDragged(hwnd);
+    if (result == CWordStacks::kDropped)
+        EndHandIfFinished(hwnd);
+    else if (result == CWordStacks::kMissed)
+        DropOnPlaces(hwnd);
+    return 1;
+}
+
+int CAnagrams::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+
+void CAnagrams::DropOnPlaces(HWND hwnd)
+{
+    const int empty = static_cast<int>(
+        std::count_if(std::begin(m_places), std::end(m_places), [](const CTilePile& p) { return p.IsEmpty(); }));
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const POINT first{m_dragImage.X() + w / 2, m_dragImage.Y() + h / 2};
+    const auto hit = std::find_if(std::begin(m_places), std::end(m_places),
+                                  [&](const CTilePile& p) { return p.HitTest(m_tileSet, first.x, first.y) >= 0; });
+    if (m_dragPile.Length() > empty || hit == std::end(m_places)) {
+        CancelDrag(hwnd);
+        return;
+    }
+    EndDrag(hwnd, hit);
+    // Extra tiles move on to the next empty places, along the row and round
+    // to the other row; Undo takes them back with the drop.
+    auto* record = dynamic_cast<CPlaceDrop*>(m_undo.Peek());
+    const int r = hit->tag / kColumns, c = hit->tag % kColumns;
+    CBufferScope open(m_backBuffer, hwnd);
+    for (int i = 0; i < 2 && hit->Length() > 1; ++i)
+        for (int j = 0; j < kColumns && hit->Length() > 1; ++j) {
+            CTilePile& place = m_places[(r + i) % 2 * kColumns + (c + j) % kColumns];
+            if (!place.IsEmpty())
+                continue;
+            ErasePile(*hit);
+            place.Push(hit->PopTop());
+            RedrawPile(*hit);
+            RedrawPile(place);
+            if (record)
+                record->overflow.push_back(&place);
+        }
+    AfterMove(hwnd, 1);
+}
+
+std::unique_ptr<CUndoRecord> CAnagrams::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+{
+    if (!from || !to)
+        return nullptr;
+    return std::make_unique<CPlaceDrop>(from, to, count);
+}
+
+int CAnagrams::Undo(HWND hwnd)
+{
+    if (m_dragging)  // the tile in the air may be one the drop moved on
+        CancelDrag(hwnd);
+    if (auto* record = dynamic_cast<CPlaceDrop*>(m_undo.Peek()))
+        for (auto it = record->overflow.rbegin(); it != record->overflow.rend(); ++it)
+            if (!(*it)->IsEmpty())
+                record->to->Push((*it)->PopTop());
+    return CGame::Undo(hwnd);
+}
+
+// ---------------------------------------------------------------------------
+// Rules
+
+void CAnagrams::AfterMove(HWND hwnd, int) { m_words.UpdateFlags(hwnd); }
+
+bool CAnagrams::IsFinished(HWND hwnd)
+{
+    if (std::any_of(std::begin(m_places), std::end(m_places), [](const CTilePile& p) { return !p.IsEmpty(); }))
+        return false;
+    for (int r = 0; r < kWordRows; ++r)
+        if (!m_rows[r].IsEmpty() && !m_words.IsWord(r))
+            return false;
+    for (int r = 0; r < kWordRows; ++r)
+        m_words.ScoreStack(hwnd, r, 0);
+    return true;
+}

@@ -1,0 +1,94 @@
+#include "games/Elegance.h"
+
+#include <algorithm>
+
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kStackFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
+constexpr unsigned kLetterBinTooltip = 614;
+}  // namespace
+
+CElegance::CElegance(const CGameContext& context) : CGame(context)
+{
+    SetTableSize(9, 11);
+    CStr letters = DealLetters(kSupplySevenWords, kStacks * kWordLength, 0, 0);
+    letters.Shuffle();
+    m_letterBin.bold = 1;
+    m_letterBin.SetText(letters, false, true);
+    // Stack i takes the last i + 1 letters left, only its top tile face up.
+    for (int i = 0; i < kStacks; ++i) {
+        CTilePile& stack = m_stacks[i];
+        stack.Configure(kStackFlags, kFanDown);
+        stack.tag = i;
+        const int n = std::min(i + 1, letters.GetLength());
+        stack.tiles = letters.Right(n);
+        letters.DropLast(n);
+        stack.faceDownCount = std::max(0, n - 1);
+        AddPile(stack, "stack" + std::to_string(i));
+    }
+    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddPart(m_words);
+    m_words.UpdateFlags(nullptr);
+}
+
+void CElegance::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int gap = w / 4, pitch = w + gap;
+    const int rowWidth = kStacks * pitch - gap;
+    const int left = (width - rowWidth) / 2;
+    for (int i = 0; i < kStacks; ++i) {
+        m_stacks[i].SetPosition(left + i * pitch, 3 * h + 10);
+        m_words.PlaceFlag(i, left + i * pitch + w / 4, 3 * h + 10 - 3 * h / 4);
+    }
+    m_letterBin.SetRect(10, left, 2 * h + 10, left + rowWidth);
+    m_words.sink.SetPosition(left + w, 10);
+    const int panelTop = h / 4 + 10 * h + 10;
+    m_scorePanel.SetRect(panelTop, left, panelTop + h, left + pitch + w);
+}
+
+int CElegance::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    if (m_words.LiftAt(hwnd, x, y))
+        return 1;
+    m_words.PressFlagAt(hwnd, x, y);  // a flag only shows it was pressed
+    return 0;
+}
+
+int CElegance::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+{
+    m_words.ReleaseFlag(hwnd);
+    if (!m_dragging || !m_dragMoved)
+        return CGame::OnLButtonUp(hwnd, x, y, keys);
+    if (hwnd)
+        hwnd->ReleaseCapture();
+    const CWordStacks::DropResult result = m_words.DropDragged(hwnd);
+    if (result == CWordStacks::kMissed)
+        CancelDrag(hwnd);
+    else if (result == CWordStacks::kDropped)
+        EndHandIfFinished(hwnd);
+    return 1;
+}
+
+int CElegance::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+
+int CElegance::OnRButtonUp(HWND, int, int, unsigned)
+{
+    PlaySoundIfEnabled(kSoundRefused);
+    return 1;
+}
+
+void CElegance::AfterMove(HWND hwnd, int) { m_words.UpdateFlags(hwnd); }
+
+bool CElegance::IsFinished(HWND hwnd)
+{
+    for (int i = 0; i < kStacks; ++i)
+        if (m_stacks[i].IsEmpty() || m_stacks[i].faceDownCount > 0 || !m_words.IsWord(i))
+            return false;
+    for (int i = 0; i < kStacks; ++i)
+        m_words.ScoreStack(hwnd, i, 0);
+    return true;
+}

@@ -1,0 +1,200 @@
+#include "games/FreeCell.h"
+
+#include <algorithm>
+
+#include "dictionary/Dictionary.h"
+#include "framework/DropTarget.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kFreeCellTooltip = 620;
+constexpr unsigned kFirstFreeCellTool = 1240;
+}  // namespace
+
+CFreeCell::CFreeCell(const CGameContext& context) : CGame(context)
+{
+    SetTableSize(9, 12);  // eight columns and the gaps between them
+    CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength, 0, 0);
+    m_foundation.SetWords(letters);
+    letters.Shuffle();
+
+    // From stack 7 down, each stack takes its share of what is left: stacks
+    // 7 to 4 get six tiles, stacks 3 to 0 seven.
+    for (int i = kStacks - 1; i >= 0; --i) {
+        CTilePile& stack = m_stacks[i];
+        stack.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
+        stack.tag = i;
+        const int n = letters.GetLength() / (i + 1);
+        stack.tiles = letters.Right(n);
+        letters.DropLast(n);
+        stack.faceDownCount = std::max(0, n - 1);  // drawn face up all the same
+    }
+    for (int i = 0; i < kStacks; ++i)
+        AddPile(m_stacks[i], "stack" + std::to_string(i));
+    for (int j = 0; j < kCells; ++j) {
+        m_cells[j].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
+        AddPile(m_cells[j], "cell" + std::to_string(j));
+    }
+    AddPart(m_foundation);
+}
+
+void CFreeCell::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int pitch = w + 10;
+    const int left = (width - (8 * w + 70)) / 2;
+    for (int j = 0; j < kCells; ++j)
+        m_cells[j].SetPosition(left + j * pitch, 10);
+    for (int i = 0; i < kStacks; ++i)
+        m_stacks[i].SetPosition(left + i * pitch, 3 * h + 10);
+    const int targets = left + 3 * pitch + 2 * w;
+    m_foundation.Place(10, targets, 3 * h, left + 8 * w + 70, targets, 10);
+    m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + 2 * w);
+}
+
+void CFreeCell::AddTooltips()
+{
+    for (int j = 0; j < kCells; ++j)
+        m_tooltips.AddTool(m_cells[j].Rect(m_tileSet), kFreeCellTooltip, kFirstFreeCellTool + j);
+}
+
+int CFreeCell::OnSettingsChanged(HWND hwnd, HDC hdc)
+{
+    m_foundation.ApplyColorSettings();
+    return CGame::OnSettingsChanged(hwnd, hdc);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CFreeCell::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    // Wherever a stack is clicked, only its top tile moves.
+    const auto lift = [&](CTilePile& pile) {
+        if (pile.IsEmpty() || pile.HitTest(m_tileSet, x, y) < 0)
+            return false;
+        BeginDrag(hwnd, &pile, 1, x, y);
+        return true;
+    };
+    for (CTilePile& stack : m_stacks)
+        if (lift(stack))
+            return 1;
+    for (CTilePile& cell : m_cells)
+        if (lift(cell))
+            return 1;
+    return 0;
+}
+
+int CFreeCell::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+{
+    if (m_dragging && m_dragMoved) {
+        if (hwnd)
+            hwnd->ReleaseCapture();
+        DropDraggedTile(hwnd);
+        return 1;
+    }
+    return CGame::OnLButtonUp(hwnd, x, y, keys);
+}
+
+void CFreeCell::DropDraggedTile(HWND hwnd)
+{
+    const POINT centre = DragImageCentre(*this);
+    const char letter = m_dragPile.Top();
+    const int target = FindDropTarget(m_tileSet, m_stacks, centre);
+    if (target >= 0) {
+        CTilePile& stack = m_stacks[target];
+        if (&stack == m_pDragSource || (!stack.IsEmpty() && !CanAdd(stack, letter))) {
+            CancelDrag(hwnd);
+            return;
+        }
+        PlaySoundIfEnabled(kSoundTileMoved);
+        EndDrag(hwnd, &stack);
+        return;
+    }
+    for (CTilePile& cell : m_cells) {
+        if (cell.HitTest(m_tileSet, centre.x, centre.y) < 0)
+            continue;
+        if (&cell == m_pDragSource || !cell.IsEmpty()) {
+            CancelDrag(hwnd);
+            return;
+        }
+        PlaySoundIfEnabled(kSoundTileMoved);
+        EndDrag(hwnd, &cell);
+        return;
+    }
+    if (!m_foundation.DropDragged(hwnd))
+        CancelDrag(hwnd);
+}
+
+int CFreeCell::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    if (m_dragging)
+        CancelDrag(hwnd);
+    // A stack's top tile scores when a target word wants it, and otherwise
+    // goes to a free cell.
+    for (CTilePile& stack : m_stacks) {
+        if (stack.IsEmpty() || stack.HitTest(m_tileSet, x, y) < 0)
+            continue;
+        if (m_foundation.ScoreTopTile(hwnd, stack) || MoveToFreeCell(hwnd, stack))
+            return 1;
+        PlaySoundIfEnabled(kSoundRefused);
+    }
+    for (CTilePile& cell : m_cells) {
+        if (cell.IsEmpty() || cell.HitTest(m_tileSet, x, y) < 0)
+            continue;
+        if (m_foundation.ScoreTopTile(hwnd, cell))
+            return 1;
+        PlaySoundIfEnabled(kSoundRefused);
+    }
+    return OnLButtonDown(hwnd, x, y, keys);
+}
+
+int CFreeCell::OnRButtonDown(HWND hwnd, int x, int y, unsigned)
+{
+    if (m_dragging)
+        return 0;
+    for (CTilePile& stack : m_stacks) {
+        if (stack.IsEmpty() || stack.HitTest(m_tileSet, x, y) < 0)
+            continue;
+        if (MoveToFreeCell(hwnd, stack))
+            return 1;
+        PlaySoundIfEnabled(kSoundRefused);
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Rules
+
+bool CFreeCell::MoveToFreeCell(HWND hwnd, CTilePile& pile)
+{
+    const auto cell =
+        std::find_if(std::begin(m_cells), std::end(m_cells), [](const CTilePile& c) { return c.IsEmpty(); });
+    if (cell == std::end(m_cells) || pile.IsEmpty())
+        return false;
+    PlaySoundIfEnabled(kSoundTileMoved);
+    CBufferScope open(m_backBuffer, hwnd);
+    MoveTile(&pile, cell, 1, 0);
+    return true;
+}
+
+bool CFreeCell::CanAdd(const CTilePile& pile, char letter) const
+{
+    if (!m_pDictionary)
+        return false;
+    CStr text = pile.tiles;
+    text.AppendChar(letter);
+    for (int start = 0; start < text.GetLength(); ++start)
+        if (m_pDictionary->IsWord(text.Mid(start, text.GetLength())))
+            return true;
+    return false;
+}
+
+bool CFreeCell::IsFinished(HWND)
+{
+    const auto empty = [](const CTilePile& p) { return p.IsEmpty(); };
+    return std::all_of(std::begin(m_stacks), std::end(m_stacks), empty) &&
+           std::all_of(std::begin(m_cells), std::end(m_cells), empty);
+}

@@ -1,0 +1,229 @@
+#include "games/QuilloQuotes.h"
+
+#include <algorithm>
+
+#include "framework/DropTarget.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+#include "lists/QuoteList.h"
+
+namespace {
+constexpr unsigned kQuoteTooltip = 623;
+}  // namespace
+
+CQuilloQuotes::CQuilloQuotes(const CGameContext& context) : CGame(context)
+{
+    SetTableSize(15, 8, 84);
+    m_undealt = DealLetters(kSupplyQuotation, 52, 1, 0);
+    // Turning the waste back costs as many points as the quotation has letters.
+    m_scorePanel.recyclePenalty = m_undealt.GetLength();
+    m_clockRunning = false;  // until the deal
+    for (int i = 0; i < kRows; ++i) {
+        m_rows[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanRight);
+        AddPile(m_rows[i], "row" + std::to_string(i));
+    }
+    AddPart(m_deck);
+    m_done.Configure(kPileHidden, kFanRight);
+    AddPile(m_done, "done");
+}
+
+void CQuilloQuotes::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int left = (width - 15 * w) / 2;
+    m_deck.Place(left, 10, left + w + 10, 10);
+    for (int i = 0; i < kRows; ++i)
+        m_rows[i].SetPosition(left, 3 * h + 10 + i * (h + 16));
+    m_quoteRect = RECT{left + 3 * w + 10, 10, left + 15 * w, 3 * h};
+    if (m_pQuoteList)
+        m_pQuoteList->SetRect(m_quoteRect.top, m_quoteRect.left, m_quoteRect.bottom, m_quoteRect.right);
+    m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + 3 * w + 10);
+    m_done.SetPosition(left + 3 * w + 10, 10);
+}
+
+void CQuilloQuotes::DrawTable() { DrawQuote(m_peeking); }
+
+void CQuilloQuotes::DrawQuote(int peek)
+{
+    if (m_pQuoteList)
+        m_pQuoteList->Draw(m_backBuffer, peek);
+}
+
+void CQuilloQuotes::AddTooltips() { m_tooltips.AddTool(m_quoteRect, kQuoteTooltip, kQuoteTooltip); }
+
+// ---------------------------------------------------------------------------
+// The deal and the deck
+
+void CQuilloQuotes::Deal(HWND hwnd)
+{
+    if (m_dealt)
+        return;
+    m_dealt = true;
+    m_clockRunning = true;
+    if (m_pQuoteList)
+        m_pQuoteList->HideLetters();
+    m_deck.stock.tiles = m_undealt;  // the first letter at the bottom
+    m_undealt.Empty();
+    CBufferScope open(m_backBuffer, hwnd);
+    DrawQuote(0);
+    RedrawPile(m_deck.stock);
+}
+
+void CQuilloQuotes::TurnTile(HWND hwnd)
+{
+    if (!m_deck.IsEmpty())  // with both empty, nothing happens
+        m_deck.Turn(hwnd);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CQuilloQuotes::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    Deal(hwnd);
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    if (m_deck.IsWasteHit(x, y)) {
+        BeginDrag(hwnd, &m_deck.waste, 1, x, y);
+        return 1;
+    }
+    if (PointInRect(m_quoteRect, x, y)) {
+        // Every press costs the penalty, however briefly it is held.
+        m_peeking = true;
+        m_scorePanel.score -= m_scorePanel.penaltyPoints;
+        CBufferScope open(m_backBuffer, hwnd);
+        DrawScorePanel();
+        DrawQuote(1);
+        return 1;
+    }
+    // Only the top tile of a row can be lifted.
+    const int row = RowAt(x, y);
+    if (row >= 0 && m_rows[row].HitTest(m_tileSet, x, y) == m_rows[row].Length() - 1) {
+        BeginDrag(hwnd, &m_rows[row], 1, x, y);
+        return 1;
+    }
+    return 0;
+}
+
+int CQuilloQuotes::OnLButtonUp(HWND hwnd, int x, int y, unsigned)
+{
+    if (hwnd)
+        hwnd->ReleaseCapture();
+    if (m_peeking) {
+        m_peeking = false;
+        CBufferScope open(m_backBuffer, hwnd);
+        DrawQuote(0);
+    }
+    if (m_dragging) {
+        if (m_dragMoved) {
+            DropDraggedTile(hwnd);
+            return 1;
+        }
+        CancelDrag(hwnd);
+    }
+    if (m_deck.IsStockHit(x, y) || m_deck.waste.HitTest(m_tileSet, x, y) >= 0) {
+        TurnTile(hwnd);
+        return 1;
+    }
+    // A click on a row plays the waste's top tile there.
+    const int row = RowAt(x, y);
+    if (row < 0 || m_deck.waste.IsEmpty())
+        return 1;
+    CTilePile& target = m_rows[row];
+    if ((target.IsEmpty() || CanJoin(target, m_deck.waste.Top())) && m_deck.PlayWasteOnto(hwnd, target) &&
+        IsFinishedAfterDrop(hwnd, &target))
+        EndHandIfFinished(hwnd);
+    return 1;
+}
+
+int CQuilloQuotes::OnRButtonDown(HWND hwnd, int, int, unsigned)
+{
+    Deal(hwnd);
+    return 1;
+}
+
+int CQuilloQuotes::OnRButtonUp(HWND hwnd, int, int, unsigned)
+{
+    if (!m_dragging)
+        TurnTile(hwnd);
+    return 1;
+}
+
+void CQuilloQuotes::DropDraggedTile(HWND hwnd)
+{
+    const POINT centre = DragImageCentre(*this);
+    const int row = RowAt(centre.x, centre.y);
+    if (m_dragPile.Length() != 1 || row < 0 || &m_rows[row] == m_pDragSource ||
+        !(m_rows[row].IsEmpty() || CanJoin(m_rows[row], m_dragPile.Top()))) {
+        CancelDrag(hwnd);
+        return;
+    }
+    PlaySoundIfEnabled(kSoundTileMoved);
+    EndDrag(hwnd, &m_rows[row]);  // ends the hand when the drop finished it
+}
+
+int CQuilloQuotes::RowAt(int x, int y) const
+{
+    for (int i = 0; i < kRows; ++i)
+        if (m_rows[i].HitTest(m_tileSet, x, y) >= 0)
+            return i;
+    return -1;
+}
+
+// ---------------------------------------------------------------------------
+// Rules
+
+bool CQuilloQuotes::CanJoin(const CTilePile& row, char letter) const
+{
+    if (!m_pQuoteList)
+        return false;
+    CStr text = row.tiles;
+    text.AppendChar(letter);
+    return m_pQuoteList->IsPrefixInQuote(text, 0) != 0;
+}
+
+bool CQuilloQuotes::IsFinishedAfterDrop(HWND hwnd, CTilePile* target)
+{
+    // The word's own flight into the done pile ends nothing.
+    if (!target || target == &m_done || !m_pQuoteList)
+        return false;
+    const int n = m_pQuoteList->IsWordInQuote(target->tiles, 0);
+    if (n <= 0)
+        return false;
+    PlaySoundIfEnabled(kSoundScored);
+    BeginDrag(hwnd, target, n, target->TileX(m_tileSet, target->Length() - n), target->TopTileY(m_tileSet));
+    EndDrag(hwnd, &m_done);
+    const CStr word = m_done.RemoveAll();
+    m_pQuoteList->RevealWord(word);
+    TilesLeftPlay(word);
+    m_scorePanel.score += n * m_scorePanel.gameAmount2;
+    {
+        CBufferScope open(m_backBuffer, hwnd);
+        DrawScorePanel();
+        DrawQuote(0);
+    }
+    m_undo.Clear();  // an uncovered word can't be taken back
+    return IsFinished(hwnd);
+}
+
+bool CQuilloQuotes::IsFinished(HWND)
+{
+    return m_dealt && m_deck.IsEmpty() &&
+           std::all_of(std::begin(m_rows), std::end(m_rows), [](const CTilePile& p) { return p.IsEmpty(); });
+}
+
+CStr CQuilloQuotes::TilesOutsidePiles() const
+{
+    CStr tiles = CGame::TilesOutsidePiles();
+    tiles += m_undealt;
+    return tiles;
+}
+
+std::string CQuilloQuotes::DescribeState() const
+{
+    std::string text = CGame::DescribeState();
+    if (m_pQuoteList && m_pQuoteList->IsOpen()) {
+        const char* shown = m_pQuoteList->IsMasked() ? m_pQuoteList->GetMaskedText().c_str() : m_pQuoteList->GetText();
+        text += "quote: \"" + std::string(shown) + "\"\n";
+    }
+    return text + "dealt: " + (m_dealt ? "yes\n" : "no\n");
+}

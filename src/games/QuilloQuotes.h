@@ -1,0 +1,49 @@
+#pragma once
+// Quillo's Quotes: the next quotation of the list is shown, and at the first
+// press of a mouse button its letters are masked and, shuffled, become a
+// face-down deck. Tiles turned from the deck onto the waste go onto five
+// rows; a tile may join a row that is not empty only when the row's letters
+// then end in the beginning of a word of the quotation still hidden. When a
+// row ends in such a whole word, its tiles leave the row, the word is
+// uncovered and scores 26 points a letter. Using up every letter wins.
+// Holding the button on the quotation peeks at it, at 25 points a press.
+#include "framework/Game.h"
+#include "framework/StockWaste.h"
+#include "framework/TilePile.h"
+
+class CQuilloQuotes : public CGame {
+public:
+    static constexpr int kRows = 5;
+
+    explicit CQuilloQuotes(const CGameContext& context);
+
+    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    // A row that now ends in a hidden word of the quotation gives it up.
+    bool IsFinishedAfterDrop(HWND hwnd, CTilePile* target) override;
+    bool IsFinished(HWND hwnd) override;
+    void AddTooltips() override;
+    std::string DescribeState() const override;
+    CStr TilesOutsidePiles() const override;
+
+private:
+    void PlacePieces(int width, int height) override;
+    void DrawTable() override;
+    void Deal(HWND hwnd);
+    void TurnTile(HWND hwnd);
+    void DropDraggedTile(HWND hwnd);
+    void DrawQuote(int peek);
+    // Whether the row's letters followed by `letter` end in the beginning of a hidden word.
+    bool CanJoin(const CTilePile& row, char letter) const;
+    int RowAt(int x, int y) const;
+
+    CTilePile m_rows[kRows];
+    CStockWaste m_deck{*this};
+    CTilePile m_done;
+    CStr m_undealt;  // the shuffled letters until the first press
+    bool m_dealt = false;
+    bool m_peeking = false;
+    RECT m_quoteRect{};
+};

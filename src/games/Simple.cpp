@@ -1,0 +1,123 @@
+#include "games/Simple.h"
+
+#include <algorithm>
+
+#include "framework/DropTarget.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kStackFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
+constexpr unsigned kLetterBinTooltip = 614;
+}  // namespace
+
+CSimple::CSimple(const CGameContext& context) : CGame(context)
+{
+    SetTableSize(9, 11);
+    CStr letters = DealLetters(kSupplyCommon, kStacks * kStackHeight, 1, 1);
+    m_letterBin.SetText(letters, false, true);
+    // Stack 0 takes the last seven letters of the deal, stack 6 the first seven.
+    for (int i = 0; i < kStacks; ++i) {
+        CTilePile& stack = m_stacks[i];
+        stack.Configure(kStackFlags, kFanDown);
+        stack.tag = i;
+        stack.tiles = letters.Right(kStackHeight);
+        letters.DropLast(kStackHeight);
+        stack.faceDownCount = std::max(0, stack.Length() - 1);
+        AddPile(stack, "stack" + std::to_string(i));
+    }
+    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddPart(m_words);
+    m_words.UpdateFlags(nullptr);
+}
+
+void CSimple::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int gap = w / 4, pitch = w + gap;
+    const int left = (width + gap - kStacks * pitch) / 2;
+    for (int i = 0; i < kStacks; ++i) {
+        m_stacks[i].SetPosition(left + i * pitch, 3 * h + 10);
+        m_words.PlaceFlag(i, left + i * pitch + w / 4, 3 * h + 10 - 3 * h / 4);
+    }
+    m_letterBin.SetRect(10, left, 2 * h + 10, left + kStacks * pitch - gap);
+    m_words.sink.SetPosition(left + w, 10);
+    m_scorePanel.SetRect(10 * h + 10 + h / 4, left, 11 * h + 10 + h / 4, left + pitch + w);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CSimple::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    if (m_words.LiftAt(hwnd, x, y))
+        return 1;
+    m_words.PressFlagAt(hwnd, x, y);
+    return 0;
+}
+
+int CSimple::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+{
+    const int flag = m_words.ReleaseFlag(hwnd);
+    if (flag >= 0) {
+        if (hwnd)
+            hwnd->ReleaseCapture();
+        ScoreStack(hwnd, flag, 0);
+        return 1;
+    }
+    if (m_dragging && m_dragMoved) {
+        if (hwnd)
+            hwnd->ReleaseCapture();
+        DropDraggedTiles(hwnd);
+        return 1;
+    }
+    return CGame::OnLButtonUp(hwnd, x, y, keys);
+}
+
+int CSimple::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    if (m_dragging)
+        CancelDrag(hwnd);
+    // The tile clicked and those above it score when they spell a word.
+    for (int i = 0; i < kStacks; ++i) {
+        const CTilePile& stack = m_stacks[i];
+        const int k = stack.IsEmpty() ? -1 : stack.HitTest(m_tileSet, x, y);
+        if (k >= 0 && m_words.IsWord(i, stack.Length() - k)) {
+            ScoreStack(hwnd, i, stack.Length() - k);
+            return 1;
+        }
+    }
+    return OnLButtonDown(hwnd, x, y, keys);
+}
+
+void CSimple::DropDraggedTiles(HWND hwnd)
+{
+    if (m_words.DropDragged(hwnd) != CWordStacks::kMissed)
+        return;
+    // A word dragged onto the letter bin scores there.
+    const CDragImage& image = m_dragImage;
+    const RECT imageRect{image.X(), image.Y(), image.X() + image.Width(), image.Y() + image.Height()};
+    const int source = static_cast<int>(m_pDragSource - m_stacks);
+    const int count = m_dragPile.Length();
+    CancelDrag(hwnd);
+    if (Overlaps(imageRect, m_letterBin.frameRect) && source >= 0 && source < kStacks)
+        ScoreStack(hwnd, source, count);
+}
+
+// ---------------------------------------------------------------------------
+// Rules
+
+void CSimple::ScoreStack(HWND hwnd, int stack, int count)
+{
+    if (m_words.ScoreStack(hwnd, stack, count).IsEmpty())
+        return;
+    EndHandIfFinished(hwnd);
+}
+
+void CSimple::AfterMove(HWND hwnd, int) { m_words.UpdateFlags(hwnd); }
+
+bool CSimple::IsFinished(HWND)
+{
+    return std::all_of(std::begin(m_stacks), std::end(m_stacks), [](const CTilePile& p) { return p.IsEmpty(); });
+}
