@@ -9,9 +9,11 @@
 #include "app/HowToPlay.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
+#include "games/Bubbles.h"
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
+#include "games/WordDrop.h"
 
 namespace {
 template <class T>
@@ -31,6 +33,8 @@ constexpr GameFactoryRow kFactory[] = {
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
+    {34, "WordDrop", GameNeeds::Dictionary, kHowToPlayDeadLines, Make<CWordDrop>},
+    {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};
