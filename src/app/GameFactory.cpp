@@ -11,6 +11,7 @@
 #include "framework/TitleGame.h"
 #include "games/Bubbles.h"
 #include "games/Golf.h"
+#include "games/Gravity.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 #include "games/WordDrop.h"
@@ -33,6 +34,7 @@ constexpr GameFactoryRow kFactory[] = {
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
+    {23, "Gravity", GameNeeds::Dictionary, kHowToPlayAntiGravity, Make<CGravity>},
     {34, "WordDrop", GameNeeds::Dictionary, kHowToPlayDeadLines, Make<CWordDrop>},
     {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
 };

@@ -4,9 +4,36 @@
 
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
+#include "framework/Game.h"
 #include "framework/GameIds.h"
+#include "framework/LetterSupply.h"
+#include "framework/Random.h"
 #include "framework/Shell.h"
 #include "framework/TileSet.h"
+
+char TakeLetter(CGame& game, CStr& letters, int supply, int count)
+{
+    if (letters.IsEmpty()) {
+        letters = game.DealLetters(supply, count, 0, 0);
+        letters.Shuffle();
+    }
+    if (letters.IsEmpty())
+        return DistStandard[static_cast<std::size_t>(RandomInRange(static_cast<int>(DistStandard.size()), 0))];
+    return letters.PopLast();
+}
+
+bool SwapWithNext(CTilePile& inAir, CTilePile& queue)
+{
+    if (inAir.IsEmpty() || queue.Length() < 2)
+        return false;
+    const char a = inAir.PopTop();
+    const char b = queue.PopTop();
+    const char c = queue.PopTop();
+    queue.Push(a);
+    queue.Push(c);
+    inAir.Push(b);
+    return true;
+}
 
 CFallingWell::CFallingWell(int rows, int columns, std::string name)
     : m_rows(rows), m_columns(columns), m_name(std::move(name)), m_cells(static_cast<std::size_t>(rows * columns))

@@ -29,6 +29,18 @@
 #include "framework/Window.h"
 
 class CDictionary;
+class CGame;
+
+// The next letter for the air: the last of `letters`, which is refilled
+// first, when empty, with `count` letters of `supply` (LetterSupply.h),
+// shuffled. A word list with no words of the lengths drawn gives a letter
+// of the standard distribution instead of nothing.
+char TakeLetter(CGame& game, CStr& letters, int supply, int count);
+
+// The letter in the air (A) traded for the next one: with B on top of the
+// queue and C under it, B is in the air afterwards, C is next and A follows
+// it. False, changing nothing, when the queue holds fewer than two letters.
+bool SwapWithNext(CTilePile& inAir, CTilePile& queue);
 
 class CFallingWell : public CGamePart {
 public:

@@ -93,9 +93,9 @@ void CLetterDropGame::Spawn(HWND hwnd)
     m_column = m_spawnColumn;
     m_active = true;
     m_backBuffer.Open(hwnd);
+    MoveFalling(m_column, 0);  // placed before it holds the letter: nothing to erase
     m_falling.Push(m_queue.PopTop());
-    m_thirds = 0;
-    MoveFalling(m_column, 0);
+    RedrawPile(m_falling);
     const char next = NextLetter();
     m_queue.PushBottom(next);
     TilesJoinedPlay(CStr(std::string(1, next)));
@@ -162,15 +162,8 @@ int CLetterDropGame::OnArrowDown(HWND hwnd)
 
 int CLetterDropGame::Swap(HWND hwnd)
 {
-    if (!m_active || m_queue.Length() < 2)
+    if (!m_active || !SwapWithNext(m_falling, m_queue))
         return 0;
-    // Falling A, queue B (top) then C: B falls, C is next, A comes after it.
-    const char a = m_falling.PopTop();
-    const char b = m_queue.PopTop();
-    const char c = m_queue.PopTop();
-    m_queue.Push(a);
-    m_queue.Push(c);
-    m_falling.Push(b);
     m_backBuffer.Open(hwnd);
     RedrawPile(m_falling);
     RedrawPile(m_queue);

@@ -1,6 +1,7 @@
 #include "games/Bubbles.h"
 
 #include "framework/BackBuffer.h"
+#include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 #include "framework/Shell.h"
@@ -42,11 +43,7 @@ char CBubbles::NextLetter()
 {
     if (RandomInRange(100, 0) < m_bombChance)
         return kGlyphBomb;
-    if (m_letters.IsEmpty()) {
-        m_letters = DealLetters(kSupplyStandard, kRefill, 0, 0);
-        m_letters.Shuffle();
-    }
-    return m_letters.PopLast();
+    return TakeLetter(*this, m_letters, kSupplyStandard, kRefill);
 }
 
 bool CBubbles::AfterLanding(HWND hwnd, int row, int column)

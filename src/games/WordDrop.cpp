@@ -1,6 +1,7 @@
 #include "games/WordDrop.h"
 
 #include "framework/BackBuffer.h"
+#include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 
@@ -36,13 +37,7 @@ void CWordDrop::PlacePieces(int width, int height)
 char CWordDrop::NextLetter()
 {
     RandomInRange(100, 0);  // drawn for every letter, though no bombs fall here
-    if (m_letters.IsEmpty()) {
-        m_letters = DealLetters(kSupplyWords, kRefill, 0, 0);
-        m_letters.Shuffle();
-    }
-    if (m_letters.IsEmpty())  // a word list without words of the lengths drawn
-        return DistStandard[static_cast<std::size_t>(RandomInRange(static_cast<int>(DistStandard.size()), 0))];
-    return m_letters.PopLast();
+    return TakeLetter(*this, m_letters, kSupplyWords, kRefill);
 }
 
 bool CWordDrop::AfterLanding(HWND hwnd, int row, int column)
