@@ -10,9 +10,11 @@
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
 #include "games/Anagrams.h"
+#include "games/Bubbles.h"
 #include "games/Elegance.h"
 #include "games/FreeCell.h"
 #include "games/Golf.h"
+#include "games/Gravity.h"
 #include "games/Griddle.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
@@ -24,6 +26,7 @@
 #include "games/Simple.h"
 #include "games/TriPeaks.h"
 #include "games/Vowels.h"
+#include "games/WordDrop.h"
 #include "games/WordMelt.h"
 
 namespace {
@@ -52,6 +55,9 @@ constexpr GameFactoryRow kFactory[] = {
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
     {21, "Anagrams", GameNeeds::Dictionary, kHowToPlayAnagrammer, Make<CAnagrams>},
+    {23, "Gravity", GameNeeds::Dictionary, kHowToPlayAntiGravity, Make<CGravity>},
+    {34, "WordDrop", GameNeeds::Dictionary, kHowToPlayDeadLines, Make<CWordDrop>},
+    {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
     {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},

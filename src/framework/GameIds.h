@@ -21,3 +21,4 @@ enum : unsigned {
 };
 
 inline constexpr int kUndoCommand = 32786;
+inline constexpr int kPauseCommand = 32781;  // pauses, or resumes a paused hand

@@ -1,0 +1,208 @@
+#include "framework/LetterDrop.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/Shell.h"
+
+CLetterDropGame::CLetterDropGame(const CGameContext& context, int rows, int columns, int spawnColumn)
+    : CGame(context), m_well(rows, columns), m_column(spawnColumn), m_spawnColumn(spawnColumn)
+{
+    SetTableSize(columns + 1, rows + 1);
+    m_queue.Configure(kPileAllFaceUp, kFanSquared);
+    m_falling.Configure(kPileAllFaceUp, kFanSquared);
+    m_scorePanel.gameAmount1 = 1;
+    m_scorePanel.secondsFactor = 0;
+    m_scorePanel.showTime = 0;
+    AddPart(m_well);
+    AddPile(m_falling, "falling");
+}
+
+void CLetterDropGame::FillQueue()
+{
+    for (int i = 0; i < kQueueLength; ++i)
+        m_queue.Push(NextLetter());
+}
+
+void CLetterDropGame::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    m_well.Place((width - m_well.Columns() * w) / 2 - w / 2, h / 2 + 10, w, h);
+    m_queue.SetPosition(SideX(), m_well.CellY(0));
+    m_falling.SetPosition(m_well.CellX(m_column), m_well.HeightY(m_thirds));
+}
+
+// ---------------------------------------------------------------------------
+// Time
+
+int CLetterDropGame::OnTimer(HWND hwnd, unsigned timerId)
+{
+    // The clock itself stands still: only the fall steps count.
+    if (Shell().IsHandOver())
+        return 1;
+    if (m_well.OnTimer(hwnd, timerId)) {
+        ++m_elapsedTicks;
+        Step(hwnd);
+    }
+    return 1;
+}
+
+int CLetterDropGame::OnPause(HWND hwnd)
+{
+    m_well.StopTimer(hwnd);
+    return 1;
+}
+
+int CLetterDropGame::OnResume(HWND hwnd)
+{
+    if (!Shell().IsHandOver())
+        m_well.StartTimer(hwnd);
+    return 1;
+}
+
+void CLetterDropGame::Step(HWND hwnd)
+{
+    if (m_clearDelay > 0 && --m_clearDelay < 1) {
+        PlaySoundIfEnabled(kSoundScored);
+        ClearWaiting(hwnd);
+        m_clearDelay = 0;
+        if (Shell().IsHandOver())
+            return;
+    }
+    if (m_clearDelay > 0)
+        return;
+    if (!m_active) {
+        Spawn(hwnd);
+        if (!m_active)
+            return;
+    }
+    m_backBuffer.Open(hwnd);
+    MoveFalling(m_column, m_thirds + 1);
+    m_backBuffer.Close();
+    if (const int row = m_well.LandingRow(m_column, m_thirds); row >= 0)
+        Land(hwnd, row);
+}
+
+// ---------------------------------------------------------------------------
+// The letter in the air
+
+bool CLetterDropGame::IsFinished(HWND) { return m_well.IsOccupied(0, m_spawnColumn); }
+
+void CLetterDropGame::Spawn(HWND hwnd)
+{
+    if (EndHandIfFinished(hwnd) || Shell().IsHandOver() || m_queue.IsEmpty())
+        return;
+    m_column = m_spawnColumn;
+    m_active = true;
+    m_backBuffer.Open(hwnd);
+    MoveFalling(m_column, 0);  // placed before it holds the letter: nothing to erase
+    m_falling.Push(m_queue.PopTop());
+    RedrawPile(m_falling);
+    const char next = NextLetter();
+    m_queue.PushBottom(next);
+    TilesJoinedPlay(CStr(std::string(1, next)));
+    RedrawPile(m_queue);
+    m_backBuffer.Close();
+}
+
+void CLetterDropGame::MoveFalling(int column, int thirds)
+{
+    if (!m_falling.IsEmpty())
+        ErasePile(m_falling);
+    m_column = column;
+    m_thirds = thirds;
+    m_falling.SetPosition(m_well.CellX(column), m_well.HeightY(thirds));
+    RedrawPile(m_falling);
+}
+
+void CLetterDropGame::Land(HWND hwnd, int row)
+{
+    m_active = false;
+    m_backBuffer.Open(hwnd);
+    MoveTile(&m_falling, &m_well.Cell(row, m_column), 1, 1);
+    m_spawnColumn = m_column;
+    ++m_landings;
+    m_scorePanel.score += m_scorePanel.gameAmount1;
+    DrawScorePanel();
+    m_backBuffer.Close();
+    PlaySoundIfEnabled(kSoundTileMoved);
+    const bool waiting = AfterLanding(hwnd, row, m_column);
+    if (Shell().IsHandOver())
+        return;
+    if (waiting)
+        m_clearDelay = 1;
+    else
+        Spawn(hwnd);
+}
+
+int CLetterDropGame::Steer(HWND hwnd, int dx)
+{
+    if (!m_active)
+        return 0;
+    const int column = m_column + dx;
+    // Into a wall, or into a stack the letter would overlap: nothing happens.
+    if (column < 0 || column >= m_well.Columns())
+        return 1;
+    const int gap = m_well.GapAbove(column, m_thirds);
+    if (gap < 0)
+        return 1;
+    m_backBuffer.Open(hwnd);
+    MoveFalling(column, m_thirds);
+    m_backBuffer.Close();
+    if (gap == 0)  // level with the stack's top: it lands there at once
+        Land(hwnd, m_well.FirstTile(column) - 1);
+    return 1;
+}
+
+int CLetterDropGame::OnArrowDown(HWND hwnd)
+{
+    if (!m_active)
+        return 0;
+    Land(hwnd, m_well.RestingRow(m_column));
+    return 1;
+}
+
+int CLetterDropGame::Swap(HWND hwnd)
+{
+    if (!m_active || !SwapWithNext(m_falling, m_queue))
+        return 0;
+    m_backBuffer.Open(hwnd);
+    RedrawPile(m_falling);
+    RedrawPile(m_queue);
+    m_backBuffer.Close();
+    return 1;
+}
+
+void CLetterDropGame::RedrawWell()
+{
+    const RECT cells{m_well.CellX(0), m_well.CellY(0), m_well.Right(), m_well.CellY(m_well.Rows())};
+    m_backBuffer.FillBackground(&cells);
+    m_well.Draw(m_backBuffer, m_tileSet);
+    RedrawPile(m_falling);
+    DrawScorePanel();
+}
+
+// ---------------------------------------------------------------------------
+// Description and self-checks
+
+std::string CLetterDropGame::DescribeState() const
+{
+    return CGame::DescribeState() + "drop: column=" + std::to_string(m_column) + " height=" +
+           std::to_string(m_thirds) + "/3 " + (m_active ? "falling" : "waiting") +
+           " delay=" + std::to_string(m_clearDelay) + " next column=" + std::to_string(m_spawnColumn) + " landed=" + std::to_string(m_landings) + "\n";
+}
+
+bool CLetterDropGame::CheckRules(std::string& why)
+{
+    if (m_falling.Length() != (m_active ? 1 : 0)) {
+        why = "the letter in the air: " + m_falling.Describe("falling");
+        return false;
+    }
+    if (m_active && m_well.GapAbove(m_column, m_thirds) < 0) {
+        why = "the falling letter overlaps the stack of column " + std::to_string(m_column);
+        return false;
+    }
+    if (m_queue.Length() != kQueueLength) {
+        why = "the queue holds " + std::to_string(m_queue.Length()) + " letters";
+        return false;
+    }
+    return true;
+}

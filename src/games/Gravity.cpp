@@ -1,0 +1,298 @@
+#include "games/Gravity.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "dictionary/Dictionary.h"
+#include "framework/BackBuffer.h"
+#include "framework/FallingWell.h"
+#include "framework/LetterSupply.h"
+#include "framework/Random.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr int kMaxStack = 8;
+constexpr int kQueueLength = 9;
+constexpr int kLaunchThirds = 25;  // the pads lie 25 thirds of a tile below the stacks' top
+constexpr int kRefill = 100;
+constexpr int kDecorTiles = 25;
+constexpr unsigned kTargetTooltip = 619;
+
+// Where each level of words cleared ends, and the random target lengths after it.
+constexpr int kLevelEnds[] = {1, 15, 27, 37, 46, 54};
+
+// A draw of the generator scaled to [0, high), as RandomInRange scales it.
+int Scaled(int draw, int high)
+{
+    const int value = static_cast<int>(draw * (1.0 / 32767.0) * high);
+    return value == high ? 0 : value;
+}
+}  // namespace
+
+CGravity::CGravity(const CGameContext& context) : CGame(context)
+{
+    SetTableSize(6, 11);
+    m_scorePanel.gameAmount1 = 5;
+    m_scorePanel.showTime = 0;
+    for (int i = 0; i < kColumns; ++i) {
+        m_stacks[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
+        m_targets[i].Configure(kPileAllFaceUp | kPileNegative, kFanSquared);
+        m_pads[i].Configure(kPileAllFaceUp, kFanSquared);
+        m_pads[i].Push(kGlyphBlank);
+    }
+    m_queue.Configure(kPileHidden, kFanSquared);
+    m_rising.Configure(kPileAllFaceUp, kFanSquared);
+    for (int i = 0; i < kQueueLength; ++i)
+        m_queue.Push(NextLetter());
+    for (CTilePile& target : m_targets)
+        target.Push(NextTarget());
+    // The blank tiles along the launch line are drawn from the generator
+    // once: a resize places them again from the same draws, so the letters
+    // still to come stay the same.
+    for (int& draw : m_decorRandom)
+        draw = NextRandom();
+
+    for (int i = 0; i < kColumns; ++i) {
+        AddPile(m_stacks[i], "stack" + std::to_string(i));
+        AddPile(m_targets[i], "target" + std::to_string(i), kTargetTooltip);
+    }
+    AddPile(m_queue, "queue");
+}
+
+void CGravity::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int gap = w / 3;
+    m_pitch = w + gap;
+    m_left = (width + gap - kColumns * m_pitch) / 2;
+    m_stackTop = h + 10;
+    const int launchY = m_stackTop + kLaunchThirds * h / 3;
+    for (int i = 0; i < kColumns; ++i) {
+        const int x = m_left + i * m_pitch;
+        m_stacks[i].SetPosition(x, m_stackTop);
+        m_targets[i].SetPosition(x, 5);
+        m_pads[i].SetPosition(x, launchY);
+    }
+    m_queue.SetPosition(m_left, launchY);  // hidden: where cleared words go
+    m_rising.SetPosition(m_left + m_column * m_pitch, m_stackTop + m_thirds * h / 3);
+    const int panelTop = h / 3 + launchY + h;
+    m_scorePanel.SetRect(panelTop, m_left, panelTop + h, m_left + 2 * w);
+}
+
+void CGravity::DrawTable()
+{
+    DrawLaunchLine();
+    RedrawPile(m_rising);
+}
+
+void CGravity::DrawLaunchLine()
+{
+    const int w = m_tileSet.TileWidth();
+    const int s = std::max((kColumns * m_pitch - m_pitch + w) / kDecorTiles, 1);
+    const int launchY = m_pads[0].y;
+    for (int k = 0; k < kDecorTiles; ++k) {
+        const int x = m_left + k * s + Scaled(m_decorRandom[2 * k], s) - w / 2;
+        const int y = launchY - 3 + Scaled(m_decorRandom[2 * k + 1], 10);
+        m_tileSet.DrawGlyph(m_backBuffer, kGlyphBlank, std::max(x, 0), y, kGlyphFaceUp, kGlyphBlank);
+    }
+    for (CTilePile& pad : m_pads)
+        RedrawPile(pad);
+}
+
+// ---------------------------------------------------------------------------
+// Letters and targets
+
+char CGravity::NextLetter()
+{
+    if (RandomInRange(100, 0) < m_bombChance)
+        return kGlyphBomb;
+    return TakeLetter(*this, m_letters, kSupplyWords, kRefill);
+}
+
+char CGravity::NextTarget()
+{
+    for (int level = 1; level <= static_cast<int>(std::size(kLevelEnds)); ++level)
+        if (m_wordsCleared < kLevelEnds[level - 1]) {
+            m_bombChance = 2 * level;
+            return static_cast<char>(64 + level + 1);
+        }
+    m_bombChance = 10;
+    const int length = 2 + RandomInRange(4, 0) + RandomInRange(4, 0);
+    return static_cast<char>(64 + length);
+}
+
+// ---------------------------------------------------------------------------
+// The rising letter
+
+int CGravity::OnTimer(HWND hwnd, unsigned timerId)
+{
+    // The one-second clock moves the letter; the clock line itself stands still.
+    if (timerId != kClockTimerId || Shell().IsHandOver())
+        return 1;
+    ++m_elapsedTicks;
+    Tick(hwnd);
+    return 1;
+}
+
+bool CGravity::IsFinished(HWND) { return m_stacks[m_column].Length() > kMaxStack; }
+
+void CGravity::Launch(HWND hwnd)
+{
+    if (EndHandIfFinished(hwnd) || Shell().IsHandOver())
+        return;
+    m_active = true;
+    m_backBuffer.Open(hwnd);
+    MoveRising(m_column, kLaunchThirds);  // placed before it holds the letter: nothing to erase
+    m_rising.Push(m_queue.PopTop());
+    RedrawPile(m_rising);
+    const char next = NextLetter();
+    m_queue.PushBottom(next);
+    TilesJoinedPlay(CStr(std::string(1, next)));
+    m_backBuffer.Close();
+}
+
+void CGravity::MoveRising(int column, int thirds)
+{
+    if (!m_rising.IsEmpty()) {
+        ErasePile(m_rising);
+        if (m_thirds + 3 >= kLaunchThirds)  // it was over the launch line: draw that again
+            DrawLaunchLine();
+    }
+    m_column = column;
+    m_thirds = std::max(thirds, 0);
+    m_rising.SetPosition(m_left + column * m_pitch, m_stackTop + m_thirds * m_tileSet.TileHeight() / 3);
+    RedrawPile(m_rising);
+}
+
+void CGravity::Tick(HWND hwnd)
+{
+    if (!m_active) {
+        Launch(hwnd);
+        if (!m_active)
+            return;
+    }
+    m_backBuffer.Open(hwnd);
+    MoveRising(m_column, m_thirds - 1);
+    m_backBuffer.Close();
+    if (m_thirds <= NextTileHeight(m_column))
+        Attach(hwnd);
+}
+
+int CGravity::Steer(HWND hwnd, int dx)
+{
+    if (!m_active)
+        return 0;
+    const int column = m_column + dx;
+    // Into a wall, or beside a stack already reaching below the letter: nothing happens.
+    if (column < 0 || column >= kColumns || m_thirds < NextTileHeight(column))
+        return 1;
+    m_backBuffer.Open(hwnd);
+    MoveRising(column, m_thirds);
+    m_backBuffer.Close();
+    if (m_thirds == NextTileHeight(column))
+        Attach(hwnd);
+    return 1;
+}
+
+int CGravity::OnArrowUp(HWND hwnd)
+{
+    if (!m_active)
+        return 0;
+    Attach(hwnd);
+    return 1;
+}
+
+int CGravity::Trade(HWND hwnd)
+{
+    if (!m_active || !SwapWithNext(m_rising, m_queue))
+        return 0;
+    m_backBuffer.Open(hwnd);
+    RedrawPile(m_rising);
+    m_backBuffer.Close();
+    return 1;
+}
+
+void CGravity::Attach(HWND hwnd)
+{
+    CTilePile& stack = m_stacks[m_column];
+    m_active = false;
+    m_backBuffer.Open(hwnd);
+    MoveTile(&m_rising, &stack, 1, 1);
+    if (m_thirds + 3 >= kLaunchThirds)
+        DrawLaunchLine();
+    ++m_attached;
+    m_scorePanel.score += m_scorePanel.gameAmount1;
+    if (stack.Top() == kGlyphBomb) {
+        PlaySoundIfEnabled(kSoundPenalty);
+        ErasePile(stack);
+        TilesLeftPlay(stack.RemoveAll());
+        RedrawPile(stack);
+    } else if (TryClearStack(m_column, m_targets[m_column].Top() - 64)) {
+        TilesLeftPlay(m_targets[m_column].tiles);
+        m_targets[m_column].tiles = CStr(std::string(1, NextTarget()));
+        TilesJoinedPlay(m_targets[m_column].tiles);
+        RedrawPile(m_targets[m_column]);
+    }
+    DrawScorePanel();
+    m_backBuffer.Close();
+    Launch(hwnd);
+}
+
+bool CGravity::TryClearStack(int column, int minLength)
+{
+    CTilePile& stack = m_stacks[column];
+    for (int n = stack.Length(); n >= std::max(minLength, 1); --n) {
+        const CStr word = stack.tiles.Right(n);
+        if (!m_pDictionary || !m_pDictionary->IsWord(word))
+            continue;
+        PlaySoundIfEnabled(kSoundScored);
+        ++m_wordsCleared;
+        ErasePile(stack);
+        TilesLeftPlay(stack.RemoveTop(n));
+        RedrawPile(stack);
+        m_wordPoints += m_scorePanel.WordScore(n);
+        m_scorePanel.score += m_scorePanel.WordScore(n);
+        return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+// Description and self-checks
+
+std::string CGravity::DescribeState() const
+{
+    return CGame::DescribeState() + m_rising.Describe("rising") + "rise: column=" + std::to_string(m_column) +
+           " height=" + std::to_string(m_thirds) + "/3 " + (m_active ? "rising" : "waiting") +
+           " words=" + std::to_string(m_wordsCleared) + " bombs=" + std::to_string(m_bombChance) + "%\n";
+}
+
+void CGravity::ListPiles(std::vector<const CTilePile*>& piles) const
+{
+    CGame::ListPiles(piles);
+    piles.push_back(&m_rising);  // drawn by the game, over its pad
+}
+
+bool CGravity::CheckRules(std::string& why)
+{
+    if (m_rising.Length() != (m_active ? 1 : 0) || m_queue.Length() != kQueueLength) {
+        why = "the letters in the air and to come: " + m_rising.Describe("rising") + m_queue.Describe("queue");
+        return false;
+    }
+    // 5 points a letter attached, plus the words' scores, plus the speed
+    // bonus once the hand is over; nothing else.
+    int expected = m_attached * m_scorePanel.gameAmount1 + m_wordPoints;
+    if (Shell().IsHandOver() && m_elapsedTicks < m_scorePanel.parSeconds)
+        expected += (m_scorePanel.parSeconds - m_elapsedTicks) * m_scorePanel.secondsFactor;
+    if (m_scorePanel.score != expected) {
+        why = "the score is " + std::to_string(m_scorePanel.score) + ", attached letters and words make " +
+              std::to_string(expected);
+        return false;
+    }
+    for (int i = 0; i < kColumns; ++i)
+        if (m_stacks[i].Length() > kMaxStack + 1) {
+            why = "stack " + std::to_string(i) + " holds " + std::to_string(m_stacks[i].Length()) + " tiles";
+            return false;
+        }
+    return true;
+}
