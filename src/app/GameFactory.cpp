@@ -12,6 +12,10 @@
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
+#include "games/Prospector.h"
+#include "games/Unscramble.h"
+#include "games/UseitLoseit.h"
+#include "games/WordRace.h"
 
 namespace {
 template <class T>
@@ -31,6 +35,10 @@ constexpr GameFactoryRow kFactory[] = {
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
+    {22, "WordRace", GameNeeds::Dictionary, kHowToPlayWordSpeed, Make<CWordRace>},
+    {30, "UseitLoseit", GameNeeds::Dictionary, kHowToPlayUseItOrLoseIt, Make<CUseitLoseit>},
+    {31, "Prospector", GameNeeds::Dictionary, kHowToPlayProspector, Make<CProspector>},
+    {32, "Unscramble", GameNeeds::Dictionary, kHowToPlayUnscramble, Make<CUnscramble>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};
