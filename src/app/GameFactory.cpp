@@ -9,6 +9,7 @@
 #include "app/HowToPlay.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
+#include "games/Gobble.h"
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
@@ -32,6 +33,7 @@ constexpr GameFactoryRow kFactory[] = {
     {2, "Klondike", GameNeeds::Dictionary, kHowToPlayKlondike, Make<CKlondike>},
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
+    {10, "Gobble", GameNeeds::Dictionary, kHowToPlayGobble, Make<CGobble>},
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
