@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "WordHuntDriveSupport.h"
+#include "app/GameFactory.h"
 #include "dictionary/Dictionary.h"
+#include "games/Prospector.h"
 
 using namespace drivetest;
 
@@ -56,9 +58,19 @@ TEST_F(Prospector, AWordMinedInOrderUndoOfAThrowAwayAndTheClock)
     EXPECT_EQ(EndOfHand("Prospector"), 45 + 300 - 120);
 }
 
-TEST_F(Prospector, SelfChecksCatchALetterLeftStandingBeforeThePick)
+TEST_F(Prospector, AnEmptyDealOnlyTheClockEndsAndSelfChecksCatchALetterLeftStanding)
 {
-    Run("game 31 1234\nstate");
+    // A dictionary without ten-letter words deals nothing: an empty rack that stands until the clock runs out.
+    CDictionary none;
+    CProspector empty(CGameContext{&none, nullptr, FindGameFactoryRow(31)});
+    empty.OnChar(nullptr, 'a');
+    EXPECT_FALSE(empty.OnTimeUp(nullptr));
+    EXPECT_FALSE(empty.IsFinished(nullptr));
+    EXPECT_NE(empty.DescribeState().find("rack0: \"..........\""), std::string::npos) << empty.DescribeState();
+    std::string why;
+    EXPECT_TRUE(empty.CheckInvariants(why)) << why;
+
+    Run("game 31 1234");
     Run(At("click", Centre(Place(9), 0)));
     Place(0).tiles = "a";
     ExpectCaught("place 0 left of the last pick still holds a tile");

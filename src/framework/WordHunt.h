@@ -1,14 +1,14 @@
 #pragma once
-// The timed word hunts (Jumble, Word Speed, Prospector, Use It or Lose It):
-// a handful of letters on a rack of places, and a count-down clock to spell
-// as many different words from them as possible. A letter goes from its place
+// The rack hunts (Jumble, Word Speed, Prospector, Use It or Lose It, Gobble,
+// Unscramble): a handful of letters on a rack of places, and a clock (most
+// often a count-down) to spell as many different words from them as possible. A letter goes from its place
 // to the word row by a click or by typing it (the first place showing it);
 // the word row must always begin some dictionary word. The checkmark scores a
 // new word (one not yet in the word bin) at word factor x length x length,
 // and the tiles go back to the places they came from. Undo takes back one
 // letter, the X the whole word; a click on a letter of the word takes back
-// that letter and every later one. When the clock runs out, a new word still
-// in the row is scored and the hand ends as timed out.
+// that letter and every later one. When a count-down runs out, a new word
+// still in the row is scored and the hand ends as timed out.
 //
 // A game derives from CWordHunt, deals its letters onto the places, sets the
 // clock and places the pieces. Where the hunts differ it says so through
