@@ -36,7 +36,8 @@ void CWordHunt::ShowButton(CTileButton& button, bool show)
 
 CWordHunt::CWordHunt(const CGameContext& context, int rows, int columns, const WordHuntOptions& options)
     : CGame(context), m_rows(rows), m_columns(columns), m_rack(static_cast<size_t>(rows * columns)),
-      m_word(*this, context.dictionary), m_typing(options.typing), m_checkFollowsWord(options.checkFollowsWord)
+      m_word(*this, context.dictionary), m_typing(options.typing), m_checkFollowsWord(options.checkFollowsWord),
+      m_doubleClickButtons(options.doubleClickButtons)
 {
     m_word.buttonTooltips = options.buttonTooltips;
     for (size_t i = 0; i < m_rack.size(); ++i) {
@@ -166,7 +167,8 @@ int CWordHunt::OnLButtonUp(HWND hwnd, int, int, unsigned)
 int CWordHunt::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
 {
     int row = 0, column = 0;
-    if (!HitPlace(x, y, row, column) && ScoreCurrentWord(hwnd))
+    const bool onButton = m_doubleClickButtons && (m_word.IsOverButton(x, y) || m_cancel.HitTest(x, y));
+    if (!HitPlace(x, y, row, column) && !onButton && ScoreCurrentWord(hwnd))
         return 1;
     return OnLButtonDown(hwnd, x, y, keys);
 }

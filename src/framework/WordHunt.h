@@ -38,6 +38,7 @@ struct WordHuntOptions {
     bool buttonTooltips = true;     // 610 and 611 over the checkmark and Undo
     bool typing = true;             // letters, Enter, Space, Escape and Backspace work
     bool checkFollowsWord = false;  // the checkmark stands just right of the word
+    bool doubleClickButtons = false;  // a double click on a button presses it rather than scoring
 };
 
 // A pick's undo record: the move, plus the rack's letters just before it
@@ -133,6 +134,7 @@ protected:
     bool m_cancelHeld = false;
     bool m_typing = true;  // letters, Enter, Space, Escape and Backspace work
     bool m_checkFollowsWord = false;
+    bool m_doubleClickButtons = false;
     bool m_countDown = false;
     int m_earned = 0;   // what the scored words earned
     int m_charged = 0;  // points the game took away

@@ -13,9 +13,16 @@ struct CTypedRecord : CUndoRecord {
     explicit CTypedRecord(char letter) : letter(letter) {}
     char letter;
 };
+
+WordHuntOptions Options()
+{
+    WordHuntOptions options;
+    options.doubleClickButtons = true;
+    return options;
+}
 }  // namespace
 
-CGobble::CGobble(const CGameContext& context) : CWordHunt(context, kSide, kSide)
+CGobble::CGobble(const CGameContext& context) : CWordHunt(context, kSide, kSide, Options())
 {
     SetTableSize(8, 7);
     m_foundWords.SetFirst("");

@@ -11,6 +11,7 @@ WordHuntOptions Options()
     options.wordBinTooltip = 0;
     options.buttonTooltips = false;
     options.typing = false;
+    options.doubleClickButtons = true;
     return options;
 }
 }  // namespace

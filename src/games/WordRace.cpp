@@ -9,6 +9,7 @@ WordHuntOptions Options()
 {
     WordHuntOptions options;
     options.wordBinTooltip = 0;  // the cancel, undo and score buttons only
+    options.doubleClickButtons = true;
     return options;
 }
 }  // namespace
