@@ -13,6 +13,7 @@
 #include "games/Bubbles.h"
 #include "games/Elegance.h"
 #include "games/FreeCell.h"
+#include "games/Gobble.h"
 #include "games/Golf.h"
 #include "games/Gravity.h"
 #include "games/Griddle.h"
@@ -20,14 +21,18 @@
 #include "games/Klondike.h"
 #include "games/LetterBox.h"
 #include "games/Lochness.h"
+#include "games/Prospector.h"
 #include "games/Pyramid.h"
 #include "games/QuilloQuotes.h"
 #include "games/RockPiles.h"
 #include "games/Simple.h"
 #include "games/TriPeaks.h"
+#include "games/Unscramble.h"
+#include "games/UseitLoseit.h"
 #include "games/Vowels.h"
 #include "games/WordDrop.h"
 #include "games/WordMelt.h"
+#include "games/WordRace.h"
 
 namespace {
 template <class T>
@@ -48,6 +53,7 @@ constexpr GameFactoryRow kFactory[] = {
     {7, "Simple", GameNeeds::Dictionary, kHowToPlaySimpleStacks, Make<CSimple>},
     {8, "FreeCell", GameNeeds::Dictionary, kHowToPlayFreeCell, Make<CFreeCell>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
+    {10, "Gobble", GameNeeds::Dictionary, kHowToPlayGobble, Make<CGobble>},
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
@@ -55,7 +61,11 @@ constexpr GameFactoryRow kFactory[] = {
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
     {21, "Anagrams", GameNeeds::Dictionary, kHowToPlayAnagrammer, Make<CAnagrams>},
+    {22, "WordRace", GameNeeds::Dictionary, kHowToPlayWordSpeed, Make<CWordRace>},
     {23, "Gravity", GameNeeds::Dictionary, kHowToPlayAntiGravity, Make<CGravity>},
+    {30, "UseitLoseit", GameNeeds::Dictionary, kHowToPlayUseItOrLoseIt, Make<CUseitLoseit>},
+    {31, "Prospector", GameNeeds::Dictionary, kHowToPlayProspector, Make<CProspector>},
+    {32, "Unscramble", GameNeeds::Dictionary, kHowToPlayUnscramble, Make<CUnscramble>},
     {34, "WordDrop", GameNeeds::Dictionary, kHowToPlayDeadLines, Make<CWordDrop>},
     {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},

@@ -4,22 +4,9 @@
 #include "framework/BackBuffer.h"
 #include "framework/Shell.h"
 
-namespace {
-constexpr unsigned kCancelTooltip = 612;
-constexpr unsigned kWordBinTooltip = 615;
+#include <algorithm>
 
-// Shows and draws a button, or erases and hides it (the back buffer is open).
-void ShowButton(CTileButton& button, bool show, CBackBuffer& buffer, const CTileSet& tiles)
-{
-    if (show) {
-        button.visible = 1;
-        button.Draw(buffer, tiles);
-    } else {
-        if (button.visible)
-            button.Erase(buffer, tiles);
-        button.visible = 0;
-    }
-}
+namespace {
 
 // The last `trim` letters of the pile's word, or all of it when trim is 0;
 // false when the word is shorter than trim.
@@ -35,10 +22,24 @@ bool TrimmedLetters(const CTilePile& pile, int trim, CStr& letters)
 }
 }  // namespace
 
-CWordHunt::CWordHunt(const CGameContext& context, int rows, int columns)
-    : CGame(context), m_rows(rows), m_columns(columns), m_rack(static_cast<size_t>(rows * columns)),
-      m_word(*this, context.dictionary)
+void CWordHunt::ShowButton(CTileButton& button, bool show)
 {
+    if (show) {
+        button.visible = 1;
+        button.Draw(m_backBuffer, m_tileSet);
+    } else {
+        if (button.visible)
+            button.Erase(m_backBuffer, m_tileSet);
+        button.visible = 0;
+    }
+}
+
+CWordHunt::CWordHunt(const CGameContext& context, int rows, int columns, const WordHuntOptions& options)
+    : CGame(context), m_rows(rows), m_columns(columns), m_rack(static_cast<size_t>(rows * columns)),
+      m_word(*this, context.dictionary), m_typing(options.typing), m_checkFollowsWord(options.checkFollowsWord),
+      m_doubleClickButtons(options.doubleClickButtons)
+{
+    m_word.buttonTooltips = options.buttonTooltips;
     for (size_t i = 0; i < m_rack.size(); ++i) {
         m_rack[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
         m_rack[i].tag = static_cast<int>(i);
@@ -46,8 +47,8 @@ CWordHunt::CWordHunt(const CGameContext& context, int rows, int columns)
     ClearPickPositions();
     AddGrid(m_rack, columns, "rack");
     AddPart(m_word);
-    AddButton(m_cancel, "cancel", kCancelTooltip);
-    AddWordList(m_foundWords, "words", kWordBinTooltip);
+    AddButton(m_cancel, "cancel", options.cancelTooltip);
+    AddWordList(m_foundWords, "words", options.wordBinTooltip);
 }
 
 void CWordHunt::SetCountDown(int seconds)
@@ -55,6 +56,41 @@ void CWordHunt::SetCountDown(int seconds)
     m_scorePanel.clockValue = seconds;
     m_scorePanel.clockStep = -1;
     m_scorePanel.showTime = 1;
+    m_countDown = true;
+}
+
+void CWordHunt::LayOutLetters(const CStr& letters, bool fromEnd)
+{
+    const int n = std::min(letters.GetLength(), static_cast<int>(m_rack.size()));
+    for (int i = 0; i < n; ++i)
+        m_rack[static_cast<size_t>(i)].Push(letters[fromEnd ? letters.GetLength() - 1 - i : i]);
+}
+
+bool CWordHunt::LastPick(int& row, int& column) const
+{
+    const size_t length = static_cast<size_t>(m_word.word.Length());
+    if (length == 0 || length >= m_pickPositions.size() || m_pickPositions[length].x < 0)
+        return false;
+    row = m_pickPositions[length].y;
+    column = m_pickPositions[length].x;
+    return true;
+}
+
+void CWordHunt::DiscardPlace(CTilePile& place)
+{
+    if (place.IsEmpty())
+        return;
+    ErasePile(place);
+    TilesLeftPlay(place.RemoveTop(place.Length()));
+    RedrawPile(place);
+}
+
+void CWordHunt::FillPlace(CTilePile& place, char letter)
+{
+    place.Push(letter);
+    RedrawPile(place);
+    char text[2] = {letter, 0};
+    TilesJoinedPlay(CStr(text));
 }
 
 void CWordHunt::PlaceButtons(int x, int y)
@@ -70,8 +106,8 @@ void CWordHunt::ClearPickPositions() { m_pickPositions.assign(m_rack.size() + 1,
 int CWordHunt::OnSettingsChanged(HWND hwnd, HDC hdc)
 {
     CGame::OnSettingsChanged(hwnd, hdc);
-    // The count-down is always shown, whatever the Timer setting says.
-    if (!m_scorePanel.showTime) {
+    // A count-down is always shown, whatever the Timer setting says.
+    if (m_countDown && !m_scorePanel.showTime) {
         m_scorePanel.showTime = 1;
         const RECT r = m_scorePanel.Rect();
         m_scorePanel.SetRect(r.top, r.left, r.bottom, r.right);
@@ -131,7 +167,8 @@ int CWordHunt::OnLButtonUp(HWND hwnd, int, int, unsigned)
 int CWordHunt::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
 {
     int row = 0, column = 0;
-    if (!HitPlace(x, y, row, column) && ScoreCurrentWord(hwnd))
+    const bool onButton = m_doubleClickButtons && (m_word.IsOverButton(x, y) || m_cancel.HitTest(x, y));
+    if (!HitPlace(x, y, row, column) && !onButton && ScoreCurrentWord(hwnd))
         return 1;
     return OnLButtonDown(hwnd, x, y, keys);
 }
@@ -175,10 +212,10 @@ int CWordHunt::OnChar(HWND hwnd, int ch)
     const char letter = ToLowerChar(static_cast<char>(ch));
     if (letter < 'a' || letter > 'z')
         return 0;
-    // The first place, row by row, that shows the letter.
+    // The first place, row by row, that shows the letter and may give it.
     for (int r = 0; r < m_rows; ++r)
         for (int c = 0; c < m_columns; ++c)
-            if (Place(r, c).Top() == letter) {
+            if (!Place(r, c).IsEmpty() && Place(r, c).Top() == letter && CanPick(r, c)) {
                 PickTile(hwnd, r, c);
                 return 1;
             }
@@ -200,7 +237,7 @@ void CWordHunt::SendUndo(HWND hwnd)
 void CWordHunt::PickTile(HWND hwnd, int row, int column)
 {
     CTilePile& place = Place(row, column);
-    if (place.IsEmpty())
+    if (place.IsEmpty() || !CanPick(row, column))
         return;
     if (!m_word.CanExtend(place.Top())) {
         PlaySoundIfEnabled(kSoundRefused);
@@ -238,6 +275,19 @@ bool CWordHunt::ScoreWord(CTilePile& pile, HWND hwnd, int trim)
     m_backBuffer.Open(hwnd);
     m_word.TakeTiles(pile, pile.Length());
     m_foundWords.AddWord(word);
+    ReturnTiles(word);
+    m_earned += m_scorePanel.WordScore(word.GetLength());
+    m_scorePanel.AddWordScore(word);
+    DrawScorePanel();
+    m_foundWords.Draw(m_backBuffer, m_tileSet);
+    ClearPickPositions();
+    m_undo.Clear();  // a scored word can't be taken back
+    m_backBuffer.Close();
+    return true;
+}
+
+void CWordHunt::ReturnTiles(const CStr& word)
+{
     // Every letter goes back to the place it was picked from.
     for (int k = 0; k < word.GetLength(); ++k) {
         const size_t n = static_cast<size_t>(k + 1);
@@ -251,28 +301,52 @@ bool CWordHunt::ScoreWord(CTilePile& pile, HWND hwnd, int trim)
                     break;
                 }
         }
-        if (place) {
-            place->Push(word[k]);
-            RedrawPile(*place);
-            TilesJoinedPlay(word.Mid(k, 1));
-        }
+        if (place)
+            FillPlace(*place, word[k]);
     }
-    m_scorePanel.AddWordScore(word);
-    DrawScorePanel();
-    m_foundWords.Draw(m_backBuffer, m_tileSet);
-    ClearPickPositions();
-    m_undo.Clear();  // a scored word can't be taken back
-    m_backBuffer.Close();
-    return true;
+}
+
+std::unique_ptr<CUndoRecord> CWordHunt::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+{
+    if (!from || !to)
+        return nullptr;
+    std::string rack;
+    for (const CTilePile& place : m_rack)
+        rack += place.IsEmpty() ? '.' : place.Top();
+    return std::make_unique<CRackRecord>(from, to, count, std::move(rack));
+}
+
+int CWordHunt::Undo(HWND hwnd)
+{
+    // Tiles a rule threw away after the pick come back with it (the base
+    // then moves the picked tile home and repaints everything).
+    if (const auto* record = dynamic_cast<const CRackRecord*>(m_undo.Peek())) {
+        for (size_t i = 0; i < m_rack.size() && i < record->rack.size(); ++i)
+            if (m_rack[i].IsEmpty() && record->rack[i] != '.' && &m_rack[i] != record->from) {
+                m_rack[i].Push(record->rack[i]);
+                const char text[2] = {record->rack[i], 0};
+                TilesJoinedPlay(CStr(text));
+            }
+    }
+    return CGame::Undo(hwnd);
 }
 
 void CWordHunt::AfterMove(HWND hwnd, int repaint)
 {
     if (repaint)
         m_backBuffer.Open(hwnd);
-    ShowButton(m_word.check, !m_word.IsEmpty() && IsNewWord(m_word.word, hwnd, 0), m_backBuffer, m_tileSet);
-    ShowButton(m_word.undo, CanUndo(), m_backBuffer, m_tileSet);
-    ShowButton(m_cancel, CanUndo(), m_backBuffer, m_tileSet);
+    const bool newWord = !m_word.IsEmpty() && IsNewWord(m_word.word, hwnd, 0);
+    if (m_checkFollowsWord && newWord) {
+        // A quarter tile right of the word's last tile.
+        const RECT word = m_word.word.Rect(m_tileSet);
+        const int x = word.right + m_tileSet.TileWidth() / 4, y = word.top + m_tileSet.TileHeight() / 4;
+        if (m_word.check.visible && (x != m_word.check.x || y != m_word.check.y))
+            m_word.check.Erase(m_backBuffer, m_tileSet);
+        m_word.check.SetPosition(x, y);
+    }
+    ShowButton(m_word.check, newWord);
+    ShowButton(m_word.undo, CanUndo());
+    ShowButton(m_cancel, CanUndo());
     if (repaint)
         m_backBuffer.Close();
     RefreshTooltips();
@@ -286,6 +360,11 @@ bool CWordHunt::OnTimeUp(HWND hwnd)
 
 bool CWordHunt::CheckRules(std::string& why)
 {
+    if (!Shell().IsHandOver() && m_scorePanel.score != m_earned - m_charged) {
+        why = "the score is " + std::to_string(m_scorePanel.score) + ", the words earned " +
+              std::to_string(m_earned) + " less " + std::to_string(m_charged) + " charged";
+        return false;
+    }
     for (const CTilePile& place : m_rack)
         if (place.Length() > 1) {
             why = "a place holds " + std::to_string(place.Length()) + " tiles";

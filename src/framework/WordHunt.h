@@ -1,20 +1,29 @@
 #pragma once
-// The timed word hunts (Jumble, Word Speed, Prospector, Use It or Lose It):
-// a handful of letters on a rack of places, and a count-down clock to spell
-// as many different words from them as possible. A letter goes from its place
+// The rack hunts (Jumble, Word Speed, Prospector, Use It or Lose It, Gobble,
+// Unscramble): a handful of letters on a rack of places, and a clock (most
+// often a count-down) to spell as many different words from them as possible. A letter goes from its place
 // to the word row by a click or by typing it (the first place showing it);
 // the word row must always begin some dictionary word. The checkmark scores a
 // new word (one not yet in the word bin) at word factor x length x length,
 // and the tiles go back to the places they came from. Undo takes back one
 // letter, the X the whole word; a click on a letter of the word takes back
-// that letter and every later one. When the clock runs out, a new word still
-// in the row is scored and the hand ends as timed out.
+// that letter and every later one. When a count-down runs out, a new word
+// still in the row is scored and the hand ends as timed out.
 //
 // A game derives from CWordHunt, deals its letters onto the places, sets the
-// clock and places the pieces; it overrides PickTile or ScoreWord when its
-// rules differ. The places, the word, the cancel button and the word bin are
-// registered here (as "rack", "word", "cancel" and "words").
+// clock and places the pieces. Where the hunts differ it says so through
+// WordHuntOptions (tooltips, typing, a checkmark that follows the word) and
+// the hooks below: CanPick limits which places may give the next letter,
+// ReturnTiles decides where a scored word's tiles go (back to their places by
+// default; a game may instead throw the rack away or refill it), and every
+// pick's undo record keeps the rack as it stood, so a rule that throws tiles
+// away after a pick is taken back with it. The places, the word, the cancel
+// button and the word bin are registered here (as "rack", "word", "cancel"
+// and "words"). The score always equals what the words earned less what the
+// game charged (m_charged).
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Game.h"
@@ -23,9 +32,28 @@
 #include "framework/WordListPanel.h"
 #include "framework/WordPile.h"
 
+struct WordHuntOptions {
+    unsigned cancelTooltip = 612;   // 0: none
+    unsigned wordBinTooltip = 615;  // 0: none
+    bool buttonTooltips = true;     // 610 and 611 over the checkmark and Undo
+    bool typing = true;             // letters, Enter, Space, Escape and Backspace work
+    bool checkFollowsWord = false;  // the checkmark stands just right of the word
+    bool doubleClickButtons = false;  // a double click on a button presses it rather than scoring
+};
+
+// A pick's undo record: the move, plus the rack's letters just before it
+// ('.' for an empty place).
+struct CRackRecord : CUndoRecord {
+    CRackRecord(CTilePile* from, CTilePile* to, int count, std::string rack)
+        : CUndoRecord(from, to, count), rack(std::move(rack))
+    {
+    }
+    std::string rack;
+};
+
 class CWordHunt : public CGame {
 public:
-    CWordHunt(const CGameContext& context, int rows, int columns);
+    CWordHunt(const CGameContext& context, int rows, int columns, const WordHuntOptions& options = {});
 
     int OnSettingsChanged(HWND hwnd, HDC hdc) override;
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
@@ -39,9 +67,12 @@ public:
     bool IsFinished(HWND hwnd) override;
     void AfterMove(HWND hwnd, int repaint) override;
     bool OnTimeUp(HWND hwnd) override;
+    int Undo(HWND hwnd) override;
+    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
     // A place holds at most one tile; each letter of the word row came from
     // a place that is now empty; the
-    // checkmark shows exactly while the row holds a new word.
+    // checkmark shows exactly while the row holds a new word; the score is
+    // what the words earned less what was charged.
     bool CheckRules(std::string& why) override;
 
     // Scores the word lying on the pile (its last `trim` letters when trim >
@@ -52,9 +83,16 @@ public:
     virtual bool IsNewWord(const CTilePile& pile, HWND hwnd, int trim);
     // A letter from a place to the word, when the word can still grow with it.
     virtual void PickTile(HWND hwnd, int row, int column);
+    // Whether the place may give the next letter (a click elsewhere is
+    // ignored; typing looks only at such places).
+    virtual bool CanPick(int /*row*/, int /*column*/) const { return true; }
+    // The scored word's tiles, off the board: by default each goes back to
+    // the place it was picked from (the back buffer is open).
+    virtual void ReturnTiles(const CStr& word);
     // The checkmark: scores the word in the row when it is a new word.
-    bool ScoreCurrentWord(HWND hwnd);
+    virtual bool ScoreCurrentWord(HWND hwnd);
 
+    const CWordPile& Word() const { return m_word; }
     int Rows() const { return m_rows; }
     int Columns() const { return m_columns; }
 
@@ -66,11 +104,22 @@ protected:
     }
     // A count-down of `seconds`, with the time line always shown.
     void SetCountDown(int seconds);
+    // The places, row by row, take the letters in order, or from the end
+    // (the first place the last letter) when `fromEnd`.
+    void LayOutLetters(const CStr& letters, bool fromEnd);
+    // The place the word's last letter came from; false when the word is empty.
+    bool LastPick(int& row, int& column) const;
+    // A place's tile leaves play, or a letter joins play on an empty place
+    // (the back buffer is open).
+    void DiscardPlace(CTilePile& place);
+    void FillPlace(CTilePile& place, char letter);
     // Places the three buttons at y, the cancel button's left edge at x, the
     // undo button's three quarters of a tile further, the checkmark's five
     // quarters after that.
     void PlaceButtons(int x, int y);
     void SendUndo(HWND hwnd);
+    // Shows and draws a button, or erases and hides it (the back buffer is open).
+    void ShowButton(CTileButton& button, bool show);
     void ClearPickPositions();
 
     int m_rows;
@@ -84,6 +133,11 @@ protected:
     std::vector<POINT> m_pickPositions;
     bool m_cancelHeld = false;
     bool m_typing = true;  // letters, Enter, Space, Escape and Backspace work
+    bool m_checkFollowsWord = false;
+    bool m_doubleClickButtons = false;
+    bool m_countDown = false;
+    int m_earned = 0;   // what the scored words earned
+    int m_charged = 0;  // points the game took away
 
 private:
     bool HitPlace(int x, int y, int& row, int& column) const;

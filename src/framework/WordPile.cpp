@@ -190,6 +190,8 @@ void CWordPile::Draw(CBackBuffer& buffer, const CTileSet& tiles)
 void CWordPile::AddTooltips(CTooltips& tips, const CTileSet&) const
 {
     // Only over a shown button: a hidden one may have left its old rectangle behind.
+    if (!buttonTooltips)
+        return;
     if (undo.visible)
         tips.AddTool(undo.rect, kUndoTooltip, kUndoTooltip);
     if (check.visible)

@@ -80,7 +80,8 @@ public:
     void UpdateButtons(HWND hwnd, bool openBuffer);
     // Draws the word and the shown buttons (the back buffer is open).
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
-    // The tooltips of the shown buttons (610 check, 611 undo).
+    // The tooltips of the shown buttons (610 check, 611 undo), unless
+    // buttonTooltips is off.
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
@@ -91,6 +92,7 @@ public:
     CTilePile sink;
     CTileButton check{0, kButtonAccept};
     CTileButton undo{0, kButtonUndo};
+    bool buttonTooltips = true;  // AddTooltips names the shown buttons
 
 private:
     // Draws the button pressed or raised, at once.

@@ -330,7 +330,7 @@ constexpr StringEntry kStrings[] = {
     {494, "Click the checkmark at any time to score \r\n your word and start the next one."},
     {495, "If you get stuck, use UNDO or click the X button \r\n to cancel your entire word."},
     {496, "Spell lots of words to win!"},
-    {497, "You are about to play Unsramble!"},
+    {497, "You are about to play Unscramble!"},
     {498, "The objective is to unscramble each of the 5 words."},
     {499, "Just click on a letter to use it to spell the word."},
     {500, "A checkmark will appear whenever \r\n you form a complete word."},

@@ -1,0 +1,254 @@
+#include "games/Gobble.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "dictionary/Dictionary.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+// An undo record of a typed letter: no tiles move.
+struct CTypedRecord : CUndoRecord {
+    explicit CTypedRecord(char letter) : letter(letter) {}
+    char letter;
+};
+
+WordHuntOptions Options()
+{
+    WordHuntOptions options;
+    options.doubleClickButtons = true;
+    return options;
+}
+}  // namespace
+
+CGobble::CGobble(const CGameContext& context) : CWordHunt(context, kSide, kSide, Options())
+{
+    SetTableSize(8, 7);
+    m_foundWords.SetFirst("");
+    // Common letters, fixed for Q-U and balanced; the first cell takes the last one.
+    LayOutLetters(DealLetters(kSupplyCommon, kSide * kSide, 1, 1), true);
+    SetCountDown(kSeconds);
+}
+
+bool CGobble::CanPick(int row, int column) const
+{
+    int lastRow = 0, lastColumn = 0;
+    return !LastPick(lastRow, lastColumn) || (std::abs(row - lastRow) <= 1 && std::abs(column - lastColumn) <= 1);
+}
+
+void CGobble::PickTile(HWND hwnd, int row, int column)
+{
+    CTilePile& cell = Place(row, column);
+    if (cell.IsEmpty())
+        return;
+    if (!CanPick(row, column)) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return;
+    }
+    if (!m_word.CanExtend(cell.Top()))
+        return;  // silently
+    // The click wins over the typing.
+    m_backBuffer.Open(hwnd);
+    ClearTyped();
+    m_backBuffer.Close();
+    CWordHunt::PickTile(hwnd, row, column);
+}
+
+int CGobble::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    // A click on the word takes back placed tiles: the typed letters go first, records and all.
+    if (!m_typed.IsEmpty() && m_word.word.HitTest(m_tileSet, x, y) >= 0) {
+        m_backBuffer.Open(hwnd);
+        ClearTyped();
+        m_backBuffer.Close();
+        AfterMove(hwnd, 1);
+    }
+    return CWordHunt::OnLButtonDown(hwnd, x, y, keys);
+}
+
+void CGobble::PushTypedRecord(char letter) { m_undo.Push(std::make_unique<CTypedRecord>(letter)); }
+
+void CGobble::ClearHighlight()
+{
+    for (CTilePile& cell : m_rack)
+        if (cell.displayFlags & kPileNegative) {
+            cell.displayFlags &= ~kPileNegative;
+            ErasePile(cell);
+            RedrawPile(cell);
+        }
+}
+
+void CGobble::ClearTyped()
+{
+    for (int k = 0; k < m_typed.GetLength(); ++k)
+        m_undo.Pop();
+    m_typed = "";
+    ClearHighlight();
+}
+
+int CGobble::OnChar(HWND hwnd, int ch)
+{
+    if (ch == ' ')
+        return OnEnterKey(hwnd);
+    const char letter = ToLowerChar(static_cast<char>(ch));
+    if (letter < 'a' || letter > 'z')
+        return 0;
+    CStr wanted = m_word.Letters();
+    wanted += m_typed;
+    wanted.AppendChar(letter);
+    if (!m_pDictionary || !m_pDictionary->IsPrefix(wanted)) {
+        PlaySoundIfEnabled(kSoundRefused);
+        return 1;
+    }
+    PushTypedRecord(letter);
+    m_typed.AppendChar(letter);
+    if (!PlaceTyped(hwnd, false, true)) {
+        // On the grid nowhere that a path can reach: the letter is refused.
+        m_undo.Pop();
+        m_typed = m_typed.Left(m_typed.GetLength() - 1);
+        PlaySoundIfEnabled(kSoundRefused);
+        PlaceTyped(hwnd, false, true);
+    }
+    return 1;
+}
+
+bool CGobble::Search(size_t k, int row, int column, bool highlight)
+{
+    if (k == static_cast<size_t>(m_typed.GetLength()))
+        return true;
+    bool found = false;
+    // From no cell, every cell may start; otherwise those touching it.
+    const int r0 = row < 0 ? 0 : row - 1, r1 = row < 0 ? kSide - 1 : row + 1;
+    const int c0 = row < 0 ? 0 : column - 1, c1 = row < 0 ? kSide - 1 : column + 1;
+    for (int r = std::max(r0, 0); r <= std::min(r1, kSide - 1); ++r)
+        for (int c = std::max(c0, 0); c <= std::min(c1, kSide - 1); ++c) {
+            const size_t i = static_cast<size_t>(r * kSide + c);
+            if (m_lifted[i] || m_rack[i].IsEmpty() || m_rack[i].Top() != m_typed[static_cast<int>(k)])
+                continue;
+            m_lifted[i] = true;
+            const bool path = Search(k + 1, r, c, highlight);
+            m_lifted[i] = false;
+            if (path) {
+                found = true;
+                m_choice[k] = POINT{c, r};
+                ++m_count[k];
+                if (highlight)
+                    m_rack[i].displayFlags |= kPileNegative;
+            }
+        }
+    return found;
+}
+
+bool CGobble::PlaceTyped(HWND hwnd, bool force, bool highlight)
+{
+    const size_t n = static_cast<size_t>(m_typed.GetLength());
+    m_choice.assign(n, POINT{-1, -1});
+    m_count.assign(n, 0);
+    m_lifted.assign(m_rack.size(), false);
+    m_backBuffer.Open(hwnd);
+    ClearHighlight();
+    int row = -1, column = -1;
+    LastPick(row, column);
+    const bool found = n == 0 || Search(0, row, column, highlight);
+    if (n > 0 && found && (m_count[0] == 1 || force)) {
+        // The records of the letters placed become tile moves; the rest stay typed.
+        for (size_t k = 0; k < n; ++k)
+            m_undo.Pop();
+        size_t placed = 0;
+        for (; placed < n && (m_count[placed] == 1 || force); ++placed) {
+            const POINT at = m_choice[placed];
+            CTilePile& cell = Place(at.y, at.x);
+            cell.displayFlags &= ~kPileNegative;
+            MoveTile(&cell, &m_word.word, 1, 0);
+            const size_t length = static_cast<size_t>(m_word.word.Length());
+            if (length < m_pickPositions.size())
+                m_pickPositions[length] = at;
+        }
+        m_typed = m_typed.Mid(static_cast<int>(placed), static_cast<int>(n - placed));
+        for (int k = 0; k < m_typed.GetLength(); ++k)
+            PushTypedRecord(m_typed[k]);
+    }
+    AfterMove(hwnd, 0);
+    for (CTilePile& cell : m_rack) {
+        ErasePile(cell);
+        RedrawPile(cell);
+    }
+    m_backBuffer.Close();
+    return found;
+}
+
+int CGobble::Undo(HWND hwnd)
+{
+    const auto* typed = dynamic_cast<const CTypedRecord*>(m_undo.Peek());
+    if (!typed)
+        return CWordHunt::Undo(hwnd);
+    m_undo.Pop();
+    m_typed = m_typed.Left(m_typed.GetLength() - 1);
+    PlaceTyped(hwnd, false, true);
+    AfterMove(hwnd, 1);
+    return 1;
+}
+
+bool CGobble::ScoreCurrentWord(HWND hwnd)
+{
+    if (!m_typed.IsEmpty()) {
+        CStr wanted = m_word.Letters();
+        wanted += m_typed;
+        if (!m_pDictionary || !m_pDictionary->IsPrefix(wanted)) {
+            PlaySoundIfEnabled(kSoundRefused);
+            return true;
+        }
+        PlaceTyped(hwnd, true, false);
+    }
+    return CWordHunt::ScoreCurrentWord(hwnd);
+}
+
+bool CGobble::IsNewWord(const CTilePile& pile, HWND hwnd, int trim)
+{
+    if (&pile != &m_word.word || m_typed.IsEmpty())
+        return CWordHunt::IsNewWord(pile, hwnd, trim);
+    // The typed letters count as part of the word.
+    CStr letters = m_word.Letters();
+    letters += m_typed;
+    return m_pDictionary && m_pDictionary->IsWord(letters) && !m_foundWords.Contains(letters);
+}
+
+bool CGobble::CheckRules(std::string& why)
+{
+    if (!CWordHunt::CheckRules(why))
+        return false;
+    for (int k = 2; k <= m_word.word.Length(); ++k) {
+        const POINT a = m_pickPositions[static_cast<size_t>(k - 1)], b = m_pickPositions[static_cast<size_t>(k)];
+        if (std::abs(a.x - b.x) > 1 || std::abs(a.y - b.y) > 1) {
+            why = "letter " + std::to_string(k) + " of the word does not touch the one before";
+            return false;
+        }
+    }
+    if (m_word.IsEmpty() && m_undo.Count() != m_typed.GetLength()) {
+        why = "the undo history holds " + std::to_string(m_undo.Count()) + " records for an empty word with " +
+              std::to_string(m_typed.GetLength()) + " typed letters";
+        return false;
+    }
+    return true;
+}
+
+std::string CGobble::DescribeState() const
+{
+    return CWordHunt::DescribeState() + "typed: \"" + m_typed.str() + "\"\n";
+}
+
+void CGobble::PlacePieces(int width, int height)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int left = (width - 6 * w) / 2;
+    const int wordTop = height - (2 * h + 10);
+    const int binLeft = left + 4 * w + w / 2;
+    for (int r = 0; r < kSide; ++r)
+        for (int c = 0; c < kSide; ++c)
+            Place(r, c).SetPosition(left + c * w, 10 + r * h);
+    m_foundWords.SetRect(10, binLeft, wordTop - h / 2, binLeft + 2 * w);
+    m_scorePanel.SetRect(wordTop + 9 * h / 8, left, wordTop + 2 * h, left + 2 * w);
+    m_word.Place(left, wordTop, binLeft, h + 10);
+    PlaceButtons(left + 2 * w - 5 * w / 4, 4 * h + h / 4 + 10);
+}
