@@ -9,6 +9,7 @@
 #include "app/HowToPlay.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
+#include "games/Adlib.h"
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
@@ -29,6 +30,7 @@ constexpr GameFactoryRow kFactory[] = {
     {5, "Golf", GameNeeds::Dictionary, kHowToPlayGolf, Make<CGolf>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {17, "Adlib", GameNeeds::Dictionary, kHowToPlayCrossWays, Make<CAdlib>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
 };
