@@ -13,6 +13,7 @@
 #include "games/Golf.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
+#include "games/Scarab.h"
 
 namespace {
 template <class T>
@@ -32,6 +33,7 @@ constexpr GameFactoryRow kFactory[] = {
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {17, "Adlib", GameNeeds::Dictionary, kHowToPlayCrossWays, Make<CAdlib>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {19, "Scarab", GameNeeds::Dictionary, kHowToPlayLeScarab, Make<CScarab>},
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
 };
 
