@@ -4,6 +4,25 @@
 
 #include "dictionary/Dictionary.h"
 
+namespace {
+// Where a tile dropped with its image centred on `centre` joins the slot
+// rack: the slot it covers most, after the rack's last tile at the most; -1
+// when the point is not over the rack's slots.
+int RackInsertIndex(const CSlotPile& rack, const CTileSet& tileSet, POINT centre)
+{
+    const int w = tileSet.TileWidth(), h = tileSet.TileHeight();
+    if (w <= 0 || h <= 0)
+        return -1;
+    const bool across = (rack.fan & kFanRight) != 0;
+    const int along = across ? centre.x - rack.x : centre.y - rack.y;
+    const int beside = across ? centre.y - rack.y : centre.x - rack.x;
+    const int step = across ? w : h;
+    if (along < 0 || along >= std::max(rack.slotCount, 1) * step || beside < 0 || beside >= (across ? h : w))
+        return -1;
+    return std::min(along / step, rack.Length());
+}
+}  // namespace
+
 void CBoardCell::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
 {
     if (!IsEmpty() || !marker) {
@@ -140,6 +159,21 @@ bool CLetterBoard::IsOneGroup() const
     return count == filled.size();
 }
 
+CTilePile* CLetterBoard::DropTarget(const CTileSet& tileSet, POINT centre, std::initializer_list<CSlotPile*> racks)
+{
+    for (CSlotPile* rack : racks) {
+        const int k = RackInsertIndex(*rack, tileSet, centre);
+        if (k < 0)
+            continue;
+        if (rack->Length() >= rack->slotCount)
+            return nullptr;  // a full rack refuses it
+        rack->SetInsertAt(k);
+        return rack;
+    }
+    const int cell = CellAt(tileSet, centre);
+    return cell >= 0 && Cell(cell).IsEmpty() ? &Cell(cell) : nullptr;
+}
+
 void CLetterBoard::Draw(CBackBuffer& buffer, const CTileSet& tiles)
 {
     for (CBoardCell& cell : m_cells)
@@ -175,18 +209,4 @@ bool CLetterBoard::CheckInvariants(std::string& why) const
             return false;
         }
     return true;
-}
-
-int RackInsertIndex(const CSlotPile& rack, const CTileSet& tileSet, POINT centre)
-{
-    const int w = tileSet.TileWidth(), h = tileSet.TileHeight();
-    if (w <= 0 || h <= 0)
-        return -1;
-    const bool across = (rack.fan & kFanRight) != 0;
-    const int along = across ? centre.x - rack.x : centre.y - rack.y;
-    const int beside = across ? centre.y - rack.y : centre.x - rack.x;
-    const int step = across ? w : h;
-    if (along < 0 || along >= std::max(rack.slotCount, 1) * step || beside < 0 || beside >= (across ? h : w))
-        return -1;
-    return std::min(along / step, rack.Length());
 }

@@ -14,9 +14,11 @@
 // is given once, and ScoreRuns adds the game's value of every run, or gives
 // -1 as soon as one run is not a dictionary word.
 //
-// RackInsertIndex serves the racks of framed slots these games keep their
-// tiles in: where in the rack a tile dropped there goes.
+// DropTarget says where a tile in the air lands on such a table: one of the
+// racks of framed slots the game keeps its tiles in, at the slot it covers
+// (unless the rack is full), or the empty cell under it.
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <vector>
@@ -78,6 +80,10 @@ public:
                   const std::function<int(const LetterRun&)>& value) const;
     // Whether the tiles form one group joined across and down (false when there are none).
     bool IsOneGroup() const;
+    // Where a tile whose image is centred on `centre` lands: a rack it is
+    // over with room left (its insertion point set to the slot), else the
+    // empty cell under it; null when neither takes it.
+    CTilePile* DropTarget(const CTileSet& tileSet, POINT centre, std::initializer_list<CSlotPile*> racks);
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;
@@ -92,8 +98,3 @@ private:
     int m_left = 0;
     int m_top = 0;
 };
-
-// Where a tile dropped with its image centred on `centre` joins the slot
-// rack: the slot it covers most, after the rack's last tile at the most; -1
-// when the point is not over the rack's slots.
-int RackInsertIndex(const CSlotPile& rack, const CTileSet& tileSet, POINT centre);

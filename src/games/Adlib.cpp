@@ -111,28 +111,15 @@ int CAdlib::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
 
 void CAdlib::DropDraggedTiles(HWND hwnd)
 {
-    const POINT centre = DragImageCentre(*this);
-    for (CSlotPile* rack : {&m_topRack, &m_sideRack}) {
-        const int k = RackInsertIndex(*rack, m_tileSet, centre);
-        if (k < 0)
-            continue;
-        // A full rack refuses the tile; the other one always has room.
-        if (rack->Length() >= kRackSlots) {
-            CancelDrag(hwnd);
-            return;
-        }
-        rack->SetInsertAt(k);
-        EndDrag(hwnd, rack);
-        AfterMove(hwnd, 1);
-        return;
-    }
-    const int cell = m_grid.CellAt(m_tileSet, centre);
-    if (cell < 0 || !m_grid.Cell(cell).IsEmpty()) {
+    // A full rack refuses the tile; the other one always has room.
+    CTilePile* target = m_grid.DropTarget(m_tileSet, DragImageCentre(*this), {&m_topRack, &m_sideRack});
+    if (!target) {
         CancelDrag(hwnd);
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
-    EndDrag(hwnd, &m_grid.Cell(cell));
+    if (target != &m_topRack && target != &m_sideRack)
+        PlaySoundIfEnabled(kSoundTileMoved);
+    EndDrag(hwnd, target);
     AfterMove(hwnd, 1);
 }
 

@@ -170,25 +170,15 @@ void CScarab::CancelDrag(HWND hwnd)
 void CScarab::DropDraggedTiles(HWND hwnd)
 {
     const POINT centre = DragImageCentre(*this);
-    const int k = RackInsertIndex(m_rack, m_tileSet, centre);
-    if (k >= 0) {
-        if (m_rack.Length() >= kRackSlots) {
-            CancelDrag(hwnd);
-            return;
-        }
-        m_rack.SetInsertAt(k);
-        EndDrag(hwnd, &m_rack);
-        Landed(-1);
-        AfterMove(hwnd, 1);
-        return;
-    }
-    const int cell = m_board.CellAt(m_tileSet, centre);
-    if (cell < 0 || !m_board.Cell(cell).IsEmpty()) {
+    CTilePile* target = m_board.DropTarget(m_tileSet, centre, {&m_rack});
+    if (!target) {
         CancelDrag(hwnd);
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
-    EndDrag(hwnd, &m_board.Cell(cell));
+    const int cell = target == &m_rack ? -1 : m_board.CellAt(m_tileSet, centre);
+    if (cell >= 0)
+        PlaySoundIfEnabled(kSoundTileMoved);
+    EndDrag(hwnd, target);
     Landed(cell);
     AfterMove(hwnd, 1);
 }
