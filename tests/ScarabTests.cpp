@@ -73,6 +73,11 @@ TEST_F(Scarab, AHandFromTheFirstWordToAnEmptyBagAndRack)
     // The bag runs dry: seat (4 x 10) empties the rack and ends the hand.
     const_cast<CTilePile&>(*Game().FindPile("bag")).tiles = "";
     Rack().tiles = "t";
+    // The cross now offers to resign; No changes nothing.
+    const std::string before = Run("state");
+    const std::string asked = Run("answer no\n" + At("click", Middle(Game().RedrawButton().rect)));
+    EXPECT_NE(asked.find("dialog \"Confirmation\""), std::string::npos) << asked;
+    EXPECT_EQ(Run("state"), before);
     Run(Drag(Rack(), 0, Cell(6, 8)));
     const std::string out = Run("answer cancel \"Play Again\"\n" + score());
     EXPECT_NE(out.find("dialog \"Game Over"), std::string::npos) << out;
