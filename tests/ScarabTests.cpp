@@ -58,6 +58,7 @@ TEST_F(Scarab, AHandFromTheFirstWordToAnEmptyBagAndRack)
         {[&] { return Drag(Cell(6, 6), 0, Cell(8, 8)); }, false, 120},  // a scored tile stays
         {[] { return std::string("key ctrl+z\n"); }, false, 120},       // no undo
         {[&] { return Drag(Rack(), 0, Cell(7, 5)); }, true, 120},
+        {[&] { return At("click", Centre(Cell(7, 5), 0)); }, false, 120},   // lifted and put back: still in the turn
         {[&] { return At("dblclick", Centre(Cell(7, 5), 0)); }, true, 120},  // back to the rack
         {[&] { return "answer ok\n" + At("click", Middle(Game().RedrawButton().rect)); }, true, 120 - 150},
     };

@@ -57,6 +57,7 @@ void CAdlib::PlacePieces(int width, int)
 int CAdlib::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
 {
     CGame::OnLButtonDown(hwnd, x, y, keys);
+    m_check.state = kButtonRaised;  // a press whose release went elsewhere is forgotten
     const int cell = m_grid.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && !m_grid.Cell(cell).IsEmpty()) {
         BeginDrag(hwnd, &m_grid.Cell(cell), 1, x, y);

@@ -86,6 +86,7 @@ void CScarab::PlacePieces(int width, int)
 int CScarab::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
 {
     CGame::OnLButtonDown(hwnd, x, y, keys);
+    m_scoreButton.state = m_redrawButton.state = kButtonRaised;  // a press whose release went elsewhere
     const int cell = m_board.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && m_placed[static_cast<std::size_t>(cell)] && !m_board.Cell(cell).IsEmpty()) {
         m_liftCell = cell;  // it stays in the turn until it lands elsewhere
