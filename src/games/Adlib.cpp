@@ -162,8 +162,10 @@ void CAdlib::AfterMove(HWND hwnd, int)
 
 bool CAdlib::Finish(HWND hwnd)
 {
-    if (Shell().IsHandOver() || m_dragging)
+    if (Shell().IsHandOver())
         return false;
+    if (m_dragging)  // the clock ran out with a tile in the air: it goes home first
+        CancelDrag(hwnd);
     const int value = CrosswordValue();
     if (value <= 0)
         return false;
