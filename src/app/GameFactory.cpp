@@ -9,6 +9,7 @@
 #include "app/HowToPlay.h"
 #include "framework/Game.h"
 #include "framework/TitleGame.h"
+#include "games/Adlib.h"
 #include "games/Anagrams.h"
 #include "games/Bubbles.h"
 #include "games/Elegance.h"
@@ -25,6 +26,7 @@
 #include "games/Pyramid.h"
 #include "games/QuilloQuotes.h"
 #include "games/RockPiles.h"
+#include "games/Scarab.h"
 #include "games/Simple.h"
 #include "games/TriPeaks.h"
 #include "games/Unscramble.h"
@@ -58,7 +60,9 @@ constexpr GameFactoryRow kFactory[] = {
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
     {15, "Elegance", GameNeeds::Dictionary, kHowToPlayElegance, Make<CElegance>},
+    {17, "Adlib", GameNeeds::Dictionary, kHowToPlayCrossWays, Make<CAdlib>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
+    {19, "Scarab", GameNeeds::Dictionary, kHowToPlayLeScarab, Make<CScarab>},
     {20, "Jumble", GameNeeds::Dictionary, kHowToPlayJumble, Make<CJumble>},
     {21, "Anagrams", GameNeeds::Dictionary, kHowToPlayAnagrammer, Make<CAnagrams>},
     {22, "WordRace", GameNeeds::Dictionary, kHowToPlayWordSpeed, Make<CWordRace>},

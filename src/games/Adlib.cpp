@@ -1,0 +1,206 @@
+#include "games/Adlib.h"
+
+#include <algorithm>
+
+#include "framework/BackBuffer.h"
+#include "framework/DropTarget.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr int kLetterPoints = 40;
+constexpr int kAllTilesBonus = 250;
+constexpr int kSeconds = 120;
+constexpr int kSecondsFactor = 5;
+constexpr unsigned kFinishTooltip = 631;
+}  // namespace
+
+CAdlib::CAdlib(const CGameContext& context) : CGame(context)
+{
+    SetTableSize(10, 10);
+    m_scorePanel.gameAmount1 = kLetterPoints;
+    m_scorePanel.secondsFactor = kSecondsFactor;
+    m_scorePanel.clockValue = kSeconds;
+    m_scorePanel.clockStep = -1;
+    m_scorePanel.showTime = 1;
+
+    // The top rack takes the last seven letters of the deal, the side rack the first seven.
+    CStr letters = DealLetters(kSupplyStandard, 2 * kRackSlots, 1, 1);
+    for (CSlotPile* rack : {&m_topRack, &m_sideRack}) {
+        rack->Configure(kPileAllFaceUp, rack == &m_topRack ? kFanRight : kFanDown);
+        rack->slotCount = kRackSlots;
+        const int n = std::min(kRackSlots, letters.GetLength());
+        rack->tiles = letters.Right(n);
+        letters.DropLast(n);
+    }
+    AddPart(m_grid);
+    AddPile(m_topRack, "topRack");
+    AddPile(m_sideRack, "sideRack");
+    AddButton(m_check, "check", kFinishTooltip);
+}
+
+void CAdlib::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int left = (width - 10 * w) / 2;
+    const int below = 3 * (h / 4) + kSize * h + 10;
+    m_grid.Place(left, 10, m_tileSet);
+    m_topRack.SetPosition(left, below);
+    m_sideRack.SetPosition(left + kSize * w + w / 2, 10);
+    m_scorePanel.SetRect(below, left + kSize * w + w / 2, below + h, left + 10 * w);
+    m_check.SetPosition(left + 8 * w, below + 5 * h / 4);
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+
+int CAdlib::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+{
+    CGame::OnLButtonDown(hwnd, x, y, keys);
+    m_check.state = kButtonRaised;  // a press whose release went elsewhere is forgotten
+    const int cell = m_grid.CellAt(m_tileSet, POINT{x, y});
+    if (cell >= 0 && !m_grid.Cell(cell).IsEmpty()) {
+        BeginDrag(hwnd, &m_grid.Cell(cell), 1, x, y);
+        return 1;
+    }
+    for (CSlotPile* rack : {&m_topRack, &m_sideRack}) {
+        const int k = rack->HitTest(m_tileSet, x, y);
+        if (k >= 0 && k < rack->Length()) {
+            BeginDrag(hwnd, rack, rack->Length() - k, x, y);  // lifts tile k alone
+            return 1;
+        }
+    }
+    if (m_check.HitTest(x, y)) {
+        CBufferScope open(m_backBuffer, hwnd);
+        m_check.state = kButtonPressed;
+        m_check.Draw(m_backBuffer, m_tileSet);
+    }
+    return 1;
+}
+
+int CAdlib::OnLButtonUp(HWND hwnd, int, int, unsigned)
+{
+    if (hwnd)
+        hwnd->ReleaseCapture();
+    if (m_check.IsPressed()) {
+        {
+            CBufferScope open(m_backBuffer, hwnd);
+            m_check.state = kButtonRaised;
+            m_check.Draw(m_backBuffer, m_tileSet);
+        }
+        Finish(hwnd);
+    } else if (m_dragging) {
+        if (m_dragMoved)
+            DropDraggedTiles(hwnd);
+        else
+            CancelDrag(hwnd);
+    }
+    return 1;
+}
+
+int CAdlib::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    const int cell = m_grid.CellAt(m_tileSet, POINT{x, y});
+    if (cell >= 0 && !m_grid.Cell(cell).IsEmpty())
+        return OnLButtonDown(hwnd, x, y, keys);
+    if (Finish(hwnd))
+        return 1;
+    return OnLButtonDown(hwnd, x, y, keys);
+}
+
+int CAdlib::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+
+void CAdlib::DropDraggedTiles(HWND hwnd)
+{
+    // A full rack refuses the tile; the other one always has room.
+    CTilePile* target = m_grid.DropTarget(m_tileSet, DragImageCentre(*this), {&m_topRack, &m_sideRack});
+    if (!target) {
+        CancelDrag(hwnd);
+        return;
+    }
+    if (target != &m_topRack && target != &m_sideRack)
+        PlaySoundIfEnabled(kSoundTileMoved);
+    EndDrag(hwnd, target);
+    AfterMove(hwnd, 1);
+}
+
+// ---------------------------------------------------------------------------
+// The crossword
+
+int CAdlib::CrosswordValue() const
+{
+    if (!m_grid.IsOneGroup())
+        return 0;
+    const std::vector<int> filled = m_grid.FilledCells();
+    const int total = m_grid.ScoreRuns(m_grid.RunsThrough(filled), m_pDictionary, [this](const LetterRun& run) {
+        return run.length * m_scorePanel.gameAmount1;
+    });
+    if (total <= 0)
+        return 0;
+    return m_topRack.IsEmpty() && m_sideRack.IsEmpty() ? total + kAllTilesBonus : total;
+}
+
+void CAdlib::AfterMove(HWND hwnd, int)
+{
+    const int value = CrosswordValue();
+    const bool opened = !m_backBuffer.IsOpen();
+    if (opened)
+        m_backBuffer.Open(hwnd);
+    if (value > 0) {
+        m_check.visible = 1;
+        m_check.Draw(m_backBuffer, m_tileSet);
+    } else if (m_check.visible) {
+        m_check.Erase(m_backBuffer, m_tileSet);
+        m_check.visible = 0;
+    }
+    m_scorePanel.score = value;
+    DrawScorePanel();
+    if (opened)
+        m_backBuffer.Close();
+    RefreshTooltips();
+}
+
+bool CAdlib::Finish(HWND hwnd)
+{
+    if (Shell().IsHandOver())
+        return false;
+    if (m_dragging)  // the clock ran out with a tile in the air: it goes home first
+        CancelDrag(hwnd);
+    const int value = CrosswordValue();
+    if (value <= 0)
+        return false;
+    AfterMove(hwnd, 1);
+    Shell().EndHand(hwnd, kEndFinished);
+    return true;
+}
+
+bool CAdlib::OnTimeUp(HWND hwnd)
+{
+    Finish(hwnd);
+    return Shell().IsHandOver();  // the base ends the hand as timed out otherwise
+}
+
+int CAdlib::OnGameOver(HWND hwnd)
+{
+    // Only a crossword that counts earns the seconds left.
+    if (m_scorePanel.score != 0)
+        m_scorePanel.AddTimeBonus();
+    CBufferScope open(m_backBuffer, hwnd);
+    DrawScorePanel();
+    return 1;
+}
+
+bool CAdlib::CheckRules(std::string& why)
+{
+    for (const CSlotPile* rack : {&m_topRack, &m_sideRack})
+        if (rack->Length() > kRackSlots) {
+            why = "a rack holds " + std::to_string(rack->Length()) + " tiles";
+            return false;
+        }
+    if (!m_dragging && !Shell().IsHandOver() && m_scorePanel.score != CrosswordValue()) {
+        why = "the score " + std::to_string(m_scorePanel.score) + " is not the crossword's value " +
+              std::to_string(CrosswordValue());
+        return false;
+    }
+    return true;
+}
