@@ -56,7 +56,6 @@ void CWordHunt::SetCountDown(int seconds)
     m_scorePanel.clockValue = seconds;
     m_scorePanel.clockStep = -1;
     m_scorePanel.showTime = 1;
-    m_countDown = true;
 }
 
 void CWordHunt::LayOutLetters(const CStr& letters, bool fromEnd)
@@ -102,21 +101,6 @@ void CWordHunt::PlaceButtons(int x, int y)
 }
 
 void CWordHunt::ClearPickPositions() { m_pickPositions.assign(m_rack.size() + 1, POINT{-1, -1}); }
-
-int CWordHunt::OnSettingsChanged(HWND hwnd, HDC hdc)
-{
-    CGame::OnSettingsChanged(hwnd, hdc);
-    // A count-down is always shown, whatever the Timer setting says.
-    if (m_countDown && !m_scorePanel.showTime) {
-        m_scorePanel.showTime = 1;
-        const RECT r = m_scorePanel.Rect();
-        m_scorePanel.SetRect(r.top, r.left, r.bottom, r.right);
-        m_backBuffer.Open(hwnd, hdc);
-        DrawScorePanel();
-        m_backBuffer.Close();
-    }
-    return 1;
-}
 
 // ---------------------------------------------------------------------------
 // Mouse

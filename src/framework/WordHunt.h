@@ -55,7 +55,6 @@ class CWordHunt : public CGame {
 public:
     CWordHunt(const CGameContext& context, int rows, int columns, const WordHuntOptions& options = {});
 
-    int OnSettingsChanged(HWND hwnd, HDC hdc) override;
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
     int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
@@ -135,7 +134,6 @@ protected:
     bool m_typing = true;  // letters, Enter, Space, Escape and Backspace work
     bool m_checkFollowsWord = false;
     bool m_doubleClickButtons = false;
-    bool m_countDown = false;
     int m_earned = 0;   // what the scored words earned
     int m_charged = 0;  // points the game took away
 
