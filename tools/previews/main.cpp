@@ -80,6 +80,27 @@ QRect ContentFrame(const QImage& plain)
     return frame;
 }
 
+// Driver lines played after the deal, for the games whose deal alone shows
+// little of them (an empty well, a board before its first word): the same
+// for the plain picture that finds the frame and for the real one.
+struct MidHand {
+    int gameId;
+    const char* script;
+};
+constexpr MidHand kMidHand[] = {
+    {23, "wait 9000"},  // Anti-Gravity: letters rising under the stacks
+    {34, "wait 9000"},  // Dead Lines: letters landed in the well
+    {35, "wait 9000"},  // Bubbles
+};
+
+std::string MidHandScript(int gameId)
+{
+    for (const MidHand& m : kMidHand)
+        if (m.gameId == gameId)
+            return std::string(m.script) + "\n";
+    return "";
+}
+
 // Deals the game in a fresh shell and returns the part of its window picture
 // that shows the game.
 QImage Render(int gameId, unsigned hand, const std::string& shot)
@@ -101,11 +122,11 @@ QImage Render(int gameId, unsigned hand, const std::string& shot)
     script << "size " << kClientWidth << " " << kClientHeight << "\n"
            << "set BackgroundPattern 0\nset BackgroundColor " << kMarkerColor << "\n"
            << "game " << gameId << " " << hand << "\n"
-           << "screenshot " << plainShot << " client\n"
+           << MidHandScript(gameId) << "screenshot " << plainShot << " client\n"
            << "set BackgroundPattern " << g_Settings.BackgroundPattern << "\n"
            << "set BackgroundColor " << g_Settings.BackgroundColor << "\n"
            << "game " << gameId << " " << hand << "\n"
-           << "screenshot " << shot << " client\n";
+           << MidHandScript(gameId) << "screenshot " << shot << " client\n";
     std::istringstream in(script.str());
     std::ostringstream out, err;
     if (driver.RunScript(in, out, err) != 0) {
