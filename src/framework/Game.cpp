@@ -156,7 +156,8 @@ int CGame::OnPaint(HWND hwnd, HDC hdc)
 
 int CGame::OnSettingsChanged(HWND hwnd, HDC hdc)
 {
-    m_scorePanel.showTime = g_Settings.Timer || m_scorePanel.clockStep < 0;  // a count-down always shows
+    // A count-down always shows.
+    m_scorePanel.showTime = !m_timeLineHidden && (g_Settings.Timer || m_scorePanel.clockStep < 0);
     m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.BackgroundColor));

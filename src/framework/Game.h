@@ -158,7 +158,8 @@ public:
     CDictionary* Dictionary() const { return m_pDictionary; }
     // Redraws the score panel (the back buffer is open).
     void DrawScorePanel() { m_scorePanel.Draw(m_backBuffer); }
-    // Clears a pile's area to the background and draws it again (buffer open).
+    // Draws a pile again over what is there (buffer open); ErasePile first
+    // clears its area to the background, for a pile that shrank.
     void RedrawPile(CTilePile& pile);
     void ErasePile(CTilePile& pile);
     // The same description of the base state every game's DescribeState starts with.
@@ -190,6 +191,9 @@ protected:
     CScorePanel m_scorePanel;
     int m_scorePossible = 0;
     bool m_clockRunning = true;
+    // The score panel's time line: shown as the Timer setting says (always
+    // for a count-down), or never.
+    bool m_timeLineHidden = false;
     bool m_dragMoved = false;
     bool m_dragging = false;
     CTilePile* m_pDragSource = nullptr;

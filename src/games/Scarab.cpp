@@ -48,6 +48,7 @@ CScarab::CScarab(const CGameContext& context) : CGame(context)
     m_scorePanel.penaltyPoints = kRedrawCost;
     m_scorePanel.showTiles = 1;
     m_scorePanel.showTime = 0;
+    m_timeLineHidden = true;
 
     m_bag.Configure(kPileHidden | kPileAllFaceUp, kFanSquared);
     m_bag.tiles = DealLetters(kSupplyBag, kBagTiles, 1, 0);
