@@ -82,14 +82,20 @@ QRect ContentFrame(const QImage& plain)
 
 // Driver lines played after the deal, for the games whose deal alone shows
 // little of them (an empty well, a board before its first word): the same
-// for the plain picture that finds the frame and for the real one.
+// for the plain picture that finds the frame and for the real one. Points
+// are client pixels of the 640 x 496 window the pictures are taken in.
 struct MidHand {
     int gameId;
     const char* script;
 };
 constexpr MidHand kMidHand[] = {
+    // Cross Ways: "at" down and "ten" across from the racks.
+    {17, "drag 248 395 249 174\ndrag 155 395 202 174\ndrag 460 80 296 174\ndrag 460 33 202 127"},
+    // Le Scarab: "earn" across the scarab, scored.
+    {19, "drag 320 423 377 199\ndrag 291 423 319 199\ndrag 262 423 348 199\ndrag 233 423 290 199\nclick 486 422"},
     {23, "wait 9000"},  // Anti-Gravity: letters rising under the stacks
-    {34, "wait 9000"},  // Dead Lines: letters landed in the well
+    // Dead Lines: six letters dropped about the well, the seventh falling.
+    {34, "key left\nkey down\nwait 2500\nkey down\nwait 2500\nkey right\nkey right\nkey down\nwait 2500\nkey left\nkey left\nkey left\nkey down\nwait 2500\nkey right\nkey down\nwait 2500\nkey down\nwait 4000"},
     {35, "wait 9000"},  // Bubbles
 };
 
