@@ -650,7 +650,7 @@ void CQtMainWindow::customEvent(QEvent* event)
         const auto* c = static_cast<CCommandEvent*>(event);
         m_proc.OnCommand(c->id, c->code);
         AfterMessage();
-    } else if (event->type() == kCloseEvent) {
+    } else if (event->type() == kCloseEvent && !m_closed) {
         close();
     }
 }
