@@ -424,3 +424,127 @@ TEST(StorageCrash, TwoInstancesEnteringHighScoresAtOnceKeepBoth)
     EXPECT_EQ(names, "Stored 0,Stored 1,Stored 2,Second,Stored 3,Stored 4,First,Stored 5,Stored 6,Stored 7,");
     EXPECT_EQ(scores, "1000 900 800 750 700 600 550 500 400 300 ");
 }
+
+namespace {
+// The program (glyphery-drive playing a script from a pipe) in a home of its
+// own, started from a store holding `start`.
+class ProgramChild {
+public:
+    ProgramChild(const fs::path& home, const std::vector<std::pair<const char*, int>>& start)
+    {
+        const std::string saved = RegistryPath();
+        CloseRegistry();
+        SetRegistryPath((home / "config" / "glyphery" / "glyphery.db").string());
+        for (const auto& [name, value] : start)
+            WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
+        CloseRegistry();
+        SetRegistryPath(saved);
+
+        const std::string program = std::string(GLYPHERY_BINARY_DIR) + "/glyphery-drive";
+        const std::string config = "XDG_CONFIG_HOME=" + (home / "config").string();
+        const std::string data = "XDG_DATA_HOME=" + (home / "data").string();
+        std::vector<std::string> env{config, data, "QT_QPA_PLATFORM=offscreen", "ALSOFT_DRIVERS=null"};
+        for (char** e = environ; *e; ++e)
+            if (std::strncmp(*e, "XDG_", 4) != 0 && std::strncmp(*e, "QT_QPA", 6) != 0)
+                env.emplace_back(*e);
+        std::vector<char*> envp;
+        for (std::string& e : env)
+            envp.push_back(e.data());
+        envp.push_back(nullptr);
+        int toChild[2], fromChild[2];
+        if (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0)
+            return;
+        pid = fork();
+        if (pid == 0) {
+            dup2(toChild[0], 0);
+            dup2(fromChild[1], 1);
+            execle(program.c_str(), program.c_str(), "--keep-home", "-", static_cast<char*>(nullptr), envp.data());
+            _exit(127);
+        }
+        close(toChild[0]);
+        close(fromChild[1]);
+        m_in = toChild[1];
+        m_out = fromChild[0];
+    }
+    ~ProgramChild()
+    {
+        close(m_in);
+        close(m_out);
+        if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
+            ::kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+    void Send(const std::string& script) { ASSERT_EQ(write(m_in, script.data(), script.size()), static_cast<ssize_t>(script.size())); }
+    // What the program printed up to and including the line `last` (at most 60 s).
+    std::string ReadThrough(const std::string& last)
+    {
+        std::string text;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (text.find("\n" + last + "\n") == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+            pollfd p{m_out, POLLIN, 0};
+            if (poll(&p, 1, 1000) <= 0)
+                continue;
+            char buffer[4096];
+            const ssize_t n = read(m_out, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            text.append(buffer, static_cast<std::size_t>(n));
+        }
+        return text;
+    }
+    // Sends `signal` and waits for the end; the wait status.
+    int Stop(int signal)
+    {
+        ::kill(pid, signal);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        pid = -1;
+        return status;
+    }
+
+    pid_t pid = -1;
+
+private:
+    int m_in = -1, m_out = -1;
+};
+}  // namespace
+
+// The player picks "Radioactive water" in Options, chooses Golf and makes the
+// window larger; then the program is ended from outside. What the player set
+// is in the store at once, whatever ends the program; a signal asking it to
+// end (the session manager's, the terminal's) closes it as Quit does, so
+// the window's place is kept too.
+TEST(StorageCrash, SettingsAreStoredWhenChangedAndSignalsEndTheProgramCleanly)
+{
+    TempHome home;
+    const std::string storePath = RegistryPath();
+    for (const int signal : {SIGKILL, SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const fs::path childHome = home.dir / ("child-" + std::to_string(signal));
+        fs::create_directories(childHome / "config" / "glyphery");
+        ProgramChild child(childHome, {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0}, {"Left", 0},
+                                       {"Top", 0}, {"Width", 640}, {"Height", 480}, {"CurrentGame", 24},
+                                       {"Sound", 0}, {"BackgroundPattern", 1}});
+        ASSERT_GT(child.pid, 0);
+        child.Send("answer 1057+ok\ncommand 32780\n"  // Options: Radioactive water
+                   "answer yes Golf+play\ncommand 32785\n"  // Choose Game: Golf
+                   "size 700 500\nprint ready\nloop\n");
+        const std::string out = child.ReadThrough("ready");
+        ASSERT_NE(out.find("\nready\n"), std::string::npos) << out;
+        const int status = child.Stop(signal);
+        if (signal == SIGKILL) {
+            EXPECT_TRUE(WIFSIGNALED(status)) << status;
+        } else {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "not a clean end: " << status;
+        }
+        CloseRegistry();
+        SetRegistryPath((childHome / "config" / "glyphery" / "glyphery.db").string());
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "BackgroundPattern", 0), 2);
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 0), 5);
+        // The window's place is stored when it closes: a killed program keeps the old one.
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "Width", 0), signal == SIGKILL ? 640 : 700);
+        CloseRegistry();
+        SetRegistryPath(storePath);
+    }
+}

@@ -195,6 +195,7 @@ int RunChooserDialog(HWND owner, unsigned& gameNameId)
         return kChooserQuit;
     if (dialog.ChosenGameId() != -1) {
         g_Settings.CurrentGame = dialog.ChosenGameId();
+        StoreSettings({"CurrentGame"});
         gameNameId = dialog.ChosenNameId();
     }
     return kChooserPlay;

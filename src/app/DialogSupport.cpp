@@ -40,7 +40,8 @@ void CentreDialog(QDialog* dialog)
     const QWidget* parent = dialog->parentWidget();
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect();
-    const QRect area = parent ? QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size()) : available;
+    // Over the whole owner window, its frame included.
+    const QRect area = parent ? parent->window()->frameGeometry() : available;
     if (!area.isValid())
         return;
     QRect frame = dialog->frameGeometry();

@@ -12,6 +12,7 @@
 #include "app/GameApp.h"
 #include "framework/Registry.h"
 #include "app/Settings.h"
+#include "platform/Icons.h"
 
 namespace {
 // The offscreen platform reports every window operation it cannot carry out;
@@ -76,8 +77,7 @@ int main(int argc, char** argv)
     int result = 1;
     {
         QApplication qapp(argc, argv);
-        QApplication::setApplicationName("glyphery");
-        QApplication::setQuitOnLastWindowClosed(false);
+        SetUpApplication();
         PrepareScriptedRun();
         CGameApp app;
         CDriver driver(app);

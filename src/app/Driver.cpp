@@ -382,6 +382,13 @@ bool CDriver::RunLine(const std::string& rawLine, std::ostream& out, std::string
             return false;
         }
         *field = value;
+    } else if (cmd == "loop") {
+        // As the program runs: until the window closes (Quit, a signal).
+        out.flush();
+        window->RunMessageLoop();
+        ReportDialogs(out);
+        m_looped = true;
+        return true;
     } else if (cmd == "print") {
         const std::size_t start = line.find(w[0]) + w[0].size();
         std::string text = line.substr(start);
@@ -408,6 +415,9 @@ int CDriver::RunScript(std::istream& in, std::ostream& out, std::ostream& err)
             err << "line " << number << ": " << error << "\n";
             return 1;
         }
+        out.flush();  // a script read from a pipe sees each answer at once
+        if (m_looped)  // the program has ended
+            return 0;
     }
     return 0;
 }

@@ -27,6 +27,9 @@
 //   size W H              make the client area W x H
 //   set NAME VALUE        change a setting in memory (Sound, Timer, BackgroundPattern, ...)
 //   print TEXT            print TEXT
+//   loop                  run the message loop until the window closes, as the
+//                         program does (Quit, SIGTERM/SIGINT/SIGHUP end it); the
+//                         script ends there
 // Every modal dialog or message box that opens is printed as
 //   dialog "Caption": text -> answer
 // and every file or address the program opens as
@@ -57,4 +60,5 @@ private:
 
     CGameApp& m_app;
     unsigned m_heldButtons = 0;
+    bool m_looped = false;  // "loop" ran: the script ends there
 };

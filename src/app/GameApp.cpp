@@ -23,6 +23,8 @@
 #include "framework/Resources.h"
 #include "framework/TileSet.h"
 #include "lists/QuoteList.h"
+#include "platform/Modal.h"
+#include "platform/TerminationSignals.h"
 #include "scores/EndOfHand.h"
 #include "scores/ScoreDialogs.h"
 #include "scores/Statistics.h"
@@ -110,6 +112,8 @@ CGameApp::CGameApp() : m_dictionary(std::make_unique<CDictionary>()), m_quotes(s
 CGameApp::~CGameApp()
 {
     LoadedSoFar();
+    if (g_app == this)
+        OnTerminationSignal(nullptr);
     // The game goes first: its tooltips live on the window.
     if (m_window)
         m_window->KillTimer(kClockTimerId);
@@ -143,6 +147,13 @@ bool CGameApp::Start()
     m_window->SetMenu(MainMenu());
     m_window->SetAccelerators(MainAccelerators());
     HWND hwnd = m_window.get();
+    // Ended from outside (the session, the terminal): the same close as Quit,
+    // with any question or dialog open answered as Escape would.
+    OnTerminationSignal([this] {
+        EndModalDialogs();
+        if (m_window)
+            m_window->PostClose();
+    });
 
     m_handNumber = static_cast<unsigned>(std::time(nullptr));
     SeedRandom(m_handNumber);
@@ -150,7 +161,12 @@ bool CGameApp::Start()
     m_window->Show(g_Settings.MinMax == 2);
     m_window->UpdateWindow();
 
-    if (ApplyColorDepthRule(g_Settings, m_window->GetColorDepth()))
+    const CSettings before = g_Settings;
+    const bool colourWarning = ApplyColorDepthRule(g_Settings, m_window->GetColorDepth());
+    if (g_Settings.ColorDepth != before.ColorDepth || g_Settings.LetterTileDesign != before.LetterTileDesign ||
+        g_Settings.BackgroundPattern != before.BackgroundPattern)
+        StoreSettings({"ColorDepth", "LetterTileDesign", "BackgroundPattern"});
+    if (colourWarning)
         hwnd->MessageBox(ResString(kIdsColorDepthWarning), ResString(kIdsWarningCaption), MB_OK | MB_ICONWARNING);
     if (g_Settings.ForegroundColor == g_Settings.BackgroundColor && g_Settings.BackgroundPattern == 0)
         hwnd->MessageBox(ResString(kIdsSameColorsWarning), ResString(kIdsWarningCaption), MB_OK | MB_ICONWARNING);
@@ -259,6 +275,7 @@ void CGameApp::PlayHand(int gameId, unsigned handNumber)
     if (!m_paused)
         SetPaused(m_window.get(), true);
     g_Settings.CurrentGame = gameId;
+    StoreSettings({"CurrentGame"});
     m_gameNameId = ::GameNameId(gameId);
     m_handNumber = handNumber;
     DealHand(m_window.get(), false);

@@ -85,6 +85,8 @@ struct OptionValues {
         s.BackgroundColor = background;
         s.LetterTileDesign = tileDesign;
         s.BackgroundPattern = pattern;
+        StoreSettings({"Sound", "Music", "ShowNagDlg", "Timer", "ForegroundColor", "BackgroundColor",
+                       "LetterTileDesign", "BackgroundPattern"});
     }
 };
 

@@ -117,5 +117,6 @@ int RunRulesDialog(HWND owner, const NextInstructionFn& nextInstruction)
     if (RunModal(dialog) != kRulesPlay)
         return kRulesClosed;
     g_Settings.ShowRulesDlg = dialog.ShowEveryTime() ? 1 : 0;
+    StoreSettings({"ShowRulesDlg"});
     return kRulesPlay;
 }

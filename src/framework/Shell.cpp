@@ -1,6 +1,8 @@
 #include "framework/Shell.h"
 
+#include "framework/GameIds.h"
 #include "framework/Settings.h"
+#include "framework/Window.h"
 #include "framework/Sound.h"
 
 namespace {
@@ -24,6 +26,9 @@ void PlaySoundIfEnabled(unsigned soundId)
 {
     if (g_soundObserver)
         g_soundObserver(soundId);
+    if (soundId == kSoundRefused)
+        if (HWND window = Shell().MainWindow())
+            window->ShowRefusal();
     if (g_Settings.Sound != 0)
         PlayWaveResource(soundId);
 }

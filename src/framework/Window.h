@@ -30,6 +30,12 @@ public:
                          const RECT& rect) = 0;
     // Pause inside an animation: the picture stays up, no input is handled.
     virtual void Sleep(int milliseconds) = 0;
+    // True when the player's next input (a key, a click) is already waiting:
+    // an animation then ends at once instead of holding it up.
+    virtual bool InputWaiting() const { return false; }
+    // A brief visible sign that an action was refused, beside its sound (so
+    // play works with the sound off).
+    virtual void ShowRefusal() {}
 
     // Window timers by id (SetTimer / KillTimer semantics: setting an existing id
     // restarts it). Ticks arrive through the game's OnTimer.

@@ -318,9 +318,17 @@ int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsig
     }
     QPainter painter(&m_impl->image);
     painter.setFont(font.impl()->font);
-    painter.setPen(QColor(ToQRgb(m_impl->text)));
     if (!(format & DT_NOCLIP))
         painter.setClipRect(box);
+    // A one-pixel outline in black or white, whichever differs more from the
+    // text's colour, keeps the text readable on every background pattern and
+    // colour while it stays in the colour the player chose.
+    const QColor colour(ToQRgb(m_impl->text));
+    const bool light = colour.red() * 299 + colour.green() * 587 + colour.blue() * 114 >= 128000;
+    painter.setPen(light ? QColor(0, 0, 0, 170) : QColor(255, 255, 255, 170));
+    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+        painter.drawText(box.translated(d), flags, s);
+    painter.setPen(colour);
     QRect drawn;
     painter.drawText(box, flags, s, &drawn);
     MarkDirty(rect);

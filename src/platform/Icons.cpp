@@ -1,5 +1,6 @@
 #include "platform/Icons.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QWidget>
 
@@ -17,3 +18,11 @@ QIcon ProgramIcon()
 }
 
 QWidget* WidgetOf(CWindow* window) { return dynamic_cast<CQtMainWindow*>(window); }
+
+void SetUpApplication()
+{
+    QApplication::setApplicationName("glyphery");
+    QApplication::setDesktopFileName("org.glyphery.Glyphery");
+    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setQuitOnLastWindowClosed(false);  // the shell's own loop ends with its window
+}

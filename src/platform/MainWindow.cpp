@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QWindow>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "platform/Modal.h"
@@ -167,6 +170,8 @@ CQtMainWindow::CQtMainWindow(CWindowProc& proc, const std::string& title, const 
     setCentralWidget(m_client);
     SetTitle(title);
     setGeometry(ToQRect(normal));
+    m_refusalTimer.setSingleShot(true);
+    QObject::connect(&m_refusalTimer, &QTimer::timeout, this, [this] { EndRefusal(); });
     m_tipDelay.setSingleShot(true);
     m_tipDelay.setInterval(kTooltipDelayMs);
     QObject::connect(&m_tipDelay, &QTimer::timeout, this, [this] { ShowTooltipNow(); });
@@ -240,6 +245,15 @@ void CQtMainWindow::ClientPaint(QPaintEvent* event)
         painter.drawImage(r, m_screen, r);
     for (const QRect& r : fromSource)
         painter.drawImage(r, m_source->image, r);
+    if (m_refusalUntil != 0) {
+        // The frame inverts what lies under it, so it shows on every background.
+        const int t = std::max(4, std::min(m_client->width(), m_client->height()) / 100);
+        const QRect all = m_client->rect();
+        const QRegion frame = QRegion(all).subtracted(QRegion(all.adjusted(t, t, -t, -t)));
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        for (const QRect& r : frame.intersected(asked))
+            painter.fillRect(r, Qt::white);
+    }
     painter.end();
     // What the game drew outside the area Qt asked for still has to reach the screen.
     if (!m_deliveredRect.isEmpty() && !event->rect().contains(m_deliveredRect))
@@ -405,6 +419,35 @@ void CQtMainWindow::ClientResized(int width, int height)
     AfterMessage();
 }
 
+// A refused action's frame stays up this long.
+constexpr int kRefusalMs = 300;
+
+long long CQtMainWindow::Now() const
+{
+    if (m_manualClock)
+        return m_now;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void CQtMainWindow::ShowRefusal()
+{
+    m_refusalUntil = Now() + kRefusalMs;
+    if (!m_manualClock)
+        m_refusalTimer.start(kRefusalMs);
+    // At once, as a flight is: the handler that refused may still be running.
+    if (m_client->isVisible())
+        m_client->repaint();
+}
+
+void CQtMainWindow::EndRefusal()
+{
+    m_refusalUntil = 0;
+    m_client->update();
+}
+
+bool CQtMainWindow::InputWaiting() const { return false; }
+
 void CQtMainWindow::Sleep(int milliseconds)
 {
     if (milliseconds <= 0 || m_manualClock)
@@ -513,6 +556,8 @@ void CQtMainWindow::AdvanceClock(int milliseconds)
             return;
     }
     m_now = end;
+    if (m_refusalUntil != 0 && m_now >= m_refusalUntil)
+        EndRefusal();
 }
 
 // ---- mouse, keys and the tooltip control ----
@@ -650,7 +695,7 @@ void CQtMainWindow::customEvent(QEvent* event)
         const auto* c = static_cast<CCommandEvent*>(event);
         m_proc.OnCommand(c->id, c->code);
         AfterMessage();
-    } else if (event->type() == kCloseEvent) {
+    } else if (event->type() == kCloseEvent && !m_closed) {
         close();
     }
 }
@@ -723,6 +768,17 @@ void CQtMainWindow::Show(bool maximized)
         showNormal();
     activateWindow();
     m_client->setFocus();
+    // A window manager maps, places and maximizes a new window a moment
+    // later. Dialogs opened at start-up (a warning, the chooser) centre on the
+    // window, so wait for it to be on screen where it belongs (briefly: a
+    // manager that never answers costs a quarter of a second).
+    QElapsedTimer waited;
+    waited.start();
+    const auto placed = [&] {
+        return windowHandle() && windowHandle()->isExposed() && (!maximized || isMaximized());
+    };
+    while (!placed() && waited.elapsed() < 250)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
 }
 
 WindowPlacement CQtMainWindow::GetPlacement() const

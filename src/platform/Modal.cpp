@@ -1,9 +1,11 @@
 #include "platform/Modal.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -17,6 +19,7 @@ bool g_scripting = false;
 std::deque<std::string> g_answers;
 std::vector<ModalRecord> g_log;
 ModalAnswerer g_answerer = nullptr;
+bool g_ending = false;  // EndModalDialogs was called
 
 QString Plain(const QString& label)
 {
@@ -38,7 +41,19 @@ std::string DialogText(const QDialog& dialog)
 
 // Carries out one scripted answer on an open dialog; false when the answer
 // fitted no button and no result code.
+bool AnswerStep(QDialog& dialog, const std::string& answer);
+
 bool Answer(QDialog& dialog, const std::string& answer)
+{
+    // "1057+ok": click 1057, then OK.
+    std::size_t start = 0;
+    for (std::size_t plus; (plus = answer.find('+', start)) != std::string::npos; start = plus + 1)
+        if (!AnswerStep(dialog, answer.substr(start, plus - start)))
+            return false;
+    return AnswerStep(dialog, answer.substr(start));
+}
+
+bool AnswerStep(QDialog& dialog, const std::string& answer)
 {
     const QString wanted = Plain(QString::fromStdString(answer));
     if (wanted == "cancel" || wanted == "close" || wanted == "escape") {
@@ -59,8 +74,16 @@ bool Answer(QDialog& dialog, const std::string& answer)
     }
     bool isNumber = false;
     const int number = wanted.toInt(&isNumber);
-    if (!isNumber)
+    if (!isNumber) {
+        // An entry of a list: selected.
+        for (QListWidget* list : dialog.findChildren<QListWidget*>())
+            for (int i = 0; i < list->count(); ++i)
+                if (Plain(list->item(i)->text()) == wanted) {
+                    list->setCurrentRow(i);
+                    return true;
+                }
         return false;
+    }
     for (QAbstractButton* b : buttons) {
         const QVariant id = b->property("controlId");
         if (id.isValid() && id.toInt() == number && b->isEnabled()) {
@@ -160,7 +183,22 @@ void SetModalAnswerer(ModalAnswerer answerer) { g_answerer = answerer; }
 
 void SetControlId(QAbstractButton* button, int id) { button->setProperty("controlId", id); }
 
-int RunModal(QDialog& dialog) { return dialog.exec(); }
+int RunModal(QDialog& dialog)
+{
+    if (g_ending)
+        return QDialog::Rejected;
+    return dialog.exec();
+}
+
+void EndModalDialogs()
+{
+    g_ending = true;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        if (dialog && dialog->isVisible() && dialog->isModal())
+            dialog->reject();
+    }
+}
 
 std::string NormalizeLineBreaks(const std::string& text)
 {

@@ -11,6 +11,10 @@ class QDialog;
 class QWidget;
 
 int RunModal(QDialog& dialog);
+// The program is ending: every open modal dialog closes as Escape would close
+// it, and from now on RunModal (and every message box) returns at once as if
+// cancelled, so no question holds up the end.
+void EndModalDialogs();
 
 // For the soak test: while scripting is on (ModalScript.h) and no answer is
 // queued, this picks the answer for a dialog that has just opened, in the

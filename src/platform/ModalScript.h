@@ -4,7 +4,9 @@
 // takes the next queued answer instead of waiting for a person: the answer is
 // a button label ("yes", "no", "ok", "Play Again"; case and '&' ignored), a
 // number (a button's control id, or else the dialog's result code), or
-// "cancel"/"close" (closes the dialog as Escape would). A modal with no
+// "cancel"/"close" (closes the dialog as Escape would), or an entry of a list
+// in the dialog (selected). Steps joined by '+' are carried out in order
+// ("1057+ok": a radio button, then OK). A modal with no
 // answer queued is closed as with "cancel" and noted as unanswered.
 #include <cstddef>
 #include <string>

@@ -27,6 +27,8 @@ public:
     void UpdateWindow() override;
     void Present(const std::uint32_t* pixels, int stride, int width, int height, const RECT& rect) override;
     void Sleep(int milliseconds) override;
+    bool InputWaiting() const override;
+    void ShowRefusal() override;
     void SetTimer(unsigned id, unsigned milliseconds) override;
     void KillTimer(unsigned id) override;
     void SetCapture() override;
@@ -137,6 +139,13 @@ private:
     QPoint m_hoverPoint;
     QTimer m_tipDelay;
     std::string m_shownTip;
+
+    // The refusal sign: a frame around the client area until this moment
+    // (on the window's clock), 0 when none is shown.
+    long long m_refusalUntil = 0;
+    QTimer m_refusalTimer;
+    long long Now() const;
+    void EndRefusal();
 
     bool m_closed = false;
     QPointer<QEventLoop> m_loop;
