@@ -99,3 +99,28 @@ TEST(PlayerExperienceText, TableTextHasAContrastingEdgeAndKeepsItsColour)
         }
     }
 }
+
+// Forty letters typed faster than Jumble answers: every pick and score whose
+// next key is already waiting lands at once, so all of them are handled
+// within a second of the animations' time; the same letters typed one at a
+// time (each flight played out) end in exactly the same state.
+TEST_F(PlayerExperience, TypedAheadLettersAreHandledAtOnceWithTheSameResult)
+{
+    const std::string rack = ParseState(Run("game 20 3\nstate")).Pile("rack0").letters;
+    // The rack's letters in turn, each followed by a space (score) now and then.
+    std::string text;
+    for (std::size_t i = 0; text.size() < 40; ++i)
+        text += i % 4 == 3 ? ' ' : rack[i % rack.size()];
+    const long long start = Window().AnimationTime();
+    Run("typeahead " + text);
+    const long long ahead = Window().AnimationTime() - start;
+    const std::string afterAhead = Run("state");
+
+    Run("game 20 3");
+    const long long startSlow = Window().AnimationTime();
+    Run("type " + text);
+    const long long slow = Window().AnimationTime() - startSlow;
+    EXPECT_EQ(Run("state"), afterAhead);
+    EXPECT_LE(ahead, 1000) << "typed one at a time the flights took " << slow << " ms";
+    EXPECT_GT(slow, 1000);
+}
