@@ -1,11 +1,19 @@
-// What a player notices at once: window titles exactly the program's own,
-// dialogs centred on the main window, a refused action seen as well as heard,
-// text on the table readable on every background.
+// What a player notices: window titles exactly the program's own, dialogs
+// centred on the main window, a refused action seen as well as heard, text on
+// the table readable on every background, flights that never hold up typing,
+// and help that always opens.
 #include <gtest/gtest.h>
 
 #include <QDialog>
 #include <QImage>
 #include <QMainWindow>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
 
 #include "GameDriveSupport.h"
 #include "app/DialogSupport.h"
@@ -98,4 +106,83 @@ TEST(PlayerExperienceText, TableTextHasAContrastingEdgeAndKeepsItsColour)
             EXPECT_GT(edge, 50) << std::hex << text << " on " << back;
         }
     }
+}
+
+// Forty letters typed faster than Jumble answers: every pick and score whose
+// next key is already waiting lands at once, so all of them are handled
+// within a second of the animations' time; the same letters typed one at a
+// time (each flight played out) end in exactly the same state.
+TEST_F(PlayerExperience, TypedAheadLettersAreHandledAtOnceWithTheSameResult)
+{
+    const std::string rack = ParseState(Run("game 20 3\nstate")).Pile("rack0").letters;
+    // The rack's letters in turn, each followed by a space (score) now and then.
+    std::string text;
+    for (std::size_t i = 0; text.size() < 40; ++i)
+        text += i % 4 == 3 ? ' ' : rack[i % rack.size()];
+    const long long start = Window().AnimationTime();
+    Run("typeahead " + text);
+    const long long ahead = Window().AnimationTime() - start;
+    const std::string afterAhead = Run("state");
+
+    Run("game 20 3");
+    const long long startSlow = Window().AnimationTime();
+    Run("type " + text);
+    const long long slow = Window().AnimationTime() - startSlow;
+    EXPECT_EQ(Run("state"), afterAhead);
+    EXPECT_LE(ahead, 1000) << "typed one at a time the flights took " << slow << " ms";
+    EXPECT_GT(slow, 1000);
+}
+
+// Help opens in the program's own window, whatever the desktop has: F1 at the
+// current game's section, its contents list moving within the page; the web
+// site item at the top. Without the page the player is told so.
+TEST_F(PlayerExperience, HelpOpensInTheProgramsOwnWindowAtTheGamesSection)
+{
+    Run("game 5 1\nkey f1");
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "helpWindow" && w->isVisible())
+            help = w;
+    ASSERT_NE(help, nullptr);
+    auto* browser = help->findChild<QTextBrowser*>("helpBrowser");
+    ASSERT_NE(browser, nullptr);
+    // The first line shown is Golf's heading.
+    auto topLine = [&] {
+        return browser->cursorForPosition(QPoint(4, 4)).block().text().toStdString();
+    };
+    EXPECT_EQ(topLine(), "Golf");
+    // A click on "Options" in the contents list goes to that section.
+    QTextCursor found = browser->document()->find(QStringLiteral("Options"));
+    while (!found.isNull() && found.charFormat().anchorHref() != "#options")
+        found = browser->document()->find(QStringLiteral("Options"), found);
+    ASSERT_FALSE(found.isNull());
+    browser->verticalScrollBar()->setValue(0);
+    const QPoint link = browser->cursorRect(found).center() - QPoint(2, 0);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
+    EXPECT_EQ(browser->source().fragment(), "options");
+    EXPECT_EQ(topLine().substr(0, 7), "Options");
+    Run("command 32776");
+    EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+    help->close();
+}
+
+TEST(PlayerExperienceHelp, AMissingHelpPageIsReported)
+{
+    // The driver alone in a folder: no help page beside it.
+    const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("glyphery-nohelp-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(std::string(GLYPHERY_BINARY_DIR) + "/glyphery-drive", dir / "glyphery-drive",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string command = (dir / "glyphery-drive").string() + " - 2>/dev/null <<< 'key f1'";
+    std::string out;
+    if (FILE* p = popen(("bash -c \"" + command + "\"").c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, p))
+            out += buffer;
+        pclose(p);
+    }
+    std::filesystem::remove_all(dir);
+    EXPECT_NE(out.find("dialog \"Quirkwood Software\": No such file or directory:\n" + (dir / "Help.htm").string()),
+              std::string::npos)
+        << out;
 }

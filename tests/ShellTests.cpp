@@ -252,13 +252,6 @@ TEST_F(Shell, ANewHandAskedForInsideAGameHandlerWaitsForTheHandlerToReturn)
     EXPECT_EQ(dynamic_cast<CRecordingGame*>(app->CurrentGame()), nullptr);
 }
 
-TEST_F(Shell, HelpOpensTheShippedPageAndAMissingPageShowsTheSystemBox)
-{
-    const std::string out = Run("key f1\ncommand 32776");
-    EXPECT_NE(out.find("open "), std::string::npos);
-    EXPECT_NE(out.find("/Help.htm\nopen "), std::string::npos) << out;
-}
-
 TEST_F(Shell, ClosingStoresTheNormalRectangleEvenWhenMaximized)
 {
     Window().setGeometry(30, 40, 500, 400);

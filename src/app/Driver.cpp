@@ -235,7 +235,7 @@ void CDriver::ReportDialogs(std::ostream& out)
 bool CDriver::RunLine(const std::string& rawLine, std::ostream& out, std::string& error)
 {
     std::string line = rawLine;
-    if (const std::size_t hash = line.find('#'); hash != std::string::npos && line.rfind("type", 0) != 0)
+    if (const std::size_t hash = line.find('#'); hash != std::string::npos && line.rfind("type", 0) != 0)  // also typeahead
         line.erase(hash);
     const std::vector<std::string> w = Tokens(line);
     if (w.empty())
@@ -325,6 +325,19 @@ bool CDriver::RunLine(const std::string& rawLine, std::ostream& out, std::string
             SimulateKey(window->ClientWidget(), press.key, press.modifiers, press.text);
             window->ProcessPending();
         }
+    } else if (cmd == "typeahead") {
+        // Typed faster than the program answers: each character finds the
+        // rest already waiting.
+        const std::size_t start = rawLine.find("typeahead") + 9;
+        std::string text = start < rawLine.size() ? rawLine.substr(start) : std::string();
+        if (!text.empty() && text[0] == ' ')
+            text.erase(0, 1);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const KeyPress press = KeyForCharacter(text[i]);
+            window->SetScriptedInputWaiting(static_cast<int>(text.size() - 1 - i));
+            SimulateKey(window->ClientWidget(), press.key, press.modifiers, press.text);
+        }
+        window->SetScriptedInputWaiting(0);
     } else if (cmd == "command") {
         int id = 0;
         if (!needInts(1, 1, &id))

@@ -15,6 +15,8 @@
 //                         left, right, up, down, f1..f12, kp0..kp9, "/", "?", each
 //                         optionally prefixed by ctrl+, alt+, shift+ (ctrl+n, alt+?)
 //   type TEXT             type the characters of TEXT (the rest of the line)
+//   typeahead TEXT        the same, typed faster than the program answers: while
+//                         one character is handled the rest are waiting
 //   command ID            a menu command by id (as if chosen from the menu)
 //   timer ID              deliver one tick of window timer ID now (it must be set)
 //   wait MS               let MS milliseconds of window timers pass

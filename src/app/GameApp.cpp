@@ -1,5 +1,6 @@
 #include "app/GameApp.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -10,6 +11,7 @@
 #include "app/Commands.h"
 #include "app/Dialogs.h"
 #include "app/GameFactory.h"
+#include "app/HelpDialog.h"
 #include "framework/Registry.h"
 #include "app/OptionsDialog.h"
 #include "app/ProgressDialog.h"
@@ -47,7 +49,6 @@ enum : unsigned {
     kIdsColorDepthWarning = 327,
     kIdsSameColorsWarning = 522,
     kIdsSystemErrorCaption = 2020,
-    kIdsNoApplication = 2021,
 };
 
 constexpr unsigned kClockPeriodMs = 1000;
@@ -613,7 +614,7 @@ int CGameApp::OnCommand(int id, int code)
         return 1;
     case IDM_HELP:
     case IDM_WEBSITE:
-        OpenHelpPage();
+        OpenHelpPage(id == IDM_HELP);
         return 1;
     case IDM_HOWTOPLAY:
         WhilePaused([&] {
@@ -634,16 +635,17 @@ int CGameApp::OnCommand(int id, int code)
     return m_game->OnCommand(hwnd, id, code, 0) > 0 ? 1 : 0;
 }
 
-// "Help With Glyphery" and "Go To Web Site" both open the help page that
-// ships beside the program, in the desktop's browser.
-void CGameApp::OpenHelpPage()
+// "Help With Glyphery" and "Go To Web Site" both show the help page that
+// ships beside the program, in the program's own help window: Help at the
+// current game's section, the web site item at the top.
+void CGameApp::OpenHelpPage(bool atGame)
 {
     const std::string path = ShippedDataPath(kHelpFile);
-    std::string problem;
-    if (!FileExists(path))
-        problem = std::string(std::strerror(ENOENT)) + ":\n" + path;
-    else if (!OpenDocument(path))
-        problem = ResString(kIdsNoApplication) + path;
-    if (!problem.empty())
-        m_window->MessageBox(problem, ResString(kIdsSystemErrorCaption), MB_OK | MB_ICONINFORMATION);
+    std::string section;
+    if (const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame); atGame && row && m_game)
+        for (const char* c = row->subkey; *c; ++c)
+            section += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    if (!FileExists(path) || !ShowHelpWindow(m_window.get(), path, section))
+        m_window->MessageBox(std::string(std::strerror(ENOENT)) + ":\n" + path, ResString(kIdsSystemErrorCaption),
+                             MB_OK | MB_ICONINFORMATION);
 }

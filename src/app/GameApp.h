@@ -86,7 +86,7 @@ private:
     // Menu dialogs and Undo: pause, run, resume unless the hand is over.
     template <class F>
     void WhilePaused(F&& run);
-    void OpenHelpPage();
+    void OpenHelpPage(bool atGame);
     // Start-up work done beside the window's creation and first paint: the
     // player's word lists and the first game's pictures. LoadedSoFar waits
     // for it and is the only way to the dictionary while it may run.

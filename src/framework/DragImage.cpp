@@ -57,6 +57,10 @@ void CDragImage::Fly(CBackBuffer& buffer, int fromX, int fromY, int toX, int toY
     if (steps < 1)
         steps = 1;
     for (int i = 0; i <= steps; ++i) {
+        // The player's next key or click is already waiting: the tiles land
+        // at once rather than hold it up (the move itself is the same).
+        if (HWND hwnd = buffer.Window(); i < steps && hwnd && hwnd->InputWaiting())
+            i = steps;
         MoveTo(buffer, fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
         // Every step goes to the screen at once: the event loop is not running.
         buffer.Flush();

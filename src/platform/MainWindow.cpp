@@ -24,6 +24,14 @@
 #include "platform/QtDrawing.h"
 #include "platform/QtMainWindow.h"
 
+// Qt's count of window-system events (input, exposes, moves) not yet
+// delivered. Qt exports it for its own modules (symbol version
+// Qt_6_PRIVATE_API) without installing the header that declares it.
+class QWindowSystemInterfacePrivate {
+public:
+    static qsizetype windowSystemEventsQueued();
+};
+
 namespace {
 constexpr int kTooltipDelayMs = 500;
 constexpr int kMinimumClient = 256;
@@ -446,12 +454,24 @@ void CQtMainWindow::EndRefusal()
     m_client->update();
 }
 
-bool CQtMainWindow::InputWaiting() const { return false; }
+bool CQtMainWindow::InputWaiting() const
+{
+    // Input the platform has read lands in Qt's queue of window-system events
+    // and is handed out one event at a time: while one key is handled, the
+    // keys typed after it are there.
+    return m_scriptedInputWaiting > 0 || QWindowSystemInterfacePrivate::windowSystemEventsQueued() > 0;
+}
+
+void CQtMainWindow::SetScriptedInputWaiting(int events) { m_scriptedInputWaiting = events; }
 
 void CQtMainWindow::Sleep(int milliseconds)
 {
-    if (milliseconds <= 0 || m_manualClock)
+    if (milliseconds <= 0)
         return;
+    if (m_manualClock) {
+        m_animationTime += milliseconds;
+        return;
+    }
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 

@@ -80,6 +80,10 @@ public:
     virtual bool FireTimer(unsigned id) = 0;  // false when no such timer is set
     virtual bool IsTimerSet(unsigned id) const = 0;
     virtual unsigned TimerPeriod(unsigned id) const = 0;  // 0 when not set
+    // On scripted time: the milliseconds animations paused for (Sleep) so far.
+    virtual long long AnimationTime() const = 0;
+    // For the driver: this many input events count as waiting (InputWaiting).
+    virtual void SetScriptedInputWaiting(int events) = 0;
 
     // The tooltip text currently shown (empty when none).
     virtual std::string ShownTooltip() const = 0;

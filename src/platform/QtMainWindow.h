@@ -62,6 +62,8 @@ public:
     unsigned TimerPeriod(unsigned id) const override;
     std::string ShownTooltip() const override { return m_shownTip; }
     int DirectPresentCount() const override { return m_directPresents; }
+    long long AnimationTime() const override { return m_animationTime; }
+    void SetScriptedInputWaiting(int events) override;
     bool SaveScreenshot(const std::string& path, bool clientOnly) const override;
 
     QWidget* ClientWidget() const;
@@ -130,6 +132,8 @@ private:
     std::map<unsigned, Timer> m_timers;
     bool m_manualClock = false;
     long long m_now = 0;
+    long long m_animationTime = 0;
+    int m_scriptedInputWaiting = 0;
 
     std::vector<Accelerator> m_accelerators;
     std::map<unsigned, Tool> m_tools;
