@@ -27,9 +27,11 @@
 // Qt's count of window-system events (input, exposes, moves) not yet
 // delivered. Qt exports it for its own modules (symbol version
 // Qt_6_PRIVATE_API) without installing the header that declares it.
+// Weak, so that a Qt without it still starts: no input then ever counts as
+// waiting, and flights simply run their course.
 class QWindowSystemInterfacePrivate {
 public:
-    static qsizetype windowSystemEventsQueued();
+    static qsizetype windowSystemEventsQueued() __attribute__((weak));
 };
 
 namespace {
@@ -459,7 +461,10 @@ bool CQtMainWindow::InputWaiting() const
     // Input the platform has read lands in Qt's queue of window-system events
     // and is handed out one event at a time: while one key is handled, the
     // keys typed after it are there.
-    return m_scriptedInputWaiting > 0 || QWindowSystemInterfacePrivate::windowSystemEventsQueued() > 0;
+    if (m_scriptedInputWaiting > 0)
+        return true;
+    auto* queued = &QWindowSystemInterfacePrivate::windowSystemEventsQueued;
+    return queued != nullptr && queued() > 0;
 }
 
 void CQtMainWindow::SetScriptedInputWaiting(int events) { m_scriptedInputWaiting = events; }
