@@ -13,6 +13,7 @@
 #include "games/Anagrams.h"
 #include "games/Bubbles.h"
 #include "games/Cavein.h"
+#include "games/Collapse.h"
 #include "games/Elegance.h"
 #include "games/FreeCell.h"
 #include "games/Gobble.h"
@@ -79,6 +80,7 @@ constexpr GameFactoryRow kFactory[] = {
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
     {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},
+    {41, "Collapse", GameNeeds::Dictionary, kHowToPlayTowerOfBabble, Make<CCollapse>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};

@@ -143,17 +143,21 @@ void CGridWordGame::ShowButton(HWND hwnd, CTileButton& button, int state)
 
 void CGridWordGame::AfterMove(HWND hwnd, int flag)
 {
-    if (flag)
-        m_backBuffer.Open(hwnd);
-    const int shown = CanUndo() ? 1 : 0;
-    if (m_cancel.visible && !shown)
-        m_cancel.Erase(m_backBuffer, m_tileSet);
-    m_cancel.visible = shown;
-    if (shown)
-        m_cancel.Draw(m_backBuffer, m_tileSet);
-    if (flag)
-        m_backBuffer.Close();
+    ShowButtonIf(hwnd, flag != 0, m_cancel, CanUndo());
     CWordPileGame::AfterMove(hwnd, flag);
+}
+
+void CGridWordGame::ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown)
+{
+    if (openBuffer)
+        m_backBuffer.Open(hwnd);
+    if (button.visible && !shown)
+        button.Erase(m_backBuffer, m_tileSet);
+    button.visible = shown ? 1 : 0;
+    if (shown)
+        button.Draw(m_backBuffer, m_tileSet);
+    if (openBuffer)
+        m_backBuffer.Close();
 }
 
 CStr CGridWordGame::ScoringLetters(const CStr& tiles)

@@ -69,6 +69,9 @@ protected:
     virtual void SettleGrid();
     // Draws a shown button raised or pressed at once.
     void ShowButton(HWND hwnd, CTileButton& button, int state);
+    // Shows and draws the button, or hides and erases it (with `openBuffer`
+    // the back buffer is opened and closed here).
+    void ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown);
 
     CStr ScoringLetters(const CStr& tiles) override;
     int WordPoints(const CStr& letters) const override;

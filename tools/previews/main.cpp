@@ -91,6 +91,7 @@ constexpr MidHand kMidHand[] = {
     {23, "wait 9000"},  // Anti-Gravity: letters rising under the stacks
     {34, "wait 9000"},  // Dead Lines: letters landed in the well
     {35, "wait 9000"},  // Bubbles
+    {41, "click 198 74\nclick 198 74\nclick 198 74"},  // Tower of Babble: three advances raise the tower
 };
 
 std::string MidHandScript(int gameId)
