@@ -12,12 +12,15 @@
 #include "games/Adlib.h"
 #include "games/Anagrams.h"
 #include "games/Bubbles.h"
+#include "games/Cavein.h"
+#include "games/Collapse.h"
 #include "games/Elegance.h"
 #include "games/FreeCell.h"
 #include "games/Gobble.h"
 #include "games/Golf.h"
 #include "games/Gravity.h"
 #include "games/Griddle.h"
+#include "games/Implosion.h"
 #include "games/Jumble.h"
 #include "games/Klondike.h"
 #include "games/LetterBox.h"
@@ -67,6 +70,8 @@ constexpr GameFactoryRow kFactory[] = {
     {21, "Anagrams", GameNeeds::Dictionary, kHowToPlayAnagrammer, Make<CAnagrams>},
     {22, "WordRace", GameNeeds::Dictionary, kHowToPlayWordSpeed, Make<CWordRace>},
     {23, "Gravity", GameNeeds::Dictionary, kHowToPlayAntiGravity, Make<CGravity>},
+    {25, "Cavein", GameNeeds::Dictionary, kHowToPlayCaveIn, Make<CCavein>},
+    {29, "Implosion", GameNeeds::Dictionary, kHowToPlayImplosion, Make<CImplosion>},
     {30, "UseitLoseit", GameNeeds::Dictionary, kHowToPlayUseItOrLoseIt, Make<CUseitLoseit>},
     {31, "Prospector", GameNeeds::Dictionary, kHowToPlayProspector, Make<CProspector>},
     {32, "Unscramble", GameNeeds::Dictionary, kHowToPlayUnscramble, Make<CUnscramble>},
@@ -75,6 +80,7 @@ constexpr GameFactoryRow kFactory[] = {
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
     {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},
+    {41, "Collapse", GameNeeds::Dictionary, kHowToPlayTowerOfBabble, Make<CCollapse>},
 };
 
 constexpr GameFactoryRow kTitleRow = {0, "Generic", GameNeeds::Nothing, kHowToPlayBare, Make<CTitleGame>};

@@ -6,7 +6,26 @@ bool CGridPath::Touches(int cell) const
 {
     if (m_last < 0)
         return true;
-    return std::abs(cell / m_columns - m_last / m_columns) <= 1 && std::abs(cell % m_columns - m_last % m_columns) <= 1;
+    const int column = cell % m_columns, last = m_last % m_columns;
+    if (std::abs(cell / m_columns - m_last / m_columns) <= 1 && std::abs(column - last) <= 1)
+        return true;
+    if (!m_bridging || column == last)
+        return false;
+    // Every column from the last cell's own up to the one before the target
+    // (or from the one after the target up to the last cell's) is empty.
+    const int from = column > last ? last : column + 1, to = column > last ? column - 1 : last;
+    for (int c = from; c <= to; ++c)
+        if (!ColumnEmpty(c))
+            return false;
+    return true;
+}
+
+bool CGridPath::ColumnEmpty(int column) const
+{
+    for (std::size_t i = static_cast<std::size_t>(column); i < m_cells.size(); i += static_cast<std::size_t>(m_columns))
+        if (!m_cells[i].IsEmpty())
+            return false;
+    return true;
 }
 
 std::unique_ptr<CUndoRecord> CGridPath::Record(CTilePile* from, CTilePile* to, int count) const

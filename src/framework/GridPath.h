@@ -4,7 +4,10 @@
 // cell, each next one must touch the cell of the letter before it, across,
 // down or diagonally. The path remembers only that last cell, whose tile is
 // in the word, so the cell is empty; with no last cell (a new word, or a
-// jump) the next letter may again come from anywhere.
+// jump) the next letter may again come from anywhere. A bridging path (the
+// collapsing grids) also lets the next letter come from any row of a column
+// beyond a run of wholly empty columns that begins at the last cell's own:
+// columns emptied while the word is spelled join the cells on their sides.
 //
 // The game owns one CGridPath over its cells and registers it as a part (it
 // draws nothing, describes the last cell as `pathEnd: row column` or
@@ -23,10 +26,14 @@
 
 class CGridPath : public CGamePart {
 public:
-    CGridPath(std::span<CTilePile> cells, int columns) : m_cells(cells), m_columns(columns) {}
+    CGridPath(std::span<CTilePile> cells, int columns, bool bridging = false)
+        : m_cells(cells), m_columns(columns), m_bridging(bridging)
+    {
+    }
 
     // Whether a letter may be taken from `cell` now: any cell when the path
-    // has no last cell, otherwise one of the eight around the last cell.
+    // has no last cell, otherwise one of the eight around the last cell (or,
+    // bridging, a cell across empty columns).
     bool Touches(int cell) const;
     void Extend(int cell) { m_last = cell; }
     void Clear() { m_last = -1; }
@@ -45,5 +52,8 @@ public:
 private:
     std::span<CTilePile> m_cells;
     int m_columns;
+    bool m_bridging;
     int m_last = -1;
+
+    bool ColumnEmpty(int column) const;
 };

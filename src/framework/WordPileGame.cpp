@@ -103,7 +103,7 @@ int CWordPileGame::WordPoints(const CStr& letters) const { return letters.GetLen
 
 bool CWordPileGame::TryScoreWord(HWND hwnd)
 {
-    return m_word.ScoreWord(hwnd, &m_letterBin, [this](CStr& letters) {
+    return m_word.ScoreWord(hwnd, m_keepsLetterBin ? &m_letterBin : nullptr, [this](CStr& letters) {
         letters = ScoringLetters(letters);
         AfterWordScored();
         return WordPoints(letters);
@@ -112,6 +112,8 @@ bool CWordPileGame::TryScoreWord(HWND hwnd)
 
 bool CWordPileGame::CheckRules(std::string& why)
 {
+    if (!m_keepsLetterBin)
+        return true;
     CStr inPlay = m_word.word.tiles;
     inPlay += m_word.sink.tiles;
     CStr listed = BinLetters(inPlay);

@@ -13,7 +13,8 @@
 // the bin lists and score (ScoringLetters, BinLetters), what they earn
 // (WordPoints), what else a scored word changes (AfterWordScored), and the
 // letters on its table apart from the word (TableLetters), which the bin
-// must show for the self-check.
+// must show for the self-check. A game without a letter bin clears
+// m_keepsLetterBin: nothing is struck then, and the bin is not checked.
 #include <span>
 #include <string>
 
@@ -80,4 +81,5 @@ protected:
 
     CWordPile m_word;
     CTextBoard m_letterBin;
+    bool m_keepsLetterBin = true;
 };

@@ -97,6 +97,7 @@ constexpr MidHand kMidHand[] = {
     // Dead Lines: six letters dropped about the well, the seventh falling.
     {34, "key left\nkey down\nwait 2500\nkey down\nwait 2500\nkey right\nkey right\nkey down\nwait 2500\nkey left\nkey left\nkey left\nkey down\nwait 2500\nkey right\nkey down\nwait 2500\nkey down\nwait 4000"},
     {35, "wait 9000"},  // Bubbles
+    {41, "click 198 74\nclick 198 74\nclick 198 74"},  // Tower of Babble: three advances raise the tower
 };
 
 std::string MidHandScript(int gameId)

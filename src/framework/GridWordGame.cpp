@@ -1,0 +1,206 @@
+#include "framework/GridWordGame.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/Shell.h"
+
+CGridWordGame::CGridWordGame(const CGameContext& context, std::span<CTilePile> cells, int columns)
+    : CWordPileGame(context), m_cells(cells), m_columns(columns), m_path(cells, columns, true),
+      m_grid(*this, cells, columns)
+{
+    m_keepsLetterBin = false;  // the cells are the game's members, not built yet
+    m_found.SetFirst("");
+}
+
+void CGridWordGame::RegisterParts(unsigned cancelTooltip)
+{
+    for (CTilePile& cell : m_cells)
+        cell.Configure(kPileAllFaceUp, kFanSquared);
+    AddGrid(m_cells, m_columns, "row");
+    AddPart(m_word);
+    AddPart(m_path);
+    AddButton(m_cancel, "cancel", cancelTooltip);
+    AddWordList(m_found, "found");
+}
+
+void CGridWordGame::DealCells(CStr& letters, int firstCell)
+{
+    for (std::size_t i = static_cast<std::size_t>(firstCell); i < m_cells.size(); ++i)
+        m_cells[i].Push(letters.PopLast());
+}
+
+bool CGridWordGame::SomeColumnEmpty() const
+{
+    for (int c = 0; c < m_columns; ++c)
+        if (m_grid.ColumnEmpty(c))
+            return true;
+    return false;
+}
+
+bool CGridWordGame::BottomRowBroken() const
+{
+    for (std::size_t i = m_cells.size() - static_cast<std::size_t>(m_columns); i < m_cells.size(); ++i)
+        if (m_cells[i].IsEmpty())
+            return true;
+    return false;
+}
+
+int CGridWordGame::Undo(HWND hwnd)
+{
+    m_path.Restore(m_undo.Peek());  // the newest record, before the base pops it
+    return CGame::Undo(hwnd);
+}
+
+std::unique_ptr<CUndoRecord> CGridWordGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+{
+    return m_path.Record(from, to, count);
+}
+
+int CGridWordGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+{
+    m_pressPoint = {x, y};
+    hwnd->SetCapture();
+    const int cell = PileAt(m_cells, x, y);
+    if (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty()) {
+        if (m_path.Touches(cell))
+            TakeCell(hwnd, cell);
+        else
+            PlaySoundIfEnabled(kSoundRefused);
+        return 1;
+    }
+    if (m_word.ClickWordTile(hwnd, x, y))
+        return 1;
+    if (m_word.PressButtonAt(hwnd, x, y) || PressOwnButton(hwnd, x, y))
+        return 0;
+    if (m_cancel.visible && m_cancel.HitTest(x, y)) {
+        m_cancelHeld = true;
+        ShowButton(hwnd, m_cancel, kButtonPressed);
+    }
+    return 0;
+}
+
+void CGridWordGame::TakeCell(HWND hwnd, int cell)
+{
+    CTilePile& pile = m_cells[static_cast<std::size_t>(cell)];
+    if (!m_word.CanExtend(pile.Top()))
+        return;  // no word goes on this way: refused without a sound
+    if (TakeIntoWord(hwnd, pile))
+        m_path.Extend(cell);
+}
+
+int CGridWordGame::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+{
+    if (CWordPileGame::OnLButtonUp(hwnd, x, y, keys) || ReleaseOwnButton(hwnd))
+        return 1;
+    if (!m_cancelHeld)
+        return 0;
+    m_cancelHeld = false;
+    ShowButton(hwnd, m_cancel, kButtonRaised);
+    OnEscapeKey(hwnd);
+    return 1;
+}
+
+int CGridWordGame::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    const int cell = PileAt(m_cells, x, y);
+    const bool onButton = m_cancel.HitTest(x, y);
+    return DoubleClick(hwnd, x, y, keys, onButton || (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty()));
+}
+
+int CGridWordGame::OnEnterKey(HWND hwnd)
+{
+    if (m_word.check.visible)
+        TryScoreWord(hwnd);
+    return 1;
+}
+
+int CGridWordGame::OnEscapeKey(HWND hwnd)
+{
+    while (CanUndo() && !m_word.IsEmpty()) {
+        const int before = m_word.word.Length();
+        hwnd->SendCommand(kUndoCommand);
+        if (m_word.word.Length() == before)
+            break;
+    }
+    return 1;
+}
+
+int CGridWordGame::OnBackspaceKey(HWND hwnd)
+{
+    if (CanUndo())
+        hwnd->SendCommand(kUndoCommand);
+    return 1;
+}
+
+void CGridWordGame::ShowButton(HWND hwnd, CTileButton& button, int state)
+{
+    if (!button.visible)
+        return;
+    m_backBuffer.Open(hwnd);
+    button.state = state;
+    button.Draw(m_backBuffer, m_tileSet);
+    m_backBuffer.Close();
+}
+
+void CGridWordGame::AfterMove(HWND hwnd, int flag)
+{
+    ShowButtonIf(hwnd, flag != 0, m_cancel, CanUndo());
+    CWordPileGame::AfterMove(hwnd, flag);
+}
+
+void CGridWordGame::ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown)
+{
+    if (openBuffer)
+        m_backBuffer.Open(hwnd);
+    if (button.visible && !shown)
+        button.Erase(m_backBuffer, m_tileSet);
+    button.visible = shown ? 1 : 0;
+    if (shown)
+        button.Draw(m_backBuffer, m_tileSet);
+    if (openBuffer)
+        m_backBuffer.Close();
+}
+
+CStr CGridWordGame::ScoringLetters(const CStr& tiles)
+{
+    m_found.AddWord(tiles);
+    m_found.Draw(m_backBuffer, m_tileSet);
+    return tiles;
+}
+
+int CGridWordGame::WordPoints(const CStr& letters) const { return m_scorePanel.WordScore(letters.GetLength()); }
+
+void CGridWordGame::AfterWordScored()
+{
+    m_path.Clear();
+    SettleGrid();
+}
+
+void CGridWordGame::SettleGrid()
+{
+    m_grid.Settle([this]() -> char { return m_reserve.IsEmpty() ? 0 : m_reserve.PopLast(); });
+}
+
+std::string CGridWordGame::DescribeState() const
+{
+    return CWordPileGame::DescribeState() + "reserve: \"" + m_reserve.str() + "\"\n";
+}
+
+bool CGridWordGame::CheckRules(std::string& why)
+{
+    for (int c = 0; c < m_columns; ++c) {
+        bool tileAbove = false;
+        for (int r = 0; r < Rows(); ++r) {
+            const CTilePile& cell = m_grid.Cell(r, c);
+            if (cell.Length() > 1) {
+                why = "cell " + std::to_string(r) + " " + std::to_string(c) + " holds two tiles";
+                return false;
+            }
+            if (cell.IsEmpty() && tileAbove && m_word.IsEmpty()) {
+                why = "a tile hangs above the empty cell " + std::to_string(r) + " " + std::to_string(c);
+                return false;
+            }
+            tileAbove = tileAbove || !cell.IsEmpty();
+        }
+    }
+    return true;
+}

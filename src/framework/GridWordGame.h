@@ -1,0 +1,89 @@
+#pragma once
+// CGridWordGame: the collapsing grids (Cave In, Implosion, Tower of Babble).
+// A word is spelled by clicking cells of a grid of one-tile cells: the first
+// letter anywhere, each next one touching the last or across wholly empty
+// columns (a bridging CGridPath), and only while the word still begins a
+// dictionary word (a letter that would not is refused without a sound; a
+// cell out of reach is refused with one). The word pile's check and undo
+// buttons, a cancel button that sends the whole word back, Enter (score),
+// Backspace (one letter back) and Escape (the whole word back) serve the
+// word; a scored word earns the word factor x length x length, joins the
+// found-words list, clears the path and lets the grid settle (SettleGrid:
+// by default the columns fall and refill from the hidden reserve, whose
+// last letter is the next to fall in; refilled letters join play).
+//
+// The game deals its cells and reserve, calls RegisterParts once in its
+// constructor (grid "row", word pile, path, cancel button, found list),
+// places the pieces including PlaceCancel and m_found, and says when it is
+// finished. The self-check: no cell holds two tiles, and with no word being
+// spelled no tile hangs above an empty cell.
+#include <span>
+#include <string>
+
+#include "framework/GridPath.h"
+#include "framework/SettlingGrid.h"
+#include "framework/TileButton.h"
+#include "framework/WordListPanel.h"
+#include "framework/WordPileGame.h"
+
+class CGridWordGame : public CWordPileGame {
+public:
+    int Undo(HWND hwnd) override;
+    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonDown(HWND, int, int, unsigned) override { return 1; }
+    int OnRButtonUp(HWND, int, int, unsigned) override { return 1; }
+    int OnEnterKey(HWND hwnd) override;
+    int OnEscapeKey(HWND hwnd) override;
+    int OnBackspaceKey(HWND hwnd) override;
+    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+    void AfterMove(HWND hwnd, int flag) override;
+    std::string DescribeState() const override;
+    bool CheckRules(std::string& why) override;
+
+    CTilePile& Cell(int row, int column) { return m_grid.Cell(row, column); }
+    CTileButton& Cancel() { return m_cancel; }
+    CStr& Reserve() { return m_reserve; }
+    int Rows() const { return static_cast<int>(m_cells.size()) / m_columns; }
+    int Columns() const { return m_columns; }
+
+protected:
+    CGridWordGame(const CGameContext& context, std::span<CTilePile> cells, int columns);
+
+    void RegisterParts(unsigned cancelTooltip);
+    // Deals the cells in index order, each taking the last letter left of
+    // `letters`, which is cut off.
+    void DealCells(CStr& letters, int firstCell = 0);
+    // Some column holds no tile at all.
+    bool SomeColumnEmpty() const;
+    // Some cell of the bottom row is empty.
+    bool BottomRowBroken() const;
+    // The cancel button, and the press on a button of the game's own (true
+    // when one was hit) and its release (true when one was held).
+    void PlaceCancel(int x, int y) { m_cancel.SetPosition(x, y); }
+    virtual bool PressOwnButton(HWND, int, int) { return false; }
+    virtual bool ReleaseOwnButton(HWND) { return false; }
+    // A click on a cell holding a tile that the path may take.
+    virtual void TakeCell(HWND hwnd, int cell);
+    virtual void SettleGrid();
+    // Draws a shown button raised or pressed at once.
+    void ShowButton(HWND hwnd, CTileButton& button, int state);
+    // Shows and draws the button, or hides and erases it (with `openBuffer`
+    // the back buffer is opened and closed here).
+    void ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown);
+
+    CStr ScoringLetters(const CStr& tiles) override;
+    int WordPoints(const CStr& letters) const override;
+    void AfterWordScored() override;
+    CStr TableLetters() const override { return LettersOf(m_cells); }
+
+    std::span<CTilePile> m_cells;
+    int m_columns;
+    CGridPath m_path;
+    CSettlingGrid m_grid;
+    CWordListPanel m_found{true};
+    CTileButton m_cancel{0, kButtonCancel};
+    CStr m_reserve;  // never drawn; its last letter falls in next
+    bool m_cancelHeld = false;
+};

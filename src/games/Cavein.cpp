@@ -1,0 +1,46 @@
+#include "games/Cavein.h"
+
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kCancelTooltip = 612;
+}  // namespace
+
+CCavein::CCavein(const CGameContext& context) : CGridWordGame(context, m_cave, kColumns)
+{
+    SetTableSize(8, 9);
+    // Cell 0 takes the last of the 72 letters; the first 48 stay hidden, the
+    // last of them the next to cave in.
+    CStr letters = DealLetters(kSupplyCommon, 72, 1, 1);
+    DealCells(letters);
+    m_reserve = letters;
+    RegisterParts(kCancelTooltip);
+}
+
+void CCavein::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int left = (width - kColumns * w - 1) / 2;
+    for (int i = 0; i < kColumns * kRows; ++i)
+        m_cave[i].SetPosition(left + i % kColumns * w, 20 + i / kColumns * h);
+    const int wordY = 5 * h / 4 + kRows * h + 20;
+    m_word.Place(left, wordY, left + 8 * w, wordY);
+    const int buttonY = kRows * h + h / 2 + 20;
+    PlaceCancel(left + 3 * w / 4, buttonY);
+    m_word.undo.SetPosition(left + 3 * w / 2, buttonY);
+    m_found.SetRect(20, left + 4 * w + w / 2, wordY - h / 2, left + 6 * w + w / 2);
+    m_scorePanel.SetRect(wordY + 9 * h / 8, left, wordY + 2 * h, left + 2 * w);
+    m_frame = {left - w / 4, 20 - h / 4, left + (kColumns - 1) * w + 5 * w / 4, 20 + (kRows - 1) * h + 5 * h / 4};
+}
+
+void CCavein::DrawTable() { m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.Width(), m_frame.Height()); }
+
+int CCavein::OnGameOver(HWND hwnd)
+{
+    if (!BottomRowBroken())
+        return 1;  // abandoned, not dug through: no bonus
+    CGame::OnGameOver(hwnd);
+    PlaySoundIfEnabled(kSoundHandOver);
+    return 1;
+}
