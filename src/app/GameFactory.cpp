@@ -35,6 +35,7 @@
 #include "games/WordDrop.h"
 #include "games/WordMelt.h"
 #include "games/WordRace.h"
+#include "games/WormHole.h"
 
 namespace {
 template <class T>
@@ -56,6 +57,7 @@ constexpr GameFactoryRow kFactory[] = {
     {8, "FreeCell", GameNeeds::Dictionary, kHowToPlayFreeCell, Make<CFreeCell>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {10, "Gobble", GameNeeds::Dictionary, kHowToPlayGobble, Make<CGobble>},
+    {11, "WormHole", GameNeeds::Dictionary, kHowToPlayWormHole, Make<CWormHole>},
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
