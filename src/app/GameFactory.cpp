@@ -28,6 +28,7 @@
 #include "games/RockPiles.h"
 #include "games/Scarab.h"
 #include "games/Simple.h"
+#include "games/Spelunker.h"
 #include "games/TriPeaks.h"
 #include "games/Unscramble.h"
 #include "games/UseitLoseit.h"
@@ -72,6 +73,7 @@ constexpr GameFactoryRow kFactory[] = {
     {30, "UseitLoseit", GameNeeds::Dictionary, kHowToPlayUseItOrLoseIt, Make<CUseitLoseit>},
     {31, "Prospector", GameNeeds::Dictionary, kHowToPlayProspector, Make<CProspector>},
     {32, "Unscramble", GameNeeds::Dictionary, kHowToPlayUnscramble, Make<CUnscramble>},
+    {33, "Spelunker", GameNeeds::Dictionary, kHowToPlaySpelunker, Make<CSpelunker>},
     {34, "WordDrop", GameNeeds::Dictionary, kHowToPlayDeadLines, Make<CWordDrop>},
     {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},

@@ -7,50 +7,52 @@
 namespace {
 constexpr int kStarCount = 7;
 constexpr int kStarCost = 25;
-constexpr unsigned kLetterBinTooltip = 614;
 constexpr char kGlyphWorm = '|';
 constexpr char kGlyphWormWon = ')';
-constexpr int kCentre = CWormHole::kCells / 2;
 }  // namespace
 
-CWormHole::CWormHole(const CGameContext& context)
-    : CWordPileGame(context), m_stars(*this, context.dictionary, m_word), m_digging(*this, m_cells, kSide, kGlyphWorm)
+CWormHole::CWormHole(const CGameContext& context, int side, unsigned letterBinTooltip)
+    : CWordPileGame(context), m_side(side), m_cells(static_cast<std::size_t>(side * side)),
+      m_stars(*this, context.dictionary, m_word), m_digging(*this, m_cells, side, kGlyphWorm)
 {
-    SetTableSize(9, 12);
+    SetTableSize(side + 2, side + 5);
     m_scorePanel.playPenalty = kStarCost;
 
-    CStr letters = DealLetters(kSupplyCommon, kCells - 1, 1, 1);
+    const int cells = side * side, centre = cells / 2;
+    CStr letters = DealLetters(kSupplyCommon, cells - 1, 1, 1);
     m_letterBin.SetText(letters, false, true);
     // Cell 0 takes the last letter of the deal; the worm has the centre.
-    for (int i = 0; i < kCells; ++i) {
-        m_cells[i].Configure(kPileAllFaceUp, kFanSquared);
-        if (i != kCentre)
-            m_cells[i].Push(letters.PopLast());
+    for (int i = 0; i < cells; ++i) {
+        m_cells[static_cast<std::size_t>(i)].Configure(kPileAllFaceUp, kFanSquared);
+        if (i != centre)
+            m_cells[static_cast<std::size_t>(i)].Push(letters.PopLast());
     }
-    m_digging.Start(kCentre);
+    m_digging.Start(centre);
     m_stars.Deal(kStarCount);
 
-    AddGrid(m_cells, kSide, "row");
+    AddGrid(m_cells, side, "row");
     AddPart(m_digging);
     AddPart(m_word);
     AddPart(m_stars);
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", letterBinTooltip);
 }
 
 void CWormHole::PlacePieces(int width, int)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
 
-    const int left = (width - kSide * w) / 2;
+    const int left = (width - m_side * w) / 2;
     const int top = 5 * h / 2 + 10;
-    for (int i = 0; i < kCells; ++i)
-        m_cells[i].SetPosition(left + i % kSide * w, top + i / kSide * h);
-    m_frame = RECT{left - w / 4, top - h / 4, left + (kSide - 1) * w + 5 * w / 4, top + (kSide - 1) * h + 5 * h / 4};
+    for (int i = 0; i < m_side * m_side; ++i)
+        Cell(i / m_side, i % m_side).SetPosition(left + i % m_side * w, top + i / m_side * h);
+    const int far = m_side - 1;
+    m_frame = RECT{left - w / 4, top - h / 4, left + far * w + 5 * w / 4, top + far * h + 5 * h / 4};
     m_stars.Place(left, 10);
-    m_letterBin.SetRect(10, left + 2 * w, 2 * h + 10, left + kSide * w);
+    m_letterBin.SetRect(10, left + 2 * w, 2 * h + 10, left + m_side * w);
     m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + 2 * w);
-    // The sink lies inside the letter bin, so eaten words seem to fly into it.
-    m_word.Place(left, 3 * (h / 4) + 10 * h + 10, left + 3 * w, 10);
+    // The word a tile and a quarter below the grid; the sink lies inside the
+    // letter bin, so eaten words seem to fly into it.
+    m_word.Place(left, 3 * (h / 4) + (m_side + 3) * h + 10, left + 3 * w, 10);
 }
 
 void CWormHole::DrawTable()
@@ -82,9 +84,8 @@ int CWormHole::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
         return 1;
     }
     const int cell = PileAt(m_cells, x, y);
-    if (cell >= 0 && !m_cells[cell].IsEmpty() && m_digging.CanTake(cell)) {
-        if (TakeIntoWord(hwnd, m_cells[cell]))
-            m_digging.MoveFace(hwnd, cell);
+    if (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty() && m_digging.CanTake(cell)) {
+        TakeCell(hwnd, cell);
         return 1;
     }
     if (cell >= 0)
@@ -95,13 +96,19 @@ int CWormHole::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
 int CWormHole::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
 {
     const int cell = PileAt(m_cells, x, y);
-    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
+    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty());
 }
 
 int CWormHole::OnRButtonUp(HWND hwnd, int, int, unsigned)
 {
     UseStar(hwnd);
     return 1;
+}
+
+void CWormHole::TakeCell(HWND hwnd, int cell)
+{
+    if (TakeIntoWord(hwnd, m_cells[static_cast<std::size_t>(cell)]))
+        m_digging.MoveFace(hwnd, cell);
 }
 
 void CWormHole::UseStar(HWND hwnd)
@@ -111,15 +118,15 @@ void CWormHole::UseStar(HWND hwnd)
 
 void CWormHole::AfterWordScored()
 {
-    if (m_digging.OnlyFaceLeft())
+    if (IsFinished(nullptr))
         m_digging.Celebrate(kGlyphWormWon);
 }
 
 CStr CWormHole::TableLetters() const
 {
     CStr letters;
-    for (int i = 0; i < kCells; ++i)
-        if (i != m_digging.Face())
+    for (std::size_t i = 0; i < m_cells.size(); ++i)
+        if (static_cast<int>(i) != m_digging.Face())
             letters += m_cells[i].tiles;
     return letters;
 }
