@@ -12,8 +12,7 @@ using namespace drivetest;
 class SpelunkerTest : public DriveTest {
 protected:
     CSpelunker& Game() { return *dynamic_cast<CSpelunker*>(app->CurrentGame()); }
-    // Hand 1234 (four diamonds placed) with the miner's row planted left of
-    // the miner at (7, 7), the dealt diamonds moved to two cells in pairs.
+    // Hand 1234 (four diamonds) with the row left of the miner at (7, 7) planted, the diamonds in two pairs.
     void Plant()
     {
         Run("game 33 1234");
@@ -24,8 +23,8 @@ protected:
                 CTilePile& cell = Game().Cell(r, c);
                 for (; cell.Top() == CSpelunker::kGlyphDiamond; cell.faceDownCount = 1)
                     cell.PopTop();  // its letter dark again
-                if (r == 7 && c >= 3 && c <= 6)
-                    cell.tiles = std::string(1, "pots"[c - 3]);
+                if (r == 7 && c < 7)
+                    cell.tiles = std::string(1, "reppots"[c]);
                 if (r == 8 && c == 6)
                     cell.tiles = "x";
                 if (cell.Top() != '|')
@@ -65,8 +64,9 @@ TEST_F(SpelunkerTest, APlantedCaveDugUntilTheLastDiamond)
         {"key ctrl+z", "s", 0, 111, 0, false},     // the "t" and the miner go back, the "o" dark again
         {"take 6 6", "s", 0, 111, 2, false},       // two diamonds above the miner: the word stays
         {"take 7 5", "st", 0, 110, 2, true}, {"take 7 4", "sto", 0, 109, 2, true},
-        {"take 7 3", "stop", 0, 108, 2, true},
-        {"check", "", 80, 108, 2, true},  // 5 x 4 x 4
+        {"take 7 3", "stop", 0, 108, 2, true}, {"take 7 2", "stopp", 0, 107, 2, true},
+        {"take 7 1", "stoppe", 0, 106, 2, true}, {"take 7 0", "stopper", 0, 105, 2, true},
+        {"check", "", 245, 105, 2, true},  // 5 x 7 x 7
     };
     Plant();
     for (const Step& step : steps) {
@@ -81,11 +81,11 @@ TEST_F(SpelunkerTest, APlantedCaveDugUntilTheLastDiamond)
         std::string why;
         EXPECT_TRUE(Game().CheckInvariants(why)) << step.input << ": " << why;
     }
-    // The last two diamonds border the hole: collecting them wins, with the
-    // speed bonus of 300 on the 80 points.
+    EXPECT_EQ(Game().Cell(8, 0).faceDownCount, 0);  // the torch lights the edge column too
+    // The last two diamonds border the hole: collecting them wins, with the speed bonus of 300.
     const std::string out = Run("answer ok \"Play Again\"\n" + Input("take 8 5"));
     EXPECT_NE(out.find("dialog \"Game Over - Spelunker\""), std::string::npos) << out;
-    EXPECT_EQ(Stat("Spelunker", "LatestScore"), 80 + 300);
+    EXPECT_EQ(Stat("Spelunker", "LatestScore"), 245 + 300);
 }
 
 // The soak relies on the torch's check: no dark cell lies beside the hole.
