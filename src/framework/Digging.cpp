@@ -66,6 +66,7 @@ void CDigging::Celebrate(char glyph)
     if (m_face < 0)
         return;
     m_cells[static_cast<std::size_t>(m_face)].Push(glyph);
+    m_game.UndoStack().Clear();  // a won hand takes nothing back
     m_game.TilesJoinedPlay(CStr(std::string(1, glyph)));
     m_game.RedrawPile(m_cells[static_cast<std::size_t>(m_face)]);
 }

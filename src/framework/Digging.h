@@ -48,7 +48,7 @@ public:
     // No cell holds a tile but the face's.
     bool OnlyFaceLeft() const;
     // Lays `glyph` on the face (the hand is won) and draws the cell (the
-    // back buffer is open); the tile joins play.
+    // back buffer is open); the tile joins play, and nothing can be undone.
     void Celebrate(char glyph);
 
     // An undo record of a move that also keeps the face's cell as it is.
