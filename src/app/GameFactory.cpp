@@ -31,6 +31,7 @@
 #include "games/RockPiles.h"
 #include "games/Scarab.h"
 #include "games/Simple.h"
+#include "games/Spelunker.h"
 #include "games/TriPeaks.h"
 #include "games/Unscramble.h"
 #include "games/UseitLoseit.h"
@@ -38,6 +39,7 @@
 #include "games/WordDrop.h"
 #include "games/WordMelt.h"
 #include "games/WordRace.h"
+#include "games/WormHole.h"
 
 namespace {
 template <class T>
@@ -59,6 +61,7 @@ constexpr GameFactoryRow kFactory[] = {
     {8, "FreeCell", GameNeeds::Dictionary, kHowToPlayFreeCell, Make<CFreeCell>},
     {9, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},   // the bare game: score panel and clock
     {10, "Gobble", GameNeeds::Dictionary, kHowToPlayGobble, Make<CGobble>},
+    {11, "WormHole", GameNeeds::Dictionary, kHowToPlayWormHole, Make<CWormHole>},
     {12, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
@@ -75,6 +78,7 @@ constexpr GameFactoryRow kFactory[] = {
     {30, "UseitLoseit", GameNeeds::Dictionary, kHowToPlayUseItOrLoseIt, Make<CUseitLoseit>},
     {31, "Prospector", GameNeeds::Dictionary, kHowToPlayProspector, Make<CProspector>},
     {32, "Unscramble", GameNeeds::Dictionary, kHowToPlayUnscramble, Make<CUnscramble>},
+    {33, "Spelunker", GameNeeds::Dictionary, kHowToPlaySpelunker, Make<CSpelunker>},
     {34, "WordDrop", GameNeeds::Dictionary, kHowToPlayDeadLines, Make<CWordDrop>},
     {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},

@@ -1,0 +1,150 @@
+#include "games/Spelunker.h"
+
+#include <algorithm>
+
+#include "framework/BackBuffer.h"
+#include "framework/Random.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr int kDiamondDraws = 4;
+constexpr char kGlyphMinerWon = ')';
+}  // namespace
+
+CSpelunker::CSpelunker(const CGameContext& context) : CWormHole(context, kSide, 0)
+{
+    SetTableSize(kSide + 4, kSide + 5);
+    m_word.buttonTooltips = false;
+    // Every letter is dark until the miner's torch reaches it; a diamond
+    // lies lit on its letter. A draw of the miner's cell places no diamond,
+    // and a cell may get two.
+    for (CTilePile& cell : m_cells)
+        cell.Configure(kPileAboveFaceDown, kFanSquared);
+    const int centre = m_digging.Face();
+    for (int k = 0; k < kDiamondDraws; ++k) {
+        const int row = RandomInRange(kSide, 0), column = RandomInRange(kSide, 0);
+        if (row * kSide + column == centre)
+            continue;
+        Cell(row, column).Push(kGlyphDiamond);
+        ++m_placed;
+    }
+    Light(false);
+    m_diamonds.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
+    AddPile(m_diamonds, "diamonds");
+}
+
+void CSpelunker::PlacePieces(int width, int height)
+{
+    CWormHole::PlacePieces(width, height);
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    m_diamonds.SetPosition((width + kSide * w) / 2 + w / 2, 5 * h / 2 + 10);
+}
+
+bool CSpelunker::IsLit(int cell) const
+{
+    if (m_cells[static_cast<std::size_t>(cell)].Top() == kGlyphDiamond)
+        return true;
+    // The torch lights the edge rows and columns as well.
+    const int row = cell / kSide, column = cell % kSide;
+    for (int r = std::max(row - 1, 0); r <= std::min(row + 1, kSide - 1); ++r)
+        for (int c = std::max(column - 1, 0); c <= std::min(column + 1, kSide - 1); ++c)
+            if (r * kSide + c == m_digging.Face() || m_cells[static_cast<std::size_t>(r * kSide + c)].IsEmpty())
+                return true;
+    return false;
+}
+
+void CSpelunker::Light(bool draw)
+{
+    for (int i = 0; i < kSide * kSide; ++i) {
+        CTilePile& cell = m_cells[static_cast<std::size_t>(i)];
+        const int down = IsLit(i) ? 0 : cell.Length();
+        if (cell.faceDownCount == down)
+            continue;
+        cell.faceDownCount = down;
+        if (draw)
+            RedrawPile(cell);
+    }
+}
+
+int CSpelunker::Undo(HWND hwnd)
+{
+    // What the miner's move lit goes dark again.
+    const int undone = CWormHole::Undo(hwnd);
+    CBufferScope open(m_backBuffer, hwnd);
+    Light(true);
+    return undone;
+}
+
+void CSpelunker::TakeCell(HWND hwnd, int cell)
+{
+    CTilePile& pile = m_cells[static_cast<std::size_t>(cell)];
+    if (pile.Top() != kGlyphDiamond) {
+        CWormHole::TakeCell(hwnd, cell);
+        CBufferScope open(m_backBuffer, hwnd);
+        Light(true);
+        return;
+    }
+    // A diamond is no letter: it goes to the collected ones, the word and the
+    // miner stay, and nothing can take it back.
+    PlaySoundIfEnabled(kSoundScored);
+    {
+        CBufferScope open(m_backBuffer, hwnd);
+        ErasePile(pile);
+        while (!pile.IsEmpty() && pile.Top() == kGlyphDiamond)
+            m_diamonds.Push(pile.PopTop());
+        RedrawPile(pile);
+        RedrawPile(m_diamonds);
+        if (IsFinished(hwnd))
+            m_digging.Celebrate(kGlyphMinerWon);
+    }
+    EndHandIfFinished(hwnd);
+}
+
+bool CSpelunker::IsFinished(HWND hwnd)
+{
+    return CWormHole::IsFinished(hwnd) || (m_placed > 0 && m_diamonds.Length() == m_placed);
+}
+
+CStr CSpelunker::TableLetters() const
+{
+    const CStr table = CWormHole::TableLetters();
+    CStr letters;
+    for (char tile : table.str())
+        if (tile != kGlyphDiamond)
+            letters.AppendChar(tile);
+    return letters;
+}
+
+bool CSpelunker::CheckRules(std::string& why)
+{
+    int diamonds = m_diamonds.Length();
+    for (const CTilePile& cell : m_cells)
+        for (char tile : cell.tiles.str())
+            diamonds += tile == kGlyphDiamond ? 1 : 0;
+    if (diamonds != m_placed) {
+        why = std::to_string(diamonds) + " diamonds in play, " + std::to_string(m_placed) + " placed";
+        return false;
+    }
+    for (int i = 0; i < kSide * kSide; ++i) {
+        const CTilePile& cell = m_cells[static_cast<std::size_t>(i)];
+        if (!cell.IsEmpty() && (cell.faceDownCount == 0) != IsLit(i)) {
+            why = "cell " + std::to_string(i / kSide) + " " + std::to_string(i % kSide) +
+                  (IsLit(i) ? " is dark where the torch has shone" : " is lit where the torch has not shone");
+            return false;
+        }
+    }
+    return CWormHole::CheckRules(why);
+}
+
+std::string CSpelunker::DescribeState() const
+{
+    // The dark cells, '#', one line per row.
+    std::string text = CWormHole::DescribeState();
+    for (int r = 0; r < kSide; ++r) {
+        std::string row;
+        for (int c = 0; c < kSide; ++c)
+            row += m_cells[static_cast<std::size_t>(r * kSide + c)].faceDownCount > 0 ? '#' : '.';
+        text += "dark" + std::to_string(r) + ": \"" + row + "\"\n";
+    }
+    return text;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Spelunker: the cave variant of Worm Hole. A miner digs through a 15 x 15
+// cave of letters that stay face down until the miner's torch comes within
+// one cell of them. Four diamonds lie on letters somewhere in the cave; a
+// diamond the miner could take is collected by a click, and collecting every
+// diamond wins the hand, as does eating the whole cave.
+#include "games/WormHole.h"
+
+class CSpelunker : public CWormHole {
+public:
+    static constexpr int kSide = 15;
+    static constexpr char kGlyphDiamond = 'Z';
+
+    explicit CSpelunker(const CGameContext& context);
+
+    int Undo(HWND hwnd) override;
+    bool IsFinished(HWND) override;
+    bool CheckRules(std::string& why) override;
+    std::string DescribeState() const override;
+
+    // The pieces, for the tests.
+    CTilePile& Diamonds() { return m_diamonds; }
+    int DiamondsPlaced() const { return m_placed; }
+
+private:
+    void TakeCell(HWND hwnd, int cell) override;
+    void PlacePieces(int width, int height) override;
+    CStr TableLetters() const override;
+    // Whether the cell is face up: it holds a diamond, or the torch has shone
+    // on it (it lies within one of the miner or of a cell the miner dug out).
+    bool IsLit(int cell) const;
+    // Turns each cell face up or down as IsLit says; redraws the changed
+    // ones when asked (the back buffer is open).
+    void Light(bool draw);
+
+    CTilePile m_diamonds;  // collected
+    int m_placed = 0;
+};

@@ -1,0 +1,132 @@
+#include "games/WormHole.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr int kStarCount = 7;
+constexpr int kStarCost = 25;
+constexpr char kGlyphWorm = '|';
+constexpr char kGlyphWormWon = ')';
+}  // namespace
+
+CWormHole::CWormHole(const CGameContext& context, int side, unsigned letterBinTooltip)
+    : CWordPileGame(context), m_side(side), m_cells(static_cast<std::size_t>(side * side)),
+      m_stars(*this, context.dictionary, m_word), m_digging(*this, m_cells, side, kGlyphWorm)
+{
+    SetTableSize(side + 2, side + 5);
+    m_scorePanel.playPenalty = kStarCost;
+
+    const int cells = side * side, centre = cells / 2;
+    CStr letters = DealLetters(kSupplyCommon, cells - 1, 1, 1);
+    m_letterBin.SetText(letters, false, true);
+    // Cell 0 takes the last letter of the deal; the worm has the centre.
+    for (int i = 0; i < cells; ++i) {
+        m_cells[static_cast<std::size_t>(i)].Configure(kPileAllFaceUp, kFanSquared);
+        if (i != centre)
+            m_cells[static_cast<std::size_t>(i)].Push(letters.PopLast());
+    }
+    m_digging.Start(centre);
+    m_stars.Deal(kStarCount);
+
+    AddGrid(m_cells, side, "row");
+    AddPart(m_digging);
+    AddPart(m_word);
+    AddPart(m_stars);
+    AddBoard(m_letterBin, "letterBin", letterBinTooltip);
+}
+
+void CWormHole::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+
+    const int left = (width - m_side * w) / 2;
+    const int top = 5 * h / 2 + 10;
+    for (int i = 0; i < m_side * m_side; ++i)
+        Cell(i / m_side, i % m_side).SetPosition(left + i % m_side * w, top + i / m_side * h);
+    const int far = m_side - 1;
+    m_frame = RECT{left - w / 4, top - h / 4, left + far * w + 5 * w / 4, top + far * h + 5 * h / 4};
+    m_stars.Place(left, 10);
+    m_letterBin.SetRect(10, left + 2 * w, 2 * h + 10, left + m_side * w);
+    m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + 2 * w);
+    // The word a tile and a quarter below the grid; the sink lies inside the
+    // letter bin, so eaten words seem to fly into it.
+    m_word.Place(left, 3 * (h / 4) + (m_side + 3) * h + 10, left + 3 * w, 10);
+}
+
+void CWormHole::DrawTable()
+{
+    // The apple's skin, and its stalk on top.
+    m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.right - m_frame.left,
+                        m_frame.bottom - m_frame.top);
+    m_tileSet.DrawFramePiece(m_backBuffer, 0x8, (m_frame.left + m_frame.right) / 2,
+                             m_frame.top - m_tileSet.TileHeight() / 2);
+}
+
+int CWormHole::Undo(HWND hwnd)
+{
+    m_digging.Restore(m_undo.Peek());
+    return CGame::Undo(hwnd);
+}
+
+std::unique_ptr<CUndoRecord> CWormHole::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+{
+    return m_digging.Record(from, to, count);
+}
+
+int CWormHole::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+{
+    m_pressPoint = {x, y};
+    hwnd->SetCapture();
+    if (m_stars.HitTest(x, y)) {
+        UseStar(hwnd);
+        return 1;
+    }
+    const int cell = PileAt(m_cells, x, y);
+    if (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty() && m_digging.CanTake(cell)) {
+        TakeCell(hwnd, cell);
+        return 1;
+    }
+    if (cell >= 0)
+        PlaySoundIfEnabled(kSoundRefused);
+    return PressWordOrButton(hwnd, x, y);
+}
+
+int CWormHole::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+{
+    const int cell = PileAt(m_cells, x, y);
+    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty());
+}
+
+int CWormHole::OnRButtonUp(HWND hwnd, int, int, unsigned)
+{
+    UseStar(hwnd);
+    return 1;
+}
+
+void CWormHole::TakeCell(HWND hwnd, int cell)
+{
+    if (TakeIntoWord(hwnd, m_cells[static_cast<std::size_t>(cell)]))
+        m_digging.MoveFace(hwnd, cell);
+}
+
+void CWormHole::UseStar(HWND hwnd)
+{
+    m_stars.Use(hwnd, [this, hwnd] { return TryScoreWord(hwnd); });
+}
+
+void CWormHole::AfterWordScored()
+{
+    if (IsFinished(nullptr))
+        m_digging.Celebrate(kGlyphWormWon);
+}
+
+CStr CWormHole::TableLetters() const
+{
+    CStr letters;
+    for (std::size_t i = 0; i < m_cells.size(); ++i)
+        if (static_cast<int>(i) != m_digging.Face())
+            letters += m_cells[i].tiles;
+    return letters;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// Worm Hole: a worm in the middle of a 7 x 7 apple of letters. Spell one word
+// at a time by eating letters: a letter may be eaten when it borders the hole
+// already eaten out or the worm itself, and the worm moves into the cell it
+// ate. A complete word scores by the square of its eaten letters; seven smart
+// stars give a free letter at 25 points each. The hand is won when the whole
+// apple is eaten. Spelunker is its cave variant and derives from it.
+#include <vector>
+
+#include "framework/Digging.h"
+#include "framework/SmartStars.h"
+#include "framework/TilePile.h"
+#include "framework/WordPileGame.h"
+
+class CWormHole : public CWordPileGame {
+public:
+    static constexpr int kSide = 7;
+
+    explicit CWormHole(const CGameContext& context) : CWormHole(context, kSide, 614) {}
+
+    int Undo(HWND hwnd) override;
+    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
+    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    bool IsFinished(HWND) override { return m_digging.OnlyFaceLeft(); }
+    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+
+    // The pieces, for the tests.
+    CTilePile& Cell(int row, int column) { return m_cells[static_cast<std::size_t>(row * m_side + column)]; }
+    CSmartStars& Stars() { return m_stars; }
+    CDigging& Digging() { return m_digging; }
+
+protected:
+    // Deals a side x side grid of letters around the face at the centre,
+    // with the letter bin's tooltip (0 for none).
+    CWormHole(const CGameContext& context, int side, unsigned letterBinTooltip);
+
+    // A press on a cell with a tile that the face may take: eats its letter.
+    virtual void TakeCell(HWND hwnd, int cell);
+    void PlacePieces(int width, int height) override;
+    CStr TableLetters() const override;
+
+    int m_side;
+    std::vector<CTilePile> m_cells;
+    CSmartStars m_stars;
+    CDigging m_digging;
+
+private:
+    void DrawTable() override;
+    void UseStar(HWND hwnd);
+    CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
+    CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
+    int WordPoints(const CStr& letters) const override { return m_scorePanel.WordScore(letters.GetLength()); }
+    void AfterWordScored() override;
+
+    RECT m_frame{};
+};
