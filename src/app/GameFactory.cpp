@@ -28,6 +28,7 @@
 #include "games/RockPiles.h"
 #include "games/Scarab.h"
 #include "games/Simple.h"
+#include "games/Tetris.h"
 #include "games/TriPeaks.h"
 #include "games/Unscramble.h"
 #include "games/UseitLoseit.h"
@@ -60,6 +61,7 @@ constexpr GameFactoryRow kFactory[] = {
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
     {15, "Elegance", GameNeeds::Dictionary, kHowToPlayElegance, Make<CElegance>},
+    {16, "Tetris", GameNeeds::Dictionary, kHowToPlayTetrisSticky, Make<CTetris>},
     {17, "Adlib", GameNeeds::Dictionary, kHowToPlayCrossWays, Make<CAdlib>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {19, "Scarab", GameNeeds::Dictionary, kHowToPlayLeScarab, Make<CScarab>},

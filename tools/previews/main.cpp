@@ -88,6 +88,7 @@ struct MidHand {
     const char* script;
 };
 constexpr MidHand kMidHand[] = {
+    {16, "wait 9000"},  // Tetris (Sticky): shapes landed in the well
     {23, "wait 9000"},  // Anti-Gravity: letters rising under the stacks
     {34, "wait 9000"},  // Dead Lines: letters landed in the well
     {35, "wait 9000"},  // Bubbles
