@@ -28,6 +28,7 @@
 #include "games/RockPiles.h"
 #include "games/Scarab.h"
 #include "games/Simple.h"
+#include "games/SlipTris.h"
 #include "games/Tetris.h"
 #include "games/TriPeaks.h"
 #include "games/Unscramble.h"
@@ -76,6 +77,7 @@ constexpr GameFactoryRow kFactory[] = {
     {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
+    {39, "SlipTris", GameNeeds::Dictionary, kHowToPlayTetrisSlippery, Make<CSlipTris>},
     {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},
 };
 

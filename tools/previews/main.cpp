@@ -87,11 +87,16 @@ struct MidHand {
     int gameId;
     const char* script;
 };
+// The falling-shape games: a few shapes dropped, the next one on its way.
+constexpr const char* kShapesLanded =
+    "wait 1000\nkey left\nkey left\nkey down\nwait 900\nkey down\nwait 900\nkey right\nkey right\nkey space\n"
+    "key down\nwait 900\nkey left\nkey down\nwait 4000";
 constexpr MidHand kMidHand[] = {
-    {16, "wait 9000"},  // Tetris (Sticky): shapes landed in the well
+    {16, kShapesLanded},  // Tetris (Sticky)
     {23, "wait 9000"},  // Anti-Gravity: letters rising under the stacks
     {34, "wait 9000"},  // Dead Lines: letters landed in the well
     {35, "wait 9000"},  // Bubbles
+    {39, kShapesLanded},  // Tetris (Slippery)
 };
 
 std::string MidHandScript(int gameId)
