@@ -31,6 +31,7 @@
 #include "games/SlipTris.h"
 #include "games/Tetris.h"
 #include "games/TriPeaks.h"
+#include "games/TrueTris.h"
 #include "games/Unscramble.h"
 #include "games/UseitLoseit.h"
 #include "games/Vowels.h"
@@ -77,6 +78,7 @@ constexpr GameFactoryRow kFactory[] = {
     {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
+    {38, "TrueTris", GameNeeds::Dictionary, kHowToPlayTetrisClassic, Make<CTrueTris>},
     {39, "SlipTris", GameNeeds::Dictionary, kHowToPlayTetrisSlippery, Make<CSlipTris>},
     {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},
 };

@@ -15,7 +15,12 @@ constexpr int kRefill = 104;
 constexpr int kLadder[] = {7, 14, 21, 35, 42, 49};  // clearings; no step at 28
 constexpr unsigned kFasterNotice = 420;
 // The shapes in their boxes, row-major.
-constexpr const char* kShapes[] = {"....##...", "...###...", ".#..##...", "....#...#"};
+constexpr const char* kShapes[] = {
+    "..." ".##" "...",
+    "..." "###" "...",
+    ".#." ".##" "...",
+    "..." ".#." "..#",
+};
 }  // namespace
 
 CTetris::CTetris(const CGameContext& context) : CTetris(context, kSupplyRich, kRefill) {}

@@ -96,6 +96,7 @@ constexpr MidHand kMidHand[] = {
     {23, "wait 9000"},  // Anti-Gravity: letters rising under the stacks
     {34, "wait 9000"},  // Dead Lines: letters landed in the well
     {35, "wait 9000"},  // Bubbles
+    {38, kShapesLanded},  // Tetris (Classic)
     {39, kShapesLanded},  // Tetris (Slippery)
 };
 
