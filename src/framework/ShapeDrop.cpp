@@ -50,9 +50,10 @@ void CShapeDropGame::PlacePieces(int width, int)
 void CShapeDropGame::PlaceShape()
 {
     const int h = m_tileSet.TileHeight();
+    const int drop = m_flightY >= 0 ? m_flightY : m_height * h / m_steps;
     for (int i = 0; i < m_box; ++i)
         for (int j = 0; j < m_box; ++j)
-            Box(i, j).SetPosition(m_well.CellX(m_column + j), m_well.CellY(i) + m_height * h / m_steps);
+            Box(i, j).SetPosition(m_well.CellX(m_column + j), m_well.CellY(i) + drop);
 }
 
 void CShapeDropGame::AddTooltips()
@@ -216,6 +217,16 @@ void CShapeDropGame::Land(HWND hwnd, int row)
     }
     m_active = false;
     m_backBuffer.Open(hwnd);
+    // The shape flies straight down to its row in ten steps of 10 ms.
+    const int h = m_tileSet.TileHeight(), fromY = m_height * h / m_steps;
+    for (int k = 1; k <= 10; ++k) {
+        m_flightY = fromY + (row * h - fromY) * k / 10;
+        RedrawWell();
+        m_backBuffer.Flush();
+        if (hwnd)
+            hwnd->Sleep(10);
+    }
+    m_flightY = -1;
     const std::vector<CellAt> cells = Settle(row);
     m_landed += static_cast<int>(cells.size());
     m_scorePanel.score += static_cast<int>(cells.size()) * m_scorePanel.gameAmount1;

@@ -118,6 +118,7 @@ private:
     std::vector<CTilePile> m_shape;
     int m_column;
     int m_height = 0;
+    int m_flightY = -1;  // pixels below row 0 while the landing shape flies there
     bool m_active = false;
     bool m_blocked = false;  // a shape found no room: the hand is over
     int m_clearDelay = 0;
