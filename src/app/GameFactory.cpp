@@ -31,8 +31,11 @@
 #include "games/RockPiles.h"
 #include "games/Scarab.h"
 #include "games/Simple.h"
+#include "games/SlipTris.h"
 #include "games/Spelunker.h"
+#include "games/Tetris.h"
 #include "games/TriPeaks.h"
+#include "games/TrueTris.h"
 #include "games/Unscramble.h"
 #include "games/UseitLoseit.h"
 #include "games/Vowels.h"
@@ -66,6 +69,7 @@ constexpr GameFactoryRow kFactory[] = {
     {13, "Vowels", GameNeeds::Dictionary, kHowToPlayVowelStrength, Make<CVowels>},
     {14, "WordMelt", GameNeeds::Dictionary, kHowToPlayWallsOfJericho, Make<CWordMelt>},
     {15, "Elegance", GameNeeds::Dictionary, kHowToPlayElegance, Make<CElegance>},
+    {16, "Tetris", GameNeeds::Dictionary, kHowToPlayTetrisSticky, Make<CTetris>},
     {17, "Adlib", GameNeeds::Dictionary, kHowToPlayCrossWays, Make<CAdlib>},
     {18, "Generic", GameNeeds::Dictionary, kHowToPlayBare, Make<CGame>},  // the same
     {19, "Scarab", GameNeeds::Dictionary, kHowToPlayLeScarab, Make<CScarab>},
@@ -83,6 +87,8 @@ constexpr GameFactoryRow kFactory[] = {
     {35, "Bubbles", GameNeeds::Dictionary, kHowToPlayBubbles, Make<CBubbles>},
     {36, "TriPeaks", GameNeeds::Dictionary, kHowToPlayTriPeaks, Make<CTriPeaks>},
     {37, "RockPiles", GameNeeds::Dictionary, kHowToPlayRockPiles, Make<CRockPiles>},
+    {38, "TrueTris", GameNeeds::Dictionary, kHowToPlayTetrisClassic, Make<CTrueTris>},
+    {39, "SlipTris", GameNeeds::Dictionary, kHowToPlayTetrisSlippery, Make<CSlipTris>},
     {40, "LetterBox", GameNeeds::Dictionary, kHowToPlayLetterBox, Make<CLetterBox>},
     {41, "Collapse", GameNeeds::Dictionary, kHowToPlayTowerOfBabble, Make<CCollapse>},
 };

@@ -117,11 +117,12 @@ void CFallingWell::Light(int line, int first, int last, bool across)
     }
 }
 
-bool CFallingWell::HighlightWords(int row, int column, int minLength, const CDictionary* dictionary)
+bool CFallingWell::HighlightWords(int row, int column, int minLength, const CDictionary* dictionary,
+                                  WordsFound* found)
 {
     if (!InWell(row, column) || !IsOccupied(row, column) || !dictionary)
         return false;
-    bool found = false;
+    bool any = false;
     for (const bool across : {true, false}) {
         const int at = across ? column : row;
         const int size = across ? m_columns : m_rows;
@@ -138,16 +139,20 @@ bool CFallingWell::HighlightWords(int row, int column, int minLength, const CDic
                 for (int i = a; i <= b; ++i)
                     letters += across ? Cell(row, i).Top() : Cell(i, column).Top();
                 if (dictionary->IsWord(letters.c_str())) {
+                    if (found) {
+                        found->length[across ? 0 : 1] += b - a + 1;
+                        found->letters[across ? 0 : 1] += letters;
+                    }
                     spanFirst = std::min(spanFirst, a);
                     spanLast = std::max(spanLast, b);
                 }
             }
         if (spanLast >= 0) {
             Light(across ? row : column, spanFirst, spanLast, across);
-            found = true;
+            any = true;
         }
     }
-    return found;
+    return any;
 }
 
 void CFallingWell::MoveDown(int fromRow, int toRow, int column)

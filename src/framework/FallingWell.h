@@ -80,9 +80,17 @@ public:
     // (negative: the letter would overlap it); a large number when empty.
     int GapAbove(int column, int thirds) const;
 
+    // What one search found, across [0] and down [1]: the total length of
+    // the words through the cell and their letters, one after another.
+    struct WordsFound {
+        int length[2] = {0, 0};
+        std::string letters[2];
+    };
     // Lights the span of the words of `minLength` letters or more that run
-    // across and down through the cell; true when one was found.
-    bool HighlightWords(int row, int column, int minLength, const CDictionary* dictionary);
+    // across and down through the cell; true when one was found. Every word
+    // found goes into `found` when given (a word inside a longer one too).
+    bool HighlightWords(int row, int column, int minLength, const CDictionary* dictionary,
+                        WordsFound* found = nullptr);
 
     // Moves the tile of (fromRow, column) with its highlight to (toRow, column).
     void MoveDown(int fromRow, int toRow, int column);
@@ -100,6 +108,8 @@ public:
     void StopTimer(HWND hwnd);
     bool IsTimerRunning() const { return m_timerRunning; }
     int Interval() const { return m_interval; }
+    // The interval of level 0 (set before the hand starts).
+    void SetFirstInterval(int ms) { m_interval = ms; }
 
     // The levels: ladder[i] is the count from which level i + 1 begins.
     void SetLadder(std::span<const int> ladder, unsigned noticeId, bool speedUp);

@@ -88,7 +88,12 @@ struct MidHand {
     int gameId;
     const char* script;
 };
+// The falling-shape games: a few shapes dropped, the next one on its way.
+constexpr const char* kShapesLanded =
+    "wait 1000\nkey left\nkey left\nkey down\nwait 900\nkey down\nwait 900\nkey right\nkey right\nkey space\n"
+    "key down\nwait 900\nkey left\nkey down\nwait 4000";
 constexpr MidHand kMidHand[] = {
+    {16, kShapesLanded},  // Tetris (Sticky)
     // Cross Ways: "at" down and "ten" across from the racks.
     {17, "drag 248 395 249 174\ndrag 155 395 202 174\ndrag 460 80 296 174\ndrag 460 33 202 127"},
     // Le Scarab: "earn" across the scarab, scored.
@@ -97,6 +102,8 @@ constexpr MidHand kMidHand[] = {
     // Dead Lines: six letters dropped about the well, the seventh falling.
     {34, "key left\nkey down\nwait 2500\nkey down\nwait 2500\nkey right\nkey right\nkey down\nwait 2500\nkey left\nkey left\nkey left\nkey down\nwait 2500\nkey right\nkey down\nwait 2500\nkey down\nwait 4000"},
     {35, "wait 9000"},  // Bubbles
+    {38, kShapesLanded},  // Tetris (Classic)
+    {39, kShapesLanded},  // Tetris (Slippery)
     {41, "click 198 74\nclick 198 74\nclick 198 74"},  // Tower of Babble: three advances raise the tower
 };
 

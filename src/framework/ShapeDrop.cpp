@@ -1,0 +1,337 @@
+#include "framework/ShapeDrop.h"
+
+#include <algorithm>
+
+#include "framework/BackBuffer.h"
+#include "framework/Shell.h"
+
+CShapeDropGame::CShapeDropGame(const CGameContext& context, int rows, int columns, int box, int spawnColumn,
+                               int stepsPerRow)
+    : CGame(context),
+      m_well(rows, columns),
+      m_box(box),
+      m_steps(stepsPerRow),
+      m_spawnColumn(spawnColumn),
+      m_preview(static_cast<std::size_t>(box * box)),
+      m_shape(static_cast<std::size_t>(box * box)),
+      m_column(spawnColumn)
+{
+    SetTableSize(columns + 4, rows + 1);
+    for (CTilePile& pile : m_preview)
+        pile.Configure(kPileAllFaceUp, kFanSquared);
+    for (CTilePile& pile : m_shape)
+        pile.Configure(kPileAllFaceUp, kFanSquared);
+    m_scorePanel.gameAmount1 = 1;
+    m_scorePanel.secondsFactor = 0;
+    m_scorePanel.showTime = 0;
+    AddPart(m_well);
+    AddGrid(m_preview, box, "preview");
+    AddGrid(m_shape, box, "shape");  // over the well
+}
+
+void CShapeDropGame::DealFirstShape()
+{
+    std::vector<char> cells(m_preview.size(), 0);
+    DealShape(cells);
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        m_preview[k].tiles = cells[k] ? CStr(std::string(1, cells[k])) : CStr();
+}
+
+void CShapeDropGame::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    m_well.Place((width - 7 * w / 2 - m_well.Columns() * w) / 2, h / 2 + 10, w, h);
+    for (int i = 0; i < m_box; ++i)
+        for (int j = 0; j < m_box; ++j)
+            Preview(i, j).SetPosition(SideX() + j * w, m_well.CellY(i));
+    PlaceShape();
+}
+
+void CShapeDropGame::PlaceShape()
+{
+    const int h = m_tileSet.TileHeight();
+    const int drop = m_flightY >= 0 ? m_flightY : m_height * h / m_steps;
+    for (int i = 0; i < m_box; ++i)
+        for (int j = 0; j < m_box; ++j)
+            Box(i, j).SetPosition(m_well.CellX(m_column + j), m_well.CellY(i) + drop);
+}
+
+void CShapeDropGame::AddTooltips()
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    m_tooltips.AddToolAt(Preview(0, 0).x, Preview(0, 0).y, m_box * w, m_box * h, kPreviewTooltip, kPreviewTooltip);
+}
+
+// ---------------------------------------------------------------------------
+// Time
+
+int CShapeDropGame::OnTimer(HWND hwnd, unsigned timerId)
+{
+    // The clock itself stands still: only the fall steps count.
+    if (Shell().IsHandOver())
+        return 1;
+    if (m_well.OnTimer(hwnd, timerId)) {
+        ++m_elapsedTicks;
+        Step(hwnd);
+    }
+    return 1;
+}
+
+int CShapeDropGame::OnPause(HWND hwnd)
+{
+    m_well.StopTimer(hwnd);
+    return 1;
+}
+
+int CShapeDropGame::OnResume(HWND hwnd)
+{
+    if (!Shell().IsHandOver())
+        m_well.StartTimer(hwnd);
+    return 1;
+}
+
+void CShapeDropGame::Step(HWND hwnd)
+{
+    if (m_clearDelay > 0 && --m_clearDelay == 0) {
+        PlaySoundIfEnabled(kSoundScored);
+        m_backBuffer.Open(hwnd);
+        ClearWaiting(hwnd);
+        RedrawWell();
+        DrawScorePanel();
+        m_backBuffer.Close();
+        m_well.CheckLevel(hwnd, ++m_clearings);
+        if (Shell().IsHandOver())
+            return;
+    }
+    if (m_clearDelay > 0)
+        return;
+    if (!m_active) {
+        Spawn(hwnd);
+        if (!m_active || Shell().IsHandOver())
+            return;
+    }
+    ++m_height;
+    m_backBuffer.Open(hwnd);
+    RedrawWell();
+    m_backBuffer.Close();
+    if (const int row = RestRow(m_height); row != kFalls)
+        Land(hwnd, row);
+}
+
+// ---------------------------------------------------------------------------
+// The shape in the air
+
+std::vector<char> CShapeDropGame::Cells() const
+{
+    std::vector<char> cells(m_shape.size(), 0);
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        cells[k] = m_shape[k].IsEmpty() ? 0 : m_shape[k].Top();
+    return cells;
+}
+
+bool CShapeDropGame::Fits(const std::vector<char>& cells, int row, int column) const
+{
+    for (int i = 0; i < m_box; ++i)
+        for (int j = 0; j < m_box; ++j) {
+            if (!cells[Index(i, j)])
+                continue;
+            const int r = row + i, c = column + j;
+            if (r < 0 || r >= m_well.Rows() || c < 0 || c >= m_well.Columns() || m_well.IsOccupied(r, c))
+                return false;
+        }
+    return true;
+}
+
+bool CShapeDropGame::FitsHere(const std::vector<char>& cells, int column) const
+{
+    return Fits(cells, m_height / m_steps, column) && Fits(cells, (m_height + m_steps - 1) / m_steps, column);
+}
+
+int CShapeDropGame::RestRow(int height) const
+{
+    const std::vector<char> cells = Cells();
+    int lowest = 0;
+    for (std::size_t k = 0; k < cells.size(); ++k)
+        if (cells[k])
+            lowest = static_cast<int>(k) / m_box;
+    // The lowest tile level with the top of the bottom row: it rests there.
+    if (height + lowest * m_steps >= (m_well.Rows() - 1) * m_steps)
+        return m_well.Rows() - 1 - lowest;
+    // Not room in the first row at or below its top: it rests on the row above.
+    const int row = (height + m_steps - 1) / m_steps;
+    return Fits(cells, row, m_column) ? kFalls : row - 1;
+}
+
+bool CShapeDropGame::Playing() const { return m_active && !m_blocked && !Shell().IsHandOver(); }
+
+bool CShapeDropGame::IsFinished(HWND) { return m_blocked; }
+
+void CShapeDropGame::Spawn(HWND hwnd)
+{
+    if (Shell().IsHandOver())
+        return;
+    m_column = m_spawnColumn;
+    m_height = 0;
+    m_active = true;
+    std::vector<char> cells(m_preview.size(), 0);
+    DealShape(cells);
+    CStr joined;
+    for (std::size_t k = 0; k < cells.size(); ++k) {
+        m_shape[k].tiles = m_preview[k].RemoveAll();
+        if (cells[k]) {
+            m_preview[k].Push(cells[k]);
+            joined += std::string(1, cells[k]).c_str();
+        }
+    }
+    TilesJoinedPlay(joined);
+    m_blocked = !Fits(Cells(), 0, m_column);
+    m_backBuffer.Open(hwnd);
+    RedrawWell();
+    for (CTilePile& pile : m_preview) {
+        ErasePile(pile);
+        RedrawPile(pile);
+    }
+    m_backBuffer.Close();
+    EndHandIfFinished(hwnd);
+}
+
+std::vector<CShapeDropGame::CellAt> CShapeDropGame::Settle(int row)
+{
+    std::vector<CellAt> cells;
+    for (int i = 0; i < m_box; ++i)
+        for (int j = 0; j < m_box; ++j)
+            if (!Box(i, j).IsEmpty()) {
+                m_well.Cell(row + i, m_column + j).tiles = Box(i, j).RemoveAll();
+                cells.emplace_back(row + i, m_column + j);
+            }
+    return cells;
+}
+
+void CShapeDropGame::Land(HWND hwnd, int row)
+{
+    if (row < 0) {
+        // No room even in the top rows: the hand is over, nothing lands above the well.
+        m_blocked = true;
+        EndHandIfFinished(hwnd);
+        return;
+    }
+    m_active = false;
+    m_backBuffer.Open(hwnd);
+    // The shape flies straight down to its row in ten steps of 10 ms.
+    const int h = m_tileSet.TileHeight(), fromY = m_height * h / m_steps;
+    for (int k = 1; k <= 10; ++k) {
+        m_flightY = fromY + (row * h - fromY) * k / 10;
+        RedrawWell();
+        m_backBuffer.Flush();
+        if (hwnd)
+            hwnd->Sleep(10);
+    }
+    m_flightY = -1;
+    const std::vector<CellAt> cells = Settle(row);
+    m_landed += static_cast<int>(cells.size());
+    m_scorePanel.score += static_cast<int>(cells.size()) * m_scorePanel.gameAmount1;
+    m_column = m_spawnColumn;
+    m_height = 0;
+    RedrawWell();
+    DrawScorePanel();
+    m_backBuffer.Close();
+    PlaySoundIfEnabled(kSoundTileMoved);
+    m_clearDelay = AfterLanding(hwnd, cells);
+    if (Shell().IsHandOver())
+        return;
+    if (m_clearDelay == 0)
+        Spawn(hwnd);
+}
+
+int CShapeDropGame::Move(HWND hwnd, int dx)
+{
+    if (!Playing())
+        return 0;
+    if (!FitsHere(Cells(), m_column + dx))
+        return 1;
+    m_column += dx;
+    m_backBuffer.Open(hwnd);
+    RedrawWell();
+    m_backBuffer.Close();
+    return 1;
+}
+
+int CShapeDropGame::Rotate(HWND hwnd)
+{
+    if (!Playing())
+        return 0;
+    const std::vector<char> cells = Cells();
+    std::vector<char> turned(cells.size(), 0);
+    for (int i = 0; i < m_box; ++i)
+        for (int j = 0; j < m_box; ++j)
+            turned[Index(i, j)] = cells[Index(j, m_box - 1 - i)];
+    for (const int dx : {0, +1, -1}) {
+        if (!FitsHere(turned, m_column + dx))
+            continue;
+        m_column += dx;
+        for (std::size_t k = 0; k < turned.size(); ++k)
+            m_shape[k].tiles = turned[k] ? CStr(std::string(1, turned[k])) : CStr();
+        m_backBuffer.Open(hwnd);
+        RedrawWell();
+        m_backBuffer.Close();
+        break;
+    }
+    return 1;
+}
+
+int CShapeDropGame::OnArrowDown(HWND hwnd)
+{
+    if (!Playing())
+        return 0;
+    int row = kFalls;
+    for (int height = m_height; (row = RestRow(height)) == kFalls; ++height) {
+    }
+    Land(hwnd, row);
+    return 1;
+}
+
+void CShapeDropGame::RedrawWell()
+{
+    const RECT cells{m_well.CellX(0), m_well.CellY(0), m_well.Right(), m_well.CellY(m_well.Rows())};
+    m_backBuffer.FillBackground(&cells);
+    m_well.Draw(m_backBuffer, m_tileSet);
+    PlaceShape();
+    for (CTilePile& pile : m_shape)
+        RedrawPile(pile);
+}
+
+// ---------------------------------------------------------------------------
+// Description and self-checks
+
+std::string CShapeDropGame::DescribeState() const
+{
+    return CGame::DescribeState() + "drop: column=" + std::to_string(m_column) + " height=" +
+           std::to_string(m_height) + "/" + std::to_string(m_steps) + " " + (m_active ? "falling" : "waiting") +
+           " delay=" + std::to_string(m_clearDelay) + " clearings=" + std::to_string(m_clearings) +
+           " landed=" + std::to_string(m_landed) + "\n";
+}
+
+bool CShapeDropGame::CheckRules(std::string& why)
+{
+    const std::vector<char> cells = Cells();
+    const bool empty = std::all_of(cells.begin(), cells.end(), [](char c) { return c == 0; });
+    if (empty == m_active) {
+        why = m_active ? "a shape falls without tiles" : "tiles wait in the box while no shape falls";
+        return false;
+    }
+    if (m_active && !m_blocked && !FitsHere(cells, m_column)) {
+        why = "the falling shape overlaps the stack or leaves the well at column " + std::to_string(m_column);
+        return false;
+    }
+    if (std::all_of(m_preview.begin(), m_preview.end(), [](const CTilePile& p) { return p.IsEmpty(); })) {
+        why = "the preview is empty";
+        return false;
+    }
+    for (const auto* piles : {&m_shape, &m_preview})
+        for (const CTilePile& pile : *piles)
+            if (pile.Length() > 1) {
+                why = "a box cell holds " + std::to_string(pile.Length()) + " tiles";
+                return false;
+            }
+    return true;
+}
