@@ -168,11 +168,12 @@ TEST_F(PlayerExperience, HelpOpensInTheProgramsOwnWindowAtTheGamesSection)
 
 TEST(PlayerExperienceHelp, AMissingHelpPageIsReported)
 {
-    // The driver alone in a folder: no help page beside it.
+    // The driver and the word list alone in a folder: no help page beside them.
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / ("glyphery-nohelp-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::filesystem::copy_file(std::string(GLYPHERY_BINARY_DIR) + "/glyphery-drive", dir / "glyphery-drive",
-                               std::filesystem::copy_options::overwrite_existing);
+    for (const char* file : {"glyphery-drive", "words.lst"})
+        std::filesystem::copy_file(std::string(GLYPHERY_BINARY_DIR) + "/" + file, dir / file,
+                                   std::filesystem::copy_options::overwrite_existing);
     const std::string command = (dir / "glyphery-drive").string() + " - 2>/dev/null <<< 'key f1'";
     std::string out;
     if (FILE* p = popen(("bash -c \"" + command + "\"").c_str(), "r")) {
