@@ -4,15 +4,11 @@
 #include "framework/Shell.h"
 
 CLetterDropGame::CLetterDropGame(const CGameContext& context, int rows, int columns, int spawnColumn)
-    : CGame(context), m_well(rows, columns), m_column(spawnColumn), m_spawnColumn(spawnColumn)
+    : CFallingGame(context, rows, columns), m_column(spawnColumn), m_spawnColumn(spawnColumn)
 {
     SetTableSize(columns + 1, rows + 1);
     m_queue.Configure(kPileAllFaceUp, kFanSquared);
     m_falling.Configure(kPileAllFaceUp, kFanSquared);
-    m_scorePanel.gameAmount1 = 1;
-    m_scorePanel.secondsFactor = 0;
-    m_scorePanel.showTime = 0;
-    AddPart(m_well);
     AddPile(m_falling, "falling");
 }
 
@@ -32,31 +28,6 @@ void CLetterDropGame::PlacePieces(int width, int)
 
 // ---------------------------------------------------------------------------
 // Time
-
-int CLetterDropGame::OnTimer(HWND hwnd, unsigned timerId)
-{
-    // The clock itself stands still: only the fall steps count.
-    if (Shell().IsHandOver())
-        return 1;
-    if (m_well.OnTimer(hwnd, timerId)) {
-        ++m_elapsedTicks;
-        Step(hwnd);
-    }
-    return 1;
-}
-
-int CLetterDropGame::OnPause(HWND hwnd)
-{
-    m_well.StopTimer(hwnd);
-    return 1;
-}
-
-int CLetterDropGame::OnResume(HWND hwnd)
-{
-    if (!Shell().IsHandOver())
-        m_well.StartTimer(hwnd);
-    return 1;
-}
 
 void CLetterDropGame::Step(HWND hwnd)
 {

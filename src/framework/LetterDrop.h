@@ -19,35 +19,23 @@
 // after the deal joins play here), AfterLanding and ClearWaiting, and passes
 // the tiles its rules take out to TilesLeftPlay. The queue is a hidden-below
 // pile: only its top, the next letter, shows.
-#include "framework/FallingWell.h"
-#include "framework/Game.h"
+#include "framework/FallingGame.h"
 
-class CLetterDropGame : public CGame {
+class CLetterDropGame : public CFallingGame {
 public:
     static constexpr int kQueueLength = 9;
 
     CLetterDropGame(const CGameContext& context, int rows, int columns, int spawnColumn);
 
-    int OnTimer(HWND hwnd, unsigned timerId) override;
-    int OnPause(HWND hwnd) override;
-    int OnResume(HWND hwnd) override;
     int OnArrowLeft(HWND hwnd) override { return Steer(hwnd, -1); }
     int OnArrowRight(HWND hwnd) override { return Steer(hwnd, +1); }
     int OnArrowDown(HWND hwnd) override;
     int OnArrowUp(HWND hwnd) override { return Swap(hwnd); }
     int OnSpaceKey(HWND hwnd) override { return Swap(hwnd); }
-    int OnMouseMove(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonDown(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonUp(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonDblClk(HWND, int, int, unsigned) override { return 1; }
-    bool CanUndo() const override { return false; }
-    int Undo(HWND) override { return 0; }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
     bool IsFinished(HWND hwnd) override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
 
-    CFallingWell& Well() { return m_well; }
     CTilePile& Queue() { return m_queue; }
     CTilePile& Falling() { return m_falling; }
     int Column() const { return m_column; }
@@ -66,17 +54,14 @@ protected:
     // The well and the queue beside it; the game places its panel after.
     void PlacePieces(int width, int height) override;
     void FillQueue();
-    // The x of the side column right of the well.
-    int SideX() const { return m_well.Right() + m_tileSet.TileWidth() / 2; }
     // Draws the well, the letter in the air and the score again (the buffer is open).
     void RedrawWell();
 
-    CFallingWell m_well;
     CTilePile m_queue;
     CTilePile m_falling;  // the letter in the air, drawn at its height
 
 private:
-    void Step(HWND hwnd);
+    void Step(HWND hwnd) override;
     void Spawn(HWND hwnd);
     void Land(HWND hwnd, int row);
     int Steer(HWND hwnd, int dx);

@@ -7,8 +7,7 @@
 
 CShapeDropGame::CShapeDropGame(const CGameContext& context, int rows, int columns, int box, int spawnColumn,
                                int stepsPerRow)
-    : CGame(context),
-      m_well(rows, columns),
+    : CFallingGame(context, rows, columns),
       m_box(box),
       m_steps(stepsPerRow),
       m_spawnColumn(spawnColumn),
@@ -21,10 +20,6 @@ CShapeDropGame::CShapeDropGame(const CGameContext& context, int rows, int column
         pile.Configure(kPileAllFaceUp, kFanSquared);
     for (CTilePile& pile : m_shape)
         pile.Configure(kPileAllFaceUp, kFanSquared);
-    m_scorePanel.gameAmount1 = 1;
-    m_scorePanel.secondsFactor = 0;
-    m_scorePanel.showTime = 0;
-    AddPart(m_well);
     AddGrid(m_preview, box, "preview");
     AddGrid(m_shape, box, "shape");  // over the well
 }
@@ -64,31 +59,6 @@ void CShapeDropGame::AddTooltips()
 
 // ---------------------------------------------------------------------------
 // Time
-
-int CShapeDropGame::OnTimer(HWND hwnd, unsigned timerId)
-{
-    // The clock itself stands still: only the fall steps count.
-    if (Shell().IsHandOver())
-        return 1;
-    if (m_well.OnTimer(hwnd, timerId)) {
-        ++m_elapsedTicks;
-        Step(hwnd);
-    }
-    return 1;
-}
-
-int CShapeDropGame::OnPause(HWND hwnd)
-{
-    m_well.StopTimer(hwnd);
-    return 1;
-}
-
-int CShapeDropGame::OnResume(HWND hwnd)
-{
-    if (!Shell().IsHandOver())
-        m_well.StartTimer(hwnd);
-    return 1;
-}
 
 void CShapeDropGame::Step(HWND hwnd)
 {

@@ -29,37 +29,25 @@
 #include <utility>
 #include <vector>
 
-#include "framework/FallingWell.h"
-#include "framework/Game.h"
+#include "framework/FallingGame.h"
 
-class CShapeDropGame : public CGame {
+class CShapeDropGame : public CFallingGame {
 public:
     using CellAt = std::pair<int, int>;  // well row, column
     static constexpr unsigned kPreviewTooltip = 618;
 
     CShapeDropGame(const CGameContext& context, int rows, int columns, int box, int spawnColumn, int stepsPerRow);
 
-    int OnTimer(HWND hwnd, unsigned timerId) override;
-    int OnPause(HWND hwnd) override;
-    int OnResume(HWND hwnd) override;
     int OnArrowLeft(HWND hwnd) override { return Move(hwnd, -1); }
     int OnArrowRight(HWND hwnd) override { return Move(hwnd, +1); }
     int OnArrowDown(HWND hwnd) override;
     int OnArrowUp(HWND hwnd) override { return Rotate(hwnd); }
     int OnSpaceKey(HWND hwnd) override { return Rotate(hwnd); }
-    int OnMouseMove(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonDown(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonUp(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonDblClk(HWND, int, int, unsigned) override { return 1; }
-    bool CanUndo() const override { return false; }
-    int Undo(HWND) override { return 0; }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
     bool IsFinished(HWND hwnd) override;
     void AddTooltips() override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
 
-    CFallingWell& Well() { return m_well; }
     CTilePile& Box(int i, int j) { return m_shape[Index(i, j)]; }
     CTilePile& Preview(int i, int j) { return m_preview[Index(i, j)]; }
     int Column() const { return m_column; }
@@ -88,7 +76,6 @@ protected:
     // Draws the well and the falling shape, placed anew, again (the buffer is open).
     void RedrawWell();
 
-    CFallingWell m_well;
 
 private:
     static constexpr int kFalls = -1000;  // RestRow: the shape is still falling
@@ -103,7 +90,7 @@ private:
     // The row the box's top comes to rest on with its top `height` steps
     // below row 0, or kFalls while it may be there.
     int RestRow(int height) const;
-    void Step(HWND hwnd);
+    void Step(HWND hwnd) override;
     void Spawn(HWND hwnd);
     void Land(HWND hwnd, int row);
     int Move(HWND hwnd, int dx);
