@@ -1,11 +1,14 @@
 // The data files that ship beside the program are in the format the game reads.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "app/GameFactory.h"
 
 namespace {
 
@@ -67,4 +70,23 @@ TEST(ShippedData, QuotationListPairsQuotationsWithAuthors)
         previous = author;
     }
     EXPECT_GE(authors.size(), 50u);
+}
+
+// F1 opens the help page at the current game's section, named by its subkey:
+// every game with a row has one, and every link of the contents goes somewhere.
+TEST(ShippedData, HelpPageHasASectionForEveryGameAndNoDeadLinks)
+{
+    const std::string page = ReadShipped("Help.htm");
+    for (const GameFactoryRow& row : GameFactoryRows()) {
+        std::string id = row.subkey;
+        for (char& c : id)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (id != "generic") {
+            EXPECT_NE(page.find("id=\"" + id + "\""), std::string::npos) << row.gameId << " " << row.subkey;
+        }
+    }
+    for (size_t at = page.find("href=\"#"); at != std::string::npos; at = page.find("href=\"#", at + 1)) {
+        const std::string id = page.substr(at + 7, page.find('"', at + 7) - at - 7);
+        EXPECT_NE(page.find("id=\"" + id + "\""), std::string::npos) << "#" << id;
+    }
 }
