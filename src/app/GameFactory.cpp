@@ -12,6 +12,7 @@
 #include "games/Adlib.h"
 #include "games/Anagrams.h"
 #include "games/Bubbles.h"
+#include "games/Avalanche.h"
 #include "games/Cavein.h"
 #include "games/Collapse.h"
 #include "games/Elegance.h"
@@ -78,6 +79,7 @@ constexpr GameFactoryRow kFactory[] = {
     {22, "WordRace", GameNeeds::Dictionary, kHowToPlayWordSpeed, Make<CWordRace>},
     {23, "Gravity", GameNeeds::Dictionary, kHowToPlayAntiGravity, Make<CGravity>},
     {25, "Cavein", GameNeeds::Dictionary, kHowToPlayCaveIn, Make<CCavein>},
+    {26, "Avalanche", GameNeeds::Dictionary, kHowToPlayAvalanche, Make<CAvalanche>},
     {29, "Implosion", GameNeeds::Dictionary, kHowToPlayImplosion, Make<CImplosion>},
     {30, "UseitLoseit", GameNeeds::Dictionary, kHowToPlayUseItOrLoseIt, Make<CUseitLoseit>},
     {31, "Prospector", GameNeeds::Dictionary, kHowToPlayProspector, Make<CProspector>},

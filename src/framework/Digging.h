@@ -15,6 +15,7 @@
 // in its first cell. The game asks CanTake before taking a cell's top tile
 // and calls MoveFace after it took one. Its CreateUndoRecord returns Record,
 // and its Undo calls Restore with the newest record before the base Undo.
+// A game whose grid settles passes its moves to Follow.
 // A tile laid on the face when the hand is won (Celebrate) stays above it.
 #include <memory>
 #include <span>
@@ -45,6 +46,13 @@ public:
     // The face moves into `cell`, just emptied by a take, and both cells are
     // drawn again.
     void MoveFace(HWND hwnd, int cell);
+    // A settling grid moved the tile of `from` to `to` (-1: out of the
+    // grid): when that was the face tile, the face follows it.
+    void Follow(int from, int to)
+    {
+        if (from == m_face && to >= 0)
+            m_face = to;
+    }
     // No cell holds a tile but the face's.
     bool OnlyFaceLeft() const;
     // Lays `glyph` on the face (the hand is won) and draws the cell (the

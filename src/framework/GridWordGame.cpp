@@ -191,7 +191,7 @@ bool CGridWordGame::CheckRules(std::string& why)
         bool tileAbove = false;
         for (int r = 0; r < Rows(); ++r) {
             const CTilePile& cell = m_grid.Cell(r, c);
-            if (cell.Length() > 1) {
+            if (cell.Length() > CellCapacity(r * m_columns + c)) {
                 why = "cell " + std::to_string(r) + " " + std::to_string(c) + " holds two tiles";
                 return false;
             }

@@ -67,6 +67,8 @@ protected:
     // A click on a cell holding a tile that the path may take.
     virtual void TakeCell(HWND hwnd, int cell);
     virtual void SettleGrid();
+    // How many tiles a cell may hold (a face tile crowned when the hand is won holds two).
+    virtual int CellCapacity(int) const { return 1; }
     // Draws a shown button raised or pressed at once.
     void ShowButton(HWND hwnd, CTileButton& button, int state);
     // Shows and draws the button, or hides and erases it (with `openBuffer`

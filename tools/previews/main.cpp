@@ -99,6 +99,7 @@ constexpr MidHand kMidHand[] = {
     // Le Scarab: "earn" across the scarab, scored.
     {19, "drag 320 423 377 199\ndrag 291 423 319 199\ndrag 262 423 348 199\ndrag 233 423 290 199\nclick 486 422"},
     {23, "wait 9000"},  // Anti-Gravity: letters rising under the stacks
+    {26, "click 363 429\nclick 320 386\nclick 277 429"},  // Avalanche: "day" dug out around the climber
     // Dead Lines: six letters dropped about the well, the seventh falling.
     {34, "key left\nkey down\nwait 2500\nkey down\nwait 2500\nkey right\nkey right\nkey down\nwait 2500\nkey left\nkey left\nkey left\nkey down\nwait 2500\nkey right\nkey down\nwait 2500\nkey down\nwait 4000"},
     {35, "wait 9000"},  // Bubbles

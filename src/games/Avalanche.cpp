@@ -1,0 +1,122 @@
+#include "games/Avalanche.h"
+
+#include "framework/BackBuffer.h"
+#include "framework/LetterSupply.h"
+#include "framework/Shell.h"
+
+namespace {
+constexpr unsigned kCancelTooltip = 612;
+constexpr unsigned kOxygenFormat = 446;  // "Oxygen: %d"
+constexpr int kOxygenSeconds = 120;
+constexpr int kPointsPerSecond = 50;
+constexpr int kStartCell = 9 * CAvalanche::kColumns + 2;
+constexpr char kGlyphClimber = '|';
+constexpr char kGlyphClimberWon = ')';
+}  // namespace
+
+CAvalanche::CAvalanche(const CGameContext& context)
+    : CGridWordGame(context, m_cave, kColumns), m_digging(*this, m_cave, kColumns, kGlyphClimber)
+{
+    // Wide enough for the score panel and the word beside the mountain.
+    SetTableSize(12, 11);
+    m_scorePanel.clockValue = kOxygenSeconds;
+    m_scorePanel.clockStep = -1;
+    m_scorePanel.timeFormatId = kOxygenFormat;
+    m_scorePanel.showScore = 0;
+    m_scorePanel.showTime = 1;
+    m_scorePanel.secondsFactor = kPointsPerSecond;
+
+    // Each cell but the climber's takes the last letter of the deal; the
+    // letters left over wait in the reserve, its last the next to fall in.
+    CStr letters = DealLetters(kSupplyWords, 100, 1, 1);
+    for (int i = 0; i < kColumns * kRows; ++i)
+        if (i != kStartCell && !letters.IsEmpty())
+            m_cave[i].Push(letters.PopLast());
+    m_reserve = letters;
+    m_digging.Start(kStartCell);
+    m_grid.moved = [this](int from, int to) { m_digging.Follow(from, to); };
+
+    RegisterParts(kCancelTooltip);
+    AddPart(m_digging);
+    m_word.word.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
+}
+
+void CAvalanche::PlacePieces(int width, int)
+{
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const int left = (width - kColumns * w - 1) / 2;
+    for (int i = 0; i < kColumns * kRows; ++i)
+        m_cave[i].SetPosition(left + i % kColumns * w, 20 + i / kColumns * h);
+    const int sideX = left + kColumns * w + w / 2;
+    // The found words are kept but not shown: the score panel has their place.
+    m_scorePanel.SetRect(20, sideX, 20 + h, sideX + 3 * w);
+    m_word.Place(sideX, 20 + h, sideX + 8 * w, 20 + h);
+    const int buttonY = kRows * h + h / 2 + 20;
+    PlaceCancel(left + 5 * w / 4, buttonY);
+    m_word.undo.SetPosition(left + 2 * w, buttonY);
+    m_frame = {left - w / 4, 20 - h / 4, left + (kColumns - 1) * w + 5 * w / 4, 20 + (kRows - 1) * h + 5 * h / 4};
+}
+
+void CAvalanche::DrawTable() { m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.Width(), m_frame.Height()); }
+
+void CAvalanche::TakeCell(HWND hwnd, int cell)
+{
+    if (!m_digging.CanTake(cell)) {
+        PlaySoundIfEnabled(kSoundRefused);  // no room to move there
+        return;
+    }
+    if (!m_word.CanExtend(m_cave[cell].Top()))
+        return;  // no word goes on this way: refused without a sound
+    if (TakeIntoWord(hwnd, m_cave[cell]))
+        m_digging.MoveFace(hwnd, cell);
+}
+
+int CAvalanche::Undo(HWND hwnd)
+{
+    m_digging.Restore(m_undo.Peek());  // the climber's cell, before the base pops the record
+    return CGridWordGame::Undo(hwnd);
+}
+
+std::unique_ptr<CUndoRecord> CAvalanche::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+{
+    return m_digging.Record(from, to, count);
+}
+
+void CAvalanche::AfterWordScored()
+{
+    CGridWordGame::AfterWordScored();  // the mountain settles, the climber with it
+    if (!IsFinished(nullptr))
+        return;
+    m_won = true;
+    m_digging.Celebrate(kGlyphClimberWon);
+}
+
+bool CAvalanche::IsFinished(HWND)
+{
+    if (m_digging.Face() / kColumns == 0)
+        return true;
+    for (int c = 0; c < kColumns; ++c) {
+        bool dug = true;
+        for (int r = 0; r < kRows && dug; ++r)
+            dug = Cell(r, c).IsEmpty() || r * kColumns + c == m_digging.Face();
+        if (dug)
+            return true;
+    }
+    return false;
+}
+
+bool CAvalanche::OnTimeUp(HWND hwnd)
+{
+    TryScoreWord(hwnd);  // a word still in hand is scored, and may still win
+    return Shell().IsHandOver();
+}
+
+int CAvalanche::OnGameOver(HWND hwnd)
+{
+    // The oxygen left pays only for a hand won.
+    if (m_won)
+        m_scorePanel.AddTimeBonus();
+    CBufferScope open(m_backBuffer, hwnd);
+    DrawScorePanel();
+    return 1;
+}
