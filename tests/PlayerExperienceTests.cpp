@@ -187,3 +187,49 @@ TEST(PlayerExperienceHelp, AMissingHelpPageIsReported)
               std::string::npos)
         << out;
 }
+
+// "Fit tiles to the window": off, Golf's tiles stop at the sheet's 64 pixels
+// as they always have; on, they fill the grid's cell from the large master,
+// every pixel still either exactly the key or free of its pink.
+TEST_F(PlayerExperience, FittedTilesFillTheWindowFromTheLargeMasterWithAnExactKey)
+{
+    Run("size 1920 1080\nset lettertiledesign 1\nset fittiles 0\ngame 5 1234");
+    const CTileSet& tiles = app->CurrentGame()->TileSet();
+    EXPECT_EQ(tiles.TileWidth(), 64);
+    EXPECT_EQ(tiles.ForcedSize(), 0);
+    EXPECT_EQ(tiles.SheetBitmapId(), 382u);
+    // A fresh deal lays the table out anew, so the tile set is read again after each.
+
+    for (int id : {5, 2}) {
+        Run("set fittiles 1\ngame " + std::to_string(id) + " 1234");
+        const CTileSet& fitted = app->CurrentGame()->TileSet();
+        EXPECT_GE(fitted.TileWidth(), 90) << id;
+        EXPECT_EQ(fitted.SheetBitmapId(), 1382u) << id;
+        std::vector<const CTilePile*> piles;
+        app->CurrentGame()->ListPiles(piles);
+        int left = 1920, right = 0;
+        for (const CTilePile* pile : piles) {
+            const RECT r = pile->Rect(fitted);
+            left = std::min<int>(left, r.left);
+            right = std::max<int>(right, r.right);
+        }
+        EXPECT_GE((right - left) * 10, 1920 * 4) << id << ": the board spans " << left << " to " << right;
+    }
+
+    // The letter cells (the first two rows of the sheet): light wood and
+    // dark brown ink, never tinted towards the magenta key.
+    const CTileSet& fitted = app->CurrentGame()->TileSet();
+    const CBitmap& sheet = fitted.Sheet();
+    const int size = fitted.TileWidth();
+    int keyed = 0;
+    for (int y = 0; y < 2 * size; ++y)
+        for (int x = 0; x < 13 * size; ++x) {
+            const COLORREF c = sheet.GetPixel(x, y);
+            if (c == kMagenta) {
+                ++keyed;
+                continue;
+            }
+            ASSERT_LE(GetBValue(c), GetGValue(c) + 16) << "pink at " << x << "," << y;
+        }
+    EXPECT_GT(keyed, 0);
+}
