@@ -198,7 +198,6 @@ TEST_F(PlayerExperience, FittedTilesFillTheWindowFromTheLargeMasterWithAnExactKe
     EXPECT_EQ(tiles.TileWidth(), 64);
     EXPECT_EQ(tiles.ForcedSize(), 0);
     EXPECT_EQ(tiles.SheetBitmapId(), 382u);
-    // A fresh deal lays the table out anew, so the tile set is read again after each.
 
     for (int id : {5, 2}) {
         Run("set fittiles 1\ngame " + std::to_string(id) + " 1234");
@@ -209,6 +208,8 @@ TEST_F(PlayerExperience, FittedTilesFillTheWindowFromTheLargeMasterWithAnExactKe
         app->CurrentGame()->ListPiles(piles);
         int left = 1920, right = 0;
         for (const CTilePile* pile : piles) {
+            if (pile->IsEmpty())  // an empty pile may sit anywhere
+                continue;
             const RECT r = pile->Rect(fitted);
             left = std::min<int>(left, r.left);
             right = std::max<int>(right, r.right);
