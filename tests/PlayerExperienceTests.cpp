@@ -234,3 +234,36 @@ TEST_F(PlayerExperience, FittedTilesFillTheWindowFromTheLargeMasterWithAnExactKe
         }
     EXPECT_GT(keyed, 0);
 }
+
+// At a device pixel ratio of 2 the table is drawn at device resolution: a
+// 960 x 540 window lays Golf out as 1920 x 1080 device pixels would (96-pixel
+// tiles), its picture is not made of doubled pixels, and the mouse, given in
+// logical pixels, still lands on the tile under it.
+TEST(PlayerExperienceScale, AtRatioTwoTheTableIsDrawnAtDeviceResolution)
+{
+    const std::string shot = testsupport::ScratchPath("ratio2.png");
+    // The first column's bottom tile: device 552 to 648 across, so logical 300,
+    // and its row (the sixth of 96 pixels below the top band) at logical 388.
+    const std::string script = "set fittiles 1\nsize 960 540\ngame 5 1234\nclick 300 388\nstate\nscreenshot " + shot +
+                               " client\n";
+    const std::string command = "QT_SCALE_FACTOR=2 " + std::string(GLYPHERY_BINARY_DIR) +
+                                "/glyphery-drive - 2>/dev/null <<'EOF'\n" + script + "EOF\n";
+    std::string out;
+    if (FILE* p = popen(("bash -c \"" + command + "\"").c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, p))
+            out += buffer;
+        pclose(p);
+    }
+    EXPECT_NE(out.find("word: \"t\""), std::string::npos) << out;
+    const QImage image(QString::fromStdString(shot));
+    ASSERT_EQ(image.size(), QSize(1920, 1080));
+    int mixed = 0;  // 2 x 2 blocks whose pixels differ: none where every pixel is doubled
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c)
+                ++mixed;
+        }
+    EXPECT_GT(mixed, 1920 * 1080 / 4 / 10);
+}
