@@ -70,6 +70,10 @@ bool CTileSet::ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int column
     // Enlarging the natural sheet blurs the tiles; the large master, scaled
     // down, keeps them sharp.
     if (g_Settings.FitTiles && chosen.largeBitmapId && m_forcedSize > chosen.cellWidth) {
+        // Scaling the large master takes milliseconds: a re-layout at the
+        // same size (a change of colours, a resize that keeps the cell) keeps it.
+        if (m_loaded && m_sheetId == chosen.largeBitmapId && m_tileWidth == m_forcedSize)
+            return true;
         const CBitmap large = CBitmap::LoadResource(chosen.largeBitmapId);
         if (!large.IsNull() && LoadSheet(large, chosen.transparent)) {
             m_sheetId = chosen.largeBitmapId;
