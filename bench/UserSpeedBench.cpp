@@ -65,11 +65,19 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(m_dir, ec);
     }
+    // Tiles fitted to the window, as a player has them by default;
+    // GLYPHERY_BENCH_FIT=0 measures them at their natural size.
+    static int FitTiles()
+    {
+        const char* fit = std::getenv("GLYPHERY_BENCH_FIT");
+        return fit && std::string(fit) == "0" ? 0 : 1;
+    }
     static void Settings(int gameId, int width, int height)
     {
         const std::pair<const char*, int> values[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
                                                       {"Left", 0},       {"Top", 0},          {"Width", width},
-                                                      {"Height", height}, {"CurrentGame", gameId}, {"Sound", 0}};
+                                                      {"Height", height}, {"CurrentGame", gameId}, {"Sound", 0},
+                                                      {"FitTiles", FitTiles()}};
         for (const auto& [name, value] : values)
             WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
         CloseRegistry();

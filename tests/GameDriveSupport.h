@@ -97,7 +97,8 @@ protected:
         PrepareScriptedRun();
         const std::pair<const char*, int> start[] = {{"ShowNagDlg", 0}, {"ShowRulesDlg", 0}, {"MinMax", 0},
                                                      {"Left", 0},       {"Top", 0},          {"Width", 640},
-                                                     {"Height", 480},   {"CurrentGame", 24}, {"Sound", 0}};
+                                                     {"Height", 480},   {"CurrentGame", 24}, {"Sound", 0},
+                                                     {"FitTiles", 0}};
         for (const auto& [name, value] : start)
             WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
         StartApp();

@@ -9,6 +9,7 @@
 #include "TestSupport.h"
 #include "app/OptionsDialog.h"
 #include "app/Settings.h"
+#include "framework/Registry.h"
 
 using namespace testsupport;
 
@@ -100,11 +101,12 @@ TEST_F(Options, ChangesReachTheSettingsOnlyOnOk)
         Click(d, "restartLastGame");
         Click(d, "tile1054");
         Click(d, "pattern1061");
+        Click(d, "fitTiles");
     };
     // Toggling something and back again is no change.
     EXPECT_EQ(Run([&](QWidget* d) {
                   change(d);
-                  for (const char* name : {"sound", "restartLastGame", "tile1050", "pattern1056", "ok"})
+                  for (const char* name : {"sound", "restartLastGame", "tile1050", "pattern1056", "fitTiles", "ok"})
                       Click(d, name);
               }),
               kOptionsUnchanged);
@@ -131,6 +133,8 @@ TEST_F(Options, ChangesReachTheSettingsOnlyOnOk)
     EXPECT_EQ(g_Settings.LetterTileDesign, 16);
     EXPECT_EQ(g_Settings.BackgroundPattern, 0);
     EXPECT_EQ(g_Settings.Music, 1);  // carried unchanged
+    EXPECT_EQ(g_Settings.FitTiles, 0);  // on by default, turned off
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, "FitTiles", -1), 0);
 }
 
 TEST_F(Options, PoorDisplayOffersOnlyThePlainChoices)

@@ -187,3 +187,83 @@ TEST(PlayerExperienceHelp, AMissingHelpPageIsReported)
               std::string::npos)
         << out;
 }
+
+// "Fit tiles to the window": off, Golf's tiles stop at the sheet's 64 pixels
+// as they always have; on, they fill the grid's cell from the large master,
+// every pixel still either exactly the key or free of its pink.
+TEST_F(PlayerExperience, FittedTilesFillTheWindowFromTheLargeMasterWithAnExactKey)
+{
+    Run("size 1920 1080\nset lettertiledesign 1\nset fittiles 0\ngame 5 1234");
+    const CTileSet& tiles = app->CurrentGame()->TileSet();
+    EXPECT_EQ(tiles.TileWidth(), 64);
+    EXPECT_EQ(tiles.ForcedSize(), 0);
+    EXPECT_EQ(tiles.SheetBitmapId(), 382u);
+
+    for (int id : {5, 2}) {
+        Run("set fittiles 1\ngame " + std::to_string(id) + " 1234");
+        const CTileSet& fitted = app->CurrentGame()->TileSet();
+        EXPECT_GE(fitted.TileWidth(), 90) << id;
+        EXPECT_EQ(fitted.SheetBitmapId(), 1382u) << id;
+        std::vector<const CTilePile*> piles;
+        app->CurrentGame()->ListPiles(piles);
+        int left = 1920, right = 0;
+        for (const CTilePile* pile : piles) {
+            if (pile->IsEmpty())  // an empty pile may sit anywhere
+                continue;
+            const RECT r = pile->Rect(fitted);
+            left = std::min<int>(left, r.left);
+            right = std::max<int>(right, r.right);
+        }
+        EXPECT_GE((right - left) * 10, 1920 * 4) << id << ": the board spans " << left << " to " << right;
+    }
+
+    // The letter cells (the first two rows of the sheet): light wood and
+    // dark brown ink, never tinted towards the magenta key.
+    const CTileSet& fitted = app->CurrentGame()->TileSet();
+    const CBitmap& sheet = fitted.Sheet();
+    const int size = fitted.TileWidth();
+    int keyed = 0;
+    for (int y = 0; y < 2 * size; ++y)
+        for (int x = 0; x < 13 * size; ++x) {
+            const COLORREF c = sheet.GetPixel(x, y);
+            if (c == kMagenta) {
+                ++keyed;
+                continue;
+            }
+            ASSERT_LE(GetBValue(c), GetGValue(c) + 16) << "pink at " << x << "," << y;
+        }
+    EXPECT_GT(keyed, 0);
+}
+
+// At a device pixel ratio of 2 the table is drawn at device resolution: a
+// 960 x 540 window lays Golf out as 1920 x 1080 device pixels would (96-pixel
+// tiles), its picture is not made of doubled pixels, and the mouse, given in
+// logical pixels, still lands on the tile under it.
+TEST(PlayerExperienceScale, AtRatioTwoTheTableIsDrawnAtDeviceResolution)
+{
+    const std::string shot = testsupport::ScratchPath("ratio2.png");
+    // The first column's bottom tile: device 552 to 648 across, so logical 300,
+    // and its row (the sixth of 96 pixels below the top band) at logical 388.
+    const std::string script = "set fittiles 1\nsize 960 540\ngame 5 1234\nclick 300 388\nstate\nscreenshot " + shot +
+                               " client\n";
+    const std::string command = "QT_SCALE_FACTOR=2 " + std::string(GLYPHERY_BINARY_DIR) +
+                                "/glyphery-drive - 2>/dev/null <<'EOF'\n" + script + "EOF\n";
+    std::string out;
+    if (FILE* p = popen(("bash -c \"" + command + "\"").c_str(), "r")) {
+        char buffer[512];
+        while (std::fgets(buffer, sizeof buffer, p))
+            out += buffer;
+        pclose(p);
+    }
+    EXPECT_NE(out.find("word: \"t\""), std::string::npos) << out;
+    const QImage image(QString::fromStdString(shot));
+    ASSERT_EQ(image.size(), QSize(1920, 1080));
+    int mixed = 0;  // 2 x 2 blocks whose pixels differ: none where every pixel is doubled
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c)
+                ++mixed;
+        }
+    EXPECT_GT(mixed, 1920 * 1080 / 4 / 10);
+}

@@ -9,6 +9,9 @@
 #include <string>
 #include <unistd.h>
 
+#include "framework/Registry.h"
+#include "framework/Settings.h"
+
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -18,6 +21,10 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(home);
     setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
     setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+    // Tests place their clicks on today's natural tile sizes; the tests of
+    // fitted tiles turn the option on themselves.
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "FitTiles", 0);
+    g_Settings.FitTiles = 0;
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();

@@ -64,10 +64,12 @@ int main(int argc, char** argv)
         std::filesystem::permissions(home / "runtime", std::filesystem::perms::owner_all);
         setenv("XDG_RUNTIME_DIR", (home / "runtime").c_str(), 0);
         // A known window: 640 x 480 at the corner, no chooser and no rules
-        // dialog unless asked for.
+        // dialog unless asked for, and tiles at their natural size (a script's
+        // click points and the soak's replays were placed on them; "set
+        // fittiles 1" before a deal fits them to the window).
         const std::pair<const char*, int> start[] = {{"ShowNagDlg", chooser ? 1 : 0}, {"ShowRulesDlg", 0},
                                                      {"MinMax", 0}, {"Left", 0}, {"Top", 0},
-                                                     {"Width", 640}, {"Height", 480}};
+                                                     {"Width", 640}, {"Height", 480}, {"FitTiles", 0}};
         for (const auto& [name, value] : start)
             WriteRegDword(HKEY_CURRENT_USER, kMainKey, name, value);
     }

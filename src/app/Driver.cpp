@@ -183,6 +183,7 @@ std::int32_t* SettingByName(const std::string& name)
         {"backgroundpattern", &CSettings::BackgroundPattern},
         {"lettertiledesign", &CSettings::LetterTileDesign},
         {"colordepth", &CSettings::ColorDepth},
+        {"fittiles", &CSettings::FitTiles},
     };
     const auto it = fields.find(Lower(name));
     return it == fields.end() ? nullptr : &(g_Settings.*(it->second));

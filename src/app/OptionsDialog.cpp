@@ -19,7 +19,7 @@
 #include "platform/Modal.h"
 
 namespace {
-// Texts: string resources 2140-2159.
+// Texts: string resources 2140-2160.
 enum : unsigned {
     kIdsTitle = 2140,
     kIdsControls = 2141,
@@ -33,6 +33,7 @@ enum : unsigned {
     kIdsTip = 2157,
     kIdsOk = 2158,
     kIdsCancel = 2159,
+    kIdsFitTiles = 2160,
 };
 
 struct Choice {
@@ -65,13 +66,13 @@ COLORREF ToColorref(const QColor& c) { return RGB(c.red(), c.green(), c.blue());
 // The choices as the dialog edits them.
 struct OptionValues {
     std::int32_t sound, music, showNag, timer;
-    std::int32_t foreground, background, tileDesign, pattern;
+    std::int32_t foreground, background, tileDesign, pattern, fitTiles;
 
     static OptionValues FromSettings()
     {
         const CSettings& s = g_Settings;
         return {s.Sound, s.Music, s.ShowNagDlg, s.Timer,
-                s.ForegroundColor, s.BackgroundColor, s.LetterTileDesign, s.BackgroundPattern};
+                s.ForegroundColor, s.BackgroundColor, s.LetterTileDesign, s.BackgroundPattern, s.FitTiles};
     }
     bool operator==(const OptionValues&) const = default;
     void Store() const
@@ -85,8 +86,9 @@ struct OptionValues {
         s.BackgroundColor = background;
         s.LetterTileDesign = tileDesign;
         s.BackgroundPattern = pattern;
+        s.FitTiles = fitTiles;
         StoreSettings({"Sound", "Music", "ShowNagDlg", "Timer", "ForegroundColor", "BackgroundColor",
-                       "LetterTileDesign", "BackgroundPattern"});
+                       "LetterTileDesign", "BackgroundPattern", "FitTiles"});
     }
 };
 
@@ -146,6 +148,9 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     auto* restart = new QCheckBox(DialogText(kIdsRestart), this);
     restart->setObjectName(QStringLiteral("restartLastGame"));
     SetControlId(restart, 1011);
+    auto* fitTiles = new QCheckBox(DialogText(kIdsFitTiles), this);
+    fitTiles->setObjectName(QStringLiteral("fitTiles"));
+    SetControlId(fitTiles, 1012);
 
     m_tiles = new QButtonGroup(this);
     m_patterns = new QButtonGroup(this);
@@ -187,6 +192,7 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     layout->addWidget(sound);
     layout->addWidget(timer);
     layout->addWidget(restart);
+    layout->addWidget(fitTiles);
     layout->addSpacing(DluY(this, 4));
 
     AddSection(layout, kIdsTileDesign, kTileDesigns, m_tiles, m_tilePreview, textColor);
@@ -235,6 +241,7 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     timer->setChecked(m_values.timer == 1);
     restart->setChecked(m_values.showNag == 0);
     sound->setChecked(m_values.sound == 1);
+    fitTiles->setChecked(m_values.fitTiles != 0);
 
     // Commands.
     connect(m_tiles, &QButtonGroup::idClicked, this, [this](int i) { ChooseTileDesign(i); });
@@ -250,6 +257,10 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     connect(restart, &QCheckBox::clicked, this, [this, restart] {
         m_values.showNag = m_values.showNag ? 0 : 1;
         restart->setChecked(m_values.showNag == 0);
+    });
+    connect(fitTiles, &QCheckBox::clicked, this, [this, fitTiles] {
+        m_values.fitTiles = m_values.fitTiles ? 0 : 1;
+        fitTiles->setChecked(m_values.fitTiles != 0);
     });
     connect(textColor, &QPushButton::clicked, this, [this] { ChooseColor(true); });
     connect(m_backgroundColor, &QPushButton::clicked, this, [this] { ChooseColor(false); });

@@ -19,6 +19,7 @@ constexpr SettingField kSaveOrder[] = {
     {"QuilloDragWord", &CSettings::QuilloDragWord}, {"QuilloDragTiles", &CSettings::QuilloDragTiles},
     {"BackgroundPattern", &CSettings::BackgroundPattern},
     {"LetterTileDesign", &CSettings::LetterTileDesign}, {"ColorDepth", &CSettings::ColorDepth},
+    {"FitTiles", &CSettings::FitTiles},
     {"Top", &CSettings::Top}, {"Left", &CSettings::Left}, {"Width", &CSettings::Width},
     {"Height", &CSettings::Height}, {"MinMax", &CSettings::MinMax},
 };
@@ -33,6 +34,7 @@ void LoadSettings()
         {"ForegroundColor", &CSettings::ForegroundColor}, {"CurrentGame", &CSettings::CurrentGame},
         {"BackgroundPattern", &CSettings::BackgroundPattern},
         {"LetterTileDesign", &CSettings::LetterTileDesign}, {"ColorDepth", &CSettings::ColorDepth},
+    {"FitTiles", &CSettings::FitTiles},
         {"Top", &CSettings::Top}, {"Left", &CSettings::Left}, {"Width", &CSettings::Width},
         {"Height", &CSettings::Height}, {"MinMax", &CSettings::MinMax},
     };

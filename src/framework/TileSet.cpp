@@ -11,10 +11,10 @@
 #include "framework/Utility.h"
 
 const CTileDesign CTileSet::kDesigns[kDesignCount] = {
-    {1, 64, 64, 24, 382, kMagenta},
-    {2, 64, 64, 24, 380, kMagenta},
-    {3, 64, 64, 24, 381, kMagenta},
-    {16, 64, 64, 4, 389, kMagenta},
+    {1, 64, 64, 24, 382, kMagenta, 1382, 128},
+    {2, 64, 64, 24, 380, kMagenta, 1380, 128},
+    {3, 64, 64, 24, 381, kMagenta, 1381, 128},
+    {16, 64, 64, 4, 389, kMagenta, 1389, 128},
 };
 
 const char CTileSet::kCellCodes[kCellCount + 1] =
@@ -56,14 +56,30 @@ bool CTileSet::ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int column
         if (d.cellWidth < 1024)
             remembered = i;
     }
+    const int fit = std::max(std::min(cellW, cellH), 1);
     if (candidate >= 0) {
         m_designIndex = candidate;
+        if (g_Settings.FitTiles && fit > kDesigns[candidate].cellWidth)
+            m_forcedSize = fit;
     } else {
         // No design fits at its natural size: scale the remembered one to the cell.
         m_designIndex = remembered >= 0 ? remembered : 0;
-        m_forcedSize = std::max(std::min(cellW, cellH), 1);
+        m_forcedSize = fit;
     }
     const CTileDesign& chosen = kDesigns[m_designIndex];
+    // Enlarging the natural sheet blurs the tiles; the large master, scaled
+    // down, keeps them sharp.
+    if (g_Settings.FitTiles && chosen.largeBitmapId && m_forcedSize > chosen.cellWidth) {
+        // Scaling the large master takes milliseconds: a re-layout at the
+        // same size (a change of colours, a resize that keeps the cell) keeps it.
+        if (m_loaded && m_sheetId == chosen.largeBitmapId && m_tileWidth == m_forcedSize)
+            return true;
+        const CBitmap large = CBitmap::LoadResource(chosen.largeBitmapId);
+        if (!large.IsNull() && LoadSheet(large, chosen.transparent)) {
+            m_sheetId = chosen.largeBitmapId;
+            return true;
+        }
+    }
     return Load(hdc, chosen.bitmapId, chosen.transparent);
 }
 
@@ -75,7 +91,9 @@ bool CTileSet::Load(HDC, unsigned bitmapId, COLORREF transparent)
         ShowLastError(ENOENT);
         return false;
     }
-    return LoadSheet(sheet, transparent);
+    const bool loaded = LoadSheet(sheet, transparent);
+    m_sheetId = loaded ? bitmapId : 0;
+    return loaded;
 }
 
 bool CTileSet::LoadSheet(const CBitmap& sheet, COLORREF transparent)
@@ -107,6 +125,7 @@ void CTileSet::Unload()
     m_loaded = false;
     m_sheet = CBitmap();
     m_tileWidth = m_tileHeight = 0;
+    m_sheetId = 0;
 }
 
 POINT CTileSet::GlyphSource(char code) const

@@ -14,6 +14,10 @@ struct CTileDesign {
     int depth;          // colour depth in bits
     unsigned bitmapId;
     COLORREF transparent;
+    // The same sheet drawn with larger cells, the source of tiles above the
+    // natural size (0: none); decoded only when such a size is chosen.
+    unsigned largeBitmapId;
+    int largeCell;
 };
 
 // Pile display bits (see CTilePile) that the tile drawing interprets.
@@ -64,7 +68,10 @@ public:
     CTileSet();
 
     // Picks the design and tile size for a grid of columns x rows in the area
-    // and loads the sheet. A depth of 0 stands for 24 bits.
+    // and loads the sheet. A depth of 0 stands for 24 bits. Tiles stop at the
+    // design's natural size unless the FitTiles setting is on: then they take
+    // the largest square the grid's cell allows, scaled down from the large
+    // master (the natural sheet when there is none) with the key kept exact.
     bool ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int columns, int rows, int depth);
     // Loads a sheet resource (scaled when a tile size is forced) and builds the glyph tables.
     bool Load(HDC hdc, unsigned bitmapId, COLORREF transparent);
@@ -76,6 +83,7 @@ public:
     int TileWidth() const { return m_tileWidth; }
     int TileHeight() const { return m_tileHeight; }
     int DesignIndex() const { return m_designIndex; }
+    unsigned SheetBitmapId() const { return m_sheetId; }  // the resource the loaded tiles came from
     int ForcedSize() const { return m_forcedSize; }
     COLORREF TransparentColor() const { return m_transparent; }
     const CBitmap& Sheet() const { return m_sheet; }
@@ -110,4 +118,5 @@ private:
     int m_tileHeight = 0;
     int m_forcedSize = 0;
     int m_designIndex = 0;
+    unsigned m_sheetId = 0;
 };

@@ -18,6 +18,9 @@ public:
     // Geometry and display.
     virtual RECT GetClientRect() const = 0;
     virtual int GetColorDepth() const = 0;  // bits per pixel x planes
+    // Device pixels per logical pixel: the client area, drawing and the mouse
+    // are in device pixels, so text is made this much larger.
+    virtual double DevicePixelRatio() const { return 1.0; }
 
     // Painting. Invalidate queues a paint (optionally with erase); UpdateWindow
     // delivers a queued paint now. Present puts pixels on screen at once, even in

@@ -3,10 +3,12 @@
 // shows presented parts straight from this image (see CScreenSource), so
 // every change to the pixels first tells it where.
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QString>
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -367,7 +369,13 @@ CFont CBackBuffer::CreateFont(int points, const char* face, unsigned style, unsi
     QFont& f = impl->font;
     f.setFamily(QString::fromLatin1(face ? face : "Arial"));
     // Points to pixels at 96 per inch, rounded.
-    const int pixels = (std::max(points, 1) * 96 + 36) / 72;
+    int pixels = (std::max(points, 1) * 96 + 36) / 72;
+    // Before the buffer has met its window, the screens' ratio stands in.
+    const double ratio = m_impl->hwnd ? m_impl->hwnd->DevicePixelRatio()
+                         : qGuiApp    ? qGuiApp->devicePixelRatio()
+                                      : 1.0;
+    if (ratio != 1.0)
+        pixels = static_cast<int>(std::lround(pixels * ratio));
     f.setPixelSize(std::max(pixels, 1));
     f.setWeight((style & kFontBold) ? QFont::Bold : QFont::Normal);
     f.setItalic((style & kFontItalic) != 0);

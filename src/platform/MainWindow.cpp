@@ -17,6 +17,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 #include <chrono>
 #include <cstring>
 
@@ -50,6 +51,21 @@ public:
 };
 
 QRect ToQRect(const RECT& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+// The game draws and hears the mouse in device pixels, so at a device pixel
+// ratio above 1 its tiles and text are as sharp as the screen; Qt places
+// widgets, repaints and tooltips in logical pixels. A rectangle crossing
+// over covers at least the pixels it covered.
+QRect ScaledOut(const QRect& r, qreal by)
+{
+    if (by == 1.0 || r.isEmpty())
+        return r;
+    const int left = static_cast<int>(std::floor(r.left() * by));
+    const int top = static_cast<int>(std::floor(r.top() * by));
+    const int right = static_cast<int>(std::ceil((r.right() + 1) * by));
+    const int bottom = static_cast<int>(std::ceil((r.bottom() + 1) * by));
+    return QRect(left, top, right - left, bottom - top);
+}
 
 // The virtual-key code of a key press, 0 for keys the program does not know.
 int VirtualKey(const QKeyEvent& e)
@@ -144,7 +160,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override { m_owner.ClientPaint(e); }
-    void resizeEvent(QResizeEvent*) override { m_owner.ClientResized(width(), height()); }
+    void resizeEvent(QResizeEvent*) override
+    {
+        const RECT device = m_owner.GetClientRect();
+        m_owner.ClientResized(device.Width(), device.Height());
+    }
     void mouseMoveEvent(QMouseEvent* e) override { m_owner.ClientMouse(MouseMessage::Move, e); }
     void mousePressEvent(QMouseEvent* e) override
     {
@@ -201,7 +221,24 @@ QWidget* CQtMainWindow::ClientWidget() const { return m_client; }
 
 // ---- geometry and painting ----
 
-RECT CQtMainWindow::GetClientRect() const { return RECT{0, 0, m_client->width(), m_client->height()}; }
+qreal CQtMainWindow::PixelRatio() const { return m_client->devicePixelRatioF(); }
+
+QRect CQtMainWindow::ToLogical(const QRect& device) const { return ScaledOut(device, 1.0 / PixelRatio()); }
+
+QRect CQtMainWindow::DeviceClientRect() const
+{
+    const qreal s = PixelRatio();
+    return QRect(0, 0, static_cast<int>(std::lround(m_client->width() * s)),
+                 static_cast<int>(std::lround(m_client->height() * s)));
+}
+
+RECT CQtMainWindow::GetClientRect() const
+{
+    const QRect r = DeviceClientRect();
+    return RECT{0, 0, r.width(), r.height()};
+}
+
+double CQtMainWindow::DevicePixelRatio() const { return PixelRatio(); }
 
 int CQtMainWindow::GetColorDepth() const
 {
@@ -211,11 +248,11 @@ int CQtMainWindow::GetColorDepth() const
 
 void CQtMainWindow::Invalidate(const RECT* rect, bool erase)
 {
-    const QRect r = rect ? ToQRect(*rect).intersected(m_client->rect()) : m_client->rect();
+    const QRect r = rect ? ToQRect(*rect).intersected(DeviceClientRect()) : DeviceClientRect();
     m_invalid = m_invalid.united(r);
     m_paintPending = true;
     m_erasePending = m_erasePending || erase;
-    m_client->update(r);
+    m_client->update(ToLogical(r));
 }
 
 void CQtMainWindow::UpdateWindow()
@@ -225,7 +262,7 @@ void CQtMainWindow::UpdateWindow()
     m_deliveredRect = QRect();
     DeliverPaint();
     if (!m_deliveredRect.isEmpty() && m_client->isVisible())
-        m_client->repaint(m_deliveredRect);
+        m_client->repaint(ToLogical(m_deliveredRect));
 }
 
 // WM_ERASEBKGND (when asked for) and WM_PAINT, delivered together.
@@ -249,25 +286,32 @@ void CQtMainWindow::ClientPaint(QPaintEvent* event)
         DeliverPaint();
     }
     QPainter painter(m_client);
-    const QRegion asked(event->rect());
+    const qreal s = PixelRatio();
+    const QRegion asked(ScaledOut(event->rect(), s));
     const QRegion fromSource = m_source ? asked.intersected(m_sourceArea) : QRegion();
+    const auto draw = [&painter, s](const QRect& r, const QImage& image) {
+        if (s == 1.0)
+            painter.drawImage(r, image, r);
+        else  // device pixels onto their logical place: one to one on the screen
+            painter.drawImage(QRectF(r.x() / s, r.y() / s, r.width() / s, r.height() / s), image, QRectF(r));
+    };
     for (const QRect& r : asked.subtracted(fromSource))
-        painter.drawImage(r, m_screen, r);
+        draw(r, m_screen);
     for (const QRect& r : fromSource)
-        painter.drawImage(r, m_source->image, r);
+        draw(r, m_source->image);
     if (m_refusalUntil != 0) {
         // The frame inverts what lies under it, so it shows on every background.
         const int t = std::max(4, std::min(m_client->width(), m_client->height()) / 100);
         const QRect all = m_client->rect();
         const QRegion frame = QRegion(all).subtracted(QRegion(all.adjusted(t, t, -t, -t)));
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-        for (const QRect& r : frame.intersected(asked))
+        for (const QRect& r : frame.intersected(event->rect()))
             painter.fillRect(r, Qt::white);
     }
     painter.end();
     // What the game drew outside the area Qt asked for still has to reach the screen.
-    if (!m_deliveredRect.isEmpty() && !event->rect().contains(m_deliveredRect))
-        m_client->update(m_deliveredRect);
+    if (!m_deliveredRect.isEmpty() && !event->rect().contains(ToLogical(m_deliveredRect)))
+        m_client->update(ToLogical(m_deliveredRect));
     m_deliveredRect = QRect();
 }
 
@@ -281,7 +325,7 @@ void CQtMainWindow::NotePresented(const QRect& area)
     }
     ++m_directPresents;
     if (m_client->isVisible())
-        m_client->repaint(area);
+        m_client->repaint(ToLogical(area));
 }
 
 void CQtMainWindow::Present(const std::uint32_t* pixels, int stride, int width, int height, const RECT& rect)
@@ -589,7 +633,7 @@ void CQtMainWindow::AdvanceClock(int milliseconds)
 
 void CQtMainWindow::ClientMouse(MouseMessage message, QMouseEvent* event)
 {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = (event->position() * PixelRatio()).toPoint();
     RelayToTooltips(message, p.x(), p.y());
     const unsigned flags = KeyFlags(event->buttons(), event->modifiers());
     if (message == MouseMessage::Move)
@@ -654,8 +698,8 @@ void CQtMainWindow::ShowTooltipNow()
     if (!m_hovering || !m_toolsActive || it == m_tools.end())
         return;
     m_shownTip = it->second.text;
-    QToolTip::showText(m_client->mapToGlobal(m_hoverPoint), QString::fromLatin1(m_shownTip.c_str()), m_client,
-                       ToQRect(it->second.rect));
+    QToolTip::showText(m_client->mapToGlobal(ToLogical(QRect(m_hoverPoint, QSize(1, 1))).topLeft()),
+                       QString::fromLatin1(m_shownTip.c_str()), m_client, ToLogical(ToQRect(it->second.rect)));
 }
 
 void CQtMainWindow::HideTooltip()

@@ -21,7 +21,8 @@ public:
     ~CQtMainWindow() override;
 
     // CWindow
-    RECT GetClientRect() const override;
+    RECT GetClientRect() const override;  // in device pixels
+    double DevicePixelRatio() const override;
     int GetColorDepth() const override;
     void Invalidate(const RECT* rect, bool erase) override;
     void UpdateWindow() override;
@@ -106,6 +107,9 @@ private:
 
     void DeliverPaint();
     void NotePresented(const QRect& area);
+    qreal PixelRatio() const;
+    QRect ToLogical(const QRect& device) const;
+    QRect DeviceClientRect() const;
     void CopyFromSource(const QRegion& region) const;
     void DeliverTimer(unsigned id);
     void AfterMessage();

@@ -501,7 +501,7 @@ constexpr StringEntry kStrings[] = {
     {2120, "How to play..."},
     {2121, "&Show this dialog every time"},
     {2122, "Play"},
-    // 2140-2159: Options.
+    // 2140-2160: Options.
     {2140, "Game Options"},
     {2141, "Controls"},
     {2142, "Play sound &effects"},
@@ -522,6 +522,7 @@ constexpr StringEntry kStrings[] = {
     {2157, "TIP: To enable more tile and background choices, use the Windows control panel to change your Display settings to 32-bit full color."},
     {2158, "OK"},
     {2159, "&Cancel"},
+    {2160, "&Fit tiles to the window"},
     // 2200-2204: Dictionary.
     {2200, "Dictionary"},
     {2201, "Look up word:"},

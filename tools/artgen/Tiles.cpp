@@ -651,15 +651,15 @@ QImage QuantizeTo16(const QImage& img)
     return out.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
 }
 
-QImage PaintSheet(const Design& d)
+QImage PaintSheet(const Design& d, int cellSize)
 {
-    QImage sheet(13 * 64, 4 * 64, QImage::Format_RGB32);
+    QImage sheet(13 * cellSize, 4 * cellSize, QImage::Format_RGB32);
     sheet.fill(kMagenta);
     QPainter p(&sheet);
     for (int k = 0; k < 52; ++k) {
         QColor edge;
-        const QImage cell = PaintCell(d, k, 64, &edge);
-        p.drawImage((k % 13) * 64, (k / 13) * 64, KeyToMagenta(cell, edge));
+        const QImage cell = PaintCell(d, k, cellSize, &edge);
+        p.drawImage((k % 13) * cellSize, (k / 13) * cellSize, KeyToMagenta(cell, edge));
     }
     p.end();
     return d.sixteenColours ? QuantizeTo16(sheet) : sheet;

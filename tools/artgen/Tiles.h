@@ -35,8 +35,14 @@ QImage PaintCell(const Design& d, int cell, int size, QColor* edge = nullptr);
 // A single letter tile ('A'..'Z', or ' ' for blank) at any size.
 QImage PaintLetterTile(const Design& d, char letter, int size, unsigned variant);
 
-// The whole 832 x 256 sheet, magenta where transparent.
-QImage PaintSheet(const Design& d);
+// The whole sheet of 13 x 4 cells of `cellSize` pixels (832 x 256 at the
+// shipped 64), magenta where transparent.
+QImage PaintSheet(const Design& d, int cellSize = 64);
+
+// The large master of a design's sheet: 128-pixel cells, the same layout, read
+// by the program only when tiles grow past 64 pixels.
+inline constexpr int kLargeCell = 128;
+inline int LargeSheetBitmap(const Design& d) { return 1000 + d.sheetBitmap; }
 
 // Restricts a picture to the 16 standard colours (magenta stays magenta);
 // the result is a palette image with those 16 entries.

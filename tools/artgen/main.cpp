@@ -34,6 +34,7 @@ bool WriteSheetsAndPreviews()
     for (int i = 0; i < count; ++i) {
         const Design& d = designs[i];
         ok &= SavePng(PaintSheet(d), BitmapPath(d.sheetBitmap));
+        ok &= SavePng(PaintSheet(d, kLargeCell), BitmapPath(LargeSheetBitmap(d)));
         // Options preview, 48 x 48: a tile lying on the default table cloth.
         QImage tile = PaintLetterTile(d, 'A', 192, 3);
         QImage big = TilePattern(satin, 192, 192);
