@@ -133,6 +133,16 @@ protected:
         return out.str();
     }
     GameState State() { return ParseState(Run("state")); }
+    // One step of a scripted hand: runs the script; a refused step leaves the
+    // game as it was, and the self-checks hold after every step.
+    void PlayStep(const std::string& script, bool refused, const std::string& label)
+    {
+        const std::string before = app->CurrentGame()->DescribeState();
+        Run(script);
+        EXPECT_TRUE(!refused || app->CurrentGame()->DescribeState() == before) << label << ": a refusal changed the game";
+        std::string why;
+        EXPECT_TRUE(app->CurrentGame()->CheckInvariants(why)) << label << ": " << why;
+    }
     // The centre of tile i of a pile of the current game: where a click lands on it.
     POINT Centre(const CTilePile& pile, int i)
     {

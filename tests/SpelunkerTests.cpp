@@ -70,16 +70,12 @@ TEST_F(SpelunkerTest, APlantedCaveDugUntilTheLastDiamond)
     };
     Plant();
     for (const Step& step : steps) {
-        const std::string before = Game().DescribeState();
-        Run(Input(step.input));
+        PlayStep(Input(step.input), step.refused, step.input);
         EXPECT_EQ(Game().Word().Letters().str(), step.word) << step.input;
         EXPECT_EQ(Game().GetScore(), step.score) << step.input;
         EXPECT_EQ(Game().Digging().Face(), step.face) << step.input;
         EXPECT_EQ(Game().Diamonds().Length(), step.diamonds) << step.input;
         EXPECT_EQ(Game().Cell(7, 4).faceDownCount == 0, step.lit74) << step.input;
-        EXPECT_TRUE(!step.refused || Game().DescribeState() == before) << step.input << ": a refusal changed the game";
-        std::string why;
-        EXPECT_TRUE(Game().CheckInvariants(why)) << step.input << ": " << why;
     }
     EXPECT_EQ(Game().Cell(8, 0).faceDownCount, 0);  // the torch lights the edge column too
     // The last two diamonds border the hole: collecting them wins, with the speed bonus of 300.
