@@ -95,6 +95,64 @@ void CopyRow(const QRgb* s, QRgb* d, int n, QRgb key, QRgb flip)
             d[col] = 0xFF000000 | (pixel ^ flip);
     }
 }
+
+// Text in `colour` with a one-pixel outline in black or white, whichever
+// differs more from the colour, as a premultiplied image to lay over the
+// table: the outline keeps the text readable on every background pattern
+// and colour while it stays in the colour the player chose. `area` is where
+// the text may show: the box when it clips. The text is laid out and
+// rendered once, and the outline is its coverage grown by a pixel.
+CFont::Impl::Rendered RenderOutlined(const QString& text, const QFont& font, const QRect& box, const QRect& area,
+                                     bool clip, int flags, QRgb colour)
+{
+    CFont::Impl::Rendered result;
+    if (area.isEmpty()) {
+        result.height = QFontMetrics(font).boundingRect(box, flags, text).height();
+        return result;
+    }
+    QImage coverage(area.size(), QImage::Format_Alpha8);
+    coverage.fill(0);
+    QRect drawn;
+    {
+        QPainter painter(&coverage);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.translate(-area.topLeft());
+        if (clip)
+            painter.setClipRect(box);
+        painter.drawText(box, flags, text, &drawn);
+    }
+    result.height = drawn.height();
+    const bool light = qRed(colour) * 299 + qGreen(colour) * 587 + qBlue(colour) * 114 >= 128000;
+    const int edge = light ? 0 : 255;
+    const int w = area.width(), h = area.height();
+    QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+    int left = w, right = -1, top = h, bottom = -1;
+    for (int y = 0; y < h; ++y) {
+        const uchar* above = y > 0 ? coverage.constScanLine(y - 1) : nullptr;
+        const uchar* here = coverage.constScanLine(y);
+        const uchar* below = y + 1 < h ? coverage.constScanLine(y + 1) : nullptr;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int t = here[x];
+            const int around = std::max({x > 0 ? here[x - 1] : 0, x + 1 < w ? here[x + 1] : 0, above ? above[x] : 0,
+                                         below ? below[x] : 0});
+            // The text over its outline, the outline at two thirds strength.
+            const int o = around * 170 / 255 * (255 - t) / 255;
+            const auto channel = [&](int c) { return (c * t + edge * o + 127) / 255; };
+            out[x] = qRgba(channel(qRed(colour)), channel(qGreen(colour)), channel(qBlue(colour)), t + o);
+            if (t + o) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right >= 0) {
+        result.image = image.copy(left, top, right - left + 1, bottom - top + 1);
+        result.offset = area.topLeft() - box.topLeft() + QPoint(left, top);
+    }
+    return result;
+}
 }  // namespace
 
 CBackBuffer::CBackBuffer() : m_impl(std::make_unique<Impl>()) {}
@@ -310,31 +368,42 @@ int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsig
             rect.right = rect.left + measured.width();
         return height;
     }
-    if (format & DT_NOCLIP) {
-        if (m_impl->WritesWatched()) {
-            const QFontMetrics metrics(font.impl()->font);
-            m_impl->BeforeWrite(metrics.boundingRect(box, flags, s).united(box).adjusted(-2, -2, 2, 2));
+    // Table texts mostly come back unchanged from one paint to the next, so
+    // each is rendered with its outline once and then only laid over the table.
+    const QRgb colour = ToQRgb(m_impl->text);
+    CFont::Impl& cache = *font.impl();
+    auto& rendered = cache.rendered;
+    std::string key = text;
+    for (const int n : {flags, format & DT_NOCLIP ? 1 : 0, box.width(), box.height(), static_cast<int>(colour)})
+        key.append(reinterpret_cast<const char*>(&n), sizeof n);
+    auto it = rendered.find(key);
+    if (it == rendered.end()) {
+        if (rendered.size() >= 256 || cache.renderedBytes >= (8u << 20)) {  // texts that come and go: start again
+            rendered.clear();
+            cache.renderedBytes = 0;
         }
-    } else {
-        m_impl->BeforeWrite(box);
+        const bool clip = !(format & DT_NOCLIP);
+        QRect area = box;
+        if (!clip) {
+            // Ink may reach a little past the laid-out lines (bearings,
+            // slanted letters): take in half a line more on every side.
+            const QFontMetrics metrics(font.impl()->font);
+            const int spill = metrics.height() / 2 + 2;
+            area = metrics.boundingRect(box, flags, s).united(box).adjusted(-spill, -spill, spill, spill);
+        }
+        it = rendered.emplace(std::move(key), RenderOutlined(s, font.impl()->font, box, area, clip, flags, colour))
+                 .first;
+        cache.renderedBytes += static_cast<std::size_t>(it->second.image.sizeInBytes()) + it->first.size();
     }
-    QPainter painter(&m_impl->image);
-    painter.setFont(font.impl()->font);
-    if (!(format & DT_NOCLIP))
-        painter.setClipRect(box);
-    // A one-pixel outline in black or white, whichever differs more from the
-    // text's colour, keeps the text readable on every background pattern and
-    // colour while it stays in the colour the player chose.
-    const QColor colour(ToQRgb(m_impl->text));
-    const bool light = colour.red() * 299 + colour.green() * 587 + colour.blue() * 114 >= 128000;
-    painter.setPen(light ? QColor(0, 0, 0, 170) : QColor(255, 255, 255, 170));
-    for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
-        painter.drawText(box.translated(d), flags, s);
-    painter.setPen(colour);
-    QRect drawn;
-    painter.drawText(box, flags, s, &drawn);
+    const auto& [image, offset, height] = it->second;
+    if (!image.isNull()) {
+        const QPoint at = box.topLeft() + offset;
+        m_impl->BeforeWrite(QRect(at, image.size()).intersected(m_impl->image.rect()));
+        QPainter painter(&m_impl->image);
+        painter.drawImage(at, image);
+    }
     MarkDirty(rect);
-    return drawn.height();
+    return height;
 }
 
 int CBackBuffer::DrawTextWrapped(const char* text, const RECT& rect, const CFont& font)

@@ -17,6 +17,15 @@ struct CFont::Impl {
     QFont font;
     // One-line text widths measured in this font so far (the font never changes).
     std::unordered_map<std::string, int> widths;
+    // Table texts rendered in this font with their outline, ready to lay over
+    // the table, by text, colour, box size and format (see DrawText).
+    struct Rendered {
+        QImage image;       // premultiplied; null when nothing shows
+        QPoint offset;      // of the image from the box's top left
+        int height = 0;     // of the laid-out text
+    };
+    std::unordered_map<std::string, Rendered> rendered;
+    std::size_t renderedBytes = 0;
     ~Impl();
 };
 
