@@ -4,35 +4,25 @@
 // keeping the word the beginning of some dictionary word; a complete word
 // scores by the square of its length. Ten smart stars give a free letter at
 // 25 points each. The hand is over when every stack is empty.
+#include "framework/SevenStacks.h"
 #include "framework/SmartStars.h"
-#include "framework/TilePile.h"
-#include "framework/WordPileGame.h"
 
-class CLochness : public CWordPileGame {
+class CLochness : public CSevenStacksGame {
 public:
-    static constexpr int kStacks = 7;
-
     explicit CLochness(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND) override { return AllEmpty(m_stacks); }
-
-    // The piles, for the tests.
-    CTilePile& Stack(int i) { return m_stacks[i]; }
+    // For the tests.
     CSmartStars& Stars() { return m_stars; }
 
 private:
-    void PlacePieces(int width, int height) override;
-    void UseStar(HWND hwnd);
+    void PlaceHelper(int left, int top) override { m_stars.Place(left, top); }
+    bool HelperAt(int x, int y) const override { return m_stars.HitTest(x, y); }
+    void UseHelper(HWND hwnd) override;
     // Star letters score nothing and were never in the letter bin.
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
     // A word scores by the square of its letters from the stacks.
     int WordPoints(const CStr& letters) const override { return m_scorePanel.WordScore(letters.GetLength()); }
-    CStr TableLetters() const override { return LettersOf(m_stacks); }
 
-    CTilePile m_stacks[kStacks];
     CSmartStars m_stars;
 };
