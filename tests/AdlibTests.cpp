@@ -22,11 +22,6 @@ protected:
     CTilePile& Cell(int row, int column) { return Pile(1 + row * 7 + column); }
     CTilePile& TopRack() { return Pile(50); }
     CTilePile& SideRack() { return Pile(51); }
-    std::string Drag(CTilePile& from, int i, CTilePile& to)
-    {
-        const POINT a = Centre(from, i), b = Centre(to, 0);
-        return "drag " + Point(a.x, a.y) + " " + Point(b.x, b.y) + "\n";
-    }
 };
 }  // namespace
 
@@ -46,13 +41,13 @@ TEST_F(CrossWays, ACrosswordValuedAfterEveryMoveAndFinishedWithTheSecondsLeft)
         int score;  // after the step when it changes the game
     };
     const Step steps[] = {
-        {[&] { return Drag(TopRack(), 0, Cell(0, 0)); }, false, 0},  // an occupied cell refuses it
+        {[&] { return DragTile(TopRack(), 0, Cell(0, 0)); }, false, 0},  // an occupied cell refuses it
         // bread 5 + bite 4 + dome 4 + ear 3 letters, 40 each; a tile is still on a rack.
-        {[&] { return Drag(TopRack(), 0, SideRack()); }, true, 16 * 40},
+        {[&] { return DragTile(TopRack(), 0, SideRack()); }, true, 16 * 40},
         // domes: 17 letters, and both racks empty: 250 more.
-        {[&] { return Drag(SideRack(), 0, Cell(4, 4)); }, true, 17 * 40 + 250},
-        {[&] { return Drag(Cell(4, 4), 0, Cell(5, 6)); }, true, 0},  // a tile apart: nothing counts
-        {[&] { return Drag(Cell(5, 6), 0, Cell(4, 4)); }, true, 930},
+        {[&] { return DragTile(SideRack(), 0, Cell(4, 4)); }, true, 17 * 40 + 250},
+        {[&] { return DragTile(Cell(4, 4), 0, Cell(5, 6)); }, true, 0},  // a tile apart: nothing counts
+        {[&] { return DragTile(Cell(5, 6), 0, Cell(4, 4)); }, true, 930},
         {[] { return std::string("key ctrl+z\n"); }, false, 0},  // no undo in this game
     };
     for (const Step& step : steps) {
@@ -72,7 +67,7 @@ TEST_F(CrossWays, ACrosswordValuedAfterEveryMoveAndFinishedWithTheSecondsLeft)
     EXPECT_EQ(Stat("Adlib", "LatestScore"), 930 + 5 * 118);
 
     // Time runs out on a crossword that does not count: the hand ends at 0.
-    Run("game 17 1234\n" + Drag(TopRack(), 0, Cell(3, 3)) + "answer cancel \"Play Again\"\nwait 121000");
+    Run("game 17 1234\n" + DragTile(TopRack(), 0, Cell(3, 3)) + "answer cancel \"Play Again\"\nwait 121000");
     EXPECT_EQ(Stat("Adlib", "LatestScore", -1), 0);
 }
 

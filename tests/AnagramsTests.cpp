@@ -26,9 +26,7 @@ protected:
     // Drags place `from` (or word row `from` from tile `first` on) to the end of word row `to` (or onto place `to`).
     std::string Drag(const std::string& from, int first, const std::string& to)
     {
-        const POINT a = Centre(Pile(from), first);
-        const POINT b = Centre(Pile(to), to[0] == 'w' ? Pile(to).Length() : 0);
-        return "drag " + Point(a.x, a.y) + " " + Point(b.x, b.y) + "\n";
+        return DragTile(Pile(from), first, Pile(to), to[0] == 'w' ? Pile(to).Length() : 0);
     }
     std::string P(int i) { return "places[" + std::to_string(i) + "]"; }
 };

@@ -29,9 +29,7 @@ protected:
     // Drags the tiles of stack `from` from tile `first` on onto the top of stack `to`.
     std::string Drag(int from, int first, int to)
     {
-        const POINT a = Centre(Elegance().Stack(from), first);
-        const POINT b = Centre(Elegance().Stack(to), Elegance().Stack(to).Length() - 1);
-        return "drag " + Point(a.x, a.y) + " " + Point(b.x, b.y) + "\n";
+        return DragTile(Elegance().Stack(from), first, Elegance().Stack(to), Elegance().Stack(to).Length() - 1);
     }
 };
 }  // namespace

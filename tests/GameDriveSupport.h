@@ -149,6 +149,12 @@ protected:
         const CTileSet& tiles = app->CurrentGame()->TileSet();
         return {pile.TileX(tiles, i) + tiles.TileWidth() / 2, pile.TileY(tiles, i) + tiles.TileHeight() / 2};
     }
+    // A driver line dragging tile i of `from` onto tile j of `to`.
+    std::string DragTile(const CTilePile& from, int i, const CTilePile& to, int j = 0)
+    {
+        const POINT a = Centre(from, i), b = Centre(to, j);
+        return "drag " + Point(a.x, a.y) + " " + Point(b.x, b.y) + "\n";
+    }
     static POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
     // A driver line acting at a point: At("click", Centre(pile, 0)).
     static std::string At(const char* verb, POINT p, const char* tail = "")

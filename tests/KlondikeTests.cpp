@@ -25,9 +25,7 @@ protected:
     // Drags the top tiles of column `from` onto the top tile of column `to`.
     std::string Drag(int from, int count, int to)
     {
-        const POINT a = Centre(Column(from), Column(from).Length() - count);
-        const POINT b = Centre(Column(to), std::max(Column(to).Length() - 1, 0));
-        return "drag " + Point(a.x, a.y) + " " + Point(b.x, b.y) + "\n";
+        return DragTile(Column(from), Column(from).Length() - count, Column(to), std::max(Column(to).Length() - 1, 0));
     }
     std::string Top(int listed) { return At("dblclick", Centre(Pile(listed), Pile(listed).Length() - 1)); }
     bool Spells(int on, int from)
