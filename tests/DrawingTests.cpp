@@ -199,22 +199,15 @@ TEST(TileSet, MissingSheetLeavesTheSetUnloadedAndDrawingHarmless)
     EXPECT_TRUE(tiles.DrawButton(buffer, kButtonUndo, 0, 0, kButtonPressed).IsEmpty());
 }
 
-// A tile set loaded from the synthetic sheet of 64-pixel cells.
-struct SheetTest : ::testing::Test {
+// A tile set loaded from the synthetic sheet of 64-pixel cells, and a canvas.
+struct SheetTest : BufferTest {
     CTileSet tiles;
     void SetUp() override { ASSERT_TRUE(tiles.LoadSheet(MakeTestSheet(), kMagenta)); }
 };
 
 TEST_F(SheetTest, GlyphCellsAndTheirPixels)
 {
-    EXPECT_EQ(tiles.GlyphSource('y'), (POINT{11 * 64, 1 * 64}));
-    EXPECT_EQ(tiles.GlyphSource(' '), (POINT{10 * 64, 2 * 64}));
-    EXPECT_EQ(tiles.GlyphSource('_'), (POINT{12 * 64, 3 * 64}));
-    EXPECT_EQ(tiles.GlyphSource('A'), (POINT{0, 2 * 64}));  // the number tiles follow the letters
     EXPECT_FALSE(tiles.HasGlyph('!'));
-
-    Canvas canvas(200, 100);
-    CBackBuffer& buffer = canvas.buffer;
     tiles.DrawGlyph(buffer, 'y', 10, 10, kGlyphFaceUp, ' ');
     EXPECT_EQ(buffer.GetPixel(10 + 5, 10 + 6), SheetColour(24, 5, 6));
     EXPECT_EQ(buffer.GetPixel(10 + 1, 10 + 1), kBack) << "the cell's transparent border";
@@ -228,8 +221,6 @@ TEST_F(SheetTest, GlyphCellsAndTheirPixels)
 
 TEST_F(SheetTest, ButtonsComeFromTheirHalfCells)
 {
-    Canvas canvas(200, 100);
-    CBackBuffer& buffer = canvas.buffer;
     // A pressed Undo: the bottom half of cell 'M', a tile wide and half a tile high.
     EXPECT_EQ(tiles.DrawButton(buffer, kButtonUndo, 10, 10, kButtonPressed), (RECT{10, 10, 74, 42}));
     EXPECT_EQ(buffer.GetPixel(10 + 8, 10 + 8), SheetColour(37, 8, 32 + 8));
@@ -265,19 +256,6 @@ TEST(DragImage, FlightIsPresentedStepByStepAndLeavesTheBackgroundIntact)
     EXPECT_EQ(buffer.GetPixel(205, 55), kBack);
     image.Clear();
     EXPECT_FALSE(image.HasImage());
-}
-
-TEST(ScorePanel, ScoringOperations)
-{
-    CScorePanel panel;
-    EXPECT_EQ(panel.AddWordScore("word"), 80);
-    EXPECT_EQ(panel.AddSpeedBonus(100), 280);
-    EXPECT_EQ(panel.AddSpeedBonus(300), 280) << "no bonus at par";
-    panel.clockValue = 0;
-    EXPECT_EQ(panel.AddTimeBonus(), 280);
-    panel.clockValue = 30;
-    panel.secondsFactor = 2;
-    EXPECT_EQ(panel.AddTimeBonus(), 340);
 }
 
 TEST(ScorePanel, FontShrinksUntilTheWidestLinesFit)
