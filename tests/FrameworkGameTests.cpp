@@ -1,12 +1,10 @@
-// CGame: drag and drop with face-down accounting, undo, MoveTile, the clock,
-// the title game and the title helper.
+// CGame: drag and drop with face-down accounting, undo, MoveTile, the clock.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "TestSupport.h"
 #include "framework/Game.h"
-#include "framework/Utility.h"
 
 using namespace testsupport;
 
@@ -79,45 +77,42 @@ struct GameTest : GameTestBase {
 };
 }  // namespace
 
-TEST_F(GameTest, DropOfTheFaceUpPartTurnsTheNewTopAndUndoHidesItAgain)
+// Lifting the face-up part, or face-down tiles with it: the drop turns the
+// new top tile face up, and Undo (or a cancel) puts the source as it was.
+TEST_F(GameTest, FaceDownAccountingThroughLiftDropCancelAndUndo)
 {
-    game->left.tiles = "abcde";
-    game->left.faceDownCount = 3;
-    Lift(game->left, 2);
-    EXPECT_TRUE(game->IsDragging());
-    EXPECT_EQ(Cols(), "abc/3 /0");
-    EXPECT_EQ(game->DragPile().faceDownCount, 0);
+    const struct {
+        int count, dragDown;
+        const char *lifted, *dropped;
+    } cases[] = {
+        {2, 0, "abc/3 /0", "abc/2 de/0"},  // the face-up part
+        {4, 2, "a/1 /0", "a/0 bcde/2"},    // face-down tiles travel with the drag
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        game->left.tiles = "abcde";
+        game->left.faceDownCount = 3;
+        game->right.tiles = "";
+        Lift(game->left, c.count);  // released on no pile: cancelled
+        game->OnMouseMove(&window, 300, 300, MK_LBUTTON);
+        game->OnLButtonUp(&window, 300, 300, 0);
+        EXPECT_FALSE(game->IsDragging());
+        EXPECT_FALSE(window.captured);
+        EXPECT_EQ(Cols(), "abcde/3 /0");
+        EXPECT_FALSE(game->CanUndo());
 
-    game->EndDrag(&window, &game->right);
-    EXPECT_FALSE(game->IsDragging());
-    EXPECT_EQ(Cols(), "abc/2 de/0") << "the new top tile turns face up";
-    ASSERT_TRUE(game->CanUndo());
-
-    EXPECT_EQ(game->Undo(&window), 1);
-    EXPECT_EQ(Cols(), "abcde/3 /0");
-    EXPECT_EQ(game->afterMoves.back(), 1);
-    EXPECT_EQ(game->Undo(&window), 0);
-}
-
-TEST_F(GameTest, FaceDownTilesTravelWithTheDragAndCancelOrUndoRestoresTheSource)
-{
-    game->left.tiles = "abcde";
-    game->left.faceDownCount = 3;
-    Lift(game->left, 4);  // released on no pile: cancelled
-    game->OnMouseMove(&window, 300, 300, MK_LBUTTON);
-    game->OnLButtonUp(&window, 300, 300, 0);
-    EXPECT_FALSE(game->IsDragging());
-    EXPECT_FALSE(window.captured);
-    EXPECT_EQ(Cols(), "abcde/3 /0");
-    EXPECT_FALSE(game->CanUndo());
-
-    Lift(game->left, 4);
-    EXPECT_EQ(Cols(), "a/1 /0");
-    EXPECT_EQ(game->DragPile().faceDownCount, 2);
-    game->EndDrag(&window, &game->right);
-    EXPECT_EQ(Cols(), "a/0 bcde/2");
-    game->Undo(&window);
-    EXPECT_EQ(Cols(), "abcde/3 /0") << "as it was before the lift";
+        Lift(game->left, c.count);
+        EXPECT_TRUE(game->IsDragging());
+        EXPECT_EQ(Cols(), c.lifted);
+        EXPECT_EQ(game->DragPile().faceDownCount, c.dragDown);
+        game->EndDrag(&window, &game->right);
+        EXPECT_FALSE(game->IsDragging());
+        EXPECT_EQ(Cols(), c.dropped);
+        EXPECT_EQ(game->Undo(&window), 1);
+        EXPECT_EQ(Cols(), "abcde/3 /0") << "as it was before the lift";
+        EXPECT_EQ(game->afterMoves.back(), 1);
+        EXPECT_EQ(game->Undo(&window), 0);
+    }
 }
 
 TEST_F(GameTest, CancelledDragReturnsASlotTileToItsPlace)
@@ -244,14 +239,4 @@ TEST_F(GameTest, ClockThatHandlesItsOwnTimeUpAndCountUpClocks)
     up->OnTimer(&window, kClockTimerId);
     up->OnTimer(&window, kClockTimerId);
     EXPECT_EQ(up->timeUps, 1);
-}
-
-TEST(WindowHelpers, TitleSuffix)
-{
-    TestWindow window;
-    window.title = "Glyphery";
-    AppendToTitle(&window, 111);
-    EXPECT_EQ(window.title, "Glyphery - Paused");
-    AppendToTitle(&window, 0);
-    EXPECT_EQ(window.title, "Glyphery - Paused");
 }
