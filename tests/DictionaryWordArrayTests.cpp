@@ -41,16 +41,6 @@ void Fill(CWordArray& array, const std::vector<std::string>& words)
 
 }  // namespace
 
-TEST(DictionaryWordArray, EmptyArrayGivesComplementOfZero)
-{
-    CWordArray array;
-    EXPECT_EQ(array.Find("cat"), ~0);
-    EXPECT_EQ(array.FindPrefix("ca"), ~0);
-    EXPECT_STREQ(array.GetAt(0), "");
-    EXPECT_STREQ(array.GetAt(-1), "");
-    EXPECT_EQ(array.GetFirst(), nullptr);
-}
-
 // Up to 64 words the scan ignores case and stops at the first match; from 65
 // on, halving compares bytes and lands wherever the halving meets a match.
 TEST(DictionaryWordArray, SixtyFourScanLinearlySixtyFiveByHalving)
@@ -70,9 +60,9 @@ TEST(DictionaryWordArray, SixtyFourScanLinearlySixtyFiveByHalving)
 
 TEST(DictionaryWordArray, MissingWordsGiveTheirInsertionPoint)
 {
-    // Against lower_bound over random sorted sets on both sides of the switch.
+    // Against lower_bound over random sorted sets, empty and on both sides of the switch.
     SeedRandom(7);
-    for (int size : {1, 2, 3, 63, 64, 65, 66, 100, 129, 1000}) {
+    for (int size : {0, 1, 2, 3, 63, 64, 65, 66, 100, 129, 1000}) {
         std::set<std::string> set;
         while (static_cast<int>(set.size()) < size)
             set.insert(RandomWord(std::string(1, static_cast<char>('a' + RandomInRange(6, 0))), 5, 6));
@@ -92,6 +82,9 @@ TEST(DictionaryWordArray, MissingWordsGiveTheirInsertionPoint)
                 EXPECT_EQ(std::strncmp(array.GetAt(p), w.c_str(), w.size()), 0);
             }
         }
+        EXPECT_STREQ(array.GetAt(size), "");  // out of range: an empty word
+        EXPECT_STREQ(array.GetAt(-1), "");
+        EXPECT_EQ(array.GetFirst() == nullptr, size == 0);
     }
 }
 
