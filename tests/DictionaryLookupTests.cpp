@@ -101,22 +101,6 @@ TEST_F(DictionaryLookup, RandomWordsOfAGivenLength)
     EXPECT_EQ(longOnes, (std::set<std::string>{w21, w25}));
 }
 
-TEST_F(DictionaryLookup, RandomWordsAreReproducibleFromTheSeed)
-{
-    AddList("animals.lst", kAnimals);
-    AddList("more.lst", {"elk", "emu", "gnu", "hen"});
-    // The exact sequence: one draw picks the list, one the word.
-    SeedRandom(1);
-    EXPECT_EQ(dict.GetRandomWord(3), "cat");
-    std::string drawn;
-    for (int i = 0; i < 20; ++i)
-        drawn += dict.GetRandomWord(3).str();
-    SeedRandom(1);
-    dict.GetRandomWord(3);
-    for (int i = 0; i < 20; ++i)
-        EXPECT_EQ(dict.GetRandomWord(3).str(), drawn.substr(3 * i, 3)) << i;
-}
-
 // The list is chosen in proportion to its size; when the chosen list has no
 // word of the length, the first list's draw stands.
 TEST_F(DictionaryLookup, RandomWordsWeighListsBySize)
