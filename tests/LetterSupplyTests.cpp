@@ -244,21 +244,12 @@ TEST_F(LetterSupplyWords, WordsOfRandomLengthsGiveUpOnMissingLengths)
     EXPECT_EQ(Deal(kSupplyWords, 40, false, false, &empty), "");
 }
 
-namespace {
-
-class CDealingGame final : public CGame {
-public:
-    explicit CDealingGame(CDictionary* dict) : CGame(CGameContext{dict, nullptr, nullptr}) {}
-};
-
-}  // namespace
-
 // The game deals from its own dictionary; a supply with nothing to give
 // deals an empty string.
 TEST_F(LetterSupplyWords, GameDealsFromItsDictionary)
 {
     Load({"ant", "bee", "cow", "zebra"});
-    CDealingGame game(&dict);
+    CGame game(CGameContext{&dict, nullptr, nullptr});
     SeedRandom(2);
     EXPECT_EQ(game.DealLetters(kSupplyOneWord, 5, 0, 0), "zebra");
     EXPECT_TRUE(game.DealLetters(kSupplyOneWord, 4, 0, 0).IsEmpty()) << "no word of four letters";
