@@ -1,15 +1,24 @@
 // The main window host on its own: painting order, timers by id, input
 // routing, queued commands, tooltips and scripted modals, with a recording
-// window procedure in place of the shell.
+// window procedure in place of the shell; and the shell's own dialogs over it
+// (Replay Hand, the level notices, the progress dialog, where dialogs open).
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMenuBar>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
+#include <QVBoxLayout>
 #include <string>
 #include <vector>
 
 #include "app/Commands.h"
+#include "app/DialogSupport.h"
+#include "app/Dialogs.h"
+#include "app/ProgressDialog.h"
 #include "framework/BackBuffer.h"
 #include "platform/InputSim.h"
 #include "platform/ModalScript.h"
@@ -35,6 +44,7 @@ protected:
     }
     void TearDown() override
     {
+        testsupport::ExpectEveryDialogOpened();
         SetModalScripting(false);
         ClearModalAnswers();
         TakeModalLog();
@@ -223,4 +233,97 @@ TEST_F(WindowHost, ClientAreaNeverGetsSmallerThan256)
     const RECT r = window->GetClientRect();
     EXPECT_GE(r.Width(), 256);
     EXPECT_GE(r.Height(), 256);
+}
+
+// ---- The shell's own dialogs
+
+TEST_F(WindowHost, ReplayHandShowsTheNumberReadOnlyAndYesReadsItBack)
+{
+    unsigned hand = 4000000000u;  // above the signed range: shown and read as unsigned
+    testsupport::WhenModal([](QWidget* dialog) {
+        auto* edit = dialog->findChild<QLineEdit*>("handNumber");
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), "4000000000");
+        EXPECT_TRUE(edit->isReadOnly());
+        for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
+            if (b->text() == "&Yes")
+                b->click();
+    });
+    EXPECT_EQ(RunReplayHandDialog(window.get(), hand), 1);
+    EXPECT_EQ(hand, 4000000000u);
+
+    SetModalScripting(true);
+    PushModalAnswer("no");
+    EXPECT_EQ(RunReplayHandDialog(window.get(), hand), 2);
+    PushModalAnswer("cancel");  // Escape answers No
+    EXPECT_EQ(RunReplayHandDialog(window.get(), hand), 2);
+}
+
+TEST_F(WindowHost, LevelNoticeRunsTimer705AndClosesAtAClick)
+{
+    testsupport::WhenModal([](QWidget* dialog) {
+        const auto* timer = dialog->findChild<QTimer*>("705");
+        ASSERT_NE(timer, nullptr);
+        EXPECT_TRUE(timer->isActive());
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(dialog, &press);
+    });
+    EXPECT_EQ(RunLevelNotice(window.get(), 420), IDOK);
+    EXPECT_EQ(RunLevelNotice(window.get(), 999), 0);  // no such notice
+
+    // Scripted runs do not wait for it, and it takes no answer.
+    SetModalScripting(true);
+    PushModalAnswer("yes");
+    EXPECT_EQ(RunLevelNotice(window.get(), 419), IDOK);
+    EXPECT_EQ(PendingModalAnswers(), 1u);
+}
+
+TEST_F(WindowHost, ProgressDialogNeedsAParentAndATemplate)
+{
+    CProgressDialog loading(434, 434);
+    EXPECT_FALSE(loading.Create(nullptr));
+    ASSERT_TRUE(loading.Create(window.get()));
+    auto* dialog = window->findChild<QDialog*>("progress434");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    auto* animation = dialog->findChild<QLabel*>("animation");
+    ASSERT_NE(animation, nullptr);  // the animation 434 is embedded
+    const QImage first = animation->pixmap().toImage();
+    bool moved = false;
+    for (int i = 0; i < 8 && !moved; ++i) {
+        loading.Pump();
+        moved = animation->pixmap().toImage() != first;
+    }
+    EXPECT_TRUE(moved);  // the work's pumping moves it on
+    loading.Destroy();
+    EXPECT_EQ(window->findChild<QDialog*>("progress434"), nullptr);
+
+    CProgressDialog saving(433);
+    ASSERT_TRUE(saving.Create(window.get()));
+    EXPECT_EQ(window->findChild<QDialog*>("progress433")->findChild<QLabel*>("animation"), nullptr);
+    CProgressDialog unknown(999);
+    EXPECT_FALSE(unknown.Create(window.get()));
+}
+
+TEST_F(WindowHost, CentredDialogsOpenWholeOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QDialog dialog(window.get());
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* content = new QLabel(&dialog);
+    content->setFixedSize(300, 200);
+    layout->addWidget(content);
+
+    // Over a window large enough, centred on it.
+    window->setGeometry(screen.adjusted(50, 50, -50, -50));
+    CentreDialog(&dialog);
+    EXPECT_LE((dialog.frameGeometry().center() - window->geometry().center()).manhattanLength(), 2);
+
+    // Over a small window in a corner (and partly off it): moved inside.
+    for (const QPoint corner : {screen.bottomRight() - QPoint(60, 40), screen.topLeft() - QPoint(60, 40)}) {
+        window->setGeometry(QRect(corner, QSize(120, 90)));
+        CentreDialog(&dialog);
+        EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << corner.x() << "," << corner.y();
+    }
 }
