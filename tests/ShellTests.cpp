@@ -1,24 +1,34 @@
 // The shell through the real main window: start-up rules, the menu, the
 // window procedure's gating, the New Hand / Replay / Pause flows with their
-// question boxes, the end of a hand, timers, help, placement and a picture.
+// question boxes, the end of a hand, timers, help, placement and a picture;
+// and the chooser, How to play, Options and Dictionary dialogs as the shell
+// runs them: at start-up, from the menu, with the hand paused around them.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 #include <sstream>
+#include <typeinfo>
 
 #include "GameDriveSupport.h"
 #include "app/Commands.h"
 #include "app/Dialogs.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Files.h"
+#include "framework/TitleGame.h"
 #include "platform/QtMainWindow.h"
 
+using namespace testsupport;
+
 namespace {
-// A game that writes down what reaches it.
+// A game that writes down what reaches it, says which word is being spelled
+// and counts its rebuilds.
 class CRecordingGame final : public CGame {
 public:
     explicit CRecordingGame(std::vector<std::string>& log) : CGame(testsupport::TestGameContext()), m_log(log) {}
@@ -59,8 +69,16 @@ public:
         m_log.push_back(TheApp()->CurrentGame() == this ? "still here" : "replaced!");
         return 1;
     }
+    CStr CopyCurrentWord() const override { return word; }
+    int OnSettingsChanged(HWND hwnd, HDC dc) override
+    {
+        ++rebuilds;
+        return CGame::OnSettingsChanged(hwnd, dc);
+    }
     void PushUndo() { m_undo.Push(std::make_unique<CUndoRecord>()); }
     bool endOnClick = false;
+    CStr word;
+    int rebuilds = 0;
 
 private:
     HWND MainWindow() const { return Shell().MainWindow(); }
@@ -83,6 +101,12 @@ protected:
         return ref;
     }
     CQtMainWindow& Window() { return *dynamic_cast<CQtMainWindow*>(app->Window()); }
+    // Starts the program again with the chooser at start-up.
+    void StartWithChooser()
+    {
+        WriteRegDword(HKEY_CURRENT_USER, kMainKey, "ShowNagDlg", 1);
+        StartApp();
+    }
 
     std::vector<std::string> log;
 };
@@ -341,8 +365,8 @@ TEST_F(Shell, WithoutAGameTheWindowShowsTheBackgroundColourAndGameCommandsDoNoth
 // dealt at start-up has them all, in load order, as if read before its deal.
 TEST_F(Shell, WordListsReadDuringStartUpReachTheGameDealtAtOnce)
 {
-    testsupport::WritePlayersWords({"able", "about", "above", "acorn", "adder", "after", "again", "agent"});
-    testsupport::WriteBytes(UserDataDir() + "/custom.lst", testsupport::ListText({"zyzzyva"}));
+    WritePlayersWords({"able", "about", "above", "acorn", "adder", "after", "again", "agent"});
+    WriteBytes(UserDataDir() + "/custom.lst", ListText({"zyzzyva"}));
     WriteRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 2);
     StartApp();
     CDictionary& dictionary = app->Dictionary();
@@ -361,11 +385,125 @@ TEST_F(Shell, WordListsReadDuringStartUpReachTheGameDealtAtOnce)
 // the copy is made, as before.
 TEST_F(Shell, FirstStartMakesThePlayersCopyOfTheShippedList)
 {
-    testsupport::ClearUserData();
+    ClearUserData();
     WriteRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 2);
     StartApp();
     EXPECT_TRUE(FileExists(UserDataDir() + "/modified.lst"));
     ASSERT_EQ(app->Dictionary().GetListCount(), 1);
     EXPECT_GT(app->Dictionary().GetWordCount(), 10000);
     EXPECT_EQ(app->CurrentGame()->GetGameId(), 2);
+}
+
+// ---- The chooser, How to play, Options and Dictionary from the shell
+
+TEST_F(Shell, StartUpChooserRunsOverTheTitleScreenAndQuitEndsTheProgram)
+{
+    TakeModalLog();
+    PushModalAnswer("quit");
+    StartWithChooser();
+    const std::vector<ModalRecord> shown = TakeModalLog();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Welcome to Glyphery!");
+    ASSERT_NE(app->CurrentGame(), nullptr);
+    // The title screen stays behind the chooser.
+    EXPECT_NE(dynamic_cast<CTitleGame*>(app->CurrentGame()), nullptr);
+    app->Window()->ProcessPending();
+    EXPECT_TRUE(app->Window()->IsClosed());
+}
+
+TEST_F(Shell, PlayWithNothingSelectedDealsTheStoredGame)
+{
+    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 12);  // no row in the list
+    WritePlayersWords({"ant", "bee"});
+    PushModalAnswer("play");
+    StartWithChooser();
+    ASSERT_NE(app->CurrentGame(), nullptr);
+    EXPECT_TRUE(typeid(*app->CurrentGame()) == typeid(CGame));  // 12 is the bare game
+    EXPECT_EQ(g_Settings.CurrentGame, 12);
+    EXPECT_EQ(app->GameNameId(), 0u);  // the title names no game
+    app->Window()->ProcessPending();
+    EXPECT_FALSE(app->Window()->IsClosed());
+}
+
+TEST_F(Shell, DoubleClickingGolfStartsGolfAtOnce)
+{
+    WritePlayersWords({"ant", "bee", "cat"});
+    SetModalScripting(false);
+    WhenModal([](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "gameList");
+        QListWidgetItem* golf = list->findItems("Golf", Qt::MatchExactly).front();
+        list->scrollToItem(golf);
+        const QPoint at = list->visualItemRect(golf).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    });
+    StartWithChooser();
+    ASSERT_NE(app->CurrentGame(), nullptr);
+    EXPECT_EQ(app->CurrentGame()->GetGameId(), 5);
+    EXPECT_EQ(g_Settings.CurrentGame, 5);
+    EXPECT_EQ(app->GameNameId(), 148u);
+    EXPECT_EQ(app->Window()->GetTitle(), "Glyphery - Golf");
+}
+
+TEST_F(Shell, HowToPlayShowsTheGamesLinesWhileTheHandIsPaused)
+{
+    Install();
+    SetModalScripting(false);
+    bool pausedMeanwhile = false;
+    QString shown;
+    WhenModal([&](QWidget* d) {
+        pausedMeanwhile = app->IsPaused();
+        shown = Child<QWidget>(d, "instruction")->property("text").toString();
+        Click(d, "play");
+    });
+    app->Window()->SendCommand(IDM_HOWTOPLAY, 0);
+    EXPECT_TRUE(pausedMeanwhile);
+    EXPECT_EQ(shown, "Click the \"Play\" button below when you're ready to play...");  // the bare game's line
+    EXPECT_FALSE(app->IsPaused());
+}
+
+TEST_F(Shell, OptionsRebuildTheGameOnlyAfterAChange)
+{
+    CRecordingGame& game = Install();
+    PushModalAnswer("ok");
+    app->Window()->SendCommand(IDM_OPTIONS, 0);
+    EXPECT_EQ(game.rebuilds, 0);
+    EXPECT_FALSE(app->IsPaused());
+
+    SetModalScripting(false);
+    bool pausedMeanwhile = false;
+    const int timer = g_Settings.Timer;
+    WhenModal([&](QWidget* d) {
+        pausedMeanwhile = app->IsPaused();
+        Click(d, "timer");
+        Click(d, "ok");
+    });
+    app->Window()->SendCommand(IDM_OPTIONS, 0);
+    EXPECT_TRUE(pausedMeanwhile);
+    EXPECT_EQ(game.rebuilds, 1);
+    EXPECT_EQ(g_Settings.Timer, timer ? 0 : 1);
+    EXPECT_FALSE(app->IsPaused());
+}
+
+TEST_F(Shell, DictionaryOpensOnTheWordBeingSpelledAndChangesReachTheGames)
+{
+    WritePlayersWords({"ant", "bee", "cat"});
+    CRecordingGame& game = Install();  // over the title screen (game 24): no dictionary loaded yet
+    game.word = "Bee";
+    SetModalScripting(false);
+    QString typed;
+    bool pausedMeanwhile = false;
+    WhenModal([&](QWidget* d) {
+        pausedMeanwhile = app->IsPaused();
+        typed = Child<QLineEdit>(d, "lookUp")->text();
+        Child<QLineEdit>(d, "lookUp")->setText("dog");
+        Click(d, "add");
+        Click(d, "close");
+    });
+    app->Window()->SendCommand(IDM_DICTIONARY, 0);
+    EXPECT_EQ(typed, "Bee");
+    EXPECT_TRUE(pausedMeanwhile);
+    EXPECT_FALSE(app->IsPaused());
+    EXPECT_EQ(app->Dictionary().IsWord("dog"), 3);
+    EXPECT_EQ(ReadBytes(UserDataDir() + "/modified.lst"), ListText({"ant", "bee", "cat", "dog"}));
 }
