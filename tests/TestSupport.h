@@ -75,8 +75,8 @@ public:
         sleeps.push_back(ms);
         presentsAtSleep.push_back(presents);
     }
-    void SetTimer(unsigned id, unsigned ms) override { timers[id] = ms; }
-    void KillTimer(unsigned id) override { timers.erase(id); }
+    void SetTimer(unsigned, unsigned) override {}
+    void KillTimer(unsigned) override {}
     void SetCapture() override { captured = true; }
     void ReleaseCapture() override { captured = false; }
     std::string GetTitle() const override { return title; }
@@ -122,7 +122,6 @@ public:
     std::vector<RECT> presented;
     std::vector<int> sleeps;
     std::vector<int> presentsAtSleep;
-    std::map<unsigned, unsigned> timers;
     bool captured = false;
     std::string title;
     std::vector<int> sentCommands;
@@ -360,32 +359,24 @@ inline void WritePlayersWords(const std::vector<std::string>& words)
 
 // ---- Modal dialogs
 
-// WhenModal actions scheduled and not yet run, and the round they belong to.
-inline int& UnrunModalActions()
-{
-    static int count = 0;
-    return count;
-}
-inline int& ModalRound()
-{
-    static int round = 0;
-    return round;
-}
+// WhenModal actions scheduled and not yet run, and the round (test) they belong to.
+inline int g_unrunModalActions = 0;
+inline int g_modalRound = 0;
 
 // Runs `action` with the active modal dialog as soon as the event loop of the
 // next exec() is running, skipping `previous` (a dialog already open).
 // Schedule it before the call that opens the dialog.
 inline void WhenModal(std::function<void(QWidget*)> action, QWidget* previous = nullptr)
 {
-    ++UnrunModalActions();
+    ++g_unrunModalActions;
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [action, poll, previous, round = ModalRound()] {
-        if (round != ModalRound()) {  // its test is over
+    *poll = [action, poll, previous, round = g_modalRound] {
+        if (round != g_modalRound) {  // its test is over
             *poll = nullptr;
             return;
         }
         if (QWidget* w = QApplication::activeModalWidget(); w && w != previous && w->isVisible()) {
-            --UnrunModalActions();
+            --g_unrunModalActions;
             action(w);
             *poll = nullptr;  // break the cycle
             return;
@@ -399,9 +390,9 @@ inline void WhenModal(std::function<void(QWidget*)> action, QWidget* previous = 
 // actions left are dropped, so they never touch a later test's dialogs.
 inline void ExpectEveryDialogOpened()
 {
-    EXPECT_EQ(UnrunModalActions(), 0) << "a dialog the test waited for never opened";
-    UnrunModalActions() = 0;
-    ++ModalRound();
+    EXPECT_EQ(g_unrunModalActions, 0) << "a dialog the test waited for never opened";
+    g_unrunModalActions = 0;
+    ++g_modalRound;
 }
 
 template <class T>
