@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "app/Settings.h"
-#include "framework/Shell.h"
 #include "framework/Sound.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Wave.h"
@@ -26,21 +25,6 @@ extern char** environ;
 
 namespace {
 
-void Put16(std::vector<std::uint8_t>& b, unsigned v)
-{
-    b.push_back(v & 0xFF);
-    b.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<std::uint8_t>& b, std::uint32_t v)
-{
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
-void PutTag(std::vector<std::uint8_t>& b, const char* tag)
-{
-    for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(tag[i]));
-}
-
 // A PCM WAVE file with a tone of `ms` milliseconds, and optionally an odd-sized
 // chunk before the data.
 std::vector<std::uint8_t> MakeWave(int channels, int bits, int rate, int ms, bool extraChunk = false,
@@ -49,32 +33,35 @@ std::vector<std::uint8_t> MakeWave(int channels, int bits, int rate, int ms, boo
     const int frames = rate * ms / 1000;
     const int frameBytes = channels * bits / 8;
     std::vector<std::uint8_t> b;
-    PutTag(b, "RIFF");
-    Put32(b, 0);  // patched below
-    PutTag(b, "WAVE");
-    PutTag(b, "fmt ");
-    Put32(b, 16);
-    Put16(b, format);
-    Put16(b, channels);
-    Put32(b, rate);
-    Put32(b, rate * frameBytes);
-    Put16(b, frameBytes);
-    Put16(b, bits);
+    auto tag = [&](const char* t) { for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(t[i])); };
+    auto put = [&](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    };
+    tag("RIFF");
+    put(0, 4);  // patched below
+    tag("WAVE");
+    tag("fmt ");
+    put(16, 4);
+    put(format, 2);
+    put(channels, 2);
+    put(rate, 4);
+    put(rate * frameBytes, 4);
+    put(frameBytes, 2);
+    put(bits, 2);
     if (extraChunk) {
-        PutTag(b, "LIST");
-        Put32(b, 5);
+        tag("LIST");
+        put(5, 4);
         b.insert(b.end(), {'I', 'N', 'F', 'O', 'x', 0});  // five bytes and the pad byte
     }
-    PutTag(b, "data");
-    Put32(b, frames * frameBytes);
+    tag("data");
+    put(frames * frameBytes, 4);
     for (int f = 0; f < frames; ++f) {
         const double v = std::sin(f * 2 * M_PI * 440 / rate) * 0.5;
-        for (int c = 0; c < channels; ++c) {
-            if (bits == 8)
-                b.push_back(static_cast<std::uint8_t>(128 + v * 127));
-            else
-                Put16(b, static_cast<std::uint16_t>(static_cast<std::int16_t>(v * 32767)));
-        }
+        const auto sample = bits == 8 ? static_cast<std::uint32_t>(128 + v * 127)
+                                      : static_cast<std::uint16_t>(static_cast<std::int16_t>(v * 32767));
+        for (int c = 0; c < channels; ++c)
+            put(sample, bits / 8);
     }
     const std::uint32_t riff = static_cast<std::uint32_t>(b.size() - 8);
     std::memcpy(&b[4], &riff, 4);
