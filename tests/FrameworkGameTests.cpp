@@ -22,17 +22,8 @@ public:
         }
         left.SetPosition(20, 20);
         right.SetPosition(300, 20);
-    }
-    int OnPaint(HWND hwnd, HDC hdc) override
-    {
-        if (!m_layoutValid)
-            Layout(hwnd, hdc);
-        m_backBuffer.Open(hwnd, hdc);
-        RedrawPile(left);
-        RedrawPile(right);
-        m_backBuffer.Close();
-        ++paints;
-        return 1;
+        AddPile(left, "left");
+        AddPile(right, "right");
     }
     void AfterMove(HWND, int flag) override { afterMoves.push_back(flag); }
     bool OnTimeUp(HWND) override
@@ -41,14 +32,9 @@ public:
         return handleTimeUp;
     }
     bool IsFinishedAfterDrop(HWND, CTilePile* target) override { return target->Length() >= finishAt; }
-    std::string DescribeState() const override
-    {
-        return DescribeBase() + left.Describe("left") + right.Describe("right");
-    }
 
     CTilePile left, right;
     std::vector<int> afterMoves;
-    int paints = 0;
     int timeUps = 0;
     bool handleTimeUp = false;
     int finishAt = 1000;

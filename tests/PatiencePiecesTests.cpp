@@ -24,18 +24,10 @@ public:
         columns[1].SetPosition(120, 200);
         stockWaste.Place(20, 10, 100, 10);
         foundation.Place(10, 300, 150, 600, 400, 10);
-    }
-    int OnPaint(HWND hwnd, HDC hdc) override
-    {
-        if (!m_layoutValid)
-            Layout(hwnd, hdc);
-        m_backBuffer.Open(hwnd, hdc);
-        for (CTilePile& pile : columns)
-            RedrawPile(pile);
-        stockWaste.Draw(m_backBuffer, m_tileSet);
-        foundation.Draw(m_backBuffer, m_tileSet);
-        m_backBuffer.Close();
-        return 1;
+        AddPile(columns[0], "column0");
+        AddPile(columns[1], "column1");
+        AddPart(stockWaste);
+        AddPart(foundation);
     }
     bool IsFinished(HWND) override { return columns[0].IsEmpty() && columns[1].IsEmpty() && stockWaste.IsEmpty(); }
 
