@@ -97,32 +97,28 @@ TEST_F(Options, StoredPatternThreeIsKeptOnOk)
 TEST_F(Options, ChangesReachTheSettingsOnlyOnOk)
 {
     auto change = [](QWidget* d) {
-        Click(d, "sound");
-        Click(d, "restartLastGame");
-        Click(d, "tile1054");
-        Click(d, "pattern1061");
-        Click(d, "fitTiles");
+        for (const char* name : {"sound", "restartLastGame", "tile1054", "pattern1061", "fitTiles"})
+            Click(d, name);
     };
-    // Toggling something and back again is no change.
-    EXPECT_EQ(Run([&](QWidget* d) {
-                  change(d);
-                  for (const char* name : {"sound", "restartLastGame", "tile1050", "pattern1056", "fitTiles", "ok"})
-                      Click(d, name);
-              }),
-              kOptionsUnchanged);
-    EXPECT_EQ(Run([&](QWidget* d) {
-                  change(d);
-                  Click(d, "cancel");
-              }),
-              kOptionsUnchanged);
-    EXPECT_EQ(g_Settings.Sound, 1);
-    EXPECT_EQ(g_Settings.LetterTileDesign, 1);
-    EXPECT_EQ(Run([&](QWidget* d) {
-                  change(d);
-                  QTest::keyClick(d, Qt::Key_Escape);
-              }),
-              kOptionsUnchanged);
-    EXPECT_EQ(g_Settings.ShowNagDlg, 1);
+    const std::function<void(QWidget*)> leaveUnchanged[] = {
+        [](QWidget* d) {  // toggling something and back again is no change
+            for (const char* name : {"sound", "restartLastGame", "tile1050", "pattern1056", "fitTiles", "ok"})
+                Click(d, name);
+        },
+        [](QWidget* d) { Click(d, "cancel"); },
+        [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); },
+    };
+    for (const auto& leave : leaveUnchanged) {
+        EXPECT_EQ(Run([&](QWidget* d) {
+                      change(d);
+                      leave(d);
+                  }),
+                  kOptionsUnchanged);
+        EXPECT_EQ(g_Settings.Sound, 1);
+        EXPECT_EQ(g_Settings.ShowNagDlg, 1);
+        EXPECT_EQ(g_Settings.LetterTileDesign, 1);
+        EXPECT_EQ(g_Settings.FitTiles, 1);
+    }
     EXPECT_EQ(Run([&](QWidget* d) {
                   change(d);
                   Click(d, "ok");
@@ -149,7 +145,6 @@ TEST_F(Options, PoorDisplayOffersOnlyThePlainChoices)
         EXPECT_TRUE(Enabled(d, "pattern1061"));
         EXPECT_TRUE(Child<QWidget>(d, "tip")->isVisible());
         EXPECT_FALSE(Child<QWidget>(d, "patternPreview")->isVisible());
-        EXPECT_TRUE(Child<QLabel>(d, "tip")->text().startsWith("TIP: To enable more tile"));
         Click(d, "ok");
     });
 }
