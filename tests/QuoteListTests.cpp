@@ -3,18 +3,14 @@
 // and the shell loading it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "../fuzz/FuzzChecks.h"
 #include "GameDriveSupport.h"
 #include "framework/Registry.h"
 #include "framework/BackBuffer.h"
-#include "framework/Random.h"
 #include "framework/Resources.h"
 #include "lists/QuoteList.h"
 
 using namespace testsupport;
-using namespace std::string_literals;
 
 namespace {
 const std::string kThree = "; three sayings\r\nFirst saying.\r\nOne\r\nSecond saying.\r\nTwo\r\nThird saying.\r\nThree\r\n";
