@@ -2,7 +2,6 @@
 // and the changes the Dictionary dialog makes.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>

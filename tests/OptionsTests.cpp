@@ -3,7 +3,6 @@
 
 #include <QColorDialog>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTest>
 
 #include "TestSupport.h"

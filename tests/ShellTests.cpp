@@ -6,19 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <QTimer>
 #include <sstream>
 #include <typeinfo>
 
 #include "GameDriveSupport.h"
 #include "app/Commands.h"
-#include "app/Dialogs.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Files.h"
 #include "framework/TitleGame.h"
@@ -31,7 +28,7 @@ namespace {
 // and counts its rebuilds.
 class CRecordingGame final : public CGame {
 public:
-    explicit CRecordingGame(std::vector<std::string>& log) : CGame(testsupport::TestGameContext()), m_log(log) {}
+    explicit CRecordingGame(std::vector<std::string>& log) : CGame(TestGameContext()), m_log(log) {}
     int OnLButtonDown(HWND hwnd, int x, int y, unsigned k) override
     {
         m_log.push_back("ldown " + std::to_string(x) + "," + std::to_string(y));
@@ -65,7 +62,7 @@ public:
         if (id != 40001)
             return 0;
         // A game that asks for a new hand from inside its own handler.
-        MainWindow()->SendCommand(IDM_NEWHAND, 0);
+        Shell().MainWindow()->SendCommand(IDM_NEWHAND, 0);
         m_log.push_back(TheApp()->CurrentGame() == this ? "still here" : "replaced!");
         return 1;
     }
@@ -81,7 +78,6 @@ public:
     int rebuilds = 0;
 
 private:
-    HWND MainWindow() const { return Shell().MainWindow(); }
     int Note(const std::string& what)
     {
         m_log.push_back(what);
