@@ -199,31 +199,6 @@ TEST_F(DictionaryDialog, ClosingWithoutAChangeWritesNothing)
     EXPECT_FALSE(FileExists(ModifiedPath()));
 }
 
-// Only the quotation game has run: the dictionary is loaded before the dialog
-// works on it, so the saved list keeps every word.
-TEST_F(DictionaryDialog, NotYetLoadedIsLoadedFirst)
-{
-    int loads = 0;
-    auto load = [&] {
-        ++loads;
-        return dict.LoadWordLists();
-    };
-    DialogView opened;
-    WhenModal([&](QWidget* d) {
-        opened = Read(d);
-        Type(d, "qqq");
-        Click(d, "add");
-        Click(d, "close");
-    });
-    RunDictionaryDialog(&window, dict, "", load);
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(opened.items.front(), "aab");
-    std::vector<std::string> expected = words;
-    expected.push_back("qqq");
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(ReadBytes(ModifiedPath()), ListText(expected));
-}
-
 TEST_F(DictionaryDialog, NoDialogWhenTheDictionaryCannotBeLoaded)
 {
     SetModalScripting(true);  // a dialog that opened would be closed and logged
