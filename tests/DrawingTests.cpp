@@ -156,34 +156,32 @@ TEST(BitmapScaling, TransparentPixelsStayExactlyTransparent)
     EXPECT_LT(transparent, 20 * 7);
 }
 
+// Tiles fill a 10 x 10 grid up to their natural 64 pixels; a sheet drawn at
+// another size is scaled to it, and that size is the forced one.
 TEST(TileSet, ChooseTileSizeNaturalForcedAndOtherDesign)
 {
     SettingsGuard settings;
     TestSheets sheets;
     CTileSet tiles;
-    g_Settings.LetterTileDesign = 1;
-    ASSERT_TRUE(tiles.ChooseTileSize(nullptr, 640, 640, 10, 10, 32));
-    EXPECT_EQ(tiles.TileWidth(), 64);
-    EXPECT_EQ(tiles.ForcedSize(), 0);
-    EXPECT_EQ(tiles.Sheet().Width(), 832);
-
-    ASSERT_TRUE(tiles.ChooseTileSize(nullptr, 600, 700, 10, 10, 32));
-    EXPECT_EQ(tiles.TileWidth(), 60);
-    EXPECT_EQ(tiles.TileHeight(), 60);
-    EXPECT_EQ(tiles.Sheet().Width(), 13 * 60);
-
-    g_Settings.LetterTileDesign = 4;  // no such design: the first one, scaled
-    ASSERT_TRUE(tiles.ChooseTileSize(nullptr, 900, 1000, 10, 10, 32));
-    EXPECT_EQ(tiles.DesignIndex(), 0);
-    EXPECT_EQ(tiles.TileWidth(), 90);
-
-    g_Settings.LetterTileDesign = 16;  // the 16-colour design fits any display
-    ASSERT_TRUE(tiles.ChooseTileSize(nullptr, 640, 640, 10, 10, 4));
-    EXPECT_EQ(tiles.DesignIndex(), 3);
-    g_Settings.LetterTileDesign = 2;  // a 24-bit design is scaled rather than used on 16 bits
-    ASSERT_TRUE(tiles.ChooseTileSize(nullptr, 640, 640, 10, 10, 16));
-    EXPECT_EQ(tiles.DesignIndex(), 1);
-    EXPECT_EQ(tiles.ForcedSize(), 64);
+    const struct {
+        int design, width, height, depth, index, tile, forced;
+    } cases[] = {
+        {1, 640, 640, 32, 0, 64, 0},    // natural size
+        {1, 600, 700, 32, 0, 60, 60},   // the narrower side decides
+        {4, 900, 1000, 32, 0, 90, 90},  // no such design: the first one, scaled
+        {16, 640, 640, 4, 3, 64, 0},    // the 16-colour design fits any display
+        {2, 640, 640, 16, 1, 64, 64},   // a 24-bit design is scaled rather than used on 16 bits
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.design);
+        g_Settings.LetterTileDesign = c.design;
+        ASSERT_TRUE(tiles.ChooseTileSize(nullptr, c.width, c.height, 10, 10, c.depth));
+        EXPECT_EQ(tiles.DesignIndex(), c.index);
+        EXPECT_EQ(tiles.TileWidth(), c.tile);
+        EXPECT_EQ(tiles.TileHeight(), c.tile);
+        EXPECT_EQ(tiles.ForcedSize(), c.forced);
+        EXPECT_EQ(tiles.Sheet().Width(), 13 * c.tile);
+    }
 }
 
 TEST(TileSet, MissingSheetLeavesTheSetUnloadedAndDrawingHarmless)
@@ -193,10 +191,9 @@ TEST(TileSet, MissingSheetLeavesTheSetUnloadedAndDrawingHarmless)
     EXPECT_FALSE(tiles.IsLoaded());
     EXPECT_EQ(tiles.TileWidth(), 0);
     Canvas canvas(50, 50);
-    CBackBuffer& buffer = canvas.buffer;
-    tiles.DrawGlyph(buffer, 'a', 0, 0, kGlyphFaceUp, ' ');
-    tiles.DrawFrame(buffer, 0, 0, 40, 40);
-    EXPECT_TRUE(tiles.DrawButton(buffer, kButtonUndo, 0, 0, kButtonPressed).IsEmpty());
+    tiles.DrawGlyph(canvas.buffer, 'a', 0, 0, kGlyphFaceUp, ' ');
+    tiles.DrawFrame(canvas.buffer, 0, 0, 40, 40);
+    EXPECT_TRUE(tiles.DrawButton(canvas.buffer, kButtonUndo, 0, 0, kButtonPressed).IsEmpty());
 }
 
 // A tile set loaded from the synthetic sheet of 64-pixel cells, and a canvas.
