@@ -377,19 +377,6 @@ TEST_F(Shell, WordListsReadDuringStartUpReachTheGameDealtAtOnce)
     EXPECT_EQ(Run("state"), dealt);
 }
 
-// Without the player's copy the shipped list is read at the first deal, and
-// the copy is made, as before.
-TEST_F(Shell, FirstStartMakesThePlayersCopyOfTheShippedList)
-{
-    ClearUserData();
-    WriteRegDword(HKEY_CURRENT_USER, kMainKey, "CurrentGame", 2);
-    StartApp();
-    EXPECT_TRUE(FileExists(UserDataDir() + "/modified.lst"));
-    ASSERT_EQ(app->Dictionary().GetListCount(), 1);
-    EXPECT_GT(app->Dictionary().GetWordCount(), 10000);
-    EXPECT_EQ(app->CurrentGame()->GetGameId(), 2);
-}
-
 // ---- The chooser, How to play, Options and Dictionary from the shell
 
 TEST_F(Shell, StartUpChooserRunsOverTheTitleScreenAndQuitEndsTheProgram)
