@@ -81,34 +81,34 @@ protected:
 
 TEST_F(DictionaryDialog, OpensOnTheCurrentWordAndFollowsTheTyping)
 {
-    DialogView opened, typedKnown, typedNew, empty;
+    const struct {
+        const char* typed;  // nothing: as opened on "CaF"
+        const char *front, *selected;
+        bool addEnabled, removeEnabled;
+    } cases[] = {
+        {nullptr, "caf", "caf", false, true},
+        {"D-a'g 7", "dag", "dag", false, true},  // looked up as "dag"
+        {"Dax!", "eab", "", true, false},        // not a word: the page shows what follows its place
+        {"", "aab", "", false, false},
+    };
+    std::vector<DialogView> views;
     Run("CaF", [&](QWidget* d) {
-        opened = Read(d);
-        Type(d, "D-a'g 7");  // looked up as "dag"
-        typedKnown = Read(d);
-        Type(d, "Dax!");  // not a word: the page shows what follows its place
-        typedNew = Read(d);
-        Type(d, "");
-        empty = Read(d);
+        for (const auto& c : cases) {
+            if (c.typed)
+                Type(d, c.typed);
+            views.push_back(Read(d));
+        }
         Click(d, "close");
     });
-    ASSERT_FALSE(opened.items.isEmpty());
-    EXPECT_EQ(opened.items.front(), "caf");
-    EXPECT_EQ(opened.selected, "caf");
-    EXPECT_FALSE(opened.addEnabled);
-    EXPECT_TRUE(opened.removeEnabled);
-
-    EXPECT_EQ(typedKnown.items.front(), "dag");
-    EXPECT_EQ(typedKnown.selected, "dag");
-    EXPECT_FALSE(typedKnown.addEnabled);
-
-    EXPECT_EQ(typedNew.items.front(), "eab");
-    EXPECT_TRUE(typedNew.selected.isEmpty());
-    EXPECT_TRUE(typedNew.addEnabled);
-    EXPECT_FALSE(typedNew.removeEnabled);
-
-    EXPECT_EQ(empty.items.front(), "aab");
-    EXPECT_FALSE(empty.addEnabled);
+    ASSERT_EQ(views.size(), std::size(cases));
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        SCOPED_TRACE(cases[i].typed ? cases[i].typed : "opened");
+        ASSERT_FALSE(views[i].items.isEmpty());
+        EXPECT_EQ(views[i].items.front(), cases[i].front);
+        EXPECT_EQ(views[i].selected, cases[i].selected);
+        EXPECT_EQ(views[i].addEnabled, cases[i].addEnabled);
+        EXPECT_EQ(views[i].removeEnabled, cases[i].removeEnabled);
+    }
 }
 
 // The page fills the list's height; keys and the bar (which counts in tens)
