@@ -44,7 +44,10 @@ void CentreDialog(QDialog* dialog)
     const QRect area = parent ? parent->window()->frameGeometry() : available;
     if (!area.isValid())
         return;
+    // A dialog never shown yet may report a frame a pixel short of its new
+    // size; it is at least as large as the dialog.
     QRect frame = dialog->frameGeometry();
+    frame.setSize(frame.size().expandedTo(dialog->size()));
     frame.moveCenter(area.center());
     // Over a small or half-hidden window the dialog still opens whole on the
     // screen; one larger than the screen keeps its top left corner visible.

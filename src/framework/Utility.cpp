@@ -6,16 +6,6 @@
 #include "framework/Resources.h"
 #include "framework/Shell.h"
 
-void AppendToTitle(HWND hwnd, unsigned stringId)
-{
-    if (!hwnd || stringId == 0)
-        return;
-    std::string title = hwnd->GetTitle();
-    if (title.size() > 1023)
-        title.resize(1023);
-    hwnd->SetTitle(title + " - " + ResString(stringId));
-}
-
 void ShowLastError(int error)
 {
     constexpr unsigned kIdsSystemErrorCaption = 2020;  // "Quirkwood Software"
