@@ -387,11 +387,11 @@ int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsig
         if (!clip) {
             // Ink may reach a little past the laid-out lines (bearings,
             // slanted letters): take in half a line more on every side.
-            const QFontMetrics metrics(font.impl()->font);
+            const QFontMetrics metrics(cache.font);
             const int spill = metrics.height() / 2 + 2;
             area = metrics.boundingRect(box, flags, s).united(box).adjusted(-spill, -spill, spill, spill);
         }
-        it = rendered.emplace(std::move(key), RenderOutlined(s, font.impl()->font, box, area, clip, flags, colour))
+        it = rendered.emplace(std::move(key), RenderOutlined(s, cache.font, box, area, clip, flags, colour))
                  .first;
         cache.renderedBytes += static_cast<std::size_t>(it->second.image.sizeInBytes()) + it->first.size();
     }
