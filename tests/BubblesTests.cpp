@@ -46,6 +46,7 @@ TEST_F(BubblesTest, WordsVanishBombsBlastAndTheHandPlaysToItsEnd)
         const char* column1;
         int score;
         bool refused = false;  // nothing at all changes
+        std::vector<unsigned> sounds = {};  // when given, the sounds asked for, in order
     };
     const Step steps[] = {
         {"timer 706", "t", "......xxxx", ".........a", 0},  // "t" enters column 3
@@ -56,13 +57,17 @@ TEST_F(BubblesTest, WordsVanishBombsBlastAndTheHandPlaysToItsEnd)
         {"key left", "Z", "......xxxx", "..........", 11},
         // In the bottom row it clears two rows only, and the x's above drop
         // two rows, not three onto nothing; a bomb earns the landing point.
-        {"key down", "q", "........xx", "..........", 12},
+        {"key down", "q", "........xx", "..........", 12, false, {kSoundPenalty, kSoundTileMoved}},
         {"key right", "q", "........xx", "..........", 12}, {"key right", "q", "........xx", "..........", 12},
         {"key down", "q", "........xx", "..........", 13},  // onto column 3: "qx" is no word
     };
     Plant();
+    testsupport::SoundRecording sounds;
     for (const Step& step : steps) {
+        Sounds().clear();
         PlayStep(step.input, step.refused, step.input);
+        if (!step.sounds.empty())
+            EXPECT_EQ(Sounds(), step.sounds) << step.input;
         EXPECT_EQ(Game().Falling().tiles.str(), step.falling) << step.input;
         EXPECT_EQ(Column(0), step.column0) << step.input;
         EXPECT_EQ(Column(1), step.column1) << step.input;

@@ -1,13 +1,15 @@
 // What every game the factory makes must do, dealt through the real window:
 // a hand number fixes the deal, the self-checks hold, every window size lays
-// it out with all its tiles on screen, Undo takes back the first move, and
-// Replay Hand deals the same hand again. A new game is covered by its row.
+// it out with all its tiles on screen, Undo takes back the first move,
+// Replay Hand deals the same hand again, Options never shows a clock the game
+// hides, and a hand in which nothing was scored ends without a bonus. A new game is covered by its row.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "GameDriveSupport.h"
 #include "app/Commands.h"
+#include "app/Settings.h"
 #include "app/GameFactory.h"
 #include "framework/TitleGame.h"
 #include "lists/QuoteList.h"
@@ -100,6 +102,19 @@ TEST_P(GameContract, UndoTakesBackTheFirstMoveAndReplayDealsTheHandAgain)
     EXPECT_NE(asked.find("dialog \"Replay Hand\""), std::string::npos) << asked;
     EXPECT_EQ(Run("state"), dealt);
     ExpectInvariants("replayed");
+}
+
+TEST_P(GameContract, AHiddenClockStaysHiddenAndAnIdleHandEarnsNoBonus)
+{
+    testsupport::SettingsGuard settings;
+    g_Settings.Timer = 1;
+    Deal(1234);
+    const int shown = Game().ScorePanel().showTime;
+    Game().OnSettingsChanged(app->Window(), nullptr);  // Options closed with OK
+    EXPECT_EQ(Game().ScorePanel().showTime, shown) << "the time line after Options";
+    const int score = Game().GetScore();
+    Game().OnGameOver(app->Window());
+    EXPECT_EQ(Game().GetScore(), score) << "a hand in which no word was scored ended with a bonus";
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, GameContract, ::testing::ValuesIn(GameIds()),

@@ -1,6 +1,6 @@
 // Gobble through the real window: a grid built for the typed-letter search (a
-// letter with two candidate cells, a path found only after backtracking, a
-// letter on the grid but on no path), clicks that must touch the last cell,
+// whole word whose every letter could come from two cells, a path found only
+// after backtracking, a letter on the grid but on no path), clicks that must touch the last cell,
 // Undo, and the clock ending the hand with a word in hand; and the
 // self-checks catching an undo record that does nothing.
 #include <gtest/gtest.h>
@@ -15,18 +15,19 @@ class Gobble : public WordHuntDriveTest {};
 
 TEST_F(Gobble, TypedLettersFindTheirPathAndAHandRunsOutTheClock)
 {
-    Plant(10, "tapeqqqqqqqqteam");  // t a p e / q q q q / q q q q / t e a m
+    Plant(10, "tapeqapeqqqqteam");  // t a p e / q a p e / q q q q / t e a m
     struct Move {
         std::string input;
         std::string word, typed;  // the word row and the letters still waiting for their cells
         int score;
         bool refused = false;  // nothing at all changes
+        const char* check = nullptr;  // when given, "shown" or "hidden" for the checkmark
     };
     const Move moves[] = {
-        {"type a", "", "a", 0},  // two a cells: both wait, shown inverted
-        {"type p", "ap", "", 0},  // only the top a touches a p: both placed
-        {"type e", "ape", "", 0},
-        {"key enter", "", "", 45},  // 5 x 3 x 3
+        {"type a", "", "a", 0},  // three a cells: all wait, shown inverted
+        {"type p", "", "ap", 0, false, "hidden"},  // two paths: still waiting
+        {"type e", "", "ape", 0, false, "shown"},  // a whole word, though no letter is placed yet
+        {"key enter", "", "", 45},  // placed along one path and scored: 5 x 3 x 3
         {"type a", "", "a", 45},
         {"place 0", "t", "", 45},  // the click wins; the typed a and its undo record go
         {"key ctrl+z", "", "", 45},
@@ -35,7 +36,7 @@ TEST_F(Gobble, TypedLettersFindTheirPathAndAHandRunsOutTheClock)
         {"type t", "tea", "", 45, true},  // "teat", but no t touches the a
         {"key backspace", "te", "", 45},
         {"place 15", "te", "", 45, true},  // m does not touch the e
-        {"type am", "team", "", 45},
+        {"type am", "team", "", 45, false, "shown"},
         {"wait 119000", "team", "", 45},
     };
     for (const Move& move : moves) {
@@ -45,6 +46,8 @@ TEST_F(Gobble, TypedLettersFindTheirPathAndAHandRunsOutTheClock)
         EXPECT_EQ(s.Pile("word").letters, move.word) << move.input;
         EXPECT_EQ(s.Pile("typed").letters, move.typed) << move.input;
         EXPECT_EQ(s.score, move.score) << move.input;
+        if (move.check)
+            EXPECT_EQ(s.lines.at("check"), move.check) << move.input;
         if (move.refused) {
             EXPECT_EQ(s.text, before) << move.input;
         }

@@ -67,11 +67,10 @@ TEST_F(GravityTest, AWordFallsABombWipesAStackAndTheHandEnds)
     EXPECT_EQ(Game().Target(3).Top(), 'C');  // a word cleared: column 3 now wants three letters
     EXPECT_EQ(Game().Target(2).Top(), 'B');  // a bomb changes nothing
     // The next tick sticks "k" under column 1, now nine tiles long: the next
-    // launch ends the hand. 55 + 5, and the speed bonus of 300 less the two
-    // ticks the hand took.
+    // launch ends the hand, lost, at 55 + 5 and with no speed bonus.
     const std::string out = Run("answer ok \"Play Again\"\ntimer 702");
     EXPECT_NE(out.find("dialog \"Game Over - Anti-Gravity\""), std::string::npos) << out;
-    EXPECT_EQ(Stat("Gravity", "LatestScore"), 60 + 298);
+    EXPECT_EQ(Stat("Gravity", "LatestScore"), 60);
 }
 
 TEST_F(GravityTest, SelfChecksCatchALostLetterAndAStrayPoint)

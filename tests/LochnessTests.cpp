@@ -26,7 +26,8 @@ protected:
         Game().LetterBin().SetText(all.c_str(), false, true);
     }
     // "take N" clicks stack N, "tile N" word tile N, "check" the check button,
-    // "star" the star pile; anything else is a driver line.
+    // "star" the star pile, "dblstar" a double click on it; anything else is
+    // a driver line.
     std::string Input(const std::string& step)
     {
         const std::string verb = step.substr(0, step.find(' '));
@@ -37,6 +38,8 @@ protected:
             return At("click", Centre(Game().Word().word, n));
         if (verb == "check")
             return At("click", Middle(Game().Word().check.rect));
+        if (verb == "dblstar")
+            return At("dblclick", Centre(Game().Stars().pile, 0));
         return verb == "star" ? At("click", Centre(Game().Stars().pile, 0)) : step + "\n";
     }
 };
@@ -60,7 +63,7 @@ TEST_F(LochnessTest, APlantedHandPlayedToItsEnd)
         {"take 0", "s", 0}, {"take 1", "st", 0}, {"take 2", "ste", 0}, {"take 0", "step", 0},
         {"star", "", 80},          // "step" is its own shortest word: scored, no star spent
         {"take 4", "q", 80},
-        {"star", "qu", 55, 0, 9},  // the shortest word on "q" is "qua"
+        {"dblstar", "qu", 55, 0, 9},  // one star, as a click: the shortest word on "q" is "qua"
         {"take 3", "qua", 55, 0, 9}, {"take 5", "quai", 55, 0, 9}, {"take 6", "quain", 55, 0, 9},
         {"take 1", "quaint", 55, 0, 9},
     };

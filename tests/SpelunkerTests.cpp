@@ -27,6 +27,8 @@ protected:
                     cell.tiles = std::string(1, "reppots"[c]);
                 if (r == 8 && c == 6)
                     cell.tiles = "x";
+                if (r == 8 && c < 2)
+                    cell.tiles = std::string(1, "at"[c]);
                 if (cell.Top() != '|')
                     all += cell.tiles.str();
             }
@@ -67,6 +69,7 @@ TEST_F(SpelunkerTest, APlantedCaveDugUntilTheLastDiamond)
         {"take 7 3", "stop", 0, 108, 2, true}, {"take 7 2", "stopp", 0, 107, 2, true},
         {"take 7 1", "stoppe", 0, 106, 2, true}, {"take 7 0", "stopper", 0, 105, 2, true},
         {"check", "", 245, 105, 2, true},  // 5 x 7 x 7
+        {"take 8 0", "a", 245, 120, 2, true}, {"take 8 1", "at", 245, 121, 2, true},
     };
     Plant();
     for (const Step& step : steps) {
@@ -78,10 +81,11 @@ TEST_F(SpelunkerTest, APlantedCaveDugUntilTheLastDiamond)
         EXPECT_EQ(Game().Cell(7, 4).faceDownCount == 0, step.lit74) << step.input;
     }
     EXPECT_EQ(Game().Cell(8, 0).faceDownCount, 0);  // the torch lights the edge column too
-    // The last two diamonds border the hole: collecting them wins, with the speed bonus of 300.
+    // The last two diamonds border the hole: collecting them scores the
+    // word in progress, "at" (5 x 2 x 2), and wins, with the speed bonus of 300.
     const std::string out = Run("answer ok \"Play Again\"\n" + Input("take 8 5"));
     EXPECT_NE(out.find("dialog \"Game Over - Spelunker\""), std::string::npos) << out;
-    EXPECT_EQ(Stat("Spelunker", "LatestScore"), 245 + 300);
+    EXPECT_EQ(Stat("Spelunker", "LatestScore"), 245 + 20 + 300);
 }
 
 // The soak relies on the torch's check: no dark cell lies beside the hole.

@@ -24,10 +24,13 @@ protected:
         Game().StockWaste().stock.tiles = "s";
         Game().LetterBin().SetText("eontzs", false, true);
     }
-    // "cell R C" clicks that cell, "waste" and "check" their piles, "right"
-    // releases the right button over the word; anything else is a driver line.
+    // "cell R C" clicks that cell, "word K" word tile K, "waste" and "check"
+    // their piles, "right" releases the right button over the word; anything
+    // else is a driver line.
     std::string Input(const std::string& step)
     {
+        if (step.rfind("word", 0) == 0)
+            return At("click", Centre(Game().Word().word, step[5] - '0'));
         if (step.rfind("cell", 0) == 0)
             return At("click", Centre(Game().Cells().Cell(step[5] - '0', step[7] - '0'), 0));
         if (step == "waste")
@@ -52,6 +55,8 @@ TEST_F(TriPeaksTest, APlantedHandPlayedToItsEnd)
         {"cell 2 1", "to"}, {"key ctrl+z", "t"}, {"cell 2 1", "to"}, {"cell 2 2", "ton"},
         {"cell 1 1", "tone"},  // both tiles below it gone: the summit is free
         {"right", "tone"},  // a right-button release anywhere turns the stock
+        {"word 1", "t"},  // the turn made after the letters goes back on the way
+        {"cell 2 1", "to"}, {"cell 2 2", "ton"}, {"cell 1 1", "tone"}, {"right", "tone"},
         {"waste", "tones"},
     };
     Plant();

@@ -6,7 +6,7 @@ CFallingGame::CFallingGame(const CGameContext& context, int rows, int columns) :
 {
     m_scorePanel.gameAmount1 = 1;
     m_scorePanel.secondsFactor = 0;
-    m_scorePanel.showTime = 0;
+    m_scorePanel.HideTimeLine();
     AddPart(m_well);
 }
 

@@ -72,7 +72,7 @@ void CFoundation::ScoreTile(HWND hwnd, CTilePile& pile)
     pile.TurnTopFaceUp();
     m_game.RedrawPile(pile);
     words.Add(letter);
-    m_game.ScorePanel().score += pointsPerTile;
+    m_game.ScorePanel().AddWordPoints(pointsPerTile);
     m_game.DrawScorePanel();
     Draw(buffer, m_game.TileSet());
     m_game.UndoStack().Clear();  // a scored tile never comes back

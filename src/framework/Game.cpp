@@ -156,8 +156,7 @@ int CGame::OnPaint(HWND hwnd, HDC hdc)
 
 int CGame::OnSettingsChanged(HWND hwnd, HDC hdc)
 {
-    // A count-down always shows.
-    m_scorePanel.showTime = !m_timeLineHidden && (g_Settings.Timer || m_scorePanel.clockStep < 0);
+    m_scorePanel.ApplyTimerOption(g_Settings.Timer != 0);
     m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.BackgroundColor));

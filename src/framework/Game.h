@@ -191,9 +191,6 @@ protected:
     CScorePanel m_scorePanel;
     int m_scorePossible = 0;
     bool m_clockRunning = true;
-    // The score panel's time line: shown as the Timer setting says (always
-    // for a count-down), or never.
-    bool m_timeLineHidden = false;
     bool m_dragMoved = false;
     bool m_dragging = false;
     CTilePile* m_pDragSource = nullptr;

@@ -11,15 +11,17 @@ CGridWordGame::CGridWordGame(const CGameContext& context, std::span<CTilePile> c
     m_found.SetFirst("");
 }
 
-void CGridWordGame::RegisterParts(unsigned cancelTooltip)
+void CGridWordGame::RegisterParts(unsigned cancelTooltip, bool foundList)
 {
+    m_keepsFound = foundList;
     for (CTilePile& cell : m_cells)
         cell.Configure(kPileAllFaceUp, kFanSquared);
     AddGrid(m_cells, m_columns, "row");
     AddPart(m_word);
     AddPart(m_path);
     AddButton(m_cancel, "cancel", cancelTooltip);
-    AddWordList(m_found, "found");
+    if (foundList)
+        AddWordList(m_found, "found");
 }
 
 void CGridWordGame::DealCells(CStr& letters, int firstCell)
@@ -162,8 +164,10 @@ void CGridWordGame::ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button
 
 CStr CGridWordGame::ScoringLetters(const CStr& tiles)
 {
-    m_found.AddWord(tiles);
-    m_found.Draw(m_backBuffer, m_tileSet);
+    if (m_keepsFound) {
+        m_found.AddWord(tiles);
+        m_found.Draw(m_backBuffer, m_tileSet);
+    }
     return tiles;
 }
 

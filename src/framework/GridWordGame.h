@@ -51,7 +51,8 @@ public:
 protected:
     CGridWordGame(const CGameContext& context, std::span<CTilePile> cells, int columns);
 
-    void RegisterParts(unsigned cancelTooltip);
+    // `foundList` off: the game keeps no list of the words found.
+    void RegisterParts(unsigned cancelTooltip, bool foundList = true);
     // Deals the cells in index order, each taking the last letter left of
     // `letters`, which is cut off.
     void DealCells(CStr& letters, int firstCell = 0);
@@ -88,4 +89,5 @@ protected:
     CTileButton m_cancel{0, kButtonCancel};
     CStr m_reserve;  // never drawn; its last letter falls in next
     bool m_cancelHeld = false;
+    bool m_keepsFound = true;
 };

@@ -84,6 +84,8 @@ void CLetterDropGame::MoveFalling(int column, int thirds)
     RedrawPile(m_falling);
 }
 
+void CLetterDropGame::PlayLandingSound(int, int) { PlaySoundIfEnabled(kSoundTileMoved); }
+
 void CLetterDropGame::Land(HWND hwnd, int row)
 {
     m_active = false;
@@ -94,7 +96,7 @@ void CLetterDropGame::Land(HWND hwnd, int row)
     m_scorePanel.score += m_scorePanel.gameAmount1;
     DrawScorePanel();
     m_backBuffer.Close();
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlayLandingSound(row, m_column);
     const bool waiting = AfterLanding(hwnd, row, m_column);
     if (Shell().IsHandOver())
         return;

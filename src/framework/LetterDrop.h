@@ -50,6 +50,8 @@ protected:
     virtual bool AfterLanding(HWND hwnd, int row, int column) = 0;
     // Takes out the waiting tiles (the back buffer is open).
     virtual void ClearWaiting(HWND hwnd) = 0;
+    // The sound of a letter landing in (row, column), before AfterLanding.
+    virtual void PlayLandingSound(int row, int column);
 
     // The well and the queue beside it; the game places its panel after.
     void PlacePieces(int width, int height) override;

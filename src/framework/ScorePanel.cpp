@@ -36,7 +36,7 @@ int CScorePanel::AddWordScore(const char* word)
 
 int CScorePanel::AddWordScore(int length)
 {
-    score += WordScore(length);
+    AddWordPoints(WordScore(length));
     return score;
 }
 
@@ -49,7 +49,7 @@ int CScorePanel::AddTimeBonus()
 
 int CScorePanel::AddSpeedBonus(int elapsedSeconds)
 {
-    if (elapsedSeconds < parSeconds)
+    if (wordsScored > 0 && elapsedSeconds < parSeconds)
         score += (parSeconds - elapsedSeconds) * secondsFactor;
     return score;
 }

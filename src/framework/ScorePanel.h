@@ -17,13 +17,23 @@ public:
 
     int AddWordScore(const char* word);   // word factor x length x length
     int AddWordScore(int length);
+    // What a scored word (or a tile laid on a foundation word) earned: every
+    // way a hand scores its words comes through here, and counts the word.
+    void AddWordPoints(int points)
+    {
+        score += points;
+        ++wordsScored;
+    }
     int AddTimeBonus();                   // clock value x seconds factor, when positive
-    int AddSpeedBonus(int elapsedSeconds);  // (par - elapsed) x seconds factor, when under par
+    // (par - elapsed) x seconds factor, when under par and some word was
+    // scored: a hand in which nothing was done earns nothing for its speed.
+    int AddSpeedBonus(int elapsedSeconds);
     int WordScore(int length) const { return wordFactor * length * length; }
 
     // The read-out.
     int tileCount = 0;
     int showTiles = 0;
+    int wordsScored = 0;
     int score = 0;
     int showScore = 1;
     int clockValue = 0;
@@ -45,10 +55,21 @@ public:
     int playPenalty = 0;
     int clockStep = 1;
 
+    // A game that never shows its clock says so once, in its constructor:
+    // the time line then stays hidden whatever the Timer option says.
+    void HideTimeLine()
+    {
+        showTime = 0;
+        m_timeHidden = true;
+    }
+    // The Timer option changed: a count-down always shows, a hidden time line never.
+    void ApplyTimerOption(bool timer) { showTime = !m_timeHidden && (timer || clockStep < 0); }
+
     const CFont& Font() const { return m_font; }
 
 private:
     int LineCount() const;
     RECT m_rect{};
     CFont m_font;
+    bool m_timeHidden = false;
 };

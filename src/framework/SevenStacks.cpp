@@ -36,6 +36,9 @@ int CSevenStacksGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
 
 int CSevenStacksGame::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
 {
+    // Its first click already used the helper: a double click spends no more.
+    if (HelperAt(x, y))
+        return 1;
     return DoubleClick(hwnd, x, y, keys, PileAt(m_stacks, x, y) >= 0);
 }
 

@@ -319,7 +319,7 @@ void CWordHunt::AfterMove(HWND hwnd, int repaint)
 {
     if (repaint)
         m_backBuffer.Open(hwnd);
-    const bool newWord = !m_word.IsEmpty() && IsNewWord(m_word.word, hwnd, 0);
+    const bool newWord = !PendingWord().IsEmpty() && IsNewWord(m_word.word, hwnd, 0);
     if (m_checkFollowsWord && newWord) {
         // A quarter tile right of the word's last tile.
         const RECT word = m_word.word.Rect(m_tileSet);
@@ -363,9 +363,10 @@ bool CWordHunt::CheckRules(std::string& why)
             return false;
         }
     }
-    if (!IsDragging() && (m_word.check.visible != 0) != (!word.IsEmpty() && IsNewWord(m_word.word, nullptr, 0))) {
+    const CStr pending = PendingWord();
+    if (!IsDragging() && (m_word.check.visible != 0) != (!pending.IsEmpty() && IsNewWord(m_word.word, nullptr, 0))) {
         why = "the checkmark is " + std::string(m_word.check.visible ? "shown" : "hidden") + " for \"" +
-              word.str() + "\"";
+              pending.str() + "\"";
         return false;
     }
     return true;

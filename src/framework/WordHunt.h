@@ -90,6 +90,9 @@ public:
     virtual void ReturnTiles(const CStr& word);
     // The checkmark: scores the word in the row when it is a new word.
     virtual bool ScoreCurrentWord(HWND hwnd);
+    // The word the checkmark judges: the word row's letters, and in a game
+    // that keeps typed letters pending, those after them.
+    virtual CStr PendingWord() const { return m_word.Letters(); }
 
     const CWordPile& Word() const { return m_word; }
     int Rows() const { return m_rows; }

@@ -59,11 +59,13 @@ bool CWordPile::ClickWordTile(HWND hwnd, int x, int y)
     const int k = word.HitTest(m_game.TileSet(), x, y);
     if (k < 0)
         return false;
+    // A stock turn made after the letters is taken back on the way; only an
+    // Undo that took nothing back (the history did not shrink) stops the loop.
     while (m_game.CanUndo() && word.Length() > k) {
-        const int before = word.Length();
+        const int before = m_game.UndoStack().Count();
         hwnd->SendCommand(kUndoCommand);
-        if (word.Length() == before)
-            break;  // the undo went elsewhere: stop rather than unwind the whole history
+        if (m_game.UndoStack().Count() >= before)
+            break;
     }
     return true;
 }
@@ -134,7 +136,7 @@ bool CWordPile::ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<
             letterBin->StrikeLetters(letters);
             letterBin->Draw(m_game.BackBuffer(), &m_game.TileSet());
         }
-        m_game.ScorePanel().score += points;
+        m_game.ScorePanel().AddWordPoints(points);
         m_game.DrawScorePanel();
         m_game.UndoStack().Clear();  // a scored word can't be taken back
     });
@@ -157,11 +159,13 @@ void CWordPile::UpdateButtons(HWND hwnd, bool openBuffer)
     if (openBuffer)
         buffer.Open(hwnd);
     if (IsWord()) {
-        const int x = word.Rect(tiles).right + tiles.TileWidth() / 4;
-        const int y = word.y + tiles.TileHeight() / 4;
-        if (check.visible && (x < check.x || y < check.y))
-            check.Erase(buffer, tiles);
-        check.SetPosition(x, y);
+        if (checkFollowsWord) {
+            const int x = word.Rect(tiles).right + tiles.TileWidth() / 4;
+            const int y = word.y + tiles.TileHeight() / 4;
+            if (check.visible && (x < check.x || y < check.y))
+                check.Erase(buffer, tiles);
+            check.SetPosition(x, y);
+        }
         check.visible = 1;
         check.Draw(buffer, tiles);
     } else {

@@ -73,8 +73,8 @@ public:
     // is lowered by one. The tiles leave play (CGame::TilesLeftPlay).
     CStr TakeTiles(CTilePile& pile, int count);
 
-    // After every move: shows the check button a quarter tile right of the
-    // word while the word is a dictionary word, hides it otherwise, and shows
+    // After every move: shows the check button (a quarter tile right of the
+    // word unless it has a place of its own) while the word is a dictionary word, hides it otherwise, and shows
     // the undo button exactly while there is something to undo. With
     // `openBuffer` the back buffer is opened and closed here.
     void UpdateButtons(HWND hwnd, bool openBuffer);
@@ -93,6 +93,9 @@ public:
     CTileButton check{0, kButtonAccept};
     CTileButton undo{0, kButtonUndo};
     bool buttonTooltips = true;  // AddTooltips names the shown buttons
+    // The check button stands a quarter tile right of the word; a game that
+    // gives it a place of its own on a button row clears this.
+    bool checkFollowsWord = true;
 
 private:
     // Draws the button pressed or raised, at once.

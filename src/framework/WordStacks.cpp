@@ -139,9 +139,19 @@ CStr CWordStacks::ScoreStack(HWND hwnd, int stack, int count)
     if (!IsWord(stack, count))
         return CStr();
     CTilePile& pile = m_stacks[static_cast<std::size_t>(stack)];
-    PlaySoundIfEnabled(kSoundScored);
     m_game.BeginDrag(hwnd, &pile, count > 0 ? count : pile.FaceUpCount(), pile.TopTileX(m_game.TileSet()),
                      pile.TopTileY(m_game.TileSet()));
+    return ScoreLifted(hwnd);
+}
+
+CStr CWordStacks::ScoreLifted(HWND hwnd)
+{
+    const CDictionary* dictionary = m_game.Dictionary();
+    const CTilePile* source = m_game.DragSource();
+    if (!m_game.IsDragging() || !dictionary || !dictionary->IsWord(m_game.DragPile().tiles) ||
+        std::none_of(m_stacks.begin(), m_stacks.end(), [source](const CTilePile& p) { return &p == source; }))
+        return CStr();
+    PlaySoundIfEnabled(kSoundScored);
     m_game.EndDrag(hwnd, &sink);  // the stack's next tile turns face up
     const CStr word = sink.RemoveAll();
     m_game.TilesLeftPlay(word);
@@ -151,7 +161,7 @@ CStr CWordStacks::ScoreStack(HWND hwnd, int stack, int count)
         m_letterBin->StrikeLetters(word);
         m_letterBin->Draw(buffer, &m_game.TileSet());
     }
-    m_game.ScorePanel().score += wordPoints(word.GetLength());
+    m_game.ScorePanel().AddWordPoints(wordPoints(word.GetLength()));
     m_game.DrawScorePanel();
     m_game.UndoStack().Clear();  // a scored word can't be taken back
     UpdateFlags(hwnd);

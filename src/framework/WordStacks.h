@@ -64,6 +64,10 @@ public:
     // Scores the last `count` face-up tiles of stack i (0: all of them) when
     // they spell a word; the word scored, or empty with nothing changed.
     CStr ScoreStack(HWND hwnd, int stack, int count);
+    // The tiles in the air, lifted off a stack, score the same way when they
+    // spell a word: they fly straight into the sink. The word scored, or
+    // empty with the tiles still in the air.
+    CStr ScoreLifted(HWND hwnd);
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;

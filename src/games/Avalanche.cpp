@@ -36,6 +36,7 @@ CAvalanche::CAvalanche(const CGameContext& context)
     m_digging.Start(kStartCell);
     m_grid.moved = [this](int from, int to) { m_digging.Follow(from, to); };
 
+    m_word.checkFollowsWord = false;
     RegisterParts(kCancelTooltip);
     AddPart(m_digging);
     m_word.word.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
@@ -54,6 +55,7 @@ void CAvalanche::PlacePieces(int width, int)
     const int buttonY = kRows * h + h / 2 + 20;
     PlaceCancel(left + 5 * w / 4, buttonY);
     m_word.undo.SetPosition(left + 2 * w, buttonY);
+    m_word.check.SetPosition(left + 13 * w / 4, buttonY);
     m_frame = {left - w / 4, 20 - h / 4, left + (kColumns - 1) * w + 5 * w / 4, 20 + (kRows - 1) * h + 5 * h / 4};
 }
 

@@ -46,11 +46,18 @@ char CBubbles::NextLetter()
     return TakeLetter(*this, m_letters, kSupplyStandard, kRefill);
 }
 
+void CBubbles::PlayLandingSound(int row, int column)
+{
+    // A bomb goes off first; the landing is heard beside it.
+    if (m_well.Cell(row, column).Top() == kGlyphBomb)
+        PlaySoundIfEnabled(kSoundPenalty);
+    PlaySoundIfEnabled(kSoundTileMoved);
+}
+
 bool CBubbles::AfterLanding(HWND hwnd, int row, int column)
 {
     m_backBuffer.Open(hwnd);
     if (m_well.Cell(row, column).Top() == kGlyphBomb) {
-        PlaySoundIfEnabled(kSoundPenalty);
         TilesLeftPlay(m_well.Blast(row, column));
     } else {
         m_well.HighlightWords(row, column, m_minWordLength, m_pDictionary);
@@ -66,7 +73,7 @@ void CBubbles::ClearWaiting(HWND hwnd)
     const CStr taken = m_well.RemoveLit();
     TilesLeftPlay(taken);
     m_removed += taken.GetLength();
-    m_scorePanel.score += taken.GetLength() * m_scorePanel.gameAmount2;
+    m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
     RedrawWell();
     m_backBuffer.Close();
     if (m_well.CheckLevel(hwnd, ++m_clearings)) {

@@ -17,6 +17,7 @@ public:
 protected:
     char NextLetter() override;
     bool AfterLanding(HWND hwnd, int row, int column) override;
+    void PlayLandingSound(int row, int column) override;
     void ClearWaiting(HWND hwnd) override;
     void PlacePieces(int width, int height) override;
 

@@ -15,6 +15,7 @@ CCavein::CCavein(const CGameContext& context) : CGridWordGame(context, m_cave, k
     CStr letters = DealLetters(kSupplyCommon, 72, 1, 1);
     DealCells(letters);
     m_reserve = letters;
+    m_word.checkFollowsWord = false;
     RegisterParts(kCancelTooltip);
 }
 
@@ -29,6 +30,7 @@ void CCavein::PlacePieces(int width, int)
     const int buttonY = kRows * h + h / 2 + 20;
     PlaceCancel(left + 3 * w / 4, buttonY);
     m_word.undo.SetPosition(left + 3 * w / 2, buttonY);
+    m_word.check.SetPosition(left + 2 * w + 3 * w / 4, buttonY);
     m_found.SetRect(20, left + 4 * w + w / 2, wordY - h / 2, left + 6 * w + w / 2);
     m_scorePanel.SetRect(wordY + 9 * h / 8, left, wordY + 2 * h, left + 2 * w);
     m_frame = {left - w / 4, 20 - h / 4, left + (kColumns - 1) * w + 5 * w / 4, 20 + (kRows - 1) * h + 5 * h / 4};

@@ -16,7 +16,7 @@ constexpr int kDealt = 90;
 CCollapse::CCollapse(const CGameContext& context) : CGridWordGame(context, m_tower, kColumns)
 {
     SetTableSize(8, 13);
-    m_scorePanel.showTime = 0;
+    m_scorePanel.HideTimeLine();
     // Rows 8, 7 and 6 take the last 15 letters, cell (8, 0) the very last;
     // the next five wait below the columns. The rest of the deal is not used:
     // new letters come from a running deal of their own.
@@ -32,7 +32,8 @@ CCollapse::CCollapse(const CGameContext& context) : CGridWordGame(context, m_tow
         pile.Configure(kPileAllFaceUp, kFanSquared);
     m_advance.visible = 1;
 
-    RegisterParts(kCancelTooltip);
+    m_word.checkFollowsWord = false;
+    RegisterParts(kCancelTooltip, false);
     AddGrid(m_spill, kColumns, "spill");
     AddGrid(m_incoming, kColumns, "incoming");
     AddButton(m_advance, "advance", kAdvanceTooltip);
@@ -55,11 +56,11 @@ void CCollapse::PlacePieces(int width, int)
     m_word.Place(left, wordTop, left + 8 * w, wordTop);
     const int panelLeft = left + 5 * w + 5 * w / 8;
     m_scorePanel.SetRect(top + h / 8, panelLeft, top + h / 8 + 2 * h, panelLeft + 2 * w);
-    m_found.SetRect(top + h / 8 + 2 * h + h / 4, panelLeft, wordTop - h / 2, panelLeft + 2 * w);
     m_frame = {left - h / 4, top - h / 4, left + (kColumns - 1) * w + 13 * w / 8, top + (kRows - 1) * h + 9 * h / 8};
     const int y0 = wordTop - 6 * h / 8;
     PlaceCancel(left + 5 * w / 2 - 5 * w / 4, y0);
     m_word.undo.SetPosition(left + 5 * w / 2 - w / 2, y0);
+    m_word.check.SetPosition(left + 5 * w / 2 + 3 * w / 4, y0);
     m_advance.SetPosition(m_frame.left - 7 * w / 8, m_frame.top + 2 * h / 8);
 }
 
@@ -100,7 +101,10 @@ bool CCollapse::ReleaseOwnButton(HWND hwnd)
 void CCollapse::TakeCell(HWND hwnd, int cell)
 {
     if (m_tower[cell].Top() != kGlyphBomb) {
-        CGridWordGame::TakeCell(hwnd, cell);
+        if (m_word.CanExtend(m_tower[cell].Top()))
+            CGridWordGame::TakeCell(hwnd, cell);
+        else
+            PlaySoundIfEnabled(kSoundRefused);  // unlike the caves, the tower says no
         return;
     }
     if (!m_word.IsEmpty()) {

@@ -94,8 +94,7 @@ int CGobble::OnChar(HWND hwnd, int ch)
     const char letter = ToLowerChar(static_cast<char>(ch));
     if (letter < 'a' || letter > 'z')
         return 0;
-    CStr wanted = m_word.Letters();
-    wanted += m_typed;
+    CStr wanted = PendingWord();
     wanted.AppendChar(letter);
     if (!m_pDictionary || !m_pDictionary->IsPrefix(wanted)) {
         PlaySoundIfEnabled(kSoundRefused);
@@ -193,9 +192,7 @@ int CGobble::Undo(HWND hwnd)
 bool CGobble::ScoreCurrentWord(HWND hwnd)
 {
     if (!m_typed.IsEmpty()) {
-        CStr wanted = m_word.Letters();
-        wanted += m_typed;
-        if (!m_pDictionary || !m_pDictionary->IsPrefix(wanted)) {
+        if (!m_pDictionary || !m_pDictionary->IsPrefix(PendingWord())) {
             PlaySoundIfEnabled(kSoundRefused);
             return true;
         }
@@ -209,9 +206,15 @@ bool CGobble::IsNewWord(const CTilePile& pile, HWND hwnd, int trim)
     if (&pile != &m_word.word || m_typed.IsEmpty())
         return CWordHunt::IsNewWord(pile, hwnd, trim);
     // The typed letters count as part of the word.
+    const CStr letters = PendingWord();
+    return m_pDictionary && m_pDictionary->IsWord(letters) && !m_foundWords.Contains(letters);
+}
+
+CStr CGobble::PendingWord() const
+{
     CStr letters = m_word.Letters();
     letters += m_typed;
-    return m_pDictionary && m_pDictionary->IsWord(letters) && !m_foundWords.Contains(letters);
+    return letters;
 }
 
 bool CGobble::CheckRules(std::string& why)

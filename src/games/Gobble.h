@@ -22,6 +22,7 @@ public:
     int Undo(HWND hwnd) override;
     bool ScoreCurrentWord(HWND hwnd) override;
     bool IsNewWord(const CTilePile& pile, HWND hwnd, int trim) override;
+    CStr PendingWord() const override;
     // Each letter of the word touches the one before; while the word row is
     // empty the undo history holds exactly one record per typed letter.
     bool CheckRules(std::string& why) override;

@@ -33,7 +33,8 @@ CGravity::CGravity(const CGameContext& context) : CGame(context)
 {
     SetTableSize(6, 11);
     m_scorePanel.gameAmount1 = 5;
-    m_scorePanel.showTime = 0;
+    m_scorePanel.secondsFactor = 0;  // the hand only ends by losing: no speed bonus
+    m_scorePanel.HideTimeLine();
     for (int i = 0; i < kColumns; ++i) {
         m_stacks[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
         m_targets[i].Configure(kPileAllFaceUp | kPileNegative, kFanSquared);
@@ -251,7 +252,7 @@ bool CGravity::TryClearStack(int column, int minLength)
         TilesLeftPlay(stack.RemoveTop(n));
         RedrawPile(stack);
         m_wordPoints += m_scorePanel.WordScore(n);
-        m_scorePanel.score += m_scorePanel.WordScore(n);
+        m_scorePanel.AddWordPoints(m_scorePanel.WordScore(n));
         return true;
     }
     return false;

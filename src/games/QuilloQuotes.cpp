@@ -195,7 +195,7 @@ bool CQuilloQuotes::IsFinishedAfterDrop(HWND hwnd, CTilePile* target)
     const CStr word = m_done.RemoveAll();
     m_pQuoteList->RevealWord(word);
     TilesLeftPlay(word);
-    m_scorePanel.score += n * m_scorePanel.gameAmount2;
+    m_scorePanel.AddWordPoints(n * m_scorePanel.gameAmount2);
     {
         CBufferScope open(m_backBuffer, hwnd);
         DrawScorePanel();

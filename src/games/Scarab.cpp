@@ -47,8 +47,7 @@ CScarab::CScarab(const CGameContext& context) : CGame(context)
     m_scorePanel.gameAmount1 = kLetterPoints;
     m_scorePanel.penaltyPoints = kRedrawCost;
     m_scorePanel.showTiles = 1;
-    m_scorePanel.showTime = 0;
-    m_timeLineHidden = true;
+    m_scorePanel.HideTimeLine();
 
     m_bag.Configure(kPileHidden | kPileAllFaceUp, kFanSquared);
     m_bag.tiles = DealLetters(kSupplyBag, kBagTiles, 1, 0);
@@ -258,7 +257,7 @@ bool CScarab::ScoreTurn(HWND hwnd)
             m_placed[static_cast<std::size_t>(i)] = false;
             m_board.Cell(i).marker = 0;
         }
-    m_scorePanel.score += points;
+    m_scorePanel.AddWordPoints(points);
     const int n = std::min(kRackSlots - m_rack.Length(), m_bag.Length());
     if (n > 0) {
         BeginDrag(hwnd, &m_bag, n, m_bag.x, m_bag.y);

@@ -95,14 +95,14 @@ void CSimple::DropDraggedTiles(HWND hwnd)
 {
     if (m_words.DropDragged(hwnd) != CWordStacks::kMissed)
         return;
-    // A word dragged onto the letter bin scores there.
+    // A word dragged onto the letter bin scores from there.
     const CDragImage& image = m_dragImage;
     const RECT imageRect{image.X(), image.Y(), image.X() + image.Width(), image.Y() + image.Height()};
-    const int source = static_cast<int>(m_pDragSource - m_stacks);
-    const int count = m_dragPile.Length();
+    if (Overlaps(imageRect, m_letterBin.frameRect) && !m_words.ScoreLifted(hwnd).IsEmpty()) {
+        EndHandIfFinished(hwnd);
+        return;
+    }
     CancelDrag(hwnd);
-    if (Overlaps(imageRect, m_letterBin.frameRect) && source >= 0 && source < kStacks)
-        ScoreStack(hwnd, source, count);
 }
 
 // ---------------------------------------------------------------------------

@@ -97,6 +97,9 @@ void CSpelunker::TakeCell(HWND hwnd, int cell)
         if (IsFinished(hwnd))
             m_digging.Celebrate(kGlyphMinerWon);
     }
+    // The word in progress still counts when the last diamond ends the hand.
+    if (IsFinished(hwnd) && m_word.IsWord())
+        TryScoreWord(hwnd);
     EndHandIfFinished(hwnd);
 }
 

@@ -81,7 +81,7 @@ void CTetris::ClearWaiting(HWND)
     TilesLeftPlay(m_well.RemoveLit());
     const int letters = static_cast<int>(m_rowWords.size() + m_columnWords.size());
     m_recorded += letters;
-    m_scorePanel.score += letters * m_scorePanel.gameAmount2;
+    m_scorePanel.AddWordPoints(letters * m_scorePanel.gameAmount2);
     m_bestRow = m_bestColumn = 0;
     m_rowWords.clear();
     m_columnWords.clear();

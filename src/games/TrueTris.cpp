@@ -72,7 +72,7 @@ void CTrueTris::ClearWaiting(HWND)
     const CStr taken = m_well.RemoveLit();
     TilesLeftPlay(taken);
     m_removed += taken.GetLength();
-    m_scorePanel.score += taken.GetLength() * m_scorePanel.gameAmount2;
+    m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
 }
 
 bool CTrueTris::CheckRules(std::string& why)

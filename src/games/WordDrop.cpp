@@ -63,7 +63,7 @@ void CWordDrop::ClearWaiting(HWND hwnd)
         m_backBuffer.Open(hwnd);
         const CStr taken = m_well.RemoveRow(r);
         TilesLeftPlay(taken);
-        m_scorePanel.score += taken.GetLength() * m_scorePanel.gameAmount2;
+        m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
         RedrawWell();
         m_backBuffer.Close();
         m_well.CheckLevel(hwnd, ++m_lines);

@@ -1,6 +1,8 @@
-// Sound effects on OpenAL: one source, so a sound never overlaps or queues
-// behind another; each WAVE resource is decoded into a buffer the first time
-// it plays. Without an audio device every call returns at once.
+// Sound effects on OpenAL: a few voices (sources), so short effects overlap
+// as they do in any game; when every voice is busy the one that started
+// longest ago gives way to the new sound. Nothing is ever queued. Each WAVE
+// resource is decoded into a buffer the first time it plays. Without an
+// audio device every call returns at once.
 #include "framework/Sound.h"
 
 #include <AL/al.h>
@@ -8,6 +10,7 @@
 
 #include <QFile>
 #include <QString>
+#include <array>
 #include <map>
 
 #include "platform/SoundPlayer.h"
@@ -36,8 +39,11 @@ public:
         if (device_) context_ = alcCreateContext(device_, nullptr);
         if (context_ && alcMakeContextCurrent(context_)) {
             alGetError();
-            alGenSources(1, &source_);
-            if (alGetError() == AL_NO_ERROR) return true;
+            alGenSources(kVoices, sources_.data());
+            if (alGetError() == AL_NO_ERROR) {
+                voicesMade_ = true;
+                return true;
+            }
         }
         Close();
         failed_ = true;  // no device: stay silent for the rest of the run
@@ -47,8 +53,10 @@ public:
     void Close()
     {
         if (context_) {
-            alSourceStop(source_);
-            alDeleteSources(1, &source_);
+            if (voicesMade_) {
+                alSourceStopv(kVoices, sources_.data());
+                alDeleteSources(kVoices, sources_.data());
+            }
             for (const auto& [id, buffer] : buffers_)
                 if (buffer) alDeleteBuffers(1, &buffer);
             alcMakeContextCurrent(nullptr);
@@ -56,7 +64,8 @@ public:
         }
         if (device_) alcCloseDevice(device_);
         buffers_.clear();
-        source_ = 0;
+        sources_.fill(0);
+        voicesMade_ = false;
         context_ = nullptr;
         device_ = nullptr;
     }
@@ -65,8 +74,10 @@ public:
     {
         loader_ = std::move(loader);
         if (context_) {
-            alSourceStop(source_);
-            alSourcei(source_, AL_BUFFER, 0);
+            for (const ALuint source : sources_) {
+                alSourceStop(source);
+                alSourcei(source, AL_BUFFER, 0);
+            }
             for (const auto& [id, buffer] : buffers_)
                 if (buffer) alDeleteBuffers(1, &buffer);
         }
@@ -76,25 +87,44 @@ public:
     bool Playing() const
     {
         if (!context_) return false;
-        ALint state = AL_STOPPED;
-        alGetSourcei(source_, AL_SOURCE_STATE, &state);
-        return state == AL_PLAYING;
+        for (const ALuint source : sources_)
+            if (VoicePlaying(source)) return true;
+        return false;
     }
 
     bool Start(unsigned soundId)
     {
-        if (!Open() || Playing()) return false;
+        if (!Open()) return false;
         alGetError();
         const ALuint buffer = Buffer(soundId);
         if (!buffer) return false;
-        alSourcei(source_, AL_BUFFER, static_cast<ALint>(buffer));
-        alSourcePlay(source_);
+        // A free voice, or else the one whose sound started first.
+        std::size_t voice = 0;
+        while (voice < kVoices && VoicePlaying(sources_[voice])) ++voice;
+        if (voice == kVoices) {
+            voice = 0;
+            for (std::size_t v = 1; v < kVoices; ++v)
+                if (started_[v] < started_[voice]) voice = v;
+            alSourceStop(sources_[voice]);
+        }
+        started_[voice] = ++starts_;
+        alSourcei(sources_[voice], AL_BUFFER, static_cast<ALint>(buffer));
+        alSourcePlay(sources_[voice]);
         return alGetError() == AL_NO_ERROR;
     }
 
     void ForgetFailure() { failed_ = false; }
 
 private:
+    static constexpr std::size_t kVoices = 4;
+
+    static bool VoicePlaying(ALuint source)
+    {
+        ALint state = AL_STOPPED;
+        alGetSourcei(source, AL_SOURCE_STATE, &state);
+        return state == AL_PLAYING;
+    }
+
     // The buffer of a sound, decoded on first use; 0 (remembered) when it cannot be.
     ALuint Buffer(unsigned soundId)
     {
@@ -121,7 +151,10 @@ private:
 
     ALCdevice* device_ = nullptr;
     ALCcontext* context_ = nullptr;
-    ALuint source_ = 0;
+    std::array<ALuint, kVoices> sources_{};
+    std::array<unsigned long, kVoices> started_{};  // when each voice last started, in starts
+    unsigned long starts_ = 0;
+    bool voicesMade_ = false;
     bool failed_ = false;
     std::map<unsigned, ALuint> buffers_;
     WaveLoader loader_;
