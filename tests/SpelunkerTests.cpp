@@ -42,6 +42,8 @@ protected:
     {
         if (step.rfind("take", 0) == 0)
             return At("click", Centre(Game().Cell(step[5] - '0', step[7] - '0'), 0));
+        if (step == "cancel")
+            return At("click", Middle(Game().Cancel().rect));
         return step == "check" ? At("click", Middle(Game().Word().check.rect)) : step + "\n";
     }
 };
@@ -64,6 +66,8 @@ TEST_F(SpelunkerTest, APlantedCaveDugUntilTheLastDiamond)
         {"take 8 6", "s", 0, 111, 0, false, true},  // next to the miner, but no word begins "sx"
         {"take 7 5", "st", 0, 110, 0, true},       // the torch reaches the "o"
         {"key ctrl+z", "s", 0, 111, 0, false},     // the "t" and the miner go back, the "o" dark again
+        {"cancel", "", 0, 112, 0, false},          // the X sends the whole word back
+        {"take 7 6", "s", 0, 111, 0, false},
         {"take 6 6", "s", 0, 111, 2, false},       // two diamonds above the miner: the word stays
         {"take 7 5", "st", 0, 110, 2, true}, {"take 7 4", "sto", 0, 109, 2, true},
         {"take 7 3", "stop", 0, 108, 2, true}, {"take 7 2", "stopp", 0, 107, 2, true},

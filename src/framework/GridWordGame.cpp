@@ -19,7 +19,7 @@ void CGridWordGame::RegisterParts(unsigned cancelTooltip, bool foundList)
     AddGrid(m_cells, m_columns, "row");
     AddPart(m_word);
     AddPart(m_path);
-    AddButton(m_cancel, "cancel", cancelTooltip);
+    AddCancelButton(cancelTooltip);
     if (foundList)
         AddWordList(m_found, "found");
 }
@@ -73,10 +73,7 @@ int CGridWordGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
         return 1;
     if (m_word.PressButtonAt(hwnd, x, y) || PressOwnButton(hwnd, x, y))
         return 0;
-    if (m_cancel.visible && m_cancel.HitTest(x, y)) {
-        m_cancelHeld = true;
-        ShowButton(hwnd, m_cancel, kButtonPressed);
-    }
+    PressCancelAt(hwnd, x, y);
     return 0;
 }
 
@@ -91,14 +88,7 @@ void CGridWordGame::TakeCell(HWND hwnd, int cell)
 
 int CGridWordGame::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
 {
-    if (CWordPileGame::OnLButtonUp(hwnd, x, y, keys) || ReleaseOwnButton(hwnd))
-        return 1;
-    if (!m_cancelHeld)
-        return 0;
-    m_cancelHeld = false;
-    ShowButton(hwnd, m_cancel, kButtonRaised);
-    OnEscapeKey(hwnd);
-    return 1;
+    return CWordPileGame::OnLButtonUp(hwnd, x, y, keys) || ReleaseOwnButton(hwnd) ? 1 : 0;
 }
 
 int CGridWordGame::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
@@ -115,51 +105,11 @@ int CGridWordGame::OnEnterKey(HWND hwnd)
     return 1;
 }
 
-int CGridWordGame::OnEscapeKey(HWND hwnd)
-{
-    while (CanUndo() && !m_word.IsEmpty()) {
-        const int before = m_word.word.Length();
-        hwnd->SendCommand(kUndoCommand);
-        if (m_word.word.Length() == before)
-            break;
-    }
-    return 1;
-}
-
 int CGridWordGame::OnBackspaceKey(HWND hwnd)
 {
     if (CanUndo())
         hwnd->SendCommand(kUndoCommand);
     return 1;
-}
-
-void CGridWordGame::ShowButton(HWND hwnd, CTileButton& button, int state)
-{
-    if (!button.visible)
-        return;
-    m_backBuffer.Open(hwnd);
-    button.state = state;
-    button.Draw(m_backBuffer, m_tileSet);
-    m_backBuffer.Close();
-}
-
-void CGridWordGame::AfterMove(HWND hwnd, int flag)
-{
-    ShowButtonIf(hwnd, flag != 0, m_cancel, CanUndo());
-    CWordPileGame::AfterMove(hwnd, flag);
-}
-
-void CGridWordGame::ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown)
-{
-    if (openBuffer)
-        m_backBuffer.Open(hwnd);
-    if (button.visible && !shown)
-        button.Erase(m_backBuffer, m_tileSet);
-    button.visible = shown ? 1 : 0;
-    if (shown)
-        button.Draw(m_backBuffer, m_tileSet);
-    if (openBuffer)
-        m_backBuffer.Close();
 }
 
 CStr CGridWordGame::ScoringLetters(const CStr& tiles)

@@ -35,15 +35,12 @@ public:
     int OnRButtonDown(HWND, int, int, unsigned) override { return 1; }
     int OnRButtonUp(HWND, int, int, unsigned) override { return 1; }
     int OnEnterKey(HWND hwnd) override;
-    int OnEscapeKey(HWND hwnd) override;
     int OnBackspaceKey(HWND hwnd) override;
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
-    void AfterMove(HWND hwnd, int flag) override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
 
     CTilePile& Cell(int row, int column) { return m_grid.Cell(row, column); }
-    CTileButton& Cancel() { return m_cancel; }
     CStr& Reserve() { return m_reserve; }
     int Rows() const { return static_cast<int>(m_cells.size()) / m_columns; }
     int Columns() const { return m_columns; }
@@ -60,9 +57,8 @@ protected:
     bool SomeColumnEmpty() const;
     // Some cell of the bottom row is empty.
     bool BottomRowBroken() const;
-    // The cancel button, and the press on a button of the game's own (true
-    // when one was hit) and its release (true when one was held).
-    void PlaceCancel(int x, int y) { m_cancel.SetPosition(x, y); }
+    // The press on a button of the game's own (true when one was hit) and
+    // its release (true when one was held).
     virtual bool PressOwnButton(HWND, int, int) { return false; }
     virtual bool ReleaseOwnButton(HWND) { return false; }
     // A click on a cell holding a tile that the path may take.
@@ -70,11 +66,6 @@ protected:
     virtual void SettleGrid();
     // How many tiles a cell may hold (a face tile crowned when the hand is won holds two).
     virtual int CellCapacity(int) const { return 1; }
-    // Draws a shown button raised or pressed at once.
-    void ShowButton(HWND hwnd, CTileButton& button, int state);
-    // Shows and draws the button, or hides and erases it (with `openBuffer`
-    // the back buffer is opened and closed here).
-    void ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown);
 
     CStr ScoringLetters(const CStr& tiles) override;
     int WordPoints(const CStr& letters) const override;
@@ -86,8 +77,6 @@ protected:
     CGridPath m_path;
     CSettlingGrid m_grid;
     CWordListPanel m_found{true};
-    CTileButton m_cancel{0, kButtonCancel};
     CStr m_reserve;  // never drawn; its last letter falls in next
-    bool m_cancelHeld = false;
     bool m_keepsFound = true;
 };

@@ -19,13 +19,78 @@ int CWordPileGame::DeductPenalty(HWND hwnd)
 int CWordPileGame::OnLButtonUp(HWND hwnd, int, int, unsigned)
 {
     hwnd->ReleaseCapture();
-    return m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }) ? 1 : 0;
+    if (m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }))
+        return 1;
+    if (!m_cancelHeld)
+        return 0;
+    m_cancelHeld = false;
+    ShowButton(hwnd, m_cancel, kButtonRaised);
+    CancelWord(hwnd);
+    return 1;
+}
+
+int CWordPileGame::OnEscapeKey(HWND hwnd)
+{
+    if (!m_hasCancel)
+        return CGame::OnEscapeKey(hwnd);
+    CancelWord(hwnd);
+    return 1;
 }
 
 void CWordPileGame::AfterMove(HWND hwnd, int flag)
 {
+    if (m_hasCancel)
+        ShowButtonIf(hwnd, flag != 0, m_cancel, CanUndo());
     m_word.UpdateButtons(hwnd, flag != 0);
     RefreshTooltips();
+}
+
+void CWordPileGame::AddCancelButton(unsigned tooltip)
+{
+    m_hasCancel = true;
+    AddButton(m_cancel, "cancel", tooltip);
+}
+
+bool CWordPileGame::PressCancelAt(HWND hwnd, int x, int y)
+{
+    if (!m_cancel.visible || !m_cancel.HitTest(x, y))
+        return false;
+    m_cancelHeld = true;
+    ShowButton(hwnd, m_cancel, kButtonPressed);
+    return true;
+}
+
+void CWordPileGame::CancelWord(HWND hwnd)
+{
+    while (CanUndo() && !m_word.IsEmpty()) {
+        const int before = m_undo.Count();
+        hwnd->SendCommand(kUndoCommand);
+        if (m_undo.Count() >= before)
+            break;
+    }
+}
+
+void CWordPileGame::ShowButton(HWND hwnd, CTileButton& button, int state)
+{
+    if (!button.visible)
+        return;
+    m_backBuffer.Open(hwnd);
+    button.state = state;
+    button.Draw(m_backBuffer, m_tileSet);
+    m_backBuffer.Close();
+}
+
+void CWordPileGame::ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown)
+{
+    if (openBuffer)
+        m_backBuffer.Open(hwnd);
+    if (button.visible && !shown)
+        button.Erase(m_backBuffer, m_tileSet);
+    button.visible = shown ? 1 : 0;
+    if (shown)
+        button.Draw(m_backBuffer, m_tileSet);
+    if (openBuffer)
+        m_backBuffer.Close();
 }
 
 void CWordPileGame::DealStacks(std::span<CTilePile> stacks, CStr& letters, int height, int faceUp, unsigned flags)
@@ -75,13 +140,16 @@ int CWordPileGame::PressWordOrButton(HWND hwnd, int x, int y)
 {
     if (m_word.ClickWordTile(hwnd, x, y))
         return 1;
-    m_word.PressButtonAt(hwnd, x, y);  // the action follows on button-up
+    // The action follows on button-up.
+    if (!m_word.PressButtonAt(hwnd, x, y))
+        PressCancelAt(hwnd, x, y);
     return 0;
 }
 
 int CWordPileGame::DoubleClick(HWND hwnd, int x, int y, unsigned keys, bool onTile)
 {
-    if (!onTile && !m_word.IsOverButton(x, y) && TryScoreWord(hwnd))
+    const bool onButton = m_word.IsOverButton(x, y) || (m_cancel.visible && m_cancel.HitTest(x, y));
+    if (!onTile && !onButton && TryScoreWord(hwnd))
         return 1;
     return OnLButtonDown(hwnd, x, y, keys);
 }

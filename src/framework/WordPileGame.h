@@ -14,7 +14,10 @@
 // (WordPoints), what else a scored word changes (AfterWordScored), and the
 // letters on its table apart from the word (TableLetters), which the bin
 // must show for the self-check. A game without a letter bin clears
-// m_keepsLetterBin: nothing is struck then, and the bin is not checked.
+// m_keepsLetterBin: nothing is struck then, and the bin is not checked. A game
+// whose word can be cancelled whole adds the X button (AddCancelButton) and
+// places it (PlaceCancel): it shows while there is something to undo, and it
+// and Escape send the whole word back.
 #include <span>
 #include <string>
 
@@ -27,8 +30,11 @@ class CWordPileGame : public CGame {
 public:
     // The usual penalty: the score loses the penalty points.
     int DeductPenalty(HWND hwnd) override;
-    // A held check button scores the word, a held undo button undoes.
+    // A held check button scores the word, a held undo button undoes, a held
+    // cancel button sends the word back.
     int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    // With a cancel button: the whole word goes back.
+    int OnEscapeKey(HWND hwnd) override;
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
     // Keeps the word's buttons in step with the word.
     void AfterMove(HWND hwnd, int flag) override;
@@ -41,6 +47,7 @@ public:
 
     CWordPile& Word() { return m_word; }
     CTextBoard& LetterBin() { return m_letterBin; }
+    CTileButton& Cancel() { return m_cancel; }
 
 protected:
     explicit CWordPileGame(const CGameContext& context);
@@ -61,6 +68,18 @@ protected:
     // The rest of a press that took no tile: a word tile sends itself and
     // the later ones back; a shown button is held until the button goes up.
     int PressWordOrButton(HWND hwnd, int x, int y);
+    // The X button, registered as "cancel" with its tooltip, and its place.
+    void AddCancelButton(unsigned tooltip);
+    void PlaceCancel(int x, int y) { m_cancel.SetPosition(x, y); }
+    // A press on the shown cancel button holds it; true when it was hit.
+    bool PressCancelAt(HWND hwnd, int x, int y);
+    // Sends Undo while the word holds letters and there is something to undo.
+    void CancelWord(HWND hwnd);
+    // Draws a shown button raised or pressed at once.
+    void ShowButton(HWND hwnd, CTileButton& button, int state);
+    // Shows and draws the button, or hides and erases it (with `openBuffer`
+    // the back buffer is opened and closed here).
+    void ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown);
     // A double click on a tile (`onTile`) or a button is a press; elsewhere
     // it scores a complete word, or else it is a press.
     int DoubleClick(HWND hwnd, int x, int y, unsigned keys, bool onTile);
@@ -82,4 +101,7 @@ protected:
     CWordPile m_word;
     CTextBoard m_letterBin;
     bool m_keepsLetterBin = true;
+    CTileButton m_cancel{0, kButtonCancel};
+    bool m_hasCancel = false;
+    bool m_cancelHeld = false;
 };

@@ -8,6 +8,7 @@
 
 namespace {
 constexpr int kDiamondDraws = 4;
+constexpr unsigned kCancelTooltip = 612;
 constexpr char kGlyphMinerWon = ')';
 }  // namespace
 
@@ -31,6 +32,7 @@ CSpelunker::CSpelunker(const CGameContext& context) : CWormHole(context, kSide, 
     Light(false);
     m_diamonds.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
     AddPile(m_diamonds, "diamonds");
+    AddCancelButton(kCancelTooltip);
 }
 
 void CSpelunker::PlacePieces(int width, int height)
@@ -38,6 +40,8 @@ void CSpelunker::PlacePieces(int width, int height)
     CWormHole::PlacePieces(width, height);
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     m_diamonds.SetPosition((width + kSide * w) / 2 + w / 2, 5 * h / 2 + 10);
+    // The X beside Undo, on the same row above the word.
+    PlaceCancel(m_word.undo.x + 3 * w / 4, m_word.undo.y);
 }
 
 bool CSpelunker::IsLit(int cell) const
