@@ -1,7 +1,8 @@
 // Quillo's Quotes through the real window: the third quotation dealt, its
-// letters planted in the deck in an order that spells it, a refused tile, a
-// turn undone, a peek paid for and every word uncovered to the end of the
-// hand; the tile account catches a lost tile.
+// letters planted in the deck in an order that spells it, a dealing press
+// that is no peek, a refused tile, a turn undone, a peek paid for and every
+// word uncovered to the end of the hand (the last tile dropped just past the
+// row); the tile account catches a lost tile.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,7 +42,8 @@ TEST_F(QuilloQuotes, AQuotationUncoveredWordByWord)
 {
     Run("game 1 1\ngame 1 1234");  // every hand deals the next quotation
     ASSERT_EQ(State().Pile("quote").letters, "The most dangerous food is wedding cake.");
-    Run(Input("row 0"));  // the first press deals
+    Run(Input("peek"));  // the first press deals, even on the quotation: no peek is charged
+    EXPECT_EQ(State().score, 0);
     std::string turns = kTurns;
     std::reverse(turns.begin(), turns.end());
     Deck().tiles = turns.c_str();
@@ -75,10 +77,10 @@ TEST_F(QuilloQuotes, AQuotationUncoveredWordByWord)
     EXPECT_EQ(State().Pile("row0").letters, "cak");
     // "e" ends the last word: all 33 letters at 26, less the peek, and the
     // speed bonus of 300 for a hand that took no time.
-    // It is dragged there: the word's own flight into the done pile must not
-    // end the hand a second time.
+    // It is dragged to the empty place just past the row's last tile: the
+    // word's own flight into the done pile must not end the hand a second time.
     Run(Input("turn"));
-    const POINT from = Centre(Listed(7), 0), to = Centre(Listed(1), 2);
+    const POINT from = Centre(Listed(7), 0), to = Centre(Listed(1), 3);
     const std::string out =
         Run("answer cancel \"Play Again\"\ndrag " + Point(from.x, from.y) + " " + Point(to.x, to.y));
     EXPECT_EQ(out.find("dialog \"Game Over"), out.rfind("dialog \"Game Over")) << out;

@@ -1,9 +1,13 @@
-// Smart stars on a real dictionary: the letter a star gives after a word, and
-// the star letters picked out of a scored word newest first.
+// Smart stars on a real dictionary: the letter a star gives after a word, the
+// star letters picked out of a scored word newest first, and the count of
+// stars left drawn beside the pile.
 #include <gtest/gtest.h>
 
 #include "GameDriveSupport.h"
 #include "games/Lochness.h"
+#include "games/WordMelt.h"
+
+#include <QImage>
 
 namespace {
 using namespace drivetest;
@@ -50,4 +54,23 @@ TEST_F(SmartStarsTest, TheLetterAfterAWordAndTheStarLettersOfAScoredWord)
         EXPECT_EQ(Stars().TakeStarLetters(row.tiles).str(), row.kept) << row.why;
         EXPECT_EQ(Stars().letters.str(), row.left) << row.why;
     }
+}
+
+// Walls of Jericho (and every star game) shows how many stars are left just
+// right of the star pile: the picture there changes when a star is spent.
+TEST_F(SmartStarsTest, TheStarsLeftAreShownBesideThePile)
+{
+    Run("game 14 1234");
+    const CTilePile& pile = dynamic_cast<CWordMelt&>(*app->CurrentGame()).Stars().pile;
+    const int w = app->CurrentGame()->TileSet().TileWidth(), h = app->CurrentGame()->TileSet().TileHeight();
+    const QRect count(pile.x + w, pile.y, w, h);
+    const std::string shot = testsupport::ScratchPath("stars.png");
+    const auto countPicture = [&] {
+        Run("screenshot " + shot + " client");
+        return QImage(QString::fromStdString(shot)).copy(count);
+    };
+    const QImage seven = countPicture();
+    Run(At("click", Centre(pile, 0)));  // a star for the empty word
+    ASSERT_EQ(pile.Length(), 6);
+    EXPECT_NE(countPicture(), seven);
 }

@@ -12,7 +12,7 @@ int FindDropTarget(const CTileSet& tileSet, std::span<const CTilePile> piles, PO
 {
     for (size_t i = 0; i < piles.size(); ++i) {
         const int hit = piles[i].HitTest(tileSet, point.x, point.y);
-        if (hit >= 0 || hit == kHitBelow)
+        if (hit >= 0 || hit == ((piles[i].fan & kFanRight) ? kHitRight : kHitBelow))
             return static_cast<int>(i);
     }
     return -1;

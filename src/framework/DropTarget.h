@@ -12,8 +12,8 @@ class CGame;
 POINT DragImageCentre(const CGame& game);
 
 // The first pile, in order, that takes a drop at `point`: the point lies on
-// one of its tiles, on its empty slot, or in its column below its last tile.
-// -1 when there is none.
+// one of its tiles, on its empty slot, or past its last tile (in its column
+// below a column, in its row beside a row). -1 when there is none.
 int FindDropTarget(const CTileSet& tileSet, std::span<const CTilePile> piles, POINT point);
 
 // Whether `point` lies in the pile's column below its last tile, or on the

@@ -1,5 +1,8 @@
 #include "framework/SmartStars.h"
 
+#include <algorithm>
+#include <string>
+
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
@@ -72,7 +75,7 @@ bool CSmartStars::Use(HWND hwnd, const std::function<bool()>& tryScore)
     letters.AppendChar(letter);
     m_game.ErasePile(pile);
     m_game.TilesLeftPlay(CStr(std::string(1, pile.PopTop())));
-    m_game.RedrawPile(pile);
+    Draw(buffer, m_game.TileSet());
     CScorePanel& panel = m_game.ScorePanel();
     panel.score -= panel.playPenalty;
     m_game.DrawScorePanel();
@@ -90,7 +93,21 @@ CStr CSmartStars::WithoutStarLetters(const CStr& word) const
     return PickOut(word, stars);
 }
 
-void CSmartStars::Draw(CBackBuffer& buffer, const CTileSet& tiles) { pile.Draw(buffer, tiles); }
+void CSmartStars::Draw(CBackBuffer& buffer, const CTileSet& tiles)
+{
+    pile.Draw(buffer, tiles);
+    // How many stars are left, in the tile's width just right of the pile.
+    const int w = tiles.TileWidth(), h = tiles.TileHeight();
+    RECT count{pile.x + w + w / 8, pile.y, pile.x + 2 * w - w / 8, pile.y + h};
+    buffer.FillBackground(&count);
+    if (pile.IsEmpty())
+        return;
+    if (m_countFont.IsNull() || m_countFontHeight != h) {
+        m_countFont = buffer.CreateFont(std::max(6, h * 3 / 8), "Arial", kFontBold);
+        m_countFontHeight = h;
+    }
+    buffer.DrawText(std::to_string(pile.Length()).c_str(), count, m_countFont, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
 
 std::string CSmartStars::Describe() const
 {

@@ -12,7 +12,7 @@
 // word is scored its star letters are picked out newest first.
 //
 // The game owns one CSmartStars beside its CWordPile, registers it as a part
-// (it draws the star pile, describes the pile and the star letters, gives
+// (it draws the star pile and how many stars are left just right of it, describes the pile and the star letters, gives
 // tooltip 616 and checks that the star letters are in the word), places it,
 // and calls Use on a click on the pile or a right-button release. When it
 // scores a word it passes the tiles taken off the sink through
@@ -20,6 +20,7 @@
 #include <functional>
 #include <string>
 
+#include "framework/Bitmap.h"
 #include "framework/GamePart.h"
 #include "framework/Str.h"
 #include "framework/TilePile.h"
@@ -70,4 +71,6 @@ private:
     CGame& m_game;
     CDictionary* m_dictionary;
     CWordPile& m_word;
+    CFont m_countFont;  // the stars-left count, made for the tile height it was drawn at
+    int m_countFontHeight = 0;
 };

@@ -78,13 +78,7 @@ bool CWordStacks::LiftAt(HWND hwnd, int x, int y)
 
 int CWordStacks::StackAt(POINT point) const
 {
-    for (std::size_t i = 0; i < m_stacks.size(); ++i) {
-        const CTilePile& pile = m_stacks[i];
-        const int hit = pile.HitTest(m_game.TileSet(), point.x, point.y);
-        if (hit >= 0 || hit == ((pile.fan & kFanRight) ? kHitRight : kHitBelow))
-            return static_cast<int>(i);
-    }
-    return -1;
+    return FindDropTarget(m_game.TileSet(), m_stacks, point);
 }
 
 void CWordStacks::UpdateFlags(HWND hwnd)

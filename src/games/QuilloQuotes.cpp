@@ -80,13 +80,15 @@ void CQuilloQuotes::TurnTile(HWND hwnd)
 
 int CQuilloQuotes::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
 {
+    // The press that deals shows the quotation's letters masked: it is no peek.
+    const bool dealing = !m_dealt;
     Deal(hwnd);
     CGame::OnLButtonDown(hwnd, x, y, keys);
     if (m_deck.IsWasteHit(x, y)) {
         BeginDrag(hwnd, &m_deck.waste, 1, x, y);
         return 1;
     }
-    if (PointInRect(m_quoteRect, x, y)) {
+    if (!dealing && PointInRect(m_quoteRect, x, y)) {
         // Every press costs the penalty, however briefly it is held.
         m_peeking = true;
         m_scorePanel.score -= m_scorePanel.penaltyPoints;
@@ -150,8 +152,8 @@ int CQuilloQuotes::OnRButtonUp(HWND hwnd, int, int, unsigned)
 
 void CQuilloQuotes::DropDraggedTile(HWND hwnd)
 {
-    const POINT centre = DragImageCentre(*this);
-    const int row = RowAt(centre.x, centre.y);
+    // On a row's tiles, its empty place, or just past its last tile.
+    const int row = FindDropTarget(m_tileSet, m_rows, DragImageCentre(*this));
     if (m_dragPile.Length() != 1 || row < 0 || &m_rows[row] == m_pDragSource ||
         !(m_rows[row].IsEmpty() || CanJoin(m_rows[row], m_dragPile.Top()))) {
         CancelDrag(hwnd);
