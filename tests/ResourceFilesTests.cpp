@@ -60,9 +60,9 @@ TEST(TileSheets, EveryDesignsCellsCanBeDrawnAsTheCodeCutsThem)
         SCOPED_TRACE(id);
         const QImage sheet = Bitmap(id);
         ASSERT_EQ(sheet.width(), 832);
-        ASSERT_EQ(sheet.height(), 256);
-        // Letters, numbers, blank, symbols, premium squares.
-        for (int cell : {0, 12, 25, 26, 35, 36, 41, 42, 43, 47, 48, 49}) {
+        ASSERT_EQ(sheet.height(), 320);
+        // Letters, numbers, blank, symbols, premium squares, the diamond.
+        for (int cell : {0, 12, 25, 26, 35, 36, 41, 42, 43, 47, 48, 49, 52}) {
             SCOPED_TRACE(cell);
             EXPECT_EQ(CellPixel(sheet, cell, 0, 0), kKey);
             EXPECT_EQ(CellPixel(sheet, cell, 63, 63), kKey);

@@ -21,7 +21,7 @@ protected:
         for (int r = 0; r < CSpelunker::kSide; ++r) {
             for (int c = 0; c < CSpelunker::kSide; ++c) {
                 CTilePile& cell = Game().Cell(r, c);
-                for (; cell.Top() == CSpelunker::kGlyphDiamond; cell.faceDownCount = 1)
+                for (; cell.Top() == kGlyphDiamond; cell.faceDownCount = 1)
                     cell.PopTop();  // its letter dark again
                 if (r == 7 && c < 7)
                     cell.tiles = std::string(1, "reppots"[c]);
@@ -33,8 +33,8 @@ protected:
                     all += cell.tiles.str();
             }
         }
-        Game().Cell(6, 6).tiles += "ZZ";
-        Game().Cell(8, 5).tiles += "ZZ";
+        Game().Cell(6, 6).tiles += "$$";
+        Game().Cell(8, 5).tiles += "$$";
         Game().Cell(8, 5).faceDownCount = 0;
         Game().LetterBin().SetText(all.c_str(), false, true);
     }

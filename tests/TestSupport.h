@@ -227,11 +227,11 @@ struct SoundRecording {
 // cell in green and blue (never magenta, never the cell border).
 inline COLORREF SheetColour(int cell, int dx, int dy) { return RGB(cell * 4, dx * 3 + 1, dy * 3 + 1); }
 
-// A 13 x 4 sheet of `cell`-pixel cells. Each cell has a transparent (magenta)
-// border `border` pixels wide; the frame-piece cell ':' has none.
+// A sheet of `cell`-pixel cells, 13 to a row. Each cell has a transparent
+// (magenta) border `border` pixels wide; the frame-piece cell ':' has none.
 inline CBitmap MakeTestSheet(int cell = 64, int border = 4)
 {
-    CBitmap sheet(13 * cell, 4 * cell, kMagenta);
+    CBitmap sheet(13 * cell, (CTileSet::kCellCount + 12) / 13 * cell, kMagenta);
     for (int k = 0; k < CTileSet::kCellCount; ++k) {
         const int b = CTileSet::kCellCodes[k] == ':' ? 0 : border;
         for (int dy = b; dy < cell - b; ++dy)

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 
 #include "framework/Settings.h"
@@ -18,7 +17,7 @@ const CTileDesign CTileSet::kDesigns[kDesignCount] = {
 };
 
 const char CTileSet::kCellCodes[kCellCount + 1] =
-    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJ MN:=<#Z)|(OP~-_";
+    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJ MN:=<#Z)|(OP~-_$";
 
 CTileSet::CTileSet() = default;
 
@@ -101,11 +100,11 @@ bool CTileSet::LoadSheet(const CBitmap& sheet, COLORREF transparent)
     Unload();
     if (sheet.IsNull())
         return false;
-    const int cell = static_cast<int>(std::sqrt(static_cast<double>(sheet.Width()) * sheet.Height() / kCellCount));
-    if (cell <= 0)
-        return false;
-    const int columns = std::max(sheet.Width() / cell, 1);
+    const int columns = kSheetColumns;
+    const int cell = sheet.Width() / columns;
     const int rows = (kCellCount + columns - 1) / columns;
+    if (cell <= 0 || sheet.Height() < rows * cell)
+        return false;
     if (m_forcedSize > 0 && m_forcedSize != cell) {
         m_sheet = sheet.ScaledKeepingColour(m_forcedSize * columns, m_forcedSize * rows, transparent);
         m_tileWidth = m_tileHeight = m_forcedSize;

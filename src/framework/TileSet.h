@@ -57,12 +57,14 @@ inline constexpr char kGlyphEmptySlot = '=';
 inline constexpr char kGlyphStar = '<';
 inline constexpr char kGlyphLightning = '#';
 inline constexpr char kGlyphBomb = 'Z';
+inline constexpr char kGlyphDiamond = '$';
 
 class CTileSet {
 public:
     static constexpr int kDesignCount = 4;
     static const CTileDesign kDesigns[kDesignCount];
-    static constexpr int kCellCount = 52;
+    static constexpr int kCellCount = 53;
+    static constexpr int kSheetColumns = 13;  // a sheet's cells, row by row
     static const char kCellCodes[kCellCount + 1];  // the glyph code of every cell, in order
 
     CTileSet();

@@ -9,7 +9,6 @@
 class CSpelunker : public CWormHole {
 public:
     static constexpr int kSide = 15;
-    static constexpr char kGlyphDiamond = 'Z';
 
     explicit CSpelunker(const CGameContext& context);
 

@@ -252,6 +252,47 @@ void DrawStarSymbol(QPainter& p, const Design& d)
     p.drawPolygon(star);
 }
 
+// A cut gem seen from the side: the crown with its table on top, the
+// pavilion narrowing to a point below, and the facets between them.
+void DrawDiamondSymbol(QPainter& p, const Design& d)
+{
+    const QPointF tl(21, 14), tr(43, 14), gl(9, 26), gr(55, 26), apex(32, 55);
+    const QPolygonF crown({tl, tr, gr, gl});
+    const QPolygonF pavilion({gl, gr, apex});
+    const QColor outline = d.sixteenColours ? QColor(0, 0, 128) : QColor(20, 60, 110);
+    p.setPen(QPen(outline, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (d.sixteenColours) {
+        p.setBrush(QColor(0, 255, 255));
+        p.drawPolygon(crown);
+        p.setBrush(QColor(0, 128, 128));
+        p.drawPolygon(pavilion);
+    } else {
+        QLinearGradient top(QPointF(0, 14), QPointF(0, 26));
+        top.setColorAt(0, QColor(225, 250, 255));
+        top.setColorAt(1, QColor(120, 200, 245));
+        p.setBrush(top);
+        p.drawPolygon(crown);
+        QLinearGradient bottom(QPointF(10, 26), QPointF(54, 50));
+        bottom.setColorAt(0, QColor(90, 175, 240));
+        bottom.setColorAt(0.55, QColor(40, 110, 200));
+        bottom.setColorAt(1, QColor(15, 55, 130));
+        p.setBrush(bottom);
+        p.drawPolygon(pavilion);
+    }
+    // The facets.
+    p.setPen(QPen(d.sixteenColours ? QColor(0, 0, 128) : QColor(20, 60, 110, 170), 1.0));
+    const QPointF m1(26, 26), m2(38, 26);
+    for (const auto& [a, b] : {std::pair{tl, m1}, {m1, tr}, {tr, m2}, {m2, tl}, {m1, apex}, {m2, apex},
+                               {gl, QPointF(15, 26)}})
+        p.drawLine(a, b);
+    p.drawLine(QPointF(tl.x() - 6, 20), m1);
+    p.drawLine(QPointF(tr.x() + 6, 20), m2);
+    // A glint on the table.
+    p.setPen(Qt::NoPen);
+    p.setBrush(d.sixteenColours ? QColor(255, 255, 255) : QColor(255, 255, 255, 220));
+    p.drawPolygon(StarPolygon(QPointF(24, 18), 5.5, 1.6, 4, 0.0));
+}
+
 void DrawBombSymbol(QPainter& p, const Design& d)
 {
     const QPointF c(29, 38);
@@ -598,6 +639,10 @@ QImage PaintCell(const Design& d, int cell, int size, QColor* edge)
             PaintTileBody(img, d, unsigned(cell), QColor(236, 196, 84), 0.72);
         Begin(p, img);
         DrawScarab(p, d);
+    } else if (cell == 52) {
+        PaintTileBody(img, d, unsigned(cell));
+        Begin(p, img);
+        DrawDiamondSymbol(p, d);
     } else if (cell == 50 || cell == 51) {
         const bool pressed = cell == 50;
         for (int q = 0; q < 4; ++q) {
@@ -653,10 +698,10 @@ QImage QuantizeTo16(const QImage& img)
 
 QImage PaintSheet(const Design& d, int cellSize)
 {
-    QImage sheet(13 * cellSize, 4 * cellSize, QImage::Format_RGB32);
+    QImage sheet(13 * cellSize, 5 * cellSize, QImage::Format_RGB32);
     sheet.fill(kMagenta);
     QPainter p(&sheet);
-    for (int k = 0; k < 52; ++k) {
+    for (int k = 0; k < kSheetCells; ++k) {
         QColor edge;
         const QImage cell = PaintCell(d, k, cellSize, &edge);
         p.drawImage((k % 13) * cellSize, (k / 13) * cellSize, KeyToMagenta(cell, edge));

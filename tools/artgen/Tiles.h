@@ -1,7 +1,8 @@
 #pragma once
-// The four tile designs and everything painted in their style: the 52 cells
-// of a tile sheet (13 columns by 4 rows of 64-pixel cells), and single tiles
-// at any size for previews and the icon.
+// The four tile designs and everything painted in their style: the 53 cells
+// of a tile sheet (13 columns by 5 rows of 64-pixel cells, the last row
+// holding only the diamond), and single tiles at any size for previews and
+// the icon.
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -35,8 +36,9 @@ QImage PaintCell(const Design& d, int cell, int size, QColor* edge = nullptr);
 // A single letter tile ('A'..'Z', or ' ' for blank) at any size.
 QImage PaintLetterTile(const Design& d, char letter, int size, unsigned variant);
 
-// The whole sheet of 13 x 4 cells of `cellSize` pixels (832 x 256 at the
+// The whole sheet of 13 x 5 cells of `cellSize` pixels (832 x 320 at the
 // shipped 64), magenta where transparent.
+inline constexpr int kSheetCells = 53;
 QImage PaintSheet(const Design& d, int cellSize = 64);
 
 // The large master of a design's sheet: 128-pixel cells, the same layout, read
