@@ -104,6 +104,20 @@ TEST_P(GameContract, UndoTakesBackTheFirstMoveAndReplayDealsTheHandAgain)
     ExpectInvariants("replayed");
 }
 
+// At the sizes players use, with tiles fitted and not: every part inside the
+// window and none over another, as dealt and after the first moves.
+TEST_P(GameContract, EveryPartLiesInsideTheWindowAndClearOfTheOthers)
+{
+    for (const int fit : {0, 1})
+        for (const auto& [w, h] : {std::pair{640, 480}, {1000, 700}, {1920, 1080}}) {
+            const std::string size = std::to_string(w) + "x" + std::to_string(h) + (fit ? " fitted" : "");
+            Run("set fittiles " + std::to_string(fit) + "\nsize " + Point(w, h));
+            Deal(1234);
+            std::string why;
+            EXPECT_TRUE(Game().CheckLayout(why)) << size << ": " << why;
+        }
+}
+
 TEST_P(GameContract, AHiddenClockStaysHiddenAndAnIdleHandEarnsNoBonus)
 {
     testsupport::SettingsGuard settings;

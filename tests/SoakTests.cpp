@@ -44,6 +44,9 @@
 
 namespace {
 
+// The client sizes players use: there, the layout's rule is checked after every step.
+constexpr POINT kUsualSizes[] = {{640, 480}, {1000, 700}, {1920, 1080}};
+
 int EnvInt(const char* name, int fallback)
 {
     const char* text = std::getenv(name);
@@ -420,9 +423,15 @@ private:
                     m_window.SendCommand(IDM_PAUSE, 0);
             });
         } else if (roll < 975) {
-            const int w = 256 + Pick(1200), h = 256 + Pick(800);
-            run("size " + std::to_string(w) + "x" + std::to_string(h), Kind::Quiet,
-                [&] { m_window.SetClientSize(w, h); });
+            // Mostly the sizes players use, where the layout is checked, tiles fitted or not.
+            const POINT usual = kUsualSizes[static_cast<std::size_t>(Pick(3))];
+            const bool odd = Chance(30);
+            const int w = odd ? 256 + Pick(1200) : usual.x, h = odd ? 256 + Pick(800) : usual.y;
+            const int fit = Pick(2);
+            run("size " + std::to_string(w) + "x" + std::to_string(h) + (fit ? " fitted" : ""), Kind::Quiet, [&] {
+                g_Settings.FitTiles = fit;
+                m_window.SetClientSize(w, h);
+            });
         } else {
             static const std::pair<int, const char*> kCommands[] = {
                 {IDM_NEWHAND, "new hand"},         {IDM_REPLAY, "replay hand"},  {IDM_STATISTICS, "statistics"},
@@ -472,6 +481,13 @@ private:
         std::string why;
         if (!game->CheckInvariants(why))
             return "invariant broken: " + why;
+        const RECT client = m_window.GetClientRect();
+        const bool usual = std::any_of(std::begin(kUsualSizes), std::end(kUsualSizes), [&](const POINT& s) {
+            return s.x == client.Width() && s.y == client.Height();
+        });
+        // A hand lost to a piece with no room ends with that piece over the well: not a layout's doing.
+        if (usual && !m_app.IsHandOver() && game->IsLayoutValid() && !game->CheckLayout(why))
+            return "layout broken: " + why;
         if (game == m_before.game) {
             if (kind == Kind::Input && (m_before.over || m_before.paused) && game->DescribeState() != m_before.state)
                 return std::string("input changed the game while ") + (m_before.over ? "the hand was over" : "paused") +
@@ -530,6 +546,7 @@ protected:
         ClearModalAnswers();
         TakeModalLog();
     }
+    testsupport::SettingsGuard settings;  // the soak turns tile fitting on and off
     std::unique_ptr<CGameApp> app;
 };
 

@@ -286,6 +286,12 @@ std::string CFallingWell::Describe() const
     return text;
 }
 
+void CFallingWell::Surrounds(const CTileSet&, std::vector<RECT>& regions) const
+{
+    regions.push_back(RECT{m_left - m_w / 4, m_top - m_h / 4, m_left + m_columns * m_w + m_w / 4,
+                           m_top + m_rows * m_h + m_h / 4});
+}
+
 void CFallingWell::ListPiles(std::vector<const CTilePile*>& piles) const
 {
     for (const CTilePile& cell : m_cells)

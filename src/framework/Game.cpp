@@ -121,9 +121,15 @@ int CGame::Layout(HWND hwnd, HDC hdc)
 {
     const RECT client = hwnd ? hwnd->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
     const int width = client.Width(), height = client.Height();
+    m_laidOutSize = POINT{width, height};
     m_tileSet.ChooseTileSize(hdc, width, height - m_tableMargin, m_tableColumns, m_tableRows,
                              hwnd ? hwnd->GetColorDepth() : 0);
     PlacePieces(width, height);
+    // The read-out fits its text into what of its box the window shows.
+    const RECT panel = m_scorePanel.Rect();
+    if (panel.right > width || panel.bottom > height || panel.left < 0 || panel.top < 0)
+        m_scorePanel.SetRect(std::max(panel.top, 0), std::max(panel.left, 0), std::min(panel.bottom, height),
+                             std::min(panel.right, width));
     m_layoutValid = true;
     RefreshTooltips();
     return 1;

@@ -135,6 +135,13 @@ public:
     // The registered pile of that name (a grid's cells are "name[i]"), or null.
     const CTilePile* FindPile(std::string_view name) const;
     bool CheckInvariants(std::string& why);
+    // The layout's rule: every region a registered part draws in, and the
+    // score panel, lies inside the client area, and no two parts' regions
+    // overlap. False, with `why`, when one does.
+    bool CheckLayout(std::string& why) const;
+    // What DrawTable draws around the parts (frames, rules, a quotation):
+    // it too must lie inside the window, though it may surround parts.
+    virtual void FrameRegions(std::vector<RECT>& /*regions*/) const {}
     // The game's own rules (the score equals what its words earned...).
     virtual bool CheckRules(std::string& why);
     // Tiles scored away or destroyed by a rule of the game, and tiles brought
@@ -213,6 +220,7 @@ private:
     std::vector<std::unique_ptr<CGamePart>> m_ownParts;  // the shorthands' wrappers
     std::vector<std::pair<std::string, const CTilePile*>> m_named;
     RECT m_clientRect{};
+    POINT m_laidOutSize{};  // the client size of the last layout
 
     void BuildDragImage();
     void ClampDragPosition(int& x, int& y) const;

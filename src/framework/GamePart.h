@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/Str.h"
+#include "framework/WinTypes.h"
 
 class CBackBuffer;
 class CTileSet;
@@ -30,4 +31,16 @@ public:
     virtual void AddTooltips(CTooltips& /*tooltips*/, const CTileSet& /*tiles*/) const {}
     // The part's own rules, checked by the soak after every event; false, with `why`, when broken.
     virtual bool CheckInvariants(std::string& /*why*/) const { return true; }
+    // The rectangles the part draws in now. The layout keeps each inside the
+    // window and clear of every other part's (a part's own may touch and
+    // overlap). By default: those of its listed piles that are drawn.
+    virtual void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const;
+    // What the part draws around other pieces (a well's frame around the
+    // falling piece): inside the window, but other parts may lie within.
+    virtual void Surrounds(const CTileSet& /*tiles*/, std::vector<RECT>& /*regions*/) const {}
+
+protected:
+    // A pile's rectangle, when it draws anything (not hidden, and holding
+    // tiles or showing its empty marker).
+    static void AddPileRegion(const CTilePile& pile, const CTileSet& tiles, std::vector<RECT>& regions);
 };

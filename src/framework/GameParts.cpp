@@ -7,6 +7,73 @@
 #include "framework/TextBoard.h"
 #include "framework/WordListPanel.h"
 
+void CGamePart::AddPileRegion(const CTilePile& pile, const CTileSet& tiles, std::vector<RECT>& regions)
+{
+    if ((pile.displayFlags & kPileHidden) || (pile.IsEmpty() && !(pile.displayFlags & kPileEmptyMarker)))
+        return;
+    regions.push_back(pile.Rect(tiles));
+}
+
+void CGamePart::Regions(const CTileSet& tiles, std::vector<RECT>& regions) const
+{
+    std::vector<const CTilePile*> piles;
+    ListPiles(piles);
+    for (const CTilePile* pile : piles)
+        AddPileRegion(*pile, tiles, regions);
+}
+
+namespace {
+bool Intersect(const RECT& a, const RECT& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+std::string Show(const RECT& r)
+{
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + ")";
+}
+}  // namespace
+
+bool CGame::CheckLayout(std::string& why) const
+{
+    // Each part's regions, and the score panel's as a part of its own.
+    std::vector<std::pair<std::string, std::vector<RECT>>> parts;
+    for (const CGamePart* part : m_parts) {
+        std::vector<RECT> regions;
+        part->Regions(m_tileSet, regions);
+        std::string name = part->Describe();
+        name = name.substr(0, name.find_first_of(":\n"));
+        parts.emplace_back(name, std::move(regions));
+    }
+    if (m_scorePanel.showScore || m_scorePanel.showTime || m_scorePanel.showTiles)
+        parts.emplace_back("score panel", std::vector<RECT>{m_scorePanel.Rect()});
+    std::vector<RECT> frames;
+    FrameRegions(frames);
+    for (const CGamePart* part : m_parts)
+        part->Surrounds(m_tileSet, frames);
+    parts.emplace_back("a frame", std::move(frames));
+    const RECT client{0, 0, m_laidOutSize.x, m_laidOutSize.y};
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        for (const RECT& r : parts[i].second) {
+            if (r.IsEmpty())
+                continue;
+            if (r.left < client.left || r.top < client.top || r.right > client.right || r.bottom > client.bottom) {
+                why = parts[i].first + " at " + Show(r) + " leaves the " + std::to_string(client.right) + "x" +
+                      std::to_string(client.bottom) + " window";
+                return false;
+            }
+            for (std::size_t j = i + 1; j + 1 < parts.size(); ++j)  // frames may surround parts
+                for (const RECT& s : parts[j].second)
+                    if (Intersect(r, s)) {
+                        why = parts[i].first + " at " + Show(r) + " covers " + parts[j].first + " at " + Show(s) +
+                              " with " + std::to_string(m_tileSet.TileWidth()) + "-pixel tiles";
+                        return false;
+                    }
+        }
+    return true;
+}
+
 namespace {
 std::string Line(const std::string& name, const CStr& text) { return name + ": \"" + text.str() + "\"\n"; }
 
@@ -79,6 +146,10 @@ public:
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_board.Draw(buffer, &tiles); }
     std::string Describe() const override { return Line(m_name, m_board.displayText); }
+    void Regions(const CTileSet&, std::vector<RECT>& regions) const override
+    {
+        regions.push_back(m_board.frameRect.IsEmpty() ? m_board.rect : m_board.frameRect);
+    }
     void AddTooltips(CTooltips& tooltips, const CTileSet&) const override
     {
         if (m_tooltip)
@@ -99,6 +170,11 @@ public:
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_button.Draw(buffer, tiles); }
     std::string Describe() const override { return m_name + (m_button.visible ? ": shown\n" : ": hidden\n"); }
+    void Regions(const CTileSet&, std::vector<RECT>& regions) const override
+    {
+        if (m_button.visible)
+            regions.push_back(m_button.rect);
+    }
     void AddTooltips(CTooltips& tooltips, const CTileSet&) const override
     {
         // Only over a shown button: a hidden one may have left its old rectangle behind.
@@ -126,6 +202,7 @@ public:
         std::replace(words.begin(), words.end(), '\n', ' ');
         return m_name + ": " + words + "\n";
     }
+    void Regions(const CTileSet&, std::vector<RECT>& regions) const override { regions.push_back(m_list.rect); }
     void AddTooltips(CTooltips& tooltips, const CTileSet&) const override
     {
         if (m_tooltip)

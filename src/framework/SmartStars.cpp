@@ -93,12 +93,26 @@ CStr CSmartStars::WithoutStarLetters(const CStr& word) const
     return PickOut(word, stars);
 }
 
+namespace {
+// Where the count of stars left stands: a tile's width just right of the pile.
+RECT CountBox(const CTilePile& pile, const CTileSet& tiles)
+{
+    const int w = tiles.TileWidth(), h = tiles.TileHeight();
+    return RECT{pile.x + w + w / 8, pile.y, pile.x + 2 * w - w / 8, pile.y + h};
+}
+}  // namespace
+
+void CSmartStars::Regions(const CTileSet& tiles, std::vector<RECT>& regions) const
+{
+    AddPileRegion(pile, tiles, regions);
+    regions.push_back(CountBox(pile, tiles));
+}
+
 void CSmartStars::Draw(CBackBuffer& buffer, const CTileSet& tiles)
 {
     pile.Draw(buffer, tiles);
-    // How many stars are left, in the tile's width just right of the pile.
-    const int w = tiles.TileWidth(), h = tiles.TileHeight();
-    RECT count{pile.x + w + w / 8, pile.y, pile.x + 2 * w - w / 8, pile.y + h};
+    RECT count = CountBox(pile, tiles);
+    const int h = tiles.TileHeight();
     buffer.FillBackground(&count);
     if (pile.IsEmpty())
         return;

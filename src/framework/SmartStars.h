@@ -60,6 +60,8 @@ public:
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override { piles.push_back(&pile); }
+    // The pile and the count beside it.
+    void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
     // The star letters lie in the word, in the order given.
     bool CheckInvariants(std::string& why) const override;

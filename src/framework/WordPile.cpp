@@ -211,6 +211,14 @@ bool CWordPile::CheckInvariants(std::string& why) const
     return false;
 }
 
+void CWordPile::Regions(const CTileSet& tiles, std::vector<RECT>& regions) const
+{
+    AddPileRegion(word, tiles, regions);
+    for (const CTileButton* button : {&check, &undo})
+        if (button->visible)
+            regions.push_back(button->rect);
+}
+
 void CWordPile::ListPiles(std::vector<const CTilePile*>& piles) const
 {
     piles.push_back(&word);

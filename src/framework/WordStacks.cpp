@@ -176,6 +176,13 @@ std::string CWordStacks::Describe() const
     return text + "\n" + sink.Describe("sink");
 }
 
+void CWordStacks::Regions(const CTileSet&, std::vector<RECT>& regions) const
+{
+    for (std::size_t i = 0; i < m_stacks.size(); ++i)
+        if (m_flags[i].visible)
+            regions.push_back(m_flags[i].rect);
+}
+
 void CWordStacks::ListPiles(std::vector<const CTilePile*>& piles) const { piles.push_back(&sink); }
 
 void CWordStacks::AddTooltips(CTooltips& tooltips, const CTileSet&) const

@@ -72,6 +72,8 @@ public:
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    // The shown flags (the stacks are the game's own parts).
+    void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
     // The flags show exactly the stacks that spell words, and the letter bin
     // shows exactly the letters in play.

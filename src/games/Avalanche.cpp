@@ -1,5 +1,7 @@
 #include "games/Avalanche.h"
 
+#include <algorithm>
+
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
@@ -45,18 +47,20 @@ CAvalanche::CAvalanche(const CGameContext& context)
 void CAvalanche::PlacePieces(int width, int)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    // The frame reaches a quarter tile above the cells: it stays in the window.
+    const int top = std::max(20, h / 4);
     const int left = (width - kColumns * w - 1) / 2;
     for (int i = 0; i < kColumns * kRows; ++i)
-        m_cave[i].SetPosition(left + i % kColumns * w, 20 + i / kColumns * h);
+        m_cave[i].SetPosition(left + i % kColumns * w, top + i / kColumns * h);
     const int sideX = left + kColumns * w + w / 2;
     // The found words are kept but not shown: the score panel has their place.
-    m_scorePanel.SetRect(20, sideX, 20 + h, sideX + 3 * w);
-    m_word.Place(sideX, 20 + h, sideX + 8 * w, 20 + h);
-    const int buttonY = kRows * h + h / 2 + 20;
+    m_scorePanel.SetRect(top, sideX, top + h, sideX + 3 * w);
+    m_word.Place(sideX, top + h, sideX + 8 * w, top + h);
+    const int buttonY = kRows * h + h / 2 + top;
     PlaceCancel(left + 5 * w / 4, buttonY);
     m_word.undo.SetPosition(left + 2 * w, buttonY);
     m_word.check.SetPosition(left + 13 * w / 4, buttonY);
-    m_frame = {left - w / 4, 20 - h / 4, left + (kColumns - 1) * w + 5 * w / 4, 20 + (kRows - 1) * h + 5 * h / 4};
+    m_frame = {left - w / 4, top - h / 4, left + (kColumns - 1) * w + 5 * w / 4, top + (kRows - 1) * h + 5 * h / 4};
 }
 
 void CAvalanche::DrawTable() { m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.Width(), m_frame.Height()); }

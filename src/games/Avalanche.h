@@ -32,6 +32,7 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
+    void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
     void TakeCell(HWND hwnd, int cell) override;
     void AfterWordScored() override;
     int WordPoints(const CStr&) const override { return 0; }

@@ -29,6 +29,7 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
+    void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
     bool PressOwnButton(HWND hwnd, int x, int y) override;
     bool ReleaseOwnButton(HWND hwnd) override;
     void TakeCell(HWND hwnd, int cell) override;

@@ -1,5 +1,7 @@
 #include "games/Implosion.h"
 
+#include <algorithm>
+
 #include "framework/LetterSupply.h"
 
 CImplosion::CImplosion(const CGameContext& context) : CGridWordGame(context, m_tiles, kSide)
@@ -17,18 +19,20 @@ CImplosion::CImplosion(const CGameContext& context) : CGridWordGame(context, m_t
 void CImplosion::PlacePieces(int width, int)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    // The frame reaches a quarter tile above the cells: it stays in the window.
+    const int top = std::max(20, h / 4);
     const int left = (width - kSide * w - 1) / 2;
     for (int i = 0; i < kSide * kSide; ++i)
-        m_tiles[i].SetPosition(left + i % kSide * w, 20 + i / kSide * h);
-    const int wordTop = 5 * h / 4 + kSide * h + 20;
+        m_tiles[i].SetPosition(left + i % kSide * w, top + i / kSide * h);
+    const int wordTop = 5 * h / 4 + kSide * h + top;
     const int listLeft = left + w / 2 + kSide * w;
-    m_found.SetRect(20, listLeft, wordTop - h / 2, listLeft + 3 * w);
+    m_found.SetRect(top, listLeft, wordTop - h / 2, listLeft + 3 * w);
     m_word.Place(left, wordTop, left + 8 * w, wordTop);
     m_scorePanel.SetRect(wordTop + 9 * h / 8, left, wordTop + 2 * h, left + 2 * w);
-    const int buttonY = 4 * h / 8 + kSide * h + 20;
+    const int buttonY = 4 * h / 8 + kSide * h + top;
     PlaceCancel(left + 3 * w - 5 * w / 4, buttonY);
     m_word.undo.SetPosition(left + 3 * w - w / 2, buttonY);
-    m_frame = {left - w / 4, 20 - h / 4, left + (kSide - 1) * w + 5 * w / 4, 20 + (kSide - 1) * h + 5 * h / 4};
+    m_frame = {left - w / 4, top - h / 4, left + (kSide - 1) * w + 5 * w / 4, top + (kSide - 1) * h + 5 * h / 4};
 }
 
 void CImplosion::DrawTable()

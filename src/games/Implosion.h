@@ -19,6 +19,7 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
+    void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
 
     CTilePile m_tiles[kSide * kSide];
     RECT m_frame{};

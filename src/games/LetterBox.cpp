@@ -13,7 +13,7 @@ constexpr unsigned kFreeCellToolId = 1240;
 CLetterBox::CLetterBox(const CGameContext& context)
     : CGame(context), m_box(*this, kRows, kPositions, "box"), m_word(*this, context.dictionary)
 {
-    SetTableSize(kPositions / 2 + 1, kRows / 2 + 4);
+    SetTableSize(kPositions / 2 + 2, kRows / 2 + 4);  // room for the frame at either side
     for (int a = 0; a < kRows; ++a)
         for (int b = kMiddle; b < kPositions; ++b)
             m_box.Cell(a, b).displayFlags |= kRightSet;

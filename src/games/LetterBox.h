@@ -44,6 +44,7 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
+    void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
     char NextLetter();
     bool IsRight(int row, int position) const { return (m_box.Cell(row, position).displayFlags & kRightSet) != 0; }
     // A tile of the given set lies in that cell (none outside the box).

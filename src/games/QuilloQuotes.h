@@ -31,6 +31,7 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
+    void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_quoteRect); }
     void Deal(HWND hwnd);
     void TurnTile(HWND hwnd);
     void DropDraggedTile(HWND hwnd);

@@ -40,8 +40,8 @@ void CSpelunker::PlacePieces(int width, int height)
     CWormHole::PlacePieces(width, height);
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     m_diamonds.SetPosition((width + kSide * w) / 2 + w / 2, 5 * h / 2 + 10);
-    // The X beside Undo, on the same row above the word.
-    PlaceCancel(m_word.undo.x + 3 * w / 4, m_word.undo.y);
+    // The X just left of Undo, on its row above the word, as in the grid games.
+    PlaceCancel(m_word.undo.x - 3 * w / 4, m_word.undo.y);
 }
 
 bool CSpelunker::IsLit(int cell) const

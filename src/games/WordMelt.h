@@ -40,6 +40,7 @@ public:
 
 private:
     void PlacePieces(int width, int height) override;
+    void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frames.rects[0]); }
     void UseStar(HWND hwnd);
     // Star letters score nothing and were never in the letter bin.
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
