@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -57,35 +58,70 @@ inline bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' &
 inline int LetterOf(char c) { return (c | 0x20) - 'a'; }
 
 // The lines of a line file, by the format's rules worked out here on their
-// own: only CR ends a line; LF and zero bytes are dropped wherever they are;
-// text after the last CR is not a line; a line longer than 1,023 bytes is
-// skipped.
-inline std::vector<std::string> ReferenceLines(std::string_view data)
+// own: LF, CR LF and CR each end a line; zero bytes are dropped wherever they
+// are; blanks and tabs at a line's end are trimmed; text after the last line
+// end is a line; a line longer than 1,023 bytes is skipped, or stands as
+// nullopt with `keepLost` (a quotation file drops its pair).
+inline std::vector<std::optional<std::string>> ReferenceLinesKeepingLost(std::string_view data)
 {
-    std::vector<std::string> lines;
+    std::vector<std::optional<std::string>> lines;
     std::string line;
-    for (const char c : data) {
-        if (c == '\n' || c == 0)
-            continue;
-        if (c != '\r') {
-            line += c;
+    bool open = false;
+    auto finish = [&] {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+            line.pop_back();
+        if (line.size() <= static_cast<std::size_t>(kMaxLineBytes))
+            lines.emplace_back(line);
+        else
+            lines.emplace_back(std::nullopt);
+        line.clear();
+        open = false;
+    };
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const char c = data[i];
+        if (c == '\r' || c == '\n') {
+            finish();
+            if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n')
+                ++i;
             continue;
         }
-        if (line.size() <= static_cast<std::size_t>(kMaxLineBytes))
-            lines.push_back(line);
-        line.clear();
+        open = true;
+        if (c != 0)
+            line += c;
     }
+    if (open)
+        finish();
     return lines;
 }
 
-// The words a word-list file holds: the lines that begin with a letter,
-// listed by first letter, each letter's words in file order (as the list
-// hands them out).
+inline std::vector<std::string> ReferenceLines(std::string_view data)
+{
+    std::vector<std::string> lines;
+    for (auto& line : ReferenceLinesKeepingLost(data))
+        if (line)
+            lines.push_back(std::move(*line));
+    return lines;
+}
+
+// The words a word-list file holds: its lines in lower case (sorted, and
+// each once, when they were not in order), those that begin with a letter,
+// listed by first letter.
 inline std::vector<std::string> ExpectedWords(std::string_view data)
 {
+    std::vector<std::string> lines;
+    for (std::string& line : ReferenceLines(data))
+        if (!line.empty()) {
+            for (char& c : line)
+                c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+            lines.push_back(std::move(line));
+        }
+    if (!std::is_sorted(lines.begin(), lines.end())) {
+        std::sort(lines.begin(), lines.end());
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    }
     std::vector<std::string> byLetter[26];
-    for (const std::string& line : ReferenceLines(data))
-        if (!line.empty() && IsAsciiLetter(line[0]))
+    for (const std::string& line : lines)
+        if (IsAsciiLetter(line[0]))
             byLetter[LetterOf(line[0])].push_back(line);
     std::vector<std::string> words;
     for (const auto& bucket : byLetter)
@@ -205,12 +241,19 @@ inline std::string CheckWordListFile(const std::string& dir, std::string_view da
 // or '*' is a comment, and a line needs a letter.
 inline std::vector<std::string> ExpectedQuoteLines(std::string_view data)
 {
-    std::vector<std::string> lines;
-    for (std::string& line : ReferenceLines(data)) {
-        const bool comment = !line.empty() && (line[0] == '/' || line[0] == ';' || line[0] == '*');
-        if (!comment && std::any_of(line.begin(), line.end(), IsAsciiLetter))
-            lines.push_back(std::move(line));
+    // A line too long to read takes its partner with it.
+    std::vector<std::optional<std::string>> counted;
+    for (auto& line : ReferenceLinesKeepingLost(data)) {
+        const bool comment = line && !line->empty() && ((*line)[0] == '/' || (*line)[0] == ';' || (*line)[0] == '*');
+        if (!line || (!comment && std::any_of(line->begin(), line->end(), IsAsciiLetter)))
+            counted.push_back(std::move(line));
     }
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i + 1 < counted.size(); i += 2)
+        if (counted[i] && counted[i + 1]) {
+            lines.push_back(std::move(*counted[i]));
+            lines.push_back(std::move(*counted[i + 1]));
+        }
     return lines;
 }
 
@@ -242,7 +285,11 @@ inline std::string CheckCurrentQuote(CQuoteList& list, const std::vector<std::st
     if (masked.GetLength() != text.GetLength())
         return "the masked text is not as long as the text";
     for (int i = 0; i < text.GetLength(); ++i)
-        if (masked[i] != (IsAsciiLetter(text[i]) ? '_' : text[i]))
+        // A letter is hidden as '_'; an accented one (UTF-8: a lead byte and
+        // its further bytes) as '_' and places that are never drawn.
+        if (masked[i] != (IsAsciiLetter(text[i]) || static_cast<unsigned char>(text[i]) >= 0xC0 ? '_'
+                          : static_cast<unsigned char>(text[i]) >= 0x80                         ? '\x01'
+                                                                                                 : text[i]))
             return "the masked text differs from the text at " + std::to_string(i) + " beyond hiding a letter";
     std::string letters = list.GetShuffledLetters().str(), want;
     for (const char c : text.str())
@@ -275,8 +322,8 @@ inline std::string CheckQuoteWords(CQuoteList& list)
         const std::size_t end = std::min(text.find_first_of(separators, start), text.size());
         const std::string piece = text.substr(start, end - start);
         std::string form;
-        for (const char c : piece)
-            if (c != '\'' && c != '-')
+        for (const char c : piece)  // an accented letter (UTF-8 bytes) has no tile: it is not spelled
+            if (c != '\'' && c != '-' && static_cast<unsigned char>(c) < 0x80)
                 form += (c >= 'A' && c <= 'Z') ? static_cast<char>(c | 0x20) : c;
         if (!form.empty()) {
             forms.push_back(form);

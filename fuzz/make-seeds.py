@@ -34,6 +34,9 @@ def word_lists():
     put("wordlist", "line-1023", b"a" * 1023 + b"\r\nzebra\r\n")
     put("wordlist", "line-1024", b"b" * 1024 + b"\r\nzebra\r\n")
     put("wordlist", "line-100000", b"cow\r\n" + b"c" * 100000 + b"\r\nzebra\r\n")
+    put("wordlist", "trailing-blanks", b"cla \nglorp\t\nzebra \t \n")
+    put("wordlist", "unsorted-lf", b"zebra\nglorp\naardvark\nGlorp\nglorp\n")
+    put("wordlist", "utf8", "caf\u00e9\nna\u00efve\n\u00dcber\nglorp\n".encode("utf-8"))
     put("wordlist", "eight-bit", b"\xe9t\xe9\r\ncaf\xe9\r\n\xff\xfe\r\nna\xefve\r\n\x80\r\n")
     # CR as the last byte of one 1,024-byte block and LF as the first of the next.
     head = b"".join(b"word%03d\r\n" % i for i in range(113))  # 113 * 9 = 1017 bytes
@@ -109,6 +112,9 @@ def quote_lists():
         real = f.read()
     put("quotelist", "real-sample", real[:3000].rsplit(b"\r\n", 1)[0] + b"\r\n")
     put("quotelist", "empty", b"")
+    put("quotelist", "utf8-lf", "The first saying.\n\u00dcn\u00efcode \u00c4uthor\nSecond saying.\nTwo\n".encode("utf-8"))
+    put("quotelist", "long-line-drops-its-pair",
+        b"First.\r\nOne\r\n" + b"q" * 1280 + b"\r\n-- LongAuthor\r\nThird.\r\nThree\r\n")
     put("quotelist", "comments-only", b"; one\r\n/ two\r\n* three\r\n")
     put("quotelist", "no-letters", b"1234\r\n...\r\n\r\n")
     put("quotelist", "lf-only", b"A saying.\nSomebody\n")

@@ -119,3 +119,72 @@ TEST(DictionaryLoad, ShippedWordList)
     ASSERT_TRUE(dict.SaveList(path, copy));
     EXPECT_EQ(ReadBytes(copy), ReadBytes(path));
 }
+
+// A player's lists as Linux editors and shells write them, and worse: each
+// row loads what it should, and nothing the player wrote is lost (a list that
+// gave no words is kept as NAME.unreadable-DATE before anything is written).
+TEST(DictionaryLoad, HostilePlayerListsLoadWhatTheyHoldAndLoseNothing)
+{
+    struct Row {
+        const char* why;
+        const char* file;     // the player's list written
+        std::string bytes;    // its contents ("->PATH": a symbolic link to a file holding "glorp"; "/": a folder)
+        const char* word;     // a word the dictionary then holds
+        const char* notWord;  // one it does not
+        bool keptAside;       // the file was moved aside, and the shipped list copied in its place
+    };
+    const std::string tooLong(2000, 'x');
+    const Row rows[] = {
+        {"LF line ends (echo word >> modified.lst)", "modified.lst", "aardvark\nglorp\nzebra\n", "glorp", "glor", false},
+        {"CR line ends", "modified.lst", "aardvark\rglorp\rzebra\r", "zebra", "aardvarkglorp", false},
+        {"CR LF line ends", "modified.lst", "aardvark\r\nglorp\r\n", "glorp", "aardvark glorp", false},
+        {"no line end after the last word", "modified.lst", "aardvark\nglorp", "glorp", "zebra", false},
+        {"trailing blanks and tabs", "custom.lst", "cla \nglorp\t\n", "cla", "clar", false},
+        {"not in order", "modified.lst", "zebra\nglorp\naardvark\nGlorpy\n", "glorpy", "zebr", false},
+        {"UTF-8 and an over-long line", "modified.lst", "caf\xc3\xa9\n" + tooLong + "\nglorp\n", "glorp", "xxx", false},
+        {"a symbolic link", "modified.lst", "->", "glorp", "aardvark", false},
+        {"an empty file: nothing to lose", "modified.lst", "", "aardvark", "glorp", false},
+        {"no words at all", "modified.lst", "123\n456\n", "aardvark", "glorp", true},
+        {"a folder", "modified.lst", "/", "aardvark", "glorp", true},
+        {"a custom list without words", "custom.lst", "42\n", "aardvark", "glorp", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.why);
+        ClearUserData();
+        const std::string path = UserDataDir() + "/" + row.file;
+        if (row.bytes == "->") {
+            WriteBytes(ScratchPath("elsewhere.lst"), "glorp\n");
+            ASSERT_EQ(::symlink(ScratchPath("elsewhere.lst").c_str(), path.c_str()), 0);
+        } else if (row.bytes == "/") {
+            ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
+        } else {
+            WriteBytes(path, row.bytes);
+        }
+        TestShellWithWindow shell;
+        CDictionary dict;
+        ASSERT_TRUE(dict.LoadWordLists());
+        EXPECT_GT(dict.IsWord(row.word), 0) << row.word;
+        // The player is told which file was kept where, and why.
+        ASSERT_EQ(shell.window.boxes.size(), row.keptAside ? 1u : 0u);
+        if (row.keptAside) {
+            EXPECT_NE(shell.window.boxes[0].text.find(path + "\""), std::string::npos) << shell.window.boxes[0].text;
+            EXPECT_NE(shell.window.boxes[0].text.find(".unreadable-"), std::string::npos);
+        }
+        EXPECT_EQ(dict.IsWord(row.notWord), 0) << row.notWord;
+        std::vector<std::string> aside;
+        for (const std::string& name : FilesIn(UserDataDir()))
+            if (name.rfind(std::string(row.file) + ".unreadable-", 0) == 0)
+                aside.push_back(name);
+        ASSERT_EQ(aside.size(), row.keptAside ? 1u : 0u);
+        if (row.keptAside && row.bytes != "/") {
+            EXPECT_EQ(ReadBytes(UserDataDir() + "/" + aside[0]), row.bytes);
+        } else if (!row.keptAside && !row.bytes.empty() && row.bytes != "->") {
+            EXPECT_EQ(ReadBytes(path), row.bytes) << "the player's file was rewritten";
+        }
+        struct stat st {};
+        if (row.bytes == "->") {
+            EXPECT_TRUE(::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) << "the link was replaced";
+        }
+    }
+    ClearUserData();
+}

@@ -102,7 +102,7 @@ TEST_F(DictionarySave, FailedSaveKeepsTheOldFile)
     EXPECT_EQ(FilesIn(ScratchDir()).size(), 2u);  // keep.lst and big.lst, no temporary
     ASSERT_EQ(shell.window.boxes.size(), 1u);
     EXPECT_EQ(shell.window.boxes[0].caption, "Quirkwood Software");
-    EXPECT_EQ(shell.window.boxes[0].text, "File too large");
+    EXPECT_EQ(shell.window.boxes[0].text, path + ": File too large");  // it names the file
     EXPECT_EQ(shell.window.boxes[0].style, MB_OK | MB_ICONINFORMATION);
 
     // The same list saves once the disk has room again.
@@ -157,7 +157,7 @@ TEST_F(DictionarySave, FirstStartWritesThePlayersCopy)
 TEST_F(DictionarySave, NoUsableListShowsTheErrorBox)
 {
     TestShellWithWindow shell;
-    WriteBytes(UserDataDir() + "/words.lst", "not a word list\n");
+    WriteBytes(UserDataDir() + "/words.lst", "1 is not a word list\n");
     CDictionary dict;
     EXPECT_FALSE(dict.LoadWordLists());
     EXPECT_FALSE(dict.IsLoaded());

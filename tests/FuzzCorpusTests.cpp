@@ -47,18 +47,21 @@ TEST(FuzzCorpus, TheWordListRulesSeenFromTheOutside)
 {
     // The independent reading of the rules the checks use, on the nasty cases.
     using fuzzcheck::ExpectedWords;
-    EXPECT_EQ(ExpectedWords("cat\ndog\n"), std::vector<std::string>{});
-    EXPECT_EQ(ExpectedWords("cat\rdog\r"), (std::vector<std::string>{"cat", "dog"}));
-    EXPECT_EQ(ExpectedWords(std::string_view("c\0at\r\nd\nog\r\nlast", 16)), (std::vector<std::string>{"cat", "dog"}));
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(ExpectedWords("cat\ndog\n"), (Words{"cat", "dog"}));
+    EXPECT_EQ(ExpectedWords("cat\rdog"), (Words{"cat", "dog"}));
+    EXPECT_EQ(ExpectedWords(std::string_view("c\0at\r\nd\nog \t\r\nlast", 19)), (Words{"cat", "d", "last", "og"}));
     EXPECT_EQ(ExpectedWords(std::string(1023, 'a') + "\r\n" + std::string(1024, 'b') + "\r\n").size(), 1u);
-    EXPECT_EQ(ExpectedWords("zoo\r\n1st\r\n\r\nant\r\nZed\r\n"), (std::vector<std::string>{"ant", "zoo", "Zed"}));
+    EXPECT_EQ(ExpectedWords("zoo\r\n1st\r\n\r\nant\r\nZed\r\nant\r\n"), (Words{"ant", "zed", "zoo"}));
 }
 
 TEST(FuzzCorpus, TheQuotationRulesSeenFromTheOutside)
 {
     using fuzzcheck::ExpectedQuoteLines;
-    EXPECT_EQ(ExpectedQuoteLines("A saying.\nSomebody\n"), std::vector<std::string>{});
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(ExpectedQuoteLines("A saying.\nSomebody"), (Lines{"A saying.", "Somebody"}));
     EXPECT_EQ(ExpectedQuoteLines(std::string_view("; c\r\n/c\r\n*c\r\n42\r\n\r\nA s\0aid.\r\n\nX\r\nY", 34)),
-              (std::vector<std::string>{"A said.", "X"}));
-    EXPECT_EQ(ExpectedQuoteLines(std::string(1024, 'q') + "\r\nSomebody\r\n"), std::vector<std::string>{"Somebody"});
+              (Lines{"A said.", "X"}));
+    // A line too long to read takes its attribution with it.
+    EXPECT_EQ(ExpectedQuoteLines(std::string(1024, 'q') + "\r\nSomebody\r\nNext.\nNobody\n"), (Lines{"Next.", "Nobody"}));
 }

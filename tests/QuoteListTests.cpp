@@ -58,6 +58,19 @@ TEST(QuoteList, RevealWordUncoversEachOccurrenceOnceIgnoringCaseAndMarks)
     EXPECT_LT(list.RevealWord("tishat"), 0);
 }
 
+// UTF-8 text with LF line ends: an accented letter is hidden like the
+// others (its further bytes never drawn) and uncovered with its word.
+TEST(QuoteList, AnAccentedLetterIsHiddenAndUncoveredWithItsWord)
+{
+    CQuoteList list;
+    ASSERT_TRUE(list.Load(QuoteFile("Caf\xc3\xa9 au lait.\n\xc3\x9cn\xc3\xafcode \xc3\x84uthor\n").c_str()));
+    EXPECT_EQ(list.GetAttribution(), "\xc3\x9cn\xc3\xafcode \xc3\x84uthor");
+    list.HideLetters();
+    EXPECT_EQ(list.GetMaskedText(), "____\x01 __ ____.");
+    EXPECT_EQ(list.RevealWord("caf"), 0);
+    EXPECT_EQ(list.GetMaskedText(), "Caf\xc3\xa9 __ ____.");
+}
+
 TEST(QuoteList, WordsAndBeginningsCountByTheirLastLettersWhenNotWhole)
 {
     CQuoteList list;

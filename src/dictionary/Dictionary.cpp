@@ -9,6 +9,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <mutex>
+#include <string_view>
+#include <vector>
 
 #include "framework/Files.h"
 #include "framework/Progress.h"
@@ -23,6 +27,17 @@ namespace {
 
 constexpr unsigned kIdsErrorCaption = 120;
 constexpr unsigned kIdsDictionaryLoadFailed = 142;
+constexpr unsigned kIdsListKeptAside = 2345;
+
+std::string Timestamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &tm);
+    return text;
+}
 
 void Pump(CProgressSink* progress)
 {
@@ -94,6 +109,19 @@ int WriteFileAtomically(const std::string& path, const std::string& text, CProgr
 CDictionary::CDictionary() = default;
 CDictionary::~CDictionary() = default;
 
+void CDictionary::NoteUnusable(const std::string& name, const std::string& path, int error)
+{
+    // Only the player's own copy of a list is ever set aside; an empty file
+    // holds nothing to lose.
+    (void)path;
+    struct stat st {};
+    const std::string mine = name.find('/') == std::string::npos ? WritePathOf(name) : std::string();
+    if (mine.empty() || ::lstat(mine.c_str(), &st) != 0 || (S_ISREG(st.st_mode) && st.st_size == 0))
+        return;
+    std::lock_guard<std::mutex> lock(m_unusableMutex);
+    m_unusable.emplace_back(name, error);
+}
+
 std::string CDictionary::ReadPathOf(const std::string& name)
 {
     return FindReadablePath(name);
@@ -130,19 +158,59 @@ void CDictionary::Recount()
 
 bool CDictionary::LoadWordLists(CProgressSink* progress)
 {
-    if (m_loaded) return true;
-    if (!LoadList("modified.lst", progress)) {
-        if (!LoadList("words.lst", progress)) {
-            if (HWND window = Shell().MainWindow())
-                window->MessageBox(ResString(kIdsDictionaryLoadFailed), ResString(kIdsErrorCaption), MB_OK);
-            return false;
+    if (!m_loaded) {
+        if (!LoadList("modified.lst", progress)) {
+            // What the player wrote is never overwritten: a copy that gave no
+            // words goes aside first. When it cannot, it is not replaced.
+            const bool free = KeepAside("modified.lst");
+            if (!LoadList("words.lst", progress)) {
+                if (HWND window = Shell().MainWindow())
+                    window->MessageBox(ResString(kIdsDictionaryLoadFailed), ResString(kIdsErrorCaption), MB_OK);
+                return false;
+            }
+            // The player's working copy starts as the shipped list. A failed
+            // save has shown its box; the words are loaded all the same.
+            if (free)
+                SaveList("words.lst", "modified.lst", progress);
+            else
+                FindListByName("words.lst")->SetName("modified.lst");
         }
-        // The player's working copy starts as the shipped list. A failed save
-        // has shown its box; the words are loaded all the same.
-        SaveList("words.lst", "modified.lst", progress);
+        LoadList("custom.lst", progress);  // optional
     }
-    LoadList("custom.lst", progress);  // optional
+    // A custom list that gave no words would be overwritten by the next word
+    // added to it.
+    KeepAside("custom.lst");
     Pump(progress);
+    return true;
+}
+
+bool CDictionary::KeepAside(const std::string& name)
+{
+    const auto failed = std::find_if(m_unusable.begin(), m_unusable.end(),
+                                     [&](const auto& entry) { return entry.first == name; });
+    if (failed == m_unusable.end())
+        return true;
+    const int error = failed->second;
+    m_unusable.erase(failed);
+    const std::string path = WritePathOf(name);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return true;
+    const std::string stamp = Timestamp();
+    std::string aside = path + ".unreadable-" + stamp;
+    for (int n = 2; ::lstat(aside.c_str(), &st) == 0; ++n)
+        aside = path + ".unreadable-" + stamp + "-" + std::to_string(n);
+    if (::rename(path.c_str(), aside.c_str()) != 0) {
+        ShowFileError(path, errno);
+        return false;
+    }
+    const std::string why = error ? std::strerror(error) : "it holds no words";
+    std::string text(ResString(kIdsListKeptAside));
+    for (const std::string& part : {path, why, aside})
+        if (const std::size_t at = text.find("%s"); at != std::string::npos)
+            text.replace(at, 2, part);
+    if (HWND window = Shell().MainWindow())
+        window->MessageBox(text, ResString(kIdsErrorCaption), MB_OK);
     return true;
 }
 
@@ -150,16 +218,36 @@ bool CDictionary::LoadList(const std::string& fileName, CProgressSink* progress)
 {
     if (GetListCount() >= kMaxLists) return false;
     std::string data;
-    if (!ReadWholeFile(ReadPathOf(fileName), data, progress)) return false;
+    int error = 0;
+    const std::string path = ReadPathOf(fileName);
+    if (!ReadWholeFile(path, data, progress, &error)) {
+        NoteUnusable(fileName, path, error);
+        return false;
+    }
 
-    auto list = std::make_unique<CWordList>(fileName);
-    list->ReserveForLoad(data);
+    // Words are lower case, and a list may come in any order (an editor or
+    // `echo word >> custom.lst` appends): it is taken in the order lookups need.
+    std::erase(data, '\0');
+    for (char& c : data)
+        c = ToLowerChar(c);
+    std::vector<std::string_view> words;
     ForEachLine(data, [&](std::string_view line) {
         if (!line.empty())
-            list->AppendLoadedWord(line);
+            words.push_back(line);
     });
+    if (!std::is_sorted(words.begin(), words.end())) {
+        std::sort(words.begin(), words.end());
+        words.erase(std::unique(words.begin(), words.end()), words.end());
+    }
+    auto list = std::make_unique<CWordList>(fileName);
+    list->ReserveForLoad(words);
+    for (std::string_view word : words)
+        list->AppendLoadedWord(word);
     Pump(progress);
-    if (list->GetWordCount() == 0) return false;
+    if (list->GetWordCount() == 0) {
+        NoteUnusable(fileName, path, 0);
+        return false;
+    }
     m_lists.push_back(std::move(list));
     Recount();
     m_loaded = true;
@@ -273,9 +361,10 @@ bool CDictionary::Save(const CWordList& list, CProgressSink* progress)
             text += "\r\n";
         }
     }
-    const int error = WriteFileAtomically(WritePathOf(list.GetName()), text, progress);
+    const std::string path = WritePathOf(list.GetName());
+    const int error = WriteFileAtomically(path, text, progress);
     if (error) {
-        ShowLastError(error);
+        ShowFileError(path, error);
         return false;
     }
     return true;

@@ -16,6 +16,8 @@
 // player's copy first and then the shipped one, writes always go to the
 // player's folder. A name with a '/' is used as the path itself.
 #include <memory>
+#include <mutex>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -39,14 +41,16 @@ public:
     // Fills the dictionary once per run, for the shell's LoadDictionary (which
     // shows its progress dialog around the call and passes it as progress):
     // "modified.lst", or else "words.lst" which is then saved as the player's
-    // "modified.lst"; then the optional "custom.lst". When neither main list
+    // "modified.lst" (a player's copy that gave no words is first moved aside,
+    // see KeepAside); then the optional "custom.lst". When neither main list
     // loads, shows the "Error!" box with string 142 over the main window (if
     // there is one) and returns false. True at once when already loaded.
     bool LoadWordLists(CProgressSink* progress = nullptr);
 
-    // Reads one word-list file into a new list appended to the lists. False
-    // when 25 lists exist, the file cannot be opened or read (a read error
-    // drops the whole list), or it holds no word.
+    // Reads one word-list file into a new list appended to the lists: its
+    // lines by the rules of TextFile.h, lower-cased, sorted when they were not.
+    // False when 25 lists exist, the file cannot be opened or read (a read
+    // error drops the whole list), or it holds no word.
     bool LoadList(const std::string& fileName, CProgressSink* progress = nullptr);
     bool IsLoaded() const { return m_loaded; }
 
@@ -104,8 +108,16 @@ private:
     CWordList* FindListByName(const std::string& name);
     bool Save(const CWordList& list, CProgressSink* progress);
     void Recount();
+    // A player's own list that exists but gave no words (read error, or none
+    // in it) is remembered, and later moved aside (`NAME.unreadable-DATE`)
+    // with a box that names the file and why, so nothing the player wrote is
+    // overwritten. KeepAside: true when the list's path is free to be written.
+    void NoteUnusable(const std::string& name, const std::string& path, int error);
+    bool KeepAside(const std::string& name);
 
     std::vector<std::unique_ptr<CWordList>> m_lists;
+    std::vector<std::pair<std::string, int>> m_unusable;  // list name, errno (0: no words)
+    std::mutex m_unusableMutex;  // lists may be read on the preloading thread
     int m_totalWords = 0;
     bool m_loaded = false;
 };

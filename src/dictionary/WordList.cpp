@@ -42,24 +42,19 @@ bool CWordList::AppendLoadedWord(std::string_view word)
     return true;
 }
 
-void CWordList::ReserveForLoad(std::string_view text)
+void CWordList::ReserveForLoad(const std::vector<std::string_view>& text)
 {
     std::array<int, kLetterBuckets> words{};
     std::array<size_t, kLetterBuckets> bytes{};
     std::array<int, kLengthBuckets> lengths{};
-    for (size_t at = 0; at < text.size();) {
-        const char* end = static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));
-        const size_t next = end ? static_cast<size_t>(end - text.data()) + 1 : text.size();
-        size_t size = next - at - (end ? 1 : 0);
-        if (size > 0 && text[at + size - 1] == '\r') --size;
-        const char first[2] = {text[at], 0};
-        const int bucket = size > 0 ? BucketOf(first) : -1;
+    for (std::string_view word : text) {
+        const char first[2] = {word.empty() ? '\0' : word[0], 0};
+        const int bucket = BucketOf(first);
         if (bucket >= 0) {
             ++words[static_cast<size_t>(bucket)];
-            bytes[static_cast<size_t>(bucket)] += size + 1;
-            ++lengths[static_cast<size_t>(LengthBucketOf(size))];
+            bytes[static_cast<size_t>(bucket)] += word.size() + 1;
+            ++lengths[static_cast<size_t>(LengthBucketOf(word.size()))];
         }
-        at = next;
     }
     for (int b = 0; b < kLetterBuckets; ++b)
         m_letters[static_cast<size_t>(b)].Reserve(words[static_cast<size_t>(b)], bytes[static_cast<size_t>(b)]);

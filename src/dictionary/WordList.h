@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dictionary/WordArray.h"
 #include "framework/Str.h"
@@ -27,9 +28,8 @@ public:
     // A word read from a file, in file order. Words that do not begin with a
     // letter are skipped (false).
     bool AppendLoadedWord(std::string_view word);
-    // Makes room for the words of a file's text about to be appended
-    // (a guess from its lines: only the time taken depends on it).
-    void ReserveForLoad(std::string_view text);
+    // Makes room for the words about to be appended.
+    void ReserveForLoad(const std::vector<std::string_view>& words);
     // Inserts in sorted place; the stored copy loses apostrophes and hyphens.
     // Does not refuse a word that is already there. False when the word does
     // not begin with a letter.

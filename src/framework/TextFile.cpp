@@ -12,13 +12,17 @@ namespace {
 constexpr std::size_t kReadChunk = 64 * 1024;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& data, CProgressSink* progress)
+bool ReadWholeFile(const std::string& path, std::string& data, CProgressSink* progress, int* error)
 {
     data.clear();
+    if (error) *error = 0;
     int fd;
     do fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     while (fd < 0 && errno == EINTR);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        if (error) *error = errno;
+        return false;
+    }
     struct stat st {};
     std::size_t capacity = kReadChunk;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
@@ -30,6 +34,7 @@ bool ReadWholeFile(const std::string& path, std::string& data, CProgressSink* pr
         const ssize_t got = ::read(fd, data.data() + used, data.size() - used);
         if (got < 0) {
             if (errno == EINTR) continue;
+            if (error) *error = errno;
             ::close(fd);
             data.clear();
             return false;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "framework/Registry.h"
 #include "framework/Settings.h"
@@ -19,13 +21,30 @@ bool IsComment(std::string_view line) { return !line.empty() && (line[0] == '/' 
 
 bool HasLetter(std::string_view line) { return std::any_of(line.begin(), line.end(), IsAlpha); }
 
+// The masked text holds this in place of the further bytes of a hidden
+// accented letter.
+constexpr char kHiddenByte = '\x01';
+
+bool IsUtf8Byte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+
+// The masked text as drawn: without the places of hidden further bytes.
+std::string Shown(const CStr& masked)
+{
+    std::string text = masked.str();
+    std::erase(text, kHiddenByte);
+    return text;
+}
+
+
 // The form words take in the word set and in its searches: without
-// apostrophes and hyphens, in lower case. One form for both keeps the set in
+// apostrophes and hyphens, in lower case, and without accented letters (UTF-8
+// bytes), which no tile spells: they are uncovered with the rest of the word. One form for both keeps the set in
 // the order its searches assume, at any size.
 std::string SetForm(const char* word)
 {
     std::string s(word ? word : "");
     StripMarks(s);
+    std::erase_if(s, IsUtf8Byte);
     for (char& c : s)
         c = ToLowerChar(c);
     return s;
@@ -49,10 +68,27 @@ bool CQuoteList::OpenFile()
     std::string data;
     if (m_fileName.empty() || !ReadWholeFile(FindReadablePath(m_fileName), data))
         return false;
-    ForEachLine(data, [this](std::string_view line) {
-        if (!IsComment(line) && HasLetter(line))
-            m_lines.emplace_back(line);
-    });
+    // A quotation and its attribution go together: a line too long to read
+    // takes its partner with it, so every later quotation keeps its own.
+    std::vector<std::string> lines;
+    std::vector<bool> lost;
+    ForEachLine(
+        data,
+        [&](std::string_view line) {
+            if (!IsComment(line) && HasLetter(line)) {
+                lines.emplace_back(line);
+                lost.push_back(false);
+            }
+        },
+        [&] {
+            lines.emplace_back();
+            lost.push_back(true);
+        });
+    for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
+        if (!lost[i] && !lost[i + 1]) {
+            m_lines.push_back(std::move(lines[i]));
+            m_lines.push_back(std::move(lines[i + 1]));
+        }
     m_nextLine = 0;
     m_open = true;
     m_quoteNumber = 0;
@@ -108,10 +144,17 @@ bool CQuoteList::ReadNextQuote(int depth)
     m_text = CStr(m_lines[m_nextLine]);
     m_attribution = CStr(m_lines[m_nextLine + 1]);
     m_nextLine += 2;
+    // Every letter is hidden, an accented one (several UTF-8 bytes) by one
+    // '_' like the others: its further bytes stand as kHiddenByte, which is
+    // never drawn.
     m_maskedText = m_text;
-    for (int i = 0; i < m_maskedText.GetLength(); ++i)
-        if (IsAlpha(m_maskedText[i]))
+    for (int i = 0; i < m_maskedText.GetLength(); ++i) {
+        const auto byte = static_cast<unsigned char>(m_maskedText[i]);
+        if (IsAlpha(m_maskedText[i]) || byte >= 0xC0)
             m_maskedText.SetAt(i, '_');
+        else if (byte >= 0x80)
+            m_maskedText.SetAt(i, kHiddenByte);
+    }
     ++m_quoteNumber;
     return true;
 }
@@ -205,7 +248,7 @@ int CQuoteList::RevealWord(const char* word)
             ++first;
         if (m_maskedText[first] != '_')
             continue;
-        for (int i = at; i < m_text.GetLength() && IsWordChar(m_text[i]); ++i)
+        for (int i = at; i < m_text.GetLength() && (IsWordChar(m_text[i]) || IsUtf8Byte(m_text[i])); ++i)
             m_maskedText.SetAt(i, m_text[i]);
         m_words.RemoveAt(entry);
         return at;
@@ -236,7 +279,7 @@ void CQuoteList::MakeFonts(CBackBuffer& buffer)
         m_quoteFont = buffer.CreateFont(size, "Arial", kFontBold);
         m_attributionFont = buffer.CreateFont(size, "Times New Roman", kFontItalic, kRomanFamily);
         const int quote = std::max(buffer.MeasureTextWrapped(m_text.c_str(), m_rect, m_quoteFont),
-                                   buffer.MeasureTextWrapped(m_maskedText.c_str(), m_rect, m_quoteFont));
+                                   buffer.MeasureTextWrapped(Shown(m_maskedText).c_str(), m_rect, m_quoteFont));
         const int measure = quote + singleLineHeight(m_attribution.c_str()) + 4;
         if (measure <= m_rect.Height() - 20 || size <= 2)
             break;
@@ -252,7 +295,7 @@ void CQuoteList::Draw(CBackBuffer& buffer, int peek)
     if (m_quoteFont.IsNull() || m_attributionFont.IsNull())
         MakeFonts(buffer);
     buffer.FillBackground(&m_rect);
-    const CStr& shown = m_masked && !peek ? m_maskedText : m_text;
+    const std::string shown = m_masked && !peek ? Shown(m_maskedText) : m_text.str();
     const int h1 = buffer.DrawTextWrapped(shown.c_str(), m_rect, m_quoteFont);
     RECT below = m_rect;
     below.top += h1 + 4;

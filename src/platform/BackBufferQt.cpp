@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QString>
+#include <QStringDecoder>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -48,6 +49,14 @@ struct CBackBuffer::Impl : CScreenSource {
 };
 
 namespace {
+
+// Table text is UTF-8; bytes that are not (an 8-bit file of old) read as Latin-1.
+QString TableText(const char* text)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(QByteArrayView(text));
+    return utf8.hasError() ? QString::fromLatin1(text) : decoded;
+}
 Qt::Alignment AlignmentFor(unsigned format)
 {
     Qt::Alignment a = (format & DT_CENTER)  ? Qt::AlignHCenter
@@ -354,7 +363,7 @@ int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsig
 {
     if (!text || font.IsNull() || m_impl->image.isNull())
         return 0;
-    const QString s = QString::fromLatin1(text);
+    const QString s = TableText(text);
     const QRect box(rect.left, rect.top, std::max(rect.right - rect.left, 0), std::max(rect.bottom - rect.top, 0));
     const int flags = TextFlags(format);
     if (format & DT_CALCRECT) {
@@ -427,7 +436,7 @@ int CBackBuffer::MeasureTextWidth(const char* text, const CFont& font)
         return it->second;
     if (widths.size() >= 1024)  // texts that come and go: start again
         widths.clear();
-    const int width = QFontMetrics(font.impl()->font).horizontalAdvance(QString::fromLatin1(text));
+    const int width = QFontMetrics(font.impl()->font).horizontalAdvance(TableText(text));
     widths.emplace(text, width);
     return width;
 }

@@ -555,6 +555,7 @@ constexpr StringEntry kStrings[] = {
     {2342, "Reset Scores"},
     {2343, "OK"},
     {2344, "Cancel"},
+    {2345, "Glyphery could not use your word list \"%s\": %s. It has been kept as \"%s\", and a fresh copy of the shipped word list takes its place."},
 };
 }  // namespace
 
