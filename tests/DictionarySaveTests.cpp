@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <string>
@@ -74,6 +76,26 @@ TEST_F(DictionarySave, SavingUnderANewNameRenamesTheList)
     ::unlink(from.c_str());
     EXPECT_TRUE(dict.SaveList(from));
     EXPECT_FALSE(FileExists(from));
+}
+
+// A list that is a symbolic link is saved where it points, the link kept, and
+// a saved file keeps the mode its owner gave it.
+TEST_F(DictionarySave, SavingWritesThroughALinkAndKeepsTheMode)
+{
+    const std::string target = ScratchPath("real.lst"), link = ScratchPath("link.lst");
+    WriteBytes(target, ListText({"ant", "bee"}));
+    ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    CDictionary dict;
+    ASSERT_TRUE(dict.LoadList(link));
+    ASSERT_TRUE(dict.AddWord("cat", link));
+    ASSERT_TRUE(dict.SaveList(link));
+    struct stat st {};
+    ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link was replaced by a file";
+    EXPECT_EQ(ReadBytes(target), ListText({"ant", "bee", "cat"}));
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
 // A save that fails half-way leaves the old file whole, shows the system's

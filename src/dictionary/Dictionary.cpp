@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <mutex>
@@ -84,14 +85,24 @@ void RemoveLeftoverTemporaries(const std::string& path)
     ::closedir(folder);
 }
 
-int WriteFileAtomically(const std::string& path, const std::string& text, CProgressSink* progress)
+int WriteFileAtomically(const std::string& link, const std::string& text, CProgressSink* progress)
 {
+    // A list that is a symbolic link is saved where it points (the link
+    // stays), and a saved file keeps the mode the player gave it.
+    std::string path = link;
+    if (char* target = ::realpath(link.c_str(), nullptr)) {
+        path = target;
+        std::free(target);
+    }
+    mode_t mode = 0644;
+    if (struct stat st {}; ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        mode = st.st_mode & 07777;
     RemoveLeftoverTemporaries(path);
     const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) return errno;
     int error = 0;
-    ::fchmod(fd, 0644);
+    ::fchmod(fd, mode);
     constexpr size_t kWriteChunk = 64 * 1024;
     for (size_t at = 0; at < text.size() && !error; at += kWriteChunk) {
         if (!WriteAll(fd, text.data() + at, std::min(kWriteChunk, text.size() - at))) error = errno;
