@@ -184,6 +184,23 @@ TEST_F(GameTest, MoveTileFlipsRecordsAndUndoes)
 
     game->MoveTile(&game->right, &game->left, 1, 0);  // an empty source: nothing
     EXPECT_FALSE(game->CanUndo());
+
+}
+
+// A face-down move flies a blank tile (the source's face-down design), even
+// when the tile lay face up.
+TEST_F(GameTest, AFaceDownMoveFliesABlankTile)
+{
+    game->left.tiles = "xy";
+    const int x = game->left.TopTileX(game->TileSet()) + 10, y = game->left.TopTileY(game->TileSet()) + 10;
+    std::vector<COLORREF> seen;  // the tile in the air, where it starts
+    window.onSleep = [&] { seen.push_back(window.ScreenPixel(x, y)); };
+    game->BackBuffer().Open(&window);
+    game->MoveTile(&game->left, &game->right, 1, 0);
+    game->BackBuffer().Close();
+    window.onSleep = nullptr;
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), SheetColour(CTileSet::CellIndex(' '), 10, 10));
 }
 
 TEST_F(GameTest, CountDownClockWarnsAndEndsAtZero)

@@ -74,6 +74,8 @@ public:
     {
         sleeps.push_back(ms);
         presentsAtSleep.push_back(presents);
+        if (onSleep)
+            onSleep();
     }
     void SetTimer(unsigned, unsigned) override {}
     void KillTimer(unsigned) override {}
@@ -121,6 +123,7 @@ public:
     int presents = 0;
     std::vector<RECT> presented;
     std::vector<int> sleeps;
+    std::function<void()> onSleep;  // a flight's every step, seen on the screen
     std::vector<int> presentsAtSleep;
     bool captured = false;
     std::string title;

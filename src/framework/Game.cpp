@@ -470,11 +470,10 @@ void CGame::MoveTile(CTilePile* from, CTilePile* to, int, int faceUp)
     const int toX = to->NextTileX(m_tileSet), toY = to->NextTileY(m_tileSet);
 
     m_dragImage.BeginImage(m_backBuffer, w, h);
-    // The tile flies as the source shows it, or face up when asked.
+    // The tile flies face up when asked, otherwise showing the source's
+    // face-down design: a blank tile.
     const unsigned negative = from->displayFlags & kPileNegative ? kGlyphNegative : 0;
-    const bool shown = faceUp || CTileSet::IsFaceUp(from->Length() - 1, from->Length(), from->displayFlags,
-                                                    from->faceDownCount);
-    m_tileSet.DrawGlyph(m_backBuffer, from->Top(), 0, 0, (shown ? kGlyphFaceUp : 0) | negative,
+    m_tileSet.DrawGlyph(m_backBuffer, from->Top(), 0, 0, (faceUp ? kGlyphFaceUp : 0) | negative,
                         from->faceDownGlyph);
     m_dragImage.EndImage(m_backBuffer, kMagenta);
 

@@ -181,7 +181,7 @@ constexpr StringEntry kStrings[] = {
     {324, "You can only move a tile onto an occupied stack \r\n if it continues to spell a word from the quotation."},
     {325, "If you forget the quote, click and hold on it \r\n with the mouse to temporarily reveal it."},
     {326, "Spell all the words in the quote to win!"},
-    {327, "Glyphery works best when running in 32-bit Full Color mode.  It appears that your display is currently set to less than 32-bit color.  For the best experience, please use the Display Properties control panel to increase your Colors setting and restart Glyphery. In the meantime, Glyphery is resorting to its unadorned tile set."},
+    {327, "Glyphery works best when running in 32-bit Full Color mode.  It appears that your display is currently set to less than 32-bit color.  For the best experience, please set your display to 24- or 32-bit colour in your desktop's display settings (or the X server's DefaultDepth) and restart Glyphery. In the meantime, Glyphery is resorting to its unadorned tile set."},
     // 328-347: the attributions drawn for the names of the default high-score lists.
     {328, "W. Shakespeare"},
     {329, "M. Twain"},
@@ -519,7 +519,7 @@ constexpr StringEntry kStrings[] = {
     {2154, "Tan stucco"},
     {2155, "Solid color (no pattern)"},
     {2156, "Change &Background Color"},
-    {2157, "TIP: To enable more tile and background choices, use the Windows control panel to change your Display settings to 32-bit full color."},
+    {2157, "TIP: To enable more tile and background choices, set your display to 24- or 32-bit colour in your desktop's display settings (or the X server's DefaultDepth)."},
     {2158, "OK"},
     {2159, "&Cancel"},
     {2160, "&Fit tiles to the window"},
