@@ -114,6 +114,26 @@ TEST_F(Chooser, SelectingUpdatesThePanelsAndPlayTakesTheSelection)
     EXPECT_EQ(nameId, 146u);
 }
 
+// Ctrl+click on the picked game leaves it picked: Play never starts a game
+// the player did not pick.
+TEST_F(Chooser, TheListNeverLosesItsSelection)
+{
+    g_Settings.CurrentGame = 10;
+    ChooserView afterCtrlClick;
+    WhenModal([&](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "gameList");
+        QListWidgetItem* gobble = list->findItems("Gobble", Qt::MatchExactly).front();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualItemRect(gobble).center());
+        afterCtrlClick = Read(d);
+        Click(d, "play");
+    });
+    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserPlay);
+    EXPECT_EQ(afterCtrlClick.selected, QStringList{"Gobble"});
+    EXPECT_EQ(afterCtrlClick.description, DialogText(185));
+    EXPECT_EQ(g_Settings.CurrentGame, 10);
+    EXPECT_EQ(nameId, 172u);
+}
+
 TEST_F(Chooser, QuitAndEscapeChangeNothing)
 {
     g_Settings.CurrentGame = 10;

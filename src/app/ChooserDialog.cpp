@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +44,7 @@ private:
 
     HWND m_owner;
     QListWidget* m_list;
+    int m_selectedRow = -1;  // once a game is picked, one always is
     QPlainTextEdit* m_description;
     QLabel* m_preview;
     QLabel* m_difficulty;
@@ -160,6 +162,15 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
 void CChooserDialog::UpdateForSelection()
 {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty() && m_selectedRow >= 0) {
+        // Ctrl+click took the selection away: the game picked stays picked.
+        const QSignalBlocker quiet(m_list);
+        m_list->item(m_selectedRow)->setSelected(true);
+        m_list->setCurrentRow(m_selectedRow);
+        return;
+    }
+    if (!selected.isEmpty())
+        m_selectedRow = m_list->row(selected.front());
     if (selected.isEmpty()) {
         m_chosenGameId = -1;
         m_preview->clear();
