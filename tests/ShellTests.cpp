@@ -364,7 +364,7 @@ TEST_F(Shell, WithoutAGameTheWindowShowsTheBackgroundColourAndGameCommandsDoNoth
 
 // The player's word lists are read beside the window's creation; the game
 // dealt at start-up has them all, in load order, as if read before its deal.
-TEST_F(Shell, WordListsReadDuringStartUpReachTheGameDealtAtOnce)
+TEST_F(Shell, WordListsReadDuringStartUpReachTheGameDealtAtOnceAndTheTitleNamesIt)
 {
     WritePlayersWords({"able", "about", "above", "acorn", "adder", "after", "again", "agent"});
     WriteBytes(UserDataDir() + "/custom.lst", ListText({"zyzzyva"}));
@@ -377,6 +377,8 @@ TEST_F(Shell, WordListsReadDuringStartUpReachTheGameDealtAtOnce)
     EXPECT_GT(dictionary.IsWord("zyzzyva"), 0);
     ASSERT_NE(app->CurrentGame(), nullptr);
     ASSERT_EQ(app->CurrentGame()->GetGameId(), 2);
+    // Restarting the last game, the window is named after it from the start.
+    EXPECT_NE(Run("title").find("Glyphery - Klondike"), std::string::npos) << Run("title");
     const std::string dealt = Run("state");
     app->PlayHand(2, app->HandNumber());  // the same hand again, the lists surely loaded
     EXPECT_EQ(Run("state"), dealt);

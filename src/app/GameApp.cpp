@@ -142,7 +142,10 @@ bool CGameApp::Start()
 
     const RECT normal{g_Settings.Left, g_Settings.Top, g_Settings.Left + g_Settings.Width,
                       g_Settings.Top + g_Settings.Height};
-    m_window = CMainWindow::Create(*this, ResString(kIdsAppTitle), normal);
+    // Restarting the last game, the window is named after it from its first frame.
+    if (g_Settings.ShowNagDlg != 1)
+        m_gameNameId = ::GameNameId(g_Settings.CurrentGame);
+    m_window = CMainWindow::Create(*this, BaseTitle(), normal);
     if (!m_window)
         return false;
     m_window->SetMenu(MainMenu());
@@ -237,6 +240,7 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
 
     if (mode != StartMode::ReplayHand)
         m_handNumber = static_cast<unsigned>(NextRandom());
+    m_gameNameId = ::GameNameId(g_Settings.CurrentGame);  // the title and the statistics name the game
     DealHand(hwnd, mode == StartMode::ReplayHand);
 
     if (g_Settings.ShowRulesDlg == 1 && g_Settings.CurrentGame != previousId)
