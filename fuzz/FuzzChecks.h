@@ -327,7 +327,8 @@ inline std::string CheckQuoteWords(CQuoteList& list)
                 form += (c >= 'A' && c <= 'Z') ? static_cast<char>(c | 0x20) : c;
         if (!form.empty()) {
             forms.push_back(form);
-            if (std::all_of(piece.begin(), piece.end(), IsWordChar))
+            if (std::all_of(piece.begin(), piece.end(),
+                            [](char c) { return IsWordChar(c) || static_cast<unsigned char>(c) >= 0x80; }))
                 plain.push_back(form);
         }
         at = end;

@@ -110,18 +110,22 @@ void CStr::Shuffle() { ::Shuffle(m_s); }
 int CStr::FindWholeWord(const char* word, int start, bool exact) const
 {
     if (!word || !*word) return -1;
+    // Bytes of UTF-8 letters belong to the word they stand in but, like
+    // apostrophes and hyphens, are not compared.
+    const auto inWord = [](char c) { return IsWordChar(c) || static_cast<unsigned char>(c) >= 0x80; };
     std::string target(word);
     StripMarks(target);
+    std::erase_if(target, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     if (!exact) for (char& c : target) c = ToLowerChar(c);
     const int n = GetLength();
     for (int i = start < 0 ? 0 : start; i < n; ++i) {
-        if (!IsWordChar(m_s[static_cast<size_t>(i)])) continue;
-        if (i > 0 && IsWordChar(m_s[static_cast<size_t>(i - 1)])) continue;
+        if (!inWord(m_s[static_cast<size_t>(i)])) continue;
+        if (i > 0 && inWord(m_s[static_cast<size_t>(i - 1)])) continue;
         int j = i;
         std::string candidate;
-        while (j < n && IsWordChar(m_s[static_cast<size_t>(j)])) {
+        while (j < n && inWord(m_s[static_cast<size_t>(j)])) {
             const char c = m_s[static_cast<size_t>(j)];
-            if (c != '\'' && c != '-') candidate += exact ? c : ToLowerChar(c);
+            if (c != '\'' && c != '-' && static_cast<unsigned char>(c) < 0x80) candidate += exact ? c : ToLowerChar(c);
             ++j;
         }
         if (candidate == target) return i;
