@@ -23,12 +23,9 @@ protected:
                 CTilePile& cell = Game().Cell(r, c);
                 for (; cell.Top() == kGlyphDiamond; cell.faceDownCount = 1)
                     cell.PopTop();  // its letter dark again
-                if (r == 7 && c < 7)
-                    cell.tiles = std::string(1, "reppots"[c]);
-                if (r == 8 && c == 6)
-                    cell.tiles = "x";
-                if (r == 8 && c < 2)
-                    cell.tiles = std::string(1, "at"[c]);
+                const std::string planted = r == 7 ? "reppots" : r == 8 ? "at....x" : "";  // left of the miner, below
+                if (c < static_cast<int>(planted.size()) && planted[static_cast<std::size_t>(c)] != '.')
+                    cell.tiles = planted.substr(static_cast<std::size_t>(c), 1).c_str();
                 if (cell.Top() != '|')
                     all += cell.tiles.str();
             }
@@ -42,9 +39,9 @@ protected:
     {
         if (step.rfind("take", 0) == 0)
             return At("click", Centre(Game().Cell(step[5] - '0', step[7] - '0'), 0));
-        if (step == "cancel")
-            return At("click", Middle(Game().Cancel().rect));
-        return step == "check" ? At("click", Middle(Game().Word().check.rect)) : step + "\n";
+        if (step == "check" || step == "cancel")  // the checkmark, or the X
+            return At("click", Middle(step == "check" ? Game().Word().check.rect : Game().Cancel().rect));
+        return step + "\n";
     }
 };
 }  // namespace
@@ -66,8 +63,7 @@ TEST_F(SpelunkerTest, APlantedCaveDugUntilTheLastDiamond)
         {"take 8 6", "s", 0, 111, 0, false, true},  // next to the miner, but no word begins "sx"
         {"take 7 5", "st", 0, 110, 0, true},       // the torch reaches the "o"
         {"key ctrl+z", "s", 0, 111, 0, false},     // the "t" and the miner go back, the "o" dark again
-        {"cancel", "", 0, 112, 0, false},          // the X sends the whole word back
-        {"take 7 6", "s", 0, 111, 0, false},
+        {"cancel", "", 0, 112, 0, false}, {"take 7 6", "s", 0, 111, 0, false},  // the X: the whole word back
         {"take 6 6", "s", 0, 111, 2, false},       // two diamonds above the miner: the word stays
         {"take 7 5", "st", 0, 110, 2, true}, {"take 7 4", "sto", 0, 109, 2, true},
         {"take 7 3", "stop", 0, 108, 2, true}, {"take 7 2", "stopp", 0, 107, 2, true},

@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <mutex>
 #include <string_view>
 #include <vector>
@@ -30,15 +29,6 @@ constexpr unsigned kIdsErrorCaption = 120;
 constexpr unsigned kIdsDictionaryLoadFailed = 142;
 constexpr unsigned kIdsListKeptAside = 2345;
 
-std::string Timestamp()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &tm);
-    return text;
-}
 
 void Pump(CProgressSink* progress)
 {
@@ -120,11 +110,10 @@ int WriteFileAtomically(const std::string& link, const std::string& text, CProgr
 CDictionary::CDictionary() = default;
 CDictionary::~CDictionary() = default;
 
-void CDictionary::NoteUnusable(const std::string& name, const std::string& path, int error)
+void CDictionary::NoteUnusable(const std::string& name, int error)
 {
     // Only the player's own copy of a list is ever set aside; an empty file
     // holds nothing to lose.
-    (void)path;
     struct stat st {};
     const std::string mine = name.find('/') == std::string::npos ? WritePathOf(name) : std::string();
     if (mine.empty() || ::lstat(mine.c_str(), &st) != 0 || (S_ISREG(st.st_mode) && st.st_size == 0))
@@ -207,11 +196,8 @@ bool CDictionary::KeepAside(const std::string& name)
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0)
         return true;
-    const std::string stamp = Timestamp();
-    std::string aside = path + ".unreadable-" + stamp;
-    for (int n = 2; ::lstat(aside.c_str(), &st) == 0; ++n)
-        aside = path + ".unreadable-" + stamp + "-" + std::to_string(n);
-    if (::rename(path.c_str(), aside.c_str()) != 0) {
+    const std::string aside = MoveAside(path, "unreadable");
+    if (aside.empty()) {
         ShowFileError(path, errno);
         return false;
     }
@@ -232,7 +218,7 @@ bool CDictionary::LoadList(const std::string& fileName, CProgressSink* progress)
     int error = 0;
     const std::string path = ReadPathOf(fileName);
     if (!ReadWholeFile(path, data, progress, &error)) {
-        NoteUnusable(fileName, path, error);
+        NoteUnusable(fileName, error);
         return false;
     }
 
@@ -256,7 +242,7 @@ bool CDictionary::LoadList(const std::string& fileName, CProgressSink* progress)
         list->AppendLoadedWord(word);
     Pump(progress);
     if (list->GetWordCount() == 0) {
-        NoteUnusable(fileName, path, 0);
+        NoteUnusable(fileName, 0);
         return false;
     }
     m_lists.push_back(std::move(list));

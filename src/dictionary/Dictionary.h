@@ -112,7 +112,7 @@ private:
     // in it) is remembered, and later moved aside (`NAME.unreadable-DATE`)
     // with a box that names the file and why, so nothing the player wrote is
     // overwritten. KeepAside: true when the list's path is free to be written.
-    void NoteUnusable(const std::string& name, const std::string& path, int error);
+    void NoteUnusable(const std::string& name, int error);
     bool KeepAside(const std::string& name);
 
     std::vector<std::unique_ptr<CWordList>> m_lists;

@@ -1,6 +1,10 @@
 #include "framework/Files.h"
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -60,4 +64,19 @@ std::string WritablePath(const std::string& name)
 {
     EnsureDir(UserDataDir());
     return UserDataDir() + "/" + name;
+}
+
+std::string MoveAside(const std::string& path, const char* label)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    localtime_r(&now, &tm);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tm);
+    const std::string base = path + "." + label + "-" + stamp;
+    std::string aside = base;
+    struct stat st {};
+    for (int n = 2; ::lstat(aside.c_str(), &st) == 0; ++n)
+        aside = base + "-" + std::to_string(n);
+    return std::rename(path.c_str(), aside.c_str()) == 0 ? aside : std::string();
 }

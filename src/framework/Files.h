@@ -17,3 +17,7 @@ std::string FindReadablePath(const std::string& name);
 // For writing: always in the player's folder (which is created when missing).
 std::string WritablePath(const std::string& name);
 bool FileExists(const std::string& path);
+// Renames a file the program could not use out of the way, to
+// "PATH.LABEL-YYYYmmdd-HHMMSS" (with "-2", "-3"... when taken), so what it
+// held survives. The new path, or "" (errno set) when it could not be moved.
+std::string MoveAside(const std::string& path, const char* label);

@@ -112,10 +112,10 @@ int CStr::FindWholeWord(const char* word, int start, bool exact) const
     if (!word || !*word) return -1;
     // Bytes of UTF-8 letters belong to the word they stand in but, like
     // apostrophes and hyphens, are not compared.
-    const auto inWord = [](char c) { return IsWordChar(c) || static_cast<unsigned char>(c) >= 0x80; };
+    const auto inWord = [](char c) { return IsWordChar(c) || IsUtf8Byte(c); };
     std::string target(word);
     StripMarks(target);
-    std::erase_if(target, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    std::erase_if(target, IsUtf8Byte);
     if (!exact) for (char& c : target) c = ToLowerChar(c);
     const int n = GetLength();
     for (int i = start < 0 ? 0 : start; i < n; ++i) {
@@ -125,7 +125,7 @@ int CStr::FindWholeWord(const char* word, int start, bool exact) const
         std::string candidate;
         while (j < n && inWord(m_s[static_cast<size_t>(j)])) {
             const char c = m_s[static_cast<size_t>(j)];
-            if (c != '\'' && c != '-' && static_cast<unsigned char>(c) < 0x80) candidate += exact ? c : ToLowerChar(c);
+            if (c != '\'' && c != '-' && !IsUtf8Byte(c)) candidate += exact ? c : ToLowerChar(c);
             ++j;
         }
         if (candidate == target) return i;

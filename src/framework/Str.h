@@ -73,6 +73,8 @@ int WildCompareNoCase(const char* a, const char* b);
 int WildCompareN(const char* a, const char* b, int n);
 int WildCompareNoCaseN(const char* a, const char* b, int n);
 bool IsWordChar(char c);  // alphabetic, apostrophe or hyphen
+// A byte of a UTF-8 letter beyond ASCII (an accented letter): no tile spells it.
+inline bool IsUtf8Byte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 void StripMarks(std::string& text);  // removes apostrophes and hyphens
 int CompareSkippingMarks(const char* a, const char* b);
 bool IsVowel(char c);     // a, e, i, o, u only

@@ -59,15 +59,20 @@ bool CWordPile::ClickWordTile(HWND hwnd, int x, int y)
     const int k = word.HitTest(m_game.TileSet(), x, y);
     if (k < 0)
         return false;
+    UndoTo(hwnd, k);
+    return true;
+}
+
+void CWordPile::UndoTo(HWND hwnd, int length)
+{
     // A stock turn made after the letters is taken back on the way; only an
     // Undo that took nothing back (the history did not shrink) stops the loop.
-    while (m_game.CanUndo() && word.Length() > k) {
+    while (m_game.CanUndo() && word.Length() > length) {
         const int before = m_game.UndoStack().Count();
         hwnd->SendCommand(kUndoCommand);
         if (m_game.UndoStack().Count() >= before)
             break;
     }
-    return true;
 }
 
 bool CWordPile::IsOverButton(int x, int y) const { return check.HitTest(x, y) || undo.HitTest(x, y); }

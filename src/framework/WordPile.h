@@ -46,6 +46,9 @@ public:
     // A press on tile k of the word sends Undo to the window until k tiles
     // remain (or nothing is left to undo). True when a word tile was hit.
     bool ClickWordTile(HWND hwnd, int x, int y);
+    // Sends Undo to the window until the word holds `length` letters, or
+    // nothing more is taken back.
+    void UndoTo(HWND hwnd, int length);
     // A press on a shown button draws it pressed and holds it until the
     // button goes up. True when a button was hit.
     bool PressButtonAt(HWND hwnd, int x, int y);

@@ -25,7 +25,7 @@ int CWordPileGame::OnLButtonUp(HWND hwnd, int, int, unsigned)
         return 0;
     m_cancelHeld = false;
     ShowButton(hwnd, m_cancel, kButtonRaised);
-    CancelWord(hwnd);
+    m_word.UndoTo(hwnd, 0);
     return 1;
 }
 
@@ -33,7 +33,7 @@ int CWordPileGame::OnEscapeKey(HWND hwnd)
 {
     if (!m_hasCancel)
         return CGame::OnEscapeKey(hwnd);
-    CancelWord(hwnd);
+    m_word.UndoTo(hwnd, 0);
     return 1;
 }
 
@@ -53,21 +53,11 @@ void CWordPileGame::AddCancelButton(unsigned tooltip)
 
 bool CWordPileGame::PressCancelAt(HWND hwnd, int x, int y)
 {
-    if (!m_cancel.visible || !m_cancel.HitTest(x, y))
+    if (!m_cancel.HitTest(x, y))
         return false;
     m_cancelHeld = true;
     ShowButton(hwnd, m_cancel, kButtonPressed);
     return true;
-}
-
-void CWordPileGame::CancelWord(HWND hwnd)
-{
-    while (CanUndo() && !m_word.IsEmpty()) {
-        const int before = m_undo.Count();
-        hwnd->SendCommand(kUndoCommand);
-        if (m_undo.Count() >= before)
-            break;
-    }
 }
 
 void CWordPileGame::ShowButton(HWND hwnd, CTileButton& button, int state)
@@ -148,7 +138,7 @@ int CWordPileGame::PressWordOrButton(HWND hwnd, int x, int y)
 
 int CWordPileGame::DoubleClick(HWND hwnd, int x, int y, unsigned keys, bool onTile)
 {
-    const bool onButton = m_word.IsOverButton(x, y) || (m_cancel.visible && m_cancel.HitTest(x, y));
+    const bool onButton = m_word.IsOverButton(x, y) || m_cancel.HitTest(x, y);
     if (!onTile && !onButton && TryScoreWord(hwnd))
         return 1;
     return OnLButtonDown(hwnd, x, y, keys);

@@ -73,8 +73,6 @@ protected:
     void PlaceCancel(int x, int y) { m_cancel.SetPosition(x, y); }
     // A press on the shown cancel button holds it; true when it was hit.
     bool PressCancelAt(HWND hwnd, int x, int y);
-    // Sends Undo while the word holds letters and there is something to undo.
-    void CancelWord(HWND hwnd);
     // Draws a shown button raised or pressed at once.
     void ShowButton(HWND hwnd, CTileButton& button, int state);
     // Shows and draws the button, or hides and erases it (with `openBuffer`

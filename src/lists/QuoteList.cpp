@@ -25,8 +25,6 @@ bool HasLetter(std::string_view line) { return std::any_of(line.begin(), line.en
 // accented letter.
 constexpr char kHiddenByte = '\x01';
 
-bool IsUtf8Byte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
-
 // The masked text as drawn: without the places of hidden further bytes.
 std::string Shown(const CStr& masked)
 {

@@ -16,7 +16,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <thread>
 
 #include "framework/Files.h"
@@ -148,26 +147,14 @@ std::string NormalizeKey(const char* keyPath)
 
 bool StatFile(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st) == 0; }
 
-std::string Timestamp()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    localtime_r(&now, &tm);
-    char buf[32];
-    std::strftime(buf, sizeof buf, "%Y%m%d-%H%M%S", &tm);
-    return buf;
-}
-
 // Moves an unusable store (and its write-ahead log) out of the way. True when
 // the path is free again for a fresh store.
-bool MoveAside(const std::string& path, const char* why)
+bool MoveStoreAside(const std::string& path, const char* why)
 {
     struct stat st;
     if (::lstat(path.c_str(), &st) != 0) return false;
-    std::string aside = path + ".corrupt-" + Timestamp();
-    for (int n = 2; ::lstat(aside.c_str(), &st) == 0; ++n)
-        aside = path + ".corrupt-" + Timestamp() + "-" + std::to_string(n);
-    if (std::rename(path.c_str(), aside.c_str()) != 0) return false;
+    const std::string aside = MoveAside(path, "corrupt");
+    if (aside.empty()) return false;
     std::rename((path + "-wal").c_str(), (aside + "-wal").c_str());
     std::rename((path + "-journal").c_str(), (aside + "-journal").c_str());
     ::unlink((path + "-shm").c_str());
@@ -284,7 +271,7 @@ sqlite3* Connection()
         }
         sqlite3_close(db);
         if (IsBusy(rc) || (rc & 0xFF) == SQLITE_FULL || (rc & 0xFF) == SQLITE_NOMEM) return nullptr;  // try again later
-        if (attempt == 0 && IsBadStoreAtOpen(rc) && MoveAside(path, sqlite3_errstr(rc))) continue;
+        if (attempt == 0 && IsBadStoreAtOpen(rc) && MoveStoreAside(path, sqlite3_errstr(rc))) continue;
         std::fprintf(stderr, "Glyphery: cannot use the settings store %s (%s); settings will not be kept this run.\n",
                      path.c_str(), sqlite3_errstr(rc));
         s.unusablePath = path;
@@ -316,7 +303,7 @@ bool WithStore(bool write, Op&& op)
         if (attempt == 0 && IsBadStore(rc) && (rc & 0xFF) != SQLITE_CANTOPEN) {
             const std::string path = s.dbPath;
             Forget(s);
-            if (MoveAside(path, sqlite3_errstr(rc))) continue;
+            if (MoveStoreAside(path, sqlite3_errstr(rc))) continue;
         }
         return false;
     }
