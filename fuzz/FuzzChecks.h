@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <fstream>
@@ -203,9 +204,13 @@ inline std::string CheckWordListFile(const std::string& dir, std::string_view da
         if (!random.IsEmpty() && std::find(want.begin(), want.end(), random.str()) == want.end() &&
             random.GetLength() <= 21)
             return "a random word that is not in the list: \"" + Show(random.str()) + "\"";
-        int top = 0;
+        const std::string start = word.substr(0, 2);
         CWordArray page;
-        dictionary.FillPage(word.substr(0, 2).c_str(), top, page, 12);
+        const int top = dictionary.PositionOf(start.c_str());
+        if (dictionary.FillPage(top, page, 12) > 0 &&
+            std::all_of(start.begin(), start.end(), [](char c) { return c >= 'a' && c <= 'z'; }) &&
+            std::strcmp(page.GetAt(0), start.c_str()) < 0)
+            return "a dictionary page that starts below its letters: \"" + Show(start) + "\"";
     }
 
     // Saved and loaded again, the list is the same, and the file is its words with CR LF.

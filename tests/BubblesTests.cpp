@@ -66,8 +66,9 @@ TEST_F(BubblesTest, WordsVanishBombsBlastAndTheHandPlaysToItsEnd)
     for (const Step& step : steps) {
         Sounds().clear();
         PlayStep(step.input, step.refused, step.input);
-        if (!step.sounds.empty())
+        if (!step.sounds.empty()) {
             EXPECT_EQ(Sounds(), step.sounds) << step.input;
+        }
         EXPECT_EQ(Game().Falling().tiles.str(), step.falling) << step.input;
         EXPECT_EQ(Column(0), step.column0) << step.input;
         EXPECT_EQ(Column(1), step.column1) << step.input;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
 #include "TestSupport.h"
 #include "dictionary/Dictionary.h"
@@ -132,12 +133,13 @@ TEST_F(DictionaryDialog, PageFillsTheListAndKeysAndScrollBarPageByWords)
         Key(d, Qt::Key_PageDown);
         EXPECT_EQ(Read(d).items.front(), QString::fromStdString(words[static_cast<size_t>(1 + page)]));
 
-        // The last page starts at total - page size + 1.
+        // The last page is a full page ending at the last word.
         Key(d, Qt::Key_End);
         DialogView v = Read(d);
-        EXPECT_EQ(v.items.front(), QString::fromStdString(words[static_cast<size_t>(total - page + 1)]));
+        EXPECT_EQ(v.items.size(), page);
+        EXPECT_EQ(v.items.front(), QString::fromStdString(words[static_cast<size_t>(total - page)]));
         EXPECT_EQ(v.items.back(), "zam");
-        EXPECT_EQ(v.scrollValue, (total - page + 1) / 10);
+        EXPECT_EQ(v.scrollValue, (total - page) / 10);
         Key(d, Qt::Key_Down);  // no further
         EXPECT_EQ(Read(d).items.front(), v.items.front());
 
@@ -155,6 +157,40 @@ TEST_F(DictionaryDialog, PageFillsTheListAndKeysAndScrollBarPageByWords)
         bar->setSliderPosition(5);  // a thumb position counts in tens
         bar->triggerAction(QAbstractSlider::SliderMove);
         EXPECT_EQ(Read(d).items.front(), QString::fromStdString(words[50]));
+        Click(d, "close");
+    });
+}
+
+// With the player's custom list beside the main one, the page still runs
+// through both as one list from the typed word on.
+TEST_F(DictionaryDialog, PagesThroughACustomListFromTheTypedWord)
+{
+    WriteBytes(UserDataDir() + "/custom.lst", ListText({"qab1", "kaa", "zzz"}));
+    std::vector<std::string> merged = words;
+    merged.insert(merged.end(), {"kaa", "qab1", "zzz"});
+    std::sort(merged.begin(), merged.end());
+    const auto from = [&](const std::string& word, int offset) {
+        const auto at = std::find(merged.begin(), merged.end(), word) - merged.begin() + offset;
+        return QString::fromStdString(merged[static_cast<size_t>(at)]);
+    };
+    Run("kab", [&](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "words");
+        const int page = list->count();
+        EXPECT_EQ(Read(d).items.front(), "kab");
+        list->setFocus();
+        Key(d, Qt::Key_Up);
+        EXPECT_EQ(Read(d).items.front(), "kaa");
+        Key(d, Qt::Key_PageDown);
+        EXPECT_EQ(Read(d).items.front(), from("kaa", page));
+        Key(d, Qt::Key_PageDown);
+        Key(d, Qt::Key_PageUp);
+        EXPECT_EQ(Read(d).items.front(), from("kaa", page));
+        Type(d, "qab");
+        EXPECT_EQ(Read(d).items.mid(0, 2), (QStringList{"qab", "qab1"}));
+        Key(d, Qt::Key_End);
+        const DialogView last = Read(d);
+        EXPECT_EQ(last.items.size(), page);
+        EXPECT_EQ(last.items.back(), "zzz");
         Click(d, "close");
     });
 }

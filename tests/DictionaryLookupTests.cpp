@@ -2,6 +2,7 @@
 // and the changes the Dictionary dialog makes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -193,32 +194,35 @@ TEST_F(DictionaryLookup, RemovingWithABlankKeepsBucketsInStep)
         EXPECT_GT(dict.IsWord(dict.GetRandomWord(3)), 0);
 }
 
-TEST_F(DictionaryLookup, PagesForTheDictionaryDialog)
+TEST_F(DictionaryLookup, PagesWalkTheMergedListsFromAnyPosition)
 {
+    // The dialog pages through every list as one sequence: a word held by two
+    // lists stands twice, the first list's copy first.
     AddList("a.lst", kAnimals);
-    AddList("b.lst", {"bison", "cobra", "yeti"});
-    CWordArray page;
-    int top = 0;
-    EXPECT_EQ(dict.FillPage("cat", top, page, 4), 6);  // 4 from the first list, 2 from the second
-    std::vector<std::string> got;
-    for (int i = 0; i < page.GetCount(); ++i)
-        got.emplace_back(page.GetAt(i));
-    EXPECT_EQ(got, (std::vector<std::string>{"cat", "caterpillar", "cattle", "cobra", "cow", "yeti"}));
-    EXPECT_EQ(top, 1);  // the last list's position: "cobra" after "bison"
-
-    // Without letters, top picks the start over all letter buckets.
-    CWordArray next;
-    top = 9;
-    EXPECT_EQ(dict.GetList(0)->FillPage("", top, next, 3), 3);
-    EXPECT_STREQ(next.GetAt(0), "quail");
-    EXPECT_STREQ(next.GetAt(2), "yak");
-    EXPECT_EQ(top, 9);
-    CWordArray first;
-    top = -5;
-    EXPECT_EQ(dict.GetList(0)->FillPage(nullptr, top, first, 1), 1);
-    EXPECT_STREQ(first.GetAt(0), "ant");
-    // Past the end of the letters: nothing, and top counts the words before.
-    CWordArray none;
-    EXPECT_EQ(dict.GetList(0)->FillPage("zzz", top, none, 5), 0);
-    EXPECT_EQ(top, static_cast<int>(kAnimals.size()));
+    AddList("custom.lst", {"yeti", "bison", "cat", "cobra"});  // not in order: loads sorted
+    std::vector<std::string> merged(kAnimals);
+    merged.insert(merged.end(), {"bison", "cat", "cobra", "yeti"});
+    std::stable_sort(merged.begin(), merged.end());
+    const int total = dict.GetWordCount();
+    ASSERT_EQ(total, static_cast<int>(merged.size()));
+    const auto page = [&](int top, int max) {
+        CWordArray words;
+        const int taken = dict.FillPage(top, words, max);
+        std::vector<std::string> got;
+        for (int i = 0; i < words.GetCount(); ++i)
+            got.emplace_back(words.GetAt(i));
+        EXPECT_EQ(taken, words.GetCount());
+        return got;
+    };
+    for (int top = 0; top <= total; ++top)
+        for (int max : {1, 3, 7})
+            EXPECT_EQ(page(top, max), std::vector<std::string>(merged.begin() + top,
+                                                               merged.begin() + std::min(total, top + max)))
+                << "from " << top << ", " << max << " words";
+    EXPECT_EQ(dict.PositionOf("cat"), 5);  // ant ape bat bee bison
+    EXPECT_EQ(dict.PositionOf("Cat"), 5);
+    EXPECT_EQ(dict.PositionOf("caz"), 9);  // past both copies of "cat", "caterpillar" and "cattle"
+    EXPECT_EQ(dict.PositionOf(""), 0);
+    EXPECT_EQ(dict.PositionOf("zzz"), total);
+    EXPECT_TRUE(page(-1, 5).empty());
 }

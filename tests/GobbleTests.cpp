@@ -46,8 +46,9 @@ TEST_F(Gobble, TypedLettersFindTheirPathAndAHandRunsOutTheClock)
         EXPECT_EQ(s.Pile("word").letters, move.word) << move.input;
         EXPECT_EQ(s.Pile("typed").letters, move.typed) << move.input;
         EXPECT_EQ(s.score, move.score) << move.input;
-        if (move.check)
+        if (move.check) {
             EXPECT_EQ(s.lines.at("check"), move.check) << move.input;
+        }
         if (move.refused) {
             EXPECT_EQ(s.text, before) << move.input;
         }

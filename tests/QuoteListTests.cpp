@@ -63,8 +63,8 @@ TEST(QuoteList, RevealWordUncoversEachOccurrenceOnceIgnoringCaseAndMarks)
 TEST(QuoteList, AnAccentedLetterIsHiddenAndUncoveredWithItsWord)
 {
     CQuoteList list;
-    ASSERT_TRUE(list.Load(QuoteFile("Caf\xc3\xa9 au lait.\n\xc3\x9cn\xc3\xafcode \xc3\x84uthor\n").c_str()));
-    EXPECT_EQ(list.GetAttribution(), "\xc3\x9cn\xc3\xafcode \xc3\x84uthor");
+    ASSERT_TRUE(list.Load(QuoteFile("Caf\xc3\xa9 au lait.\n\xc3\x9cn\xc3\xaf" "code \xc3\x84uthor\n").c_str()));
+    EXPECT_EQ(list.GetAttribution(), "\xc3\x9cn\xc3\xaf" "code \xc3\x84uthor");
     list.HideLetters();
     EXPECT_EQ(list.GetMaskedText(), "____\x01 __ ____.");
     EXPECT_EQ(list.RevealWord("caf"), 0);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <sstream>
 #include <typeinfo>
 
@@ -54,6 +55,7 @@ public:
     int OnArrowUp(HWND) override { return Note("up"); }
     int OnArrowLeft(HWND) override { return Note("left"); }
     int OnBackspaceKey(HWND) override { return Note("backspace"); }
+    void AfterMove(HWND, int) override { Note("after move"); }
     int OnTimer(HWND hwnd, unsigned id) override
     {
         Note("timer " + std::to_string(id));
@@ -490,6 +492,8 @@ TEST_F(Shell, DictionaryOpensOnTheWordBeingSpelledAndChangesReachTheGames)
         typed = Child<QLineEdit>(d, "lookUp")->text();
         Child<QLineEdit>(d, "lookUp")->setText("dog");
         Click(d, "add");
+        // The game behind shows or hides its check mark at once.
+        EXPECT_EQ(std::count(log.begin(), log.end(), "after move"), 1);
         Click(d, "close");
     });
     EXPECT_FALSE(app->Dictionary().IsLoaded());

@@ -73,8 +73,9 @@ TEST_F(SimpleTest, APlantedHandPlayedToItsEnd)
             step.input == "flag 0" ? At("click", Middle(Simple().Words().Flag(0).rect)) : step.input;
         const long long start = app->Window()->AnimationTime();
         Run(input);
-        if (step.oneFlight)
+        if (step.oneFlight) {
             EXPECT_TRUE(isOneFlight(app->Window()->AnimationTime() - start)) << input;
+        }
         EXPECT_EQ(Table(), step.table) << input;
         EXPECT_EQ(State().score, step.score) << input;
         EXPECT_EQ(Run("state") != before, step.changes) << input;

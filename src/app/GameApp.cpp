@@ -596,7 +596,14 @@ int CGameApp::OnCommand(int id, int code)
     case IDM_DICTIONARY:
         WhilePaused([&] {
             RunDictionaryDialog(hwnd, *LoadedSoFar(), CopyCurrentWord().str(),
-                                [this, hwnd] { return LoadDictionary(hwnd); });
+                                [this, hwnd] { return LoadDictionary(hwnd); },
+                                [this, hwnd] {
+                                    // The word being spelled may have become a word, or stopped being one.
+                                    if (m_game && !m_handOver) {
+                                        CHandlerScope scope(m_gameHandlers);
+                                        m_game->AfterMove(hwnd, 1);
+                                    }
+                                });
         });
         return 1;
     case IDM_HIGHSCORES:

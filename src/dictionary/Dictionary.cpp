@@ -375,10 +375,65 @@ bool CDictionary::SaveAll(CProgressSink* progress)
     return all;
 }
 
-int CDictionary::FillPage(const char* letters, int& top, CWordArray& out, int max) const
+int CDictionary::PositionOf(const char* letters) const
 {
-    int taken = 0;
+    std::string word(letters ? letters : "");
+    for (char& c : word)
+        c = ToLowerChar(c);
+    int position = 0;
     for (const auto& list : m_lists)
-        taken += list->FillPage(letters, top, out, max);
+        position += list->CountBelow(word.c_str(), false);
+    return position;
+}
+
+int CDictionary::FillPage(int top, CWordArray& out, int max) const
+{
+    const size_t lists = m_lists.size();
+    if (top < 0 || top >= m_totalWords || max <= 0)
+        return 0;
+    // Where each list's words stand in the merged sequence: the word at
+    // position i of list j follows every word of an earlier list not above it
+    // and every word of a later list below it. Exactly one list holds the word
+    // at `top`; the others start after (or at) it.
+    std::vector<int> next(lists, 0);
+    for (size_t j = 0; j < lists; ++j) {
+        const auto mergedAt = [&](int i) {
+            const char* word = m_lists[j]->WordAt(i);
+            int position = i;
+            for (size_t other = 0; other < lists; ++other)
+                if (other != j)
+                    position += m_lists[other]->CountBelow(word, other < j);
+            return position;
+        };
+        int low = 0;
+        int high = m_lists[j]->GetWordCount();
+        while (low < high) {
+            const int mid = (low + high) / 2;
+            if (mergedAt(mid) < top) low = mid + 1;
+            else high = mid;
+        }
+        if (low < m_lists[j]->GetWordCount() && mergedAt(low) == top) {
+            const char* word = m_lists[j]->WordAt(low);
+            for (size_t other = 0; other < lists; ++other)
+                next[other] = other == j ? low : m_lists[other]->CountBelow(word, other < j);
+            break;
+        }
+    }
+    int taken = 0;
+    for (; taken < max; ++taken) {
+        const char* least = nullptr;
+        size_t from = 0;
+        for (size_t j = 0; j < lists; ++j) {
+            const char* word = m_lists[j]->WordAt(next[j]);
+            if (word && (!least || std::strcmp(word, least) < 0)) {
+                least = word;
+                from = j;
+            }
+        }
+        if (!least)
+            break;
+        out.Append(least);
+        ++next[from];
+    }
     return taken;
 }

@@ -4,13 +4,12 @@
 // this a word, can these letters begin one), draws random words and shortest
 // completions, and lets the Dictionary dialog page, add, remove and save.
 //
-// Word-list files ("words.lst", "modified.lst", "custom.lst"): 8-bit text,
-// one word per line, each line ended by CR LF, in ascending byte order.
-// Lines are cut by the rules of every line file (framework/TextFile.h): only
-// CR ends a line, LF and zero bytes are dropped, so a file with LF-only line
-// ends holds no words, and a last line without CR is not loaded; a line
-// longer than 1,023 bytes is skipped whole. Empty lines and lines that do not
-// begin with a letter add nothing.
+// Word-list files ("words.lst", "modified.lst", "custom.lst"): text, one
+// word per line, cut into lines by the rules of every line file
+// (framework/TextFile.h: any line end, trailing blanks trimmed); a line longer
+// than 1,023 bytes is skipped whole. Empty lines and lines that do not begin
+// with a letter add nothing. Words load lower-cased, in any order. Saved
+// lists are written one word per line ended by CR LF, in ascending order.
 //
 // File names without a '/' are looked up the usual way: reads take the
 // player's copy first and then the shipped one, writes always go to the
@@ -93,12 +92,13 @@ public:
     // true only if all were saved.
     bool SaveAll(CProgressSink* progress = nullptr);
 
-    // A page of up to max words per list for the Dictionary dialog, collected
-    // into out in ascending order (appended when out is empty, else merged).
-    // With letters, the page starts at the first word not below them and top
-    // receives that word's position in its list; without letters, top (a
-    // position in the lists) says where the page starts. The words taken.
-    int FillPage(const char* letters, int& top, CWordArray& out, int max) const;
+    // Paging for the Dictionary dialog, through the lists merged into one
+    // ascending sequence (a word held by two lists stands twice, the earlier
+    // list's first). PositionOf: where the letters (lower-cased) would stand,
+    // the number of words below them. FillPage: up to max words from that
+    // position on, appended to out in order; the number taken.
+    int PositionOf(const char* letters) const;
+    int FillPage(int top, CWordArray& out, int max) const;
 
     // Where a list of this name is read from and written to.
     static std::string ReadPathOf(const std::string& name);

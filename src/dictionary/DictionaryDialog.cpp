@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
 
 #include "app/DialogSupport.h"
 #include "app/ProgressDialog.h"
@@ -32,7 +33,8 @@ enum : unsigned { kIdsTitle = 2200, kIdsLookUp = 2201, kIdsAdd = 2202, kIdsRemov
 
 class CDictionaryDialog final : public QDialog {
 public:
-    CDictionaryDialog(HWND owner, CDictionary& dictionary, const std::string& currentWord);
+    CDictionaryDialog(HWND owner, CDictionary& dictionary, const std::string& currentWord,
+                      std::function<void()> wordsChanged);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +53,7 @@ private:
 
     HWND m_owner;
     CDictionary& m_dictionary;
+    std::function<void()> m_wordsChanged;
     QLineEdit* m_edit;
     QListWidget* m_list;
     QScrollBar* m_scroll;
@@ -59,15 +62,16 @@ private:
 
     int m_pageSize = 100;
     int m_total = 0;
-    int m_top = -1;  // position of the first word shown; -1: the page follows the typed word
+    int m_top = -1;  // merged position of the first word shown; -1: the page follows the typed word
     bool m_removed = false;
     bool m_added = false;
     bool m_filling = false;
     CWordArray m_page;
 };
 
-CDictionaryDialog::CDictionaryDialog(HWND owner, CDictionary& dictionary, const std::string& currentWord)
-    : QDialog(WidgetOf(owner)), m_owner(owner), m_dictionary(dictionary)
+CDictionaryDialog::CDictionaryDialog(HWND owner, CDictionary& dictionary, const std::string& currentWord,
+                                     std::function<void()> wordsChanged)
+    : QDialog(WidgetOf(owner)), m_owner(owner), m_dictionary(dictionary), m_wordsChanged(std::move(wordsChanged))
 {
     setObjectName(QStringLiteral("dictionaryDialog"));
     setWindowTitle(DialogText(kIdsTitle));
@@ -144,7 +148,7 @@ CDictionaryDialog::CDictionaryDialog(HWND owner, CDictionary& dictionary, const 
         case QAbstractSlider::SliderPageStepSub: ScrollTo(m_top - m_pageSize); break;
         case QAbstractSlider::SliderPageStepAdd: ScrollTo(m_top + m_pageSize); break;
         case QAbstractSlider::SliderToMinimum: ScrollTo(0); break;
-        case QAbstractSlider::SliderToMaximum: ScrollTo(m_total - m_pageSize + 1); break;
+        case QAbstractSlider::SliderToMaximum: ScrollTo(m_total - m_pageSize); break;
         case QAbstractSlider::SliderMove: ScrollTo(m_scroll->sliderPosition() * kScrollUnit); break;
         default: break;
         }
@@ -184,11 +188,8 @@ void CDictionaryDialog::FillList()
     m_list->clear();
     m_page.Clear();
     if (m_top < 0)
-        m_dictionary.FillPage(word.c_str(), m_top, m_page, m_pageSize);
-    else
-        m_dictionary.FillPage("", m_top, m_page, m_pageSize);
-    if (m_top < 0)
-        m_top = 0;  // no typed word: the page starts at the first word
+        m_top = m_dictionary.PositionOf(word.c_str());  // no typed word: the first word
+    m_dictionary.FillPage(m_top, m_page, m_pageSize);
     m_total = m_dictionary.GetWordCount();
 
     QListWidgetItem* select = nullptr;
@@ -232,7 +233,7 @@ void CDictionaryDialog::Refresh()
 
 void CDictionaryDialog::ScrollTo(int top)
 {
-    m_top = std::max(0, std::min(top, m_total - m_pageSize + 1));
+    m_top = std::max(0, std::min(top, m_total - m_pageSize));
     Refresh();
 }
 
@@ -240,8 +241,11 @@ void CDictionaryDialog::AddTypedWord()
 {
     const CStr word = TypedWord();
     if (!word.IsEmpty() && m_page.Find(word.c_str()) < 0) {
-        if (m_dictionary.AddWord(word.c_str(), kAddedWordsList))
+        if (m_dictionary.AddWord(word.c_str(), kAddedWordsList)) {
             m_added = true;
+            if (m_wordsChanged)
+                m_wordsChanged();
+        }
     }
     m_top = -1;
     Refresh();
@@ -253,8 +257,11 @@ void CDictionaryDialog::RemoveSelectedWord()
     if (selected.isEmpty())
         return;
     const std::string word = selected.front()->text().toLatin1().toStdString();
-    if (m_page.Find(word.c_str()) >= 0 && m_dictionary.RemoveWord(word.c_str()) > 0)
+    if (m_page.Find(word.c_str()) >= 0 && m_dictionary.RemoveWord(word.c_str()) > 0) {
         m_removed = true;
+        if (m_wordsChanged)
+            m_wordsChanged();
+    }
     m_top = -1;
     Refresh();
 }
@@ -271,7 +278,7 @@ bool CDictionaryDialog::eventFilter(QObject* watched, QEvent* event)
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_PageUp: ScrollTo(m_top - m_pageSize); return true;
         case Qt::Key_PageDown: ScrollTo(m_top + m_pageSize); return true;
-        case Qt::Key_End: ScrollTo(m_total - m_pageSize + 1); return true;
+        case Qt::Key_End: ScrollTo(m_total - m_pageSize); return true;
         case Qt::Key_Home: ScrollTo(0); return true;
         case Qt::Key_Left:
         case Qt::Key_Up: ScrollTo(m_top - 1); return true;
@@ -303,11 +310,11 @@ void CDictionaryDialog::done(int result)
 }  // namespace
 
 int RunDictionaryDialog(HWND owner, CDictionary& dictionary, const std::string& currentWord,
-                        const std::function<bool()>& loadDictionary)
+                        const std::function<bool()>& loadDictionary, const std::function<void()>& wordsChanged)
 {
     if (!dictionary.IsLoaded() && !(loadDictionary && loadDictionary() && dictionary.IsLoaded()))
         return 1;
-    CDictionaryDialog dialog(owner, dictionary, currentWord);
+    CDictionaryDialog dialog(owner, dictionary, currentWord, wordsChanged);
     CentreDialog(&dialog);
     RunModal(dialog);
     return 1;

@@ -16,6 +16,9 @@ class CDictionary;
 // when that fails the dialog does not open, because working on an empty
 // dictionary would save a "modified.lst" holding only the added words.
 // Closing after a change saves every list, showing "Saving your changes to
-// the dictionary..." meanwhile. Always returns 1.
+// the dictionary..." meanwhile. After every Add or Remove that changed the
+// dictionary, `wordsChanged` is called (the game behind then shows or hides
+// its check mark at once). Always returns 1.
 int RunDictionaryDialog(HWND owner, CDictionary& dictionary, const std::string& currentWord,
-                        const std::function<bool()>& loadDictionary);
+                        const std::function<bool()>& loadDictionary,
+                        const std::function<void()>& wordsChanged = {});

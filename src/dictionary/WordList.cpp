@@ -172,34 +172,37 @@ CStr CWordList::GetNextWord()
     return CStr(word);
 }
 
-int CWordList::FillPage(const char* letters, int& top, CWordArray& out, int max) const
+int CWordList::CountBelow(const char* word, bool orEqual) const
 {
-    const bool merge = !out.IsEmpty();
-    int bucket = 0;
-    int index = 0;
-    if (letters && *letters) {
-        bucket = BucketOf(letters);
-        if (bucket < 0) return 0;
-        const CWordArray& start = m_letters[static_cast<size_t>(bucket)];
-        index = start.Find(letters);
-        if (index < 0) index = ~index;
-        int before = 0;
-        for (int b = 0; b < bucket; ++b)
-            before += m_letters[static_cast<size_t>(b)].GetCount();
-        top = before + std::min(index, start.GetCount());
-    } else {
-        int skip = std::max(top, 0);
-        while (bucket < kLetterBuckets && skip >= m_letters[static_cast<size_t>(bucket)].GetCount())
-            skip -= m_letters[static_cast<size_t>(bucket++)].GetCount();
-        index = skip;
+    // The word is lower case, as every stored word is; one that does not
+    // begin with a letter sorts before them all, or after them past 'z'.
+    const int bucket = BucketOf(word);
+    if (bucket < 0)
+        return static_cast<unsigned char>(word[0]) > 'z' ? m_wordCount : 0;
+    int below = 0;
+    for (int b = 0; b < bucket; ++b)
+        below += m_letters[static_cast<size_t>(b)].GetCount();
+    // Loaded and inserted words are kept in byte order within their bucket.
+    const CWordArray& words = m_letters[static_cast<size_t>(bucket)];
+    int low = 0;
+    int high = words.GetCount();
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        const int order = std::strcmp(words.GetAt(mid), word);
+        if (order < 0 || (orEqual && order == 0)) low = mid + 1;
+        else high = mid;
     }
-    int taken = 0;
-    for (; bucket < kLetterBuckets && taken < max; ++bucket, index = 0) {
-        const CWordArray& words = m_letters[static_cast<size_t>(bucket)];
-        for (int i = index; i < words.GetCount() && taken < max; ++i, ++taken) {
-            if (merge) out.InsertSorted(words.GetAt(i));
-            else out.Append(words.GetAt(i));
-        }
+    return below + low;
+}
+
+const char* CWordList::WordAt(int position) const
+{
+    if (position < 0)
+        return nullptr;
+    for (const CWordArray& words : m_letters) {
+        if (position < words.GetCount())
+            return words.GetAt(position);
+        position -= words.GetCount();
     }
-    return taken;
+    return nullptr;
 }

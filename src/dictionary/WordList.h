@@ -57,8 +57,11 @@ public:
     CStr GetFirstWord();
     CStr GetNextWord();
 
-    // A page of up to max words for the Dictionary dialog (see Dictionary.h).
-    int FillPage(const char* letters, int& top, CWordArray& out, int max) const;
+    // The list's words in order, bucket 'a' to 'z': how many stand below the
+    // word (or below or equal to it), and the word at a position (nullptr
+    // past the end). For paging through the merged lists.
+    int CountBelow(const char* word, bool orEqual) const;
+    const char* WordAt(int position) const;
 
     // The letter bucket of a word (0..25), or -1 when it does not begin with a letter.
     static int BucketOf(const char* word);
