@@ -148,19 +148,6 @@ TEST_F(Chooser, QuitAndEscapeChangeNothing)
     EXPECT_EQ(nameId, 777u);
 }
 
-TEST_F(Chooser, HelpAsksTheMainWindowAndStaysOpen)
-{
-    bool stillOpen = false;
-    WhenModal([&](QWidget* d) {
-        Click(d, "help");
-        stillOpen = d->isVisible();
-        Click(d, "quit");
-    });
-    EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserQuit);
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(window.sentCommands, std::vector<int>{32771});
-}
-
 // ---- How to play
 
 namespace {

@@ -134,8 +134,8 @@ TEST_F(PlayerExperience, TypedAheadLettersAreHandledAtOnceWithTheSameResult)
 }
 
 // Help opens in the program's own window, whatever the desktop has: F1 at the
-// current game's section, its contents list moving within the page; the web
-// site item at the top. Without the page the player is told so.
+// current game's section, its contents list moving within the page. Without
+// the page the player is told so.
 TEST_F(PlayerExperience, HelpOpensInTheProgramsOwnWindowAtTheGamesSection)
 {
     Run("game 5 1\nkey f1");
@@ -161,8 +161,14 @@ TEST_F(PlayerExperience, HelpOpensInTheProgramsOwnWindowAtTheGamesSection)
     QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, link);
     EXPECT_EQ(browser->source().fragment(), "options");
     EXPECT_EQ(topLine().substr(0, 7), "Options");
+    // Go To Web Site opens the home page in the browser; only without one, the
+    // help page at its top.
+    EXPECT_NE(Run("command 32776").find("open https://"), std::string::npos);
+    EXPECT_EQ(browser->source().fragment(), "options");
+    SetDocumentOpener([](const std::string&) { return false; });
     Run("command 32776");
     EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
+    PrepareScriptedRun();
     help->close();
 }
 

@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <algorithm>
 #include <sstream>
 #include <typeinfo>
@@ -279,16 +282,25 @@ TEST_F(Shell, ANewHandAskedForInsideAGameHandlerWaitsForTheHandlerToReturn)
     EXPECT_EQ(dynamic_cast<CRecordingGame*>(app->CurrentGame()), nullptr);
 }
 
+// The stored corner is the frame's, where a window manager places a window.
 TEST_F(Shell, ClosingStoresTheNormalRectangleEvenWhenMaximized)
 {
-    Window().setGeometry(30, 40, 500, 400);
+    Window().resize(500, 400);
+    Window().move(30, 40);
     Window().ProcessPending();
+    ASSERT_GT(Window().geometry().top(), Window().frameGeometry().top());  // the test platform draws a frame
     Window().Show(true);
     Window().ProcessPending();
     Run("key ctrl+q");
     EXPECT_TRUE(Window().IsClosed());
     for (const auto& [name, value] : {std::pair{"MinMax", 2}, {"Left", 30}, {"Top", 40}, {"Width", 500}, {"Height", 400}})
         EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kMainKey, name, -1), value) << name;
+    // Started again and restored, the frame is where it was.
+    StartApp();
+    Window().showNormal();
+    Window().ProcessPending();
+    EXPECT_EQ(Window().frameGeometry().topLeft(), QPoint(30, 40));
+    EXPECT_EQ(Window().size(), QSize(500, 400));
 }
 
 TEST_F(Shell, TitleScreenShowsItsTilesInTheWindowPicture)
@@ -435,6 +447,38 @@ TEST_F(Shell, DoubleClickingGolfStartsGolfAtOnce)
     EXPECT_EQ(g_Settings.CurrentGame, 5);
     EXPECT_EQ(app->GameNameId(), 148u);
     EXPECT_EQ(app->Window()->GetTitle(), "Glyphery - Golf");
+}
+
+// Help in the chooser opens at the highlighted game; the help window is the
+// main window's, so it stays open after Play.
+TEST_F(Shell, ChooserHelpOpensAtTheHighlightedGameAndStaysOpenAfterPlay)
+{
+    WritePlayersWords({"ant", "bee", "cat"});
+    SetModalScripting(false);
+    const auto helpWindow = []() -> QWidget* {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "helpWindow" && w->isVisible())
+                return w;
+        return nullptr;
+    };
+    std::string topLine;
+    WhenModal([&](QWidget* d) {
+        auto* list = Child<QListWidget>(d, "gameList");
+        list->setCurrentItem(list->findItems("Tri Peaks", Qt::MatchExactly).front());
+        Click(d, "help");
+        QWidget* help = helpWindow();
+        ASSERT_NE(help, nullptr);
+        auto* browser = help->findChild<QTextBrowser*>("helpBrowser");
+        topLine = browser->cursorForPosition(QPoint(4, 4)).block().text().toStdString();
+        EXPECT_TRUE(d->isVisible());
+        Click(d, "play");
+    });
+    StartWithChooser();
+    EXPECT_EQ(topLine, "Tri Peaks");
+    QWidget* help = helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->parentWidget(), &Window());
+    help->close();
 }
 
 TEST_F(Shell, HowToPlayShowsTheGamesLinesWhileTheHandIsPaused)

@@ -14,12 +14,12 @@
 
 #include "app/Catalogue.h"
 #include "app/DialogSupport.h"
+#include "app/HelpDialog.h"
 #include "app/Settings.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
 
 namespace {
-constexpr int kHelpCommand = 32771;
 // Texts: string resources 2100-2106.
 enum : unsigned {
     kIdsTitle = 2100,
@@ -155,7 +155,7 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
     connect(quit, &QPushButton::clicked, this, [this] { done(kChooserQuit); });
     connect(help, &QPushButton::clicked, this, [this] {
         if (m_owner)
-            m_owner->SendCommand(kHelpCommand);
+            ShowGameHelp(m_owner, m_chosenGameId > 0 ? m_chosenGameId : 0);
     });
 }
 

@@ -48,11 +48,9 @@ enum : unsigned {
     kIdsChooseQuestion = 199,
     kIdsColorDepthWarning = 327,
     kIdsSameColorsWarning = 522,
-    kIdsSystemErrorCaption = 2020,
 };
 
 constexpr unsigned kClockPeriodMs = 1000;
-constexpr const char* kHelpFile = "Help.htm";
 
 // Counts a game handler while it runs.
 class CHandlerScope {
@@ -646,17 +644,13 @@ int CGameApp::OnCommand(int id, int code)
     return m_game->OnCommand(hwnd, id, code, 0) > 0 ? 1 : 0;
 }
 
-// "Help With Glyphery" and "Go To Web Site" both show the help page that
-// ships beside the program, in the program's own help window: Help at the
-// current game's section, the web site item at the top.
+// "Help With Glyphery" shows the help page that ships beside the program, in
+// the program's own help window, at the current game's section. "Go To Web
+// Site" opens the project's home page in the player's browser, and the help
+// page at its top when no browser can be started.
 void CGameApp::OpenHelpPage(bool atGame)
 {
-    const std::string path = ShippedDataPath(kHelpFile);
-    std::string section;
-    if (const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame); atGame && row && m_game)
-        for (const char* c = row->subkey; *c; ++c)
-            section += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
-    if (!FileExists(path) || !ShowHelpWindow(m_window.get(), path, section))
-        m_window->MessageBox(std::string(std::strerror(ENOENT)) + ":\n" + path, ResString(kIdsSystemErrorCaption),
-                             MB_OK | MB_ICONINFORMATION);
+    if (!atGame && OpenDocument(GLYPHERY_HOMEPAGE))
+        return;
+    ShowGameHelp(m_window.get(), atGame && m_game ? g_Settings.CurrentGame : 0);
 }

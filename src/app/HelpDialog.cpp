@@ -10,7 +10,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <cerrno>
+#include <cstring>
+
 #include "app/DialogSupport.h"
+#include "app/GameFactory.h"
+#include "framework/Files.h"
+#include "framework/Resources.h"
 #include "platform/Icons.h"
 
 namespace {
@@ -45,10 +51,23 @@ bool ShowHelpWindow(HWND owner, const std::string& path, const std::string& anch
         return false;
     const bool opening = !g_help;
     if (opening) {
-        // Asked for from a modal dialog (the chooser's Help), the window
-        // belongs to that dialog, or the dialog would keep it from the player.
-        QWidget* modal = QApplication::activeModalWidget();
-        g_help = MakeHelpWindow(modal ? modal : WidgetOf(owner));
+        // Asked for from a modal dialog (the chooser's Help), the window lives
+        // with that dialog, or the dialog would keep it from the player; when
+        // the dialog closes it goes back to the main window, still open.
+        QWidget* main = WidgetOf(owner);
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        g_help = MakeHelpWindow(modal ? modal : main);
+        if (modal && main)
+            QObject::connect(modal, &QDialog::finished, g_help.data(), [main] {
+                if (!g_help)
+                    return;
+                const QRect geometry = g_help->geometry();
+                const bool shown = g_help->isVisible();
+                g_help->setParent(main, g_help->windowFlags());
+                g_help->setGeometry(geometry);
+                if (shown)
+                    g_help->show();
+            });
     }
     auto* browser = g_help->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
     QUrl url = QUrl::fromLocalFile(QString::fromStdString(path));
@@ -69,4 +88,17 @@ bool ShowHelpWindow(HWND owner, const std::string& path, const std::string& anch
     g_help->raise();
     g_help->activateWindow();
     return true;
+}
+
+void ShowGameHelp(HWND owner, int gameId)
+{
+    constexpr unsigned kIdsSystemErrorCaption = 2020;
+    const std::string path = ShippedDataPath("Help.htm");
+    std::string section;
+    if (const GameFactoryRow* row = gameId > 0 ? FindGameFactoryRow(gameId) : nullptr)
+        for (const char* c = row->subkey; *c; ++c)
+            section += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    if (!FileExists(path) || !ShowHelpWindow(owner, path, section))
+        owner->MessageBox(std::string(std::strerror(ENOENT)) + ":\n" + path, ResString(kIdsSystemErrorCaption),
+                          MB_OK | MB_ICONINFORMATION);
 }

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -199,7 +201,12 @@ CQtMainWindow::CQtMainWindow(CWindowProc& proc, const std::string& title, const 
     m_client = new CClientWidget(*this);
     setCentralWidget(m_client);
     SetTitle(title);
-    setGeometry(ToQRect(normal));
+    // The stored corner is the frame's (move places the frame), so the title
+    // bar lands where it was, on the screen.
+    resize(normal.Width(), normal.Height());
+    move(normal.left, normal.top);
+    m_normalCorner = QPoint(normal.left, normal.top);
+    m_normalSize = QSize(normal.Width(), normal.Height());
     m_refusalTimer.setSingleShot(true);
     QObject::connect(&m_refusalTimer, &QTimer::timeout, this, [this] { EndRefusal(); });
     m_tipDelay.setSingleShot(true);
@@ -850,14 +857,34 @@ void CQtMainWindow::Show(bool maximized)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
 }
 
+void CQtMainWindow::NoteNormalPlacement()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+        return;
+    m_normalCorner = frameGeometry().topLeft();
+    m_normalSize = size();
+}
+
+void CQtMainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    NoteNormalPlacement();
+}
+
+void CQtMainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    NoteNormalPlacement();
+}
+
 WindowPlacement CQtMainWindow::GetPlacement() const
 {
     WindowPlacement p;
     p.maximized = isMaximized();
-    QRect r = geometry();
-    if ((isMaximized() || isFullScreen()) && normalGeometry().isValid())
-        r = normalGeometry();
-    p.normal = RECT{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+    const QPoint corner = normal ? frameGeometry().topLeft() : m_normalCorner;
+    const QSize size = normal ? this->size() : m_normalSize;
+    p.normal = RECT{corner.x(), corner.y(), corner.x() + size.width(), corner.y() + size.height()};
     return p;
 }
 

@@ -93,6 +93,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void customEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Timer {
@@ -117,8 +119,15 @@ private:
     void ShowTooltipNow();
     void HideTooltip();
 
+    void NoteNormalPlacement();
+
     CWindowProc& m_proc;
     CClientWidget* m_client = nullptr;
+    // Where the window stood when last neither maximized nor full screen: the
+    // frame's outer corner (what a window manager places) and the size
+    // inside the frame.
+    QPoint m_normalCorner;
+    QSize m_normalSize;
     // What the client area shows: m_screen, except in m_sourceArea, where it
     // shows m_source's pixels.
     mutable QImage m_screen;
