@@ -84,9 +84,12 @@ QRect ContentFrame(const QImage& plain)
 // little of them (an empty well, a board before its first word): the same
 // for the plain picture that finds the frame and for the real one. Points
 // are client pixels of the 640 x 496 window the pictures are taken in.
+// A game may take its own hand, so that games sharing a deal (the 7 x 7
+// grids, the three pyramids) show different letters.
 struct MidHand {
     int gameId;
     const char* script;
+    unsigned hand = 0;  // 0: the hand given on the command line
 };
 // The falling-shape games: a few shapes dropped, the next one on its way.
 constexpr const char* kShapesLanded =
@@ -106,14 +109,27 @@ constexpr MidHand kMidHand[] = {
     {38, kShapesLanded},  // Tetris (Classic)
     {39, kShapesLanded},  // Tetris (Slippery)
     {41, "click 198 74\nclick 198 74\nclick 198 74"},  // Tower of Babble: three advances raise the tower
+    // The grid games: a word being traced, its check mark up.
+    {6, "click 202 127\nclick 202 166\nclick 202 205\nclick 241 205\nclick 202 244"},  // Griddle: "train"
+    {14, "click 322 390\nclick 277 390\nclick 232 390\nclick 187 390", 3},  // Walls of Jericho: "fern" off the outer wall
+    {11, "click 280 245\nclick 280 284\nclick 241 284", 2},  // Worm Hole: the worm digs "let"
+    // The pyramids: a word spelled from the bottom rows.
+    {36, "click 164 303\nclick 216 303\nclick 580 303\nclick 60 303"},  // Tri Peaks: "hard"
+    {37, "click 138 283\nclick 318 241\nclick 500 283\nclick 163 325", 4},  // Rock Piles: "seal" off the tops
 };
 
-std::string MidHandScript(int gameId)
+const MidHand* FindMidHand(int gameId)
 {
     for (const MidHand& m : kMidHand)
         if (m.gameId == gameId)
-            return std::string(m.script) + "\n";
-    return "";
+            return &m;
+    return nullptr;
+}
+
+std::string MidHandScript(int gameId)
+{
+    const MidHand* m = FindMidHand(gameId);
+    return m ? std::string(m->script) + "\n" : "";
 }
 
 // Deals the game in a fresh shell and returns the part of its window picture
@@ -194,7 +210,9 @@ int main(int argc, char** argv)
             std::cout << "game " << row.gameId << ": not built yet, picture " << row.previewId << " kept\n";
             continue;
         }
-        const QImage picture = Render(row.gameId, hand, (home / "shot.png").string());
+        const MidHand* mid = FindMidHand(row.gameId);
+        const unsigned gameHand = mid && mid->hand ? mid->hand : hand;
+        const QImage picture = Render(row.gameId, gameHand, (home / "shot.png").string());
         const std::string target = resources + "/bitmaps/" + std::to_string(row.previewId) + ".png";
         if (picture.isNull() || !ScaleDown(picture).save(QString::fromStdString(target))) {
             std::cerr << "game " << row.gameId << ": no picture\n";
