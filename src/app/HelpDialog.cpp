@@ -61,10 +61,12 @@ bool ShowHelpWindow(HWND owner, const std::string& path, const std::string& anch
             QObject::connect(modal, &QDialog::finished, g_help.data(), [main] {
                 if (!g_help)
                     return;
-                const QRect geometry = g_help->geometry();
+                const QPoint corner = g_help->frameGeometry().topLeft();
+                const QSize size = g_help->size();
                 const bool shown = g_help->isVisible();
                 g_help->setParent(main, g_help->windowFlags());
-                g_help->setGeometry(geometry);
+                g_help->resize(size);
+                g_help->move(corner);  // where its frame was
                 if (shown)
                     g_help->show();
             });
