@@ -11,7 +11,9 @@
 #include "app/Commands.h"
 #include "app/Settings.h"
 #include "app/GameFactory.h"
+#include "framework/BackBuffer.h"
 #include "framework/TitleGame.h"
+#include "framework/WordListPanel.h"
 #include "lists/QuoteList.h"
 
 namespace {
@@ -129,6 +131,56 @@ TEST_P(GameContract, AHiddenClockStaysHiddenAndAnIdleHandEarnsNoBonus)
     const int score = Game().GetScore();
     Game().OnGameOver(app->Window());
     EXPECT_EQ(Game().GetScore(), score) << "a hand in which no word was scored ended with a bonus";
+}
+
+// A pile that may grow long (a word being spelled, a stack, a row) tightens
+// its fan: fifteen tiles in it stay inside the window and clear of the rest.
+TEST_P(GameContract, ALongWordTightensItsFanInsideTheWindow)
+{
+    for (const int fit : {0, 1})
+        for (const auto& [w, h] : {std::pair{640, 480}, {1000, 700}, {1920, 1080}}) {
+            const std::string size = std::to_string(w) + "x" + std::to_string(h) + (fit ? " fitted" : "");
+            Run("set fittiles " + std::to_string(fit) + "\nsize " + Point(w, h));
+            Deal(1234);
+            std::vector<const CTilePile*> piles;
+            Game().ListPiles(piles);
+            for (const CTilePile* pile : piles) {
+                if (pile->maxSpan <= 0 || pile->IsHidden())
+                    continue;
+                auto& grown = const_cast<CTilePile&>(*pile);
+                const CStr before = grown.tiles;
+                grown.AppendText(std::string(15 - std::min(15, grown.Length()), 'e').c_str());
+                std::string why;
+                EXPECT_TRUE(Game().CheckLayout(why)) << size << ": " << why;
+                grown.tiles = before;
+            }
+        }
+}
+
+// Text stays readable at every size: the read-outs, the letter bins and a
+// list of found words holding thirty words, which flows into columns and
+// shows them all (in the smallest window, at least the newest twenty).
+TEST_P(GameContract, EveryTextStaysReadableAndAListShowsThirtyWords)
+{
+    static const char* const kWords[] = {"ant", "bee", "cattle", "dingo", "eland", "ferret", "gibbon", "hyena",
+                                         "ibex", "jackal"};
+    for (const int fit : {0, 1})
+        for (const auto& [w, h] : {std::pair{640, 480}, {1000, 700}, {1920, 1080}}) {
+            const std::string size = std::to_string(w) + "x" + std::to_string(h) + (fit ? " fitted" : "");
+            Run("set fittiles " + std::to_string(fit) + "\nsize " + Point(w, h));
+            Deal(1234);
+            for (CWordListPanel* list : Game().WordLists())
+                for (int i = 0; i < 30; ++i)
+                    list->AddWord((kWords[i % 10] + std::string(i / 10, 's')).c_str());
+            Game().BackBuffer().ForgetSmallestText();
+            Game().OnPaint(app->Window(), nullptr);
+            const int smallest = Game().BackBuffer().SmallestTextDrawn();
+            EXPECT_TRUE(smallest == 0 || smallest >= kReadableTextPixels) << size << ": text of " << smallest << " px";
+            for (const CWordListPanel* list : Game().WordLists())
+                if (list->visible && !list->rect.IsEmpty())
+                    EXPECT_GE(list->ShownWords(), w < 1000 ? 20 : 30) << size << ": " << list->ShownWords() << " words in "
+                                                      << list->Columns() << " columns";
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, GameContract, ::testing::ValuesIn(GameIds()),

@@ -22,6 +22,11 @@ enum : unsigned {
     DT_CALCRECT = 0x400,
 };
 
+// No text on the table is drawn smaller than this many pixels high; a part
+// whose text would need less shows what fits (a word list its newest words).
+inline constexpr int kReadableTextPixels = 10;
+inline constexpr int kReadableTextPoints = 8;  // 10.7 pixels at 96 per inch
+
 class CBackBuffer {
 public:
     struct Impl;
@@ -73,6 +78,11 @@ public:
     int DrawTextWrapped(const char* text, const RECT& rect, const CFont& font);
     int MeasureTextWrapped(const char* text, const RECT& rect, const CFont& font);
     int MeasureTextWidth(const char* text, const CFont& font);  // one line
+    // The height in pixels of the smallest font text was drawn in since the
+    // last Forget (0: none drawn), so a check can see that every text stays
+    // readable (kReadableTextPixels).
+    int SmallestTextDrawn() const;
+    void ForgetSmallestText();
     // Points are converted at 96 pixels per inch; style bits kFontBold etc.
     CFont CreateFont(int points, const char* face, unsigned style, unsigned pitchAndFamily = 0x20);
 

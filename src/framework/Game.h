@@ -160,6 +160,10 @@ public:
     const CScorePanel& ScorePanel() const { return m_scorePanel; }
     CTileSet& TileSet() { return m_tileSet; }
     CBackBuffer& BackBuffer() { return m_backBuffer; }
+    // The client size the pieces are being (or were last) placed for.
+    POINT LaidOutSize() const { return m_laidOutSize; }
+    // The lists of found words the game registered (AddWordList).
+    const std::vector<CWordListPanel*>& WordLists() const { return m_wordLists; }
     CUndoStack& UndoStack() { return m_undo; }
     CTooltips& Tooltips() { return m_tooltips; }
     CDictionary* Dictionary() const { return m_pDictionary; }
@@ -217,6 +221,7 @@ private:
     int m_tableRows = 10;
     int m_tableMargin = 0;
     std::vector<CGamePart*> m_parts;                    // in drawing order
+    std::vector<CWordListPanel*> m_wordLists;
     std::vector<std::unique_ptr<CGamePart>> m_ownParts;  // the shorthands' wrappers
     std::vector<std::pair<std::string, const CTilePile*>> m_named;
     RECT m_clientRect{};

@@ -247,6 +247,7 @@ void CGame::AddButton(CTileButton& button, std::string name, unsigned tooltip)
 
 void CGame::AddWordList(CWordListPanel& list, std::string name, unsigned tooltip)
 {
+    m_wordLists.push_back(&list);
     m_ownParts.push_back(std::make_unique<CWordListPart>(list, std::move(name), tooltip));
     AddPart(*m_ownParts.back());
 }

@@ -84,9 +84,9 @@ void CScorePanel::Draw(CBackBuffer& buffer)
                                           format | DT_CALCRECT);
                 width = std::max(width, r.right - r.left);
             }
-            if (size <= 6 || (height <= m_rect.Height() && width <= m_rect.Width()))
+            if (size <= kReadableTextPoints || (height <= m_rect.Height() && width <= m_rect.Width()))
                 break;
-            size = size * 9 / 10;
+            size = std::max(kReadableTextPoints, size * 9 / 10);
         }
     }
     buffer.FillBackground(&m_rect);

@@ -9,6 +9,21 @@
 namespace {
 RECT Shrunk(const RECT& r, int m) { return RECT{r.left + m, r.top + m, r.right - m, r.bottom - m}; }
 
+// The letters of a bin each once, in order, with how many there are.
+std::string CountedLetters(const CStr& shown)
+{
+    int counts[26] = {};
+    for (int i = 0; i < shown.GetLength(); ++i)
+        if (shown[i] >= 'A' && shown[i] <= 'Z')
+            ++counts[shown[i] - 'A'];
+    std::string text;
+    for (int c = 0; c < 26; ++c)
+        if (counts[c] > 0)
+            text += (text.empty() ? "" : " ") + std::string(1, static_cast<char>('A' + c)) + "\xc3\x97" +
+                    std::to_string(counts[c]);
+    return text;
+}
+
 // The widest single word: no line of wrapped text can be narrower.
 int WidestWord(CBackBuffer& buffer, const CFont& font, const char* text)
 {
@@ -45,6 +60,7 @@ void CTextBoard::SetText(const char* text, bool maskLetters, bool sortLetters, i
     }
     CStr upper(s);
     upper.ToUpper();
+    m_sortedLetters = sortLetters;
     ShowSource(upper, maskLetters);
 }
 
@@ -107,10 +123,22 @@ void CTextBoard::FitFont(CBackBuffer& buffer)
     int size = 48;
     for (;;) {
         font = buffer.CreateFont(size, "Arial", bold ? kFontBold : 0);
-        if (size <= 2 || (MeasureTextWidth(buffer) <= innerRect.Width() &&
-                          MeasureTextHeight(buffer) <= innerRect.Height()))
+        // Never below the readable size: what does not fit then is cut off.
+        const bool fits = MeasureTextWidth(buffer) <= innerRect.Width() && MeasureTextHeight(buffer) <= innerRect.Height();
+        counted = !fits && m_sortedLetters && !masked;
+        if (size <= kReadableTextPoints || fits)
             break;
-        size = size * 9 / 10;
+        size = std::max(kReadableTextPoints, size * 9 / 10);
+    }
+    // A letter bin too full for the smallest size is counted instead: its
+    // font grows again as far as the counted letters allow.
+    while (counted && size < 48) {
+        const int larger = size * 10 / 9 + 1;
+        const CFont trial = buffer.CreateFont(larger, "Arial", bold ? kFontBold : 0);
+        if (buffer.MeasureTextWrapped(CountedLetters(displayText).c_str(), innerRect, trial) > innerRect.Height())
+            break;
+        font = trial;
+        size = larger;
     }
 }
 
@@ -134,6 +162,8 @@ void CTextBoard::Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal)
 
 int CTextBoard::DrawContent(CBackBuffer& buffer, bool reveal)
 {
+    if (counted)
+        return buffer.DrawTextWrapped(CountedLetters(reveal ? sourceText : displayText).c_str(), innerRect, font);
     return buffer.DrawTextWrapped(reveal ? sourceText : displayText, innerRect, font);
 }
 
@@ -200,11 +230,17 @@ int CFoundationWords::MeasureTextHeight(CBackBuffer& buffer)
 
 int CFoundationWords::MeasureTextWidth(CBackBuffer& buffer)
 {
+    // Measured as DrawContent lays the letters, one by one (which runs wider
+    // than the word drawn whole), and the widest letter drawn in each place,
+    // so that the longest target fits whatever is spelled of it.
     int widest = 0;
     for (const CStr& word : words) {
-        CStr shown = word;
-        shown.ToUpper();
-        widest = std::max(widest, buffer.MeasureTextWidth(shown, font));
+        int width = 0;
+        for (int i = 0; i < word.GetLength(); ++i) {
+            const char shown[2] = {ToUpperChar(word[i]), 0};
+            width += std::max(buffer.MeasureTextWidth(shown, font), buffer.MeasureTextWidth("_", font));
+        }
+        widest = std::max(widest, width + 2);  // the letters' outline
     }
     return widest;
 }

@@ -40,8 +40,12 @@ public:
     int masked = 0;
     int visible = 0;
     int bold = 0;
+    // A letter bin (sorted letters) too full to be read letter by letter
+    // shows each letter once with its count ("A×14 B×5 ..."): set by the fit.
+    bool counted = false;
 
 protected:
+    bool m_sortedLetters = false;  // the text is a letter bin's
     // Shows `text` (already in its final case), masked or not, and fits the font again.
     void ShowSource(const CStr& text, bool maskLetters);
     void FitFont(CBackBuffer& buffer);

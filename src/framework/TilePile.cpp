@@ -59,7 +59,18 @@ CStr CTilePile::RemoveAll() { return RemoveTop(Length()); }
 void CTilePile::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
 {
     GetRect(tileSet);
-    tileSet.DrawTiles(buffer, tiles.c_str(), x, y, displayFlags, fan, faceDownGlyph, faceDownCount);
+    tileSet.DrawTiles(buffer, tiles.c_str(), x, y, displayFlags, fan, faceDownGlyph, faceDownCount,
+                      StepLimit(tileSet, Length()));
+}
+
+int CTilePile::StepLimit(const CTileSet& tileSet, int count) const
+{
+    if (maxSpan <= 0 || count <= 1 || !(fan & (kFanRight | kFanDown)) || (fan & kFanSquared))
+        return 0;
+    const int tile = (fan & kFanRight) ? tileSet.TileWidth() : tileSet.TileHeight();
+    if (count * tile <= maxSpan)
+        return 0;
+    return std::max(tile / 4, (maxSpan - tile) / (count - 1));
 }
 
 int CTilePile::NextTileX(const CTileSet& tileSet) const { return TileX(tileSet, Length()); }
@@ -67,12 +78,13 @@ int CTilePile::NextTileY(const CTileSet& tileSet) const { return TileY(tileSet, 
 
 int CTilePile::TileX(const CTileSet& tileSet, int i) const
 {
-    return x + tileSet.TileOffset(i, displayFlags, fan, faceDownCount).x;
+    // A tile's place among as many tiles as the pile will hold with it.
+    return x + tileSet.TileOffset(i, displayFlags, fan, faceDownCount, StepLimit(tileSet, std::max(Length(), i + 1))).x;
 }
 
 int CTilePile::TileY(const CTileSet& tileSet, int i) const
 {
-    return y + tileSet.TileOffset(i, displayFlags, fan, faceDownCount).y;
+    return y + tileSet.TileOffset(i, displayFlags, fan, faceDownCount, StepLimit(tileSet, std::max(Length(), i + 1))).y;
 }
 
 // The last tile's place (the pile's origin when it is empty).
@@ -82,8 +94,9 @@ int CTilePile::TopTileY(const CTileSet& tileSet) const { return TileY(tileSet, s
 RECT CTilePile::Rect(const CTileSet& tileSet) const
 {
     const int n = CountForSize();
-    return RECT{x, y, x + tileSet.PileWidth(n, displayFlags, fan, faceDownCount),
-                y + tileSet.PileHeight(n, displayFlags, fan, faceDownCount)};
+    const int limit = StepLimit(tileSet, n);
+    return RECT{x, y, x + tileSet.PileWidth(n, displayFlags, fan, faceDownCount, limit),
+                y + tileSet.PileHeight(n, displayFlags, fan, faceDownCount, limit)};
 }
 
 RECT CTilePile::GetRect(const CTileSet& tileSet)
@@ -109,15 +122,24 @@ int CTilePile::HitTest(const CTileSet& tileSet, int px, int py) const
     const int cellW = (fan & (kFanDown | kFanSquared)) ? w : 0;
     const int cellH = (fan & (kFanRight | kFanSquared)) ? h : 0;
     const int n = Length();
+    const int limit = StepLimit(tileSet, n);
     for (int i = 0; i < n; ++i) {
-        const POINT after = tileSet.TileOffset(i + 1, displayFlags, fan, faceDownCount);
+        POINT after = tileSet.TileOffset(i + 1, displayFlags, fan, faceDownCount, limit);
+        if (i == n - 1) {
+            // The last tile shows whole, however tight the fan.
+            const POINT at = tileSet.TileOffset(i, displayFlags, fan, faceDownCount, limit);
+            if (fan & kFanRight)
+                after.x = std::max(after.x, at.x + w);
+            if (fan & kFanDown)
+                after.y = std::max(after.y, at.y + h);
+        }
         if (px >= 0 && px < after.x + cellW && py >= 0 && py < after.y + cellH)
             return i;
     }
     if (n == 0 && (displayFlags & kPileEmptyMarker) && px > 0 && px < w && py > 0 && py < h)
         return kHitEmptySlot;
     // The box spanned by the tiles' places plus one cell.
-    const POINT last = tileSet.TileOffset(std::max(n - 1, 0), displayFlags, fan, faceDownCount);
+    const POINT last = tileSet.TileOffset(std::max(n - 1, 0), displayFlags, fan, faceDownCount, limit);
     const int boxW = last.x + w, boxH = last.y + h;
     const bool inColumns = px >= 0 && px < boxW;
     const bool inRows = py >= 0 && py < boxH;

@@ -70,6 +70,10 @@ public:
     // name "letters" down=N flags=0x.. fan=0x..
     std::string Describe(const char* name) const;
 
+    // The most pixels the tiles may span along the fan (0: no limit): a run
+    // that would be longer tightens its fan, the tiles overlapping evenly
+    // (never closer than a quarter tile).
+    int maxSpan = 0;
     int tag = 0;
     char faceDownGlyph = ' ';
     unsigned displayFlags = kPileAllFaceUp;
@@ -84,6 +88,8 @@ public:
 protected:
     void ClampFaceDown();
     virtual int CountForSize() const { return Length(); }
+    // The step limit that fits `count` tiles into maxSpan (0: the natural step).
+    int StepLimit(const CTileSet& tileSet, int count) const;
 };
 
 class CSlotPile : public CTilePile {

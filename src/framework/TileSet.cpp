@@ -157,7 +157,7 @@ bool CTileSet::IsFaceUp(int index, int count, unsigned pileFlags, int faceDownCo
 
 namespace {
 // The step from tile i to tile i + 1.
-POINT Advance(int i, unsigned flags, unsigned fan, int faceDownCount, int w, int h)
+POINT Advance(int i, unsigned flags, unsigned fan, int faceDownCount, int w, int h, int stepLimit)
 {
     const bool compact = (flags & kPileCompactFaceDown) && i < faceDownCount;
     POINT step;
@@ -165,6 +165,10 @@ POINT Advance(int i, unsigned flags, unsigned fan, int faceDownCount, int w, int
         step.y += compact ? h / 4 : h;
     if (fan & kFanRight)
         step.x += compact ? w / 4 : w;
+    if (stepLimit > 0) {
+        step.x = std::min<int>(step.x, stepLimit);
+        step.y = std::min<int>(step.y, stepLimit);
+    }
     if ((fan & kFanSquared) && i % 15 == 2) {
         step.x += 1;
         step.y += 1;
@@ -174,7 +178,7 @@ POINT Advance(int i, unsigned flags, unsigned fan, int faceDownCount, int w, int
 }  // namespace
 
 void CTileSet::DrawTiles(CBackBuffer& buffer, const char* text, int x, int y, unsigned pileFlags, unsigned fan,
-                         char faceDownCode, int faceDownCount) const
+                         char faceDownCode, int faceDownCount, int stepLimit) const
 {
     if (!m_loaded || (pileFlags & kPileHidden) || !text)
         return;
@@ -191,36 +195,36 @@ void CTileSet::DrawTiles(CBackBuffer& buffer, const char* text, int x, int y, un
             continue;
         const bool faceUp = IsFaceUp(i, count, pileFlags, faceDownCount);
         DrawGlyph(buffer, text[i], at.x, at.y, (faceUp ? kGlyphFaceUp : 0) | negative, faceDownCode);
-        const POINT step = Advance(i, pileFlags, fan, faceDownCount, m_tileWidth, m_tileHeight);
+        const POINT step = Advance(i, pileFlags, fan, faceDownCount, m_tileWidth, m_tileHeight, stepLimit);
         at.x += step.x;
         at.y += step.y;
     }
 }
 
-POINT CTileSet::TileOffset(int index, unsigned pileFlags, unsigned fan, int faceDownCount) const
+POINT CTileSet::TileOffset(int index, unsigned pileFlags, unsigned fan, int faceDownCount, int stepLimit) const
 {
     POINT at;
     for (int i = 0; i < index; ++i) {
-        const POINT step = Advance(i, pileFlags, fan, faceDownCount, m_tileWidth, m_tileHeight);
+        const POINT step = Advance(i, pileFlags, fan, faceDownCount, m_tileWidth, m_tileHeight, stepLimit);
         at.x += step.x;
         at.y += step.y;
     }
     return at;
 }
 
-int CTileSet::PileWidth(int count, unsigned pileFlags, unsigned fan, int faceDownCount) const
+int CTileSet::PileWidth(int count, unsigned pileFlags, unsigned fan, int faceDownCount, int stepLimit) const
 {
-    const int advance = TileOffset(count, pileFlags, fan, faceDownCount).x;
+    const int advance = TileOffset(count, pileFlags, fan, faceDownCount, stepLimit).x;
     if ((fan & kFanRight) && count > 0 && !(fan & (kFanDown | kFanSquared)))
-        return advance;
+        return std::max(advance, TileOffset(count - 1, pileFlags, fan, faceDownCount, stepLimit).x + m_tileWidth);
     return advance + m_tileWidth;
 }
 
-int CTileSet::PileHeight(int count, unsigned pileFlags, unsigned fan, int faceDownCount) const
+int CTileSet::PileHeight(int count, unsigned pileFlags, unsigned fan, int faceDownCount, int stepLimit) const
 {
-    const int advance = TileOffset(count, pileFlags, fan, faceDownCount).y;
+    const int advance = TileOffset(count, pileFlags, fan, faceDownCount, stepLimit).y;
     if ((fan & kFanDown) && count > 0 && !(fan & (kFanRight | kFanSquared)))
-        return advance;
+        return std::max(advance, TileOffset(count - 1, pileFlags, fan, faceDownCount, stepLimit).y + m_tileHeight);
     return advance + m_tileHeight;
 }
 

@@ -97,7 +97,7 @@ public:
     void DrawGlyph(CBackBuffer& buffer, char code, int x, int y, unsigned flags, char altCode) const;
     // A row or stack of tiles as a pile draws it.
     void DrawTiles(CBackBuffer& buffer, const char* text, int x, int y, unsigned pileFlags,
-                   unsigned fan, char faceDownCode, int faceDownCount) const;
+                   unsigned fan, char faceDownCode, int faceDownCount, int stepLimit = 0) const;
     RECT DrawButton(CBackBuffer& buffer, int image, int x, int y, int state) const;
     void DrawFramePiece(CBackBuffer& buffer, int piece, int x, int y) const;
     void DrawFrame(CBackBuffer& buffer, int x, int y, int w, int h) const;
@@ -106,9 +106,11 @@ public:
 
     // Pile geometry: the offset of tile `index` from the pile's origin, and
     // the size a pile of `count` tiles takes.
-    POINT TileOffset(int index, unsigned pileFlags, unsigned fan, int faceDownCount) const;
-    int PileWidth(int count, unsigned pileFlags, unsigned fan, int faceDownCount) const;
-    int PileHeight(int count, unsigned pileFlags, unsigned fan, int faceDownCount) const;
+    // stepLimit: the largest step from one tile to the next along the fan
+    // (0: the natural step), for a pile whose fan tightens.
+    POINT TileOffset(int index, unsigned pileFlags, unsigned fan, int faceDownCount, int stepLimit = 0) const;
+    int PileWidth(int count, unsigned pileFlags, unsigned fan, int faceDownCount, int stepLimit = 0) const;
+    int PileHeight(int count, unsigned pileFlags, unsigned fan, int faceDownCount, int stepLimit = 0) const;
     // Whether tile i of a pile shows its face.
     static bool IsFaceUp(int index, int count, unsigned pileFlags, int faceDownCount);
 

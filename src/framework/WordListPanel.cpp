@@ -1,5 +1,7 @@
 #include "framework/WordListPanel.h"
 
+#include <algorithm>
+
 #include "framework/BackBuffer.h"
 #include "framework/TileSet.h"
 
@@ -46,6 +48,59 @@ void CWordListPanel::Clear()
     font.Reset();
 }
 
+void CWordListPanel::Fit(CBackBuffer& buffer, const RECT& inner, int startPoints)
+{
+    m_lines.clear();
+    const std::string text = listText.str();
+    const std::string sep(separator);
+    m_flowing = sep == "\n";
+    for (std::size_t at = 0; at <= text.size() && !text.empty();) {
+        const std::size_t end = std::min(text.find(sep, at), text.size());
+        m_lines.push_back(text.substr(at, end - at));
+        at = end + sep.size();
+    }
+    const int count = static_cast<int>(m_lines.size());
+    for (int points = startPoints;; points = std::max(kReadableTextPoints, points * 9 / 10)) {
+        font = buffer.CreateFont(points, "Arial", 0);
+        const bool smallest = points <= kReadableTextPoints;
+        if (!m_flowing) {
+            // Words run on in lines; at the smallest size the oldest that do
+            // not fit are left out.
+            m_shown = count;
+            m_columns = 1;
+            if (buffer.MeasureTextWrapped(listText, inner, font) <= inner.Height())
+                return;
+            if (!smallest)
+                continue;
+            while (m_shown > 1) {
+                --m_shown;
+                std::string shown;
+                for (int i = 0; i < m_shown; ++i)
+                    shown += (i ? sep : "") + m_lines[static_cast<std::size_t>(i)];
+                if (buffer.MeasureTextWrapped(shown.c_str(), inner, font) <= inner.Height())
+                    break;
+            }
+            return;
+        }
+        RECT line = inner;
+        m_lineHeight = std::max(1, buffer.DrawText("Wg", line, font, DT_SINGLELINE | DT_CALCRECT));
+        m_rows = std::max(1, inner.Height() / m_lineHeight);
+        int widest = 0;
+        for (const std::string& word : m_lines)
+            widest = std::max(widest, buffer.MeasureTextWidth(word.c_str(), font));
+        const int gap = m_lineHeight;
+        m_columnWidth = widest + gap;
+        const int columnsAcross = std::max(1, (inner.Width() + gap) / m_columnWidth);
+        m_columns = std::max(1, (count + m_rows - 1) / m_rows);
+        const bool rowsFit = inner.Height() >= m_lineHeight || count == 0;
+        if ((m_columns <= columnsAcross && rowsFit) || smallest) {
+            m_columns = std::min(m_columns, columnsAcross);
+            m_shown = std::min(count, m_columns * m_rows);
+            return;
+        }
+    }
+}
+
 void CWordListPanel::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
 {
     if (!visible || rect.IsEmpty())
@@ -53,16 +108,23 @@ void CWordListPanel::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
     const int m = tileSet.IsLoaded() ? tileSet.TileWidth() / 4 : 5;
     const RECT inner{rect.left + m, rect.top + m, rect.right - m, rect.bottom - m};
     if (font.IsNull()) {
-        // Shrink by tenths from the panel's size until the list fits.
-        int size = fontSize;
-        for (;;) {
-            font = buffer.CreateFont(size, "Arial", 0);
-            if (size <= 2 || buffer.MeasureTextWrapped(listText, inner, font) <= inner.Height())
-                break;
-            size = size * 9 / 10;
-        }
+        // Beside tiles larger than the natural 64 pixels the font grows: a
+        // quarter of the tile height in pixels, three sixteenths in points.
+        const int tile = tileSet.IsLoaded() ? tileSet.TileHeight() : 0;
+        Fit(buffer, inner, std::max(fontSize, tile * 3 / 16));
     }
     buffer.FillBackground(&rect);
-    buffer.DrawTextWrapped(listText, inner, font);
+    if (!m_flowing) {
+        std::string shown;
+        for (int i = 0; i < m_shown; ++i)
+            shown += (i ? separator : "") + m_lines[static_cast<std::size_t>(i)];
+        buffer.DrawTextWrapped(shown.c_str(), inner, font);
+    } else {
+        for (int i = 0; i < m_shown; ++i) {
+            const int left = inner.left + (i / m_rows) * m_columnWidth, top = inner.top + (i % m_rows) * m_lineHeight;
+            RECT line{left, top, std::min(inner.right, left + m_columnWidth), top + m_lineHeight};
+            buffer.DrawText(m_lines[static_cast<std::size_t>(i)].c_str(), line, font, DT_SINGLELINE);
+        }
+    }
     tileSet.DrawFrame(buffer, rect.left, rect.top, rect.Width(), rect.Height());
 }

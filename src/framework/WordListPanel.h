@@ -1,6 +1,16 @@
 #pragma once
 // CWordListPanel: the framed list of the words found so far, newest first,
 // with a sorted set for checking whether a word was already found.
+//
+// The list is drawn in a font that grows with the tiles (12 points beside
+// tiles of the natural 64 pixels, a quarter of the tile height in pixels
+// beside larger ones). One word per line, it flows into further columns
+// before the font shrinks; the font shrinks by tenths only while the columns
+// would not fit across, and never below the readable size: a list too long
+// even then shows its newest words.
+#include <string>
+#include <vector>
+
 #include "dictionary/WordArray.h"
 #include "framework/Bitmap.h"
 #include "framework/Str.h"
@@ -20,12 +30,27 @@ public:
     int Count() const { return words.GetCount(); }
     void Clear();
     void Draw(CBackBuffer& buffer, const CTileSet& tileSet);
+    // After Draw: how many of the words are shown, in how many columns.
+    int ShownWords() const { return m_shown; }
+    int Columns() const { return m_columns; }
 
     CWordArray words;  // the words found, sorted
-    CStr listText;
+    CStr listText;     // newest first, joined by the separator
     RECT rect{};
-    int fontSize = 12;
+    int fontSize = 12;  // points beside natural tiles
     CFont font;
     int visible = 0;
     const char* separator;
+
+private:
+    // Chooses the font and the columns for the inner rectangle.
+    void Fit(CBackBuffer& buffer, const RECT& inner, int startPoints);
+
+    std::vector<std::string> m_lines;  // the words of listText, newest first
+    int m_rows = 0;                     // lines per column
+    int m_columnWidth = 0;
+    int m_lineHeight = 0;
+    int m_columns = 1;
+    int m_shown = 0;
+    bool m_flowing = false;  // one word per line, in columns
 };

@@ -1,5 +1,7 @@
 #include "framework/WordPile.h"
 
+#include <algorithm>
+
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
@@ -17,11 +19,14 @@ CWordPile::CWordPile(CGame& game, CDictionary* dictionary) : m_game(game), m_dic
     sink.Configure(kPileHidden, kFanRight);
 }
 
-void CWordPile::Place(int x, int y, int sinkX, int sinkY)
+void CWordPile::Place(int x, int y, int sinkX, int sinkY, int right)
 {
     const CTileSet& tiles = m_game.TileSet();
     const int w = tiles.TileWidth(), h = tiles.TileHeight();
     word.SetPosition(x, y);
+    if (right <= 0)
+        right = m_game.LaidOutSize().x - w / 8;
+    word.maxSpan = right > x ? std::max(w, right - x - (checkFollowsWord ? w + w / 4 : 0)) : 0;
     sink.SetPosition(sinkX, sinkY);
     // A shown check button keeps its place beside the word at the new size.
     const int checkX = check.visible ? word.Rect(tiles).right + w / 4 : x + 5 * w / 4;

@@ -30,8 +30,9 @@ public:
     // Layout: the word's first tile at (x, y), the sink pile at (sinkX,
     // sinkY); the check button waits a quarter tile right of the first tile
     // (UpdateButtons moves it), the undo button sits three quarters of a tile
-    // above the word.
-    void Place(int x, int y, int sinkX, int sinkY);
+    // above the word. A long word's fan tightens so that the word, and the
+    // check button following it, stay left of `right` (0: the window's edge).
+    void Place(int x, int y, int sinkX, int sinkY, int right = 0);
 
     // The word: the pile's letters from its face-down count on.
     CStr Letters() const { return word.FaceUpLetters(); }

@@ -49,6 +49,7 @@ void CAnagrams::PlacePieces(int width, int)
     const int pitch = h + h / 4;
     for (int r = 0; r < kWordRows; ++r) {
         m_rows[r].SetPosition(left, 3 * h + 10 + r * pitch);
+        m_rows[r].maxSpan = width - left - w / 8;  // a long row tightens inside the window
         m_words.PlaceFlag(r, left - 3 * w / 4, 3 * h + 10 + h / 4 + r * pitch);
     }
     const int bottom = 3 * h + 10 + kWordRows * pitch + h / 4;

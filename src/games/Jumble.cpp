@@ -23,7 +23,7 @@ void CJumble::PlacePieces(int width, int height)
     const int panelLeft = w / 2 + left + kLetters * w;
     for (int i = 0; i < kLetters; ++i)
         Place(0, i).SetPosition(left + i * w, 10);
-    m_word.Place(left, wordTop, panelLeft, h / 8 + h + 10);
+    m_word.Place(left, wordTop, panelLeft, h / 8 + h + 10, panelLeft - w / 8);
     m_foundWords.SetRect(10, panelLeft, wordTop + 2 * h, panelLeft + panelWidth);
     m_scorePanel.SetRect(9 * h / 8 + wordTop, left, wordTop + 2 * h, left + 2 * w);
     PlaceButtons(left + panelWidth - 5 * w / 4, h / 4 + h + 10);

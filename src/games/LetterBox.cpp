@@ -87,7 +87,7 @@ void CLetterBox::PlacePieces(int width, int)
     m_frame = RECT{left - w / 4, top - h / 4, last.x + 5 * w / 4, last.y + 5 * h / 4};
     m_scorePanel.SetRect(strip + h / 4, cellsX - 2 * w, strip + h / 4 + h, cellsX);
     // The word below the box, its undo button below it.
-    m_word.Place(left, strip, cellsX + 5 * w, strip);
+    m_word.Place(left, strip, cellsX + 5 * w, strip, cellsX - 2 * w - w / 4);  // a long word stays clear of the score
     m_word.undo.SetPosition(left, strip + 5 * h / 4);
 }
 

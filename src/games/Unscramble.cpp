@@ -202,6 +202,6 @@ void CUnscramble::PlacePieces(int width, int height)
     }
     m_foundWords.SetRect(10, listLeft, height - 10, listLeft + 4 * w);
     m_scorePanel.SetRect(wordTop + 9 * h / 8, left, height - 10, left + 2 * w);
-    m_word.Place(left, wordTop, listLeft, 6 * h / 8 + h + 10);
+    m_word.Place(left, wordTop, listLeft, 6 * h / 8 + h + 10, listLeft - w / 8);
     PlaceButtons(left, wordTop - 3 * h / 4);
 }

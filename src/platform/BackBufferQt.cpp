@@ -31,6 +31,7 @@ struct CBackBuffer::Impl : CScreenSource {
     COLORREF second = RGB(255, 255, 255);
     COLORREF back = RGB(128, 0, 0);
     CBitmap pattern;
+    int smallestText = 0;  // pixels; 0: no text drawn since forgotten
 
     RECT Client() const
     {
@@ -405,6 +406,12 @@ int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsig
         cache.renderedBytes += static_cast<std::size_t>(it->second.image.sizeInBytes()) + it->first.size();
     }
     const auto& [image, offset, height] = it->second;
+    if (!s.isEmpty()) {
+        const double ratio = m_impl->hwnd ? m_impl->hwnd->DevicePixelRatio() : 1.0;
+        const int pixels = static_cast<int>(std::lround(cache.font.pixelSize() / ratio));
+        if (m_impl->smallestText == 0 || pixels < m_impl->smallestText)
+            m_impl->smallestText = pixels;
+    }
     if (!image.isNull()) {
         const QPoint at = box.topLeft() + offset;
         m_impl->BeforeWrite(QRect(at, image.size()).intersected(m_impl->image.rect()));
@@ -414,6 +421,9 @@ int CBackBuffer::DrawText(const char* text, RECT& rect, const CFont& font, unsig
     MarkDirty(rect);
     return height;
 }
+
+int CBackBuffer::SmallestTextDrawn() const { return m_impl->smallestText; }
+void CBackBuffer::ForgetSmallestText() { m_impl->smallestText = 0; }
 
 int CBackBuffer::DrawTextWrapped(const char* text, const RECT& rect, const CFont& font)
 {
