@@ -127,9 +127,10 @@ int CGame::Layout(HWND hwnd, HDC hdc)
     PlacePieces(width, height);
     // The read-out fits its text into what of its box the window shows.
     const RECT panel = m_scorePanel.Rect();
-    if (panel.right > width || panel.bottom > height || panel.left < 0 || panel.top < 0)
-        m_scorePanel.SetRect(std::max(panel.top, 0), std::max(panel.left, 0), std::min(panel.bottom, height),
-                             std::min(panel.right, width));
+    const int e = kWindowEdge;
+    if (panel.right > width - e || panel.bottom > height - e || panel.left < e || panel.top < e)
+        m_scorePanel.SetRect(std::max(panel.top, e), std::max(panel.left, e), std::min(panel.bottom, height - e),
+                             std::min(panel.right, width - e));
     m_layoutValid = true;
     RefreshTooltips();
     return 1;

@@ -42,6 +42,8 @@ class CWordListPanel;
 class CGame {
 public:
     static constexpr int kDragThreshold = 6;
+    // No part of the table comes nearer the window's edge than this.
+    static constexpr int kWindowEdge = 4;
 
     explicit CGame(const CGameContext& context);
     virtual ~CGame();
@@ -136,7 +138,7 @@ public:
     const CTilePile* FindPile(std::string_view name) const;
     bool CheckInvariants(std::string& why);
     // The layout's rule: every region a registered part draws in, and the
-    // score panel, lies inside the client area, and no two parts' regions
+    // score panel, lies inside the client area without touching its edge, and no two parts' regions
     // overlap. False, with `why`, when one does.
     bool CheckLayout(std::string& why) const;
     // What DrawTable draws around the parts (frames, rules, a quotation):

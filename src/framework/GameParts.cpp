@@ -53,14 +53,15 @@ bool CGame::CheckLayout(std::string& why) const
     for (const CGamePart* part : m_parts)
         part->Surrounds(m_tileSet, frames);
     parts.emplace_back("a frame", std::move(frames));
-    const RECT client{0, 0, m_laidOutSize.x, m_laidOutSize.y};
+    // Nothing touches the window's edge either.
+    const RECT client{kWindowEdge, kWindowEdge, m_laidOutSize.x - kWindowEdge, m_laidOutSize.y - kWindowEdge};
     for (std::size_t i = 0; i < parts.size(); ++i)
         for (const RECT& r : parts[i].second) {
             if (r.IsEmpty())
                 continue;
             if (r.left < client.left || r.top < client.top || r.right > client.right || r.bottom > client.bottom) {
-                why = parts[i].first + " at " + Show(r) + " leaves the " + std::to_string(client.right) + "x" +
-                      std::to_string(client.bottom) + " window";
+                why = parts[i].first + " at " + Show(r) + " leaves the " + std::to_string(m_laidOutSize.x) + "x" +
+                      std::to_string(m_laidOutSize.y) + " window or touches its edge";
                 return false;
             }
             for (std::size_t j = i + 1; j + 1 < parts.size(); ++j)  // frames may surround parts

@@ -20,7 +20,7 @@ CAvalanche::CAvalanche(const CGameContext& context)
     : CGridWordGame(context, m_cave, kColumns), m_digging(*this, m_cave, kColumns, kGlyphClimber)
 {
     // Wide enough for the score panel and the word beside the mountain.
-    SetTableSize(12, 11);
+    SetTableSize(12, 11, 40);  // the button row clear of the bottom edge
     m_scorePanel.clockValue = kOxygenSeconds;
     m_scorePanel.clockStep = -1;
     m_scorePanel.timeFormatId = kOxygenFormat;
@@ -48,7 +48,7 @@ void CAvalanche::PlacePieces(int width, int)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     // The frame reaches a quarter tile above the cells: it stays in the window.
-    const int top = std::max(20, h / 4);
+    const int top = std::max(20, h / 4 + kWindowEdge);
     const int left = (width - kColumns * w - 1) / 2;
     for (int i = 0; i < kColumns * kRows; ++i)
         m_cave[i].SetPosition(left + i % kColumns * w, top + i / kColumns * h);

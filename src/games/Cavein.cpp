@@ -25,7 +25,7 @@ void CCavein::PlacePieces(int width, int)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     // The frame reaches a quarter tile above the cells: it stays in the window.
-    const int top = std::max(20, h / 4);
+    const int top = std::max(20, h / 4 + kWindowEdge);
     const int left = (width - kColumns * w - 1) / 2;
     for (int i = 0; i < kColumns * kRows; ++i)
         m_cave[i].SetPosition(left + i % kColumns * w, top + i / kColumns * h);

@@ -20,7 +20,7 @@ void CImplosion::PlacePieces(int width, int)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     // The frame reaches a quarter tile above the cells: it stays in the window.
-    const int top = std::max(20, h / 4);
+    const int top = std::max(20, h / 4 + kWindowEdge);
     const int left = (width - kSide * w - 1) / 2;
     for (int i = 0; i < kSide * kSide; ++i)
         m_tiles[i].SetPosition(left + i % kSide * w, top + i / kSide * h);

@@ -4,7 +4,7 @@
 
 CProspector::CProspector(const CGameContext& context) : CWordHunt(context, 1, kLetters)
 {
-    SetTableSize(kLetters, 6);
+    SetTableSize(kLetters + 1, 6);  // half a tile clear of either edge
     // Without ten-letter words the deal is empty: an empty rack that only the clock ends.
     m_source = DealLetters(kSupplyOneWord, kLetters, 0, 0);
     if (m_source.GetLength() > kLetters)

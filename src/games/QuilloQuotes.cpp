@@ -13,7 +13,7 @@ constexpr unsigned kQuoteTooltip = 623;
 
 CQuilloQuotes::CQuilloQuotes(const CGameContext& context) : CGame(context)
 {
-    SetTableSize(15, 8, 84);
+    SetTableSize(16, 8, 84);  // fifteen tiles across, half a tile clear of either edge
     m_undealt = DealLetters(kSupplyQuotation, 52, 1, 0);
     // Turning the waste back costs as many points as the quotation has letters.
     m_scorePanel.recyclePenalty = m_undealt.GetLength();

@@ -18,7 +18,7 @@ WordHuntOptions Options()
 
 CUseitLoseit::CUseitLoseit(const CGameContext& context) : CWordHunt(context, 1, kLetters, Options())
 {
-    SetTableSize(kLetters, 6);
+    SetTableSize(kLetters + 1, 6);  // half a tile clear of either edge
     // One random word, in order; it stands in the word bin and never scores.
     const CStr word = DealLetters(kSupplyOneWord, kLetters, 0, 0);
     m_foundWords.SetFirst(word);
