@@ -10,7 +10,7 @@
 
 #include "TestSupport.h"
 #include "dictionary/Dictionary.h"
-#include "dictionary/DictionaryDialog.h"
+#include "app/DictionaryDialog.h"
 #include "platform/ModalScript.h"
 
 using namespace testsupport;

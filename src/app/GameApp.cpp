@@ -17,7 +17,7 @@
 #include "app/ProgressDialog.h"
 #include "app/RulesDialog.h"
 #include "dictionary/Dictionary.h"
-#include "dictionary/DictionaryDialog.h"
+#include "app/DictionaryDialog.h"
 #include "framework/Debug.h"
 #include "framework/Files.h"
 #include "framework/Game.h"
@@ -27,8 +27,8 @@
 #include "lists/QuoteList.h"
 #include "platform/Modal.h"
 #include "platform/TerminationSignals.h"
-#include "scores/EndOfHand.h"
-#include "scores/ScoreDialogs.h"
+#include "app/EndOfHand.h"
+#include "app/ScoreDialogs.h"
 #include "scores/Statistics.h"
 
 namespace {

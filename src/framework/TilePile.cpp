@@ -67,10 +67,22 @@ int CTilePile::StepLimit(const CTileSet& tileSet, int count) const
 {
     if (maxSpan <= 0 || count <= 1 || !(fan & (kFanRight | kFanDown)) || (fan & kFanSquared))
         return 0;
-    const int tile = (fan & kFanRight) ? tileSet.TileWidth() : tileSet.TileHeight();
-    if (count * tile <= maxSpan)
+    const bool across = (fan & kFanRight) != 0;
+    const int tile = across ? tileSet.TileWidth() : tileSet.TileHeight();
+    const auto span = [&](int limit) {
+        const POINT last = tileSet.TileOffset(count - 1, displayFlags, fan, faceDownCount, limit);
+        return (across ? last.x : last.y) + tile;
+    };
+    if (span(0) <= maxSpan)
         return 0;
-    return std::max(tile / 4, (maxSpan - tile) / (count - 1));
+    // The largest step that fits (face-down tiles already close stay so).
+    int low = std::max(1, tile / 4), high = tile;
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (span(mid) <= maxSpan) low = mid;
+        else high = mid - 1;
+    }
+    return low;
 }
 
 int CTilePile::NextTileX(const CTileSet& tileSet) const { return TileX(tileSet, Length()); }

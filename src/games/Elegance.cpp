@@ -41,6 +41,7 @@ void CElegance::PlacePieces(int width, int)
     const int left = (width - rowWidth) / 2;
     for (int i = 0; i < kStacks; ++i) {
         m_stacks[i].SetPosition(left + i * pitch, 3 * h + 10);
+        m_stacks[i].maxSpan = 7 * h;  // a longer word tightens above the score
         m_words.PlaceFlag(i, left + i * pitch + w / 4, 3 * h + 10 - 3 * h / 4);
     }
     m_letterBin.SetRect(10, left, 2 * h + 10, left + rowWidth);

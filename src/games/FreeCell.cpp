@@ -39,15 +39,17 @@ CFreeCell::CFreeCell(const CGameContext& context) : CGame(context)
     AddPart(m_foundation);
 }
 
-void CFreeCell::PlacePieces(int width, int)
+void CFreeCell::PlacePieces(int width, int height)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     const int pitch = w + 10;
     const int left = (width - (8 * w + 70)) / 2;
     for (int j = 0; j < kCells; ++j)
         m_cells[j].SetPosition(left + j * pitch, 10);
-    for (int i = 0; i < kStacks; ++i)
+    for (int i = 0; i < kStacks; ++i) {
         m_stacks[i].SetPosition(left + i * pitch, 3 * h + 10);
+        m_stacks[i].maxSpan = height - (3 * h + 10) - kWindowEdge;  // a tall stack tightens
+    }
     const int targets = left + 3 * pitch + 2 * w;
     m_foundation.Place(10, targets, 3 * h, left + 8 * w + 70, targets, 10);
     m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + 2 * w);

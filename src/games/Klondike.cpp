@@ -40,7 +40,7 @@ CKlondike::CKlondike(const CGameContext& context) : CGame(context)
 // ---------------------------------------------------------------------------
 // Layout and painting
 
-void CKlondike::PlacePieces(int width, int)
+void CKlondike::PlacePieces(int width, int height)
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     const int gap = w / 4;
@@ -48,8 +48,10 @@ void CKlondike::PlacePieces(int width, int)
     const int left = (width + gap - kPiles * pitch) / 2;  // seven columns centred, no trailing gap
     m_stockWaste.Place(left, 10, left + pitch, 10);
     m_foundation.Place(10, left + 2 * pitch, 9 * h / 4 + 10, left + 7 * pitch - gap, left + 2 * pitch + w, 10);
-    for (int i = 0; i < kPiles; ++i)
+    for (int i = 0; i < kPiles; ++i) {
         m_tableau[i].SetPosition(left + i * pitch, 3 * h + 10);
+        m_tableau[i].maxSpan = height - (3 * h + 10) - kWindowEdge;  // a tall column tightens
+    }
     m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + pitch + w);
 }
 

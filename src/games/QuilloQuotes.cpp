@@ -32,8 +32,10 @@ void CQuilloQuotes::PlacePieces(int width, int)
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     const int left = (width - 15 * w) / 2;
     m_deck.Place(left, 10, left + w + 10, 10);
-    for (int i = 0; i < kRows; ++i)
+    for (int i = 0; i < kRows; ++i) {
         m_rows[i].SetPosition(left, 3 * h + 10 + i * (h + 16));
+        m_rows[i].maxSpan = width - left - kWindowEdge;  // a long row tightens inside the window
+    }
     m_quoteRect = RECT{left + 3 * w + 10, 10, left + 15 * w, 3 * h};
     if (m_pQuoteList)
         m_pQuoteList->SetRect(m_quoteRect.top, m_quoteRect.left, m_quoteRect.bottom, m_quoteRect.right);

@@ -1,4 +1,4 @@
-#include "scores/HighScoreDialog.h"
+#include "app/HighScoreDialog.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,8 +10,8 @@
 #include "app/DialogSupport.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
-#include "scores/ScoreDialogSupport.h"
-#include "scores/ScoreDialogs.h"
+#include "app/ScoreDialogSupport.h"
+#include "app/ScoreDialogs.h"
 
 namespace {
 constexpr int kFirstNameId = 16385;

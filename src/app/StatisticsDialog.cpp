@@ -1,4 +1,4 @@
-#include "scores/StatisticsDialog.h"
+#include "app/StatisticsDialog.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -10,8 +10,8 @@
 #include "app/DialogSupport.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
-#include "scores/ScoreDialogSupport.h"
-#include "scores/ScoreDialogs.h"
+#include "app/ScoreDialogSupport.h"
+#include "app/ScoreDialogs.h"
 #include "scores/Statistics.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "scores/EndOfHand.h"
+#include "app/EndOfHand.h"
 
 #include "framework/Shell.h"
 #include "scores/HighScores.h"
-#include "scores/ScoreDialogs.h"
+#include "app/ScoreDialogs.h"
 #include "scores/Statistics.h"
 
 namespace {

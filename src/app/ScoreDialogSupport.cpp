@@ -1,4 +1,4 @@
-#include "scores/ScoreDialogSupport.h"
+#include "app/ScoreDialogSupport.h"
 
 #include "app/DialogSupport.h"
 #include "framework/Resources.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Dialog 193, "Game Over": the statistics of the game after the hand was
 // recorded, and the choice of what comes next.
-#include "scores/StatisticsDialog.h"
+#include "app/StatisticsDialog.h"
 
 class CGameOverDialog : public CStatisticsDialog {
     Q_OBJECT

@@ -1,11 +1,11 @@
-#include "scores/GameOverDialog.h"
+#include "app/GameOverDialog.h"
 
 #include <QPushButton>
 
 #include "app/DialogSupport.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
-#include "scores/ScoreDialogs.h"
+#include "app/ScoreDialogs.h"
 
 namespace {
 // Texts: string resources 2320-2325.

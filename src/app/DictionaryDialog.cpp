@@ -1,5 +1,5 @@
 // The Dictionary dialog.
-#include "dictionary/DictionaryDialog.h"
+#include "app/DictionaryDialog.h"
 
 #include <QDialog>
 #include <QEvent>
