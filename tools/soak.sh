@@ -9,9 +9,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${GLYPHERY_BUILD_DIR:-build-test}
-if [ ! -x "$build/glyphery_tests" ]; then
+if [ ! -x "$build/glyphery_system_tests" ]; then
     cmake -S . -B "$build" -DGLYPHERY_TESTS=ON -DGLYPHERY_BENCH=OFF >/dev/null
-    cmake --build "$build" -j"$(nproc)" --target glyphery_tests
+    cmake --build "$build" -j"$(nproc)" --target glyphery_system_tests
 fi
 export QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
 export GLYPHERY_SOAK_HANDS=${GLYPHERY_SOAK_HANDS:-20} GLYPHERY_SOAK_EVENTS=${GLYPHERY_SOAK_EVENTS:-5000}
@@ -19,7 +19,7 @@ mkdir -p "$build/soak"
 if [ $# -gt 0 ]; then
     games=("$@")
 else
-    mapfile -t games < <("$build/glyphery_tests" --gtest_list_tests --gtest_filter='Games/Soak.*' |
+    mapfile -t games < <("$build/glyphery_system_tests" --gtest_list_tests --gtest_filter='Games/Soak.*' |
                          sed -n 's/^  .*\/Game\([0-9]*\) .*/\1/p')
 fi
 echo "soak: ${#games[@]} games, $GLYPHERY_SOAK_HANDS hands x $GLYPHERY_SOAK_EVENTS events each"
@@ -27,5 +27,5 @@ status=0
 printf '%s\n' "${games[@]}" |
     xargs -P "$(nproc)" -I{} sh -c '"$0" --gtest_filter="Games/Soak.*/Game{}" >"$1/game{}.log" 2>&1 &&
                                     grep "^game {}:" "$1/game{}.log" || { echo "game {}: FAILED, see $1/game{}.log"; exit 1; }' \
-        "$build/glyphery_tests" "$build/soak" || status=1
+        "$build/glyphery_system_tests" "$build/soak" || status=1
 exit $status

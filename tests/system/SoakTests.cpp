@@ -58,9 +58,11 @@ std::vector<int> SoakGameIds()
 {
     std::vector<int> ids;
     const int only = EnvInt("GLYPHERY_SOAK_GAME", -1);
-    for (int id = 0; id <= 41; ++id)
-        if ((id == 0 || FindGameFactoryRow(id)) && (only < 0 || only == id))
-            ids.push_back(id);
+    if (only <= 0)
+        ids.push_back(0);
+    for (const GameFactoryRow& row : GameFactoryRows())
+        if (only < 0 || only == row.gameId)
+            ids.push_back(row.gameId);
     return ids;
 }
 

@@ -22,10 +22,9 @@ using namespace drivetest;
 // Every game id with a factory row, and 0 for the title screen.
 std::vector<int> GameIds()
 {
-    std::vector<int> ids;
-    for (int id = 0; id <= 41; ++id)
-        if (id == 0 || FindGameFactoryRow(id))
-            ids.push_back(id);
+    std::vector<int> ids{0};
+    for (const GameFactoryRow& row : GameFactoryRows())
+        ids.push_back(row.gameId);
     return ids;
 }
 
@@ -177,9 +176,10 @@ TEST_P(GameContract, EveryTextStaysReadableAndAListShowsThirtyWords)
             const int smallest = Game().BackBuffer().SmallestTextDrawn();
             EXPECT_TRUE(smallest == 0 || smallest >= kReadableTextPixels) << size << ": text of " << smallest << " px";
             for (const CWordListPanel* list : Game().WordLists())
-                if (list->visible && !list->rect.IsEmpty())
+                if (list->visible && !list->rect.IsEmpty()) {
                     EXPECT_GE(list->ShownWords(), w < 1000 ? 20 : 30) << size << ": " << list->ShownWords() << " words in "
                                                       << list->Columns() << " columns";
+                }
         }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Catalogue.h"
+#include "app/GameFactory.h"
 #include "framework/Resources.h"
 
 TEST(StringTable, IdsStrictlyAscendingSoLookupFindsEveryEntry)
@@ -37,7 +38,8 @@ TEST(StringTable, EveryCatalogueTextAndInstructionLineExists)
         EXPECT_TRUE(HasResString(row.difficultyId)) << row.gameId;
         EXPECT_TRUE(HasResString(row.scoringId)) << row.gameId;
     }
-    for (int game = 1; game <= 41; ++game) {
+    for (const GameFactoryRow& row : GameFactoryRows()) {
+        const int game = row.gameId;
         if (unsigned name = GameNameId(game)) {
             EXPECT_TRUE(HasResString(name)) << game;
         }
