@@ -11,10 +11,10 @@
 #include "framework/Shell.h"
 #include "framework/TileSet.h"
 
-char TakeLetter(CGame& game, CStr& letters, int supply, int count)
+char TakeLetter(CGame& game, CStr& letters, LetterSupply supply, int count)
 {
     if (letters.IsEmpty()) {
-        letters = game.DealLetters(supply, count, 0, 0);
+        letters = game.DealLetters(supply, count);
         letters.Shuffle();
     }
     if (letters.IsEmpty())

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "framework/GamePart.h"
+#include "framework/LetterSupply.h"
 #include "framework/TilePile.h"
 #include "framework/Window.h"
 
@@ -35,7 +36,7 @@ class CGame;
 // first, when empty, with `count` letters of `supply` (LetterSupply.h),
 // shuffled. A word list with no words of the lengths drawn gives a letter
 // of the standard distribution instead of nothing.
-char TakeLetter(CGame& game, CStr& letters, int supply, int count);
+char TakeLetter(CGame& game, CStr& letters, LetterSupply supply, int count);
 
 // The letter in the air (A) traded for the next one: with B on top of the
 // queue and C under it, B is in the air afterwards, C is next and A follows

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "framework/BackBuffer.h"
+#include "framework/LetterSupply.h"
 #include "framework/DragImage.h"
 #include "framework/GameIds.h"
 #include "framework/GamePart.h"
@@ -113,7 +114,7 @@ public:
     virtual void AfterMove(HWND hwnd, int flag);
     virtual bool OnTimeUp(HWND hwnd);
     // The letter supply: `count` letters of supply `supply` (LetterSupply.h).
-    CStr DealLetters(int supply, int count, int fixQu, int balance);
+    CStr DealLetters(LetterSupply supply, int count, DealRule rules = kDealAsDrawn);
     // A readable account of the game, the same for every game: the base
     // line (id, subkey, score, clock, whether the hand is over), then every
     // registered part: a pile `name: "letters" down=N ...` bottom to top,

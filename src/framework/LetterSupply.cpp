@@ -178,7 +178,8 @@ CStr MakeLetters(int supply, int count, bool fixQu, bool balance, const CDiction
 
 // A supply with nothing to give (supply 14 asked for the whole bag, a missing
 // dictionary or quotation list) deals an empty string.
-CStr CGame::DealLetters(int supply, int count, int fixQu, int balance)
+CStr CGame::DealLetters(LetterSupply supply, int count, DealRule rules)
 {
-    return MakeLetters(supply, count, fixQu != 0, balance != 0, m_pDictionary, QuoteSourceOf(m_pQuoteList));
+    return MakeLetters(supply, count, (rules & kDealFixQu) != 0, (rules & kDealBalanced) != 0, m_pDictionary,
+                       QuoteSourceOf(m_pQuoteList));
 }

@@ -61,6 +61,11 @@ inline constexpr std::string_view Alphabet = "abcdefghijklmnopqrstuvwxyz";
 // length drawn (a dictionary without words of most lengths).
 inline constexpr int kMaxWordLengthRedraws = 1000;
 
+// How a deal is adjusted after the draw: the Q-U fix (every q gets a u; all
+// supplies but 6) and the vowel balance (supplies 1, 3, 4 and 15).
+enum DealRule : unsigned { kDealAsDrawn = 0, kDealFixQu = 1, kDealBalanced = 2 };
+constexpr DealRule operator|(DealRule a, DealRule b) { return static_cast<DealRule>(unsigned{a} | unsigned{b}); }
+
 // The letters of one deal. `dictionary` serves supplies 7, 8, 9 and 13 and
 // `quotes` supply 6; either may be null, and those supplies then give
 // nothing. Supply 14 with count 98 or more also gives nothing. fixQu applies

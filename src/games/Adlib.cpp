@@ -25,7 +25,7 @@ CAdlib::CAdlib(const CGameContext& context) : CGame(context)
     m_scorePanel.showTime = 1;
 
     // The top rack takes the last seven letters of the deal, the side rack the first seven.
-    CStr letters = DealLetters(kSupplyStandard, 2 * kRackSlots, 1, 1);
+    CStr letters = DealLetters(kSupplyStandard, 2 * kRackSlots, kDealFixQu | kDealBalanced);
     for (CSlotPile* rack : {&m_topRack, &m_sideRack}) {
         rack->Configure(kPileAllFaceUp, rack == &m_topRack ? kFanRight : kFanDown);
         rack->slotCount = kRackSlots;

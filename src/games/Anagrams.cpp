@@ -23,7 +23,7 @@ CAnagrams::CAnagrams(const CGameContext& context) : CGame(context)
     SetTableSize(9, 8);
     m_words.wordPoints = LengthPoints;
     // The word lies unscrambled: row 0 holds its first seven letters.
-    const CStr letters = DealLetters(kSupplyOneWord, kPlaces, 0, 0);
+    const CStr letters = DealLetters(kSupplyOneWord, kPlaces);
     for (int i = 0; i < kPlaces; ++i) {
         m_places[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
         m_places[i].tag = i;

@@ -30,7 +30,7 @@ CAvalanche::CAvalanche(const CGameContext& context)
 
     // Each cell but the climber's takes the last letter of the deal; the
     // letters left over wait in the reserve, its last the next to fall in.
-    CStr letters = DealLetters(kSupplyWords, 100, 1, 1);
+    CStr letters = DealLetters(kSupplyWords, 100, kDealFixQu | kDealBalanced);
     for (int i = 0; i < kColumns * kRows; ++i)
         if (i != kStartCell && !letters.IsEmpty())
             m_cave[i].Push(letters.PopLast());

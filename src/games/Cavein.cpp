@@ -14,7 +14,7 @@ CCavein::CCavein(const CGameContext& context) : CGridWordGame(context, m_cave, k
     SetTableSize(8, 9);
     // Cell 0 takes the last of the 72 letters; the first 48 stay hidden, the
     // last of them the next to cave in.
-    CStr letters = DealLetters(kSupplyCommon, 72, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, 72, kDealFixQu | kDealBalanced);
     DealCells(letters);
     m_reserve = letters;
     m_word.checkFollowsWord = false;

@@ -20,7 +20,7 @@ CCollapse::CCollapse(const CGameContext& context) : CGridWordGame(context, m_tow
     // Rows 8, 7 and 6 take the last 15 letters, cell (8, 0) the very last;
     // the next five wait below the columns. The rest of the deal is not used:
     // new letters come from a running deal of their own.
-    CStr letters = DealLetters(kSupplyStandard, kDealt, 1, 1);
+    CStr letters = DealLetters(kSupplyStandard, kDealt, kDealFixQu | kDealBalanced);
     for (int row = kRows - 1; row >= kRows - 3; --row)
         for (int c = 0; c < kColumns; ++c)
             m_tower[row * kColumns + c].Push(letters.PopLast());

@@ -13,7 +13,7 @@ constexpr unsigned kLetterBinTooltip = 614;
 CElegance::CElegance(const CGameContext& context) : CGame(context)
 {
     SetTableSize(9, 11);
-    CStr letters = DealLetters(kSupplySevenWords, kStacks * kWordLength, 0, 0);
+    CStr letters = DealLetters(kSupplySevenWords, kStacks * kWordLength);
     letters.Shuffle();
     m_letterBin.bold = 1;
     m_letterBin.SetText(letters, false, true);

@@ -15,7 +15,7 @@ constexpr unsigned kFirstFreeCellTool = 1240;
 CFreeCell::CFreeCell(const CGameContext& context) : CGame(context)
 {
     SetTableSize(9, 12);  // eight columns and the gaps between them
-    CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength, 0, 0);
+    CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength);
     m_foundation.SetWords(letters);
     letters.Shuffle();
 

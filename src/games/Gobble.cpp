@@ -27,7 +27,7 @@ CGobble::CGobble(const CGameContext& context) : CWordHunt(context, kSide, kSide,
     SetTableSize(8, 7);
     m_foundWords.SetFirst("");
     // Common letters, fixed for Q-U and balanced; the first cell takes the last one.
-    LayOutLetters(DealLetters(kSupplyCommon, kSide * kSide, 1, 1), true);
+    LayOutLetters(DealLetters(kSupplyCommon, kSide * kSide, kDealFixQu | kDealBalanced), true);
     SetCountDown(kSeconds);
 }
 

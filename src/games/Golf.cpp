@@ -17,7 +17,7 @@ CGolf::CGolf(const CGameContext& context) : CSevenStacksGame(context)
     m_scorePanel.gameAmount2 = kPointsPerLetter;
     m_scorePanel.playPenalty = kBombCost;
 
-    CStr letters = DealLetters(kSupplyCommon, 42, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, 42, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, false, true);
     DealStacks(m_stacks, letters, kStackHeight, 1, kPileAllFaceUp | kPileEmptyMarker);
     m_bombs.Configure(kPileTopFaceUp | kPileEmptyMarker | kPileCompactFaceDown, kFanRight);

@@ -16,7 +16,7 @@ CGriddle::CGriddle(const CGameContext& context) : CWordPileGame(context)
     SetTableSize(9, 12);
     m_scorePanel.playPenalty = kLightningCost;
 
-    CStr letters = DealLetters(kSupplyCommon, kCells, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, kCells, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, false, true);
     // Cell 0 takes the last letter of the deal, cell 48 the first.
     for (CTilePile& cell : m_cells) {

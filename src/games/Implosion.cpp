@@ -9,7 +9,7 @@ CImplosion::CImplosion(const CGameContext& context) : CGridWordGame(context, m_t
     SetTableSize(11, 10);
     // Cell 0 takes letter 108, cell 35 letter 73; letters 1 to 72 are the
     // stock, letter 72 the next to drop in.
-    CStr letters = DealLetters(kSupplyCommon, 108, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, 108, kDealFixQu | kDealBalanced);
     DealCells(letters);
     m_reserve = letters;
     m_word.buttonTooltips = false;  // this game shows no tooltips

@@ -6,7 +6,7 @@ CJumble::CJumble(const CGameContext& context) : CWordHunt(context, 1, kLetters)
 {
     SetTableSize(12, 5);
     // One random word, neither fixed for Q-U nor balanced: it must stay a word.
-    const CStr word = DealLetters(kSupplyOneWord, kLetters, 0, 0);
+    const CStr word = DealLetters(kSupplyOneWord, kLetters);
     m_foundWords.SetFirst(word);
     // Laid out as it is spelled, not shuffled.
     for (int i = 0; i < kLetters && i < word.GetLength(); ++i)

@@ -16,7 +16,7 @@ CKlondike::CKlondike(const CGameContext& context) : CGame(context)
 {
     SetTableSize(9, 11);
     // Four random words; no Q-U fix and no balance, either would change them.
-    CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength, 0, 0);
+    CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength);
     m_foundation.SetWords(letters);
     letters.Shuffle();
 

@@ -6,7 +6,7 @@ CProspector::CProspector(const CGameContext& context) : CWordHunt(context, 1, kL
 {
     SetTableSize(kLetters + 1, 6);  // half a tile clear of either edge
     // Without ten-letter words the deal is empty: an empty rack that only the clock ends.
-    m_source = DealLetters(kSupplyOneWord, kLetters, 0, 0);
+    m_source = DealLetters(kSupplyOneWord, kLetters);
     if (m_source.GetLength() > kLetters)
         m_source = m_source.Left(kLetters);
     m_foundWords.SetFirst(m_source);

@@ -8,7 +8,7 @@ CPyramid::CPyramid(const CGameContext& context) : CFreeTilePatience(context, kRo
     // Row r (0 the apex) uses columns 0 to r: the apex takes the deal's last
     // letter, the bottom row letters 16 down to 9, the stock the first eight.
     Lay(
-        DealLetters(kSupplyStandard, 44, 1, 1), [](int row, int column) { return column <= row; },
+        DealLetters(kSupplyStandard, 44, kDealFixQu | kDealBalanced), [](int row, int column) { return column <= row; },
         [this](int row, int column) {
             return row == kRows - 1 || (!m_cells.HasTile(row + 1, column) && !m_cells.HasTile(row + 1, column + 1));
         });

@@ -14,7 +14,7 @@ constexpr unsigned kQuoteTooltip = 623;
 CQuilloQuotes::CQuilloQuotes(const CGameContext& context) : CGame(context)
 {
     SetTableSize(16, 8, 84);  // fifteen tiles across, half a tile clear of either edge
-    m_undealt = DealLetters(kSupplyQuotation, 52, 1, 0);
+    m_undealt = DealLetters(kSupplyQuotation, 52, kDealFixQu);
     // Turning the waste back costs as many points as the quotation has letters.
     m_scorePanel.recyclePenalty = m_undealt.GetLength();
     m_clockRunning = false;  // until the deal

@@ -50,7 +50,7 @@ CScarab::CScarab(const CGameContext& context) : CGame(context)
     m_scorePanel.HideTimeLine();
 
     m_bag.Configure(kPileHidden | kPileAllFaceUp, kFanSquared);
-    m_bag.tiles = DealLetters(kSupplyBag, kBagTiles, 1, 0);
+    m_bag.tiles = DealLetters(kSupplyBag, kBagTiles, kDealFixQu);
     m_rack.Configure(kPileAllFaceUp, kFanRight);
     m_rack.slotCount = kRackSlots;
     m_rack.tiles = m_bag.RemoveTop(kRackSlots);

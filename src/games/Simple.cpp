@@ -14,7 +14,7 @@ constexpr unsigned kLetterBinTooltip = 614;
 CSimple::CSimple(const CGameContext& context) : CGame(context)
 {
     SetTableSize(9, 11);
-    CStr letters = DealLetters(kSupplyCommon, kStacks * kStackHeight, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, kStacks * kStackHeight, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, false, true);
     // Stack 0 takes the last seven letters of the deal, stack 6 the first seven.
     for (int i = 0; i < kStacks; ++i) {

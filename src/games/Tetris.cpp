@@ -25,7 +25,7 @@ constexpr const char* kShapes[] = {
 
 CTetris::CTetris(const CGameContext& context) : CTetris(context, kSupplyRich, kRefill) {}
 
-CTetris::CTetris(const CGameContext& context, int supply, int refill)
+CTetris::CTetris(const CGameContext& context, LetterSupply supply, int refill)
     : CShapeDropGame(context, kRows, kColumns, kBox, kSpawnColumn, kStepsPerRow), m_supply(supply), m_refill(refill)
 {
     m_scorePanel.gameAmount2 = kPointsPerLetter;

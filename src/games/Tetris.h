@@ -16,7 +16,7 @@ public:
 
 protected:
     // The letters come from `supply`, `refill` at a time.
-    CTetris(const CGameContext& context, int supply, int refill);
+    CTetris(const CGameContext& context, LetterSupply supply, int refill);
 
     void DealShape(std::span<char> cells) override;
     int AfterLanding(HWND hwnd, const std::vector<CellAt>& cells) override;
@@ -24,7 +24,7 @@ protected:
     void PlacePieces(int width, int height) override;
 
 private:
-    int m_supply;
+    LetterSupply m_supply;
     int m_refill;
     CStr m_letters;  // waiting to be dealt into shapes, taken from the end
     int m_bestRow = 0;

@@ -10,7 +10,7 @@ CTriPeaks::CTriPeaks(const CGameContext& context) : CFreeTilePatience(context, k
     // The summit takes the deal's last letter, the bottom row letters 20
     // down to 10, the stock the first nine. Cell (r, c) is covered by cells
     // (r + 1, c) and (r + 1, c + 1).
-    Lay(DealLetters(kSupplyStandard, 42, 1, 1), IsPeakCell, [this](int row, int column) {
+    Lay(DealLetters(kSupplyStandard, 42, kDealFixQu | kDealBalanced), IsPeakCell, [this](int row, int column) {
         return row >= kRows - 1 || (!m_cells.HasTile(row + 1, column) && !m_cells.HasTile(row + 1, column + 1));
     });
 }

@@ -37,7 +37,7 @@ CUnscramble::CUnscramble(const CGameContext& context) : CWordHunt(context, kRows
         AddButton(m_autoSolve[row], "autoSolve" + std::to_string(r));
         for (int c = 0; c < kColumns; ++c)
             Place(r, c).displayFlags = kPileAllFaceUp;  // an empty cell is not drawn
-        m_answers[row] = DealLetters(kSupplyOneWord, RowLength(r), 0, 0);
+        m_answers[row] = DealLetters(kSupplyOneWord, RowLength(r));
         CStr scrambled = m_answers[row];
         scrambled.Shuffle();
         for (int c = 0; c < RowLength(r) && c < scrambled.GetLength(); ++c)

@@ -20,7 +20,7 @@ CUseitLoseit::CUseitLoseit(const CGameContext& context) : CWordHunt(context, 1, 
 {
     SetTableSize(kLetters + 1, 6);  // half a tile clear of either edge
     // One random word, in order; it stands in the word bin and never scores.
-    const CStr word = DealLetters(kSupplyOneWord, kLetters, 0, 0);
+    const CStr word = DealLetters(kSupplyOneWord, kLetters);
     m_foundWords.SetFirst(word);
     LayOutLetters(word, false);
     SetCountDown(kSeconds);

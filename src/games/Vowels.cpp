@@ -19,7 +19,7 @@ CVowels::CVowels(const CGameContext& context) : CWordPileGame(context)
     m_scorePanel.gameAmount2 = kPointsPerConsonant;
     m_scorePanel.playPenalty = kVowelCost;
 
-    CStr letters = DealLetters(kSupplyConsonantsStandard, 35, 0, 0);
+    CStr letters = DealLetters(kSupplyConsonantsStandard, 35);
     m_letterBin.SetText(letters, false, true);
     // Only the top tile of each stack shows its letter.
     const unsigned flags = kPileAboveFaceDown | kPileEmptyMarker | kPileCompactFaceDown;

@@ -25,7 +25,7 @@ CWordMelt::CWordMelt(const CGameContext& context)
     SetTableSize(9, 13);
     m_scorePanel.playPenalty = kStarCost;
 
-    CStr letters = DealLetters(kSupplyCommon, kCells, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, kCells, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, false, true);
     // Cell 0 takes the last letter of the deal, cell 48 the first.
     for (CTilePile& cell : m_cells) {

@@ -19,7 +19,7 @@ CWordRace::CWordRace(const CGameContext& context) : CWordHunt(context, kSide, kS
     SetTableSize(6, 6);
     m_foundWords.SetFirst("");  // no source word: any word of the nine letters scores once
     // Common letters, fixed for Q-U and balanced; the first place takes the last one.
-    LayOutLetters(DealLetters(kSupplyCommon, kSide * kSide, 1, 1), true);
+    LayOutLetters(DealLetters(kSupplyCommon, kSide * kSide, kDealFixQu | kDealBalanced), true);
     SetCountDown(kSeconds);
 }
 

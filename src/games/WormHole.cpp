@@ -19,7 +19,7 @@ CWormHole::CWormHole(const CGameContext& context, int side, unsigned letterBinTo
     m_scorePanel.playPenalty = kStarCost;
 
     const int cells = side * side, centre = cells / 2;
-    CStr letters = DealLetters(kSupplyCommon, cells - 1, 1, 1);
+    CStr letters = DealLetters(kSupplyCommon, cells - 1, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, false, true);
     // Cell 0 takes the last letter of the deal; the worm has the centre.
     for (int i = 0; i < cells; ++i) {

@@ -251,8 +251,8 @@ TEST_F(LetterSupplyWords, GameDealsFromItsDictionary)
     Load({"ant", "bee", "cow", "zebra"});
     CGame game(CGameContext{&dict, nullptr, nullptr});
     SeedRandom(2);
-    EXPECT_EQ(game.DealLetters(kSupplyOneWord, 5, 0, 0), "zebra");
-    EXPECT_TRUE(game.DealLetters(kSupplyOneWord, 4, 0, 0).IsEmpty()) << "no word of four letters";
-    EXPECT_TRUE(game.DealLetters(kSupplyBag, 98, 1, 1).IsEmpty());
-    EXPECT_TRUE(game.DealLetters(kSupplyQuotation, 10, 0, 0).IsEmpty());  // no quotation list
+    EXPECT_EQ(game.DealLetters(kSupplyOneWord, 5), "zebra");
+    EXPECT_TRUE(game.DealLetters(kSupplyOneWord, 4).IsEmpty()) << "no word of four letters";
+    EXPECT_TRUE(game.DealLetters(kSupplyBag, 98, kDealFixQu | kDealBalanced).IsEmpty());
+    EXPECT_TRUE(game.DealLetters(kSupplyQuotation, 10).IsEmpty());  // no quotation list
 }
