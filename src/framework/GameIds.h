@@ -20,5 +20,4 @@ enum : unsigned {
     kSoundClockWarning = 431,
 };
 
-inline constexpr int kUndoCommand = 32786;
 inline constexpr int kPauseCommand = 32781;  // pauses, or resumes a paused hand

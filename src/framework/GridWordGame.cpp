@@ -108,7 +108,7 @@ int CGridWordGame::OnEnterKey(HWND hwnd)
 int CGridWordGame::OnBackspaceKey(HWND hwnd)
 {
     if (CanUndo())
-        hwnd->SendCommand(kUndoCommand);
+        Undo(hwnd);
     return 1;
 }
 

@@ -143,7 +143,7 @@ int CWordHunt::OnLButtonUp(HWND hwnd, int, int, unsigned)
     if (m_cancelHeld) {
         m_cancelHeld = false;
         while (CanUndo())
-            SendUndo(hwnd);
+            Undo(hwnd);
     }
     return 1;
 }
@@ -174,7 +174,7 @@ int CWordHunt::OnEscapeKey(HWND hwnd)
     if (!m_typing)
         return 0;
     while (CanUndo())
-        SendUndo(hwnd);
+        Undo(hwnd);
     return 1;
 }
 
@@ -183,7 +183,7 @@ int CWordHunt::OnBackspaceKey(HWND hwnd)
     if (!m_typing)
         return 0;
     if (CanUndo())
-        SendUndo(hwnd);
+        Undo(hwnd);
     return 1;
 }
 
@@ -204,15 +204,6 @@ int CWordHunt::OnChar(HWND hwnd, int ch)
                 return 1;
             }
     return 1;
-}
-
-void CWordHunt::SendUndo(HWND hwnd)
-{
-    if (hwnd) {
-        hwnd->SendCommand(kUndoCommand);
-        return;
-    }
-    Undo(hwnd);
 }
 
 // ---------------------------------------------------------------------------

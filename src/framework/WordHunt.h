@@ -119,7 +119,6 @@ protected:
     // undo button's three quarters of a tile further, the checkmark's five
     // quarters after that.
     void PlaceButtons(int x, int y);
-    void SendUndo(HWND hwnd);
     // Shows and draws a button, or erases and hides it (the back buffer is open).
     void ShowButton(CTileButton& button, bool show);
     void ClearPickPositions();

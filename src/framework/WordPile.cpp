@@ -74,7 +74,7 @@ void CWordPile::UndoTo(HWND hwnd, int length)
     // Undo that took nothing back (the history did not shrink) stops the loop.
     while (m_game.CanUndo() && word.Length() > length) {
         const int before = m_game.UndoStack().Count();
-        hwnd->SendCommand(kUndoCommand);
+        m_game.Undo(hwnd);
         if (m_game.UndoStack().Count() >= before)
             break;
     }
@@ -115,7 +115,7 @@ bool CWordPile::OnButtonUp(HWND hwnd, const std::function<void()>& tryScore)
 {
     switch (ReleaseButton(hwnd)) {
     case kCheckButton: tryScore(); return true;
-    case kUndoButton: hwnd->SendCommand(kUndoCommand); return true;
+    case kUndoButton: m_game.Undo(hwnd); return true;
     default: return false;
     }
 }

@@ -44,10 +44,10 @@ public:
     bool IsWordOnPile(const CTilePile& pile, int tail = 0, int* length = nullptr) const;
     bool IsWord() const { return !word.IsEmpty() && IsWordOnPile(word); }
 
-    // A press on tile k of the word sends Undo to the window until k tiles
+    // A press on tile k of the word takes back moves (the game's Undo) until k tiles
     // remain (or nothing is left to undo). True when a word tile was hit.
     bool ClickWordTile(HWND hwnd, int x, int y);
-    // Sends Undo to the window until the word holds `length` letters, or
+    // Takes back moves (the game's Undo) until the word holds `length` letters, or
     // nothing more is taken back.
     void UndoTo(HWND hwnd, int length);
     // A press on a shown button draws it pressed and holds it until the
@@ -57,7 +57,7 @@ public:
     // Button up: raises the held button; returns which one it was.
     Button ReleaseButton(HWND hwnd);
     // Button up, the usual way: the check button scores through `tryScore`,
-    // the undo button sends one Undo. True when a button was held.
+    // the undo button takes back one move. True when a button was held.
     bool OnButtonUp(HWND hwnd, const std::function<void()>& tryScore);
 
     // Scores the word the usual way: when it is a dictionary word, plays the

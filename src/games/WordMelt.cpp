@@ -129,7 +129,7 @@ int CWordMelt::OnEnterKey(HWND hwnd)
 int CWordMelt::OnBackspaceKey(HWND hwnd)
 {
     if (CanUndo())
-        hwnd->SendCommand(kUndoCommand);
+        Undo(hwnd);
     return 1;
 }
 
@@ -137,7 +137,7 @@ int CWordMelt::OnEscapeKey(HWND hwnd)
 {
     // The whole word goes back, as far as the undo history reaches.
     for (int left = m_undo.Count(); CanUndo() && left > 0; --left)
-        hwnd->SendCommand(kUndoCommand);
+        Undo(hwnd);
     return 1;
 }
 
