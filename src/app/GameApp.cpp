@@ -1,6 +1,5 @@
 #include "app/GameApp.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>

@@ -17,6 +17,7 @@
 #include "app/GameFactory.h"
 #include "framework/Files.h"
 #include "framework/Resources.h"
+#include "framework/Str.h"
 #include "platform/Icons.h"
 
 namespace {
@@ -96,11 +97,12 @@ void ShowGameHelp(HWND owner, int gameId)
 {
     constexpr unsigned kIdsSystemErrorCaption = 2020;
     const std::string path = ShippedDataPath("Help.htm");
-    std::string section;
-    if (const GameFactoryRow* row = gameId > 0 ? FindGameFactoryRow(gameId) : nullptr)
-        for (const char* c = row->subkey; *c; ++c)
-            section += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
-    if (!FileExists(path) || !ShowHelpWindow(owner, path, section))
+    CStr section;
+    if (const GameFactoryRow* row = gameId > 0 ? FindGameFactoryRow(gameId) : nullptr) {
+        section = row->subkey;
+        section.ToLower();
+    }
+    if (!FileExists(path) || !ShowHelpWindow(owner, path, section.str()))
         owner->MessageBox(std::string(std::strerror(ENOENT)) + ":\n" + path, ResString(kIdsSystemErrorCaption),
                           MB_OK | MB_ICONINFORMATION);
 }

@@ -48,6 +48,14 @@ void CWordListPanel::Clear()
     font.Reset();
 }
 
+std::string CWordListPanel::JoinedLines(int count) const
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += (i ? separator : "") + m_lines[static_cast<std::size_t>(i)];
+    return text;
+}
+
 void CWordListPanel::Fit(CBackBuffer& buffer, const RECT& inner, int startPoints)
 {
     m_lines.clear();
@@ -74,10 +82,7 @@ void CWordListPanel::Fit(CBackBuffer& buffer, const RECT& inner, int startPoints
                 continue;
             while (m_shown > 1) {
                 --m_shown;
-                std::string shown;
-                for (int i = 0; i < m_shown; ++i)
-                    shown += (i ? sep : "") + m_lines[static_cast<std::size_t>(i)];
-                if (buffer.MeasureTextWrapped(shown.c_str(), inner, font) <= inner.Height())
+                if (buffer.MeasureTextWrapped(JoinedLines(m_shown).c_str(), inner, font) <= inner.Height())
                     break;
             }
             return;
@@ -115,10 +120,7 @@ void CWordListPanel::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
     }
     buffer.FillBackground(&rect);
     if (!m_flowing) {
-        std::string shown;
-        for (int i = 0; i < m_shown; ++i)
-            shown += (i ? separator : "") + m_lines[static_cast<std::size_t>(i)];
-        buffer.DrawTextWrapped(shown.c_str(), inner, font);
+        buffer.DrawTextWrapped(JoinedLines(m_shown).c_str(), inner, font);
     } else {
         for (int i = 0; i < m_shown; ++i) {
             const int left = inner.left + (i / m_rows) * m_columnWidth, top = inner.top + (i % m_rows) * m_lineHeight;

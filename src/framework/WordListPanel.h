@@ -45,6 +45,8 @@ public:
 private:
     // Chooses the font and the columns for the inner rectangle.
     void Fit(CBackBuffer& buffer, const RECT& inner, int startPoints);
+    // The first `count` words of the list joined by the separator.
+    std::string JoinedLines(int count) const;
 
     std::vector<std::string> m_lines;  // the words of listText, newest first
     int m_rows = 0;                     // lines per column
