@@ -4,6 +4,9 @@
 // the hand is over or paused, and that quiet events leave the score alone.
 // Long run: GLYPHERY_SOAK_HANDS=20 GLYPHERY_SOAK_EVENTS=5000 (tools/soak.sh);
 // GLYPHERY_SOAK_GAME / GLYPHERY_SOAK_FIRST pick one game and first hand.
+// GLYPHERY_SOAK_TRACE=DIR writes DIR/gameID.trace, a line per event with a
+// digest of the state and of the window's picture: two builds that should
+// behave alike give the same files (diff them).
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -19,11 +22,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <mutex>
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -209,11 +214,13 @@ public:
             return "the game could not be dealt";
         if (std::string why = Check(Kind::Other, ""); !why.empty())
             return "after the deal: " + why;
+        Trace("deal");
         for (int i = 0; i < events; ++i) {
             if (m_window.IsClosed())
                 return Report(i, "the window closed");
             if (std::string why = Step(); !why.empty())
                 return Report(i, why);
+            Trace(m_recent.empty() ? std::string() : m_recent.back());
         }
         return {};
     }
@@ -221,6 +228,21 @@ public:
     int HandsEnded() const { return m_handsEnded; }
 
 private:
+    void Trace(const std::string& what)
+    {
+        static const char* const dir = std::getenv("GLYPHERY_SOAK_TRACE");
+        if (!dir || !*dir)
+            return;
+        if (!m_trace.is_open())
+            m_trace.open(std::string(dir) + "/game" + std::to_string(m_gameId) + ".trace", std::ios::app);
+        CGame* game = m_app.CurrentGame();
+        const QImage& screen = m_window.ScreenImage();
+        const std::size_t picture = std::hash<std::string_view>()(std::string_view(
+            reinterpret_cast<const char*>(screen.constBits()), static_cast<std::size_t>(screen.sizeInBytes())));
+        m_trace << m_hand << " " << what << " | " << std::hash<std::string>()(game ? game->DescribeState() : "")
+                << " " << picture << "\n";
+    }
+
     int Pick(int n) { return n <= 0 ? 0 : static_cast<int>(m_random() % static_cast<unsigned>(n)); }
     bool Chance(int percent) { return Pick(100) < percent; }
 
@@ -520,6 +542,7 @@ private:
     std::deque<std::string> m_recent;
     Snapshot m_before;
     int m_handsEnded = 0;
+    std::ofstream m_trace;
 };
 
 bool RecordOpen(const std::string&) { return true; }
