@@ -221,7 +221,7 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
     if (mode == StartMode::StartupChooser) {
         m_game.reset();
         m_window->RemoveAllTools();
-        m_game = CreateTitleGame(LoadedSoFar(), m_quotes.get());
+        m_game = CreateTitleGame(LoadedSoFar(), m_quotes.get(), m_window.get());
         m_handOver = false;
         hwnd->Invalidate(nullptr, true);
         hwnd->UpdateWindow();
@@ -269,7 +269,8 @@ void CGameApp::CreateGame(HWND hwnd)
     if (row && row->needs == GameNeeds::Quotations && !LoadQuotations(hwnd))
         return;
     // Constructors deal from the generator, which was seeded just before.
-    m_game = row ? ::CreateGame(*row, LoadedSoFar(), m_quotes.get()) : CreateTitleGame(LoadedSoFar(), m_quotes.get());
+    m_game = row ? ::CreateGame(*row, LoadedSoFar(), m_quotes.get(), m_window.get())
+                 : CreateTitleGame(LoadedSoFar(), m_quotes.get(), m_window.get());
 }
 
 void CGameApp::PlayHand(int gameId, unsigned handNumber)
@@ -297,17 +298,16 @@ void CGameApp::InstallGame(std::unique_ptr<CGame> game)
     SetPaused(hwnd, false);
 }
 
-void CGameApp::EndHand(HWND hwnd, int reason)
+void CGameApp::EndHand(int reason)
 {
     if (m_handOver)  // a hand ends once
         return;
-    if (!hwnd)
-        hwnd = m_window.get();
+    HWND hwnd = m_window.get();
     m_handOver = true;
     SetPaused(hwnd, true);
     if (!m_game)
         return;
-    m_game->OnGameOver(hwnd);
+    m_game->HandOver();
     // Statistics, the high-score check and the Game Over dialog; the command
     // the player chose replaces the game once the game's handler has returned.
     const int command = FinishHand(hwnd, reason, m_game->GetScore(), m_game->GetScorePossible(), m_gameNameId);
@@ -335,7 +335,7 @@ void CGameApp::SetPaused(HWND hwnd, bool on)
             hwnd->KillTimer(kClockTimerId);
             if (m_game) {
                 CHandlerScope scope(m_gameHandlers);
-                m_game->OnPause(hwnd);
+                m_game->Pause(true);
             }
         }
         return;
@@ -346,7 +346,7 @@ void CGameApp::SetPaused(HWND hwnd, bool on)
         hwnd->SetTimer(kClockTimerId, kClockPeriodMs);
         if (m_game) {
             CHandlerScope scope(m_gameHandlers);
-            m_game->OnResume(hwnd);
+            m_game->Pause(false);
         }
     }
 }
@@ -452,7 +452,7 @@ void CGameApp::OnSize(int sizeType, int cx, int cy)
 {
     if (m_game) {
         CHandlerScope scope(m_gameHandlers);
-        m_game->OnSize(m_window.get(), sizeType, cx, cy);
+        m_game->Resize(sizeType, cx, cy);
     }
 }
 
@@ -461,7 +461,7 @@ void CGameApp::OnEraseBackground(HDC dc)
     HWND hwnd = m_window.get();
     if (m_game) {
         CHandlerScope scope(m_gameHandlers);
-        m_game->OnEraseBackground(hwnd, dc);
+        m_game->EraseBackground(dc);
         return;
     }
     // No game: the solid background colour.
@@ -480,7 +480,7 @@ void CGameApp::OnPaint(HDC dc)
 {
     if (m_game) {
         CHandlerScope scope(m_gameHandlers);
-        m_game->OnPaint(m_window.get(), dc);
+        m_game->Paint(dc);
     }
 }
 
@@ -488,7 +488,7 @@ void CGameApp::OnTimer(unsigned id)
 {
     if (m_game) {  // also while paused: the games' own timers keep running
         CHandlerScope scope(m_gameHandlers);
-        m_game->OnTimer(m_window.get(), id);
+        m_game->Tick(id);
     }
 }
 
@@ -498,19 +498,8 @@ void CGameApp::OnKeyDown(int vk)
 {
     if (!AcceptsInput() || vk < 8 || vk > 104)
         return;
-    HWND hwnd = m_window.get();
     CHandlerScope scope(m_gameHandlers);
-    switch (vk) {
-    case VK_BACK: m_game->OnBackspaceKey(hwnd); break;
-    case VK_RETURN: m_game->OnEnterKey(hwnd); break;
-    case VK_ESCAPE: m_game->OnEscapeKey(hwnd); break;
-    case VK_SPACE: case VK_NUMPAD5: m_game->OnSpaceKey(hwnd); break;
-    case VK_LEFT: case VK_NUMPAD4: m_game->OnArrowLeft(hwnd); break;
-    case VK_UP: case VK_NUMPAD8: m_game->OnArrowUp(hwnd); break;
-    case VK_RIGHT: case VK_NUMPAD6: m_game->OnArrowRight(hwnd); break;
-    case VK_DOWN: case VK_NUMPAD2: m_game->OnArrowDown(hwnd); break;
-    default: break;
-    }
+    m_game->Key(vk);
 }
 
 void CGameApp::OnChar(int character)
@@ -518,7 +507,7 @@ void CGameApp::OnChar(int character)
     if (!AcceptsInput())
         return;
     CHandlerScope scope(m_gameHandlers);
-    m_game->OnChar(m_window.get(), character);
+    m_game->Char(character);
 }
 
 void CGameApp::OnMouse(MouseMessage message, int x, int y, unsigned keyFlags)
@@ -526,17 +515,8 @@ void CGameApp::OnMouse(MouseMessage message, int x, int y, unsigned keyFlags)
     // The tooltip control has seen the message already (the window relays it).
     if (!AcceptsInput())
         return;
-    HWND hwnd = m_window.get();
     CHandlerScope scope(m_gameHandlers);
-    switch (message) {
-    case MouseMessage::Move: m_game->OnMouseMove(hwnd, x, y, keyFlags); break;
-    case MouseMessage::LButtonDown: m_game->OnLButtonDown(hwnd, x, y, keyFlags); break;
-    case MouseMessage::LButtonUp: m_game->OnLButtonUp(hwnd, x, y, keyFlags); break;
-    case MouseMessage::LButtonDblClk: m_game->OnLButtonDblClk(hwnd, x, y, keyFlags); break;
-    case MouseMessage::RButtonDown: m_game->OnRButtonDown(hwnd, x, y, keyFlags); break;
-    case MouseMessage::RButtonUp: m_game->OnRButtonUp(hwnd, x, y, keyFlags); break;
-    case MouseMessage::RButtonDblClk: m_game->OnRButtonDblClk(hwnd, x, y, keyFlags); break;
-    }
+    m_game->Mouse(message, x, y, keyFlags);
 }
 
 void CGameApp::OnIdle()
@@ -582,7 +562,7 @@ int CGameApp::OnCommand(int id, int code)
         WhilePaused([&] {
             if (m_game && m_game->CanUndo()) {  // the games without undo never see it
                 CHandlerScope scope(m_gameHandlers);
-                m_game->Undo(hwnd);
+                m_game->TakeBack();
             }
         });
         return 1;
@@ -598,7 +578,7 @@ int CGameApp::OnCommand(int id, int code)
                                     // The word being spelled may have become a word, or stopped being one.
                                     if (m_game && !m_handOver) {
                                         CHandlerScope scope(m_gameHandlers);
-                                        m_game->AfterMove(hwnd, 1);
+                                        m_game->Refresh();
                                     }
                                 });
         });
@@ -613,7 +593,7 @@ int CGameApp::OnCommand(int id, int code)
         WhilePaused([&] {
             if (RunOptionsDialog(hwnd) == kOptionsChanged && m_game) {
                 CHandlerScope scope(m_gameHandlers);
-                m_game->OnSettingsChanged(hwnd, nullptr);
+                m_game->ApplySettings();
             }
         });
         return 1;
@@ -637,10 +617,7 @@ int CGameApp::OnCommand(int id, int code)
     default:
         break;
     }
-    if (!m_game)
-        return 0;
-    CHandlerScope scope(m_gameHandlers);
-    return m_game->OnCommand(hwnd, id, code, 0) > 0 ? 1 : 0;
+    return 0;
 }
 
 // "Help With Glyphery" shows the help page that ships beside the program, in

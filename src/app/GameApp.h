@@ -33,7 +33,7 @@ public:
     int Run();
 
     // CGameShell
-    void EndHand(HWND hwnd, int reason) override;
+    void EndHand(int reason) override;
     bool IsHandOver() const override { return m_handOver; }
     HWND MainWindow() const override;
 

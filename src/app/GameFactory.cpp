@@ -107,12 +107,13 @@ const GameFactoryRow* FindGameFactoryRow(int gameId)
     return it == std::end(kFactory) ? nullptr : it;
 }
 
-std::unique_ptr<CGame> CreateGame(const GameFactoryRow& row, CDictionary* dictionary, CQuoteList* quoteList)
+std::unique_ptr<CGame> CreateGame(const GameFactoryRow& row, CDictionary* dictionary, CQuoteList* quoteList,
+                                  CWindow* window)
 {
-    return row.create(CGameContext{dictionary, quoteList, &row});
+    return row.create(CGameContext{dictionary, quoteList, &row, window});
 }
 
-std::unique_ptr<CGame> CreateTitleGame(CDictionary* dictionary, CQuoteList* quoteList)
+std::unique_ptr<CGame> CreateTitleGame(CDictionary* dictionary, CQuoteList* quoteList, CWindow* window)
 {
-    return CreateGame(kTitleRow, dictionary, quoteList);
+    return CreateGame(kTitleRow, dictionary, quoteList, window);
 }

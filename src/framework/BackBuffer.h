@@ -95,16 +95,3 @@ public:
 private:
     std::unique_ptr<Impl> m_impl;
 };
-
-// Opens the back buffer for the length of a scope and closes it at the end,
-// whichever way the scope is left.
-class CBufferScope {
-public:
-    CBufferScope(CBackBuffer& buffer, HWND hwnd, HDC hdc = nullptr) : m_buffer(buffer) { m_buffer.Open(hwnd, hdc); }
-    ~CBufferScope() { m_buffer.Close(); }
-    CBufferScope(const CBufferScope&) = delete;
-    CBufferScope& operator=(const CBufferScope&) = delete;
-
-private:
-    CBackBuffer& m_buffer;
-};

@@ -32,16 +32,12 @@ bool CDigging::CanTake(int cell) const
     return dr + dc == 1;
 }
 
-void CDigging::MoveFace(HWND hwnd, int cell)
+void CDigging::MoveFace(int cell)
 {
     if (cell == m_face || m_face < 0)
         return;
     CTilePile& from = m_cells[static_cast<std::size_t>(m_face)];
     CTilePile& to = m_cells[static_cast<std::size_t>(cell)];
-    CBackBuffer& buffer = m_game.BackBuffer();
-    const bool wasOpen = buffer.IsOpen();
-    if (!wasOpen)
-        buffer.Open(hwnd);
     m_game.ErasePile(from);
     to.Push(from.PopTop());
     to.faceDownCount = 0;
@@ -49,8 +45,6 @@ void CDigging::MoveFace(HWND hwnd, int cell)
     m_face = cell;
     m_game.RedrawPile(from);
     m_game.RedrawPile(to);
-    if (!wasOpen)
-        buffer.Close();
 }
 
 bool CDigging::OnlyFaceLeft() const

@@ -45,7 +45,7 @@ public:
     bool CanTake(int cell) const;
     // The face moves into `cell`, just emptied by a take, and both cells are
     // drawn again.
-    void MoveFace(HWND hwnd, int cell);
+    void MoveFace(int cell);
     // A settling grid moved the tile of `from` to `to` (-1: out of the
     // grid): when that was the face tile, the face follows it.
     void Follow(int from, int to)

@@ -10,27 +10,24 @@ CFallingGame::CFallingGame(const CGameContext& context, int rows, int columns) :
     AddPart(m_well);
 }
 
-int CFallingGame::OnTimer(HWND hwnd, unsigned timerId)
+void CFallingGame::OnTimer(unsigned timerId)
 {
     // The clock itself stands still: only the fall steps count.
-    if (Shell().IsHandOver())
-        return 1;
-    if (m_well.OnTimer(hwnd, timerId)) {
+    if (IsHandOver())
+        return;
+    if (m_well.OnTimer(*this, timerId)) {
         ++m_elapsedTicks;
-        Step(hwnd);
+        Step();
     }
-    return 1;
 }
 
-int CFallingGame::OnPause(HWND hwnd)
+void CFallingGame::OnPause()
 {
-    m_well.StopTimer(hwnd);
-    return 1;
+    m_well.StopTimer(*this);
 }
 
-int CFallingGame::OnResume(HWND hwnd)
+void CFallingGame::OnResume()
 {
-    if (!Shell().IsHandOver())
-        m_well.StartTimer(hwnd);
-    return 1;
+    if (!IsHandOver())
+        m_well.StartTimer(*this);
 }

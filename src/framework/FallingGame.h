@@ -16,22 +16,22 @@ class CFallingGame : public CGame {
 public:
     CFallingGame(const CGameContext& context, int rows, int columns);
 
-    int OnTimer(HWND hwnd, unsigned timerId) override;
-    int OnPause(HWND hwnd) override;
-    int OnResume(HWND hwnd) override;
-    int OnMouseMove(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonDown(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonUp(HWND, int, int, unsigned) override { return 1; }
-    int OnLButtonDblClk(HWND, int, int, unsigned) override { return 1; }
+    void OnTimer(unsigned timerId) override;
+    void OnPause() override;
+    void OnResume() override;
+    void OnMouseMove(int, int, unsigned) override {}
+    void OnLButtonDown(int, int, unsigned) override {}
+    void OnLButtonUp(int, int, unsigned) override {}
+    void OnLButtonDblClk(int, int, unsigned) override {}
     bool CanUndo() const override { return false; }
-    int Undo(HWND) override { return 0; }
+    bool Undo() override { return false; }
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
 
     CFallingWell& Well() { return m_well; }
 
 protected:
     // One tick of the fall timer (the hand is not over).
-    virtual void Step(HWND hwnd) = 0;
+    virtual void Step() = 0;
     // The x of the side column right of the well.
     int SideX() const { return m_well.Right() + m_tileSet.TileWidth() / 2; }
 

@@ -213,24 +213,22 @@ CStr CFallingWell::Blast(int row, int column)
     return taken;
 }
 
-bool CFallingWell::OnTimer(HWND hwnd, unsigned timerId)
+bool CFallingWell::OnTimer(CGame& game, unsigned timerId)
 {
     if (timerId == kClockTimerId && !m_timerRunning)
-        StartTimer(hwnd);
+        StartTimer(game);
     return timerId == kFallTimerId && m_timerRunning;
 }
 
-void CFallingWell::StartTimer(HWND hwnd)
+void CFallingWell::StartTimer(CGame& game)
 {
-    if (hwnd)
-        hwnd->SetTimer(kFallTimerId, static_cast<unsigned>(m_interval));
+    game.StartTimer(kFallTimerId, m_interval);
     m_timerRunning = true;
 }
 
-void CFallingWell::StopTimer(HWND hwnd)
+void CFallingWell::StopTimer(CGame& game)
 {
-    if (hwnd)
-        hwnd->KillTimer(kFallTimerId);
+    game.StopTimer(kFallTimerId);
     m_timerRunning = false;
 }
 
@@ -241,7 +239,7 @@ void CFallingWell::SetLadder(std::span<const int> ladder, unsigned noticeId, boo
     m_speedUp = speedUp;
 }
 
-bool CFallingWell::CheckLevel(HWND hwnd, int count)
+bool CFallingWell::CheckLevel(CGame& game, int count)
 {
     m_count = count;
     int level = 0;
@@ -249,16 +247,12 @@ bool CFallingWell::CheckLevel(HWND hwnd, int count)
         ++level;
     if (level <= m_level)
         return false;
-    if (hwnd) {
-        hwnd->SendCommand(kPauseCommand);
-        RunLevelNotice(hwnd, m_noticeId);
-        hwnd->SendCommand(kPauseCommand);
-    }
+    game.ShowLevelNotice(m_noticeId);
     m_level = level;
     if (m_speedUp) {
         m_interval -= 250 / level;
         if (m_timerRunning)
-            StartTimer(hwnd);
+            StartTimer(game);
     }
     return true;
 }

@@ -29,6 +29,8 @@
 #include "framework/TilePile.h"
 #include "framework/Window.h"
 
+class CGame;
+
 class CDictionary;
 class CGame;
 
@@ -104,9 +106,9 @@ public:
     CStr Blast(int row, int column);
 
     // The fall timer.
-    bool OnTimer(HWND hwnd, unsigned timerId);
-    void StartTimer(HWND hwnd);
-    void StopTimer(HWND hwnd);
+    bool OnTimer(CGame& game, unsigned timerId);
+    void StartTimer(CGame& game);
+    void StopTimer(CGame& game);
     bool IsTimerRunning() const { return m_timerRunning; }
     int Interval() const { return m_interval; }
     // The interval of level 0 (set before the hand starts).
@@ -115,7 +117,7 @@ public:
     // The levels: ladder[i] is the count from which level i + 1 begins.
     void SetLadder(std::span<const int> ladder, unsigned noticeId, bool speedUp);
     // True when the count raised the level (the notice has been shown).
-    bool CheckLevel(HWND hwnd, int count);
+    bool CheckLevel(CGame& game, int count);
     int Level() const { return m_level; }
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;

@@ -30,7 +30,7 @@ void CFoundation::Place(int top, int left, int bottom, int right, int dropX, int
     dropPile.SetPosition(dropX, dropY);
 }
 
-bool CFoundation::DropDragged(HWND hwnd)
+bool CFoundation::DropDragged()
 {
     if (!m_game.IsDragging())
         return false;
@@ -40,33 +40,32 @@ bool CFoundation::DropDragged(HWND hwnd)
     if (!Overlaps(imageRect, words.rect) || dragged.Length() != 1 || !Accepts(dragged.Top()))
         return false;
     PlaySoundIfEnabled(kSoundScored);
-    ScoreDraggedTile(hwnd);
+    ScoreDraggedTile();
     return true;
 }
 
-bool CFoundation::ScoreTopTile(HWND hwnd, CTilePile& pile)
+bool CFoundation::ScoreTopTile(CTilePile& pile)
 {
     if (pile.IsEmpty() || !Accepts(pile.Top()))
         return false;
     PlaySoundIfEnabled(kSoundScored);
-    m_game.BeginDrag(hwnd, &pile, 1, pile.TopTileX(m_game.TileSet()), pile.TopTileY(m_game.TileSet()));
-    ScoreDraggedTile(hwnd);
+    m_game.BeginDrag(&pile, 1, pile.TopTileX(m_game.TileSet()), pile.TopTileY(m_game.TileSet()));
+    ScoreDraggedTile();
     return true;
 }
 
-void CFoundation::ScoreDraggedTile(HWND hwnd)
+void CFoundation::ScoreDraggedTile()
 {
-    m_game.EndDrag(hwnd, &dropPile);
-    ScoreTile(hwnd, dropPile);
-    m_game.EndHandIfFinished(hwnd);
+    m_game.EndDrag(&dropPile);
+    ScoreTile(dropPile);
+    m_game.EndHandIfFinished();
 }
 
-void CFoundation::ScoreTile(HWND hwnd, CTilePile& pile)
+void CFoundation::ScoreTile(CTilePile& pile)
 {
     if (pile.IsEmpty())
         return;
     CBackBuffer& buffer = m_game.BackBuffer();
-    buffer.Open(hwnd);
     m_game.ErasePile(pile);
     const char letter = pile.PopTop();
     pile.TurnTopFaceUp();
@@ -76,7 +75,6 @@ void CFoundation::ScoreTile(HWND hwnd, CTilePile& pile)
     m_game.DrawScorePanel();
     Draw(buffer, m_game.TileSet());
     m_game.UndoStack().Clear();  // a scored tile never comes back
-    buffer.Close();
 }
 
 void CFoundation::Draw(CBackBuffer& buffer, const CTileSet& tiles) { words.Draw(buffer, &tiles); }

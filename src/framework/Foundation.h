@@ -38,15 +38,15 @@ public:
     // tile is in the air, its image touches the foundation and a word wants
     // its letter, the tile flies in and scores (ending the hand when the game
     // is finished). False, with nothing changed, otherwise.
-    bool DropDragged(HWND hwnd);
+    bool DropDragged();
     // Flies the top tile of `pile` into the foundation and scores it (ending
     // the hand when the game is finished). False, with nothing changed, when
     // the pile is empty or no word wants its letter.
-    bool ScoreTopTile(HWND hwnd, CTilePile& pile);
+    bool ScoreTopTile(CTilePile& pile);
     // Takes the top tile of `pile` (the last face-down tile turns up when it
     // is uncovered) and spells it into the words: score, repaint, and the
     // undo history is cleared.
-    void ScoreTile(HWND hwnd, CTilePile& pile);
+    void ScoreTile(CTilePile& pile);
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;
@@ -60,6 +60,6 @@ public:
     int pointsPerTile = 10;
 
 private:
-    void ScoreDraggedTile(HWND hwnd);
+    void ScoreDraggedTile();
     CGame& m_game;
 };

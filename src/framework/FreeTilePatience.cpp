@@ -27,97 +27,93 @@ void CFreeTilePatience::Lay(CStr letters, CTileLayout::CellTest used, CTileLayou
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CFreeTilePatience::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CFreeTilePatience::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     if (m_stockWaste.IsStockHit(x, y)) {
-        TurnStock(hwnd);
-        return 1;
+        TurnStock();
+        return;
     }
     if (m_stockWaste.waste.HitTest(m_tileSet, x, y) >= 0) {  // its empty slot too
-        PlayWaste(hwnd);
-        return 1;
+        PlayWaste();
+        return;
     }
     const int cell = m_cells.FreeTileAt(x, y);
     if (cell >= 0) {
-        m_cells.TakeOnto(hwnd, cell, m_word);
-        return 1;
+        m_cells.TakeOnto(cell, m_word);
+        return;
     }
-    if (m_word.ClickWordTile(hwnd, x, y) || m_word.PressButtonAt(hwnd, x, y))
-        return 1;
+    if (m_word.ClickWordTile(x, y) || m_word.PressButtonAt(x, y))
+        return;
     // Well right of the word, on its row: the waste's top letter joins it.
     if (!m_stockWaste.waste.IsEmpty() && m_word.word.HitTest(m_tileSet, x, y) == kHitRight &&
         x > m_word.word.NextTileX(m_tileSet) + m_tileSet.TileWidth()) {
-        PlayWaste(hwnd);
-        return 1;
+        PlayWaste();
+        return;
     }
-    return 0;
 }
 
-int CFreeTilePatience::OnLButtonUp(HWND hwnd, int, int, unsigned)
+void CFreeTilePatience::OnLButtonUp(int, int, unsigned)
 {
-    hwnd->ReleaseCapture();
-    return m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }) ? 1 : 0;
+    ReleaseMouse();
+    m_word.OnButtonUp([this] { TryScoreWord(); });
 }
 
-int CFreeTilePatience::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CFreeTilePatience::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     if (m_cells.IsTileAt(x, y) || m_word.IsOverButton(x, y) || m_stockWaste.IsStockHit(x, y) ||
         m_stockWaste.waste.HitTest(m_tileSet, x, y) >= 0)
-        return OnLButtonDown(hwnd, x, y, keys);
-    if (TryScoreWord(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+        return OnLButtonDown(x, y, keys);
+    if (TryScoreWord())
+        return;
+    return OnLButtonDown(x, y, keys);
 }
 
-int CFreeTilePatience::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CFreeTilePatience::OnRButtonDown(int, int, unsigned) {}
 
-int CFreeTilePatience::OnRButtonUp(HWND hwnd, int, int, unsigned)
+void CFreeTilePatience::OnRButtonUp(int, int, unsigned)
 {
-    TurnStock(hwnd);
-    return 1;
+    TurnStock();
 }
 
 // ---------------------------------------------------------------------------
 // Moves
 
-void CFreeTilePatience::TurnStock(HWND hwnd)
+void CFreeTilePatience::TurnStock()
 {
     if (m_stockWaste.IsEmpty())
         return;
-    m_stockWaste.Turn(hwnd);
-    AfterMove(hwnd, 1);
+    m_stockWaste.Turn();
+    AfterMove();
 }
 
-void CFreeTilePatience::PlayWaste(HWND hwnd)
+void CFreeTilePatience::PlayWaste()
 {
     CTilePile& waste = m_stockWaste.waste;
     if (!waste.IsEmpty()) {
         if (!m_word.CanExtend(waste.Top()))
             return;  // refused without a sound
-        m_stockWaste.PlayWasteOnto(hwnd, m_word.word);
+        m_stockWaste.PlayWasteOnto(m_word.word);
     } else if (!m_stockWaste.stock.IsEmpty()) {
         // Drawing through the empty waste costs what turning it back does.
         m_scorePanel.score -= m_scorePanel.recyclePenalty;
-        m_stockWaste.Turn(hwnd);
-        m_backBuffer.Open(hwnd);
+        m_stockWaste.Turn();
         DrawScorePanel();
-        m_backBuffer.Close();
     } else {
         return;
     }
-    AfterMove(hwnd, 1);
+    AfterMove();
 }
 
-bool CFreeTilePatience::TryScoreWord(HWND hwnd)
+bool CFreeTilePatience::TryScoreWord()
 {
-    return m_word.ScoreWord(hwnd, &m_letterBin, [this](CStr& letters) { return WordPoints(letters.GetLength()); });
+    return m_word.ScoreWord(&m_letterBin, [this](CStr& letters) { return WordPoints(letters.GetLength()); });
 }
 
-void CFreeTilePatience::AfterMove(HWND hwnd, int flag)
+void CFreeTilePatience::AfterMove()
 {
-    m_word.UpdateButtons(hwnd, flag != 0);
+    m_word.UpdateButtons();
     RefreshTooltips();
 }
 

@@ -27,23 +27,23 @@ class CFreeTilePatience : public CGame {
 public:
     CFreeTilePatience(const CGameContext& context, int rows, int columns);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
-    void AfterMove(HWND hwnd, int flag) override;
+    void AfterMove() override;
     // Every tile lies in a cell of the deal's pattern, and the letter bin
     // shows exactly the letters still in play.
     bool CheckRules(std::string& why) override;
 
     // The check button, or a double click off the tiles.
-    bool TryScoreWord(HWND hwnd);
+    bool TryScoreWord();
     // A click on the stock, or any right-button release.
-    void TurnStock(HWND hwnd);
+    void TurnStock();
     // A click on the waste, or right of the word.
-    void PlayWaste(HWND hwnd);
+    void PlayWaste();
 
     // The pieces, for the tests and the driver's tools.
     CTileLayout& Cells() { return m_cells; }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "framework/Debug.h"
+#include "framework/Resources.h"
 #include "framework/Settings.h"
 #include "framework/Shell.h"
 #include "framework/TextBoard.h"
@@ -52,14 +53,14 @@ unsigned NextInstruction(std::span<const InstructionLine> lines, unsigned curren
 }
 
 CGame::CGame(const CGameContext& context)
-    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_row(context.row),
+    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window), m_row(context.row),
       m_howToPlay(m_row ? m_row->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))
 {
     m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.BackgroundColor));
     m_backBuffer.SetPattern(BackgroundPatternBitmapId());
-    m_tooltips.Create(Shell().MainWindow());
+    m_tooltips.Create(m_window);
     SetStatisticsSubkey(Subkey());
 }
 
@@ -73,32 +74,30 @@ const char* CGame::Subkey() const { return m_row && m_row->subkey ? m_row->subke
 
 void CGame::OnIdle() {}
 void CGame::InvalidateLayout() { m_layoutValid = false; }
-int CGame::OnCommand(HWND, int, int, std::intptr_t) { return 0; }
-int CGame::DeductPenalty(HWND) { return 1; }
-int CGame::OnRButtonDown(HWND, int, int, unsigned) { return 1; }
-int CGame::OnRButtonUp(HWND, int, int, unsigned) { return 1; }
-int CGame::OnRButtonDblClk(HWND hwnd, int x, int y, unsigned keys) { return OnRButtonDown(hwnd, x, y, keys); }
-int CGame::OnArrowUp(HWND) { return 0; }
-int CGame::OnArrowDown(HWND) { return 0; }
-int CGame::OnArrowLeft(HWND) { return 0; }
-int CGame::OnArrowRight(HWND) { return 0; }
-int CGame::OnSpaceKey(HWND) { return 0; }
-int CGame::OnEnterKey(HWND) { return 0; }
-int CGame::OnEscapeKey(HWND) { return 0; }
-int CGame::OnBackspaceKey(HWND) { return 0; }
-int CGame::OnChar(HWND, int) { return 0; }
-int CGame::OnResume(HWND) { return 0; }
-int CGame::OnPause(HWND) { return 0; }
+void CGame::OnRButtonDown(int, int, unsigned) {}
+void CGame::OnRButtonUp(int, int, unsigned) {}
+void CGame::OnRButtonDblClk(int x, int y, unsigned keys) { OnRButtonDown(x, y, keys); }
+void CGame::OnArrowUp() {}
+void CGame::OnArrowDown() {}
+void CGame::OnArrowLeft() {}
+void CGame::OnArrowRight() {}
+void CGame::OnSpaceKey() {}
+void CGame::OnEnterKey() {}
+void CGame::OnEscapeKey() {}
+void CGame::OnBackspaceKey() {}
+void CGame::OnChar(int) {}
+void CGame::OnResume() {}
+void CGame::OnPause() {}
 CStr CGame::CopyCurrentWord() const { return CStr(); }
 int CGame::GetScore() const { return m_scorePanel.score; }
 int CGame::GetScorePossible() const { return m_scorePossible; }
 bool CGame::CanUndo() const { return !m_undo.IsEmpty(); }
 void CGame::AddTooltips() {}
 void CGame::BeforeTileLift() {}
-bool CGame::IsFinishedAfterDrop(HWND, CTilePile*) { return false; }
-bool CGame::IsFinished(HWND) { return false; }
-void CGame::AfterMove(HWND, int) {}
-bool CGame::OnTimeUp(HWND) { return false; }
+bool CGame::IsFinishedAfterDrop(CTilePile*) { return false; }
+bool CGame::IsFinished() { return false; }
+void CGame::AfterMove() {}
+bool CGame::OnTimeUp() { return false; }
 
 std::unique_ptr<CUndoRecord> CGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
 {
@@ -117,13 +116,13 @@ void CGame::SetTableSize(int columns, int rows, int margin)
     m_tableMargin = margin;
 }
 
-int CGame::Layout(HWND hwnd, HDC hdc)
+void CGame::Layout(HDC hdc)
 {
-    const RECT client = hwnd ? hwnd->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
+    const RECT client = m_window ? m_window->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
     const int width = client.Width(), height = client.Height();
     m_laidOutSize = POINT{width, height};
     m_tileSet.ChooseTileSize(hdc, width, height - m_tableMargin, m_tableColumns, m_tableRows,
-                             hwnd ? hwnd->GetColorDepth() : 0);
+                             m_window ? m_window->GetColorDepth() : 0);
     PlacePieces(width, height);
     // The read-out fits its text into what of its box the window shows.
     const RECT panel = m_scorePanel.Rect();
@@ -133,7 +132,6 @@ int CGame::Layout(HWND hwnd, HDC hdc)
                              std::min(panel.right, width - e));
     m_layoutValid = true;
     RefreshTooltips();
-    return 1;
 }
 
 void CGame::PlacePieces(int width, int height)
@@ -144,24 +142,22 @@ void CGame::PlacePieces(int width, int height)
 
 void CGame::DrawTable() {}
 
-int CGame::OnPaint(HWND hwnd, HDC hdc)
+void CGame::DrawEverything(bool fresh, HDC hdc)
 {
     const bool relaid = !m_layoutValid;
     if (relaid)
-        Layout(hwnd, hdc);
-    {
-        CBufferScope open(m_backBuffer, hwnd, hdc);
-        for (CGamePart* part : m_parts)
-            part->Draw(m_backBuffer, m_tileSet);
-        DrawScorePanel();
-        DrawTable();
-    }
+        Layout(hdc);
+    if (fresh)
+        m_backBuffer.FillBackground(nullptr);
+    for (CGamePart* part : m_parts)
+        part->Draw(m_backBuffer, m_tileSet);
+    DrawScorePanel();
+    DrawTable();
     if (relaid)  // buttons placed while drawing have their rectangles only now
         RefreshTooltips();
-    return 1;
 }
 
-int CGame::OnSettingsChanged(HWND hwnd, HDC hdc)
+void CGame::OnSettingsChanged()
 {
     m_scorePanel.ApplyTimerOption(g_Settings.Timer != 0);
     m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
@@ -170,63 +166,196 @@ int CGame::OnSettingsChanged(HWND hwnd, HDC hdc)
     m_backBuffer.SetPattern(BackgroundPatternBitmapId());
     m_scorePanel.SetRect(m_scorePanel.Rect().top, m_scorePanel.Rect().left, m_scorePanel.Rect().bottom,
                          m_scorePanel.Rect().right);  // the lines shown may have changed: fit again
-    Layout(hwnd, hdc);
-    if (hwnd)
-        hwnd->Invalidate(nullptr, true);
-    OnPaint(hwnd, hdc);
-    return 1;
+    Layout();
+    RepaintAll();
+    DrawEverything(false);
 }
 
-int CGame::OnSize(HWND hwnd, int sizeType, int width, int height)
+// ---------------------------------------------------------------------------
+// Events from the shell
+
+template <class Handler>
+void CGame::Handle(Handler&& handler, HDC hdc)
+{
+    const bool outermost = m_eventDepth++ == 0;
+    if (outermost)
+        m_backBuffer.Open(m_window, hdc);
+    handler();
+    if (outermost)
+        m_backBuffer.Close();
+    else
+        m_backBuffer.Flush();  // an event inside another (a paint under a dialog) shows at once
+    --m_eventDepth;
+    if (outermost && m_endReason != 0 && !Shell().IsHandOver())
+        Shell().EndHand(m_endReason);
+}
+
+void CGame::Paint(HDC hdc) { Handle([&] { DrawEverything(false, hdc); }, hdc); }
+
+void CGame::EraseBackground(HDC hdc)
+{
+    DebugOut("CGame::OnEraseBackground");
+    if (m_window) {
+        const RECT client = m_window->GetClientRect();
+        if (client.Width() > 0 && client.Height() > 0)
+            m_backBuffer.Resize(m_window, client.Width(), client.Height());
+    }
+    Handle([this] { m_backBuffer.FillBackground(nullptr); }, hdc);
+}
+
+void CGame::Resize(int sizeType, int width, int height)
 {
     m_layoutValid = false;
     if (sizeType != SIZE_MINIMIZED && width > 0 && height > 0)
-        m_backBuffer.Resize(hwnd, width, height);
-    return 1;
+        m_backBuffer.Resize(m_window, width, height);
 }
 
-int CGame::OnEraseBackground(HWND hwnd, HDC hdc)
+void CGame::ApplySettings() { Handle([this] { OnSettingsChanged(); }); }
+void CGame::Tick(unsigned timerId) { Handle([&] { OnTimer(timerId); }); }
+
+void CGame::Mouse(MouseMessage message, int x, int y, unsigned keys)
 {
-    DebugOut("CGame::OnEraseBackground");
-    if (hwnd) {
-        const RECT client = hwnd->GetClientRect();
-        if (client.Width() > 0 && client.Height() > 0)
-            m_backBuffer.Resize(hwnd, client.Width(), client.Height());
-    }
-    m_backBuffer.Open(hwnd, hdc);
-    m_backBuffer.FillBackground(nullptr);
-    m_backBuffer.Close();
-    return 1;
+    Handle([&] {
+        switch (message) {
+        case MouseMessage::Move: OnMouseMove(x, y, keys); break;
+        case MouseMessage::LButtonDown: OnLButtonDown(x, y, keys); break;
+        case MouseMessage::LButtonUp: OnLButtonUp(x, y, keys); break;
+        case MouseMessage::LButtonDblClk: OnLButtonDblClk(x, y, keys); break;
+        case MouseMessage::RButtonDown: OnRButtonDown(x, y, keys); break;
+        case MouseMessage::RButtonUp: OnRButtonUp(x, y, keys); break;
+        case MouseMessage::RButtonDblClk: OnRButtonDblClk(x, y, keys); break;
+        }
+    });
+}
+
+void CGame::Key(int virtualKey)
+{
+    Handle([&] {
+        switch (virtualKey) {
+        case VK_BACK: OnBackspaceKey(); break;
+        case VK_RETURN: OnEnterKey(); break;
+        case VK_ESCAPE: OnEscapeKey(); break;
+        case VK_SPACE: case VK_NUMPAD5: OnSpaceKey(); break;
+        case VK_LEFT: case VK_NUMPAD4: OnArrowLeft(); break;
+        case VK_UP: case VK_NUMPAD8: OnArrowUp(); break;
+        case VK_RIGHT: case VK_NUMPAD6: OnArrowRight(); break;
+        case VK_DOWN: case VK_NUMPAD2: OnArrowDown(); break;
+        default: break;
+        }
+    });
+}
+
+void CGame::Char(int ch) { Handle([&] { OnChar(ch); }); }
+
+bool CGame::TakeBack()
+{
+    bool undone = false;
+    Handle([&] { undone = Undo(); });
+    return undone;
+}
+
+void CGame::Pause(bool paused)
+{
+    Handle([&] {
+        if (paused)
+            OnPause();
+        else
+            OnResume();
+    });
+}
+
+void CGame::HandOver() { Handle([this] { OnGameOver(); }); }
+void CGame::Refresh() { Handle([this] { AfterMove(); }); }
+
+void CGame::EndHand(int reason)
+{
+    if (m_endReason != 0 || Shell().IsHandOver())
+        return;
+    m_endReason = reason;
+    if (m_eventDepth == 0)  // not inside an event: at once
+        Shell().EndHand(reason);
+}
+
+bool CGame::IsHandOver() const { return m_endReason != 0 || Shell().IsHandOver(); }
+
+// ---------------------------------------------------------------------------
+// What the games may ask of the window
+
+void CGame::CaptureMouse()
+{
+    if (m_window)
+        m_window->SetCapture();
+}
+
+void CGame::ReleaseMouse()
+{
+    if (m_window)
+        m_window->ReleaseCapture();
+}
+
+void CGame::ShowAndWait(int ms)
+{
+    m_backBuffer.Flush();
+    if (m_window)
+        m_window->Sleep(ms);
+}
+
+void CGame::RepaintAll()
+{
+    if (m_window)
+        m_window->Invalidate(nullptr, true);
+}
+
+void CGame::StartTimer(unsigned timerId, int ms)
+{
+    if (m_window)
+        m_window->SetTimer(timerId, static_cast<unsigned>(ms));
+}
+
+void CGame::StopTimer(unsigned timerId)
+{
+    if (m_window)
+        m_window->KillTimer(timerId);
+}
+
+int CGame::Ask(unsigned textId, unsigned captionId, unsigned style)
+{
+    m_backBuffer.Flush();
+    return m_window ? m_window->MessageBox(ResString(textId), ResString(captionId), style) : 0;
+}
+
+void CGame::ShowLevelNotice(unsigned dialogId)
+{
+    if (!m_window)
+        return;
+    m_backBuffer.Flush();
+    m_window->SendCommand(kPauseCommand);
+    RunLevelNotice(m_window, dialogId);
+    m_window->SendCommand(kPauseCommand);
 }
 
 // ---------------------------------------------------------------------------
 // The clock
 
-int CGame::OnTimer(HWND hwnd, unsigned timerId)
+void CGame::OnTimer(unsigned timerId)
 {
-    if (timerId != kClockTimerId || !m_clockRunning || Shell().IsHandOver())
-        return 1;
-    m_backBuffer.Open(hwnd);
+    if (timerId != kClockTimerId || !m_clockRunning || IsHandOver())
+        return;
     if (m_elapsedTicks == 0)
-        AfterMove(hwnd, 0);
+        AfterMove();
     m_scorePanel.clockValue += m_scorePanel.clockStep;
     m_scorePanel.Draw(m_backBuffer);
-    m_backBuffer.Close();
     ++m_elapsedTicks;
     if (m_scorePanel.clockValue <= 10 && m_scorePanel.clockStep < 0)
         PlaySoundIfEnabled(kSoundClockWarning);
-    if (m_scorePanel.clockValue == 0 && !OnTimeUp(hwnd))
-        Shell().EndHand(hwnd, kEndTimeUp);
-    return 1;
+    if (m_scorePanel.clockValue == 0 && !OnTimeUp())
+        EndHand(kEndTimeUp);
 }
 
-int CGame::OnGameOver(HWND hwnd)
+void CGame::OnGameOver()
 {
     m_scorePanel.AddSpeedBonus(m_elapsedTicks);
-    m_backBuffer.Open(hwnd);
     m_scorePanel.Draw(m_backBuffer);
-    m_backBuffer.Close();
-    return 1;
 }
 
 unsigned CGame::GetNextInstruction(unsigned currentId, int* seconds)
@@ -241,14 +370,14 @@ unsigned CGame::GetNextInstruction(unsigned currentId, int* seconds)
 // ---------------------------------------------------------------------------
 // Undo
 
-int CGame::Undo(HWND hwnd)
+bool CGame::Undo()
 {
     // Tiles in the air go home first: the record may name their pile.
     if (m_dragging)
-        CancelDrag(hwnd);
+        CancelDrag();
     std::unique_ptr<CUndoRecord> record = m_undo.Pop();
     if (!record)
-        return 0;
+        return false;
     if (record->from && record->to) {
         const CStr tiles = record->to->RemoveTop(record->count);
         record->from->AppendString(tiles);
@@ -257,50 +386,43 @@ int CGame::Undo(HWND hwnd)
     }
     record.reset();
     // Everything is drawn again on a fresh background.
-    m_backBuffer.SetFillOnOpen(true);
-    OnPaint(hwnd, nullptr);
-    m_backBuffer.SetFillOnOpen(false);
-    AfterMove(hwnd, 1);
-    return 1;
+    DrawEverything(true);
+    AfterMove();
+    return true;
 }
 
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CGame::OnMouseMove(HWND hwnd, int x, int y, unsigned)
+void CGame::OnMouseMove(int x, int y, unsigned)
 {
     if (m_dragging) {
         // A small wobble of the pressed mouse is not a drag yet.
         if (!m_dragMoved && std::abs(x - m_pressPoint.x) < kDragThreshold &&
             std::abs(y - m_pressPoint.y) < kDragThreshold)
-            return 1;
-        DragTo(hwnd, x, y);
+            return;
+        DragTo(x, y);
     }
-    return 1;
 }
 
-int CGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CGame::OnLButtonDown(int x, int y, unsigned)
 {
     // A drag whose button-up never arrived (it came while the hand was
     // paused, or went to a dialog) ends here: its tiles go home.
     if (m_dragging)
-        CancelDrag(hwnd);
+        CancelDrag();
     m_pressPoint = POINT{x, y};
-    if (hwnd)
-        hwnd->SetCapture();
-    return 1;
+    CaptureMouse();
 }
 
-int CGame::OnLButtonUp(HWND hwnd, int, int, unsigned)
+void CGame::OnLButtonUp(int, int, unsigned)
 {
-    if (hwnd)
-        hwnd->ReleaseCapture();
+    ReleaseMouse();
     if (m_dragging)
-        CancelDrag(hwnd);
-    return 1;
+        CancelDrag();
 }
 
-int CGame::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) { return OnLButtonDown(hwnd, x, y, keys); }
+void CGame::OnLButtonDblClk(int x, int y, unsigned keys) { OnLButtonDown(x, y, keys); }
 
 // ---------------------------------------------------------------------------
 // Drag and drop
@@ -330,13 +452,12 @@ void CGame::BuildDragImage()
     m_dragImage.EndImage(m_backBuffer, kMagenta);
 }
 
-void CGame::BeginDrag(HWND hwnd, CTilePile* pile, int count, int x, int y)
+void CGame::BeginDrag(CTilePile* pile, int count, int x, int y)
 {
     if (!pile)
         return;
     if (m_dragging)  // never two drags at once: the first one's tiles would be lost
-        CancelDrag(hwnd);
-    m_backBuffer.Open(hwnd);
+        CancelDrag();
     m_pDragSource = pile;
     ErasePile(*pile);
     BeforeTileLift();
@@ -349,7 +470,7 @@ void CGame::BeginDrag(HWND hwnd, CTilePile* pile, int count, int x, int y)
     // Face-down tiles that went with the drag stay face down in the air.
     m_dragPile.faceDownCount = m_dragSourceFaceDown - pile->faceDownCount;
     RedrawPile(*pile);
-    m_clientRect = hwnd ? hwnd->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
+    m_clientRect = m_window ? m_window->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
     m_grabOffset = POINT{firstX - x, firstY - y};
     m_dragPile.displayFlags = pile->displayFlags & ~kPileHidden;
     m_dragPile.fan = pile->fan;
@@ -358,7 +479,6 @@ void CGame::BeginDrag(HWND hwnd, CTilePile* pile, int count, int x, int y)
     m_dragImage.SetPosition(firstX, firstY);
     m_dragImage.Show(m_backBuffer);
     m_dragging = true;
-    m_backBuffer.Close();
 }
 
 void CGame::ClampDragPosition(int& x, int& y) const
@@ -372,35 +492,32 @@ void CGame::ClampDragPosition(int& x, int& y) const
     y = std::max(y, 0);
 }
 
-void CGame::MoveDragImage(HWND hwnd, int x, int y)
+void CGame::MoveDragImage(int x, int y)
 {
     ClampDragPosition(x, y);
     if (x == m_dragImage.X() && y == m_dragImage.Y())
         return;
-    m_backBuffer.Open(hwnd);
     m_dragImage.MoveTo(m_backBuffer, x, y);
-    m_backBuffer.Close();
 }
 
-void CGame::DragTo(HWND hwnd, int x, int y)
+void CGame::DragTo(int x, int y)
 {
     if (!m_dragging)
         return;
-    MoveDragImage(hwnd, x + m_grabOffset.x, y + m_grabOffset.y);
+    MoveDragImage(x + m_grabOffset.x, y + m_grabOffset.y);
     m_dragMoved = true;
 }
 
-void CGame::DragBy(HWND hwnd, int dx, int dy)
+void CGame::DragBy(int dx, int dy)
 {
     if (m_dragging)
-        MoveDragImage(hwnd, m_dragImage.X() + dx, m_dragImage.Y() + dy);
+        MoveDragImage(m_dragImage.X() + dx, m_dragImage.Y() + dy);
 }
 
-void CGame::EndDrag(HWND hwnd, CTilePile* target)
+void CGame::EndDrag(CTilePile* target)
 {
     if (!target || !m_dragging)
         return;
-    m_backBuffer.Open(hwnd);
     m_dragImage.Fly(m_backBuffer, m_dragImage.X(), m_dragImage.Y(), target->NextTileX(m_tileSet),
                     target->NextTileY(m_tileSet), 10, 10);
     m_dragImage.Hide(m_backBuffer);
@@ -414,17 +531,15 @@ void CGame::EndDrag(HWND hwnd, CTilePile* target)
     if (source && source != target)
         TurnTopFaceUp(*source);
     SettleDraggedTiles(*target);
-    m_backBuffer.Close();
-    if (IsFinishedAfterDrop(hwnd, target))
-        Shell().EndHand(hwnd, kEndFinished);
+    if (IsFinishedAfterDrop(target))
+        EndHand(kEndFinished);
 }
 
-void CGame::CancelDrag(HWND hwnd)
+void CGame::CancelDrag()
 {
     CTilePile* source = m_pDragSource;
     if (!source)
         return;
-    m_backBuffer.Open(hwnd);
     // A tile lifted out of the middle of a slot row goes back to its place.
     if (auto* slots = dynamic_cast<CSlotPile*>(source))
         slots->SetInsertAt(m_dragIndex);
@@ -432,7 +547,6 @@ void CGame::CancelDrag(HWND hwnd)
                     source->NextTileY(m_tileSet), 10, 10);
     m_dragImage.Hide(m_backBuffer);
     SettleDraggedTiles(*source);
-    m_backBuffer.Close();
 }
 
 void CGame::SettleDraggedTiles(CTilePile& pile)
@@ -447,18 +561,16 @@ void CGame::SettleDraggedTiles(CTilePile& pile)
     m_dragMoved = false;
 }
 
-void CGame::RedrawDragImage(HWND hwnd)
+void CGame::RedrawDragImage()
 {
     if (!m_dragging)
         return;
-    m_backBuffer.Open(hwnd);
     const int x = m_dragImage.X(), y = m_dragImage.Y();
     m_dragImage.Hide(m_backBuffer);
     m_dragImage.Clear();
     BuildDragImage();
     m_dragImage.SetPosition(x, y);
     m_dragImage.Show(m_backBuffer);
-    m_backBuffer.Close();
 }
 
 void CGame::MoveTile(CTilePile* from, CTilePile* to, int, int faceUp)
@@ -505,7 +617,7 @@ std::string CGame::DescribeBase() const
                   "game %d %s\nscore=%d clock=%d step=%d tiles=%d elapsed=%d possible=%d\nhand over: %s\n",
                   GetGameId(), name ? name : "", m_scorePanel.score, m_scorePanel.clockValue,
                   m_scorePanel.clockStep, m_scorePanel.tileCount, m_elapsedTicks, m_scorePossible,
-                  Shell().IsHandOver() ? "yes" : "no");
+                  IsHandOver() ? "yes" : "no");
     return text;
 }
 

@@ -56,36 +56,50 @@ public:
     const char* Subkey() const;
     virtual void OnIdle();
     virtual void InvalidateLayout();
-    virtual int OnCommand(HWND hwnd, int id, int code, std::intptr_t lParam);
-    virtual int OnPaint(HWND hwnd, HDC hdc);
-    virtual int OnSettingsChanged(HWND hwnd, HDC hdc);
-    virtual int OnTimer(HWND hwnd, unsigned timerId);
-    virtual int OnSize(HWND hwnd, int sizeType, int width, int height);
-    virtual int OnEraseBackground(HWND hwnd, HDC hdc);
-    virtual int DeductPenalty(HWND hwnd);
-    virtual int Undo(HWND hwnd);
-    virtual int OnMouseMove(HWND hwnd, int x, int y, unsigned keys);
-    virtual int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys);
-    virtual int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys);
-    virtual int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys);
-    virtual int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys);
-    virtual int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys);
-    virtual int OnRButtonDblClk(HWND hwnd, int x, int y, unsigned keys);
-    virtual int OnArrowUp(HWND hwnd);
-    virtual int OnArrowDown(HWND hwnd);
-    virtual int OnArrowLeft(HWND hwnd);
-    virtual int OnArrowRight(HWND hwnd);
-    virtual int OnSpaceKey(HWND hwnd);
-    virtual int OnEnterKey(HWND hwnd);
-    virtual int OnEscapeKey(HWND hwnd);
-    virtual int OnBackspaceKey(HWND hwnd);
-    virtual int OnChar(HWND hwnd, int ch);
-    virtual int OnResume(HWND hwnd);
-    virtual int OnPause(HWND hwnd);
+
+    // What the shell sends the game. Each runs the game's handler with the
+    // back buffer open, shows what was drawn when the handler returns, and
+    // then ends the hand if a rule finished it (EndHand). Nothing else opens
+    // the buffer: a rule changes the hand, draws what it changed and returns.
+    void Paint(HDC hdc);
+    void EraseBackground(HDC hdc);
+    void Resize(int sizeType, int width, int height);
+    void ApplySettings();
+    void Tick(unsigned timerId);
+    void Mouse(MouseMessage message, int x, int y, unsigned keys);
+    void Key(int virtualKey);  // Backspace, Enter, Escape, Space, the arrows and the keypad's
+    void Char(int ch);
+    bool TakeBack();          // Undo; true when a move was taken back
+    void Pause(bool paused);  // OnPause / OnResume
+    void HandOver();          // OnGameOver
+    void Refresh();           // AfterMove: the words or the settings changed behind the game
+
+    // The game's handlers, run by the events above (and by the game itself).
+    virtual void OnSettingsChanged();
+    virtual void OnTimer(unsigned timerId);
+    virtual bool Undo();
+    virtual void OnMouseMove(int x, int y, unsigned keys);
+    virtual void OnLButtonDown(int x, int y, unsigned keys);
+    virtual void OnLButtonUp(int x, int y, unsigned keys);
+    virtual void OnLButtonDblClk(int x, int y, unsigned keys);
+    virtual void OnRButtonDown(int x, int y, unsigned keys);
+    virtual void OnRButtonUp(int x, int y, unsigned keys);
+    virtual void OnRButtonDblClk(int x, int y, unsigned keys);
+    virtual void OnArrowUp();
+    virtual void OnArrowDown();
+    virtual void OnArrowLeft();
+    virtual void OnArrowRight();
+    virtual void OnSpaceKey();
+    virtual void OnEnterKey();
+    virtual void OnEscapeKey();
+    virtual void OnBackspaceKey();
+    virtual void OnChar(int ch);
+    virtual void OnResume();
+    virtual void OnPause();
     virtual CStr CopyCurrentWord() const;
     virtual int GetScore() const;
     virtual int GetScorePossible() const;
-    virtual int OnGameOver(HWND hwnd);
+    virtual void OnGameOver();
     // Next line of the "How to play" sequence after `currentId` (0 to start).
     virtual unsigned GetNextInstruction(unsigned currentId, int* seconds);
     virtual bool CanUndo() const;
@@ -94,25 +108,28 @@ public:
     virtual void AddTooltips();
     void RemoveTooltips();
     void RefreshTooltips();
-    virtual void BeginDrag(HWND hwnd, CTilePile* pile, int count, int x, int y);
-    virtual void EndDrag(HWND hwnd, CTilePile* target);
-    virtual void DragTo(HWND hwnd, int x, int y);
-    virtual void DragBy(HWND hwnd, int dx, int dy);
-    virtual void CancelDrag(HWND hwnd);
-    virtual void RedrawDragImage(HWND hwnd);
+    virtual void BeginDrag(CTilePile* pile, int count, int x, int y);
+    virtual void EndDrag(CTilePile* target);
+    virtual void DragTo(int x, int y);
+    virtual void DragBy(int dx, int dy);
+    virtual void CancelDrag();
+    virtual void RedrawDragImage();
     virtual void BeforeTileLift();
     // Moves the top tile of `from` onto `to` in flight (the back buffer is open).
     virtual void MoveTile(CTilePile* from, CTilePile* to, int count, int faceUp);
-    virtual bool IsFinishedAfterDrop(HWND hwnd, CTilePile* target);
-    virtual bool IsFinished(HWND hwnd);
-    // Ends the hand as finished when IsFinished says so (the back buffer is
-    // closed); true when it did.
-    bool EndHandIfFinished(HWND hwnd);
+    virtual bool IsFinishedAfterDrop(CTilePile* target);
+    virtual bool IsFinished();
+    // Ends the hand as finished when IsFinished says so; true when it did.
+    bool EndHandIfFinished();
+    // Ends the hand for `reason` (EndReason) once the event being handled
+    // returns; from then on IsHandOver is true.
+    void EndHand(int reason);
+    bool IsHandOver() const;
     // Chooses the tile size for the window and places the pieces.
-    int Layout(HWND hwnd, HDC hdc);
+    void Layout(HDC hdc = nullptr);
     virtual std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count);
-    virtual void AfterMove(HWND hwnd, int flag);
-    virtual bool OnTimeUp(HWND hwnd);
+    virtual void AfterMove();
+    virtual bool OnTimeUp();
     // The letter supply: `count` letters of supply `supply` (LetterSupply.h).
     CStr DealLetters(LetterSupply supply, int count, DealRule rules = kDealAsDrawn);
     // A readable account of the game, the same for every game: the base
@@ -179,6 +196,20 @@ public:
     // The same description of the base state every game's DescribeState starts with.
     std::string DescribeBase() const;
 
+    // What a game may ask of the window, through the base.
+    void CaptureMouse();
+    void ReleaseMouse();
+    // Shows what has been drawn so far, and holds the picture for `ms` (an animation's step).
+    void ShowAndWait(int ms);
+    // Everything is painted again, on a fresh background, after the event.
+    void RepaintAll();
+    void StartTimer(unsigned timerId, int ms);
+    void StopTimer(unsigned timerId);
+    // A modal question (MessageBox's style and answers) from string resources.
+    int Ask(unsigned textId, unsigned captionId, unsigned style);
+    // A level notice (RunLevelNotice), the clock paused while it shows.
+    void ShowLevelNotice(unsigned dialogId);
+
 protected:
     // The table is about `columns` x `rows` tiles, and `margin` pixels of the
     // height stay free; the tile size is chosen to fit.
@@ -218,6 +249,7 @@ protected:
     CTooltips m_tooltips;
 
 private:
+    HWND m_window;  // reached only through the base's events and services
     const GameFactoryRow* m_row;
     std::span<const InstructionLine> m_howToPlay;
     int m_tableColumns = 10;
@@ -232,7 +264,15 @@ private:
 
     void BuildDragImage();
     void ClampDragPosition(int& x, int& y) const;
-    void MoveDragImage(HWND hwnd, int x, int y);
+    void MoveDragImage(int x, int y);
+    // Runs an event from the shell (see Paint and the rest).
+    template <class Handler>
+    void Handle(Handler&& handler, HDC hdc = nullptr);
+    // Draws every part, the read-out and the table (laid out first when it
+    // must be), on a fresh background when `fresh`.
+    void DrawEverything(bool fresh, HDC hdc = nullptr);
+    int m_eventDepth = 0;
+    int m_endReason = 0;  // a hand a rule ended, ending when the event returns
     void TurnTopFaceUp(CTilePile& pile);
     // The dragged tiles join `pile` (a drop or a cancelled drag), and the drag ends.
     void SettleDraggedTiles(CTilePile& pile);

@@ -276,10 +276,10 @@ void CGame::RefreshTooltips()
     m_tooltips.Activate(true);
 }
 
-bool CGame::EndHandIfFinished(HWND hwnd)
+bool CGame::EndHandIfFinished()
 {
-    if (Shell().IsHandOver() || !IsFinished(hwnd))
+    if (IsHandOver() || !IsFinished())
         return false;
-    Shell().EndHand(hwnd, kEndFinished);
+    EndHand(kEndFinished);
     return true;
 }

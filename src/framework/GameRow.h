@@ -9,6 +9,7 @@
 
 class CGame;
 class CDictionary;
+class CWindow;
 class CQuoteList;
 
 // One "How to play" line: a string resource shown for `seconds`.
@@ -26,6 +27,7 @@ struct CGameContext {
     CDictionary* dictionary = nullptr;
     CQuoteList* quoteList = nullptr;
     const GameFactoryRow* row = nullptr;  // none: the bare game, id 0, subkey "Generic"
+    CWindow* window = nullptr;            // where the game is shown (none: drawn off screen only)
 };
 
 using GameCreator = std::unique_ptr<CGame> (*)(const CGameContext& context);

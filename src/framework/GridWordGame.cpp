@@ -46,10 +46,10 @@ bool CGridWordGame::BottomRowBroken() const
     return false;
 }
 
-int CGridWordGame::Undo(HWND hwnd)
+bool CGridWordGame::Undo()
 {
     m_path.Restore(m_undo.Peek());  // the newest record, before the base pops it
-    return CGame::Undo(hwnd);
+    return CGame::Undo();
 }
 
 std::unique_ptr<CUndoRecord> CGridWordGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
@@ -57,59 +57,57 @@ std::unique_ptr<CUndoRecord> CGridWordGame::CreateUndoRecord(CTilePile* from, CT
     return m_path.Record(from, to, count);
 }
 
-int CGridWordGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CGridWordGame::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     const int cell = PileAt(m_cells, x, y);
     if (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty()) {
         if (m_path.Touches(cell))
-            TakeCell(hwnd, cell);
+            TakeCell(cell);
         else
             PlaySoundIfEnabled(kSoundRefused);
-        return 1;
+        return;
     }
-    if (m_word.ClickWordTile(hwnd, x, y))
-        return 1;
-    if (m_word.PressButtonAt(hwnd, x, y) || PressOwnButton(hwnd, x, y))
-        return 0;
-    PressCancelAt(hwnd, x, y);
-    return 0;
+    if (m_word.ClickWordTile(x, y))
+        return;
+    if (m_word.PressButtonAt(x, y) || PressOwnButton(x, y))
+        return;
+    PressCancelAt(x, y);
 }
 
-void CGridWordGame::TakeCell(HWND hwnd, int cell)
+void CGridWordGame::TakeCell(int cell)
 {
     CTilePile& pile = m_cells[static_cast<std::size_t>(cell)];
     if (!m_word.CanExtend(pile.Top()))
         return;  // no word goes on this way: refused without a sound
-    if (TakeIntoWord(hwnd, pile))
+    if (TakeIntoWord(pile))
         m_path.Extend(cell);
 }
 
-int CGridWordGame::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+void CGridWordGame::OnLButtonUp(int x, int y, unsigned keys)
 {
-    return CWordPileGame::OnLButtonUp(hwnd, x, y, keys) || ReleaseOwnButton(hwnd) ? 1 : 0;
+    CWordPileGame::OnLButtonUp(x, y, keys);  // released what it held, or nothing
+    ReleaseOwnButton();
 }
 
-int CGridWordGame::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CGridWordGame::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     const int cell = PileAt(m_cells, x, y);
     const bool onButton = m_cancel.HitTest(x, y);
-    return DoubleClick(hwnd, x, y, keys, onButton || (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty()));
+    return DoubleClick(x, y, keys, onButton || (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty()));
 }
 
-int CGridWordGame::OnEnterKey(HWND hwnd)
+void CGridWordGame::OnEnterKey()
 {
     if (m_word.check.visible)
-        TryScoreWord(hwnd);
-    return 1;
+        TryScoreWord();
 }
 
-int CGridWordGame::OnBackspaceKey(HWND hwnd)
+void CGridWordGame::OnBackspaceKey()
 {
     if (CanUndo())
-        Undo(hwnd);
-    return 1;
+        Undo();
 }
 
 CStr CGridWordGame::ScoringLetters(const CStr& tiles)

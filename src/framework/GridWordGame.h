@@ -28,14 +28,14 @@
 
 class CGridWordGame : public CWordPileGame {
 public:
-    int Undo(HWND hwnd) override;
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND, int, int, unsigned) override { return 1; }
-    int OnRButtonUp(HWND, int, int, unsigned) override { return 1; }
-    int OnEnterKey(HWND hwnd) override;
-    int OnBackspaceKey(HWND hwnd) override;
+    bool Undo() override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int, int, unsigned) override {}
+    void OnRButtonUp(int, int, unsigned) override {}
+    void OnEnterKey() override;
+    void OnBackspaceKey() override;
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
@@ -59,10 +59,10 @@ protected:
     bool BottomRowBroken() const;
     // The press on a button of the game's own (true when one was hit) and
     // its release (true when one was held).
-    virtual bool PressOwnButton(HWND, int, int) { return false; }
-    virtual bool ReleaseOwnButton(HWND) { return false; }
+    virtual bool PressOwnButton(int, int) { return false; }
+    virtual bool ReleaseOwnButton() { return false; }
     // A click on a cell holding a tile that the path may take.
-    virtual void TakeCell(HWND hwnd, int cell);
+    virtual void TakeCell(int cell);
     virtual void SettleGrid();
     // How many tiles a cell may hold (a face tile crowned when the hand is won holds two).
     virtual int CellCapacity(int) const { return 1; }

@@ -29,41 +29,38 @@ void CLetterDropGame::PlacePieces(int width, int)
 // ---------------------------------------------------------------------------
 // Time
 
-void CLetterDropGame::Step(HWND hwnd)
+void CLetterDropGame::Step()
 {
     if (m_clearDelay > 0 && --m_clearDelay < 1) {
         PlaySoundIfEnabled(kSoundScored);
-        ClearWaiting(hwnd);
+        ClearWaiting();
         m_clearDelay = 0;
-        if (Shell().IsHandOver())
+        if (IsHandOver())
             return;
     }
     if (m_clearDelay > 0)
         return;
     if (!m_active) {
-        Spawn(hwnd);
+        Spawn();
         if (!m_active)
             return;
     }
-    m_backBuffer.Open(hwnd);
     MoveFalling(m_column, m_thirds + 1);
-    m_backBuffer.Close();
     if (const int row = m_well.LandingRow(m_column, m_thirds); row >= 0)
-        Land(hwnd, row);
+        Land(row);
 }
 
 // ---------------------------------------------------------------------------
 // The letter in the air
 
-bool CLetterDropGame::IsFinished(HWND) { return m_well.IsOccupied(0, m_spawnColumn); }
+bool CLetterDropGame::IsFinished() { return m_well.IsOccupied(0, m_spawnColumn); }
 
-void CLetterDropGame::Spawn(HWND hwnd)
+void CLetterDropGame::Spawn()
 {
-    if (EndHandIfFinished(hwnd) || Shell().IsHandOver() || m_queue.IsEmpty())
+    if (EndHandIfFinished() || IsHandOver() || m_queue.IsEmpty())
         return;
     m_column = m_spawnColumn;
     m_active = true;
-    m_backBuffer.Open(hwnd);
     MoveFalling(m_column, 0);  // placed before it holds the letter: nothing to erase
     m_falling.Push(m_queue.PopTop());
     RedrawPile(m_falling);
@@ -71,7 +68,6 @@ void CLetterDropGame::Spawn(HWND hwnd)
     m_queue.PushBottom(next);
     TilesJoinedPlay(CStr(std::string(1, next)));
     RedrawPile(m_queue);
-    m_backBuffer.Close();
 }
 
 void CLetterDropGame::MoveFalling(int column, int thirds)
@@ -86,27 +82,25 @@ void CLetterDropGame::MoveFalling(int column, int thirds)
 
 void CLetterDropGame::PlayLandingSound(int, int) { PlaySoundIfEnabled(kSoundTileMoved); }
 
-void CLetterDropGame::Land(HWND hwnd, int row)
+void CLetterDropGame::Land(int row)
 {
     m_active = false;
-    m_backBuffer.Open(hwnd);
     MoveTile(&m_falling, &m_well.Cell(row, m_column), 1, 1);
     m_spawnColumn = m_column;
     ++m_landings;
     m_scorePanel.score += m_scorePanel.gameAmount1;
     DrawScorePanel();
-    m_backBuffer.Close();
     PlayLandingSound(row, m_column);
-    const bool waiting = AfterLanding(hwnd, row, m_column);
-    if (Shell().IsHandOver())
+    const bool waiting = AfterLanding(row, m_column);
+    if (IsHandOver())
         return;
     if (waiting)
         m_clearDelay = 1;
     else
-        Spawn(hwnd);
+        Spawn();
 }
 
-int CLetterDropGame::Steer(HWND hwnd, int dx)
+int CLetterDropGame::Steer(int dx)
 {
     if (!m_active)
         return 0;
@@ -117,30 +111,25 @@ int CLetterDropGame::Steer(HWND hwnd, int dx)
     const int gap = m_well.GapAbove(column, m_thirds);
     if (gap < 0)
         return 1;
-    m_backBuffer.Open(hwnd);
     MoveFalling(column, m_thirds);
-    m_backBuffer.Close();
     if (gap == 0)  // level with the stack's top: it lands there at once
-        Land(hwnd, m_well.FirstTile(column) - 1);
+        Land(m_well.FirstTile(column) - 1);
     return 1;
 }
 
-int CLetterDropGame::OnArrowDown(HWND hwnd)
+void CLetterDropGame::OnArrowDown()
 {
     if (!m_active)
-        return 0;
-    Land(hwnd, m_well.RestingRow(m_column));
-    return 1;
+        return;
+    Land(m_well.RestingRow(m_column));
 }
 
-int CLetterDropGame::Swap(HWND hwnd)
+int CLetterDropGame::Swap()
 {
     if (!m_active || !SwapWithNext(m_falling, m_queue))
         return 0;
-    m_backBuffer.Open(hwnd);
     RedrawPile(m_falling);
     RedrawPile(m_queue);
-    m_backBuffer.Close();
     return 1;
 }
 

@@ -27,12 +27,12 @@ public:
 
     CLetterDropGame(const CGameContext& context, int rows, int columns, int spawnColumn);
 
-    int OnArrowLeft(HWND hwnd) override { return Steer(hwnd, -1); }
-    int OnArrowRight(HWND hwnd) override { return Steer(hwnd, +1); }
-    int OnArrowDown(HWND hwnd) override;
-    int OnArrowUp(HWND hwnd) override { return Swap(hwnd); }
-    int OnSpaceKey(HWND hwnd) override { return Swap(hwnd); }
-    bool IsFinished(HWND hwnd) override;
+    void OnArrowLeft() override { Steer(-1); }
+    void OnArrowRight() override { Steer(+1); }
+    void OnArrowDown() override;
+    void OnArrowUp() override { Swap(); }
+    void OnSpaceKey() override { Swap(); }
+    bool IsFinished() override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
 
@@ -47,9 +47,9 @@ protected:
     virtual char NextLetter() = 0;
     // After a letter landed in (row, column): true when tiles now wait to
     // be taken out on the next step.
-    virtual bool AfterLanding(HWND hwnd, int row, int column) = 0;
+    virtual bool AfterLanding(int row, int column) = 0;
     // Takes out the waiting tiles (the back buffer is open).
-    virtual void ClearWaiting(HWND hwnd) = 0;
+    virtual void ClearWaiting() = 0;
     // The sound of a letter landing in (row, column), before AfterLanding.
     virtual void PlayLandingSound(int row, int column);
 
@@ -63,11 +63,11 @@ protected:
     CTilePile m_falling;  // the letter in the air, drawn at its height
 
 private:
-    void Step(HWND hwnd) override;
-    void Spawn(HWND hwnd);
-    void Land(HWND hwnd, int row);
-    int Steer(HWND hwnd, int dx);
-    int Swap(HWND hwnd);
+    void Step() override;
+    void Spawn();
+    void Land(int row);
+    int Steer(int dx);
+    int Swap();
     // Moves the falling letter to the column and height (the buffer is open).
     void MoveFalling(int column, int thirds);
 

@@ -23,27 +23,27 @@ void CSevenStacksGame::PlacePieces(int width, int)
     m_word.Place(left, 3 * (3 * h + h / 4) + 10, left + 3 * w, 10);
 }
 
-int CSevenStacksGame::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CSevenStacksGame::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     if (HelperAt(x, y)) {
-        UseHelper(hwnd);
-        return 1;
+        UseHelper();
+        return;
     }
-    return TakeFromPileAt(hwnd, m_stacks, x, y) ? 1 : PressWordOrButton(hwnd, x, y);
+    if (!TakeFromPileAt(m_stacks, x, y))
+        PressWordOrButton(x, y);
 }
 
-int CSevenStacksGame::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CSevenStacksGame::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     // Its first click already used the helper: a double click spends no more.
     if (HelperAt(x, y))
-        return 1;
-    return DoubleClick(hwnd, x, y, keys, PileAt(m_stacks, x, y) >= 0);
+        return;
+    return DoubleClick(x, y, keys, PileAt(m_stacks, x, y) >= 0);
 }
 
-int CSevenStacksGame::OnRButtonUp(HWND hwnd, int, int, unsigned)
+void CSevenStacksGame::OnRButtonUp(int, int, unsigned)
 {
-    UseHelper(hwnd);
-    return 1;
+    UseHelper();
 }

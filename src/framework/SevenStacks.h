@@ -14,10 +14,10 @@ class CSevenStacksGame : public CWordPileGame {
 public:
     static constexpr int kStacks = 7;
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND) override { return AllEmpty(m_stacks); }
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
+    bool IsFinished() override { return AllEmpty(m_stacks); }
 
     CTilePile& Stack(int i) { return m_stacks[i]; }
 
@@ -27,7 +27,7 @@ protected:
     // The helper's top left corner is the row's left edge, at the top.
     virtual void PlaceHelper(int left, int top) = 0;
     virtual bool HelperAt(int x, int y) const = 0;
-    virtual void UseHelper(HWND hwnd) = 0;
+    virtual void UseHelper() = 0;
 
     CStr TableLetters() const override { return LettersOf(m_stacks); }
 

@@ -60,32 +60,28 @@ void CShapeDropGame::AddTooltips()
 // ---------------------------------------------------------------------------
 // Time
 
-void CShapeDropGame::Step(HWND hwnd)
+void CShapeDropGame::Step()
 {
     if (m_clearDelay > 0 && --m_clearDelay == 0) {
         PlaySoundIfEnabled(kSoundScored);
-        m_backBuffer.Open(hwnd);
-        ClearWaiting(hwnd);
+        ClearWaiting();
         RedrawWell();
         DrawScorePanel();
-        m_backBuffer.Close();
-        m_well.CheckLevel(hwnd, ++m_clearings);
-        if (Shell().IsHandOver())
+        m_well.CheckLevel(*this, ++m_clearings);
+        if (IsHandOver())
             return;
     }
     if (m_clearDelay > 0)
         return;
     if (!m_active) {
-        Spawn(hwnd);
-        if (!m_active || Shell().IsHandOver())
+        Spawn();
+        if (!m_active || IsHandOver())
             return;
     }
     ++m_height;
-    m_backBuffer.Open(hwnd);
     RedrawWell();
-    m_backBuffer.Close();
     if (const int row = RestRow(m_height); row != kFalls)
-        Land(hwnd, row);
+        Land(row);
 }
 
 // ---------------------------------------------------------------------------
@@ -132,13 +128,13 @@ int CShapeDropGame::RestRow(int height) const
     return Fits(cells, row, m_column) ? kFalls : row - 1;
 }
 
-bool CShapeDropGame::Playing() const { return m_active && !m_blocked && !Shell().IsHandOver(); }
+bool CShapeDropGame::Playing() const { return m_active && !m_blocked && !IsHandOver(); }
 
-bool CShapeDropGame::IsFinished(HWND) { return m_blocked; }
+bool CShapeDropGame::IsFinished() { return m_blocked; }
 
-void CShapeDropGame::Spawn(HWND hwnd)
+void CShapeDropGame::Spawn()
 {
-    if (Shell().IsHandOver())
+    if (IsHandOver())
         return;
     m_column = m_spawnColumn;
     m_height = 0;
@@ -155,14 +151,12 @@ void CShapeDropGame::Spawn(HWND hwnd)
     }
     TilesJoinedPlay(joined);
     m_blocked = !Fits(Cells(), 0, m_column);
-    m_backBuffer.Open(hwnd);
     RedrawWell();
     for (CTilePile& pile : m_preview) {
         ErasePile(pile);
         RedrawPile(pile);
     }
-    m_backBuffer.Close();
-    EndHandIfFinished(hwnd);
+    EndHandIfFinished();
 }
 
 std::vector<CShapeDropGame::CellAt> CShapeDropGame::Settle(int row)
@@ -177,24 +171,22 @@ std::vector<CShapeDropGame::CellAt> CShapeDropGame::Settle(int row)
     return cells;
 }
 
-void CShapeDropGame::Land(HWND hwnd, int row)
+void CShapeDropGame::Land(int row)
 {
     if (row < 0) {
         // No room even in the top rows: the hand is over, nothing lands above the well.
         m_blocked = true;
-        EndHandIfFinished(hwnd);
+        EndHandIfFinished();
         return;
     }
     m_active = false;
-    m_backBuffer.Open(hwnd);
     // The shape flies straight down to its row in ten steps of 10 ms.
     const int h = m_tileSet.TileHeight(), fromY = m_height * h / m_steps;
     for (int k = 1; k <= 10; ++k) {
         m_flightY = fromY + (row * h - fromY) * k / 10;
         RedrawWell();
         m_backBuffer.Flush();
-        if (hwnd)
-            hwnd->Sleep(10);
+        ShowAndWait(10);
     }
     m_flightY = -1;
     const std::vector<CellAt> cells = Settle(row);
@@ -204,29 +196,26 @@ void CShapeDropGame::Land(HWND hwnd, int row)
     m_height = 0;
     RedrawWell();
     DrawScorePanel();
-    m_backBuffer.Close();
     PlaySoundIfEnabled(kSoundTileMoved);
-    m_clearDelay = AfterLanding(hwnd, cells);
-    if (Shell().IsHandOver())
+    m_clearDelay = AfterLanding(cells);
+    if (IsHandOver())
         return;
     if (m_clearDelay == 0)
-        Spawn(hwnd);
+        Spawn();
 }
 
-int CShapeDropGame::Move(HWND hwnd, int dx)
+int CShapeDropGame::Move(int dx)
 {
     if (!Playing())
         return 0;
     if (!FitsHere(Cells(), m_column + dx))
         return 1;
     m_column += dx;
-    m_backBuffer.Open(hwnd);
     RedrawWell();
-    m_backBuffer.Close();
     return 1;
 }
 
-int CShapeDropGame::Rotate(HWND hwnd)
+int CShapeDropGame::Rotate()
 {
     if (!Playing())
         return 0;
@@ -241,23 +230,20 @@ int CShapeDropGame::Rotate(HWND hwnd)
         m_column += dx;
         for (std::size_t k = 0; k < turned.size(); ++k)
             m_shape[k].tiles = turned[k] ? CStr(std::string(1, turned[k])) : CStr();
-        m_backBuffer.Open(hwnd);
         RedrawWell();
-        m_backBuffer.Close();
         break;
     }
     return 1;
 }
 
-int CShapeDropGame::OnArrowDown(HWND hwnd)
+void CShapeDropGame::OnArrowDown()
 {
     if (!Playing())
-        return 0;
+        return;
     int row = kFalls;
     for (int height = m_height; (row = RestRow(height)) == kFalls; ++height) {
     }
-    Land(hwnd, row);
-    return 1;
+    Land(row);
 }
 
 void CShapeDropGame::RedrawWell()

@@ -38,12 +38,12 @@ public:
 
     CShapeDropGame(const CGameContext& context, int rows, int columns, int box, int spawnColumn, int stepsPerRow);
 
-    int OnArrowLeft(HWND hwnd) override { return Move(hwnd, -1); }
-    int OnArrowRight(HWND hwnd) override { return Move(hwnd, +1); }
-    int OnArrowDown(HWND hwnd) override;
-    int OnArrowUp(HWND hwnd) override { return Rotate(hwnd); }
-    int OnSpaceKey(HWND hwnd) override { return Rotate(hwnd); }
-    bool IsFinished(HWND hwnd) override;
+    void OnArrowLeft() override { Move(-1); }
+    void OnArrowRight() override { Move(+1); }
+    void OnArrowDown() override;
+    void OnArrowUp() override { Rotate(); }
+    void OnSpaceKey() override { Rotate(); }
+    bool IsFinished() override;
     void AddTooltips() override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
@@ -65,9 +65,9 @@ protected:
     // each tile goes where the box holds it.
     virtual std::vector<CellAt> Settle(int row);
     // After a landing in `cells`: fall steps until the lit tiles go, 0 when none wait.
-    virtual int AfterLanding(HWND hwnd, const std::vector<CellAt>& cells) = 0;
+    virtual int AfterLanding(const std::vector<CellAt>& cells) = 0;
     // Takes out the lit tiles (the buffer is open).
-    virtual void ClearWaiting(HWND hwnd) = 0;
+    virtual void ClearWaiting() = 0;
 
     void DealFirstShape();
     // The well and the preview; the game places its panel after.
@@ -90,11 +90,11 @@ private:
     // The row the box's top comes to rest on with its top `height` steps
     // below row 0, or kFalls while it may be there.
     int RestRow(int height) const;
-    void Step(HWND hwnd) override;
-    void Spawn(HWND hwnd);
-    void Land(HWND hwnd, int row);
-    int Move(HWND hwnd, int dx);
-    int Rotate(HWND hwnd);
+    void Step() override;
+    void Spawn();
+    void Land(int row);
+    int Move(int dx);
+    int Rotate();
     void PlaceShape();
     bool Playing() const;
 

@@ -8,7 +8,7 @@
 namespace {
 class CNoShell final : public CGameShell {
 public:
-    void EndHand(HWND, int) override {}
+    void EndHand(int) override {}
     bool IsHandOver() const override { return false; }
     HWND MainWindow() const override { return nullptr; }
 };

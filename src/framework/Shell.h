@@ -13,7 +13,7 @@ enum EndReason : int {
 class CGameShell {
 public:
     virtual ~CGameShell() = default;
-    virtual void EndHand(HWND hwnd, int reason) = 0;
+    virtual void EndHand(int reason) = 0;
     virtual bool IsHandOver() const = 0;
     virtual HWND MainWindow() const = 0;
 };

@@ -54,7 +54,7 @@ char CSmartStars::LetterAfter(const CStr& word) const
     return letter >= 'a' && letter <= 'z' ? letter : 0;
 }
 
-bool CSmartStars::Use(HWND hwnd, const std::function<bool()>& tryScore)
+bool CSmartStars::Use(const std::function<bool()>& tryScore)
 {
     if (pile.IsEmpty())
         return false;
@@ -63,12 +63,11 @@ bool CSmartStars::Use(HWND hwnd, const std::function<bool()>& tryScore)
         letter = LetterAfter(m_word.Letters());
     if (!letter) {
         if (!tryScore())
-            m_game.AfterMove(hwnd, 1);
+            m_game.AfterMove();
         return false;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
     CBackBuffer& buffer = m_game.BackBuffer();
-    buffer.Open(hwnd);
     pile.Push(letter);
     m_game.TilesJoinedPlay(CStr(std::string(1, letter)));
     m_game.MoveTile(&pile, &m_word.word, 1, 0);
@@ -80,8 +79,7 @@ bool CSmartStars::Use(HWND hwnd, const std::function<bool()>& tryScore)
     panel.score -= panel.playPenalty;
     m_game.DrawScorePanel();
     m_game.UndoStack().Clear();  // a star can't be taken back
-    m_game.AfterMove(hwnd, 0);
-    buffer.Close();
+    m_game.AfterMove();
     return true;
 }
 

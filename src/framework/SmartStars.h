@@ -48,7 +48,7 @@ public:
     // and the undo history is cleared; without one, `tryScore` scores the
     // word if it is complete (true when it did). Nothing happens when no
     // star is left. True when a star was spent.
-    bool Use(HWND hwnd, const std::function<bool()>& tryScore);
+    bool Use(const std::function<bool()>& tryScore);
 
     // The tiles of a scored word without its star letters, matched from the
     // word's end against the newest star letter still recorded; those star

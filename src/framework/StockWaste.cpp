@@ -22,21 +22,17 @@ void CStockWaste::Place(int stockX, int stockY, int wasteX, int wasteY)
     waste.SetPosition(wasteX, wasteY);
 }
 
-CStockWaste::TurnResult CStockWaste::Turn(HWND hwnd)
+CStockWaste::TurnResult CStockWaste::Turn()
 {
-    CBackBuffer& buffer = m_game.BackBuffer();
     if (!stock.IsEmpty()) {
         PlaySoundIfEnabled(kSoundTileMoved);
-        buffer.Open(hwnd);
         m_game.MoveTile(&stock, &waste, 1, 0);
-        buffer.Close();
         return kTurned;
     }
     if (waste.IsEmpty()) {
         PlaySoundIfEnabled(kSoundRefused);
         return kRefused;
     }
-    buffer.Open(hwnd);
     CScorePanel& panel = m_game.ScorePanel();
     panel.score -= panel.recyclePenalty;
     m_game.DrawScorePanel();
@@ -49,24 +45,20 @@ CStockWaste::TurnResult CStockWaste::Turn(HWND hwnd)
     m_game.RedrawPile(stock);
     m_game.RedrawPile(waste);
     m_game.UndoStack().Clear();
-    buffer.Close();
     return kRecycled;
 }
 
-bool CStockWaste::PlayWasteOnto(HWND hwnd, CTilePile& pile)
+bool CStockWaste::PlayWasteOnto(CTilePile& pile)
 {
     if (waste.IsEmpty()) {
         PlaySoundIfEnabled(kSoundRefused);
         return false;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    CBackBuffer& buffer = m_game.BackBuffer();
-    buffer.Open(hwnd);
     CScorePanel& panel = m_game.ScorePanel();
     panel.score -= panel.playPenalty;
     m_game.DrawScorePanel();
     m_game.MoveTile(&waste, &pile, 1, 1);
-    buffer.Close();
     return true;
 }
 

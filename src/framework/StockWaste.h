@@ -29,10 +29,10 @@ public:
     // Turns the stock's top tile onto the waste; with the stock empty, turns
     // the waste back over at the recycle penalty; with both empty plays the
     // refusal sound and changes nothing.
-    TurnResult Turn(HWND hwnd);
+    TurnResult Turn();
     // Moves the waste's top tile onto `pile` (recorded for Undo) at the play
     // penalty. False, with the refusal sound, when the waste is empty.
-    bool PlayWasteOnto(HWND hwnd, CTilePile& pile);
+    bool PlayWasteOnto(CTilePile& pile);
 
     bool IsStockHit(int x, int y) const;  // on the stock or its empty slot
     bool IsWasteHit(int x, int y) const;  // on the waste's top (a tile is there)

@@ -81,7 +81,7 @@ bool CTileLayout::IsTileAt(int x, int y) const
     return false;
 }
 
-bool CTileLayout::TakeOnto(HWND hwnd, int index, CWordPile& word)
+bool CTileLayout::TakeOnto(int index, CWordPile& word)
 {
     CTilePile& cell = cells[static_cast<std::size_t>(index)];
     if (cell.IsEmpty() || !word.CanExtend(cell.Top())) {
@@ -89,11 +89,8 @@ bool CTileLayout::TakeOnto(HWND hwnd, int index, CWordPile& word)
         return false;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    CBackBuffer& buffer = m_game.BackBuffer();
-    buffer.Open(hwnd);
     m_game.MoveTile(&cell, &word.word, 1, 0);
-    m_game.AfterMove(hwnd, 0);
-    buffer.Close();
+    m_game.AfterMove();
     return true;
 }
 

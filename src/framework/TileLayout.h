@@ -61,7 +61,7 @@ public:
     // the word followed by its letter still begins a dictionary word, and
     // updates the game (AfterMove); otherwise plays the refusal sound. True
     // when the tile was taken.
-    bool TakeOnto(HWND hwnd, int index, CWordPile& word);
+    bool TakeOnto(int index, CWordPile& word);
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;

@@ -19,4 +19,4 @@ void CTitleGame::PlacePieces(int width, int height)
     m_second.SetPosition((width - w * m_first.Length()) / 2, height - 3 * h / 2);
 }
 
-int CTitleGame::OnTimer(HWND, unsigned) { return 1; }
+void CTitleGame::OnTimer(unsigned) {}

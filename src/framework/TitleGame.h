@@ -7,7 +7,7 @@ class CTitleGame : public CGame {
 public:
     explicit CTitleGame(const CGameContext& context);
 
-    int OnTimer(HWND hwnd, unsigned timerId) override;
+    void OnTimer(unsigned timerId) override;
 
 private:
     void PlacePieces(int width, int height) override;

@@ -11,6 +11,9 @@
 struct CDeviceContext;
 using HDC = CDeviceContext*;
 
+// The mouse events the window passes on.
+enum class MouseMessage { Move, LButtonDown, LButtonUp, LButtonDblClk, RButtonDown, RButtonUp, RButtonDblClk };
+
 class CWindow {
 public:
     virtual ~CWindow() = default;

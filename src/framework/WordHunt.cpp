@@ -119,97 +119,90 @@ bool CWordHunt::HitPlace(int x, int y, int& row, int& column) const
     return false;
 }
 
-int CWordHunt::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CWordHunt::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
+    CGame::OnLButtonDown(x, y, keys);
     int row = 0, column = 0;
     if (HitPlace(x, y, row, column)) {
-        PickTile(hwnd, row, column);
-        return 1;
+        PickTile(row, column);
+        return;
     }
-    if (m_word.ClickWordTile(hwnd, x, y) || m_word.PressButtonAt(hwnd, x, y))
-        return 1;
+    if (m_word.ClickWordTile(x, y) || m_word.PressButtonAt(x, y))
+        return;
     if (m_cancel.HitTest(x, y))
         m_cancelHeld = true;  // acted on when the button goes up
-    return 1;
 }
 
-int CWordHunt::OnLButtonUp(HWND hwnd, int, int, unsigned)
+void CWordHunt::OnLButtonUp(int, int, unsigned)
 {
-    if (hwnd)
-        hwnd->ReleaseCapture();
-    if (m_word.OnButtonUp(hwnd, [this, hwnd] { ScoreCurrentWord(hwnd); }))
-        return 1;
+    ReleaseMouse();
+    if (m_word.OnButtonUp([this] { ScoreCurrentWord(); }))
+        return;
     if (m_cancelHeld) {
         m_cancelHeld = false;
         while (CanUndo())
-            Undo(hwnd);
+            Undo();
     }
-    return 1;
 }
 
-int CWordHunt::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CWordHunt::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     int row = 0, column = 0;
     const bool onButton = m_doubleClickButtons && (m_word.IsOverButton(x, y) || m_cancel.HitTest(x, y));
-    if (!HitPlace(x, y, row, column) && !onButton && ScoreCurrentWord(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+    if (!HitPlace(x, y, row, column) && !onButton && ScoreCurrentWord())
+        return;
+    return OnLButtonDown(x, y, keys);
 }
 
 // ---------------------------------------------------------------------------
 // Keyboard
 
-int CWordHunt::OnEnterKey(HWND hwnd)
+void CWordHunt::OnEnterKey()
 {
     if (!m_typing)
-        return 0;
+        return;
     if (m_word.check.visible)
-        ScoreCurrentWord(hwnd);
-    return 1;
+        ScoreCurrentWord();
 }
 
-int CWordHunt::OnEscapeKey(HWND hwnd)
+void CWordHunt::OnEscapeKey()
 {
     if (!m_typing)
-        return 0;
+        return;
     while (CanUndo())
-        Undo(hwnd);
-    return 1;
+        Undo();
 }
 
-int CWordHunt::OnBackspaceKey(HWND hwnd)
+void CWordHunt::OnBackspaceKey()
 {
     if (!m_typing)
-        return 0;
+        return;
     if (CanUndo())
-        Undo(hwnd);
-    return 1;
+        Undo();
 }
 
-int CWordHunt::OnChar(HWND hwnd, int ch)
+void CWordHunt::OnChar(int ch)
 {
     if (!m_typing)
-        return 0;
+        return;
     if (ch == ' ')
-        return OnEnterKey(hwnd);
+        return OnEnterKey();
     const char letter = ToLowerChar(static_cast<char>(ch));
     if (letter < 'a' || letter > 'z')
-        return 0;
+        return;
     // The first place, row by row, that shows the letter and may give it.
     for (int r = 0; r < m_rows; ++r)
         for (int c = 0; c < m_columns; ++c)
             if (!Place(r, c).IsEmpty() && Place(r, c).Top() == letter && CanPick(r, c)) {
-                PickTile(hwnd, r, c);
-                return 1;
+                PickTile(r, c);
+                return;
             }
-    return 1;
 }
 
 // ---------------------------------------------------------------------------
 // Spelling and scoring
 
-void CWordHunt::PickTile(HWND hwnd, int row, int column)
+void CWordHunt::PickTile(int row, int column)
 {
     CTilePile& place = Place(row, column);
     if (place.IsEmpty() || !CanPick(row, column))
@@ -219,35 +212,32 @@ void CWordHunt::PickTile(HWND hwnd, int row, int column)
         return;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    m_backBuffer.Open(hwnd);
     MoveTile(&place, &m_word.word, 1, 0);
-    AfterMove(hwnd, 0);
+    AfterMove();
     const size_t length = static_cast<size_t>(m_word.word.Length());
     if (length < m_pickPositions.size())
         m_pickPositions[length] = POINT{column, row};
-    m_backBuffer.Close();
 }
 
-bool CWordHunt::IsNewWord(const CTilePile& pile, HWND, int trim)
+bool CWordHunt::IsNewWord(const CTilePile& pile, int trim)
 {
     CStr letters;
     return TrimmedLetters(pile, trim, letters) && m_word.IsWordOnPile(pile, trim) &&
            !m_foundWords.Contains(letters);
 }
 
-bool CWordHunt::ScoreCurrentWord(HWND hwnd)
+bool CWordHunt::ScoreCurrentWord()
 {
-    if (m_word.IsEmpty() || !IsNewWord(m_word.word, hwnd, 0))
+    if (m_word.IsEmpty() || !IsNewWord(m_word.word, 0))
         return false;
-    return m_word.TryScoreWord(hwnd, [this, hwnd](CTilePile& sink) { ScoreWord(sink, hwnd, 0); });
+    return m_word.TryScoreWord([this](CTilePile& sink) { ScoreWord(sink, 0); });
 }
 
-bool CWordHunt::ScoreWord(CTilePile& pile, HWND hwnd, int trim)
+bool CWordHunt::ScoreWord(CTilePile& pile, int trim)
 {
     CStr word;
     if (!TrimmedLetters(pile, trim, word) || !m_word.IsWordOnPile(pile, trim))
         return false;
-    m_backBuffer.Open(hwnd);
     m_word.TakeTiles(pile, pile.Length());
     m_foundWords.AddWord(word);
     ReturnTiles(word);
@@ -257,7 +247,6 @@ bool CWordHunt::ScoreWord(CTilePile& pile, HWND hwnd, int trim)
     m_foundWords.Draw(m_backBuffer, m_tileSet);
     ClearPickPositions();
     m_undo.Clear();  // a scored word can't be taken back
-    m_backBuffer.Close();
     return true;
 }
 
@@ -291,7 +280,7 @@ std::unique_ptr<CUndoRecord> CWordHunt::CreateUndoRecord(CTilePile* from, CTileP
     return std::make_unique<CRackRecord>(from, to, count, std::move(rack));
 }
 
-int CWordHunt::Undo(HWND hwnd)
+bool CWordHunt::Undo()
 {
     // Tiles a rule threw away after the pick come back with it (the base
     // then moves the picked tile home and repaints everything).
@@ -303,14 +292,12 @@ int CWordHunt::Undo(HWND hwnd)
                 TilesJoinedPlay(CStr(text));
             }
     }
-    return CGame::Undo(hwnd);
+    return CGame::Undo();
 }
 
-void CWordHunt::AfterMove(HWND hwnd, int repaint)
+void CWordHunt::AfterMove()
 {
-    if (repaint)
-        m_backBuffer.Open(hwnd);
-    const bool newWord = !PendingWord().IsEmpty() && IsNewWord(m_word.word, hwnd, 0);
+    const bool newWord = !PendingWord().IsEmpty() && IsNewWord(m_word.word, 0);
     if (m_checkFollowsWord && newWord) {
         // A quarter tile right of the word's last tile.
         const RECT word = m_word.word.Rect(m_tileSet);
@@ -322,20 +309,18 @@ void CWordHunt::AfterMove(HWND hwnd, int repaint)
     ShowButton(m_word.check, newWord);
     ShowButton(m_word.undo, CanUndo());
     ShowButton(m_cancel, CanUndo());
-    if (repaint)
-        m_backBuffer.Close();
     RefreshTooltips();
 }
 
-bool CWordHunt::OnTimeUp(HWND hwnd)
+bool CWordHunt::OnTimeUp()
 {
-    ScoreCurrentWord(hwnd);  // a new word still in the row counts
+    ScoreCurrentWord();  // a new word still in the row counts
     return false;            // and the hand ends as timed out
 }
 
 bool CWordHunt::CheckRules(std::string& why)
 {
-    if (!Shell().IsHandOver() && m_scorePanel.score != m_earned - m_charged) {
+    if (!IsHandOver() && m_scorePanel.score != m_earned - m_charged) {
         why = "the score is " + std::to_string(m_scorePanel.score) + ", the words earned " +
               std::to_string(m_earned) + " less " + std::to_string(m_charged) + " charged";
         return false;
@@ -355,7 +340,7 @@ bool CWordHunt::CheckRules(std::string& why)
         }
     }
     const CStr pending = PendingWord();
-    if (!IsDragging() && (m_word.check.visible != 0) != (!pending.IsEmpty() && IsNewWord(m_word.word, nullptr, 0))) {
+    if (!IsDragging() && (m_word.check.visible != 0) != (!pending.IsEmpty() && IsNewWord(m_word.word, 0))) {
         why = "the checkmark is " + std::string(m_word.check.visible ? "shown" : "hidden") + " for \"" +
               pending.str() + "\"";
         return false;
@@ -363,7 +348,7 @@ bool CWordHunt::CheckRules(std::string& why)
     return true;
 }
 
-bool CWordHunt::IsFinished(HWND)
+bool CWordHunt::IsFinished()
 {
     for (const CTilePile& place : m_rack)
         if (!place.IsEmpty())

@@ -55,18 +55,18 @@ class CWordHunt : public CGame {
 public:
     CWordHunt(const CGameContext& context, int rows, int columns, const WordHuntOptions& options = {});
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnEnterKey(HWND hwnd) override;
-    int OnEscapeKey(HWND hwnd) override;
-    int OnBackspaceKey(HWND hwnd) override;
-    int OnChar(HWND hwnd, int ch) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnEnterKey() override;
+    void OnEscapeKey() override;
+    void OnBackspaceKey() override;
+    void OnChar(int ch) override;
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
-    bool IsFinished(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int repaint) override;
-    bool OnTimeUp(HWND hwnd) override;
-    int Undo(HWND hwnd) override;
+    bool IsFinished() override;
+    void AfterMove() override;
+    bool OnTimeUp() override;
+    bool Undo() override;
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
     // A place holds at most one tile; each letter of the word row came from
     // a place that is now empty; the
@@ -76,12 +76,12 @@ public:
 
     // Scores the word lying on the pile (its last `trim` letters when trim >
     // 0): the tiles go back to the places they were picked from.
-    virtual bool ScoreWord(CTilePile& pile, HWND hwnd, int trim);
+    virtual bool ScoreWord(CTilePile& pile, int trim);
     // The pile's letters (its last `trim` when trim > 0) are a dictionary word
     // that is not in the word bin yet.
-    virtual bool IsNewWord(const CTilePile& pile, HWND hwnd, int trim);
+    virtual bool IsNewWord(const CTilePile& pile, int trim);
     // A letter from a place to the word, when the word can still grow with it.
-    virtual void PickTile(HWND hwnd, int row, int column);
+    virtual void PickTile(int row, int column);
     // Whether the place may give the next letter (a click elsewhere is
     // ignored; typing looks only at such places).
     virtual bool CanPick(int /*row*/, int /*column*/) const { return true; }
@@ -89,7 +89,7 @@ public:
     // the place it was picked from (the back buffer is open).
     virtual void ReturnTiles(const CStr& word);
     // The checkmark: scores the word in the row when it is a new word.
-    virtual bool ScoreCurrentWord(HWND hwnd);
+    virtual bool ScoreCurrentWord();
     // The word the checkmark judges: the word row's letters, and in a game
     // that keeps typed letters pending, those after them.
     virtual CStr PendingWord() const { return m_word.Letters(); }

@@ -57,24 +57,24 @@ bool CWordPile::IsWordOnPile(const CTilePile& pile, int tail, int* length) const
     return found != 0;
 }
 
-bool CWordPile::ClickWordTile(HWND hwnd, int x, int y)
+bool CWordPile::ClickWordTile(int x, int y)
 {
     if (word.IsEmpty())
         return false;
     const int k = word.HitTest(m_game.TileSet(), x, y);
     if (k < 0)
         return false;
-    UndoTo(hwnd, k);
+    UndoTo(k);
     return true;
 }
 
-void CWordPile::UndoTo(HWND hwnd, int length)
+void CWordPile::UndoTo(int length)
 {
     // A stock turn made after the letters is taken back on the way; only an
     // Undo that took nothing back (the history did not shrink) stops the loop.
     while (m_game.CanUndo() && word.Length() > length) {
         const int before = m_game.UndoStack().Count();
-        m_game.Undo(hwnd);
+        m_game.Undo();
         if (m_game.UndoStack().Count() >= before)
             break;
     }
@@ -82,64 +82,61 @@ void CWordPile::UndoTo(HWND hwnd, int length)
 
 bool CWordPile::IsOverButton(int x, int y) const { return check.HitTest(x, y) || undo.HitTest(x, y); }
 
-bool CWordPile::PressButtonAt(HWND hwnd, int x, int y)
+bool CWordPile::PressButtonAt(int x, int y)
 {
     CTileButton* button = check.HitTest(x, y) ? &check : undo.HitTest(x, y) ? &undo : nullptr;
     if (!button)
         return false;
     m_held = button == &check ? kCheckButton : kUndoButton;
-    ShowButtonState(hwnd, *button, kButtonPressed);
+    ShowButtonState(*button, kButtonPressed);
     return true;
 }
 
-CWordPile::Button CWordPile::ReleaseButton(HWND hwnd)
+CWordPile::Button CWordPile::ReleaseButton()
 {
     const Button held = m_held;
     m_held = kNoButton;
     CTileButton* button = held == kCheckButton ? &check : held == kUndoButton ? &undo : nullptr;
     if (button)
-        ShowButtonState(hwnd, *button, kButtonRaised);
+        ShowButtonState(*button, kButtonRaised);
     return held;
 }
 
-void CWordPile::ShowButtonState(HWND hwnd, CTileButton& button, int state)
+void CWordPile::ShowButtonState(CTileButton& button, int state)
 {
     CBackBuffer& buffer = m_game.BackBuffer();
-    buffer.Open(hwnd);
     button.state = state;
     button.Draw(buffer, m_game.TileSet());
-    buffer.Close();
 }
 
-bool CWordPile::OnButtonUp(HWND hwnd, const std::function<void()>& tryScore)
+bool CWordPile::OnButtonUp(const std::function<void()>& tryScore)
 {
-    switch (ReleaseButton(hwnd)) {
+    switch (ReleaseButton()) {
     case kCheckButton: tryScore(); return true;
-    case kUndoButton: m_game.Undo(hwnd); return true;
+    case kUndoButton: m_game.Undo(); return true;
     default: return false;
     }
 }
 
-bool CWordPile::TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink)>& scoreWord)
+bool CWordPile::TryScoreWord(const std::function<void(CTilePile& sink)>& scoreWord)
 {
     if (!IsWord())
         return false;
     PlaySoundIfEnabled(kSoundScored);
-    m_game.BeginDrag(hwnd, &word, word.Length(), 0, 0);
-    m_game.EndDrag(hwnd, &sink);
+    m_game.BeginDrag(&word, word.Length(), 0, 0);
+    m_game.EndDrag(&sink);
     scoreWord(sink);
-    m_game.AfterMove(hwnd, 1);
-    m_game.EndHandIfFinished(hwnd);
+    m_game.AfterMove();
+    m_game.EndHandIfFinished();
     return true;
 }
 
-bool CWordPile::ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<int(CStr& letters)>& score)
+bool CWordPile::ScoreWord(CTextBoard* letterBin, const std::function<int(CStr& letters)>& score)
 {
-    return TryScoreWord(hwnd, [&](CTilePile& sink) {
+    return TryScoreWord([&](CTilePile& sink) {
         int length = 0;
         if (!IsWordOnPile(sink, 0, &length))
             return;
-        CBufferScope open(m_game.BackBuffer(), hwnd);
         CStr letters = TakeTiles(sink, length);
         const int points = score(letters);
         if (letterBin) {
@@ -162,12 +159,10 @@ CStr CWordPile::TakeTiles(CTilePile& pile, int count)
     return taken;
 }
 
-void CWordPile::UpdateButtons(HWND hwnd, bool openBuffer)
+void CWordPile::UpdateButtons()
 {
     CBackBuffer& buffer = m_game.BackBuffer();
     const CTileSet& tiles = m_game.TileSet();
-    if (openBuffer)
-        buffer.Open(hwnd);
     if (IsWord()) {
         if (checkFollowsWord) {
             const int x = word.Rect(tiles).right + tiles.TileWidth() / 4;
@@ -190,8 +185,6 @@ void CWordPile::UpdateButtons(HWND hwnd, bool openBuffer)
         undo.Erase(buffer, tiles);
         undo.visible = 0;
     }
-    if (openBuffer)
-        buffer.Close();
 }
 
 void CWordPile::Draw(CBackBuffer& buffer, const CTileSet& tiles)

@@ -46,32 +46,32 @@ public:
 
     // A press on tile k of the word takes back moves (the game's Undo) until k tiles
     // remain (or nothing is left to undo). True when a word tile was hit.
-    bool ClickWordTile(HWND hwnd, int x, int y);
+    bool ClickWordTile(int x, int y);
     // Takes back moves (the game's Undo) until the word holds `length` letters, or
     // nothing more is taken back.
-    void UndoTo(HWND hwnd, int length);
+    void UndoTo(int length);
     // A press on a shown button draws it pressed and holds it until the
     // button goes up. True when a button was hit.
-    bool PressButtonAt(HWND hwnd, int x, int y);
+    bool PressButtonAt(int x, int y);
     bool IsOverButton(int x, int y) const;
     // Button up: raises the held button; returns which one it was.
-    Button ReleaseButton(HWND hwnd);
+    Button ReleaseButton();
     // Button up, the usual way: the check button scores through `tryScore`,
     // the undo button takes back one move. True when a button was held.
-    bool OnButtonUp(HWND hwnd, const std::function<void()>& tryScore);
+    bool OnButtonUp(const std::function<void()>& tryScore);
 
     // Scores the word the usual way: when it is a dictionary word, plays the
     // scoring sound, flies it into the sink, calls `scoreWord` (which takes
     // the tiles off the sink, adds the points and clears the undo history),
     // updates the game (AfterMove with a repaint) and ends the hand when the
     // game is finished. False when there was no word to score.
-    bool TryScoreWord(HWND hwnd, const std::function<void(CTilePile& sink)>& scoreWord);
+    bool TryScoreWord(const std::function<void(CTilePile& sink)>& scoreWord);
     // Scores the word the way every word game does, through TryScoreWord:
     // its tiles leave play; `score` gets their letters, keeps those that
     // count (a star's letter does not) and returns what they earn; the kept
     // letters are struck from `letterBin` when there is one, the points added
     // and the undo history forgotten.
-    bool ScoreWord(HWND hwnd, CTextBoard* letterBin, const std::function<int(CStr& letters)>& score);
+    bool ScoreWord(CTextBoard* letterBin, const std::function<int(CStr& letters)>& score);
     // Takes the last `count` tiles off `pile` for scoring and redraws the pile
     // (the back buffer is open). A face-down count equal to the new length
     // is lowered by one. The tiles leave play (CGame::TilesLeftPlay).
@@ -79,9 +79,8 @@ public:
 
     // After every move: shows the check button (a quarter tile right of the
     // word unless it has a place of its own) while the word is a dictionary word, hides it otherwise, and shows
-    // the undo button exactly while there is something to undo. With
-    // `openBuffer` the back buffer is opened and closed here.
-    void UpdateButtons(HWND hwnd, bool openBuffer);
+    // the undo button exactly while there is something to undo.
+    void UpdateButtons();
     // Draws the word and the shown buttons (the back buffer is open).
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     // The tooltips of the shown buttons (610 check, 611 undo), unless
@@ -105,7 +104,7 @@ public:
 
 private:
     // Draws the button pressed or raised, at once.
-    void ShowButtonState(HWND hwnd, CTileButton& button, int state);
+    void ShowButtonState(CTileButton& button, int state);
 
     CGame& m_game;
     CDictionary* m_dictionary;

@@ -7,41 +7,36 @@
 
 CWordPileGame::CWordPileGame(const CGameContext& context) : CGame(context), m_word(*this, context.dictionary) {}
 
-int CWordPileGame::DeductPenalty(HWND hwnd)
+void CWordPileGame::OnLButtonUp(int, int, unsigned)
 {
-    m_scorePanel.score -= m_scorePanel.penaltyPoints;
-    m_backBuffer.Open(hwnd);
-    DrawScorePanel();
-    m_backBuffer.Close();
-    return 1;
+    ReleaseMouse();
+    ReleaseButtons();
 }
 
-int CWordPileGame::OnLButtonUp(HWND hwnd, int, int, unsigned)
+bool CWordPileGame::ReleaseButtons()
 {
-    hwnd->ReleaseCapture();
-    if (m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }))
-        return 1;
+    if (m_word.OnButtonUp([this] { TryScoreWord(); }))
+        return true;
     if (!m_cancelHeld)
-        return 0;
+        return false;
     m_cancelHeld = false;
-    ShowButton(hwnd, m_cancel, kButtonRaised);
-    m_word.UndoTo(hwnd, 0);
-    return 1;
+    ShowButton(m_cancel, kButtonRaised);
+    m_word.UndoTo(0);
+    return true;
 }
 
-int CWordPileGame::OnEscapeKey(HWND hwnd)
+void CWordPileGame::OnEscapeKey()
 {
     if (!m_hasCancel)
-        return CGame::OnEscapeKey(hwnd);
-    m_word.UndoTo(hwnd, 0);
-    return 1;
+        return CGame::OnEscapeKey();
+    m_word.UndoTo(0);
 }
 
-void CWordPileGame::AfterMove(HWND hwnd, int flag)
+void CWordPileGame::AfterMove()
 {
     if (m_hasCancel)
-        ShowButtonIf(hwnd, flag != 0, m_cancel, CanUndo());
-    m_word.UpdateButtons(hwnd, flag != 0);
+        ShowButtonIf(m_cancel, CanUndo());
+    m_word.UpdateButtons();
     RefreshTooltips();
 }
 
@@ -51,36 +46,30 @@ void CWordPileGame::AddCancelButton(unsigned tooltip)
     AddButton(m_cancel, "cancel", tooltip);
 }
 
-bool CWordPileGame::PressCancelAt(HWND hwnd, int x, int y)
+bool CWordPileGame::PressCancelAt(int x, int y)
 {
     if (!m_cancel.HitTest(x, y))
         return false;
     m_cancelHeld = true;
-    ShowButton(hwnd, m_cancel, kButtonPressed);
+    ShowButton(m_cancel, kButtonPressed);
     return true;
 }
 
-void CWordPileGame::ShowButton(HWND hwnd, CTileButton& button, int state)
+void CWordPileGame::ShowButton(CTileButton& button, int state)
 {
     if (!button.visible)
         return;
-    m_backBuffer.Open(hwnd);
     button.state = state;
     button.Draw(m_backBuffer, m_tileSet);
-    m_backBuffer.Close();
 }
 
-void CWordPileGame::ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown)
+void CWordPileGame::ShowButtonIf(CTileButton& button, bool shown)
 {
-    if (openBuffer)
-        m_backBuffer.Open(hwnd);
     if (button.visible && !shown)
         button.Erase(m_backBuffer, m_tileSet);
     button.visible = shown ? 1 : 0;
     if (shown)
         button.Draw(m_backBuffer, m_tileSet);
-    if (openBuffer)
-        m_backBuffer.Close();
 }
 
 void CWordPileGame::DealStacks(std::span<CTilePile> stacks, CStr& letters, int height, int faceUp, unsigned flags)
@@ -95,12 +84,12 @@ void CWordPileGame::DealStacks(std::span<CTilePile> stacks, CStr& letters, int h
     }
 }
 
-bool CWordPileGame::TakeFromPileAt(HWND hwnd, std::span<CTilePile> piles, int x, int y)
+bool CWordPileGame::TakeFromPileAt(std::span<CTilePile> piles, int x, int y)
 {
     const int i = PileAt(piles, x, y);
     if (i < 0 || piles[static_cast<std::size_t>(i)].IsEmpty())
         return false;
-    TakeIntoWord(hwnd, piles[static_cast<std::size_t>(i)]);
+    TakeIntoWord(piles[static_cast<std::size_t>(i)]);
     return true;
 }
 
@@ -112,36 +101,33 @@ int CWordPileGame::PileAt(std::span<const CTilePile> piles, int x, int y) const
     return -1;
 }
 
-bool CWordPileGame::TakeIntoWord(HWND hwnd, CTilePile& from)
+bool CWordPileGame::TakeIntoWord(CTilePile& from)
 {
     if (from.IsEmpty() || !m_word.CanExtend(from.Top())) {
         PlaySoundIfEnabled(kSoundRefused);
         return false;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    m_backBuffer.Open(hwnd);
     MoveTile(&from, &m_word.word, 1, 0);
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
+    AfterMove();
     return true;
 }
 
-int CWordPileGame::PressWordOrButton(HWND hwnd, int x, int y)
+void CWordPileGame::PressWordOrButton(int x, int y)
 {
-    if (m_word.ClickWordTile(hwnd, x, y))
-        return 1;
+    if (m_word.ClickWordTile(x, y))
+        return;
     // The action follows on button-up.
-    if (!m_word.PressButtonAt(hwnd, x, y))
-        PressCancelAt(hwnd, x, y);
-    return 0;
+    if (!m_word.PressButtonAt(x, y))
+        PressCancelAt(x, y);
 }
 
-int CWordPileGame::DoubleClick(HWND hwnd, int x, int y, unsigned keys, bool onTile)
+void CWordPileGame::DoubleClick(int x, int y, unsigned keys, bool onTile)
 {
     const bool onButton = m_word.IsOverButton(x, y) || m_cancel.HitTest(x, y);
-    if (!onTile && !onButton && TryScoreWord(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+    if (!onTile && !onButton && TryScoreWord())
+        return;
+    OnLButtonDown(x, y, keys);
 }
 
 bool CWordPileGame::AllEmpty(std::span<const CTilePile> piles)
@@ -159,9 +145,9 @@ CStr CWordPileGame::LettersOf(std::span<const CTilePile> piles)
 
 int CWordPileGame::WordPoints(const CStr& letters) const { return letters.GetLength() * m_scorePanel.gameAmount2; }
 
-bool CWordPileGame::TryScoreWord(HWND hwnd)
+bool CWordPileGame::TryScoreWord()
 {
-    return m_word.ScoreWord(hwnd, m_keepsLetterBin ? &m_letterBin : nullptr, [this](CStr& letters) {
+    return m_word.ScoreWord(m_keepsLetterBin ? &m_letterBin : nullptr, [this](CStr& letters) {
         letters = ScoringLetters(letters);
         AfterWordScored();
         return WordPoints(letters);

@@ -29,21 +29,20 @@
 class CWordPileGame : public CGame {
 public:
     // The usual penalty: the score loses the penalty points.
-    int DeductPenalty(HWND hwnd) override;
     // A held check button scores the word, a held undo button undoes, a held
     // cancel button sends the word back.
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
     // With a cancel button: the whole word goes back.
-    int OnEscapeKey(HWND hwnd) override;
+    void OnEscapeKey() override;
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
     // Keeps the word's buttons in step with the word.
-    void AfterMove(HWND hwnd, int flag) override;
+    void AfterMove() override;
     // The letter bin shows exactly the letters it lists on the table and in the word.
     bool CheckRules(std::string& why) override;
 
     // Scores the word when it is a dictionary word (the check button, a
     // double click, a smart star on a complete word); false when it is not.
-    bool TryScoreWord(HWND hwnd);
+    bool TryScoreWord();
 
     CWordPile& Word() { return m_word; }
     CTextBoard& LetterBin() { return m_letterBin; }
@@ -60,27 +59,28 @@ protected:
     int PileAt(std::span<const CTilePile> piles, int x, int y) const;
     // A press on a pile of `piles` that holds tiles offers its top tile to
     // the word (TakeIntoWord); true when the point was on one.
-    bool TakeFromPileAt(HWND hwnd, std::span<CTilePile> piles, int x, int y);
+    bool TakeFromPileAt(std::span<CTilePile> piles, int x, int y);
     // Moves the top tile of `from` into the word when the word followed by
     // it still begins a dictionary word; otherwise plays the refusal and
     // changes nothing. True when the tile was taken.
-    bool TakeIntoWord(HWND hwnd, CTilePile& from);
+    bool TakeIntoWord(CTilePile& from);
     // The rest of a press that took no tile: a word tile sends itself and
     // the later ones back; a shown button is held until the button goes up.
-    int PressWordOrButton(HWND hwnd, int x, int y);
+    void PressWordOrButton(int x, int y);
     // The X button, registered as "cancel" with its tooltip, and its place.
     void AddCancelButton(unsigned tooltip);
     void PlaceCancel(int x, int y) { m_cancel.SetPosition(x, y); }
     // A press on the shown cancel button holds it; true when it was hit.
-    bool PressCancelAt(HWND hwnd, int x, int y);
+    bool PressCancelAt(int x, int y);
     // Draws a shown button raised or pressed at once.
-    void ShowButton(HWND hwnd, CTileButton& button, int state);
-    // Shows and draws the button, or hides and erases it (with `openBuffer`
-    // the back buffer is opened and closed here).
-    void ShowButtonIf(HWND hwnd, bool openBuffer, CTileButton& button, bool shown);
+    void ShowButton(CTileButton& button, int state);
+    // Shows and draws the button, or hides and erases it.
+    void ShowButtonIf(CTileButton& button, bool shown);
     // A double click on a tile (`onTile`) or a button is a press; elsewhere
     // it scores a complete word, or else it is a press.
-    int DoubleClick(HWND hwnd, int x, int y, unsigned keys, bool onTile);
+    void DoubleClick(int x, int y, unsigned keys, bool onTile);
+    // The button-up of the word's buttons and the cancel button: true when one was held.
+    bool ReleaseButtons();
     static bool AllEmpty(std::span<const CTilePile> piles);
     // Every tile of the piles, in order.
     static CStr LettersOf(std::span<const CTilePile> piles);

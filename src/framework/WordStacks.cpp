@@ -48,28 +48,28 @@ bool CWordStacks::Accepts(int stack, const CStr& letters) const
     return dictionary && dictionary->IsPrefix(text) != 0;
 }
 
-CWordStacks::DropResult CWordStacks::DropDragged(HWND hwnd)
+CWordStacks::DropResult CWordStacks::DropDragged()
 {
     const int target = StackAt(DragImageCentre(m_game));
     if (target < 0)
         return kMissed;
     CTilePile& pile = m_stacks[static_cast<std::size_t>(target)];
     if (&pile == m_game.DragSource() || !Accepts(target, m_game.DragPile().tiles)) {
-        m_game.CancelDrag(hwnd);
+        m_game.CancelDrag();
         return kRefused;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    m_game.EndDrag(hwnd, &pile);
-    UpdateFlags(hwnd);
+    m_game.EndDrag(&pile);
+    UpdateFlags();
     return kDropped;
 }
 
-bool CWordStacks::LiftAt(HWND hwnd, int x, int y)
+bool CWordStacks::LiftAt(int x, int y)
 {
     for (CTilePile& pile : m_stacks) {
         const int k = pile.IsEmpty() ? -1 : pile.HitTest(m_game.TileSet(), x, y);
         if (k >= 0) {
-            m_game.BeginDrag(hwnd, &pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
+            m_game.BeginDrag(&pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
             return true;
         }
     }
@@ -81,12 +81,10 @@ int CWordStacks::StackAt(POINT point) const
     return FindDropTarget(m_game.TileSet(), m_stacks, point);
 }
 
-void CWordStacks::UpdateFlags(HWND hwnd)
+void CWordStacks::UpdateFlags()
 {
     // Before the first layout (at the deal) only the flags' state is set.
     const bool draw = m_game.IsLayoutValid();
-    if (draw)
-        m_game.BackBuffer().Open(hwnd);
     for (std::size_t i = 0; i < m_stacks.size(); ++i) {
         CTileButton& flag = m_flags[i];
         const bool word = IsWord(static_cast<int>(i));
@@ -97,17 +95,15 @@ void CWordStacks::UpdateFlags(HWND hwnd)
         flag.visible = word ? 1 : 0;
     }
     if (draw) {
-        m_game.BackBuffer().Close();
         m_game.RefreshTooltips();
     }
 }
 
-int CWordStacks::PressFlagAt(HWND hwnd, int x, int y)
+int CWordStacks::PressFlagAt(int x, int y)
 {
     for (std::size_t i = 0; i < m_stacks.size(); ++i) {
         if (!m_flags[i].HitTest(x, y))
             continue;
-        CBufferScope open(m_game.BackBuffer(), hwnd);
         m_flags[i].state = kButtonPressed;
         m_flags[i].Draw(m_game.BackBuffer(), m_game.TileSet());
         m_heldFlag = static_cast<int>(i);
@@ -116,29 +112,28 @@ int CWordStacks::PressFlagAt(HWND hwnd, int x, int y)
     return -1;
 }
 
-int CWordStacks::ReleaseFlag(HWND hwnd)
+int CWordStacks::ReleaseFlag()
 {
     const int held = m_heldFlag;
     m_heldFlag = -1;
     if (held < 0)
         return -1;
-    CBufferScope open(m_game.BackBuffer(), hwnd);
     m_flags[held].state = kButtonRaised;
     m_flags[held].Draw(m_game.BackBuffer(), m_game.TileSet());
     return held;
 }
 
-CStr CWordStacks::ScoreStack(HWND hwnd, int stack, int count)
+CStr CWordStacks::ScoreStack(int stack, int count)
 {
     if (!IsWord(stack, count))
         return CStr();
     CTilePile& pile = m_stacks[static_cast<std::size_t>(stack)];
-    m_game.BeginDrag(hwnd, &pile, count > 0 ? count : pile.FaceUpCount(), pile.TopTileX(m_game.TileSet()),
+    m_game.BeginDrag(&pile, count > 0 ? count : pile.FaceUpCount(), pile.TopTileX(m_game.TileSet()),
                      pile.TopTileY(m_game.TileSet()));
-    return ScoreLifted(hwnd);
+    return ScoreLifted();
 }
 
-CStr CWordStacks::ScoreLifted(HWND hwnd)
+CStr CWordStacks::ScoreLifted()
 {
     const CDictionary* dictionary = m_game.Dictionary();
     const CTilePile* source = m_game.DragSource();
@@ -146,11 +141,10 @@ CStr CWordStacks::ScoreLifted(HWND hwnd)
         std::none_of(m_stacks.begin(), m_stacks.end(), [source](const CTilePile& p) { return &p == source; }))
         return CStr();
     PlaySoundIfEnabled(kSoundScored);
-    m_game.EndDrag(hwnd, &sink);  // the stack's next tile turns face up
+    m_game.EndDrag(&sink);  // the stack's next tile turns face up
     const CStr word = sink.RemoveAll();
     m_game.TilesLeftPlay(word);
     CBackBuffer& buffer = m_game.BackBuffer();
-    CBufferScope open(buffer, hwnd);
     if (m_letterBin) {
         m_letterBin->StrikeLetters(word);
         m_letterBin->Draw(buffer, &m_game.TileSet());
@@ -158,7 +152,7 @@ CStr CWordStacks::ScoreLifted(HWND hwnd)
     m_game.ScorePanel().AddWordPoints(wordPoints(word.GetLength()));
     m_game.DrawScorePanel();
     m_game.UndoStack().Clear();  // a scored word can't be taken back
-    UpdateFlags(hwnd);
+    UpdateFlags();
     return word;
 }
 

@@ -43,7 +43,7 @@ public:
     bool Accepts(int stack, const CStr& letters) const;
     // Lifts the tile of a stack under the point and every tile above it (all
     // the face-up tiles when a face-down one is hit); false when no tile is there.
-    bool LiftAt(HWND hwnd, int x, int y);
+    bool LiftAt(int x, int y);
     // The stack a drop at the point lands on: one of its tiles, its empty
     // slot, or past its last tile (below a column, beside a row); -1 when none.
     int StackAt(POINT point) const;
@@ -51,23 +51,23 @@ public:
     // their image when it is not their own and accepts them (sound, drop
     // recorded for Undo, flags updated). kRefused: they flew back; kMissed: no
     // stack there, they are still in the air.
-    DropResult DropDragged(HWND hwnd);
+    DropResult DropDragged();
     // Shows the flag of every stack that spells a word and hides the rest
     // (also at the deal, before anything is drawn).
-    void UpdateFlags(HWND hwnd);
+    void UpdateFlags();
 
     // The flag under the point, pressed and held (-1 when none).
-    int PressFlagAt(HWND hwnd, int x, int y);
+    int PressFlagAt(int x, int y);
     // Raises the held flag; which one it was (-1 when none).
-    int ReleaseFlag(HWND hwnd);
+    int ReleaseFlag();
 
     // Scores the last `count` face-up tiles of stack i (0: all of them) when
     // they spell a word; the word scored, or empty with nothing changed.
-    CStr ScoreStack(HWND hwnd, int stack, int count);
+    CStr ScoreStack(int stack, int count);
     // The tiles in the air, lifted off a stack, score the same way when they
     // spell a word: they fly straight into the sink. The word scored, or
     // empty with the tiles still in the air.
-    CStr ScoreLifted(HWND hwnd);
+    CStr ScoreLifted();
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;

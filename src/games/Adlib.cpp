@@ -54,74 +54,69 @@ void CAdlib::PlacePieces(int width, int)
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CAdlib::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CAdlib::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
+    CGame::OnLButtonDown(x, y, keys);
     m_check.state = kButtonRaised;  // a press whose release went elsewhere is forgotten
     const int cell = m_grid.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && !m_grid.Cell(cell).IsEmpty()) {
-        BeginDrag(hwnd, &m_grid.Cell(cell), 1, x, y);
-        return 1;
+        BeginDrag(&m_grid.Cell(cell), 1, x, y);
+        return;
     }
     for (CSlotPile* rack : {&m_topRack, &m_sideRack}) {
         const int k = rack->HitTest(m_tileSet, x, y);
         if (k >= 0 && k < rack->Length()) {
-            BeginDrag(hwnd, rack, rack->Length() - k, x, y);  // lifts tile k alone
-            return 1;
+            BeginDrag(rack, rack->Length() - k, x, y);  // lifts tile k alone
+            return;
         }
     }
     if (m_check.HitTest(x, y)) {
-        CBufferScope open(m_backBuffer, hwnd);
         m_check.state = kButtonPressed;
         m_check.Draw(m_backBuffer, m_tileSet);
     }
-    return 1;
 }
 
-int CAdlib::OnLButtonUp(HWND hwnd, int, int, unsigned)
+void CAdlib::OnLButtonUp(int, int, unsigned)
 {
-    if (hwnd)
-        hwnd->ReleaseCapture();
+    ReleaseMouse();
     if (m_check.IsPressed()) {
         {
-            CBufferScope open(m_backBuffer, hwnd);
             m_check.state = kButtonRaised;
             m_check.Draw(m_backBuffer, m_tileSet);
         }
-        Finish(hwnd);
+        Finish();
     } else if (m_dragging) {
         if (m_dragMoved)
-            DropDraggedTiles(hwnd);
+            DropDraggedTiles();
         else
-            CancelDrag(hwnd);
+            CancelDrag();
     }
-    return 1;
 }
 
-int CAdlib::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CAdlib::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     const int cell = m_grid.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && !m_grid.Cell(cell).IsEmpty())
-        return OnLButtonDown(hwnd, x, y, keys);
-    if (Finish(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+        return OnLButtonDown(x, y, keys);
+    if (Finish())
+        return;
+    return OnLButtonDown(x, y, keys);
 }
 
-int CAdlib::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CAdlib::OnRButtonDown(int, int, unsigned) {}
 
-void CAdlib::DropDraggedTiles(HWND hwnd)
+void CAdlib::DropDraggedTiles()
 {
     // A full rack refuses the tile; the other one always has room.
     CTilePile* target = m_grid.DropTarget(m_tileSet, DragImageCentre(*this), {&m_topRack, &m_sideRack});
     if (!target) {
-        CancelDrag(hwnd);
+        CancelDrag();
         return;
     }
     if (target != &m_topRack && target != &m_sideRack)
         PlaySoundIfEnabled(kSoundTileMoved);
-    EndDrag(hwnd, target);
-    AfterMove(hwnd, 1);
+    EndDrag(target);
+    AfterMove();
 }
 
 // ---------------------------------------------------------------------------
@@ -140,12 +135,9 @@ int CAdlib::CrosswordValue() const
     return m_topRack.IsEmpty() && m_sideRack.IsEmpty() ? total + kAllTilesBonus : total;
 }
 
-void CAdlib::AfterMove(HWND hwnd, int)
+void CAdlib::AfterMove()
 {
     const int value = CrosswordValue();
-    const bool opened = !m_backBuffer.IsOpen();
-    if (opened)
-        m_backBuffer.Open(hwnd);
     if (value > 0) {
         m_check.visible = 1;
         m_check.Draw(m_backBuffer, m_tileSet);
@@ -155,39 +147,35 @@ void CAdlib::AfterMove(HWND hwnd, int)
     }
     m_scorePanel.score = value;
     DrawScorePanel();
-    if (opened)
-        m_backBuffer.Close();
     RefreshTooltips();
 }
 
-bool CAdlib::Finish(HWND hwnd)
+bool CAdlib::Finish()
 {
-    if (Shell().IsHandOver())
+    if (IsHandOver())
         return false;
     if (m_dragging)  // the clock ran out with a tile in the air: it goes home first
-        CancelDrag(hwnd);
+        CancelDrag();
     const int value = CrosswordValue();
     if (value <= 0)
         return false;
-    AfterMove(hwnd, 1);
-    Shell().EndHand(hwnd, kEndFinished);
+    AfterMove();
+    EndHand(kEndFinished);
     return true;
 }
 
-bool CAdlib::OnTimeUp(HWND hwnd)
+bool CAdlib::OnTimeUp()
 {
-    Finish(hwnd);
-    return Shell().IsHandOver();  // the base ends the hand as timed out otherwise
+    Finish();
+    return IsHandOver();  // the base ends the hand as timed out otherwise
 }
 
-int CAdlib::OnGameOver(HWND hwnd)
+void CAdlib::OnGameOver()
 {
     // Only a crossword that counts earns the seconds left.
     if (m_scorePanel.score != 0)
         m_scorePanel.AddTimeBonus();
-    CBufferScope open(m_backBuffer, hwnd);
     DrawScorePanel();
-    return 1;
 }
 
 bool CAdlib::CheckRules(std::string& why)
@@ -197,7 +185,7 @@ bool CAdlib::CheckRules(std::string& why)
             why = "a rack holds " + std::to_string(rack->Length()) + " tiles";
             return false;
         }
-    if (!m_dragging && !Shell().IsHandOver() && m_scorePanel.score != CrosswordValue()) {
+    if (!m_dragging && !IsHandOver() && m_scorePanel.score != CrosswordValue()) {
         why = "the score " + std::to_string(m_scorePanel.score) + " is not the crossword's value " +
               std::to_string(CrosswordValue());
         return false;

@@ -20,26 +20,26 @@ public:
 
     explicit CAdlib(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnGameOver(HWND hwnd) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnGameOver() override;
     bool CanUndo() const override { return false; }
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
-    void AfterMove(HWND hwnd, int flag) override;
-    bool OnTimeUp(HWND hwnd) override;
+    void AfterMove() override;
+    bool OnTimeUp() override;
     // The score is always what the crossword is worth.
     bool CheckRules(std::string& why) override;
 
     // What the tiles on the grid are worth now (0 when they do not count).
     int CrosswordValue() const;
     // Scores the crossword and ends the hand; false when it is worth nothing.
-    bool Finish(HWND hwnd);
+    bool Finish();
 
 private:
     void PlacePieces(int width, int height) override;
-    void DropDraggedTiles(HWND hwnd);
+    void DropDraggedTiles();
 
     CLetterBoard m_grid{kSize, kSize, "row"};
     CSlotPile m_topRack;

@@ -60,39 +60,36 @@ void CAnagrams::PlacePieces(int width, int)
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CAnagrams::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CAnagrams::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
+    CGame::OnLButtonDown(x, y, keys);
     // A place's tile, or a row's tile hit and every tile after it.
     for (CTilePile& place : m_places) {
         if (!place.IsEmpty() && place.HitTest(m_tileSet, x, y) >= 0) {
-            BeginDrag(hwnd, &place, 1, x, y);
-            return 1;
+            BeginDrag(&place, 1, x, y);
+            return;
         }
     }
-    if (m_words.LiftAt(hwnd, x, y))
-        return 1;
-    m_words.PressFlagAt(hwnd, x, y);  // a checkmark only shows it was pressed
-    return 0;
+    if (m_words.LiftAt(x, y))
+        return;
+    m_words.PressFlagAt(x, y);  // a checkmark only shows it was pressed
 }
 
-int CAnagrams::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+void CAnagrams::OnLButtonUp(int x, int y, unsigned keys)
 {
-    if (m_words.ReleaseFlag(hwnd) >= 0 || !m_dragging || !m_dragMoved)
-        return CGame::OnLButtonUp(hwnd, x, y, keys);
-    if (hwnd)
-        hwnd->ReleaseCapture();
-    const CWordStacks::DropResult result = m_words.DropDragged(hwnd);
+    if (m_words.ReleaseFlag() >= 0 || !m_dragging || !m_dragMoved)
+        return CGame::OnLButtonUp(x, y, keys);
+    ReleaseMouse();
+    const CWordStacks::DropResult result = m_words.DropDragged();
     if (result == CWordStacks::kDropped)
-        EndHandIfFinished(hwnd);
+        EndHandIfFinished();
     else if (result == CWordStacks::kMissed)
-        DropOnPlaces(hwnd);
-    return 1;
+        DropOnPlaces();
 }
 
-int CAnagrams::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CAnagrams::OnRButtonDown(int, int, unsigned) {}
 
-void CAnagrams::DropOnPlaces(HWND hwnd)
+void CAnagrams::DropOnPlaces()
 {
     const int empty = static_cast<int>(
         std::count_if(std::begin(m_places), std::end(m_places), [](const CTilePile& p) { return p.IsEmpty(); }));
@@ -101,15 +98,14 @@ void CAnagrams::DropOnPlaces(HWND hwnd)
     const auto hit = std::find_if(std::begin(m_places), std::end(m_places),
                                   [&](const CTilePile& p) { return p.HitTest(m_tileSet, first.x, first.y) >= 0; });
     if (m_dragPile.Length() > empty || hit == std::end(m_places)) {
-        CancelDrag(hwnd);
+        CancelDrag();
         return;
     }
-    EndDrag(hwnd, hit);
+    EndDrag(hit);
     // Extra tiles move on to the next empty places, along the row and round
     // to the other row; Undo takes them back with the drop.
     auto* record = dynamic_cast<CPlaceDrop*>(m_undo.Peek());
     const int r = hit->tag / kColumns, c = hit->tag % kColumns;
-    CBufferScope open(m_backBuffer, hwnd);
     for (int i = 0; i < 2 && hit->Length() > 1; ++i)
         for (int j = 0; j < kColumns && hit->Length() > 1; ++j) {
             CTilePile& place = m_places[(r + i) % 2 * kColumns + (c + j) % kColumns];
@@ -122,7 +118,7 @@ void CAnagrams::DropOnPlaces(HWND hwnd)
             if (record)
                 record->overflow.push_back(&place);
         }
-    AfterMove(hwnd, 1);
+    AfterMove();
 }
 
 std::unique_ptr<CUndoRecord> CAnagrams::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
@@ -132,23 +128,23 @@ std::unique_ptr<CUndoRecord> CAnagrams::CreateUndoRecord(CTilePile* from, CTileP
     return std::make_unique<CPlaceDrop>(from, to, count);
 }
 
-int CAnagrams::Undo(HWND hwnd)
+bool CAnagrams::Undo()
 {
     if (m_dragging)  // the tile in the air may be one the drop moved on
-        CancelDrag(hwnd);
+        CancelDrag();
     if (auto* record = dynamic_cast<CPlaceDrop*>(m_undo.Peek()))
         for (auto it = record->overflow.rbegin(); it != record->overflow.rend(); ++it)
             if (!(*it)->IsEmpty())
                 record->to->Push((*it)->PopTop());
-    return CGame::Undo(hwnd);
+    return CGame::Undo();
 }
 
 // ---------------------------------------------------------------------------
 // Rules
 
-void CAnagrams::AfterMove(HWND hwnd, int) { m_words.UpdateFlags(hwnd); }
+void CAnagrams::AfterMove() { m_words.UpdateFlags(); }
 
-bool CAnagrams::IsFinished(HWND hwnd)
+bool CAnagrams::IsFinished()
 {
     if (std::any_of(std::begin(m_places), std::end(m_places), [](const CTilePile& p) { return !p.IsEmpty(); }))
         return false;
@@ -156,6 +152,6 @@ bool CAnagrams::IsFinished(HWND hwnd)
         if (!m_rows[r].IsEmpty() && !m_words.IsWord(r))
             return false;
     for (int r = 0; r < kWordRows; ++r)
-        m_words.ScoreStack(hwnd, r, 0);
+        m_words.ScoreStack(r, 0);
     return true;
 }

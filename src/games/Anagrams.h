@@ -19,13 +19,13 @@ public:
 
     explicit CAnagrams(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int Undo(HWND hwnd) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    bool Undo() override;
     // Scores the three rows when the hand is done: call it once per drop.
-    bool IsFinished(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int flag) override;
+    bool IsFinished() override;
+    void AfterMove() override;
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
 
 private:
@@ -36,7 +36,7 @@ private:
     };
 
     void PlacePieces(int width, int height) override;
-    void DropOnPlaces(HWND hwnd);
+    void DropOnPlaces();
 
     CTilePile m_places[kPlaces];  // row 0, then row 1
     CTilePile m_rows[kWordRows];

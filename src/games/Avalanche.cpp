@@ -65,7 +65,7 @@ void CAvalanche::PlacePieces(int width, int)
 
 void CAvalanche::DrawTable() { m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.Width(), m_frame.Height()); }
 
-void CAvalanche::TakeCell(HWND hwnd, int cell)
+void CAvalanche::TakeCell(int cell)
 {
     if (!m_digging.CanTake(cell)) {
         PlaySoundIfEnabled(kSoundRefused);  // no room to move there
@@ -73,14 +73,14 @@ void CAvalanche::TakeCell(HWND hwnd, int cell)
     }
     if (!m_word.CanExtend(m_cave[cell].Top()))
         return;  // no word goes on this way: refused without a sound
-    if (TakeIntoWord(hwnd, m_cave[cell]))
-        m_digging.MoveFace(hwnd, cell);
+    if (TakeIntoWord(m_cave[cell]))
+        m_digging.MoveFace(cell);
 }
 
-int CAvalanche::Undo(HWND hwnd)
+bool CAvalanche::Undo()
 {
     m_digging.Restore(m_undo.Peek());  // the climber's cell, before the base pops the record
-    return CGridWordGame::Undo(hwnd);
+    return CGridWordGame::Undo();
 }
 
 std::unique_ptr<CUndoRecord> CAvalanche::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
@@ -91,13 +91,13 @@ std::unique_ptr<CUndoRecord> CAvalanche::CreateUndoRecord(CTilePile* from, CTile
 void CAvalanche::AfterWordScored()
 {
     CGridWordGame::AfterWordScored();  // the mountain settles, the climber with it
-    if (!IsFinished(nullptr))
+    if (!IsFinished())
         return;
     m_won = true;
     m_digging.Celebrate(kGlyphClimberWon);
 }
 
-bool CAvalanche::IsFinished(HWND)
+bool CAvalanche::IsFinished()
 {
     if (m_digging.Face() / kColumns == 0)
         return true;
@@ -111,18 +111,16 @@ bool CAvalanche::IsFinished(HWND)
     return false;
 }
 
-bool CAvalanche::OnTimeUp(HWND hwnd)
+bool CAvalanche::OnTimeUp()
 {
-    TryScoreWord(hwnd);  // a word still in hand is scored, and may still win
-    return Shell().IsHandOver();
+    TryScoreWord();  // a word still in hand is scored, and may still win
+    return IsHandOver();
 }
 
-int CAvalanche::OnGameOver(HWND hwnd)
+void CAvalanche::OnGameOver()
 {
     // The oxygen left pays only for a hand won.
     if (m_won)
         m_scorePanel.AddTimeBonus();
-    CBufferScope open(m_backBuffer, hwnd);
     DrawScorePanel();
-    return 1;
 }

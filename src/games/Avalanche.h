@@ -17,15 +17,15 @@ public:
 
     explicit CAvalanche(const CGameContext& context);
 
-    int Undo(HWND hwnd) override;
+    bool Undo() override;
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
     // No keyboard play.
-    int OnEnterKey(HWND) override { return 0; }
-    int OnEscapeKey(HWND) override { return 0; }
-    int OnBackspaceKey(HWND) override { return 0; }
-    bool OnTimeUp(HWND hwnd) override;
-    int OnGameOver(HWND hwnd) override;
-    bool IsFinished(HWND) override;
+    void OnEnterKey() override {}
+    void OnEscapeKey() override {}
+    void OnBackspaceKey() override {}
+    bool OnTimeUp() override;
+    void OnGameOver() override;
+    bool IsFinished() override;
 
     CDigging& Digging() { return m_digging; }
 
@@ -33,7 +33,7 @@ private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
-    void TakeCell(HWND hwnd, int cell) override;
+    void TakeCell(int cell) override;
     void AfterWordScored() override;
     int WordPoints(const CStr&) const override { return 0; }
     int CellCapacity(int cell) const override { return m_won && cell == m_digging.Face() ? 2 : 1; }

@@ -54,35 +54,31 @@ void CBubbles::PlayLandingSound(int row, int column)
     PlaySoundIfEnabled(kSoundTileMoved);
 }
 
-bool CBubbles::AfterLanding(HWND hwnd, int row, int column)
+bool CBubbles::AfterLanding(int row, int column)
 {
-    m_backBuffer.Open(hwnd);
     if (m_well.Cell(row, column).Top() == kGlyphBomb) {
         TilesLeftPlay(m_well.Blast(row, column));
     } else {
         m_well.HighlightWords(row, column, m_minWordLength, m_pDictionary);
     }
     RedrawWell();
-    m_backBuffer.Close();
     return m_well.AnyLit();
 }
 
-void CBubbles::ClearWaiting(HWND hwnd)
+void CBubbles::ClearWaiting()
 {
-    m_backBuffer.Open(hwnd);
     const CStr taken = m_well.RemoveLit();
     TilesLeftPlay(taken);
     m_removed += taken.GetLength();
     m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
     RedrawWell();
-    m_backBuffer.Close();
-    if (m_well.CheckLevel(hwnd, ++m_clearings)) {
+    if (m_well.CheckLevel(*this, ++m_clearings)) {
         TilesLeftPlay(m_minimum.tiles);
         m_minWordLength = 2 + m_well.Level();
         m_minimum.tiles = CStr(std::string(1, LengthGlyph(m_minWordLength)));
         TilesJoinedPlay(m_minimum.tiles);
-        if (hwnd && !Shell().IsHandOver())
-            hwnd->Invalidate(nullptr, true);
+        if (!IsHandOver())
+            RepaintAll();
     }
     m_bombChance = 2 * m_well.Level() + 1;
 }

@@ -16,9 +16,9 @@ public:
 
 protected:
     char NextLetter() override;
-    bool AfterLanding(HWND hwnd, int row, int column) override;
+    bool AfterLanding(int row, int column) override;
     void PlayLandingSound(int row, int column) override;
-    void ClearWaiting(HWND hwnd) override;
+    void ClearWaiting() override;
     void PlacePieces(int width, int height) override;
 
 private:

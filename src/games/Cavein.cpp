@@ -42,11 +42,10 @@ void CCavein::PlacePieces(int width, int)
 
 void CCavein::DrawTable() { m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.Width(), m_frame.Height()); }
 
-int CCavein::OnGameOver(HWND hwnd)
+void CCavein::OnGameOver()
 {
     if (!BottomRowBroken())
-        return 1;  // abandoned, not dug through: no bonus
-    CGame::OnGameOver(hwnd);
+        return;  // abandoned, not dug through: no bonus
+    CGame::OnGameOver();
     PlaySoundIfEnabled(kSoundHandOver);
-    return 1;
 }

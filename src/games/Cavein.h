@@ -13,8 +13,8 @@ public:
 
     explicit CCavein(const CGameContext& context);
 
-    bool IsFinished(HWND) override { return SomeColumnEmpty(); }
-    int OnGameOver(HWND hwnd) override;
+    bool IsFinished() override { return SomeColumnEmpty(); }
+    void OnGameOver() override;
 
 private:
     void PlacePieces(int width, int height) override;

@@ -70,39 +70,37 @@ void CCollapse::DrawTable()
     m_tileSet.DrawRule(m_backBuffer, m_frame.left, m_frame.bottom, m_frame.Width());
 }
 
-bool CCollapse::PressOwnButton(HWND hwnd, int x, int y)
+bool CCollapse::PressOwnButton(int x, int y)
 {
     if (!m_advance.visible || !m_advance.HitTest(x, y))
         return false;
     m_advanceHeld = true;
-    ShowButton(hwnd, m_advance, kButtonPressed);
+    ShowButton(m_advance, kButtonPressed);
     return true;
 }
 
-bool CCollapse::ReleaseOwnButton(HWND hwnd)
+bool CCollapse::ReleaseOwnButton()
 {
     if (!m_advanceHeld)
         return false;
     m_advanceHeld = false;
-    ShowButton(hwnd, m_advance, kButtonRaised);
+    ShowButton(m_advance, kButtonRaised);
     // Only while it still may: never with a word in progress, never after the end.
     if (!m_advance.visible || !m_word.IsEmpty() || m_overflowed)
         return true;
     m_scorePanel.score += kAdvancePoints;
-    m_backBuffer.Open(hwnd);
     DrawScorePanel();
     Rise();
-    m_backBuffer.Close();
-    AfterMove(hwnd, 1);
-    EndHandIfFinished(hwnd);
+    AfterMove();
+    EndHandIfFinished();
     return true;
 }
 
-void CCollapse::TakeCell(HWND hwnd, int cell)
+void CCollapse::TakeCell(int cell)
 {
     if (m_tower[cell].Top() != kGlyphBomb) {
         if (m_word.CanExtend(m_tower[cell].Top()))
-            CGridWordGame::TakeCell(hwnd, cell);
+            CGridWordGame::TakeCell(cell);
         else
             PlaySoundIfEnabled(kSoundRefused);  // unlike the caves, the tower says no
         return;
@@ -114,7 +112,6 @@ void CCollapse::TakeCell(HWND hwnd, int cell)
     // The bomb and its four neighbours across and down leave the tower.
     const int row = cell / kColumns, column = cell % kColumns;
     const int around[][2] = {{0, 0}, {-1, 0}, {1, 0}, {0, -1}, {0, 1}};
-    m_backBuffer.Open(hwnd);
     for (const auto& [dr, dc] : around) {
         const int r = row + dr, c = column + dc;
         if (r < 0 || r >= kRows || c < 0 || c >= kColumns || m_tower[r * kColumns + c].IsEmpty())
@@ -124,12 +121,9 @@ void CCollapse::TakeCell(HWND hwnd, int cell)
         TilesLeftPlay(hit.RemoveTop(1));
     }
     PlaySoundIfEnabled(kSoundPenalty);
-    m_backBuffer.Close();
-    hwnd->Sleep(100);
-    m_backBuffer.Open(hwnd);
+    ShowAndWait(100);
     SettleGrid();
-    m_backBuffer.Close();
-    AfterMove(hwnd, 1);
+    AfterMove();
 }
 
 void CCollapse::AfterWordScored()
@@ -164,22 +158,19 @@ char CCollapse::NextLetter()
     return TakeLetter(*this, m_running, kSupplyStandard, kDealt);
 }
 
-void CCollapse::AfterMove(HWND hwnd, int flag)
+void CCollapse::AfterMove()
 {
-    ShowButtonIf(hwnd, flag != 0, m_advance, m_word.IsEmpty() && !m_overflowed);
-    CGridWordGame::AfterMove(hwnd, flag);
+    ShowButtonIf(m_advance, m_word.IsEmpty() && !m_overflowed);
+    CGridWordGame::AfterMove();
 }
 
-int CCollapse::OnGameOver(HWND hwnd)
+void CCollapse::OnGameOver()
 {
     // No speed bonus; a long hand is saluted.
     if (m_wordsScored > 20) {
-        m_backBuffer.Open(hwnd);
         DrawScorePanel();
-        m_backBuffer.Close();
         PlaySoundIfEnabled(kSoundHandOver);
     }
-    return 1;
 }
 
 std::string CCollapse::DescribeState() const

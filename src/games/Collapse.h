@@ -17,9 +17,9 @@ public:
 
     explicit CCollapse(const CGameContext& context);
 
-    bool IsFinished(HWND) override { return m_overflowed; }
-    int OnGameOver(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int flag) override;
+    bool IsFinished() override { return m_overflowed; }
+    void OnGameOver() override;
+    void AfterMove() override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
 
@@ -30,9 +30,9 @@ private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
-    bool PressOwnButton(HWND hwnd, int x, int y) override;
-    bool ReleaseOwnButton(HWND hwnd) override;
-    void TakeCell(HWND hwnd, int cell) override;
+    bool PressOwnButton(int x, int y) override;
+    bool ReleaseOwnButton() override;
+    void TakeCell(int cell) override;
     void AfterWordScored() override;
     // Falls (a bomb that would fall is gone instead) and closes toward the middle.
     void SettleGrid() override;

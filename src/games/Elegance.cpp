@@ -30,7 +30,7 @@ CElegance::CElegance(const CGameContext& context) : CGame(context)
     }
     AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
     AddPart(m_words);
-    m_words.UpdateFlags(nullptr);
+    m_words.UpdateFlags();
 }
 
 void CElegance::PlacePieces(int width, int)
@@ -50,46 +50,42 @@ void CElegance::PlacePieces(int width, int)
     m_scorePanel.SetRect(panelTop, left, panelTop + h, left + pitch + w);
 }
 
-int CElegance::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CElegance::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
-    if (m_words.LiftAt(hwnd, x, y))
-        return 1;
-    m_words.PressFlagAt(hwnd, x, y);  // a flag only shows it was pressed
-    return 0;
+    CGame::OnLButtonDown(x, y, keys);
+    if (m_words.LiftAt(x, y))
+        return;
+    m_words.PressFlagAt(x, y);  // a flag only shows it was pressed
 }
 
-int CElegance::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+void CElegance::OnLButtonUp(int x, int y, unsigned keys)
 {
-    m_words.ReleaseFlag(hwnd);
+    m_words.ReleaseFlag();
     if (!m_dragging || !m_dragMoved)
-        return CGame::OnLButtonUp(hwnd, x, y, keys);
-    if (hwnd)
-        hwnd->ReleaseCapture();
-    const CWordStacks::DropResult result = m_words.DropDragged(hwnd);
+        return CGame::OnLButtonUp(x, y, keys);
+    ReleaseMouse();
+    const CWordStacks::DropResult result = m_words.DropDragged();
     if (result == CWordStacks::kMissed)
-        CancelDrag(hwnd);
+        CancelDrag();
     else if (result == CWordStacks::kDropped)
-        EndHandIfFinished(hwnd);
-    return 1;
+        EndHandIfFinished();
 }
 
-int CElegance::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CElegance::OnRButtonDown(int, int, unsigned) {}
 
-int CElegance::OnRButtonUp(HWND, int, int, unsigned)
+void CElegance::OnRButtonUp(int, int, unsigned)
 {
     PlaySoundIfEnabled(kSoundRefused);
-    return 1;
 }
 
-void CElegance::AfterMove(HWND hwnd, int) { m_words.UpdateFlags(hwnd); }
+void CElegance::AfterMove() { m_words.UpdateFlags(); }
 
-bool CElegance::IsFinished(HWND hwnd)
+bool CElegance::IsFinished()
 {
     for (int i = 0; i < kStacks; ++i)
         if (m_stacks[i].IsEmpty() || m_stacks[i].faceDownCount > 0 || !m_words.IsWord(i))
             return false;
     for (int i = 0; i < kStacks; ++i)
-        m_words.ScoreStack(hwnd, i, 0);
+        m_words.ScoreStack(i, 0);
     return true;
 }

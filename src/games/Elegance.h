@@ -17,13 +17,13 @@ public:
 
     explicit CElegance(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
     // Scores the seven words when the hand is done: call it once per drop.
-    bool IsFinished(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int flag) override;
+    bool IsFinished() override;
+    void AfterMove() override;
 
     CTilePile& Stack(int i) { return m_stacks[i]; }
     CTextBoard& LetterBin() { return m_letterBin; }

@@ -61,46 +61,44 @@ void CFreeCell::AddTooltips()
         m_tooltips.AddTool(m_cells[j].Rect(m_tileSet), kFreeCellTooltip, kFirstFreeCellTool + j);
 }
 
-int CFreeCell::OnSettingsChanged(HWND hwnd, HDC hdc)
+void CFreeCell::OnSettingsChanged()
 {
     m_foundation.ApplyColorSettings();
-    return CGame::OnSettingsChanged(hwnd, hdc);
+    CGame::OnSettingsChanged();
 }
 
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CFreeCell::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CFreeCell::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
+    CGame::OnLButtonDown(x, y, keys);
     // Wherever a stack is clicked, only its top tile moves.
     const auto lift = [&](CTilePile& pile) {
         if (pile.IsEmpty() || pile.HitTest(m_tileSet, x, y) < 0)
             return false;
-        BeginDrag(hwnd, &pile, 1, x, y);
+        BeginDrag(&pile, 1, x, y);
         return true;
     };
     for (CTilePile& stack : m_stacks)
         if (lift(stack))
-            return 1;
+            return;
     for (CTilePile& cell : m_cells)
         if (lift(cell))
-            return 1;
-    return 0;
+            return;
 }
 
-int CFreeCell::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+void CFreeCell::OnLButtonUp(int x, int y, unsigned keys)
 {
     if (m_dragging && m_dragMoved) {
-        if (hwnd)
-            hwnd->ReleaseCapture();
-        DropDraggedTile(hwnd);
-        return 1;
+        ReleaseMouse();
+        DropDraggedTile();
+        return;
     }
-    return CGame::OnLButtonUp(hwnd, x, y, keys);
+    return CGame::OnLButtonUp(x, y, keys);
 }
 
-void CFreeCell::DropDraggedTile(HWND hwnd)
+void CFreeCell::DropDraggedTile()
 {
     const POINT centre = DragImageCentre(*this);
     const char letter = m_dragPile.Top();
@@ -108,76 +106,74 @@ void CFreeCell::DropDraggedTile(HWND hwnd)
     if (target >= 0) {
         CTilePile& stack = m_stacks[target];
         if (&stack == m_pDragSource || (!stack.IsEmpty() && !CanAdd(stack, letter))) {
-            CancelDrag(hwnd);
+            CancelDrag();
             return;
         }
         PlaySoundIfEnabled(kSoundTileMoved);
-        EndDrag(hwnd, &stack);
+        EndDrag(&stack);
         return;
     }
     for (CTilePile& cell : m_cells) {
         if (cell.HitTest(m_tileSet, centre.x, centre.y) < 0)
             continue;
         if (&cell == m_pDragSource || !cell.IsEmpty()) {
-            CancelDrag(hwnd);
+            CancelDrag();
             return;
         }
         PlaySoundIfEnabled(kSoundTileMoved);
-        EndDrag(hwnd, &cell);
+        EndDrag(&cell);
         return;
     }
-    if (!m_foundation.DropDragged(hwnd))
-        CancelDrag(hwnd);
+    if (!m_foundation.DropDragged())
+        CancelDrag();
 }
 
-int CFreeCell::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CFreeCell::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     if (m_dragging)
-        CancelDrag(hwnd);
+        CancelDrag();
     // A stack's top tile scores when a target word wants it, and otherwise
     // goes to a free cell.
     for (CTilePile& stack : m_stacks) {
         if (stack.IsEmpty() || stack.HitTest(m_tileSet, x, y) < 0)
             continue;
-        if (m_foundation.ScoreTopTile(hwnd, stack) || MoveToFreeCell(hwnd, stack))
-            return 1;
+        if (m_foundation.ScoreTopTile(stack) || MoveToFreeCell(stack))
+            return;
         PlaySoundIfEnabled(kSoundRefused);
     }
     for (CTilePile& cell : m_cells) {
         if (cell.IsEmpty() || cell.HitTest(m_tileSet, x, y) < 0)
             continue;
-        if (m_foundation.ScoreTopTile(hwnd, cell))
-            return 1;
+        if (m_foundation.ScoreTopTile(cell))
+            return;
         PlaySoundIfEnabled(kSoundRefused);
     }
-    return OnLButtonDown(hwnd, x, y, keys);
+    return OnLButtonDown(x, y, keys);
 }
 
-int CFreeCell::OnRButtonDown(HWND hwnd, int x, int y, unsigned)
+void CFreeCell::OnRButtonDown(int x, int y, unsigned)
 {
     if (m_dragging)
-        return 0;
+        return;
     for (CTilePile& stack : m_stacks) {
         if (stack.IsEmpty() || stack.HitTest(m_tileSet, x, y) < 0)
             continue;
-        if (MoveToFreeCell(hwnd, stack))
-            return 1;
+        if (MoveToFreeCell(stack))
+            return;
         PlaySoundIfEnabled(kSoundRefused);
     }
-    return 0;
 }
 
 // ---------------------------------------------------------------------------
 // Rules
 
-bool CFreeCell::MoveToFreeCell(HWND hwnd, CTilePile& pile)
+bool CFreeCell::MoveToFreeCell(CTilePile& pile)
 {
     const auto cell =
         std::find_if(std::begin(m_cells), std::end(m_cells), [](const CTilePile& c) { return c.IsEmpty(); });
     if (cell == std::end(m_cells) || pile.IsEmpty())
         return false;
     PlaySoundIfEnabled(kSoundTileMoved);
-    CBufferScope open(m_backBuffer, hwnd);
     MoveTile(&pile, cell, 1, 0);
     return true;
 }
@@ -194,7 +190,7 @@ bool CFreeCell::CanAdd(const CTilePile& pile, char letter) const
     return false;
 }
 
-bool CFreeCell::IsFinished(HWND)
+bool CFreeCell::IsFinished()
 {
     const auto empty = [](const CTilePile& p) { return p.IsEmpty(); };
     return std::all_of(std::begin(m_stacks), std::end(m_stacks), empty) &&

@@ -16,21 +16,21 @@ public:
 
     explicit CFreeCell(const CGameContext& context);
 
-    int OnSettingsChanged(HWND hwnd, HDC hdc) override;
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND hwnd) override;
+    void OnSettingsChanged() override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    bool IsFinished() override;
     void AddTooltips() override;
 
 private:
     void PlacePieces(int width, int height) override;
-    void DropDraggedTile(HWND hwnd);
+    void DropDraggedTile();
     // Whether some ending of the pile's letters followed by `letter` is a word.
     bool CanAdd(const CTilePile& pile, char letter) const;
     // Sends the top tile of `pile` to the first empty free cell; false when all are full.
-    bool MoveToFreeCell(HWND hwnd, CTilePile& pile);
+    bool MoveToFreeCell(CTilePile& pile);
 
     CTilePile m_stacks[kStacks];
     CTilePile m_cells[kCells];

@@ -37,7 +37,7 @@ bool CGobble::CanPick(int row, int column) const
     return !LastPick(lastRow, lastColumn) || (std::abs(row - lastRow) <= 1 && std::abs(column - lastColumn) <= 1);
 }
 
-void CGobble::PickTile(HWND hwnd, int row, int column)
+void CGobble::PickTile(int row, int column)
 {
     CTilePile& cell = Place(row, column);
     if (cell.IsEmpty())
@@ -49,22 +49,18 @@ void CGobble::PickTile(HWND hwnd, int row, int column)
     if (!m_word.CanExtend(cell.Top()))
         return;  // silently
     // The click wins over the typing.
-    m_backBuffer.Open(hwnd);
     ClearTyped();
-    m_backBuffer.Close();
-    CWordHunt::PickTile(hwnd, row, column);
+    CWordHunt::PickTile(row, column);
 }
 
-int CGobble::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CGobble::OnLButtonDown(int x, int y, unsigned keys)
 {
     // A click on the word takes back placed tiles: the typed letters go first, records and all.
     if (!m_typed.IsEmpty() && m_word.word.HitTest(m_tileSet, x, y) >= 0) {
-        m_backBuffer.Open(hwnd);
         ClearTyped();
-        m_backBuffer.Close();
-        AfterMove(hwnd, 1);
+        AfterMove();
     }
-    return CWordHunt::OnLButtonDown(hwnd, x, y, keys);
+    return CWordHunt::OnLButtonDown(x, y, keys);
 }
 
 void CGobble::PushTypedRecord(char letter) { m_undo.Push(std::make_unique<CTypedRecord>(letter)); }
@@ -87,29 +83,28 @@ void CGobble::ClearTyped()
     ClearHighlight();
 }
 
-int CGobble::OnChar(HWND hwnd, int ch)
+void CGobble::OnChar(int ch)
 {
     if (ch == ' ')
-        return OnEnterKey(hwnd);
+        return OnEnterKey();
     const char letter = ToLowerChar(static_cast<char>(ch));
     if (letter < 'a' || letter > 'z')
-        return 0;
+        return;
     CStr wanted = PendingWord();
     wanted.AppendChar(letter);
     if (!m_pDictionary || !m_pDictionary->IsPrefix(wanted)) {
         PlaySoundIfEnabled(kSoundRefused);
-        return 1;
+        return;
     }
     PushTypedRecord(letter);
     m_typed.AppendChar(letter);
-    if (!PlaceTyped(hwnd, false, true)) {
+    if (!PlaceTyped(false, true)) {
         // On the grid nowhere that a path can reach: the letter is refused.
         m_undo.Pop();
         m_typed = m_typed.Left(m_typed.GetLength() - 1);
         PlaySoundIfEnabled(kSoundRefused);
-        PlaceTyped(hwnd, false, true);
+        PlaceTyped(false, true);
     }
-    return 1;
 }
 
 bool CGobble::Search(size_t k, int row, int column, bool highlight)
@@ -139,13 +134,12 @@ bool CGobble::Search(size_t k, int row, int column, bool highlight)
     return found;
 }
 
-bool CGobble::PlaceTyped(HWND hwnd, bool force, bool highlight)
+bool CGobble::PlaceTyped(bool force, bool highlight)
 {
     const size_t n = static_cast<size_t>(m_typed.GetLength());
     m_choice.assign(n, POINT{-1, -1});
     m_count.assign(n, 0);
     m_lifted.assign(m_rack.size(), false);
-    m_backBuffer.Open(hwnd);
     ClearHighlight();
     int row = -1, column = -1;
     LastPick(row, column);
@@ -168,43 +162,42 @@ bool CGobble::PlaceTyped(HWND hwnd, bool force, bool highlight)
         for (int k = 0; k < m_typed.GetLength(); ++k)
             PushTypedRecord(m_typed[k]);
     }
-    AfterMove(hwnd, 0);
+    AfterMove();
     for (CTilePile& cell : m_rack) {
         ErasePile(cell);
         RedrawPile(cell);
     }
-    m_backBuffer.Close();
     return found;
 }
 
-int CGobble::Undo(HWND hwnd)
+bool CGobble::Undo()
 {
     const auto* typed = dynamic_cast<const CTypedRecord*>(m_undo.Peek());
     if (!typed)
-        return CWordHunt::Undo(hwnd);
+        return CWordHunt::Undo();
     m_undo.Pop();
     m_typed = m_typed.Left(m_typed.GetLength() - 1);
-    PlaceTyped(hwnd, false, true);
-    AfterMove(hwnd, 1);
-    return 1;
+    PlaceTyped(false, true);
+    AfterMove();
+    return true;
 }
 
-bool CGobble::ScoreCurrentWord(HWND hwnd)
+bool CGobble::ScoreCurrentWord()
 {
     if (!m_typed.IsEmpty()) {
         if (!m_pDictionary || !m_pDictionary->IsPrefix(PendingWord())) {
             PlaySoundIfEnabled(kSoundRefused);
             return true;
         }
-        PlaceTyped(hwnd, true, false);
+        PlaceTyped(true, false);
     }
-    return CWordHunt::ScoreCurrentWord(hwnd);
+    return CWordHunt::ScoreCurrentWord();
 }
 
-bool CGobble::IsNewWord(const CTilePile& pile, HWND hwnd, int trim)
+bool CGobble::IsNewWord(const CTilePile& pile, int trim)
 {
     if (&pile != &m_word.word || m_typed.IsEmpty())
-        return CWordHunt::IsNewWord(pile, hwnd, trim);
+        return CWordHunt::IsNewWord(pile, trim);
     // The typed letters count as part of the word.
     const CStr letters = PendingWord();
     return m_pDictionary && m_pDictionary->IsWord(letters) && !m_foundWords.Contains(letters);

@@ -17,11 +17,11 @@ public:
 
     explicit CGobble(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnChar(HWND hwnd, int ch) override;
-    int Undo(HWND hwnd) override;
-    bool ScoreCurrentWord(HWND hwnd) override;
-    bool IsNewWord(const CTilePile& pile, HWND hwnd, int trim) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnChar(int ch) override;
+    bool Undo() override;
+    bool ScoreCurrentWord() override;
+    bool IsNewWord(const CTilePile& pile, int trim) override;
     CStr PendingWord() const override;
     // Each letter of the word touches the one before; while the word row is
     // empty the undo history holds exactly one record per typed letter.
@@ -31,13 +31,13 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     bool CanPick(int row, int column) const override;
-    void PickTile(HWND hwnd, int row, int column) override;
+    void PickTile(int row, int column) override;
 
     // Looks for the paths from the last cell that spell the typed letters;
     // with `highlight` every cell on one is shown inverted. The letters whose
     // cell is certain (all of them with `force`) move to the word. False when
     // no path exists.
-    bool PlaceTyped(HWND hwnd, bool force, bool highlight);
+    bool PlaceTyped(bool force, bool highlight);
     bool Search(size_t k, int row, int column, bool highlight);
     // Drops the typed letters and their undo records (the back buffer is open).
     void ClearTyped();

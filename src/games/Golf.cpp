@@ -30,13 +30,12 @@ CGolf::CGolf(const CGameContext& context) : CSevenStacksGame(context)
     AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
 }
 
-void CGolf::UseBomb(HWND hwnd)
+void CGolf::UseBomb()
 {
     if (m_bombs.IsEmpty()) {
         PlaySoundIfEnabled(kSoundRefused);
         return;
     }
-    m_backBuffer.Open(hwnd);
     if (!m_word.IsEmpty()) {
         PlaySoundIfEnabled(kSoundPenalty);
         m_scorePanel.score -= m_scorePanel.playPenalty;
@@ -47,7 +46,6 @@ void CGolf::UseBomb(HWND hwnd)
         m_letterBin.Draw(m_backBuffer, &m_tileSet);
     }
     m_undo.Clear();
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
-    EndHandIfFinished(hwnd);
+    AfterMove();
+    EndHandIfFinished();
 }

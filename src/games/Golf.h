@@ -12,7 +12,7 @@ public:
     explicit CGolf(const CGameContext& context);
 
     // A click on the bomb pile, or any right-button release.
-    void UseBomb(HWND hwnd);
+    void UseBomb();
 
     // For the tests and the driver's tools.
     CTilePile& Bombs() { return m_bombs; }
@@ -20,7 +20,7 @@ public:
 private:
     void PlaceHelper(int left, int top) override { m_bombs.SetPosition(left, top); }
     bool HelperAt(int x, int y) const override { return m_bombs.HitTest(m_tileSet, x, y) >= 0; }
-    void UseHelper(HWND hwnd) override { UseBomb(hwnd); }
+    void UseHelper() override { UseBomb(); }
 
     CTilePile m_bombs;
 };

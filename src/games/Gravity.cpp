@@ -125,31 +125,28 @@ char CGravity::NextTarget()
 // ---------------------------------------------------------------------------
 // The rising letter
 
-int CGravity::OnTimer(HWND hwnd, unsigned timerId)
+void CGravity::OnTimer(unsigned timerId)
 {
     // The one-second clock moves the letter; the clock line itself stands still.
-    if (timerId != kClockTimerId || Shell().IsHandOver())
-        return 1;
+    if (timerId != kClockTimerId || IsHandOver())
+        return;
     ++m_elapsedTicks;
-    Tick(hwnd);
-    return 1;
+    Tick();
 }
 
-bool CGravity::IsFinished(HWND) { return m_stacks[m_column].Length() > kMaxStack; }
+bool CGravity::IsFinished() { return m_stacks[m_column].Length() > kMaxStack; }
 
-void CGravity::Launch(HWND hwnd)
+void CGravity::Launch()
 {
-    if (EndHandIfFinished(hwnd) || Shell().IsHandOver())
+    if (EndHandIfFinished() || IsHandOver())
         return;
     m_active = true;
-    m_backBuffer.Open(hwnd);
     MoveRising(m_column, kLaunchThirds);  // placed before it holds the letter: nothing to erase
     m_rising.Push(m_queue.PopTop());
     RedrawPile(m_rising);
     const char next = NextLetter();
     m_queue.PushBottom(next);
     TilesJoinedPlay(CStr(std::string(1, next)));
-    m_backBuffer.Close();
 }
 
 void CGravity::MoveRising(int column, int thirds)
@@ -165,21 +162,19 @@ void CGravity::MoveRising(int column, int thirds)
     RedrawPile(m_rising);
 }
 
-void CGravity::Tick(HWND hwnd)
+void CGravity::Tick()
 {
     if (!m_active) {
-        Launch(hwnd);
+        Launch();
         if (!m_active)
             return;
     }
-    m_backBuffer.Open(hwnd);
     MoveRising(m_column, m_thirds - 1);
-    m_backBuffer.Close();
     if (m_thirds <= NextTileHeight(m_column))
-        Attach(hwnd);
+        Attach();
 }
 
-int CGravity::Steer(HWND hwnd, int dx)
+int CGravity::Steer(int dx)
 {
     if (!m_active)
         return 0;
@@ -187,37 +182,31 @@ int CGravity::Steer(HWND hwnd, int dx)
     // Into a wall, or beside a stack already reaching below the letter: nothing happens.
     if (column < 0 || column >= kColumns || m_thirds < NextTileHeight(column))
         return 1;
-    m_backBuffer.Open(hwnd);
     MoveRising(column, m_thirds);
-    m_backBuffer.Close();
     if (m_thirds == NextTileHeight(column))
-        Attach(hwnd);
+        Attach();
     return 1;
 }
 
-int CGravity::OnArrowUp(HWND hwnd)
+void CGravity::OnArrowUp()
 {
     if (!m_active)
-        return 0;
-    Attach(hwnd);
-    return 1;
+        return;
+    Attach();
 }
 
-int CGravity::Trade(HWND hwnd)
+int CGravity::Trade()
 {
     if (!m_active || !SwapWithNext(m_rising, m_queue))
         return 0;
-    m_backBuffer.Open(hwnd);
     RedrawPile(m_rising);
-    m_backBuffer.Close();
     return 1;
 }
 
-void CGravity::Attach(HWND hwnd)
+void CGravity::Attach()
 {
     CTilePile& stack = m_stacks[m_column];
     m_active = false;
-    m_backBuffer.Open(hwnd);
     MoveTile(&m_rising, &stack, 1, 1);
     if (m_thirds + 3 >= kLaunchThirds)
         DrawLaunchLine();
@@ -235,8 +224,7 @@ void CGravity::Attach(HWND hwnd)
         RedrawPile(m_targets[m_column]);
     }
     DrawScorePanel();
-    m_backBuffer.Close();
-    Launch(hwnd);
+    Launch();
 }
 
 bool CGravity::TryClearStack(int column, int minLength)
@@ -283,7 +271,7 @@ bool CGravity::CheckRules(std::string& why)
     // 5 points a letter attached, plus the words' scores, plus the speed
     // bonus once the hand is over; nothing else.
     int expected = m_attached * m_scorePanel.gameAmount1 + m_wordPoints;
-    if (Shell().IsHandOver() && m_elapsedTicks < m_scorePanel.parSeconds)
+    if (IsHandOver() && m_elapsedTicks < m_scorePanel.parSeconds)
         expected += (m_scorePanel.parSeconds - m_elapsedTicks) * m_scorePanel.secondsFactor;
     if (m_scorePanel.score != expected) {
         why = "the score is " + std::to_string(m_scorePanel.score) + ", attached letters and words make " +

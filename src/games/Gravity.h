@@ -14,16 +14,16 @@ public:
 
     explicit CGravity(const CGameContext& context);
 
-    int OnTimer(HWND hwnd, unsigned timerId) override;
-    int OnArrowLeft(HWND hwnd) override { return Steer(hwnd, -1); }
-    int OnArrowRight(HWND hwnd) override { return Steer(hwnd, +1); }
-    int OnArrowUp(HWND hwnd) override;
-    int OnArrowDown(HWND hwnd) override { return Trade(hwnd); }
-    int OnSpaceKey(HWND hwnd) override { return Trade(hwnd); }
+    void OnTimer(unsigned timerId) override;
+    void OnArrowLeft() override { Steer(-1); }
+    void OnArrowRight() override { Steer(+1); }
+    void OnArrowUp() override;
+    void OnArrowDown() override { Trade(); }
+    void OnSpaceKey() override { Trade(); }
     bool CanUndo() const override { return false; }
-    int Undo(HWND) override { return 0; }
+    bool Undo() override { return false; }
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
-    bool IsFinished(HWND hwnd) override;
+    bool IsFinished() override;
     std::string DescribeState() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
     bool CheckRules(std::string& why) override;
@@ -41,13 +41,13 @@ private:
     void DrawLaunchLine();
     char NextLetter();
     char NextTarget();
-    void Launch(HWND hwnd);
-    void Tick(HWND hwnd);
-    void Attach(HWND hwnd);
+    void Launch();
+    void Tick();
+    void Attach();
     // The longest word of at least minLength letters at the stack's bottom end falls away.
     bool TryClearStack(int column, int minLength);
-    int Steer(HWND hwnd, int dx);
-    int Trade(HWND hwnd);
+    int Steer(int dx);
+    int Trade();
     // The height, in thirds of a tile below the stacks' top, where the
     // stack would take its next tile.
     int NextTileHeight(int column) const { return m_stacks[column].Length() * 3; }

@@ -49,10 +49,10 @@ void CGriddle::PlacePieces(int width, int)
     m_word.Place(left, 3 * (h / 4) + 10 * h + 10, left + 5 * w / 2 + w, 10);
 }
 
-int CGriddle::Undo(HWND hwnd)
+bool CGriddle::Undo()
 {
     m_path.Restore(m_undo.Peek());
-    return CGame::Undo(hwnd);
+    return CGame::Undo();
 }
 
 std::unique_ptr<CUndoRecord> CGriddle::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
@@ -60,39 +60,38 @@ std::unique_ptr<CUndoRecord> CGriddle::CreateUndoRecord(CTilePile* from, CTilePi
     return m_path.Record(from, to, count);
 }
 
-int CGriddle::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CGriddle::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     if (m_lightning.HitTest(m_tileSet, x, y) >= 0) {
-        UseLightning(hwnd);
-        return 1;
+        UseLightning();
+        return;
     }
     const int cell = PileAt(m_cells, x, y);
     if (cell >= 0) {
-        PickCell(hwnd, cell);
-        return 1;
+        PickCell(cell);
+        return;
     }
-    return PressWordOrButton(hwnd, x, y);
+    return PressWordOrButton(x, y);
 }
 
-int CGriddle::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CGriddle::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     // The first click of a double click on a tile took it; the second,
     // landing on the now empty cell, scores the word when it is complete.
     const int cell = PileAt(m_cells, x, y);
-    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
+    return DoubleClick(x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
 }
 
-int CGriddle::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CGriddle::OnRButtonDown(int, int, unsigned) {}
 
-int CGriddle::OnRButtonUp(HWND hwnd, int, int, unsigned)
+void CGriddle::OnRButtonUp(int, int, unsigned)
 {
-    UseLightning(hwnd);
-    return 1;
+    UseLightning();
 }
 
-void CGriddle::PickCell(HWND hwnd, int cell)
+void CGriddle::PickCell(int cell)
 {
     // A lightning tile left in the grid is no letter: a word beginning with
     // it would pass every dictionary test.
@@ -100,25 +99,23 @@ void CGriddle::PickCell(HWND hwnd, int cell)
         PlaySoundIfEnabled(kSoundRefused);
         return;
     }
-    if (TakeIntoWord(hwnd, m_cells[cell]))
+    if (TakeIntoWord(m_cells[cell]))
         m_path.Extend(cell);
 }
 
-void CGriddle::UseLightning(HWND hwnd)
+void CGriddle::UseLightning()
 {
     if (m_lightning.IsEmpty() || m_path.Last() < 0) {
         PlaySoundIfEnabled(kSoundRefused);
         return;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    m_backBuffer.Open(hwnd);
     // The bolt fills the last letter's cell; Undo takes it back, not its cost.
     MoveTile(&m_lightning, &m_cells[m_path.Last()], 1, 0);
     m_path.Clear();
     m_scorePanel.score -= m_scorePanel.playPenalty;
     DrawScorePanel();
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
+    AfterMove();
 }
 
 CStr CGriddle::TableLetters() const

@@ -17,12 +17,12 @@ public:
 
     explicit CGriddle(const CGameContext& context);
 
-    int Undo(HWND hwnd) override;
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND) override { return TableLetters().IsEmpty(); }
+    bool Undo() override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
+    bool IsFinished() override { return TableLetters().IsEmpty(); }
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
 
     // The piles, for the tests.
@@ -31,8 +31,8 @@ public:
 
 private:
     void PlacePieces(int width, int height) override;
-    void PickCell(HWND hwnd, int cell);
-    void UseLightning(HWND hwnd);
+    void PickCell(int cell);
+    void UseLightning();
     void AfterWordScored() override { m_path.Clear(); }  // the next word may start anywhere
     // The letters in the grid; a lightning tile is none.
     CStr TableLetters() const override;

@@ -40,8 +40,9 @@ void CImplosion::DrawTable()
     m_tileSet.DrawOpenFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.Width(), m_frame.Height());
 }
 
-int CImplosion::OnGameOver(HWND hwnd)
+void CImplosion::OnGameOver()
 {
     // Only a hand ended by an emptied column earns the speed bonus.
-    return BottomRowBroken() ? CGame::OnGameOver(hwnd) : 1;
+    if (BottomRowBroken())
+        CGame::OnGameOver();
 }

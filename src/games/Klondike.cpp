@@ -55,48 +55,47 @@ void CKlondike::PlacePieces(int width, int height)
     m_scorePanel.SetRect(h + 20, left, 2 * h + 10, left + pitch + w);
 }
 
-int CKlondike::OnSettingsChanged(HWND hwnd, HDC hdc)
+void CKlondike::OnSettingsChanged()
 {
     m_foundation.ApplyColorSettings();
-    return CGame::OnSettingsChanged(hwnd, hdc);
+    CGame::OnSettingsChanged();
 }
 
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CKlondike::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CKlondike::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
+    CGame::OnLButtonDown(x, y, keys);
     if (m_stockWaste.IsWasteHit(x, y)) {
-        BeginDrag(hwnd, &m_stockWaste.waste, 1, x, y);
-        return 1;
+        BeginDrag(&m_stockWaste.waste, 1, x, y);
+        return;
     }
     for (CTilePile& pile : m_tableau) {
         const int k = pile.IsEmpty() ? -1 : pile.HitTest(m_tileSet, x, y);
         if (k >= 0) {
             // The tile hit and all above it; face-down tiles never leave.
-            BeginDrag(hwnd, &pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
-            return 1;
+            BeginDrag(&pile, pile.Length() - std::max(k, pile.faceDownCount), x, y);
+            return;
         }
     }
-    return 1;
 }
 
-int CKlondike::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+void CKlondike::OnLButtonUp(int x, int y, unsigned)
 {
-    hwnd->ReleaseCapture();
+    ReleaseMouse();
     if (m_dragging) {
         if (m_dragMoved)
-            return DropDraggedTiles(hwnd, x, y, keys);
-        CancelDrag(hwnd);
+            return DropDraggedTiles();
+        CancelDrag();
     }
     if (m_stockWaste.IsStockHit(x, y)) {
-        DrawFromStock(hwnd);
-        return 1;
+        DrawFromStock();
+        return;
     }
     if (m_suppressNextButtonUp) {
         m_suppressNextButtonUp = false;
-        return 1;
+        return;
     }
     // A click below a pile plays the waste's top tile there.
     for (int i = 0; i < kPiles; ++i) {
@@ -107,19 +106,18 @@ int CKlondike::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
         if (!m_stockWaste.waste.IsEmpty())
             letter.AppendChar(m_stockWaste.waste.Top());
         if (pile.IsEmpty() || SpellsWordOn(pile, letter))
-            MoveWasteToPile(hwnd, i);
+            MoveWasteToPile(i);
         break;
     }
-    return 1;
 }
 
-int CKlondike::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CKlondike::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     // The top tile of the pile clicked scores when a target word wants it.
     const auto tryScore = [&](CTilePile& pile) {
         if (pile.IsEmpty() || pile.HitTest(m_tileSet, x, y) < 0)
             return false;
-        if (!m_foundation.ScoreTopTile(hwnd, pile)) {
+        if (!m_foundation.ScoreTopTile(pile)) {
             PlaySoundIfEnabled(kSoundRefused);
             return false;
         }
@@ -128,46 +126,44 @@ int CKlondike::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
     };
     for (CTilePile& pile : m_tableau)
         if (tryScore(pile))
-            return 1;
+            return;
     if (tryScore(m_stockWaste.waste))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+        return;
+    return OnLButtonDown(x, y, keys);
 }
 
-int CKlondike::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CKlondike::OnRButtonDown(int, int, unsigned) {}
 
-int CKlondike::OnRButtonUp(HWND hwnd, int, int, unsigned)
+void CKlondike::OnRButtonUp(int, int, unsigned)
 {
-    DrawFromStock(hwnd);
-    return 1;
+    DrawFromStock();
 }
 
-int CKlondike::DropDraggedTiles(HWND hwnd, int, int, unsigned)
+void CKlondike::DropDraggedTiles()
 {
     const int target = FindDropTarget(m_tileSet, m_tableau, DragImageCentre(*this));
     if (target < 0) {
-        if (!m_foundation.DropDragged(hwnd))
-            CancelDrag(hwnd);
-        return 1;
+        if (!m_foundation.DropDragged())
+            CancelDrag();
+        return;
     }
     CTilePile& pile = m_tableau[target];
     if (&pile == m_pDragSource || (!pile.IsEmpty() && !SpellsWordOn(pile, m_dragPile.tiles))) {
-        CancelDrag(hwnd);
-        return 1;
+        CancelDrag();
+        return;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    EndDrag(hwnd, &pile);
-    return 1;
+    EndDrag(&pile);
 }
 
 // ---------------------------------------------------------------------------
 // Moves
 
-void CKlondike::ScoreTile(CTilePile& pile, HWND hwnd) { m_foundation.ScoreTile(hwnd, pile); }
+void CKlondike::ScoreTile(CTilePile& pile) { m_foundation.ScoreTile(pile); }
 
-void CKlondike::DrawFromStock(HWND hwnd) { m_stockWaste.Turn(hwnd); }
+void CKlondike::DrawFromStock() { m_stockWaste.Turn(); }
 
-void CKlondike::MoveWasteToPile(HWND hwnd, int pile) { m_stockWaste.PlayWasteOnto(hwnd, m_tableau[pile]); }
+void CKlondike::MoveWasteToPile(int pile) { m_stockWaste.PlayWasteOnto(m_tableau[pile]); }
 
 bool CKlondike::SpellsWordOn(const CTilePile& pile, const CStr& letters) const
 {
@@ -178,7 +174,7 @@ bool CKlondike::SpellsWordOn(const CTilePile& pile, const CStr& letters) const
     return m_pDictionary->IsWord(word) != 0;
 }
 
-bool CKlondike::IsFinished(HWND)
+bool CKlondike::IsFinished()
 {
     return m_stockWaste.IsEmpty() &&
            std::all_of(std::begin(m_tableau), std::end(m_tableau), [](const CTilePile& p) { return p.IsEmpty(); });

@@ -19,23 +19,23 @@ public:
 
     explicit CKlondike(const CGameContext& context);
 
-    int OnSettingsChanged(HWND hwnd, HDC hdc) override;
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND hwnd) override;
+    void OnSettingsChanged() override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
+    bool IsFinished() override;
 
     // Decides where tiles that were dragged and released after moving go.
-    virtual int DropDraggedTiles(HWND hwnd, int x, int y, unsigned keys);
+    virtual void DropDraggedTiles();
     // Moves the top tile of `pile` into the foundation.
-    virtual void ScoreTile(CTilePile& pile, HWND hwnd);
+    virtual void ScoreTile(CTilePile& pile);
 
 private:
     void PlacePieces(int width, int height) override;
-    void DrawFromStock(HWND hwnd);
-    void MoveWasteToPile(HWND hwnd, int pile);
+    void DrawFromStock();
+    void MoveWasteToPile(int pile);
     // Whether the pile's face-up letters followed by `letters` spell a word.
     bool SpellsWordOn(const CTilePile& pile, const CStr& letters) const;
 

@@ -97,13 +97,11 @@ void CLetterBox::DrawTable()
                         m_frame.bottom - m_frame.top);
 }
 
-void CLetterBox::RedrawBox(HWND hwnd)
+void CLetterBox::RedrawBox()
 {
-    m_backBuffer.Open(hwnd);
     m_backBuffer.FillBackground(&m_frame);
     DrawTable();
     m_box.Draw(m_backBuffer, m_tileSet);
-    m_backBuffer.Close();
 }
 
 void CLetterBox::AddTooltips()
@@ -115,41 +113,42 @@ void CLetterBox::AddTooltips()
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CLetterBox::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CLetterBox::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     for (int k = 0; k < kFreeCells; ++k)
         if (m_freeCells[k].HitTest(m_tileSet, x, y) >= 0) {  // its empty slot too
-            PlayFreeCell(hwnd, k);
-            return 1;
+            PlayFreeCell(k);
+            return;
         }
     const int cell = m_box.FreeTileAt(x, y);
     if (cell >= 0) {
-        m_box.TakeOnto(hwnd, cell, m_word);
-        return 1;
+        m_box.TakeOnto(cell, m_word);
+        return;
     }
-    return m_word.ClickWordTile(hwnd, x, y) || m_word.PressButtonAt(hwnd, x, y) ? 1 : 0;
+    if (!m_word.ClickWordTile(x, y))
+        m_word.PressButtonAt(x, y);
 }
 
-int CLetterBox::OnLButtonUp(HWND hwnd, int, int, unsigned)
+void CLetterBox::OnLButtonUp(int, int, unsigned)
 {
-    hwnd->ReleaseCapture();
-    return m_word.OnButtonUp(hwnd, [this, hwnd] { TryScoreWord(hwnd); }) ? 1 : 0;
+    ReleaseMouse();
+    m_word.OnButtonUp([this] { TryScoreWord(); });
 }
 
-int CLetterBox::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CLetterBox::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     if (m_box.IsTileAt(x, y) || m_word.IsOverButton(x, y))
-        return OnLButtonDown(hwnd, x, y, keys);
-    if (TryScoreWord(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+        return OnLButtonDown(x, y, keys);
+    if (TryScoreWord())
+        return;
+    return OnLButtonDown(x, y, keys);
 }
 
 // Parks a free tile in the first empty free cell: no sound, no cost, and
 // the sets stay where they are.
-int CLetterBox::OnRButtonDown(HWND hwnd, int x, int y, unsigned)
+void CLetterBox::OnRButtonDown(int x, int y, unsigned)
 {
     int k = 0;
     while (k < kFreeCells && !m_freeCells[k].IsEmpty())
@@ -157,20 +156,17 @@ int CLetterBox::OnRButtonDown(HWND hwnd, int x, int y, unsigned)
     if (k == kFreeCells) {
         if (m_box.IsTileAt(x, y))
             PlaySoundIfEnabled(kSoundRefused);
-        return 0;
+        return;
     }
     const int cell = m_box.FreeTileAt(x, y);
     if (cell < 0)
-        return 0;
-    m_backBuffer.Open(hwnd);
+        return;
     MoveTile(&m_box.cells[static_cast<std::size_t>(cell)], &m_freeCells[k], 1, 0);
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
-    EndHandIfFinished(hwnd);
-    return 1;
+    AfterMove();
+    EndHandIfFinished();
 }
 
-void CLetterBox::PlayFreeCell(HWND hwnd, int k)
+void CLetterBox::PlayFreeCell(int k)
 {
     CTilePile& cell = m_freeCells[k];
     if (cell.IsEmpty() || !m_word.CanExtend(cell.Top())) {
@@ -178,26 +174,24 @@ void CLetterBox::PlayFreeCell(HWND hwnd, int k)
         return;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    m_backBuffer.Open(hwnd);
     MoveTile(&cell, &m_word.word, 1, 0);
-    AfterMove(hwnd, 0);
-    m_backBuffer.Close();
+    AfterMove();
 }
 
 // ---------------------------------------------------------------------------
 // Scoring and the sets closing in
 
-bool CLetterBox::TryScoreWord(HWND hwnd)
+bool CLetterBox::TryScoreWord()
 {
-    if (!m_word.ScoreWord(hwnd, nullptr, [this](CStr& letters) { return m_scorePanel.WordScore(letters.GetLength()); }))
+    if (!m_word.ScoreWord(nullptr, [this](CStr& letters) { return m_scorePanel.WordScore(letters.GetLength()); }))
         return false;
     // A word that emptied the box has ended the hand: nothing moves after it.
-    if (Shell().IsHandOver())
+    if (IsHandOver())
         return true;
     const bool moved = MoveSets();
-    RedrawBox(hwnd);
+    RedrawBox();
     if (!moved)
-        Shell().EndHand(hwnd, kEndFinished);
+        EndHand(kEndFinished);
     return true;
 }
 
@@ -234,21 +228,18 @@ bool CLetterBox::MoveSets()
     return true;
 }
 
-int CLetterBox::OnGameOver(HWND hwnd)
+void CLetterBox::OnGameOver()
 {
     if (m_box.IsEmpty())
-        return CGame::OnGameOver(hwnd);
-    m_backBuffer.Open(hwnd);
+        return CGame::OnGameOver();
     DrawScorePanel();
-    m_backBuffer.Close();
-    return 1;
 }
 
-bool CLetterBox::IsFinished(HWND) { return m_box.IsEmpty() && m_word.IsEmpty(); }
+bool CLetterBox::IsFinished() { return m_box.IsEmpty() && m_word.IsEmpty(); }
 
-void CLetterBox::AfterMove(HWND hwnd, int flag)
+void CLetterBox::AfterMove()
 {
-    m_word.UpdateButtons(hwnd, flag != 0);
+    m_word.UpdateButtons();
     RefreshTooltips();
 }
 

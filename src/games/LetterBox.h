@@ -20,22 +20,22 @@ public:
 
     explicit CLetterBox(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
     CStr CopyCurrentWord() const override { return m_word.Letters(); }
     // Only an emptied box earns the speed bonus; sets that touched earn none.
-    int OnGameOver(HWND hwnd) override;
+    void OnGameOver() override;
     // The box is empty and no word is left unscored (the free cells don't count).
-    bool IsFinished(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int flag) override;
+    bool IsFinished() override;
+    void AfterMove() override;
     void AddTooltips() override;
     // No tile of one set overlaps a tile of the other.
     bool CheckRules(std::string& why) override;
 
     // Scores the word, then moves the sets closer; false when there was no word.
-    bool TryScoreWord(HWND hwnd);
+    bool TryScoreWord();
 
     CTileLayout& Box() { return m_box; }
     CTilePile& FreeCell(int k) { return m_freeCells[k]; }
@@ -52,13 +52,13 @@ private:
     // A tile of the given set lies in rows row - 1 to row + 1 at either position.
     bool SetNear(int row, int position1, int position2, bool right) const;
     bool IsFree(int row, int position) const;
-    void PlayFreeCell(HWND hwnd, int k);
+    void PlayFreeCell(int k);
     // After every scored word: the right set moves half a tile left, the left
     // set half a tile right; false (the hand is lost) when a tile would touch
     // the other set or leave the box.
     bool MoveSets();
     void MoveTileInBox(int row, int from, int to, bool right);
-    void RedrawBox(HWND hwnd);
+    void RedrawBox();
 
     CTileLayout m_box;
     CTilePile m_freeCells[kFreeCells];

@@ -26,7 +26,7 @@ CLochness::CLochness(const CGameContext& context)
     AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
 }
 
-void CLochness::UseHelper(HWND hwnd)
+void CLochness::UseHelper()
 {
-    m_stars.Use(hwnd, [this, hwnd] { return TryScoreWord(hwnd); });
+    m_stars.Use([this] { return TryScoreWord(); });
 }

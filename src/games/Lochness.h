@@ -17,7 +17,7 @@ public:
 private:
     void PlaceHelper(int left, int top) override { m_stars.Place(left, top); }
     bool HelperAt(int x, int y) const override { return m_stars.HitTest(x, y); }
-    void UseHelper(HWND hwnd) override;
+    void UseHelper() override;
     // Star letters score nothing and were never in the letter bin.
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }

@@ -14,17 +14,15 @@ CProspector::CProspector(const CGameContext& context) : CWordHunt(context, 1, kL
     SetCountDown(kSeconds);
 }
 
-void CProspector::PickTile(HWND hwnd, int row, int column)
+void CProspector::PickTile(int row, int column)
 {
     const int before = m_word.word.Length();
-    CWordHunt::PickTile(hwnd, row, column);
+    CWordHunt::PickTile(row, column);
     if (m_word.word.Length() == before)
         return;  // refused
     // Every letter left of the pick is thrown away (Undo brings them back).
-    m_backBuffer.Open(hwnd);
     for (int k = 0; k < column; ++k)
         DiscardPlace(Place(0, k));
-    m_backBuffer.Close();
 }
 
 void CProspector::ReturnTiles(const CStr&)
@@ -35,7 +33,7 @@ void CProspector::ReturnTiles(const CStr&)
             FillPlace(Place(0, k), m_source[k]);
 }
 
-bool CProspector::IsFinished(HWND hwnd) { return !m_source.IsEmpty() && CWordHunt::IsFinished(hwnd); }
+bool CProspector::IsFinished() { return !m_source.IsEmpty() && CWordHunt::IsFinished(); }
 
 bool CProspector::CheckRules(std::string& why)
 {

@@ -11,7 +11,7 @@ public:
     static constexpr int kSeconds = 120;
 
     explicit CProspector(const CGameContext& context);
-    bool IsFinished(HWND hwnd) override;
+    bool IsFinished() override;
     // The word's letters came from places left to right, and every place
     // left of the last pick is empty.
     bool CheckRules(std::string& why) override;
@@ -19,7 +19,7 @@ public:
 
 private:
     void PlacePieces(int width, int height) override;
-    void PickTile(HWND hwnd, int row, int column) override;
+    void PickTile(int row, int column) override;
     void ReturnTiles(const CStr& word) override;
 
     CStr m_source;  // the long word, kept for the whole hand

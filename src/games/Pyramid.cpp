@@ -30,4 +30,4 @@ void CPyramid::PlacePieces(int width, int)
     m_word.Place(left, 3 * (h / 4) + 11 * h + 10, left + 4 * w, 10);
 }
 
-bool CPyramid::IsFinished(HWND) { return m_cells.Cell(0, 0).IsEmpty() && m_word.IsEmpty(); }
+bool CPyramid::IsFinished() { return m_cells.Cell(0, 0).IsEmpty() && m_word.IsEmpty(); }

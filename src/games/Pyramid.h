@@ -11,7 +11,7 @@ public:
 
     explicit CPyramid(const CGameContext& context);
     // The apex is gone and no word is left unscored.
-    bool IsFinished(HWND hwnd) override;
+    bool IsFinished() override;
 
 private:
     void PlacePieces(int width, int height) override;

@@ -56,7 +56,7 @@ void CQuilloQuotes::AddTooltips() { m_tooltips.AddTool(m_quoteRect, kQuoteToolti
 // ---------------------------------------------------------------------------
 // The deal and the deck
 
-void CQuilloQuotes::Deal(HWND hwnd)
+void CQuilloQuotes::Deal()
 {
     if (m_dealt)
         return;
@@ -66,103 +66,95 @@ void CQuilloQuotes::Deal(HWND hwnd)
         m_pQuoteList->HideLetters();
     m_deck.stock.tiles = m_undealt;  // the first letter at the bottom
     m_undealt.Empty();
-    CBufferScope open(m_backBuffer, hwnd);
     DrawQuote(0);
     RedrawPile(m_deck.stock);
 }
 
-void CQuilloQuotes::TurnTile(HWND hwnd)
+void CQuilloQuotes::TurnTile()
 {
     if (!m_deck.IsEmpty())  // with both empty, nothing happens
-        m_deck.Turn(hwnd);
+        m_deck.Turn();
 }
 
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CQuilloQuotes::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CQuilloQuotes::OnLButtonDown(int x, int y, unsigned keys)
 {
     // The press that deals shows the quotation's letters masked: it is no peek.
     const bool dealing = !m_dealt;
-    Deal(hwnd);
-    CGame::OnLButtonDown(hwnd, x, y, keys);
+    Deal();
+    CGame::OnLButtonDown(x, y, keys);
     if (m_deck.IsWasteHit(x, y)) {
-        BeginDrag(hwnd, &m_deck.waste, 1, x, y);
-        return 1;
+        BeginDrag(&m_deck.waste, 1, x, y);
+        return;
     }
     if (!dealing && PointInRect(m_quoteRect, x, y)) {
         // Every press costs the penalty, however briefly it is held.
         m_peeking = true;
         m_scorePanel.score -= m_scorePanel.penaltyPoints;
-        CBufferScope open(m_backBuffer, hwnd);
         DrawScorePanel();
         DrawQuote(1);
-        return 1;
+        return;
     }
     // Only the top tile of a row can be lifted.
     const int row = RowAt(x, y);
     if (row >= 0 && m_rows[row].HitTest(m_tileSet, x, y) == m_rows[row].Length() - 1) {
-        BeginDrag(hwnd, &m_rows[row], 1, x, y);
-        return 1;
+        BeginDrag(&m_rows[row], 1, x, y);
+        return;
     }
-    return 0;
 }
 
-int CQuilloQuotes::OnLButtonUp(HWND hwnd, int x, int y, unsigned)
+void CQuilloQuotes::OnLButtonUp(int x, int y, unsigned)
 {
-    if (hwnd)
-        hwnd->ReleaseCapture();
+    ReleaseMouse();
     if (m_peeking) {
         m_peeking = false;
-        CBufferScope open(m_backBuffer, hwnd);
         DrawQuote(0);
     }
     if (m_dragging) {
         if (m_dragMoved) {
-            DropDraggedTile(hwnd);
-            return 1;
+            DropDraggedTile();
+            return;
         }
-        CancelDrag(hwnd);
+        CancelDrag();
     }
     if (m_deck.IsStockHit(x, y) || m_deck.waste.HitTest(m_tileSet, x, y) >= 0) {
-        TurnTile(hwnd);
-        return 1;
+        TurnTile();
+        return;
     }
     // A click on a row plays the waste's top tile there.
     const int row = RowAt(x, y);
     if (row < 0 || m_deck.waste.IsEmpty())
-        return 1;
+        return;
     CTilePile& target = m_rows[row];
-    if ((target.IsEmpty() || CanJoin(target, m_deck.waste.Top())) && m_deck.PlayWasteOnto(hwnd, target) &&
-        IsFinishedAfterDrop(hwnd, &target))
-        EndHandIfFinished(hwnd);
-    return 1;
+    if ((target.IsEmpty() || CanJoin(target, m_deck.waste.Top())) && m_deck.PlayWasteOnto(target) &&
+        IsFinishedAfterDrop(&target))
+        EndHandIfFinished();
 }
 
-int CQuilloQuotes::OnRButtonDown(HWND hwnd, int, int, unsigned)
+void CQuilloQuotes::OnRButtonDown(int, int, unsigned)
 {
-    Deal(hwnd);
-    return 1;
+    Deal();
 }
 
-int CQuilloQuotes::OnRButtonUp(HWND hwnd, int, int, unsigned)
+void CQuilloQuotes::OnRButtonUp(int, int, unsigned)
 {
     if (!m_dragging)
-        TurnTile(hwnd);
-    return 1;
+        TurnTile();
 }
 
-void CQuilloQuotes::DropDraggedTile(HWND hwnd)
+void CQuilloQuotes::DropDraggedTile()
 {
     // On a row's tiles, its empty place, or just past its last tile.
     const int row = FindDropTarget(m_tileSet, m_rows, DragImageCentre(*this));
     if (m_dragPile.Length() != 1 || row < 0 || &m_rows[row] == m_pDragSource ||
         !(m_rows[row].IsEmpty() || CanJoin(m_rows[row], m_dragPile.Top()))) {
-        CancelDrag(hwnd);
+        CancelDrag();
         return;
     }
     PlaySoundIfEnabled(kSoundTileMoved);
-    EndDrag(hwnd, &m_rows[row]);  // ends the hand when the drop finished it
+    EndDrag(&m_rows[row]);  // ends the hand when the drop finished it
 }
 
 int CQuilloQuotes::RowAt(int x, int y) const
@@ -185,7 +177,7 @@ bool CQuilloQuotes::CanJoin(const CTilePile& row, char letter) const
     return m_pQuoteList->IsPrefixInQuote(text, 0) != 0;
 }
 
-bool CQuilloQuotes::IsFinishedAfterDrop(HWND hwnd, CTilePile* target)
+bool CQuilloQuotes::IsFinishedAfterDrop(CTilePile* target)
 {
     // The word's own flight into the done pile ends nothing.
     if (!target || target == &m_done || !m_pQuoteList)
@@ -194,22 +186,21 @@ bool CQuilloQuotes::IsFinishedAfterDrop(HWND hwnd, CTilePile* target)
     if (n <= 0)
         return false;
     PlaySoundIfEnabled(kSoundScored);
-    BeginDrag(hwnd, target, n, target->TileX(m_tileSet, target->Length() - n), target->TopTileY(m_tileSet));
-    EndDrag(hwnd, &m_done);
+    BeginDrag(target, n, target->TileX(m_tileSet, target->Length() - n), target->TopTileY(m_tileSet));
+    EndDrag(&m_done);
     const CStr word = m_done.RemoveAll();
     m_pQuoteList->RevealWord(word);
     TilesLeftPlay(word);
     m_scorePanel.AddWordPoints(n * m_scorePanel.gameAmount2);
     {
-        CBufferScope open(m_backBuffer, hwnd);
         DrawScorePanel();
         DrawQuote(0);
     }
     m_undo.Clear();  // an uncovered word can't be taken back
-    return IsFinished(hwnd);
+    return IsFinished();
 }
 
-bool CQuilloQuotes::IsFinished(HWND)
+bool CQuilloQuotes::IsFinished()
 {
     return m_dealt && m_deck.IsEmpty() &&
            std::all_of(std::begin(m_rows), std::end(m_rows), [](const CTilePile& p) { return p.IsEmpty(); });

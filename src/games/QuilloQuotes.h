@@ -17,13 +17,13 @@ public:
 
     explicit CQuilloQuotes(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
     // A row that now ends in a hidden word of the quotation gives it up.
-    bool IsFinishedAfterDrop(HWND hwnd, CTilePile* target) override;
-    bool IsFinished(HWND hwnd) override;
+    bool IsFinishedAfterDrop(CTilePile* target) override;
+    bool IsFinished() override;
     void AddTooltips() override;
     std::string DescribeState() const override;
     CStr TilesOutsidePiles() const override;
@@ -32,9 +32,9 @@ private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_quoteRect); }
-    void Deal(HWND hwnd);
-    void TurnTile(HWND hwnd);
-    void DropDraggedTile(HWND hwnd);
+    void Deal();
+    void TurnTile();
+    void DropDraggedTile();
     void DrawQuote(int peek);
     // Whether the row's letters followed by `letter` end in the beginning of a hidden word.
     bool CanJoin(const CTilePile& row, char letter) const;

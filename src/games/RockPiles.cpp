@@ -37,4 +37,4 @@ void CRockPiles::PlacePieces(int width, int)
     m_word.undo.SetPosition(wordX, wordTop + 5 * h / 4);
 }
 
-bool CRockPiles::IsFinished(HWND) { return m_word.IsEmpty() && m_cells.IsRowEmpty(kRows - 1); }
+bool CRockPiles::IsFinished() { return m_word.IsEmpty() && m_cells.IsRowEmpty(kRows - 1); }

@@ -10,7 +10,7 @@ class CRockPiles : public CFreeTilePatience {
 public:
     explicit CRockPiles(const CGameContext& context);
     // The bottom row is empty (everything above went first) and no word is left unscored.
-    bool IsFinished(HWND hwnd) override;
+    bool IsFinished() override;
 
 private:
     void PlacePieces(int width, int height) override;

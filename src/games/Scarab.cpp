@@ -83,105 +83,97 @@ void CScarab::PlacePieces(int width, int)
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CScarab::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CScarab::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
+    CGame::OnLButtonDown(x, y, keys);
     m_scoreButton.state = m_redrawButton.state = kButtonRaised;  // a press whose release went elsewhere
     const int cell = m_board.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && m_placed[static_cast<std::size_t>(cell)] && !m_board.Cell(cell).IsEmpty()) {
         m_liftCell = cell;  // it stays in the turn until it lands elsewhere
-        BeginDrag(hwnd, &m_board.Cell(cell), 1, x, y);
-        return 1;
+        BeginDrag(&m_board.Cell(cell), 1, x, y);
+        return;
     }
     const int k = m_rack.HitTest(m_tileSet, x, y);
     if (k >= 0 && k < m_rack.Length()) {
-        BeginDrag(hwnd, &m_rack, m_rack.Length() - k, x, y);  // lifts tile k alone
-        return 1;
+        BeginDrag(&m_rack, m_rack.Length() - k, x, y);  // lifts tile k alone
+        return;
     }
     for (CTileButton* button : {&m_scoreButton, &m_redrawButton})
         if (button->HitTest(x, y)) {
             button->state = kButtonPressed;
-            CBufferScope open(m_backBuffer, hwnd);
             button->Draw(m_backBuffer, m_tileSet);
             break;
         }
-    return 1;
 }
 
-int CScarab::OnLButtonUp(HWND hwnd, int, int, unsigned)
+void CScarab::OnLButtonUp(int, int, unsigned)
 {
-    if (hwnd)
-        hwnd->ReleaseCapture();
+    ReleaseMouse();
     for (CTileButton* button : {&m_scoreButton, &m_redrawButton})
         if (button->IsPressed()) {
             {
-                CBufferScope open(m_backBuffer, hwnd);
                 button->state = kButtonRaised;
                 button->Draw(m_backBuffer, m_tileSet);
             }
             if (button == &m_scoreButton) {
-                ScoreTurn(hwnd);
+                ScoreTurn();
             } else if (!m_bag.IsEmpty()) {
-                if (hwnd->MessageBox(ResString(kRedrawQuestion), ResString(kWarningCaption),
-                                     MB_OKCANCEL | MB_ICONWARNING) == IDOK)
-                    RedrawRack(hwnd);
-            } else if (hwnd->MessageBox(ResString(kResignQuestion), ResString(kConfirmCaption),
-                                        MB_YESNO | MB_ICONQUESTION) == IDYES &&
-                       !Shell().IsHandOver()) {
-                Shell().EndHand(hwnd, kEndFinished);
+                if (Ask(kRedrawQuestion, kWarningCaption, MB_OKCANCEL | MB_ICONWARNING) == IDOK)
+                    RedrawRack();
+            } else if (Ask(kResignQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES &&
+                       !IsHandOver()) {
+                EndHand(kEndFinished);
             }
-            return 1;
+            return;
         }
     if (m_dragging) {
         if (m_dragMoved)
-            DropDraggedTiles(hwnd);
+            DropDraggedTiles();
         else
-            CancelDrag(hwnd);
+            CancelDrag();
     }
-    return 1;
 }
 
-int CScarab::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CScarab::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     // A tile placed this turn goes back to the rack.
     const int cell = m_board.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && m_placed[static_cast<std::size_t>(cell)] && !m_board.Cell(cell).IsEmpty() &&
         m_rack.Length() < kRackSlots) {
         {
-            CBufferScope open(m_backBuffer, hwnd);
             MoveTile(&m_board.Cell(cell), &m_rack, 1, 1);
         }
         m_placed[static_cast<std::size_t>(cell)] = false;
-        AfterMove(hwnd, 0);
-        return 1;
+        AfterMove();
+        return;
     }
-    if (ScoreTurn(hwnd))
-        return 1;
-    return OnLButtonDown(hwnd, x, y, keys);
+    if (ScoreTurn())
+        return;
+    return OnLButtonDown(x, y, keys);
 }
 
-int CScarab::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CScarab::OnRButtonDown(int, int, unsigned) {}
 
-void CScarab::CancelDrag(HWND hwnd)
+void CScarab::CancelDrag()
 {
-    CGame::CancelDrag(hwnd);  // a tile lifted from the board goes back, still in the turn
+    CGame::CancelDrag();  // a tile lifted from the board goes back, still in the turn
     m_liftCell = -1;
 }
 
-void CScarab::DropDraggedTiles(HWND hwnd)
+void CScarab::DropDraggedTiles()
 {
     const POINT centre = DragImageCentre(*this);
     CTilePile* target = m_board.DropTarget(m_tileSet, centre, {&m_rack});
     if (!target) {
-        CancelDrag(hwnd);
+        CancelDrag();
         return;
     }
     const int cell = target == &m_rack ? -1 : m_board.CellAt(m_tileSet, centre);
     if (cell >= 0)
         PlaySoundIfEnabled(kSoundTileMoved);
-    EndDrag(hwnd, target);
+    EndDrag(target);
     Landed(cell);
-    AfterMove(hwnd, 1);
+    AfterMove();
 }
 
 void CScarab::Landed(int cell)
@@ -243,9 +235,9 @@ int CScarab::EvaluateTurn() const
     return static_cast<int>(placed.size()) == kRackSlots ? total + kAllTilesBonus : total;
 }
 
-bool CScarab::ScoreTurn(HWND hwnd)
+bool CScarab::ScoreTurn()
 {
-    if (m_dragging || Shell().IsHandOver())
+    if (m_dragging || IsHandOver())
         return false;
     const int points = EvaluateTurn();
     if (points <= 0)
@@ -260,13 +252,13 @@ bool CScarab::ScoreTurn(HWND hwnd)
     m_scorePanel.AddWordPoints(points);
     const int n = std::min(kRackSlots - m_rack.Length(), m_bag.Length());
     if (n > 0) {
-        BeginDrag(hwnd, &m_bag, n, m_bag.x, m_bag.y);
-        EndDrag(hwnd, &m_rack);
+        BeginDrag(&m_bag, n, m_bag.x, m_bag.y);
+        EndDrag(&m_rack);
     }
     m_scorePanel.tileCount = m_bag.Length();
     MoveScarab();
-    AfterMove(hwnd, 1);
-    EndHandIfFinished(hwnd);
+    AfterMove();
+    EndHandIfFinished();
     return true;
 }
 
@@ -282,14 +274,13 @@ void CScarab::MoveScarab()
         m_scarabColumn = RandomInRange(kSize, 0);
     } while (!m_board.Cell(m_scarabRow, m_scarabColumn).IsEmpty());
     m_board.Cell(m_scarabRow, m_scarabColumn).marker = kScarabMark;
-    CBufferScope open(m_backBuffer, Shell().MainWindow());
     for (CBoardCell* cell : {&from, &m_board.Cell(m_scarabRow, m_scarabColumn)}) {
         ErasePile(*cell);
         RedrawPile(*cell);
     }
 }
 
-void CScarab::RedrawRack(HWND hwnd)
+void CScarab::RedrawRack()
 {
     if (m_rack.IsEmpty() || m_dragging)
         return;
@@ -298,23 +289,19 @@ void CScarab::RedrawRack(HWND hwnd)
     m_rack.tiles = CStr();
     m_bag.tiles.Shuffle();
     {
-        CBufferScope open(m_backBuffer, hwnd);
         ErasePile(m_rack);
         RedrawPile(m_rack);
     }
-    BeginDrag(hwnd, &m_bag, n, m_bag.x, m_bag.y);
-    EndDrag(hwnd, &m_rack);
+    BeginDrag(&m_bag, n, m_bag.x, m_bag.y);
+    EndDrag(&m_rack);
     m_scorePanel.score -= m_scorePanel.penaltyPoints;
-    AfterMove(hwnd, 0);
+    AfterMove();
 }
 
-bool CScarab::IsFinished(HWND) { return m_bag.IsEmpty() && m_rack.IsEmpty(); }
+bool CScarab::IsFinished() { return m_bag.IsEmpty() && m_rack.IsEmpty(); }
 
-void CScarab::AfterMove(HWND hwnd, int)
+void CScarab::AfterMove()
 {
-    const bool opened = !m_backBuffer.IsOpen();
-    if (opened)
-        m_backBuffer.Open(hwnd);
     const auto show = [this](CTileButton& button, bool shown) {
         if (shown) {
             button.visible = 1;
@@ -327,12 +314,10 @@ void CScarab::AfterMove(HWND hwnd, int)
     show(m_scoreButton, EvaluateTurn() > 0);
     show(m_redrawButton, !m_rack.IsEmpty());
     DrawScorePanel();
-    if (opened)
-        m_backBuffer.Close();
     RefreshTooltips();
 }
 
-int CScarab::OnGameOver(HWND) { return 1; }  // no speed bonus
+void CScarab::OnGameOver() {}  // no speed bonus
 
 // ---------------------------------------------------------------------------
 // Description and self-checks

@@ -23,25 +23,25 @@ public:
 
     explicit CScarab(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnGameOver(HWND hwnd) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnGameOver() override;
     bool CanUndo() const override { return false; }
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
-    void CancelDrag(HWND hwnd) override;
-    bool IsFinished(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int flag) override;
+    void CancelDrag() override;
+    bool IsFinished() override;
+    void AfterMove() override;
     bool CheckRules(std::string& why) override;
     std::string DescribeState() const override;
 
     // What the tiles placed this turn score; 0 when the turn cannot be scored.
     int EvaluateTurn() const;
     // Scores the turn, refills the rack and moves the scarab; false when the turn does not score.
-    bool ScoreTurn(HWND hwnd);
+    bool ScoreTurn();
     // The rack's tiles go back into the bag for as many new ones, at 150 points.
-    void RedrawRack(HWND hwnd);
+    void RedrawRack();
 
     // For the tests: the board, and whether a tile on it was placed this turn.
     CLetterBoard& Board() { return m_board; }
@@ -51,7 +51,7 @@ public:
 
 private:
     void PlacePieces(int width, int height) override;
-    void DropDraggedTiles(HWND hwnd);
+    void DropDraggedTiles();
     // The lifted tile has landed on `cell` (-1: on the rack).
     void Landed(int cell);
     void MoveScarab();

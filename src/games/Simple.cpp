@@ -28,7 +28,7 @@ CSimple::CSimple(const CGameContext& context) : CGame(context)
     }
     AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
     AddPart(m_words);
-    m_words.UpdateFlags(nullptr);
+    m_words.UpdateFlags();
 }
 
 void CSimple::PlacePieces(int width, int)
@@ -49,76 +49,73 @@ void CSimple::PlacePieces(int width, int)
 // ---------------------------------------------------------------------------
 // Mouse
 
-int CSimple::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CSimple::OnLButtonDown(int x, int y, unsigned keys)
 {
-    CGame::OnLButtonDown(hwnd, x, y, keys);
-    if (m_words.LiftAt(hwnd, x, y))
-        return 1;
-    m_words.PressFlagAt(hwnd, x, y);
-    return 0;
+    CGame::OnLButtonDown(x, y, keys);
+    if (m_words.LiftAt(x, y))
+        return;
+    m_words.PressFlagAt(x, y);
 }
 
-int CSimple::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+void CSimple::OnLButtonUp(int x, int y, unsigned keys)
 {
-    const int flag = m_words.ReleaseFlag(hwnd);
+    const int flag = m_words.ReleaseFlag();
     if (flag >= 0) {
-        if (hwnd)
-            hwnd->ReleaseCapture();
-        ScoreStack(hwnd, flag, 0);
-        return 1;
+        ReleaseMouse();
+        ScoreStack(flag, 0);
+        return;
     }
     if (m_dragging && m_dragMoved) {
-        if (hwnd)
-            hwnd->ReleaseCapture();
-        DropDraggedTiles(hwnd);
-        return 1;
+        ReleaseMouse();
+        DropDraggedTiles();
+        return;
     }
-    return CGame::OnLButtonUp(hwnd, x, y, keys);
+    return CGame::OnLButtonUp(x, y, keys);
 }
 
-int CSimple::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CSimple::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     if (m_dragging)
-        CancelDrag(hwnd);
+        CancelDrag();
     // The tile clicked and those above it score when they spell a word.
     for (int i = 0; i < kStacks; ++i) {
         const CTilePile& stack = m_stacks[i];
         const int k = stack.IsEmpty() ? -1 : stack.HitTest(m_tileSet, x, y);
         if (k >= 0 && m_words.IsWord(i, stack.Length() - k)) {
-            ScoreStack(hwnd, i, stack.Length() - k);
-            return 1;
+            ScoreStack(i, stack.Length() - k);
+            return;
         }
     }
-    return OnLButtonDown(hwnd, x, y, keys);
+    return OnLButtonDown(x, y, keys);
 }
 
-void CSimple::DropDraggedTiles(HWND hwnd)
+void CSimple::DropDraggedTiles()
 {
-    if (m_words.DropDragged(hwnd) != CWordStacks::kMissed)
+    if (m_words.DropDragged() != CWordStacks::kMissed)
         return;
     // A word dragged onto the letter bin scores from there.
     const CDragImage& image = m_dragImage;
     const RECT imageRect{image.X(), image.Y(), image.X() + image.Width(), image.Y() + image.Height()};
-    if (Overlaps(imageRect, m_letterBin.frameRect) && !m_words.ScoreLifted(hwnd).IsEmpty()) {
-        EndHandIfFinished(hwnd);
+    if (Overlaps(imageRect, m_letterBin.frameRect) && !m_words.ScoreLifted().IsEmpty()) {
+        EndHandIfFinished();
         return;
     }
-    CancelDrag(hwnd);
+    CancelDrag();
 }
 
 // ---------------------------------------------------------------------------
 // Rules
 
-void CSimple::ScoreStack(HWND hwnd, int stack, int count)
+void CSimple::ScoreStack(int stack, int count)
 {
-    if (m_words.ScoreStack(hwnd, stack, count).IsEmpty())
+    if (m_words.ScoreStack(stack, count).IsEmpty())
         return;
-    EndHandIfFinished(hwnd);
+    EndHandIfFinished();
 }
 
-void CSimple::AfterMove(HWND hwnd, int) { m_words.UpdateFlags(hwnd); }
+void CSimple::AfterMove() { m_words.UpdateFlags(); }
 
-bool CSimple::IsFinished(HWND)
+bool CSimple::IsFinished()
 {
     return std::all_of(std::begin(m_stacks), std::end(m_stacks), [](const CTilePile& p) { return p.IsEmpty(); });
 }

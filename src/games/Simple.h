@@ -17,11 +17,11 @@ public:
 
     explicit CSimple(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND hwnd) override;
-    void AfterMove(HWND hwnd, int flag) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    bool IsFinished() override;
+    void AfterMove() override;
 
     CTilePile& Stack(int i) { return m_stacks[i]; }
     CTextBoard& LetterBin() { return m_letterBin; }
@@ -29,8 +29,8 @@ public:
 
 private:
     void PlacePieces(int width, int height) override;
-    void DropDraggedTiles(HWND hwnd);
-    void ScoreStack(HWND hwnd, int stack, int count);
+    void DropDraggedTiles();
+    void ScoreStack(int stack, int count);
 
     CTilePile m_stacks[kStacks];
     CTextBoard m_letterBin;

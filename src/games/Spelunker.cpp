@@ -70,21 +70,19 @@ void CSpelunker::Light(bool draw)
     }
 }
 
-int CSpelunker::Undo(HWND hwnd)
+bool CSpelunker::Undo()
 {
     // What the miner's move lit goes dark again.
-    const int undone = CWormHole::Undo(hwnd);
-    CBufferScope open(m_backBuffer, hwnd);
+    const int undone = CWormHole::Undo();
     Light(true);
     return undone;
 }
 
-void CSpelunker::TakeCell(HWND hwnd, int cell)
+void CSpelunker::TakeCell(int cell)
 {
     CTilePile& pile = m_cells[static_cast<std::size_t>(cell)];
     if (pile.Top() != kGlyphDiamond) {
-        CWormHole::TakeCell(hwnd, cell);
-        CBufferScope open(m_backBuffer, hwnd);
+        CWormHole::TakeCell(cell);
         Light(true);
         return;
     }
@@ -92,24 +90,23 @@ void CSpelunker::TakeCell(HWND hwnd, int cell)
     // miner stay, and nothing can take it back.
     PlaySoundIfEnabled(kSoundScored);
     {
-        CBufferScope open(m_backBuffer, hwnd);
         ErasePile(pile);
         while (!pile.IsEmpty() && pile.Top() == kGlyphDiamond)
             m_diamonds.Push(pile.PopTop());
         RedrawPile(pile);
         RedrawPile(m_diamonds);
-        if (IsFinished(hwnd))
+        if (IsFinished())
             m_digging.Celebrate(kGlyphMinerWon);
     }
     // The word in progress still counts when the last diamond ends the hand.
-    if (IsFinished(hwnd) && m_word.IsWord())
-        TryScoreWord(hwnd);
-    EndHandIfFinished(hwnd);
+    if (IsFinished() && m_word.IsWord())
+        TryScoreWord();
+    EndHandIfFinished();
 }
 
-bool CSpelunker::IsFinished(HWND hwnd)
+bool CSpelunker::IsFinished()
 {
-    return CWormHole::IsFinished(hwnd) || (m_placed > 0 && m_diamonds.Length() == m_placed);
+    return CWormHole::IsFinished() || (m_placed > 0 && m_diamonds.Length() == m_placed);
 }
 
 CStr CSpelunker::TableLetters() const

@@ -12,8 +12,8 @@ public:
 
     explicit CSpelunker(const CGameContext& context);
 
-    int Undo(HWND hwnd) override;
-    bool IsFinished(HWND) override;
+    bool Undo() override;
+    bool IsFinished() override;
     bool CheckRules(std::string& why) override;
     std::string DescribeState() const override;
 
@@ -22,7 +22,7 @@ public:
     int DiamondsPlaced() const { return m_placed; }
 
 private:
-    void TakeCell(HWND hwnd, int cell) override;
+    void TakeCell(int cell) override;
     void PlacePieces(int width, int height) override;
     CStr TableLetters() const override;
     // Whether the cell is face up: it holds a diamond, or the torch has shone

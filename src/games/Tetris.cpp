@@ -51,7 +51,7 @@ void CTetris::DealShape(std::span<char> cells)
         }
 }
 
-int CTetris::AfterLanding(HWND hwnd, const std::vector<CellAt>& cells)
+int CTetris::AfterLanding(const std::vector<CellAt>& cells)
 {
     // Each search records its words when they are longer in all than the
     // best of this landing so far, after those already recorded: a word
@@ -70,13 +70,11 @@ int CTetris::AfterLanding(HWND hwnd, const std::vector<CellAt>& cells)
     }
     if (!m_well.AnyLit())
         return 0;
-    m_backBuffer.Open(hwnd);
     RedrawWell();
-    m_backBuffer.Close();
     return (m_bestColumn + 2 * m_well.Level() + m_bestRow) / 9 + 2;
 }
 
-void CTetris::ClearWaiting(HWND)
+void CTetris::ClearWaiting()
 {
     TilesLeftPlay(m_well.RemoveLit());
     const int letters = static_cast<int>(m_rowWords.size() + m_columnWords.size());

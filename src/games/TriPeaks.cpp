@@ -36,4 +36,4 @@ void CTriPeaks::PlacePieces(int width, int)
     m_word.Place(left + step, 3 * (h / 4) + 8 * h + 10, left + step + 4 * w, 10);
 }
 
-bool CTriPeaks::IsFinished(HWND) { return m_word.IsEmpty() && m_cells.IsRowEmpty(0) && m_cells.IsRowEmpty(1); }
+bool CTriPeaks::IsFinished() { return m_word.IsEmpty() && m_cells.IsRowEmpty(0) && m_cells.IsRowEmpty(1); }

@@ -16,7 +16,7 @@ public:
     // top, and each row lies half a column step right of the row below it.
     static bool IsPeakCell(int row, int column);
     // The top two rows are empty and no word is left unscored.
-    bool IsFinished(HWND hwnd) override;
+    bool IsFinished() override;
 
 private:
     void PlacePieces(int width, int height) override;

@@ -50,7 +50,7 @@ void CTrueTris::DealShape(std::span<char> cells)
             cells[k] = static_cast<char>(kFirstDigit + s);
 }
 
-int CTrueTris::AfterLanding(HWND hwnd, const std::vector<CellAt>& cells)
+int CTrueTris::AfterLanding(const std::vector<CellAt>& cells)
 {
     for (const auto& [row, column] : cells) {
         bool full = true;
@@ -61,13 +61,11 @@ int CTrueTris::AfterLanding(HWND hwnd, const std::vector<CellAt>& cells)
     }
     if (!m_well.AnyLit())
         return 0;
-    m_backBuffer.Open(hwnd);
     RedrawWell();
-    m_backBuffer.Close();
     return 1;  // the full rows go on the next step
 }
 
-void CTrueTris::ClearWaiting(HWND)
+void CTrueTris::ClearWaiting()
 {
     const CStr taken = m_well.RemoveLit();
     TilesLeftPlay(taken);

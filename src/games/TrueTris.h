@@ -14,8 +14,8 @@ public:
 
 protected:
     void DealShape(std::span<char> cells) override;
-    int AfterLanding(HWND hwnd, const std::vector<CellAt>& cells) override;
-    void ClearWaiting(HWND hwnd) override;
+    int AfterLanding(const std::vector<CellAt>& cells) override;
+    void ClearWaiting() override;
     void PlacePieces(int width, int height) override;
 
 private:

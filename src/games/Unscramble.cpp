@@ -58,31 +58,29 @@ bool CUnscramble::IsUntouched(int row) const
     return true;
 }
 
-bool CUnscramble::IsNewWord(const CTilePile& pile, HWND hwnd, int trim)
+bool CUnscramble::IsNewWord(const CTilePile& pile, int trim)
 {
     // The word in progress must use every letter of its row.
     if (&pile == &m_word.word && (WordRow() < 0 || pile.Length() != RowLength(WordRow())))
         return false;
-    return CWordHunt::IsNewWord(pile, hwnd, trim);
+    return CWordHunt::IsNewWord(pile, trim);
 }
 
-void CUnscramble::DrawButtonState(HWND hwnd, CTileButton& button, int state)
+void CUnscramble::DrawButtonState(CTileButton& button, int state)
 {
     button.state = state;
-    m_backBuffer.Open(hwnd);
     button.Draw(m_backBuffer, m_tileSet);
     DrawScorePanel();
-    m_backBuffer.Close();
 }
 
-int CUnscramble::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
+void CUnscramble::OnLButtonDown(int x, int y, unsigned keys)
 {
     for (int r = 0; r < kRows; ++r) {
         const size_t row = static_cast<size_t>(r);
         if (m_shuffle[row].HitTest(x, y)) {
             m_shuffleHeld = r + 1;
-            DrawButtonState(hwnd, m_shuffle[row], kButtonPressed);
-            return 1;
+            DrawButtonState(m_shuffle[row], kButtonPressed);
+            return;
         }
         if (m_autoSolve[row].HitTest(x, y)) {
             // Charged at the press, whatever the row looks like.
@@ -90,30 +88,26 @@ int CUnscramble::OnLButtonDown(HWND hwnd, int x, int y, unsigned keys)
             m_scorePanel.score -= points;
             m_charged += points;
             m_autoSolveHeld = r + 1;
-            DrawButtonState(hwnd, m_autoSolve[row], kButtonPressed);
-            return 1;
+            DrawButtonState(m_autoSolve[row], kButtonPressed);
+            return;
         }
     }
-    return CWordHunt::OnLButtonDown(hwnd, x, y, keys);
+    return CWordHunt::OnLButtonDown(x, y, keys);
 }
 
-int CUnscramble::OnLButtonUp(HWND hwnd, int x, int y, unsigned keys)
+void CUnscramble::OnLButtonUp(int x, int y, unsigned keys)
 {
     const int held = m_shuffleHeld ? m_shuffleHeld : m_autoSolveHeld;
     if (!held)
-        return CWordHunt::OnLButtonUp(hwnd, x, y, keys);
-    if (hwnd)
-        hwnd->ReleaseCapture();
+        return CWordHunt::OnLButtonUp(x, y, keys);
+    ReleaseMouse();
     const bool solve = m_shuffleHeld == 0;
     m_shuffleHeld = m_autoSolveHeld = 0;
     const size_t row = static_cast<size_t>(held - 1);
-    DrawButtonState(hwnd, solve ? m_autoSolve[row] : m_shuffle[row], kButtonRaised);
+    DrawButtonState(solve ? m_autoSolve[row] : m_shuffle[row], kButtonRaised);
     if (IsUntouched(held - 1)) {
-        m_backBuffer.Open(hwnd);
         LayOutRow(held - 1, solve);
-        m_backBuffer.Close();
     }
-    return 1;
 }
 
 void CUnscramble::LayOutRow(int row, bool solved)
@@ -129,17 +123,13 @@ void CUnscramble::LayOutRow(int row, bool solved)
     }
 }
 
-void CUnscramble::AfterMove(HWND hwnd, int repaint)
+void CUnscramble::AfterMove()
 {
-    CWordHunt::AfterMove(hwnd, repaint);
-    if (repaint)
-        m_backBuffer.Open(hwnd);
+    CWordHunt::AfterMove();
     for (int r = 0; r < kRows; ++r) {
         ShowButton(m_shuffle[static_cast<size_t>(r)], IsUntouched(r));
         ShowButton(m_autoSolve[static_cast<size_t>(r)], IsUntouched(r));
     }
-    if (repaint)
-        m_backBuffer.Close();
     RefreshTooltips();
 }
 

@@ -16,11 +16,11 @@ public:
 
     explicit CUnscramble(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    void AfterMove(HWND hwnd, int repaint) override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonUp(int x, int y, unsigned keys) override;
+    void AfterMove() override;
     void AddTooltips() override;
-    bool IsNewWord(const CTilePile& pile, HWND hwnd, int trim) override;
+    bool IsNewWord(const CTilePile& pile, int trim) override;
     // Every letter of the word came from the row in progress; each row not yet
     // spelled still holds (with the word) the letters of its picked word; a
     // row's buttons show exactly while it is untouched.
@@ -40,7 +40,7 @@ private:
     bool IsUntouched(int row) const;
     // Lays the row out anew: shuffled, or as its picked word (buffer open).
     void LayOutRow(int row, bool solved);
-    void DrawButtonState(HWND hwnd, CTileButton& button, int state);
+    void DrawButtonState(CTileButton& button, int state);
 
     std::array<CStr, kRows> m_answers;
     std::array<CTileButton, kRows> m_shuffle;

@@ -9,7 +9,7 @@ public:
     static constexpr int kSeconds = 90;
 
     explicit CUseitLoseit(const CGameContext& context);
-    bool IsFinished(HWND) override { return false; }  // only the clock ends a hand
+    bool IsFinished() override { return false; }  // only the clock ends a hand
 
 private:
     void PlacePieces(int width, int height) override;

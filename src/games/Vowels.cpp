@@ -59,28 +59,27 @@ void CVowels::PlacePieces(int width, int)
     m_scorePanel.SetRect(wordRow + h + 10, left, wordRow + 2 * h + 10, left + 2 * w);
 }
 
-int CVowels::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CVowels::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     // An empty vowel pile has nothing to give, and charges nothing.
     const int vowels = PileAt(m_vowelPiles, x, y);
     if (vowels >= 0) {
-        if (TakeIntoWord(hwnd, m_vowelPiles[vowels])) {
+        if (TakeIntoWord(m_vowelPiles[vowels])) {
             // The vowel's cost stays charged even when the vowel is undone.
             m_scorePanel.score -= m_scorePanel.playPenalty;
-            m_backBuffer.Open(hwnd);
             DrawScorePanel();
-            m_backBuffer.Close();
         }
-        return 1;
+        return;
     }
-    return TakeFromPileAt(hwnd, m_stacks, x, y) ? 1 : PressWordOrButton(hwnd, x, y);
+    if (!TakeFromPileAt(m_stacks, x, y))
+        PressWordOrButton(x, y);
 }
 
-int CVowels::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CVowels::OnLButtonDblClk(int x, int y, unsigned keys)
 {
-    return DoubleClick(hwnd, x, y, keys, PileAt(m_stacks, x, y) >= 0);
+    return DoubleClick(x, y, keys, PileAt(m_stacks, x, y) >= 0);
 }
 
 CStr CVowels::BinLetters(const CStr& letters) const

@@ -15,9 +15,9 @@ public:
 
     explicit CVowels(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND) override { return AllEmpty(m_stacks); }
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    bool IsFinished() override { return AllEmpty(m_stacks); }
 
     // The piles, for the tests.
     CTilePile& Stack(int i) { return m_stacks[i]; }

@@ -40,19 +40,17 @@ char CWordDrop::NextLetter()
     return TakeLetter(*this, m_letters, kSupplyWords, kRefill);
 }
 
-bool CWordDrop::AfterLanding(HWND hwnd, int row, int column)
+bool CWordDrop::AfterLanding(int row, int column)
 {
-    m_backBuffer.Open(hwnd);
     if (m_well.HighlightWords(row, column, kMinWordLength, m_pDictionary))
         RedrawWell();
-    m_backBuffer.Close();
     for (int r = 0; r < kRows; ++r)
         if (m_well.IsRowLit(r))
             return true;
     return false;
 }
 
-void CWordDrop::ClearWaiting(HWND hwnd)
+void CWordDrop::ClearWaiting()
 {
     // From the bottom up; a row that died is tested again, holding the row above it now.
     for (int r = kRows - 1; r >= 0;) {
@@ -60,13 +58,11 @@ void CWordDrop::ClearWaiting(HWND hwnd)
             --r;
             continue;
         }
-        m_backBuffer.Open(hwnd);
         const CStr taken = m_well.RemoveRow(r);
         TilesLeftPlay(taken);
         m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
         RedrawWell();
-        m_backBuffer.Close();
-        m_well.CheckLevel(hwnd, ++m_lines);
+        m_well.CheckLevel(*this, ++m_lines);
     }
 }
 

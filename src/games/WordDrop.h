@@ -16,8 +16,8 @@ public:
 
 protected:
     char NextLetter() override;
-    bool AfterLanding(HWND hwnd, int row, int column) override;
-    void ClearWaiting(HWND hwnd) override;
+    bool AfterLanding(int row, int column) override;
+    void ClearWaiting() override;
     void PlacePieces(int width, int height) override;
 
 private:

@@ -83,82 +83,77 @@ bool CWordMelt::IsReachable(int row, int column) const
     return true;
 }
 
-int CWordMelt::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CWordMelt::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     for (int i = 0; i < kCells; ++i) {
         if (m_cells[i].HitTest(m_tileSet, x, y) < 0)
             continue;
         if (IsReachable(i / kSide, i % kSide) && !m_cells[i].IsEmpty()) {
-            TakeIntoWord(hwnd, m_cells[i]);
-            return 1;
+            TakeIntoWord(m_cells[i]);
+            return;
         }
         PlaySoundIfEnabled(kSoundRefused);
     }
     if (m_stars.HitTest(x, y)) {
-        UseStar(hwnd);
-        return 1;
+        UseStar();
+        return;
     }
-    return PressWordOrButton(hwnd, x, y);
+    return PressWordOrButton(x, y);
 }
 
-int CWordMelt::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CWordMelt::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     const int cell = PileAt(m_cells, x, y);
-    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
+    return DoubleClick(x, y, keys, cell >= 0 && !m_cells[cell].IsEmpty());
 }
 
-int CWordMelt::OnRButtonDown(HWND, int, int, unsigned) { return 0; }
+void CWordMelt::OnRButtonDown(int, int, unsigned) {}
 
-int CWordMelt::OnRButtonUp(HWND hwnd, int, int, unsigned)
+void CWordMelt::OnRButtonUp(int, int, unsigned)
 {
-    UseStar(hwnd);
-    return 1;
+    UseStar();
 }
 
-int CWordMelt::OnEnterKey(HWND hwnd)
+void CWordMelt::OnEnterKey()
 {
     if (m_word.check.visible)
-        TryScoreWord(hwnd);
+        TryScoreWord();
     else
-        UseStar(hwnd);
-    return 1;
+        UseStar();
 }
 
-int CWordMelt::OnBackspaceKey(HWND hwnd)
+void CWordMelt::OnBackspaceKey()
 {
     if (CanUndo())
-        Undo(hwnd);
-    return 1;
+        Undo();
 }
 
-int CWordMelt::OnEscapeKey(HWND hwnd)
+void CWordMelt::OnEscapeKey()
 {
     // The whole word goes back, as far as the undo history reaches.
     for (int left = m_undo.Count(); CanUndo() && left > 0; --left)
-        Undo(hwnd);
-    return 1;
+        Undo();
 }
 
-int CWordMelt::OnChar(HWND hwnd, int ch)
+void CWordMelt::OnChar(int ch)
 {
     if (ch == ' ')
-        return OnEnterKey(hwnd);
+        return OnEnterKey();
     const char letter = ToLowerChar(static_cast<char>(ch));
     if (letter < 'a' || letter > 'z')
-        return 0;
+        return;
     // The first reachable cell, in index order, showing that letter.
     for (int i = 0; i < kCells; ++i) {
         if (!m_cells[i].IsEmpty() && m_cells[i].Top() == letter && IsReachable(i / kSide, i % kSide)) {
-            TakeIntoWord(hwnd, m_cells[i]);
+            TakeIntoWord(m_cells[i]);
             break;
         }
     }
-    return 1;
 }
 
-void CWordMelt::UseStar(HWND hwnd)
+void CWordMelt::UseStar()
 {
-    m_stars.Use(hwnd, [this, hwnd] { return TryScoreWord(hwnd); });
+    m_stars.Use([this] { return TryScoreWord(); });
 }

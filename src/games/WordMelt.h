@@ -20,15 +20,15 @@ public:
 
     explicit CWordMelt(const CGameContext& context);
 
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnEnterKey(HWND hwnd) override;
-    int OnEscapeKey(HWND hwnd) override;
-    int OnBackspaceKey(HWND hwnd) override;
-    int OnChar(HWND hwnd, int ch) override;
-    bool IsFinished(HWND) override { return AllEmpty(m_cells); }
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonDown(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
+    void OnEnterKey() override;
+    void OnEscapeKey() override;
+    void OnBackspaceKey() override;
+    void OnChar(int ch) override;
+    bool IsFinished() override { return AllEmpty(m_cells); }
 
     // Whether the tile of cell (row, column) may be taken: the outer wall
     // always, an inner wall once the wall around it is empty.
@@ -41,7 +41,7 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frames.rects[0]); }
-    void UseStar(HWND hwnd);
+    void UseStar();
     // Star letters score nothing and were never in the letter bin.
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }

@@ -64,10 +64,10 @@ void CWormHole::DrawTable()
                              m_frame.top - m_tileSet.TileHeight() / 2);
 }
 
-int CWormHole::Undo(HWND hwnd)
+bool CWormHole::Undo()
 {
     m_digging.Restore(m_undo.Peek());
-    return CGame::Undo(hwnd);
+    return CGame::Undo();
 }
 
 std::unique_ptr<CUndoRecord> CWormHole::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
@@ -75,50 +75,49 @@ std::unique_ptr<CUndoRecord> CWormHole::CreateUndoRecord(CTilePile* from, CTileP
     return m_digging.Record(from, to, count);
 }
 
-int CWormHole::OnLButtonDown(HWND hwnd, int x, int y, unsigned)
+void CWormHole::OnLButtonDown(int x, int y, unsigned)
 {
     m_pressPoint = {x, y};
-    hwnd->SetCapture();
+    CaptureMouse();
     if (m_stars.HitTest(x, y)) {
-        UseStar(hwnd);
-        return 1;
+        UseStar();
+        return;
     }
     const int cell = PileAt(m_cells, x, y);
     if (cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty() && m_digging.CanTake(cell)) {
-        TakeCell(hwnd, cell);
-        return 1;
+        TakeCell(cell);
+        return;
     }
     if (cell >= 0)
         PlaySoundIfEnabled(kSoundRefused);
-    return PressWordOrButton(hwnd, x, y);
+    return PressWordOrButton(x, y);
 }
 
-int CWormHole::OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys)
+void CWormHole::OnLButtonDblClk(int x, int y, unsigned keys)
 {
     const int cell = PileAt(m_cells, x, y);
-    return DoubleClick(hwnd, x, y, keys, cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty());
+    return DoubleClick(x, y, keys, cell >= 0 && !m_cells[static_cast<std::size_t>(cell)].IsEmpty());
 }
 
-int CWormHole::OnRButtonUp(HWND hwnd, int, int, unsigned)
+void CWormHole::OnRButtonUp(int, int, unsigned)
 {
-    UseStar(hwnd);
-    return 1;
+    UseStar();
 }
 
-void CWormHole::TakeCell(HWND hwnd, int cell)
+void CWormHole::TakeCell(int cell)
 {
-    if (TakeIntoWord(hwnd, m_cells[static_cast<std::size_t>(cell)]))
-        m_digging.MoveFace(hwnd, cell);
+    if (TakeIntoWord(m_cells[static_cast<std::size_t>(cell)]))
+        m_digging.MoveFace(cell);
 }
 
-void CWormHole::UseStar(HWND hwnd)
+void CWormHole::UseStar()
 {
-    m_stars.Use(hwnd, [this, hwnd] { return TryScoreWord(hwnd); });
+    m_stars.Use([this] { return TryScoreWord(); });
 }
 
 void CWormHole::AfterWordScored()
 {
-    if (IsFinished(nullptr))
+    if (IsFinished())
         m_digging.Celebrate(kGlyphWormWon);
 }
 

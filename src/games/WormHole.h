@@ -18,11 +18,11 @@ public:
 
     explicit CWormHole(const CGameContext& context) : CWormHole(context, kSide, 614) {}
 
-    int Undo(HWND hwnd) override;
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnLButtonDblClk(HWND hwnd, int x, int y, unsigned keys) override;
-    int OnRButtonUp(HWND hwnd, int x, int y, unsigned keys) override;
-    bool IsFinished(HWND) override { return m_digging.OnlyFaceLeft(); }
+    bool Undo() override;
+    void OnLButtonDown(int x, int y, unsigned keys) override;
+    void OnLButtonDblClk(int x, int y, unsigned keys) override;
+    void OnRButtonUp(int x, int y, unsigned keys) override;
+    bool IsFinished() override { return m_digging.OnlyFaceLeft(); }
     std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
 
     // The pieces, for the tests.
@@ -36,7 +36,7 @@ protected:
     CWormHole(const CGameContext& context, int side, unsigned letterBinTooltip);
 
     // A press on a cell with a tile that the face may take: eats its letter.
-    virtual void TakeCell(HWND hwnd, int cell);
+    virtual void TakeCell(int cell);
     void PlacePieces(int width, int height) override;
     CStr TableLetters() const override;
 
@@ -48,7 +48,7 @@ protected:
 private:
     void DrawTable() override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
-    void UseStar(HWND hwnd);
+    void UseStar();
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
     int WordPoints(const CStr& letters) const override { return m_scorePanel.WordScore(letters.GetLength()); }

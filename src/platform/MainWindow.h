@@ -9,7 +9,6 @@
 
 #include "framework/Window.h"
 
-enum class MouseMessage { Move, LButtonDown, LButtonUp, LButtonDblClk, RButtonDown, RButtonUp, RButtonDblClk };
 
 // The window procedure: what the window hands to its owner, one call per message.
 class CWindowProc {

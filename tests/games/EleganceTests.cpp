@@ -23,7 +23,7 @@ protected:
         for (int i = 0; i < CElegance::kStacks; ++i)
             Elegance().Stack(i).tiles = stacks[i], Elegance().Stack(i).faceDownCount = i == 1;
         Elegance().LetterBin().SetText("cadtpenogsunhatredbig", false, true);
-        Elegance().AfterMove(app->Window(), 1);
+        Elegance().Refresh();
         Run("size 900 740");  // drawn again as planted
     }
     // Drags the tiles of stack `from` from tile `first` on onto the top of stack `to`.

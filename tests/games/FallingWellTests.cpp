@@ -28,7 +28,7 @@ TEST_F(FallingWellTest, TheLadderRaisesTheLevelWithANoticeAndFasterFalls)
     CFallingWell& well = dynamic_cast<CWordDrop*>(app->CurrentGame())->Well();
     TakeModalLog();
     for (const Row& row : rows) {
-        EXPECT_EQ(well.CheckLevel(app->Window(), row.count), row.notice) << row.count;
+        EXPECT_EQ(well.CheckLevel(*app->CurrentGame(), row.count), row.notice) << row.count;
         EXPECT_EQ(well.Level(), row.level) << row.count;
         EXPECT_EQ(well.Interval(), row.interval) << row.count;
         const std::vector<ModalRecord> shown = TakeModalLog();

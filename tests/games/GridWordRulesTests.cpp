@@ -48,7 +48,7 @@ TEST_F(GridWordRules, RefusalCheckmarkAndFoundWordsFollowEachGame)
         RECT at[2];
         for (int i = 0; i < 2; ++i) {
             word.word.tiles = i == 0 ? "at" : "cats";
-            Grid().AfterMove(app->Window(), 1);
+            Grid().Refresh();
             ASSERT_TRUE(word.check.visible) << row.name;
             at[i] = word.check.rect;
             EXPECT_FALSE(Overlaps(at[i], word.word.Rect(Grid().TileSet()))) << row.name;

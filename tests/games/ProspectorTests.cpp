@@ -63,9 +63,9 @@ TEST_F(Prospector, AnEmptyDealOnlyTheClockEndsAndSelfChecksCatchALetterLeftStand
     // A dictionary without ten-letter words deals nothing: an empty rack that stands until the clock runs out.
     CDictionary none;
     CProspector empty(CGameContext{&none, nullptr, FindGameFactoryRow(31)});
-    empty.OnChar(nullptr, 'a');
-    EXPECT_FALSE(empty.OnTimeUp(nullptr));
-    EXPECT_FALSE(empty.IsFinished(nullptr));
+    empty.Char('a');
+    EXPECT_FALSE(empty.OnTimeUp());
+    EXPECT_FALSE(empty.IsFinished());
     EXPECT_NE(empty.DescribeState().find("rack0: \"..........\""), std::string::npos) << empty.DescribeState();
     std::string why;
     EXPECT_TRUE(empty.CheckInvariants(why)) << why;

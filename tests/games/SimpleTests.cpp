@@ -23,7 +23,7 @@ protected:
             Simple().Stack(i).tiles = stacks[i], Simple().Stack(i).faceDownCount = Simple().Stack(i).Length() > 1;
         Simple().Stack(3).faceDownCount = 0;
         Simple().LetterBin().SetText("ctaoxbe", false, true);
-        Simple().AfterMove(app->Window(), 1);
+        Simple().Refresh();
         Run("size 900 740");  // drawn again as planted
     }
     POINT Top(int i) { return Centre(Simple().Stack(i), std::max(Simple().Stack(i).Length() - 1, 0)); }

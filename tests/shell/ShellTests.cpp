@@ -38,49 +38,50 @@ public:
         // with it a place in the high-score list.
         m_scorePanel.AddWordPoints(0);
     }
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned k) override
+    void OnLButtonDown(int x, int y, unsigned k) override
     {
         m_log.push_back("ldown " + std::to_string(x) + "," + std::to_string(y));
         if (endOnClick) {
-            Shell().EndHand(hwnd, kEndFinished);
-            m_log.push_back(hwnd->GetTitle());
+            EndHand(kEndFinished);  // ends once this handler has returned
+            m_log.push_back(IsHandOver() && !Shell().IsHandOver() ? "ending" : "ended too soon");
         }
         // The hand must still be this object while its handler runs.
         m_log.push_back(TheApp()->CurrentGame() == this ? "still here" : "replaced!");
-        return CGame::OnLButtonDown(hwnd, x, y, k);
+        CGame::OnLButtonDown(x, y, k);
     }
-    int OnLButtonDblClk(HWND, int, int, unsigned) override { return Note("ldbl"); }
-    int OnRButtonUp(HWND, int, int, unsigned) override { return Note("rup"); }
-    int OnMouseMove(HWND, int, int, unsigned) override { return Note("move"); }
-    int OnChar(HWND, int c) override { return Note("char " + std::string(1, static_cast<char>(c))); }
-    int OnEnterKey(HWND) override { return Note("enter"); }
-    int OnSpaceKey(HWND) override { return Note("space"); }
-    int OnArrowUp(HWND) override { return Note("up"); }
-    int OnArrowLeft(HWND) override { return Note("left"); }
-    int OnBackspaceKey(HWND) override { return Note("backspace"); }
-    void AfterMove(HWND, int) override { Note("after move"); }
-    int OnTimer(HWND hwnd, unsigned id) override
+    void OnLButtonDblClk(int, int, unsigned) override { Note("ldbl"); }
+    void OnRButtonUp(int, int, unsigned) override { Note("rup"); }
+    void OnMouseMove(int, int, unsigned) override { Note("move"); }
+    void OnChar(int c) override { Note("char " + std::string(1, static_cast<char>(c))); }
+    void OnEnterKey() override { Note("enter"); }
+    void OnSpaceKey() override { Note("space"); }
+    void OnArrowUp() override { Note("up"); }
+    void OnArrowLeft() override { Note("left"); }
+    void OnBackspaceKey() override { Note("backspace"); }
+    void AfterMove() override { Note("after move"); }
+    void OnTimer(unsigned id) override
     {
         Note("timer " + std::to_string(id));
-        return CGame::OnTimer(hwnd, id);
+        CGame::OnTimer(id);
     }
-    int OnPause(HWND) override { return Note("pause"); }
-    int OnResume(HWND) override { return Note("resume"); }
-    int OnCommand(HWND, int id, int, std::intptr_t) override
+    void OnPause() override { Note("pause"); }
+    void OnResume() override { Note("resume"); }
+    void OnGameOver() override
     {
-        Note("command " + std::to_string(id));
-        if (id != 40001)
-            return 0;
+        m_log.push_back(Shell().MainWindow()->GetTitle());
+        CGame::OnGameOver();
+    }
+    void OnArrowDown() override
+    {
         // A game that asks for a new hand from inside its own handler.
         Shell().MainWindow()->SendCommand(IDM_NEWHAND, 0);
         m_log.push_back(TheApp()->CurrentGame() == this ? "still here" : "replaced!");
-        return 1;
     }
     CStr CopyCurrentWord() const override { return word; }
-    int OnSettingsChanged(HWND hwnd, HDC dc) override
+    void OnSettingsChanged() override
     {
         ++rebuilds;
-        return CGame::OnSettingsChanged(hwnd, dc);
+        CGame::OnSettingsChanged();
     }
     void PushUndo() { m_undo.Push(std::make_unique<CUndoRecord>()); }
     bool endOnClick = false;
@@ -88,11 +89,7 @@ public:
     int rebuilds = 0;
 
 private:
-    int Note(const std::string& what)
-    {
-        m_log.push_back(what);
-        return 1;
-    }
+    void Note(const std::string& what) { m_log.push_back(what); }
     std::vector<std::string>& m_log;
 };
 
@@ -241,6 +238,7 @@ TEST_F(Shell, EndOfHandPausesTheGameWhichStaysUntilItsHandlerHasReturned)
     g.endOnClick = true;
     // Game Over (after the high-score list, left without a name) answered Play Again.
     const std::string out = Run("answer cancel \"Play Again\"\nclick 10 10");
+    EXPECT_NE(std::find(log.begin(), log.end(), "ending"), log.end());
     EXPECT_NE(std::find(log.begin(), log.end(), "Glyphery - Game Over"), log.end());
     EXPECT_NE(std::find(log.begin(), log.end(), "still here"), log.end());
     EXPECT_EQ(std::find(log.begin(), log.end(), "replaced!"), log.end());
@@ -258,10 +256,10 @@ TEST_F(Shell, AHandEndsOnce)
     Install();
     const int played = ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesPlayed", 0);
     Run("answer cancel \"Replay Hand\" no");  // no name; Game Over: replay? No: the hand stays over
-    app->EndHand(app->MainWindow(), kEndFinished);
+    app->EndHand(kEndFinished);
     EXPECT_NE(Run("title").find("Glyphery - Game Over"), std::string::npos);
     EXPECT_EQ(PendingModalAnswers(), 0u);
-    app->EndHand(app->MainWindow(), kEndTimeUp);  // nothing more happens
+    app->EndHand(kEndTimeUp);  // nothing more happens
     EXPECT_EQ(TakeModalLog().size(), 0u);
     EXPECT_EQ(std::count(log.begin(), log.end(), "pause"), 1);
     EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), "GamesPlayed", 0), played + 1);
@@ -276,7 +274,7 @@ TEST_F(Shell, AHandEndsOnce)
 TEST_F(Shell, ANewHandAskedForInsideAGameHandlerWaitsForTheHandlerToReturn)
 {
     Install();
-    const std::string out = Run("answer yes\ncommand 40001");
+    const std::string out = Run("answer yes\nkey down");
     EXPECT_NE(std::find(log.begin(), log.end(), "still here"), log.end());
     EXPECT_NE(out.find("\"New Hand\""), std::string::npos) << out;  // asked once the handler had returned
     EXPECT_EQ(dynamic_cast<CRecordingGame*>(app->CurrentGame()), nullptr);

@@ -42,9 +42,10 @@ namespace testsupport {
 // dictionary or quotations.
 inline constexpr InstructionLine kTestHowToPlay[] = {{226, 60}};
 inline constexpr GameFactoryRow kTestGameRow = {9, "Generic", GameNeeds::Nothing, kTestHowToPlay, nullptr};
+// The game is shown in the shell's main window (the TestShell's, or the application's).
 inline CGameContext TestGameContext(CDictionary* dictionary = nullptr)
 {
-    return CGameContext{dictionary, nullptr, &kTestGameRow};
+    return CGameContext{dictionary, nullptr, &kTestGameRow, Shell().MainWindow()};
 }
 
 // ---- Window and shell
@@ -138,7 +139,7 @@ class TestShell : public CGameShell {
 public:
     explicit TestShell(HWND window = nullptr) : window(window) { SetShell(this); }
     ~TestShell() override { SetShell(nullptr); }
-    void EndHand(HWND, int reason) override
+    void EndHand(int reason) override
     {
         endReasons.push_back(reason);
         over = true;
@@ -274,9 +275,9 @@ struct GameTestBase : ::testing::Test {
     void Show(CGame& game, int width = 640, int height = 640)
     {
         window.Resize(width, height);
-        game.OnSize(&window, SIZE_RESTORED, width, height);
-        game.OnEraseBackground(&window, nullptr);
-        game.OnPaint(&window, nullptr);
+        game.Resize(SIZE_RESTORED, width, height);
+        game.EraseBackground(nullptr);
+        game.Paint(nullptr);
     }
 };
 

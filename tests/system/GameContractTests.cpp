@@ -125,10 +125,10 @@ TEST_P(GameContract, AHiddenClockStaysHiddenAndAnIdleHandEarnsNoBonus)
     g_Settings.Timer = 1;
     Deal(1234);
     const int shown = Game().ScorePanel().showTime;
-    Game().OnSettingsChanged(app->Window(), nullptr);  // Options closed with OK
+    Game().ApplySettings();  // Options closed with OK
     EXPECT_EQ(Game().ScorePanel().showTime, shown) << "the time line after Options";
     const int score = Game().GetScore();
-    Game().OnGameOver(app->Window());
+    Game().HandOver();
     EXPECT_EQ(Game().GetScore(), score) << "a hand in which no word was scored ended with a bonus";
 }
 
@@ -172,7 +172,7 @@ TEST_P(GameContract, EveryTextStaysReadableAndAListShowsThirtyWords)
                 for (int i = 0; i < 30; ++i)
                     list->AddWord((kWords[i % 10] + std::string(i / 10, 's')).c_str());
             Game().BackBuffer().ForgetSmallestText();
-            Game().OnPaint(app->Window(), nullptr);
+            Game().Paint(nullptr);
             const int smallest = Game().BackBuffer().SmallestTextDrawn();
             EXPECT_TRUE(smallest == 0 || smallest >= kReadableTextPixels) << size << ": text of " << smallest << " px";
             for (const CWordListPanel* list : Game().WordLists())

@@ -611,26 +611,24 @@ public:
         m_row.AppendText("soakfault");
         m_row.SetPosition(10, 10);
     }
-    int OnLButtonDown(HWND hwnd, int x, int y, unsigned keys) override
+    void OnLButtonDown(int x, int y, unsigned keys) override
     {
-        CGame::OnLButtonDown(hwnd, x, y, keys);
+        CGame::OnLButtonDown(x, y, keys);
         if (++m_clicks < 20)
-            return 1;
+            return;
         switch (m_fault) {
         case kLoseTile:
             m_row.PopTop();
             break;
         case kDrawOutside: {
             // A back buffer left wider than the window, all of it copied out.
-            const RECT client = hwnd->GetClientRect();
-            m_backBuffer.Resize(hwnd, client.Width() + 50, client.Height());
-            m_backBuffer.Open(hwnd);
+            HWND window = Shell().MainWindow();
+            const RECT client = window->GetClientRect();
+            m_backBuffer.Resize(window, client.Width() + 50, client.Height());
             m_backBuffer.MarkDirty(RECT{0, 0, client.Width() + 50, client.Height()});
-            m_backBuffer.Close();
             break;
         }
         }
-        return 1;
     }
     void ListPiles(std::vector<const CTilePile*>& piles) const override
     {

@@ -25,16 +25,16 @@ public:
         AddPile(left, "left");
         AddPile(right, "right");
     }
-    void AfterMove(HWND, int flag) override { afterMoves.push_back(flag); }
-    bool OnTimeUp(HWND) override
+    void AfterMove() override { ++afterMoves; }
+    bool OnTimeUp() override
     {
         ++timeUps;
         return handleTimeUp;
     }
-    bool IsFinishedAfterDrop(HWND, CTilePile* target) override { return target->Length() >= finishAt; }
+    bool IsFinishedAfterDrop(CTilePile* target) override { return target->Length() >= finishAt; }
 
     CTilePile left, right;
-    std::vector<int> afterMoves;
+    int afterMoves = 0;
     int timeUps = 0;
     bool handleTimeUp = false;
     int finishAt = 1000;
@@ -51,8 +51,8 @@ struct GameTest : GameTestBase {
     {
         const int index = pile.Length() - count;
         const int x = pile.TileX(game->TileSet(), index) + 5, y = pile.TileY(game->TileSet(), index) + 5;
-        game->OnLButtonDown(&window, x, y, MK_LBUTTON);
-        game->BeginDrag(&window, &pile, count, x, y);
+        game->Mouse(MouseMessage::LButtonDown, x, y, MK_LBUTTON);
+        game->BeginDrag(&pile, count, x, y);
     }
     // Both columns as "tiles/face-down tiles".
     std::string Cols() const
@@ -80,8 +80,8 @@ TEST_F(GameTest, FaceDownAccountingThroughLiftDropCancelAndUndo)
         game->left.faceDownCount = 3;
         game->right.tiles = "";
         Lift(game->left, c.count);  // released on no pile: cancelled
-        game->OnMouseMove(&window, 300, 300, MK_LBUTTON);
-        game->OnLButtonUp(&window, 300, 300, 0);
+        game->Mouse(MouseMessage::Move, 300, 300, MK_LBUTTON);
+        game->Mouse(MouseMessage::LButtonUp, 300, 300, 0);
         EXPECT_FALSE(game->IsDragging());
         EXPECT_FALSE(window.captured);
         EXPECT_EQ(Cols(), "abcde/3 /0");
@@ -91,13 +91,14 @@ TEST_F(GameTest, FaceDownAccountingThroughLiftDropCancelAndUndo)
         EXPECT_TRUE(game->IsDragging());
         EXPECT_EQ(Cols(), c.lifted);
         EXPECT_EQ(game->DragPile().faceDownCount, c.dragDown);
-        game->EndDrag(&window, &game->right);
+        game->EndDrag(&game->right);
         EXPECT_FALSE(game->IsDragging());
         EXPECT_EQ(Cols(), c.dropped);
-        EXPECT_EQ(game->Undo(&window), 1);
+        const int afterMoves = game->afterMoves;
+        EXPECT_TRUE(game->TakeBack());
         EXPECT_EQ(Cols(), "abcde/3 /0") << "as it was before the lift";
-        EXPECT_EQ(game->afterMoves.back(), 1);
-        EXPECT_EQ(game->Undo(&window), 0);
+        EXPECT_EQ(game->afterMoves, afterMoves + 1);
+        EXPECT_FALSE(game->TakeBack());
     }
 }
 
@@ -107,10 +108,10 @@ TEST_F(GameTest, CancelledDragReturnsASlotTileToItsPlace)
     word.Configure(kPileAllFaceUp, kFanRight);
     word.SetPosition(20, 400);
     word.tiles = "cat";
-    game->BeginDrag(&window, &word, 2, 100, 420);
+    game->BeginDrag(&word, 2, 100, 420);
     EXPECT_EQ(word.tiles, CStr("ct"));
     EXPECT_EQ(game->DragImage().X(), 20 + W);
-    game->CancelDrag(&window);
+    game->CancelDrag();
     EXPECT_EQ(word.tiles, CStr("cat"));
 }
 
@@ -120,11 +121,11 @@ TEST_F(GameTest, DragStartsOnlyBeyondTheThreshold)
     Lift(game->left, 1);
     const int x0 = game->DragImage().X(), y0 = game->DragImage().Y();
     const POINT press{game->left.TileX(game->TileSet(), 1) + 5, game->left.TileY(game->TileSet(), 1) + 5};
-    game->OnMouseMove(&window, press.x + 5, press.y + 5, MK_LBUTTON);
+    game->Mouse(MouseMessage::Move, press.x + 5, press.y + 5, MK_LBUTTON);
     EXPECT_EQ(game->DragImage().X(), x0);
-    game->OnMouseMove(&window, press.x + 6, press.y, MK_LBUTTON);
+    game->Mouse(MouseMessage::Move, press.x + 6, press.y, MK_LBUTTON);
     EXPECT_EQ(game->DragImage().X(), x0 + 6);
-    game->OnMouseMove(&window, press.x + 1, press.y + 2, MK_LBUTTON);
+    game->Mouse(MouseMessage::Move, press.x + 1, press.y + 2, MK_LBUTTON);
     EXPECT_EQ(game->DragImage().X(), x0 + 1) << "once moving, every move counts";
     EXPECT_EQ(game->DragImage().Y(), y0 + 2);
 }
@@ -136,13 +137,13 @@ TEST_F(GameTest, DragImageStaysInsideTheClientArea)
     const int w = W, h = 2 * H;
     EXPECT_EQ(std::make_pair(game->DragImage().Width(), game->DragImage().Height()), std::make_pair(w, h));
     auto at = [&] { return std::make_pair(game->DragImage().X(), game->DragImage().Y()); };
-    game->DragTo(&window, -500, -500);
+    game->DragTo(-500, -500);
     EXPECT_EQ(at(), std::make_pair(0, 0));
-    game->DragTo(&window, 5000, 5000);
+    game->DragTo(5000, 5000);
     EXPECT_EQ(at(), std::make_pair(640 - w - 1, 640 - h - 1));
-    game->DragBy(&window, 10, 10);
+    game->DragBy(10, 10);
     EXPECT_EQ(at(), std::make_pair(640 - w - 1, 640 - h - 1));
-    game->DragBy(&window, -10, 0);
+    game->DragBy(-10, 0);
     EXPECT_EQ(at().first, 640 - w - 11);
 }
 
@@ -153,7 +154,7 @@ TEST_F(GameTest, DropFliesVisiblyAndCanFinishTheHand)
     Lift(game->left, 1);
     window.sleeps.clear();
     window.presentsAtSleep.clear();
-    game->EndDrag(&window, &game->right);
+    game->EndDrag(&game->right);
     EXPECT_EQ(window.sleeps, std::vector<int>(11, 10));
     EXPECT_TRUE(std::adjacent_find(window.presentsAtSleep.begin(), window.presentsAtSleep.end()) ==
                 window.presentsAtSleep.end())
@@ -162,9 +163,9 @@ TEST_F(GameTest, DropFliesVisiblyAndCanFinishTheHand)
     // The dropped tile is on screen at the target.
     EXPECT_EQ(window.ScreenPixel(300 + 10, 20 + 10), SheetColour(1, 10, 10));
 
-    game->BeginDrag(&window, nullptr, 1, 0, 0);  // null piles do nothing
+    game->BeginDrag(nullptr, 1, 0, 0);  // null piles do nothing
     EXPECT_FALSE(game->IsDragging());
-    game->EndDrag(&window, nullptr);
+    game->EndDrag(nullptr);
 }
 
 TEST_F(GameTest, MoveTileFlipsRecordsAndUndoes)
@@ -179,7 +180,7 @@ TEST_F(GameTest, MoveTileFlipsRecordsAndUndoes)
     EXPECT_EQ(window.sleeps, std::vector<int>(8, 7));
     EXPECT_EQ(Cols(), "x/0 y/0");
     EXPECT_EQ(window.ScreenPixel(300 + 10, 20 + 10), SheetColour(24, 10, 10));
-    game->Undo(&window);
+    game->TakeBack();
     EXPECT_EQ(Cols(), "xy/1 /0") << "the flipped tile is hidden again";
 
     game->MoveTile(&game->right, &game->left, 1, 0);  // an empty source: nothing
@@ -208,12 +209,12 @@ TEST_F(GameTest, CountDownClockWarnsAndEndsAtZero)
     game->ScorePanel().clockValue = 12;
     game->ScorePanel().clockStep = -1;
     for (int i = 0; i < 12; ++i)
-        game->OnTimer(&window, kClockTimerId);
+        game->Tick(kClockTimerId);
     EXPECT_EQ(game->ScorePanel().clockValue, 0);
     EXPECT_EQ(std::count(Sounds().begin(), Sounds().end(), kSoundClockWarning), 11) << "10 down to 0";
     EXPECT_EQ(game->timeUps, 1);
     EXPECT_EQ(shell.endReasons, std::vector<int>{kEndTimeUp});
-    EXPECT_EQ(game->afterMoves, std::vector<int>{0}) << "only the first tick";
+    EXPECT_EQ(game->afterMoves, 1) << "only the first tick";
     EXPECT_EQ(game->ElapsedTicks(), 12);
 }
 
@@ -222,24 +223,24 @@ TEST_F(GameTest, ClockThatHandlesItsOwnTimeUpAndCountUpClocks)
     game->handleTimeUp = true;
     game->ScorePanel().clockValue = 1;
     game->ScorePanel().clockStep = -1;
-    game->OnTimer(&window, kClockTimerId);
+    game->Tick(kClockTimerId);
     EXPECT_EQ(game->timeUps, 1);
     EXPECT_TRUE(shell.endReasons.empty());
 
     auto up = std::make_unique<ColumnsGame>();
     for (int i = 0; i < 20; ++i)
-        up->OnTimer(&window, kClockTimerId);
-    up->OnTimer(&window, 704);  // not the clock
+        up->Tick(kClockTimerId);
+    up->Tick(704);  // not the clock
     EXPECT_EQ(up->ScorePanel().clockValue, 20);
     EXPECT_EQ(up->timeUps, 0);
     EXPECT_EQ(std::count(Sounds().begin(), Sounds().end(), kSoundClockWarning), 1);
 
     up->m_clockRunning = false;
-    up->OnTimer(&window, kClockTimerId);
+    up->Tick(kClockTimerId);
     EXPECT_EQ(up->ScorePanel().clockValue, 20);
     up->m_clockRunning = true;
     up->ScorePanel().clockValue = -2;  // a count-up clock from below zero meets zero
-    up->OnTimer(&window, kClockTimerId);
-    up->OnTimer(&window, kClockTimerId);
+    up->Tick(kClockTimerId);
+    up->Tick(kClockTimerId);
     EXPECT_EQ(up->timeUps, 1);
 }

@@ -40,17 +40,17 @@ struct Invariants : ::testing::Test {
 
     void SetUp() override
     {
-        game.OnSize(&window, SIZE_RESTORED, 640, 640);
-        game.OnPaint(&window, nullptr);
+        game.Resize(SIZE_RESTORED, 640, 640);
+        game.Paint(nullptr);
         ASSERT_TRUE(game.CheckInvariants(why)) << why;  // the first check takes the count
     }
     // Presses on tile `index` of the pile and drags it well away.
     void Lift(CTilePile& pile, int index)
     {
         const int x = pile.TileX(game.TileSet(), index) + 5, y = pile.TileY(game.TileSet(), index) + 5;
-        game.OnLButtonDown(&window, x, y, MK_LBUTTON);
-        game.BeginDrag(&window, &pile, pile.Length() - index, x, y);
-        game.OnMouseMove(&window, x + 100, y + 100, MK_LBUTTON);
+        game.Mouse(MouseMessage::LButtonDown, x, y, MK_LBUTTON);
+        game.BeginDrag(&pile, pile.Length() - index, x, y);
+        game.Mouse(MouseMessage::Move, x + 100, y + 100, MK_LBUTTON);
     }
 };
 }  // namespace
@@ -62,7 +62,7 @@ TEST_F(Invariants, TilesMovedBetweenPilesOrIntoTheAirAreStillThere)
     Lift(game.left, 1);
     EXPECT_TRUE(game.IsDragging());
     EXPECT_TRUE(game.CheckInvariants(why)) << why;
-    game.EndDrag(&window, &game.right);
+    game.EndDrag(&game.right);
     EXPECT_TRUE(game.CheckInvariants(why)) << why;
 }
 
@@ -111,7 +111,7 @@ TEST_F(Invariants, ASecondPressDuringADragSendsTheFirstDragsTilesHome)
     Lift(game.right.IsEmpty() ? game.left : game.right, 0);  // pressed again, no button-up between
     EXPECT_TRUE(game.CheckInvariants(why)) << why;
     EXPECT_EQ(game.DragPile().tiles, CStr("abcde"));
-    game.CancelDrag(&window);
+    game.CancelDrag();
     EXPECT_EQ(game.left.tiles, CStr("abcde"));
 }
 
@@ -119,9 +119,9 @@ TEST_F(Invariants, ANewDragStartedByTheGameWhileOneIsInTheAirLosesNothing)
 {
     Lift(game.left, 4);
     const int x = game.left.TileX(game.TileSet(), 0) + 5, y = game.left.TileY(game.TileSet(), 0) + 5;
-    game.BeginDrag(&window, &game.left, 2, x, y);  // no button-down in between
+    game.BeginDrag(&game.left, 2, x, y);  // no button-down in between
     EXPECT_TRUE(game.CheckInvariants(why)) << why;
-    game.EndDrag(&window, &game.right);
+    game.EndDrag(&game.right);
     EXPECT_TRUE(game.CheckInvariants(why)) << why;
     EXPECT_EQ(game.left.Length() + game.right.Length(), 5);
 }

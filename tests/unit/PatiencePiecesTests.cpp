@@ -29,7 +29,7 @@ public:
         AddPart(stockWaste);
         AddPart(foundation);
     }
-    bool IsFinished(HWND) override { return columns[0].IsEmpty() && columns[1].IsEmpty() && stockWaste.IsEmpty(); }
+    bool IsFinished() override { return columns[0].IsEmpty() && columns[1].IsEmpty() && stockWaste.IsEmpty(); }
 
     CTilePile columns[2];
     CStockWaste stockWaste{*this};
@@ -49,19 +49,19 @@ TEST_F(Patience, StockTurnsOntoTheWasteAndRecyclesInDealtOrderAtAPenalty)
     CStockWaste& sw = game->stockWaste;
     sw.stock.tiles = "abc";
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(sw.Turn(&window), CStockWaste::kTurned);
+        EXPECT_EQ(sw.Turn(), CStockWaste::kTurned);
     EXPECT_EQ(sw.stock.tiles, CStr(""));
     EXPECT_EQ(sw.waste.tiles, CStr("cba")) << "the stock's top tile is turned first";
     EXPECT_EQ(game->UndoStack().Count(), 3);
 
     // A turn can be undone, back onto the stock.
-    game->Undo(&window);
+    game->TakeBack();
     EXPECT_EQ(sw.stock.tiles, CStr("a"));
     EXPECT_EQ(sw.waste.tiles, CStr("cb"));
-    sw.Turn(&window);
+    sw.Turn();
 
     Sounds().clear();
-    EXPECT_EQ(sw.Turn(&window), CStockWaste::kRecycled);
+    EXPECT_EQ(sw.Turn(), CStockWaste::kRecycled);
     EXPECT_EQ(sw.stock.tiles, CStr("abc")) << "back in the order it was dealt";
     EXPECT_EQ(sw.waste.tiles, CStr(""));
     EXPECT_EQ(Score(), -100) << "the score may go negative";
@@ -69,21 +69,21 @@ TEST_F(Patience, StockTurnsOntoTheWasteAndRecyclesInDealtOrderAtAPenalty)
     EXPECT_EQ(Sounds(), std::vector<unsigned>{kSoundTileMoved});
 
     // The same tiles come up again, and every recycle costs again.
-    EXPECT_EQ(sw.Turn(&window), CStockWaste::kTurned);
+    EXPECT_EQ(sw.Turn(), CStockWaste::kTurned);
     EXPECT_EQ(sw.waste.tiles, CStr("c"));
-    sw.Turn(&window);
-    sw.Turn(&window);
-    EXPECT_EQ(sw.Turn(&window), CStockWaste::kRecycled);
+    sw.Turn();
+    sw.Turn();
+    EXPECT_EQ(sw.Turn(), CStockWaste::kRecycled);
     EXPECT_EQ(Score(), -200);
 }
 
 TEST_F(Patience, EmptyStockAndWasteRefuseAndHitOnlyTheStockSlot)
 {
     Sounds().clear();
-    EXPECT_EQ(game->stockWaste.Turn(&window), CStockWaste::kRefused);
+    EXPECT_EQ(game->stockWaste.Turn(), CStockWaste::kRefused);
     EXPECT_EQ(Score(), 0) << "nothing to recycle costs nothing";
     EXPECT_EQ(Sounds(), std::vector<unsigned>{kSoundRefused});
-    EXPECT_FALSE(game->stockWaste.PlayWasteOnto(&window, game->columns[0]));
+    EXPECT_FALSE(game->stockWaste.PlayWasteOnto(game->columns[0]));
     EXPECT_TRUE(game->columns[0].IsEmpty());
 
     CStockWaste& sw = game->stockWaste;
@@ -100,11 +100,11 @@ TEST_F(Patience, WastePlaysOntoAPileAndUndoBringsItBack)
     sw.waste.tiles = "xy";
     game->columns[0].tiles = "ab";
     game->columns[0].faceDownCount = 1;
-    ASSERT_TRUE(sw.PlayWasteOnto(&window, game->columns[0]));
+    ASSERT_TRUE(sw.PlayWasteOnto(game->columns[0]));
     EXPECT_EQ(game->columns[0].tiles, CStr("aby"));
     EXPECT_EQ(sw.waste.tiles, CStr("x"));
     EXPECT_EQ(game->columns[0].faceDownCount, 1);
-    game->Undo(&window);
+    game->TakeBack();
     EXPECT_EQ(sw.waste.tiles, CStr("xy"));
     EXPECT_EQ(game->columns[0].tiles, CStr("ab"));
 }
@@ -117,7 +117,7 @@ TEST_F(Patience, TieBetweenTargetWordsGoesToTheLowerNumberedWord)
     ASSERT_EQ(f.words.words[0], CStr("ac"));
     ASSERT_EQ(f.words.words[1], CStr("ab"));
     game->columns[0].tiles = "a";
-    ASSERT_TRUE(f.ScoreTopTile(&window, game->columns[0]));
+    ASSERT_TRUE(f.ScoreTopTile(game->columns[0]));
     EXPECT_EQ(f.words.progress[0], 1);
     EXPECT_EQ(f.words.progress[1], 0);
     EXPECT_EQ(f.words.words[0], CStr("Ac"));
@@ -137,12 +137,12 @@ TEST_F(Patience, ScoringTurnsUpTheUncoveredTileClearsUndoAndFinishes)
     ASSERT_TRUE(game->CanUndo());
 
     Sounds().clear();
-    EXPECT_FALSE(f.ScoreTopTile(&window, game->columns[1])) << "b is nobody's next letter yet";
+    EXPECT_FALSE(f.ScoreTopTile(game->columns[1])) << "b is nobody's next letter yet";
     EXPECT_EQ(game->columns[1].tiles, CStr("cb"));
     EXPECT_TRUE(Sounds().empty());
     EXPECT_TRUE(game->CanUndo());
 
-    ASSERT_TRUE(f.ScoreTopTile(&window, game->columns[0]));
+    ASSERT_TRUE(f.ScoreTopTile(game->columns[0]));
     EXPECT_EQ(game->columns[0].tiles, CStr("d"));
     EXPECT_EQ(game->columns[0].faceDownCount, 0) << "the uncovered tile turns face up";
     EXPECT_FALSE(game->CanUndo()) << "a scored tile never comes back";
@@ -150,12 +150,12 @@ TEST_F(Patience, ScoringTurnsUpTheUncoveredTileClearsUndoAndFinishes)
     EXPECT_TRUE(shell.endReasons.empty());
 
     // b, c, d, e, f, g, h: each in turn the next letter of some word.
-    ASSERT_TRUE(f.ScoreTopTile(&window, game->columns[1]));
-    ASSERT_TRUE(f.ScoreTopTile(&window, game->columns[1]));
-    ASSERT_TRUE(f.ScoreTopTile(&window, game->stockWaste.waste));
+    ASSERT_TRUE(f.ScoreTopTile(game->columns[1]));
+    ASSERT_TRUE(f.ScoreTopTile(game->columns[1]));
+    ASSERT_TRUE(f.ScoreTopTile(game->stockWaste.waste));
     game->columns[0].tiles = "hgfe";
     while (!game->columns[0].IsEmpty())
-        ASSERT_TRUE(f.ScoreTopTile(&window, game->columns[0])) << game->columns[0].tiles.c_str();
+        ASSERT_TRUE(f.ScoreTopTile(game->columns[0])) << game->columns[0].tiles.c_str();
     EXPECT_TRUE(f.IsComplete());
     EXPECT_EQ(Score(), 80);
     EXPECT_EQ(shell.endReasons, std::vector<int>{kEndFinished}) << "the last tile ends the hand";
@@ -170,22 +170,22 @@ TEST_F(Patience, OnlyASingleWantedTileDroppedOnTheFoundationScores)
     const int y = game->columns[0].TileY(game->TileSet(), 0) + 5;
 
     // Two tiles over the foundation: refused, although the top one would fit.
-    game->OnLButtonDown(&window, x, y, MK_LBUTTON);
-    game->BeginDrag(&window, &game->columns[0], 2, x, y);
-    game->DragTo(&window, 350, 20);
-    EXPECT_FALSE(f.DropDragged(&window));
-    game->CancelDrag(&window);
+    game->Mouse(MouseMessage::LButtonDown, x, y, MK_LBUTTON);
+    game->BeginDrag(&game->columns[0], 2, x, y);
+    game->DragTo(350, 20);
+    EXPECT_FALSE(f.DropDragged());
+    game->CancelDrag();
     EXPECT_EQ(game->columns[0].tiles, CStr("ba"));
 
     // One tile far from the foundation: refused.
-    game->BeginDrag(&window, &game->columns[0], 1, x, y + 64);
-    game->DragTo(&window, 20, 500);
-    EXPECT_FALSE(f.DropDragged(&window));
+    game->BeginDrag(&game->columns[0], 1, x, y + 64);
+    game->DragTo(20, 500);
+    EXPECT_FALSE(f.DropDragged());
 
     // Touching the foundation's edge is enough.
     const int w = game->DragImage().Width();
-    game->DragTo(&window, 300 - w + 5, 55);  // the image's right edge on the left edge
-    EXPECT_TRUE(f.DropDragged(&window));
+    game->DragTo(300 - w + 5, 55);  // the image's right edge on the left edge
+    EXPECT_TRUE(f.DropDragged());
     EXPECT_FALSE(game->IsDragging());
     EXPECT_EQ(game->columns[0].tiles, CStr("b"));
     EXPECT_EQ(f.words.progress[0], 1);
