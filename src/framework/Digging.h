@@ -55,8 +55,8 @@ public:
     }
     // No cell holds a tile but the face's.
     bool OnlyFaceLeft() const;
-    // Lays `glyph` on the face (the hand is won) and draws the cell (the
-    // back buffer is open); the tile joins play, and nothing can be undone.
+    // Lays `glyph` on the face (the hand is won) and draws the cell; the
+    // tile joins play, and nothing can be undone.
     void Celebrate(char glyph);
 
     // An undo record of a move that also keeps the face's cell as it is.

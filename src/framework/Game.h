@@ -115,7 +115,7 @@ public:
     virtual void CancelDrag();
     virtual void RedrawDragImage();
     virtual void BeforeTileLift();
-    // Moves the top tile of `from` onto `to` in flight (the back buffer is open).
+    // Moves the top tile of `from` onto `to` in flight.
     virtual void MoveTile(CTilePile* from, CTilePile* to, int count, int faceUp);
     virtual bool IsFinishedAfterDrop(CTilePile* target);
     virtual bool IsFinished();
@@ -187,9 +187,9 @@ public:
     CUndoStack& UndoStack() { return m_undo; }
     CTooltips& Tooltips() { return m_tooltips; }
     CDictionary* Dictionary() const { return m_pDictionary; }
-    // Redraws the score panel (the back buffer is open).
+    // Redraws the score panel.
     void DrawScorePanel() { m_scorePanel.Draw(m_backBuffer); }
-    // Draws a pile again over what is there (buffer open); ErasePile first
+    // Draws a pile again over what is there; ErasePile first
     // clears its area to the background, for a pile that shrank.
     void RedrawPile(CTilePile& pile);
     void ErasePile(CTilePile& pile);
@@ -217,7 +217,7 @@ protected:
     // Places every piece for the tile size just chosen (m_tileSet).
     virtual void PlacePieces(int width, int height);
     // Draws what the game draws beyond its registered parts and the score
-    // panel (the back buffer is open).
+    // panel.
     virtual void DrawTable();
 
     // Registration, in drawing order (see the top of this file). The game

@@ -20,7 +20,7 @@ class CTooltips;
 class CGamePart {
 public:
     virtual ~CGamePart() = default;
-    // Draws the part (the back buffer is open).
+    // Draws the part.
     virtual void Draw(CBackBuffer& buffer, const CTileSet& tiles) = 0;
     // Lines of the form `name: "letters" ...`, each ending in a newline.
     virtual std::string Describe() const = 0;

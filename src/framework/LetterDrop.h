@@ -48,7 +48,7 @@ protected:
     // After a letter landed in (row, column): true when tiles now wait to
     // be taken out on the next step.
     virtual bool AfterLanding(int row, int column) = 0;
-    // Takes out the waiting tiles (the back buffer is open).
+    // Takes out the waiting tiles.
     virtual void ClearWaiting() = 0;
     // The sound of a letter landing in (row, column), before AfterLanding.
     virtual void PlayLandingSound(int row, int column);
@@ -56,7 +56,7 @@ protected:
     // The well and the queue beside it; the game places its panel after.
     void PlacePieces(int width, int height) override;
     void FillQueue();
-    // Draws the well, the letter in the air and the score again (the buffer is open).
+    // Draws the well, the letter in the air and the score again.
     void RedrawWell();
 
     CTilePile m_queue;
@@ -68,7 +68,7 @@ private:
     void Land(int row);
     int Steer(int dx);
     int Swap();
-    // Moves the falling letter to the column and height (the buffer is open).
+    // Moves the falling letter to the column and height.
     void MoveFalling(int column, int thirds);
 
     int m_column;

@@ -14,8 +14,7 @@
 // tile); a tile that leaves the grid is reported with `to` -1.
 //
 // The game owns the cells (registered as a grid) and one CSettlingGrid over
-// them; the back buffer is open while it settles, closes or rises, and the
-// undo history is cleared afterwards, since a settled grid is not undone.
+// them; the undo history is cleared afterwards, since a settled grid is not undone.
 #include <functional>
 #include <span>
 

@@ -60,20 +60,20 @@ protected:
     // Fills the next shape: `cells` is the box, row-major, all empty; the
     // game puts a tile in every cell of the shape it chooses.
     virtual void DealShape(std::span<char> cells) = 0;
-    // Puts the shape's tiles into the well with the box's top on `row`
-    // (the buffer is open); their cells, in the box's row-major order. Here
+    // Puts the shape's tiles into the well with the box's top on `row`;
+    // their cells, in the box's row-major order. Here
     // each tile goes where the box holds it.
     virtual std::vector<CellAt> Settle(int row);
     // After a landing in `cells`: fall steps until the lit tiles go, 0 when none wait.
     virtual int AfterLanding(const std::vector<CellAt>& cells) = 0;
-    // Takes out the lit tiles (the buffer is open).
+    // Takes out the lit tiles.
     virtual void ClearWaiting() = 0;
 
     void DealFirstShape();
     // The well and the preview; the game places its panel after.
     void PlacePieces(int width, int height) override;
     int SideX() const { return m_well.Right() + m_tileSet.TileWidth() / 2; }
-    // Draws the well and the falling shape, placed anew, again (the buffer is open).
+    // Draws the well and the falling shape, placed anew, again.
     void RedrawWell();
 
 

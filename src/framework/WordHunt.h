@@ -86,7 +86,7 @@ public:
     // ignored; typing looks only at such places).
     virtual bool CanPick(int /*row*/, int /*column*/) const { return true; }
     // The scored word's tiles, off the board: by default each goes back to
-    // the place it was picked from (the back buffer is open).
+    // the place it was picked from.
     virtual void ReturnTiles(const CStr& word);
     // The checkmark: scores the word in the row when it is a new word.
     virtual bool ScoreCurrentWord();
@@ -112,14 +112,14 @@ protected:
     // The place the word's last letter came from; false when the word is empty.
     bool LastPick(int& row, int& column) const;
     // A place's tile leaves play, or a letter joins play on an empty place
-    // (the back buffer is open).
+    //.
     void DiscardPlace(CTilePile& place);
     void FillPlace(CTilePile& place, char letter);
     // Places the three buttons at y, the cancel button's left edge at x, the
     // undo button's three quarters of a tile further, the checkmark's five
     // quarters after that.
     void PlaceButtons(int x, int y);
-    // Shows and draws a button, or erases and hides it (the back buffer is open).
+    // Shows and draws a button, or erases and hides it.
     void ShowButton(CTileButton& button, bool show);
     void ClearPickPositions();
 

@@ -63,7 +63,7 @@ public:
     // Scores the word the usual way: when it is a dictionary word, plays the
     // scoring sound, flies it into the sink, calls `scoreWord` (which takes
     // the tiles off the sink, adds the points and clears the undo history),
-    // updates the game (AfterMove with a repaint) and ends the hand when the
+    // updates the game (AfterMove) and ends the hand when the
     // game is finished. False when there was no word to score.
     bool TryScoreWord(const std::function<void(CTilePile& sink)>& scoreWord);
     // Scores the word the way every word game does, through TryScoreWord:
@@ -73,7 +73,7 @@ public:
     // and the undo history forgotten.
     bool ScoreWord(CTextBoard* letterBin, const std::function<int(CStr& letters)>& score);
     // Takes the last `count` tiles off `pile` for scoring and redraws the pile
-    // (the back buffer is open). A face-down count equal to the new length
+    //. A face-down count equal to the new length
     // is lowered by one. The tiles leave play (CGame::TilesLeftPlay).
     CStr TakeTiles(CTilePile& pile, int count);
 
@@ -81,7 +81,7 @@ public:
     // word unless it has a place of its own) while the word is a dictionary word, hides it otherwise, and shows
     // the undo button exactly while there is something to undo.
     void UpdateButtons();
-    // Draws the word and the shown buttons (the back buffer is open).
+    // Draws the word and the shown buttons.
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     // The tooltips of the shown buttons (610 check, 611 undo), unless
     // buttonTooltips is off.

@@ -80,10 +80,8 @@ void CAdlib::OnLButtonUp(int, int, unsigned)
 {
     ReleaseMouse();
     if (m_check.IsPressed()) {
-        {
-            m_check.state = kButtonRaised;
-            m_check.Draw(m_backBuffer, m_tileSet);
-        }
+        m_check.state = kButtonRaised;
+        m_check.Draw(m_backBuffer, m_tileSet);
         Finish();
     } else if (m_dragging) {
         if (m_dragMoved)

@@ -39,7 +39,7 @@ private:
     // no path exists.
     bool PlaceTyped(bool force, bool highlight);
     bool Search(size_t k, int row, int column, bool highlight);
-    // Drops the typed letters and their undo records (the back buffer is open).
+    // Drops the typed letters and their undo records.
     void ClearTyped();
     void PushTypedRecord(char letter);
     void ClearHighlight();

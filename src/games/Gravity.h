@@ -37,7 +37,7 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
-    // The blank tiles along the launch line and the pads (the buffer is open).
+    // The blank tiles along the launch line and the pads.
     void DrawLaunchLine();
     char NextLetter();
     char NextTarget();

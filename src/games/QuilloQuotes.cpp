@@ -192,10 +192,8 @@ bool CQuilloQuotes::IsFinishedAfterDrop(CTilePile* target)
     m_pQuoteList->RevealWord(word);
     TilesLeftPlay(word);
     m_scorePanel.AddWordPoints(n * m_scorePanel.gameAmount2);
-    {
-        DrawScorePanel();
-        DrawQuote(0);
-    }
+    DrawScorePanel();
+    DrawQuote(0);
     m_undo.Clear();  // an uncovered word can't be taken back
     return IsFinished();
 }

@@ -111,10 +111,8 @@ void CScarab::OnLButtonUp(int, int, unsigned)
     ReleaseMouse();
     for (CTileButton* button : {&m_scoreButton, &m_redrawButton})
         if (button->IsPressed()) {
-            {
-                button->state = kButtonRaised;
-                button->Draw(m_backBuffer, m_tileSet);
-            }
+            button->state = kButtonRaised;
+            button->Draw(m_backBuffer, m_tileSet);
             if (button == &m_scoreButton) {
                 ScoreTurn();
             } else if (!m_bag.IsEmpty()) {
@@ -140,9 +138,7 @@ void CScarab::OnLButtonDblClk(int x, int y, unsigned keys)
     const int cell = m_board.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && m_placed[static_cast<std::size_t>(cell)] && !m_board.Cell(cell).IsEmpty() &&
         m_rack.Length() < kRackSlots) {
-        {
-            MoveTile(&m_board.Cell(cell), &m_rack, 1, 1);
-        }
+        MoveTile(&m_board.Cell(cell), &m_rack, 1, 1);
         m_placed[static_cast<std::size_t>(cell)] = false;
         AfterMove();
         return;
@@ -288,10 +284,8 @@ void CScarab::RedrawRack()
     m_bag.AppendString(m_rack.tiles);
     m_rack.tiles = CStr();
     m_bag.tiles.Shuffle();
-    {
-        ErasePile(m_rack);
-        RedrawPile(m_rack);
-    }
+    ErasePile(m_rack);
+    RedrawPile(m_rack);
     BeginDrag(&m_bag, n, m_bag.x, m_bag.y);
     EndDrag(&m_rack);
     m_scorePanel.score -= m_scorePanel.penaltyPoints;

@@ -89,15 +89,13 @@ void CSpelunker::TakeCell(int cell)
     // A diamond is no letter: it goes to the collected ones, the word and the
     // miner stay, and nothing can take it back.
     PlaySoundIfEnabled(kSoundScored);
-    {
-        ErasePile(pile);
-        while (!pile.IsEmpty() && pile.Top() == kGlyphDiamond)
-            m_diamonds.Push(pile.PopTop());
-        RedrawPile(pile);
-        RedrawPile(m_diamonds);
-        if (IsFinished())
-            m_digging.Celebrate(kGlyphMinerWon);
-    }
+    ErasePile(pile);
+    while (!pile.IsEmpty() && pile.Top() == kGlyphDiamond)
+        m_diamonds.Push(pile.PopTop());
+    RedrawPile(pile);
+    RedrawPile(m_diamonds);
+    if (IsFinished())
+        m_digging.Celebrate(kGlyphMinerWon);
     // The word in progress still counts when the last diamond ends the hand.
     if (IsFinished() && m_word.IsWord())
         TryScoreWord();

@@ -29,7 +29,7 @@ private:
     // on it (it lies within one of the miner or of a cell the miner dug out).
     bool IsLit(int cell) const;
     // Turns each cell face up or down as IsLit says; redraws the changed
-    // ones when asked (the back buffer is open).
+    // ones when asked.
     void Light(bool draw);
 
     CTilePile m_diamonds;  // collected

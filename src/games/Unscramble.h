@@ -38,7 +38,7 @@ private:
     // The row of the word in progress, or -1.
     int WordRow() const;
     bool IsUntouched(int row) const;
-    // Lays the row out anew: shuffled, or as its picked word (buffer open).
+    // Lays the row out anew: shuffled, or as its picked word.
     void LayOutRow(int row, bool solved);
     void DrawButtonState(CTileButton& button, int state);
 
