@@ -102,7 +102,7 @@ int BusiestGame()
         return busiest = 0;
     int most = -1;
     for (int id = 1; id <= 41; ++id) {
-        if (!FindGameFactoryRow(id))
+        if (!FindGameDescriptor(id))
             continue;
         app.PlayHand(id, 1);
         CGame* game = app.CurrentGame();

@@ -1,23 +1,10 @@
 #pragma once
-// The game catalogue: the games the chooser offers, in the order of its list
-// (which is never re-sorted), the games that are played only through a stored
-// game number, and every game's "How to play" lines. All texts are string
-// resources; previews are bitmap resources.
-#include <cstdint>
+// What the chooser and the shell show of the games: names, descriptions and
+// "How to play" lines, all from the games' descriptors (the texts are string
+// resources, the previews bitmap resources).
 #include <span>
 
-#include "framework/GameRow.h"
-
-struct CatalogueRow {
-    int gameId;
-    unsigned nameId;         // display name
-    unsigned descriptionId;  // the chooser's description text
-    unsigned previewId;      // preview bitmap
-    unsigned difficultyId;   // 468..472
-    unsigned scoringId;      // scoring summary
-};
-
-inline constexpr int kCatalogueSize = 31;
+#include "framework/GameDescriptor.h"
 
 // Difficulty words.
 enum : unsigned {
@@ -33,15 +20,10 @@ inline constexpr unsigned kNoSelectionDescriptionId = 163;
 inline constexpr unsigned kNoSelectionDifficultyId = kDifficultyModerate;
 inline constexpr unsigned kNoSelectionScoringId = 476;
 
-// The 31 rows in list order.
-std::span<const CatalogueRow> Catalogue();
-// The row of a game, or null for a game without a row (9, 12, 18, 24, 27-30,
-// 33, 35, and anything outside 1..41).
-const CatalogueRow* FindCatalogueRow(int gameId);
-// Index of the game's row in the list, or -1.
+// Index of the game in the chooser's list (OfferedGames), or -1.
 int CatalogueIndex(int gameId);
 
-// Display name and description of any game that has them, catalogued or not
+// Display name and description of any game that has them, offered or not
 // (e.g. 29 "Implosion"); 0 when there is none.
 unsigned GameNameId(int gameId);
 unsigned GameDescriptionId(int gameId);
@@ -50,6 +32,6 @@ unsigned GameDescriptionId(int gameId);
 inline constexpr int kMaxInstructionLines = 25;
 inline constexpr unsigned kPlayButtonLineId = 226;  // every list ends with it
 
-// The lines of a game. Games without their own list (the bare game 9, 12, 18
-// and the title screen) get the single line 226 for 60 seconds.
+// The lines of a game. Ids without a game (the title screen) get the single
+// line 226 for 60 seconds.
 std::span<const InstructionLine> InstructionLines(int gameId);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/Catalogue.h"
+#include "app/GameFactory.h"
 #include "app/DialogSupport.h"
 #include "app/HelpDialog.h"
 #include "app/Settings.h"
@@ -130,9 +131,9 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
     grid->setRowStretch(2, 1);
 
     // The list in catalogue order; each item remembers its row.
-    const auto rows = Catalogue();
+    const auto rows = OfferedGames();
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        auto* item = new QListWidgetItem(DialogText(rows[static_cast<size_t>(i)].nameId), m_list);
+        auto* item = new QListWidgetItem(DialogText(rows[static_cast<size_t>(i)]->nameId), m_list);
         item->setData(Qt::UserRole, i);
     }
     const int current = CatalogueIndex(g_Settings.CurrentGame);
@@ -180,18 +181,18 @@ void CChooserDialog::UpdateForSelection()
         return;
     }
     const int index = selected.front()->data(Qt::UserRole).toInt();
-    const CatalogueRow& row = Catalogue()[static_cast<size_t>(index)];
+    const GameDescriptor& row = *OfferedGames()[static_cast<size_t>(index)];
     m_chosenGameId = row.gameId;
     m_chosenNameId = row.nameId;
-    const QPixmap picture = ResourceBitmap(row.previewId);
+    const QPixmap picture = ResourceBitmap(row.chooser.previewId);
     if (picture.isNull())
         m_preview->clear();
     else
         m_preview->setPixmap(picture.scaled(m_preview->contentsRect().size(), Qt::KeepAspectRatio,
                                             Qt::SmoothTransformation));
-    m_description->setPlainText(DialogText(row.descriptionId));
-    m_difficulty->setText(DialogText(row.difficultyId));
-    m_scoring->setText(DialogText(row.scoringId));
+    m_description->setPlainText(DialogText(row.chooser.descriptionId));
+    m_difficulty->setText(DialogText(row.chooser.difficultyId));
+    m_scoring->setText(DialogText(row.chooser.scoringId));
 }
 
 void CChooserDialog::Play() { done(kChooserPlay); }

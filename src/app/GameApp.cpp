@@ -248,7 +248,7 @@ void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
 {
     // A replayed Quillo's Quotes deals the same quotation again. (A list that
     // is not open yet is loaded by CreateGame, at the stored quotation.)
-    const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame);
+    const GameDescriptor* row = FindGameDescriptor(g_Settings.CurrentGame);
     if (rewindQuotation && row && row->needs == GameNeeds::Quotations && m_quotes->IsOpen())
         m_quotes->RewindOne();
     SeedRandom(m_handNumber);
@@ -263,7 +263,7 @@ void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
 
 void CGameApp::CreateGame(HWND hwnd)
 {
-    const GameFactoryRow* row = FindGameFactoryRow(g_Settings.CurrentGame);
+    const GameDescriptor* row = FindGameDescriptor(g_Settings.CurrentGame);
     if (row && row->needs == GameNeeds::Dictionary && !LoadDictionary(hwnd))
         return;
     if (row && row->needs == GameNeeds::Quotations && !LoadQuotations(hwnd))

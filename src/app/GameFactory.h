@@ -1,16 +1,18 @@
 #pragma once
-// The game factory's table: one row names each game (framework/GameRow.h).
-// Ids without a row get the title-screen game.
+// The game factory: every game's descriptor (framework/GameDescriptor.h).
+// Ids without one get the title-screen game.
 #include <memory>
 #include <span>
 
-#include "framework/GameRow.h"
+#include "framework/GameDescriptor.h"
 
-// Every row, in id order.
-std::span<const GameFactoryRow> GameFactoryRows();
-// The row of a game id, or null: then CreateTitleGame stands in for it.
-const GameFactoryRow* FindGameFactoryRow(int gameId);
-// Makes the game of a row, shown in `window` (none: drawn off screen only).
-std::unique_ptr<CGame> CreateGame(const GameFactoryRow& row, CDictionary* dictionary, CQuoteList* quoteList,
+// Every game, in the chooser's order, then those it does not offer.
+std::span<const GameDescriptor* const> GameDescriptors();
+// The games the chooser offers, in its order (which is never re-sorted).
+std::span<const GameDescriptor* const> OfferedGames();
+// The descriptor of a game id, or null: then CreateTitleGame stands in for it.
+const GameDescriptor* FindGameDescriptor(int gameId);
+// Makes a game, shown in `window` (none: drawn off screen only).
+std::unique_ptr<CGame> CreateGame(const GameDescriptor& game, CDictionary* dictionary, CQuoteList* quoteList,
                                   CWindow* window = nullptr);
 std::unique_ptr<CGame> CreateTitleGame(CDictionary* dictionary, CQuoteList* quoteList, CWindow* window = nullptr);

@@ -98,7 +98,7 @@ void ShowGameHelp(HWND owner, int gameId)
     constexpr unsigned kIdsSystemErrorCaption = 2020;
     const std::string path = ShippedDataPath("Help.htm");
     CStr section;
-    if (const GameFactoryRow* row = gameId > 0 ? FindGameFactoryRow(gameId) : nullptr) {
+    if (const GameDescriptor* row = gameId > 0 ? FindGameDescriptor(gameId) : nullptr) {
         section = row->subkey;
         section.ToLower();
     }

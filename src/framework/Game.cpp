@@ -34,10 +34,6 @@ CUndoRecord* CUndoStack::Peek() const { return m_records.empty() ? nullptr : m_r
 // ---------------------------------------------------------------------------
 // Construction
 
-namespace {
-constexpr InstructionLine kBareHowToPlay[] = {{226, 60}};
-}  // namespace
-
 unsigned NextInstruction(std::span<const InstructionLine> lines, unsigned currentId, int& seconds)
 {
     if (lines.empty()) {
@@ -53,8 +49,8 @@ unsigned NextInstruction(std::span<const InstructionLine> lines, unsigned curren
 }
 
 CGame::CGame(const CGameContext& context)
-    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window), m_row(context.row),
-      m_howToPlay(m_row ? m_row->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))
+    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window), m_descriptor(context.descriptor),
+      m_howToPlay(m_descriptor ? m_descriptor->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))
 {
     m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
                            static_cast<COLORREF>(g_Settings.ForegroundColor),
@@ -66,8 +62,8 @@ CGame::CGame(const CGameContext& context)
 
 CGame::~CGame() = default;
 
-int CGame::GetGameId() const { return m_row ? m_row->gameId : 0; }
-const char* CGame::Subkey() const { return m_row && m_row->subkey ? m_row->subkey : "Generic"; }
+int CGame::GetGameId() const { return m_descriptor ? m_descriptor->gameId : 0; }
+const char* CGame::Subkey() const { return m_descriptor && m_descriptor->subkey ? m_descriptor->subkey : "Generic"; }
 
 // ---------------------------------------------------------------------------
 // Simple defaults
@@ -713,3 +709,10 @@ bool CGame::CheckInvariants(std::string& why)
     }
     return true;
 }
+
+// The bare game (the score panel and the clock) stands for the ids 9, 12 and 18.
+extern const GameDescriptor kBareGames[3] = {
+    {9, "Generic", 0, GameNeeds::Dictionary, kBareHowToPlay, MakeGame<CGame>},
+    {12, "Generic", 0, GameNeeds::Dictionary, kBareHowToPlay, MakeGame<CGame>},
+    {18, "Generic", 0, GameNeeds::Dictionary, kBareHowToPlay, MakeGame<CGame>},
+};

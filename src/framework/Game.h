@@ -25,7 +25,7 @@
 #include "framework/DragImage.h"
 #include "framework/GameIds.h"
 #include "framework/GamePart.h"
-#include "framework/GameRow.h"
+#include "framework/GameDescriptor.h"
 #include "framework/ScorePanel.h"
 #include "framework/Str.h"
 #include "framework/TileButton.h"
@@ -250,7 +250,7 @@ protected:
 
 private:
     HWND m_window;  // reached only through the base's events and services
-    const GameFactoryRow* m_row;
+    const GameDescriptor* m_descriptor;
     std::span<const InstructionLine> m_howToPlay;
     int m_tableColumns = 10;
     int m_tableRows = 10;

@@ -20,3 +20,5 @@ void CTitleGame::PlacePieces(int width, int height)
 }
 
 void CTitleGame::OnTimer(unsigned) {}
+
+extern const GameDescriptor kTitleGame{0, "Generic", 0, GameNeeds::Nothing, kBareHowToPlay, MakeGame<CTitleGame>};

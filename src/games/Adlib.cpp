@@ -190,3 +190,11 @@ bool CAdlib::CheckRules(std::string& why)
     }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{396, 2}, {397, 6}, {398, 6}, {399, 5}, {400, 5}, {401, 7}, {402, 6},
+                                          {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kAdlibGame{17, "Adlib", 180, GameNeeds::Dictionary, kHowToPlay, MakeGame<CAdlib>,
+                                       {193, 409, 469, 473}};

@@ -155,3 +155,11 @@ bool CAnagrams::IsFinished()
         m_words.ScoreStack(r, 0);
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{382, 2}, {383, 6}, {384, 5}, {385, 4}, {386, 6}, {387, 5}, {388, 6},
+                                          {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kAnagramsGame{21, "Anagrams", 183, GameNeeds::Dictionary, kHowToPlay, MakeGame<CAnagrams>,
+                                          {196, 406, 469, 477}};

@@ -124,3 +124,11 @@ void CAvalanche::OnGameOver()
         m_scorePanel.AddTimeBonus();
     DrawScorePanel();
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{437, 2}, {438, 6}, {439, 5}, {440, 4}, {441, 6}, {442, 5}, {443, 6},
+                                          {444, 5}, {445, 5}, {226, 5}};
+}  // namespace
+
+extern const GameDescriptor kAvalancheGame{26, "Avalanche", 416, GameNeeds::Dictionary, kHowToPlay,
+                                           MakeGame<CAvalanche>, {404, 407, 470, 475}};

@@ -100,3 +100,9 @@ bool CBubbles::CheckRules(std::string& why)
     }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{226, 3}};
+}  // namespace
+
+extern const GameDescriptor kBubblesGame{35, "Bubbles", 424, GameNeeds::Dictionary, kHowToPlay, MakeGame<CBubbles>};

@@ -49,3 +49,11 @@ void CCavein::OnGameOver()
     CGame::OnGameOver();
     PlaySoundIfEnabled(kSoundHandOver);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{427, 2}, {428, 4}, {429, 5}, {430, 3}, {431, 7}, {432, 5}, {433, 6},
+                                          {434, 5}, {435, 5}, {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kCaveinGame{25, "Cavein", 415, GameNeeds::Dictionary, kHowToPlay, MakeGame<CCavein>,
+                                        {403, 408, 469, 474}};

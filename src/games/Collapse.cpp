@@ -191,3 +191,11 @@ bool CCollapse::CheckRules(std::string& why)
         }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{600, 2}, {601, 4}, {602, 5}, {603, 3}, {604, 7}, {605, 5}, {606, 6},
+                                          {607, 5}, {608, 5}, {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kCollapseGame{41, "Collapse", 545, GameNeeds::Dictionary, kHowToPlay, MakeGame<CCollapse>,
+                                          {556, 479, 469, 474}};

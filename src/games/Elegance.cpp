@@ -89,3 +89,11 @@ bool CElegance::IsFinished()
         m_words.ScoreStack(i, 0);
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{235, 2}, {236, 4}, {237, 4}, {238, 3}, {239, 5}, {240, 4}, {241, 4},
+                                          {226, 5}};
+}  // namespace
+
+extern const GameDescriptor kEleganceGame{15, "Elegance", 177, GameNeeds::Dictionary, kHowToPlay, MakeGame<CElegance>,
+                                          {190, 401, 470, 473}};

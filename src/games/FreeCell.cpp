@@ -196,3 +196,11 @@ bool CFreeCell::IsFinished()
     return std::all_of(std::begin(m_stacks), std::end(m_stacks), empty) &&
            std::all_of(std::begin(m_cells), std::end(m_cells), empty);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{250, 2}, {251, 4}, {252, 5}, {253, 4}, {254, 4}, {255, 4}, {256, 5},
+                                          {257, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kFreeCellGame{8, "FreeCell", 150, GameNeeds::Dictionary, kHowToPlay, MakeGame<CFreeCell>,
+                                          {159, 402, 468, 473}};

@@ -248,3 +248,11 @@ void CGobble::PlacePieces(int width, int height)
     m_word.Place(left, wordTop, binLeft, h + 10);
     PlaceButtons(left + 2 * w - 5 * w / 4, 4 * h + h / 4 + 10);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{365, 2}, {358, 5}, {359, 4}, {360, 7}, {361, 4}, {362, 5}, {363, 5},
+                                          {364, 4}, {226, 5}};
+}  // namespace
+
+extern const GameDescriptor kGobbleGame{10, "Gobble", 172, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGobble>,
+                                        {185, 412, 468, 474}};

@@ -49,3 +49,11 @@ void CGolf::UseBomb()
     AfterMove();
     EndHandIfFinished();
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{227, 2}, {228, 4}, {229, 5}, {230, 3}, {231, 4}, {232, 5}, {233, 5},
+                                          {234, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kGolfGame{5, "Golf", 148, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGolf>,
+                                      {157, 395, 469, 473}};

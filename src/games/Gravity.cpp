@@ -285,3 +285,11 @@ bool CGravity::CheckRules(std::string& why)
         }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{308, 2}, {309, 4}, {310, 4}, {311, 5}, {312, 5}, {313, 4}, {314, 4},
+                                          {315, 4}, {316, 5}, {317, 5}, {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kGravityGame{23, "Gravity", 224, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGravity>,
+                                         {225, 394, 469, 474}};

@@ -126,3 +126,11 @@ CStr CGriddle::TableLetters() const
             letters += cell.tiles;
     return letters;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{249, 2}, {242, 5}, {243, 4}, {244, 7}, {245, 4}, {246, 5}, {247, 5},
+                                          {248, 4}, {226, 4}};
+}  // namespace
+
+extern const GameDescriptor kGriddleGame{6, "Griddle", 151, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGriddle>,
+                                         {160, 400, 471, 473}};

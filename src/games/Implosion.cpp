@@ -46,3 +46,11 @@ void CImplosion::OnGameOver()
     if (BottomRowBroken())
         CGame::OnGameOver();
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{461, 2}, {462, 4}, {463, 5}, {464, 3}, {465, 7}, {466, 5}, {467, 6},
+                                          {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kImplosionGame{29, "Implosion", 419, GameNeeds::Dictionary, kHowToPlay,
+                                           MakeGame<CImplosion>, {407}};

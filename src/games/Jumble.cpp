@@ -28,3 +28,11 @@ void CJumble::PlacePieces(int width, int height)
     m_scorePanel.SetRect(9 * h / 8 + wordTop, left, wordTop + 2 * h, left + 2 * w);
     PlaceButtons(left + panelWidth - 5 * w / 4, h / 4 + h + 10);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{374, 2}, {375, 5}, {376, 4}, {377, 6}, {378, 6}, {379, 7}, {380, 5},
+                                          {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kJumbleGame{20, "Jumble", 182, GameNeeds::Dictionary, kHowToPlay, MakeGame<CJumble>,
+                                        {195, 413, 468, 474}};

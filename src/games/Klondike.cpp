@@ -179,3 +179,11 @@ bool CKlondike::IsFinished()
     return m_stockWaste.IsEmpty() &&
            std::all_of(std::begin(m_tableau), std::end(m_tableau), [](const CTilePile& p) { return p.IsEmpty(); });
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{258, 2}, {259, 4}, {260, 5}, {261, 4}, {262, 4}, {263, 4}, {264, 5},
+                                          {265, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kKlondikeGame{2, "Klondike", 146, GameNeeds::Dictionary, kHowToPlay, MakeGame<CKlondike>,
+                                          {155, 396, 468, 473}};

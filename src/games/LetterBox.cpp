@@ -254,3 +254,11 @@ bool CLetterBox::CheckRules(std::string& why)
             }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{591, 2}, {592, 6}, {593, 6}, {594, 4}, {595, 5}, {596, 5}, {597, 5},
+                                          {598, 6}, {599, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kLetterBoxGame{40, "LetterBox", 544, GameNeeds::Dictionary, kHowToPlay,
+                                           MakeGame<CLetterBox>, {555, 470, 469, 474}};

@@ -30,3 +30,11 @@ void CLochness::UseHelper()
 {
     m_stars.Use([this] { return TryScoreWord(); });
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{266, 2}, {267, 4}, {268, 5}, {269, 3}, {270, 4}, {271, 5}, {272, 5},
+                                          {273, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kLochnessGame{3, "Lochness", 147, GameNeeds::Dictionary, kHowToPlay, MakeGame<CLochness>,
+                                          {156, 399, 468, 474}};

@@ -73,3 +73,11 @@ void CProspector::PlacePieces(int width, int height)
     m_word.Place(left, wordTop, left, panelTop + h / 8 + h);
     PlaceButtons(left + 5 * w - 5 * w / 4, h / 4 + h + 10);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{488, 2}, {489, 5}, {490, 5}, {491, 5}, {492, 9}, {493, 5}, {494, 5},
+                                          {495, 5}, {496, 5}, {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kProspectorGame{31, "Prospector", 421, GameNeeds::Dictionary, kHowToPlay,
+                                            MakeGame<CProspector>, {409, 415, 468, 474}};

@@ -31,3 +31,11 @@ void CPyramid::PlacePieces(int width, int)
 }
 
 bool CPyramid::IsFinished() { return m_cells.Cell(0, 0).IsEmpty() && m_word.IsEmpty(); }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{274, 2}, {275, 4}, {276, 4}, {277, 3}, {278, 4}, {279, 5}, {280, 5},
+                                          {281, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kPyramidGame{4, "Pyramid", 149, GameNeeds::Dictionary, kHowToPlay, MakeGame<CPyramid>,
+                                         {158, 404, 470, 473}};

@@ -220,3 +220,11 @@ std::string CQuilloQuotes::DescribeState() const
     }
     return text + "dealt: " + (m_dealt ? "yes\n" : "no\n");
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{318, 3}, {319, 4}, {320, 4}, {321, 5}, {322, 4}, {323, 3}, {324, 7},
+                                          {325, 5}, {326, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kQuilloQuotesGame{1, "QuilloQuotes", 145, GameNeeds::Quotations, kHowToPlay,
+                                              MakeGame<CQuilloQuotes>, {154, 403, 470, 473}};

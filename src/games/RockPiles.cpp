@@ -38,3 +38,11 @@ void CRockPiles::PlacePieces(int width, int)
 }
 
 bool CRockPiles::IsFinished() { return m_word.IsEmpty() && m_cells.IsRowEmpty(kRows - 1); }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{562, 2}, {563, 4}, {564, 4}, {565, 3}, {566, 4}, {567, 5}, {568, 5},
+                                          {569, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kRockPilesGame{37, "RockPiles", 541, GameNeeds::Dictionary, kHowToPlay,
+                                           MakeGame<CRockPiles>, {552, 427, 469, 590}};

@@ -359,3 +359,11 @@ bool CScarab::CheckRules(std::string& why)
     }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{389, 2}, {390, 5}, {391, 4}, {392, 7}, {393, 7}, {394, 6}, {395, 5},
+                                          {226, 4}};
+}  // namespace
+
+extern const GameDescriptor kScarabGame{19, "Scarab", 181, GameNeeds::Dictionary, kHowToPlay, MakeGame<CScarab>,
+                                        {194, 410, 469, 478}};

@@ -119,3 +119,11 @@ bool CSimple::IsFinished()
 {
     return std::all_of(std::begin(m_stacks), std::end(m_stacks), [](const CTilePile& p) { return p.IsEmpty(); });
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{282, 2}, {283, 4}, {284, 4}, {285, 3}, {286, 5}, {287, 4}, {288, 5},
+                                          {289, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kSimpleGame{7, "Simple", 152, GameNeeds::Dictionary, kHowToPlay, MakeGame<CSimple>,
+                                        {161, 397, 468, 474}};

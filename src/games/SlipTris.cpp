@@ -34,3 +34,11 @@ std::vector<CShapeDropGame::CellAt> CSlipTris::Settle(int row)
         cells.push_back(cell);
     return cells;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{579, 2}, {580, 4}, {581, 5}, {582, 4}, {583, 7}, {584, 6}, {585, 6},
+                                          {586, 6}, {587, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kSlipTrisGame{39, "SlipTris", 543, GameNeeds::Dictionary, kHowToPlay, MakeGame<CSlipTris>,
+                                          {554, 429, 469, 588}};

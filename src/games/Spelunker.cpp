@@ -150,3 +150,11 @@ std::string CSpelunker::DescribeState() const
     }
     return text;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{505, 2}, {506, 4}, {507, 4}, {508, 5}, {509, 3}, {510, 4}, {511, 5},
+                                          {512, 4}, {513, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kSpelunkerGame{33, "Spelunker", 423, GameNeeds::Dictionary, kHowToPlay,
+                                           MakeGame<CSpelunker>, {411}};

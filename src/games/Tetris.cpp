@@ -98,3 +98,11 @@ bool CTetris::CheckRules(std::string& why)
     }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{523, 2}, {524, 4}, {525, 5}, {526, 4}, {527, 7}, {528, 6}, {529, 6},
+                                          {530, 6}, {531, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kTetrisGame{16, "Tetris", 178, GameNeeds::Dictionary, kHowToPlay, MakeGame<CTetris>,
+                                        {191, 425, 469, 588}};

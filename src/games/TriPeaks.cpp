@@ -37,3 +37,11 @@ void CTriPeaks::PlacePieces(int width, int)
 }
 
 bool CTriPeaks::IsFinished() { return m_word.IsEmpty() && m_cells.IsRowEmpty(0) && m_cells.IsRowEmpty(1); }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{514, 2}, {515, 4}, {516, 4}, {517, 3}, {518, 4}, {519, 5}, {520, 5},
+                                          {521, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kTriPeaksGame{36, "TriPeaks", 426, GameNeeds::Dictionary, kHowToPlay, MakeGame<CTriPeaks>,
+                                          {414, 426, 469, 473}};

@@ -86,3 +86,11 @@ bool CTrueTris::CheckRules(std::string& why)
     }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{570, 2}, {571, 4}, {572, 5}, {573, 4}, {574, 7}, {575, 6}, {576, 6},
+                                          {577, 6}, {578, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kTrueTrisGame{38, "TrueTris", 542, GameNeeds::Dictionary, kHowToPlay, MakeGame<CTrueTris>,
+                                          {553, 428, 468, 589}};

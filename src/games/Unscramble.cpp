@@ -195,3 +195,11 @@ void CUnscramble::PlacePieces(int width, int height)
     m_word.Place(left, wordTop, listLeft, 6 * h / 8 + h + 10, listLeft - w / 8);
     PlaceButtons(left, wordTop - 3 * h / 4);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{497, 2}, {498, 5}, {499, 4}, {500, 6}, {501, 6}, {502, 7}, {503, 5},
+                                          {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kUnscrambleGame{32, "Unscramble", 422, GameNeeds::Dictionary, kHowToPlay,
+                                            MakeGame<CUnscramble>, {410, 417, 470, 473}};

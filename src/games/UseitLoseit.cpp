@@ -46,3 +46,11 @@ void CUseitLoseit::PlacePieces(int width, int height)
     m_word.Place(left, 2 * h + 10, left, 10);
     PlaceButtons(left, h / 4 + h + 10);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{479, 2}, {480, 5}, {481, 4}, {482, 6}, {483, 6}, {484, 7}, {485, 5},
+                                          {486, 5}, {487, 5}, {226, 6}};
+}  // namespace
+
+extern const GameDescriptor kUseitLoseitGame{30, "UseitLoseit", 420, GameNeeds::Dictionary, kHowToPlay,
+                                             MakeGame<CUseitLoseit>, {408}};

@@ -90,3 +90,11 @@ CStr CVowels::BinLetters(const CStr& letters) const
             consonants.AppendChar(c);
     return consonants;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{350, 2}, {351, 4}, {352, 5}, {353, 6}, {354, 4}, {355, 5}, {356, 5},
+                                          {357, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kVowelsGame{13, "Vowels", 176, GameNeeds::Dictionary, kHowToPlay, MakeGame<CVowels>,
+                                        {189, 411, 469, 473}};

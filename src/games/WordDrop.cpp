@@ -79,3 +79,11 @@ bool CWordDrop::CheckRules(std::string& why)
     }
     return true;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{532, 2}, {533, 4}, {534, 5}, {535, 7}, {536, 5}, {537, 6}, {538, 6},
+                                          {539, 6}, {540, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kWordDropGame{34, "WordDrop", 425, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWordDrop>,
+                                          {413, 460, 470, 589}};

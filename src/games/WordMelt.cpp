@@ -157,3 +157,11 @@ void CWordMelt::UseStar()
 {
     m_stars.Use([this] { return TryScoreWord(); });
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{290, 2}, {291, 4}, {292, 4}, {293, 5}, {294, 3}, {295, 4}, {296, 5},
+                                          {297, 4}, {298, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kWordMeltGame{14, "WordMelt", 173, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWordMelt>,
+                                          {186, 398, 469, 473}};

@@ -41,3 +41,11 @@ void CWordRace::PlacePieces(int width, int height)
     m_word.Place(left, wordTop, panelLeft, gapY + h + 10);
     PlaceButtons(left + gridWidth / 2 - 5 * w / 4, h / 4 + gridHeight + 10);
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{366, 2}, {367, 5}, {368, 4}, {369, 7}, {370, 4}, {371, 5}, {372, 5},
+                                          {373, 4}, {226, 5}};
+}  // namespace
+
+extern const GameDescriptor kWordRaceGame{22, "WordRace", 184, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWordRace>,
+                                          {197, 484, 468, 474}};

@@ -129,3 +129,11 @@ CStr CWormHole::TableLetters() const
             letters += m_cells[i].tiles;
     return letters;
 }
+
+namespace {
+constexpr InstructionLine kHowToPlay[] = {{299, 2}, {300, 4}, {301, 4}, {302, 5}, {303, 3}, {304, 4}, {305, 5},
+                                          {306, 4}, {307, 4}, {226, 3}};
+}  // namespace
+
+extern const GameDescriptor kWormHoleGame{11, "WormHole", 174, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWormHole>,
+                                          {187, 405, 468, 474}};

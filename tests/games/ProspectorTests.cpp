@@ -62,7 +62,7 @@ TEST_F(Prospector, AnEmptyDealOnlyTheClockEndsAndSelfChecksCatchALetterLeftStand
 {
     // A dictionary without ten-letter words deals nothing: an empty rack that stands until the clock runs out.
     CDictionary none;
-    CProspector empty(CGameContext{&none, nullptr, FindGameFactoryRow(31)});
+    CProspector empty(CGameContext{&none, nullptr, FindGameDescriptor(31)});
     empty.Char('a');
     EXPECT_FALSE(empty.OnTimeUp());
     EXPECT_FALSE(empty.IsFinished());

@@ -10,6 +10,7 @@
 
 #include "TestSupport.h"
 #include "app/Catalogue.h"
+#include "app/GameFactory.h"
 #include "app/ChooserDialog.h"
 #include "app/DialogSupport.h"
 #include "app/RulesDialog.h"
@@ -87,7 +88,7 @@ TEST_F(Chooser, OpensOnTheCurrentGameAndPlaysIt)
             Click(d, "play");
         });
         EXPECT_EQ(RunChooserDialog(&window, nameId), kChooserPlay);
-        EXPECT_EQ(view.names.size(), static_cast<int>(Catalogue().size()));
+        EXPECT_EQ(view.names.size(), static_cast<int>(OfferedGames().size()));
         EXPECT_EQ(view.selected, c.selected);
         EXPECT_EQ(view.description, DialogText(c.description));
         EXPECT_EQ(view.hasPicture, c.picture);

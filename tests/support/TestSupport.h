@@ -41,7 +41,7 @@ namespace testsupport {
 // What the tests' own games are made with: the row of a game 9 without
 // dictionary or quotations.
 inline constexpr InstructionLine kTestHowToPlay[] = {{226, 60}};
-inline constexpr GameFactoryRow kTestGameRow = {9, "Generic", GameNeeds::Nothing, kTestHowToPlay, nullptr};
+inline constexpr GameDescriptor kTestGameRow = {9, "Generic", 0, GameNeeds::Nothing, kTestHowToPlay, nullptr};
 // The game is shown in the shell's main window (the TestShell's, or the application's).
 inline CGameContext TestGameContext(CDictionary* dictionary = nullptr)
 {

@@ -2,7 +2,7 @@
 // a hand number fixes the deal, the self-checks hold, every window size lays
 // it out with all its tiles on screen, Undo takes back the first move,
 // Replay Hand deals the same hand again, Options never shows a clock the game
-// hides, and a hand in which nothing was scored ends without a bonus. A new game is covered by its row.
+// hides, and a hand in which nothing was scored ends without a bonus. A new game is covered by its descriptor.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -19,12 +19,12 @@
 namespace {
 using namespace drivetest;
 
-// Every game id with a factory row, and 0 for the title screen.
+// Every game id with a descriptor, and 0 for the title screen.
 std::vector<int> GameIds()
 {
     std::vector<int> ids{0};
-    for (const GameFactoryRow& row : GameFactoryRows())
-        ids.push_back(row.gameId);
+    for (const GameDescriptor* row : GameDescriptors())
+        ids.push_back(row->gameId);
     return ids;
 }
 
@@ -52,7 +52,7 @@ TEST_P(GameContract, AHandNumberFixesTheDeal)
     ExpectInvariants("as dealt");
     // The quotation game deals the next quotation every hand: the same hand
     // number deals the same letters from the same quotation.
-    if (FindGameFactoryRow(GetParam()) && FindGameFactoryRow(GetParam())->needs == GameNeeds::Quotations)
+    if (FindGameDescriptor(GetParam()) && FindGameDescriptor(GetParam())->needs == GameNeeds::Quotations)
         app->Quotations().RewindOne();
     EXPECT_EQ(Deal(1234), dealt);
     int tiles = 0;

@@ -77,12 +77,12 @@ TEST(ShippedData, QuotationListPairsQuotationsWithAuthors)
 TEST(ShippedData, HelpPageHasASectionForEveryGameAndNoDeadLinks)
 {
     const std::string page = ReadShipped("Help.htm");
-    for (const GameFactoryRow& row : GameFactoryRows()) {
-        std::string id = row.subkey;
+    for (const GameDescriptor* row : GameDescriptors()) {
+        std::string id = row->subkey;
         for (char& c : id)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (id != "generic") {
-            EXPECT_NE(page.find("id=\"" + id + "\""), std::string::npos) << row.gameId << " " << row.subkey;
+            EXPECT_NE(page.find("id=\"" + id + "\""), std::string::npos) << row->gameId << " " << row->subkey;
         }
     }
     for (size_t at = page.find("href=\"#"); at != std::string::npos; at = page.find("href=\"#", at + 1)) {

@@ -65,9 +65,9 @@ std::vector<int> SoakGameIds()
     const int only = EnvInt("GLYPHERY_SOAK_GAME", -1);
     if (only <= 0)
         ids.push_back(0);
-    for (const GameFactoryRow& row : GameFactoryRows())
-        if (only < 0 || only == row.gameId)
-            ids.push_back(row.gameId);
+    for (const GameDescriptor* row : GameDescriptors())
+        if (only < 0 || only == row->gameId)
+            ids.push_back(row->gameId);
     return ids;
 }
 

@@ -12,6 +12,7 @@
 #include <set>
 
 #include "app/Catalogue.h"
+#include "app/GameFactory.h"
 #include "framework/Sound.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Wave.h"
@@ -174,8 +175,8 @@ TEST(Previews, OptionsAndChooserPicturesExist)
 {
     for (int id : {376, 377, 378, 391})
         EXPECT_EQ(Bitmap(id).size(), QSize(48, 48)) << id;
-    for (const CatalogueRow& row : Catalogue())
-        EXPECT_EQ(Bitmap(int(row.previewId)).size(), QSize(160, 124)) << "game " << row.gameId;
+    for (const GameDescriptor* game : OfferedGames())
+        EXPECT_EQ(Bitmap(int(game->chooser.previewId)).size(), QSize(160, 124)) << "game " << game->gameId;
 }
 
 TEST(Icons, EverySizeSquareWithTransparency)

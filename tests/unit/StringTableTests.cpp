@@ -31,15 +31,15 @@ TEST(StringTable, MissingIdsGiveEmptyText)
 
 TEST(StringTable, EveryCatalogueTextAndInstructionLineExists)
 {
-    for (const CatalogueRow& row : Catalogue()) {
-        EXPECT_EQ(CatalogueIndex(row.gameId), &row - Catalogue().data()) << "one row per game id";
-        EXPECT_TRUE(HasResString(row.nameId)) << row.gameId;
-        EXPECT_TRUE(HasResString(row.descriptionId)) << row.gameId;
-        EXPECT_TRUE(HasResString(row.difficultyId)) << row.gameId;
-        EXPECT_TRUE(HasResString(row.scoringId)) << row.gameId;
+    for (const GameDescriptor* row : OfferedGames()) {
+        EXPECT_EQ(OfferedGames()[static_cast<std::size_t>(CatalogueIndex(row->gameId))], row) << "one entry per game id";
+        EXPECT_TRUE(HasResString(row->nameId)) << row->gameId;
+        EXPECT_TRUE(HasResString(row->chooser.descriptionId)) << row->gameId;
+        EXPECT_TRUE(HasResString(row->chooser.difficultyId)) << row->gameId;
+        EXPECT_TRUE(HasResString(row->chooser.scoringId)) << row->gameId;
     }
-    for (const GameFactoryRow& row : GameFactoryRows()) {
-        const int game = row.gameId;
+    for (const GameDescriptor* row : GameDescriptors()) {
+        const int game = row->gameId;
         if (unsigned name = GameNameId(game)) {
             EXPECT_TRUE(HasResString(name)) << game;
         }

@@ -203,23 +203,19 @@ int main(int argc, char** argv)
     PrepareScriptedRun();
 
     int failures = 0;
-    for (const CatalogueRow& row : Catalogue()) {
-        if (!only.empty() && !only.count(row.gameId))
+    for (const GameDescriptor* game : OfferedGames()) {
+        if (!only.empty() && !only.count(game->gameId))
             continue;
-        if (!FindGameFactoryRow(row.gameId)) {
-            std::cout << "game " << row.gameId << ": not built yet, picture " << row.previewId << " kept\n";
-            continue;
-        }
-        const MidHand* mid = FindMidHand(row.gameId);
+        const MidHand* mid = FindMidHand(game->gameId);
         const unsigned gameHand = mid && mid->hand ? mid->hand : hand;
-        const QImage picture = Render(row.gameId, gameHand, (home / "shot.png").string());
-        const std::string target = resources + "/bitmaps/" + std::to_string(row.previewId) + ".png";
+        const QImage picture = Render(game->gameId, gameHand, (home / "shot.png").string());
+        const std::string target = resources + "/bitmaps/" + std::to_string(game->chooser.previewId) + ".png";
         if (picture.isNull() || !ScaleDown(picture).save(QString::fromStdString(target))) {
-            std::cerr << "game " << row.gameId << ": no picture\n";
+            std::cerr << "game " << game->gameId << ": no picture\n";
             ++failures;
             continue;
         }
-        std::cout << "game " << row.gameId << ": " << target << "\n";
+        std::cout << "game " << game->gameId << ": " << target << "\n";
     }
     std::error_code ec;
     std::filesystem::remove_all(home, ec);
