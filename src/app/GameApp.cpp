@@ -221,7 +221,8 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
     if (mode == StartMode::StartupChooser) {
         m_game.reset();
         m_window->RemoveAllTools();
-        m_game = CreateTitleGame(LoadedSoFar(), m_quotes.get(), m_window.get());
+        m_game = CreateTitleGame(GameContext());
+        SetStatisticsSubkey(m_game->Subkey());
         m_handOver = false;
         hwnd->Invalidate(nullptr, true);
         hwnd->UpdateWindow();
@@ -269,8 +270,13 @@ void CGameApp::CreateGame(HWND hwnd)
     if (row && row->needs == GameNeeds::Quotations && !LoadQuotations(hwnd))
         return;
     // Constructors deal from the generator, which was seeded just before.
-    m_game = row ? ::CreateGame(*row, LoadedSoFar(), m_quotes.get(), m_window.get())
-                 : CreateTitleGame(LoadedSoFar(), m_quotes.get(), m_window.get());
+    m_game = row ? ::CreateGame(*row, GameContext()) : CreateTitleGame(GameContext());
+    SetStatisticsSubkey(m_game->Subkey());
+}
+
+CGameContext CGameApp::GameContext()
+{
+    return CGameContext{LoadedSoFar(), m_quotes.get(), nullptr, m_window.get(), this, &g_Settings};
 }
 
 void CGameApp::PlayHand(int gameId, unsigned handNumber)
@@ -292,6 +298,8 @@ void CGameApp::InstallGame(std::unique_ptr<CGame> game)
     m_game.reset();
     m_window->RemoveAllTools();
     m_game = std::move(game);
+    if (m_game)
+        SetStatisticsSubkey(m_game->Subkey());
     m_handOver = false;
     hwnd->Invalidate(nullptr, true);
     hwnd->UpdateWindow();

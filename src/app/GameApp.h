@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/Settings.h"
+#include "framework/GameDescriptor.h"
 #include "framework/Shell.h"
 #include "framework/Str.h"
 #include "platform/MainWindow.h"
@@ -52,6 +53,9 @@ public:
     CGame* CurrentGame() const { return m_game.get(); }
     CMainWindow* Window() const { return m_window.get(); }
     CDictionary& Dictionary() { return *LoadedSoFar(); }
+    // What a game made now is given: the word lists, the quotations, the
+    // window, this shell and the player's settings.
+    CGameContext GameContext();
     CQuoteList& Quotations() { return *m_quotes; }
     unsigned HandNumber() const { return m_handNumber; }
     unsigned GameNameId() const { return m_gameNameId; }

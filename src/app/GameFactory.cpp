@@ -68,13 +68,10 @@ const GameDescriptor* FindGameDescriptor(int gameId)
     return it == std::end(kFactory) ? nullptr : *it;
 }
 
-std::unique_ptr<CGame> CreateGame(const GameDescriptor& game, CDictionary* dictionary, CQuoteList* quoteList,
-                                  CWindow* window)
+std::unique_ptr<CGame> CreateGame(const GameDescriptor& game, CGameContext context)
 {
-    return game.create(CGameContext{dictionary, quoteList, &game, window});
+    context.descriptor = &game;
+    return game.create(context);
 }
 
-std::unique_ptr<CGame> CreateTitleGame(CDictionary* dictionary, CQuoteList* quoteList, CWindow* window)
-{
-    return CreateGame(kTitleGame, dictionary, quoteList, window);
-}
+std::unique_ptr<CGame> CreateTitleGame(const CGameContext& context) { return CreateGame(kTitleGame, context); }

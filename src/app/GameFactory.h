@@ -12,7 +12,6 @@ std::span<const GameDescriptor* const> GameDescriptors();
 std::span<const GameDescriptor* const> OfferedGames();
 // The descriptor of a game id, or null: then CreateTitleGame stands in for it.
 const GameDescriptor* FindGameDescriptor(int gameId);
-// Makes a game, shown in `window` (none: drawn off screen only).
-std::unique_ptr<CGame> CreateGame(const GameDescriptor& game, CDictionary* dictionary, CQuoteList* quoteList,
-                                  CWindow* window = nullptr);
-std::unique_ptr<CGame> CreateTitleGame(CDictionary* dictionary, CQuoteList* quoteList, CWindow* window = nullptr);
+// Makes a game with `context` (whose descriptor is the game's).
+std::unique_ptr<CGame> CreateGame(const GameDescriptor& game, CGameContext context);
+std::unique_ptr<CGame> CreateTitleGame(const CGameContext& context);

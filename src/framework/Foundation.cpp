@@ -19,7 +19,7 @@ void CFoundation::SetWords(const char* letters) { words.SetWords(letters, false,
 
 void CFoundation::ApplyColorSettings()
 {
-    const COLORREF foreground = static_cast<COLORREF>(g_Settings.ForegroundColor) & 0xFFFFFF;
+    const COLORREF foreground = static_cast<COLORREF>(m_game.Settings().ForegroundColor) & 0xFFFFFF;
     words.unspelledColor = foreground;
     words.spelledColor = foreground ^ 0xFFFFFF;
 }
@@ -39,7 +39,7 @@ bool CFoundation::DropDragged()
     const CTilePile& dragged = m_game.DragPile();
     if (!Overlaps(imageRect, words.rect) || dragged.Length() != 1 || !Accepts(dragged.Top()))
         return false;
-    PlaySoundIfEnabled(kSoundScored);
+    m_game.PlaySound(kSoundScored);
     ScoreDraggedTile();
     return true;
 }
@@ -48,7 +48,7 @@ bool CFoundation::ScoreTopTile(CTilePile& pile)
 {
     if (pile.IsEmpty() || !Accepts(pile.Top()))
         return false;
-    PlaySoundIfEnabled(kSoundScored);
+    m_game.PlaySound(kSoundScored);
     m_game.BeginDrag(&pile, 1, pile.TopTileX(m_game.TileSet()), pile.TopTileY(m_game.TileSet()));
     ScoreDraggedTile();
     return true;

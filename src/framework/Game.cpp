@@ -48,16 +48,27 @@ unsigned NextInstruction(std::span<const InstructionLine> lines, unsigned curren
     return lines[next].textId;
 }
 
+namespace {
+const CSettings kDefaultSettings;
+}  // namespace
+
 CGame::CGame(const CGameContext& context)
-    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window), m_descriptor(context.descriptor),
+    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window),
+      m_shell(context.shell ? *context.shell : QuietShell()),
+      m_settings(context.settings ? *context.settings : kDefaultSettings), m_descriptor(context.descriptor),
       m_howToPlay(m_descriptor ? m_descriptor->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))
 {
-    m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
-                           static_cast<COLORREF>(g_Settings.ForegroundColor),
-                           static_cast<COLORREF>(g_Settings.BackgroundColor));
-    m_backBuffer.SetPattern(BackgroundPatternBitmapId());
+    m_scorePanel.showTime = m_settings.Timer;
+    ApplyColours();
     m_tooltips.Create(m_window);
-    SetStatisticsSubkey(Subkey());
+}
+
+void CGame::ApplyColours()
+{
+    m_backBuffer.SetColors(static_cast<COLORREF>(m_settings.ForegroundColor),
+                           static_cast<COLORREF>(m_settings.ForegroundColor),
+                           static_cast<COLORREF>(m_settings.BackgroundColor));
+    m_backBuffer.SetPattern(BackgroundPatternBitmapId(m_settings.BackgroundPattern));
 }
 
 CGame::~CGame() = default;
@@ -118,7 +129,8 @@ void CGame::Layout(HDC hdc)
     const int width = client.Width(), height = client.Height();
     m_laidOutSize = POINT{width, height};
     m_tileSet.ChooseTileSize(hdc, width, height - m_tableMargin, m_tableColumns, m_tableRows,
-                             m_window ? m_window->GetColorDepth() : 0);
+                             m_window ? m_window->GetColorDepth() : 0, m_settings.LetterTileDesign,
+                             m_settings.FitTiles != 0);
     PlacePieces(width, height);
     // The read-out fits its text into what of its box the window shows.
     const RECT panel = m_scorePanel.Rect();
@@ -155,11 +167,8 @@ void CGame::DrawEverything(bool fresh, HDC hdc)
 
 void CGame::OnSettingsChanged()
 {
-    m_scorePanel.ApplyTimerOption(g_Settings.Timer != 0);
-    m_backBuffer.SetColors(static_cast<COLORREF>(g_Settings.ForegroundColor),
-                           static_cast<COLORREF>(g_Settings.ForegroundColor),
-                           static_cast<COLORREF>(g_Settings.BackgroundColor));
-    m_backBuffer.SetPattern(BackgroundPatternBitmapId());
+    m_scorePanel.ApplyTimerOption(m_settings.Timer != 0);
+    ApplyColours();
     m_scorePanel.SetRect(m_scorePanel.Rect().top, m_scorePanel.Rect().left, m_scorePanel.Rect().bottom,
                          m_scorePanel.Rect().right);  // the lines shown may have changed: fit again
     Layout();
@@ -182,8 +191,8 @@ void CGame::Handle(Handler&& handler, HDC hdc)
     else
         m_backBuffer.Flush();  // an event inside another (a paint under a dialog) shows at once
     --m_eventDepth;
-    if (outermost && m_endReason != 0 && !Shell().IsHandOver())
-        Shell().EndHand(m_endReason);
+    if (outermost && m_endReason != 0 && !m_shell.IsHandOver())
+        m_shell.EndHand(m_endReason);
 }
 
 void CGame::Paint(HDC hdc) { Handle([&] { DrawEverything(false, hdc); }, hdc); }
@@ -265,14 +274,16 @@ void CGame::Refresh() { Handle([this] { AfterMove(); }); }
 
 void CGame::EndHand(int reason)
 {
-    if (m_endReason != 0 || Shell().IsHandOver())
+    if (m_endReason != 0 || m_shell.IsHandOver())
         return;
     m_endReason = reason;
     if (m_eventDepth == 0)  // not inside an event: at once
-        Shell().EndHand(reason);
+        m_shell.EndHand(reason);
 }
 
-bool CGame::IsHandOver() const { return m_endReason != 0 || Shell().IsHandOver(); }
+void CGame::PlaySound(unsigned soundId) { m_shell.PlaySound(soundId); }
+
+bool CGame::IsHandOver() const { return m_endReason != 0 || m_shell.IsHandOver(); }
 
 // ---------------------------------------------------------------------------
 // What the games may ask of the window
@@ -343,7 +354,7 @@ void CGame::OnTimer(unsigned timerId)
     m_scorePanel.Draw(m_backBuffer);
     ++m_elapsedTicks;
     if (m_scorePanel.clockValue <= 10 && m_scorePanel.clockStep < 0)
-        PlaySoundIfEnabled(kSoundClockWarning);
+        PlaySound(kSoundClockWarning);
     if (m_scorePanel.clockValue == 0 && !OnTimeUp())
         EndHand(kEndTimeUp);
 }

@@ -36,7 +36,9 @@
 #include "framework/Window.h"
 
 class CDictionary;
+class CGameShell;
 class CQuoteList;
+struct CSettings;
 class CTextBoard;
 class CWordListPanel;
 
@@ -196,6 +198,10 @@ public:
     // The same description of the base state every game's DescribeState starts with.
     std::string DescribeBase() const;
 
+    // The player's options and the shell's services, from the game's context.
+    const CSettings& Settings() const { return m_settings; }
+    void PlaySound(unsigned soundId);
+
     // What a game may ask of the window, through the base.
     void CaptureMouse();
     void ReleaseMouse();
@@ -250,6 +256,8 @@ protected:
 
 private:
     HWND m_window;  // reached only through the base's events and services
+    CGameShell& m_shell;
+    const CSettings& m_settings;
     const GameDescriptor* m_descriptor;
     std::span<const InstructionLine> m_howToPlay;
     int m_tableColumns = 10;
@@ -271,6 +279,8 @@ private:
     // Draws every part, the read-out and the table (laid out first when it
     // must be), on a fresh background when `fresh`.
     void DrawEverything(bool fresh, HDC hdc = nullptr);
+    // The table's colours and background pattern from the settings.
+    void ApplyColours();
     int m_eventDepth = 0;
     int m_endReason = 0;  // a hand a rule ended, ending when the event returns
     void TurnTopFaceUp(CTilePile& pile);

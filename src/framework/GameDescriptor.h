@@ -14,6 +14,8 @@ class CGame;
 class CDictionary;
 class CQuoteList;
 class CWindow;
+class CGameShell;
+struct CSettings;
 
 // One "How to play" line: a string resource shown for `seconds`.
 struct InstructionLine {
@@ -34,6 +36,8 @@ struct CGameContext {
     CQuoteList* quoteList = nullptr;
     const GameDescriptor* descriptor = nullptr;  // none: the bare game, id 0, subkey "Generic"
     CWindow* window = nullptr;                   // where the game is shown (none: drawn off screen only)
+    CGameShell* shell = nullptr;                 // sounds and the end of a hand (none: a quiet shell)
+    const CSettings* settings = nullptr;         // the player's options (none: the defaults)
 };
 
 using GameCreator = std::unique_ptr<CGame> (*)(const CGameContext& context);

@@ -66,7 +66,7 @@ void CGridWordGame::OnLButtonDown(int x, int y, unsigned)
         if (m_path.Touches(cell))
             TakeCell(cell);
         else
-            PlaySoundIfEnabled(kSoundRefused);
+            PlaySound(kSoundRefused);
         return;
     }
     if (m_word.ClickWordTile(x, y))

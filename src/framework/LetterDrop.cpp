@@ -32,7 +32,7 @@ void CLetterDropGame::PlacePieces(int width, int)
 void CLetterDropGame::Step()
 {
     if (m_clearDelay > 0 && --m_clearDelay < 1) {
-        PlaySoundIfEnabled(kSoundScored);
+        PlaySound(kSoundScored);
         ClearWaiting();
         m_clearDelay = 0;
         if (IsHandOver())
@@ -80,7 +80,7 @@ void CLetterDropGame::MoveFalling(int column, int thirds)
     RedrawPile(m_falling);
 }
 
-void CLetterDropGame::PlayLandingSound(int, int) { PlaySoundIfEnabled(kSoundTileMoved); }
+void CLetterDropGame::PlayLandingSound(int, int) { PlaySound(kSoundTileMoved); }
 
 void CLetterDropGame::Land(int row)
 {

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 
-#include "framework/Settings.h"
 #include "framework/BackBuffer.h"
 #include "framework/Resources.h"
 
@@ -21,7 +20,6 @@ std::string FormatLine(unsigned formatId, int value)
 }
 }  // namespace
 
-CScorePanel::CScorePanel() : showTime(g_Settings.Timer) {}
 
 void CScorePanel::SetRect(int top, int left, int bottom, int right)
 {

@@ -8,7 +8,6 @@ class CBackBuffer;
 
 class CScorePanel {
 public:
-    CScorePanel();
 
     // Note the order: top, left, bottom, right. Also discards the font.
     void SetRect(int top, int left, int bottom, int right);

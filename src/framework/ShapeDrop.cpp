@@ -63,7 +63,7 @@ void CShapeDropGame::AddTooltips()
 void CShapeDropGame::Step()
 {
     if (m_clearDelay > 0 && --m_clearDelay == 0) {
-        PlaySoundIfEnabled(kSoundScored);
+        PlaySound(kSoundScored);
         ClearWaiting();
         RedrawWell();
         DrawScorePanel();
@@ -196,7 +196,7 @@ void CShapeDropGame::Land(int row)
     m_height = 0;
     RedrawWell();
     DrawScorePanel();
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     m_clearDelay = AfterLanding(cells);
     if (IsHandOver())
         return;

@@ -18,6 +18,8 @@ SoundObserver g_soundObserver = nullptr;
 }  // namespace
 
 CGameShell& Shell() { return *g_shell; }
+CGameShell& QuietShell() { return g_noShell; }
+void CGameShell::PlaySound(unsigned soundId) { PlaySoundIfEnabled(soundId); }
 void SetShell(CGameShell* shell) { g_shell = shell ? shell : &g_noShell; }
 
 void SetSoundObserver(SoundObserver observer) { g_soundObserver = observer; }

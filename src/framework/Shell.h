@@ -16,9 +16,14 @@ public:
     virtual void EndHand(int reason) = 0;
     virtual bool IsHandOver() const = 0;
     virtual HWND MainWindow() const = 0;
+    // Plays a sound resource as PlaySoundIfEnabled does.
+    virtual void PlaySound(unsigned soundId);
 };
 
+// The shell installed at start-up (or a quiet one); QuietShell answers for a
+// game made without one.
 CGameShell& Shell();
+CGameShell& QuietShell();
 void SetShell(CGameShell* shell);  // null restores the default
 
 // Plays a sound resource when the "Sound" setting is on (asynchronous, never queued).

@@ -66,7 +66,7 @@ bool CSmartStars::Use(const std::function<bool()>& tryScore)
             m_game.AfterMove();
         return false;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    m_game.PlaySound(kSoundTileMoved);
     CBackBuffer& buffer = m_game.BackBuffer();
     pile.Push(letter);
     m_game.TilesJoinedPlay(CStr(std::string(1, letter)));

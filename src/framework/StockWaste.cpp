@@ -25,12 +25,12 @@ void CStockWaste::Place(int stockX, int stockY, int wasteX, int wasteY)
 CStockWaste::TurnResult CStockWaste::Turn()
 {
     if (!stock.IsEmpty()) {
-        PlaySoundIfEnabled(kSoundTileMoved);
+        m_game.PlaySound(kSoundTileMoved);
         m_game.MoveTile(&stock, &waste, 1, 0);
         return kTurned;
     }
     if (waste.IsEmpty()) {
-        PlaySoundIfEnabled(kSoundRefused);
+        m_game.PlaySound(kSoundRefused);
         return kRefused;
     }
     CScorePanel& panel = m_game.ScorePanel();
@@ -40,7 +40,7 @@ CStockWaste::TurnResult CStockWaste::Turn()
     m_game.ErasePile(waste);
     while (!waste.IsEmpty())
         stock.Push(waste.PopTop());
-    PlaySoundIfEnabled(kSoundTileMoved);
+    m_game.PlaySound(kSoundTileMoved);
     m_game.ErasePile(stock);
     m_game.RedrawPile(stock);
     m_game.RedrawPile(waste);
@@ -51,10 +51,10 @@ CStockWaste::TurnResult CStockWaste::Turn()
 bool CStockWaste::PlayWasteOnto(CTilePile& pile)
 {
     if (waste.IsEmpty()) {
-        PlaySoundIfEnabled(kSoundRefused);
+        m_game.PlaySound(kSoundRefused);
         return false;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    m_game.PlaySound(kSoundTileMoved);
     CScorePanel& panel = m_game.ScorePanel();
     panel.score -= panel.playPenalty;
     m_game.DrawScorePanel();

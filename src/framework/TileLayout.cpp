@@ -68,7 +68,7 @@ int CTileLayout::FreeTileAt(int x, int y) const
             continue;
         if (IsFree(i / m_columns, i % m_columns))
             return i;
-        PlaySoundIfEnabled(kSoundRefused);
+        m_game.PlaySound(kSoundRefused);
     }
     return -1;
 }
@@ -85,10 +85,10 @@ bool CTileLayout::TakeOnto(int index, CWordPile& word)
 {
     CTilePile& cell = cells[static_cast<std::size_t>(index)];
     if (cell.IsEmpty() || !word.CanExtend(cell.Top())) {
-        PlaySoundIfEnabled(kSoundRefused);
+        m_game.PlaySound(kSoundRefused);
         return false;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    m_game.PlaySound(kSoundTileMoved);
     m_game.MoveTile(&cell, &word.word, 1, 0);
     m_game.AfterMove();
     return true;

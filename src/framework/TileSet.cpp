@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "framework/Settings.h"
 #include "framework/BackBuffer.h"
 #include "framework/Utility.h"
 
@@ -33,14 +32,15 @@ int CTileSet::CellIndex(char code)
     return table[static_cast<unsigned char>(code)];
 }
 
-bool CTileSet::ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int columns, int rows, int depth)
+bool CTileSet::ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int columns, int rows, int depth, int design,
+                              bool fit)
 {
     const int cellW = columns > 0 ? areaWidth / columns : areaWidth;
     const int cellH = rows > 0 ? areaHeight / rows : areaHeight;
     m_forcedSize = 0;
     if (depth == 0)
         depth = 24;
-    const int wanted = g_Settings.LetterTileDesign;
+    const int wanted = design;
     int candidate = -1;
     int remembered = -1;
     for (int i = 0; i < kDesignCount; ++i) {
@@ -55,20 +55,20 @@ bool CTileSet::ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int column
         if (d.cellWidth < 1024)
             remembered = i;
     }
-    const int fit = std::max(std::min(cellW, cellH), 1);
+    const int fitSize = std::max(std::min(cellW, cellH), 1);
     if (candidate >= 0) {
         m_designIndex = candidate;
-        if (g_Settings.FitTiles && fit > kDesigns[candidate].cellWidth)
-            m_forcedSize = fit;
+        if (fit && fitSize > kDesigns[candidate].cellWidth)
+            m_forcedSize = fitSize;
     } else {
         // No design fits at its natural size: scale the remembered one to the cell.
         m_designIndex = remembered >= 0 ? remembered : 0;
-        m_forcedSize = fit;
+        m_forcedSize = fitSize;
     }
     const CTileDesign& chosen = kDesigns[m_designIndex];
     // Enlarging the natural sheet blurs the tiles; the large master, scaled
     // down, keeps them sharp.
-    if (g_Settings.FitTiles && chosen.largeBitmapId && m_forcedSize > chosen.cellWidth) {
+    if (fit && chosen.largeBitmapId && m_forcedSize > chosen.cellWidth) {
         // Scaling the large master takes milliseconds: a re-layout at the
         // same size (a change of colours, a resize that keeps the cell) keeps it.
         if (m_loaded && m_sheetId == chosen.largeBitmapId && m_tileWidth == m_forcedSize)

@@ -70,11 +70,13 @@ public:
     CTileSet();
 
     // Picks the design and tile size for a grid of columns x rows in the area
-    // and loads the sheet. A depth of 0 stands for 24 bits. Tiles stop at the
-    // design's natural size unless the FitTiles setting is on: then they take
-    // the largest square the grid's cell allows, scaled down from the large
-    // master (the natural sheet when there is none) with the key kept exact.
-    bool ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int columns, int rows, int depth);
+    // and loads the sheet, of the tile design `design`. A depth of 0 stands
+    // for 24 bits. Tiles stop at the design's natural size unless `fit`: then
+    // they take the largest square the grid's cell allows, scaled down from
+    // the large master (the natural sheet when there is none) with the key
+    // kept exact.
+    bool ChooseTileSize(HDC hdc, int areaWidth, int areaHeight, int columns, int rows, int depth, int design,
+                        bool fit);
     // Loads a sheet resource (scaled when a tile size is forced) and builds the glyph tables.
     bool Load(HDC hdc, unsigned bitmapId, COLORREF transparent);
     bool LoadSheet(const CBitmap& sheet, COLORREF transparent);

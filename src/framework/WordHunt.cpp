@@ -208,10 +208,10 @@ void CWordHunt::PickTile(int row, int column)
     if (place.IsEmpty() || !CanPick(row, column))
         return;
     if (!m_word.CanExtend(place.Top())) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     MoveTile(&place, &m_word.word, 1, 0);
     AfterMove();
     const size_t length = static_cast<size_t>(m_word.word.Length());

@@ -122,7 +122,7 @@ bool CWordPile::TryScoreWord(const std::function<void(CTilePile& sink)>& scoreWo
 {
     if (!IsWord())
         return false;
-    PlaySoundIfEnabled(kSoundScored);
+    m_game.PlaySound(kSoundScored);
     m_game.BeginDrag(&word, word.Length(), 0, 0);
     m_game.EndDrag(&sink);
     scoreWord(sink);

@@ -104,10 +104,10 @@ int CWordPileGame::PileAt(std::span<const CTilePile> piles, int x, int y) const
 bool CWordPileGame::TakeIntoWord(CTilePile& from)
 {
     if (from.IsEmpty() || !m_word.CanExtend(from.Top())) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return false;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     MoveTile(&from, &m_word.word, 1, 0);
     AfterMove();
     return true;

@@ -58,7 +58,7 @@ CWordStacks::DropResult CWordStacks::DropDragged()
         m_game.CancelDrag();
         return kRefused;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    m_game.PlaySound(kSoundTileMoved);
     m_game.EndDrag(&pile);
     UpdateFlags();
     return kDropped;
@@ -140,7 +140,7 @@ CStr CWordStacks::ScoreLifted()
     if (!m_game.IsDragging() || !dictionary || !dictionary->IsWord(m_game.DragPile().tiles) ||
         std::none_of(m_stacks.begin(), m_stacks.end(), [source](const CTilePile& p) { return &p == source; }))
         return CStr();
-    PlaySoundIfEnabled(kSoundScored);
+    m_game.PlaySound(kSoundScored);
     m_game.EndDrag(&sink);  // the stack's next tile turns face up
     const CStr word = sink.RemoveAll();
     m_game.TilesLeftPlay(word);

@@ -112,7 +112,7 @@ void CAdlib::DropDraggedTiles()
         return;
     }
     if (target != &m_topRack && target != &m_sideRack)
-        PlaySoundIfEnabled(kSoundTileMoved);
+        PlaySound(kSoundTileMoved);
     EndDrag(target);
     AfterMove();
 }

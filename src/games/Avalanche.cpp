@@ -68,7 +68,7 @@ void CAvalanche::DrawTable() { m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m
 void CAvalanche::TakeCell(int cell)
 {
     if (!m_digging.CanTake(cell)) {
-        PlaySoundIfEnabled(kSoundRefused);  // no room to move there
+        PlaySound(kSoundRefused);  // no room to move there
         return;
     }
     if (!m_word.CanExtend(m_cave[cell].Top()))

@@ -50,8 +50,8 @@ void CBubbles::PlayLandingSound(int row, int column)
 {
     // A bomb goes off first; the landing is heard beside it.
     if (m_well.Cell(row, column).Top() == kGlyphBomb)
-        PlaySoundIfEnabled(kSoundPenalty);
-    PlaySoundIfEnabled(kSoundTileMoved);
+        PlaySound(kSoundPenalty);
+    PlaySound(kSoundTileMoved);
 }
 
 bool CBubbles::AfterLanding(int row, int column)

@@ -47,7 +47,7 @@ void CCavein::OnGameOver()
     if (!BottomRowBroken())
         return;  // abandoned, not dug through: no bonus
     CGame::OnGameOver();
-    PlaySoundIfEnabled(kSoundHandOver);
+    PlaySound(kSoundHandOver);
 }
 
 namespace {

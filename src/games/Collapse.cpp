@@ -102,11 +102,11 @@ void CCollapse::TakeCell(int cell)
         if (m_word.CanExtend(m_tower[cell].Top()))
             CGridWordGame::TakeCell(cell);
         else
-            PlaySoundIfEnabled(kSoundRefused);  // unlike the caves, the tower says no
+            PlaySound(kSoundRefused);  // unlike the caves, the tower says no
         return;
     }
     if (!m_word.IsEmpty()) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
     // The bomb and its four neighbours across and down leave the tower.
@@ -120,7 +120,7 @@ void CCollapse::TakeCell(int cell)
         ErasePile(hit);
         TilesLeftPlay(hit.RemoveTop(1));
     }
-    PlaySoundIfEnabled(kSoundPenalty);
+    PlaySound(kSoundPenalty);
     ShowAndWait(100);
     SettleGrid();
     AfterMove();
@@ -169,7 +169,7 @@ void CCollapse::OnGameOver()
     // No speed bonus; a long hand is saluted.
     if (m_wordsScored > 20) {
         DrawScorePanel();
-        PlaySoundIfEnabled(kSoundHandOver);
+        PlaySound(kSoundHandOver);
     }
 }
 

@@ -75,7 +75,7 @@ void CElegance::OnRButtonDown(int, int, unsigned) {}
 
 void CElegance::OnRButtonUp(int, int, unsigned)
 {
-    PlaySoundIfEnabled(kSoundRefused);
+    PlaySound(kSoundRefused);
 }
 
 void CElegance::AfterMove() { m_words.UpdateFlags(); }

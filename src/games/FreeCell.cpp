@@ -109,7 +109,7 @@ void CFreeCell::DropDraggedTile()
             CancelDrag();
             return;
         }
-        PlaySoundIfEnabled(kSoundTileMoved);
+        PlaySound(kSoundTileMoved);
         EndDrag(&stack);
         return;
     }
@@ -120,7 +120,7 @@ void CFreeCell::DropDraggedTile()
             CancelDrag();
             return;
         }
-        PlaySoundIfEnabled(kSoundTileMoved);
+        PlaySound(kSoundTileMoved);
         EndDrag(&cell);
         return;
     }
@@ -139,14 +139,14 @@ void CFreeCell::OnLButtonDblClk(int x, int y, unsigned keys)
             continue;
         if (m_foundation.ScoreTopTile(stack) || MoveToFreeCell(stack))
             return;
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
     }
     for (CTilePile& cell : m_cells) {
         if (cell.IsEmpty() || cell.HitTest(m_tileSet, x, y) < 0)
             continue;
         if (m_foundation.ScoreTopTile(cell))
             return;
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
     }
     return OnLButtonDown(x, y, keys);
 }
@@ -160,7 +160,7 @@ void CFreeCell::OnRButtonDown(int x, int y, unsigned)
             continue;
         if (MoveToFreeCell(stack))
             return;
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
     }
 }
 
@@ -173,7 +173,7 @@ bool CFreeCell::MoveToFreeCell(CTilePile& pile)
         std::find_if(std::begin(m_cells), std::end(m_cells), [](const CTilePile& c) { return c.IsEmpty(); });
     if (cell == std::end(m_cells) || pile.IsEmpty())
         return false;
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     MoveTile(&pile, cell, 1, 0);
     return true;
 }

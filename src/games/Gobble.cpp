@@ -43,7 +43,7 @@ void CGobble::PickTile(int row, int column)
     if (cell.IsEmpty())
         return;
     if (!CanPick(row, column)) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
     if (!m_word.CanExtend(cell.Top()))
@@ -93,7 +93,7 @@ void CGobble::OnChar(int ch)
     CStr wanted = PendingWord();
     wanted.AppendChar(letter);
     if (!m_pDictionary || !m_pDictionary->IsPrefix(wanted)) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
     PushTypedRecord(letter);
@@ -102,7 +102,7 @@ void CGobble::OnChar(int ch)
         // On the grid nowhere that a path can reach: the letter is refused.
         m_undo.Pop();
         m_typed = m_typed.Left(m_typed.GetLength() - 1);
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         PlaceTyped(false, true);
     }
 }
@@ -186,7 +186,7 @@ bool CGobble::ScoreCurrentWord()
 {
     if (!m_typed.IsEmpty()) {
         if (!m_pDictionary || !m_pDictionary->IsPrefix(PendingWord())) {
-            PlaySoundIfEnabled(kSoundRefused);
+            PlaySound(kSoundRefused);
             return true;
         }
         PlaceTyped(true, false);

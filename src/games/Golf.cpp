@@ -33,11 +33,11 @@ CGolf::CGolf(const CGameContext& context) : CSevenStacksGame(context)
 void CGolf::UseBomb()
 {
     if (m_bombs.IsEmpty()) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
     if (!m_word.IsEmpty()) {
-        PlaySoundIfEnabled(kSoundPenalty);
+        PlaySound(kSoundPenalty);
         m_scorePanel.score -= m_scorePanel.playPenalty;
         DrawScorePanel();
         m_word.TakeTiles(m_bombs, 1);

@@ -213,7 +213,7 @@ void CGravity::Attach()
     ++m_attached;
     m_scorePanel.score += m_scorePanel.gameAmount1;
     if (stack.Top() == kGlyphBomb) {
-        PlaySoundIfEnabled(kSoundPenalty);
+        PlaySound(kSoundPenalty);
         ErasePile(stack);
         TilesLeftPlay(stack.RemoveAll());
         RedrawPile(stack);
@@ -234,7 +234,7 @@ bool CGravity::TryClearStack(int column, int minLength)
         const CStr word = stack.tiles.Right(n);
         if (!m_pDictionary || !m_pDictionary->IsWord(word))
             continue;
-        PlaySoundIfEnabled(kSoundScored);
+        PlaySound(kSoundScored);
         ++m_wordsCleared;
         ErasePile(stack);
         TilesLeftPlay(stack.RemoveTop(n));

@@ -96,7 +96,7 @@ void CGriddle::PickCell(int cell)
     // A lightning tile left in the grid is no letter: a word beginning with
     // it would pass every dictionary test.
     if (!m_path.Touches(cell) || m_cells[cell].Top() == kGlyphLightning) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
     if (TakeIntoWord(m_cells[cell]))
@@ -106,10 +106,10 @@ void CGriddle::PickCell(int cell)
 void CGriddle::UseLightning()
 {
     if (m_lightning.IsEmpty() || m_path.Last() < 0) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     // The bolt fills the last letter's cell; Undo takes it back, not its cost.
     MoveTile(&m_lightning, &m_cells[m_path.Last()], 1, 0);
     m_path.Clear();

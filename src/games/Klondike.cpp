@@ -118,7 +118,7 @@ void CKlondike::OnLButtonDblClk(int x, int y, unsigned keys)
         if (pile.IsEmpty() || pile.HitTest(m_tileSet, x, y) < 0)
             return false;
         if (!m_foundation.ScoreTopTile(pile)) {
-            PlaySoundIfEnabled(kSoundRefused);
+            PlaySound(kSoundRefused);
             return false;
         }
         m_suppressNextButtonUp = true;  // the button-up that follows does nothing
@@ -152,7 +152,7 @@ void CKlondike::DropDraggedTiles()
         CancelDrag();
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     EndDrag(&pile);
 }
 

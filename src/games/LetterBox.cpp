@@ -155,7 +155,7 @@ void CLetterBox::OnRButtonDown(int x, int y, unsigned)
         ++k;
     if (k == kFreeCells) {
         if (m_box.IsTileAt(x, y))
-            PlaySoundIfEnabled(kSoundRefused);
+            PlaySound(kSoundRefused);
         return;
     }
     const int cell = m_box.FreeTileAt(x, y);
@@ -170,10 +170,10 @@ void CLetterBox::PlayFreeCell(int k)
 {
     CTilePile& cell = m_freeCells[k];
     if (cell.IsEmpty() || !m_word.CanExtend(cell.Top())) {
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     MoveTile(&cell, &m_word.word, 1, 0);
     AfterMove();
 }

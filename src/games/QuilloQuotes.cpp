@@ -153,7 +153,7 @@ void CQuilloQuotes::DropDraggedTile()
         CancelDrag();
         return;
     }
-    PlaySoundIfEnabled(kSoundTileMoved);
+    PlaySound(kSoundTileMoved);
     EndDrag(&m_rows[row]);  // ends the hand when the drop finished it
 }
 
@@ -185,7 +185,7 @@ bool CQuilloQuotes::IsFinishedAfterDrop(CTilePile* target)
     const int n = m_pQuoteList->IsWordInQuote(target->tiles, 0);
     if (n <= 0)
         return false;
-    PlaySoundIfEnabled(kSoundScored);
+    PlaySound(kSoundScored);
     BeginDrag(target, n, target->TileX(m_tileSet, target->Length() - n), target->TopTileY(m_tileSet));
     EndDrag(&m_done);
     const CStr word = m_done.RemoveAll();

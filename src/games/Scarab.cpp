@@ -166,7 +166,7 @@ void CScarab::DropDraggedTiles()
     }
     const int cell = target == &m_rack ? -1 : m_board.CellAt(m_tileSet, centre);
     if (cell >= 0)
-        PlaySoundIfEnabled(kSoundTileMoved);
+        PlaySound(kSoundTileMoved);
     EndDrag(target);
     Landed(cell);
     AfterMove();
@@ -238,7 +238,7 @@ bool CScarab::ScoreTurn()
     const int points = EvaluateTurn();
     if (points <= 0)
         return false;
-    PlaySoundIfEnabled(kSoundScored);
+    PlaySound(kSoundScored);
     // The turn's tiles stay for good, and the squares under them count no more.
     for (int i = 0; i < kSize * kSize; ++i)
         if (m_placed[static_cast<std::size_t>(i)]) {

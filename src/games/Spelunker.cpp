@@ -88,7 +88,7 @@ void CSpelunker::TakeCell(int cell)
     }
     // A diamond is no letter: it goes to the collected ones, the word and the
     // miner stay, and nothing can take it back.
-    PlaySoundIfEnabled(kSoundScored);
+    PlaySound(kSoundScored);
     ErasePile(pile);
     while (!pile.IsEmpty() && pile.Top() == kGlyphDiamond)
         m_diamonds.Push(pile.PopTop());

@@ -94,7 +94,7 @@ void CWordMelt::OnLButtonDown(int x, int y, unsigned)
             TakeIntoWord(m_cells[i]);
             return;
         }
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
     }
     if (m_stars.HitTest(x, y)) {
         UseStar();

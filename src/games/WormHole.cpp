@@ -89,7 +89,7 @@ void CWormHole::OnLButtonDown(int x, int y, unsigned)
         return;
     }
     if (cell >= 0)
-        PlaySoundIfEnabled(kSoundRefused);
+        PlaySound(kSoundRefused);
     return PressWordOrButton(x, y);
 }
 

@@ -45,7 +45,7 @@ inline constexpr GameDescriptor kTestGameRow = {9, "Generic", 0, GameNeeds::Noth
 // The game is shown in the shell's main window (the TestShell's, or the application's).
 inline CGameContext TestGameContext(CDictionary* dictionary = nullptr)
 {
-    return CGameContext{dictionary, nullptr, &kTestGameRow, Shell().MainWindow()};
+    return CGameContext{dictionary, nullptr, &kTestGameRow, Shell().MainWindow(), &Shell(), &g_Settings};
 }
 
 // ---- Window and shell

@@ -160,7 +160,6 @@ TEST(BitmapScaling, TransparentPixelsStayExactlyTransparent)
 // another size is scaled to it, and that size is the forced one.
 TEST(TileSet, ChooseTileSizeNaturalForcedAndOtherDesign)
 {
-    SettingsGuard settings;
     TestSheets sheets;
     CTileSet tiles;
     const struct {
@@ -174,8 +173,7 @@ TEST(TileSet, ChooseTileSizeNaturalForcedAndOtherDesign)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.design);
-        g_Settings.LetterTileDesign = c.design;
-        ASSERT_TRUE(tiles.ChooseTileSize(nullptr, c.width, c.height, 10, 10, c.depth));
+        ASSERT_TRUE(tiles.ChooseTileSize(nullptr, c.width, c.height, 10, 10, c.depth, c.design, true));
         EXPECT_EQ(tiles.DesignIndex(), c.index);
         EXPECT_EQ(tiles.TileWidth(), c.tile);
         EXPECT_EQ(tiles.TileHeight(), c.tile);
