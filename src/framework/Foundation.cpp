@@ -15,7 +15,7 @@ CFoundation::CFoundation(CGame& game) : m_game(game)
     ApplyColorSettings();
 }
 
-void CFoundation::SetWords(const char* letters) { words.SetWords(letters, false, 0, true); }
+void CFoundation::SetWords(const char* letters) { words.SetWords(letters, kTextBold); }
 
 void CFoundation::ApplyColorSettings()
 {

@@ -14,7 +14,7 @@ CFreeTilePatience::CFreeTilePatience(const CGameContext& context, int rows, int 
 
 void CFreeTilePatience::Lay(CStr letters, CTileLayout::CellTest used, CTileLayout::CellTest isFree)
 {
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     m_stockWaste.stock.tiles = m_cells.Deal(letters, used);
     m_used = std::move(used);
     m_cells.SetFreeTest(std::move(isFree));

@@ -580,7 +580,7 @@ void CGame::RedrawDragImage()
     m_dragImage.Show(m_backBuffer);
 }
 
-void CGame::MoveTile(CTilePile* from, CTilePile* to, int, int faceUp)
+void CGame::MoveTile(CTilePile* from, CTilePile* to, TileFlight flight)
 {
     if (!from || !to || from->IsEmpty())
         return;
@@ -593,7 +593,7 @@ void CGame::MoveTile(CTilePile* from, CTilePile* to, int, int faceUp)
     // The tile flies face up when asked, otherwise showing the source's
     // face-down design: a blank tile.
     const unsigned negative = from->displayFlags & kPileNegative ? kGlyphNegative : 0;
-    m_tileSet.DrawGlyph(m_backBuffer, from->Top(), 0, 0, (faceUp ? kGlyphFaceUp : 0) | negative,
+    m_tileSet.DrawGlyph(m_backBuffer, from->Top(), 0, 0, (flight == kFlyFaceUp ? kGlyphFaceUp : 0) | negative,
                         from->faceDownGlyph);
     m_dragImage.EndImage(m_backBuffer, kMagenta);
 
@@ -606,7 +606,7 @@ void CGame::MoveTile(CTilePile* from, CTilePile* to, int, int faceUp)
     RedrawPile(*from);
 
     m_dragImage.SetPosition(fromX, fromY);
-    const int steps = faceUp ? 7 : 10;
+    const int steps = flight == kFlyFaceUp ? 7 : 10;
     m_dragImage.Fly(m_backBuffer, fromX, fromY, toX, toY, steps, steps);
     m_dragImage.Hide(m_backBuffer);
     RedrawPile(*to);

@@ -117,8 +117,10 @@ public:
     virtual void CancelDrag();
     virtual void RedrawDragImage();
     virtual void BeforeTileLift();
-    // Moves the top tile of `from` onto `to` in flight.
-    virtual void MoveTile(CTilePile* from, CTilePile* to, int count, int faceUp);
+    // Moves the top tile of `from` onto `to` in flight, showing its letter
+    // (kFlyFaceUp) or the source's face-down design.
+    enum TileFlight { kFlyFaceDown, kFlyFaceUp };
+    virtual void MoveTile(CTilePile* from, CTilePile* to, TileFlight flight);
     virtual bool IsFinishedAfterDrop(CTilePile* target);
     virtual bool IsFinished();
     // Ends the hand as finished when IsFinished says so; true when it did.

@@ -11,16 +11,16 @@ CGridWordGame::CGridWordGame(const CGameContext& context, std::span<CTilePile> c
     m_found.SetFirst("");
 }
 
-void CGridWordGame::RegisterParts(unsigned cancelTooltip, bool foundList)
+void CGridWordGame::RegisterParts(unsigned cancelTooltip, FoundWords found)
 {
-    m_keepsFound = foundList;
+    m_keepsFound = found == kListFoundWords;
     for (CTilePile& cell : m_cells)
         cell.Configure(kPileAllFaceUp, kFanSquared);
     AddGrid(m_cells, m_columns, "row");
     AddPart(m_word);
     AddPart(m_path);
     AddCancelButton(cancelTooltip);
-    if (foundList)
+    if (m_keepsFound)
         AddWordList(m_found, "found");
 }
 

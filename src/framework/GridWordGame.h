@@ -48,8 +48,9 @@ public:
 protected:
     CGridWordGame(const CGameContext& context, std::span<CTilePile> cells, int columns);
 
-    // `foundList` off: the game keeps no list of the words found.
-    void RegisterParts(unsigned cancelTooltip, bool foundList = true);
+    // Whether the game keeps a list of the words found.
+    enum FoundWords { kListFoundWords, kNoFoundWordsList };
+    void RegisterParts(unsigned cancelTooltip, FoundWords found = kListFoundWords);
     // Deals the cells in index order, each taking the last letter left of
     // `letters`, which is cut off.
     void DealCells(CStr& letters, int firstCell = 0);

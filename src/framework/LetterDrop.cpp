@@ -85,7 +85,7 @@ void CLetterDropGame::PlayLandingSound(int, int) { PlaySound(kSoundTileMoved); }
 void CLetterDropGame::Land(int row)
 {
     m_active = false;
-    MoveTile(&m_falling, &m_well.Cell(row, m_column), 1, 1);
+    MoveTile(&m_falling, &m_well.Cell(row, m_column), kFlyFaceUp);
     m_spawnColumn = m_column;
     ++m_landings;
     m_scorePanel.score += m_scorePanel.gameAmount1;

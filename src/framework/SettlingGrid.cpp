@@ -12,7 +12,7 @@ bool CSettlingGrid::ColumnEmpty(int column) const
 
 void CSettlingGrid::Move(int from, int to)
 {
-    m_game.MoveTile(&m_cells[static_cast<std::size_t>(from)], &m_cells[static_cast<std::size_t>(to)], 1, 1);
+    m_game.MoveTile(&m_cells[static_cast<std::size_t>(from)], &m_cells[static_cast<std::size_t>(to)], CGame::kFlyFaceUp);
     if (moved)
         moved(from, to);
 }

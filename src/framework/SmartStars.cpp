@@ -70,7 +70,7 @@ bool CSmartStars::Use(const std::function<bool()>& tryScore)
     CBackBuffer& buffer = m_game.BackBuffer();
     pile.Push(letter);
     m_game.TilesJoinedPlay(CStr(std::string(1, letter)));
-    m_game.MoveTile(&pile, &m_word.word, 1, 0);
+    m_game.MoveTile(&pile, &m_word.word, CGame::kFlyFaceDown);
     letters.AppendChar(letter);
     m_game.ErasePile(pile);
     m_game.TilesLeftPlay(CStr(std::string(1, pile.PopTop())));

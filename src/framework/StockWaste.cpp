@@ -26,7 +26,7 @@ CStockWaste::TurnResult CStockWaste::Turn()
 {
     if (!stock.IsEmpty()) {
         m_game.PlaySound(kSoundTileMoved);
-        m_game.MoveTile(&stock, &waste, 1, 0);
+        m_game.MoveTile(&stock, &waste, CGame::kFlyFaceDown);
         return kTurned;
     }
     if (waste.IsEmpty()) {
@@ -58,7 +58,7 @@ bool CStockWaste::PlayWasteOnto(CTilePile& pile)
     CScorePanel& panel = m_game.ScorePanel();
     panel.score -= panel.playPenalty;
     m_game.DrawScorePanel();
-    m_game.MoveTile(&waste, &pile, 1, 1);
+    m_game.MoveTile(&waste, &pile, CGame::kFlyFaceUp);
     return true;
 }
 

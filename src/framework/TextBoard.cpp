@@ -44,8 +44,9 @@ int WidestWord(CBackBuffer& buffer, const CFont& font, const char* text)
 }
 }  // namespace
 
-void CTextBoard::SetText(const char* text, bool maskLetters, bool sortLetters, int)
+void CTextBoard::SetText(const char* text, unsigned style)
 {
+    const bool maskLetters = (style & kTextMasked) != 0, sortLetters = (style & kTextLetterBin) != 0;
     std::string s = text ? text : "";
     if (sortLetters) {
         std::sort(s.begin(), s.end(), [](char a, char b) {
@@ -169,7 +170,7 @@ int CTextBoard::DrawContent(CBackBuffer& buffer, bool reveal)
 
 CFoundationWords::CFoundationWords() { bold = 1; }
 
-void CFoundationWords::SetWords(const char* letters, bool maskLetters, int, bool boldText)
+void CFoundationWords::SetWords(const char* letters, unsigned style)
 {
     const CStr all(letters ? letters : "");
     wordLength = all.GetLength() / 4;
@@ -181,13 +182,13 @@ void CFoundationWords::SetWords(const char* letters, bool maskLetters, int, bool
         source += words[k].str();
         source += ' ';
     }
-    bold = boldText;
-    ShowSource(CStr(source), maskLetters);
+    bold = (style & kTextBold) != 0;
+    ShowSource(CStr(source), (style & kTextMasked) != 0);
 }
 
-void CFoundationWords::SetText(const char* text, bool maskLetters, bool, int)
+void CFoundationWords::SetText(const char* text, unsigned style)
 {
-    SetWords(text, maskLetters, 0, bold != 0);
+    SetWords(text, (style & kTextMasked) | (bold ? kTextBold : kTextAsIs));
 }
 
 bool CFoundationWords::Accepts(char letter) const

@@ -9,14 +9,20 @@
 class CBackBuffer;
 class CTileSet;
 
+// How a board shows its text (flags).
+enum TextStyle : unsigned {
+    kTextAsIs = 0,
+    kTextMasked = 1,     // every letter replaced by '_'
+    kTextLetterBin = 2,  // the characters sorted, each followed by a blank
+    kTextBold = 4,       // the foundation words' letters
+};
+
 class CTextBoard {
 public:
     virtual ~CTextBoard() = default;
 
-    // With `sortLetters` the characters are sorted and each followed by a
-    // blank; the text is shown in capitals, every letter replaced by '_'
-    // when `masked`.
-    virtual void SetText(const char* text, bool masked, bool sortLetters = false, int unused = 0);
+    // The text is shown in capitals, as `style` (TextStyle flags) says.
+    virtual void SetText(const char* text, unsigned style = kTextAsIs);
     // tileSet may be null (a plain board with a 5-pixel margin).
     virtual void Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal = false);
     virtual bool StrikeLetter(char letter);
@@ -60,8 +66,8 @@ public:
     CFoundationWords();
     // Four words taken from the end of the letters: word 1 is the last
     // wordLength letters, word 2 the ones before, and so on.
-    void SetWords(const char* letters, bool masked, int unused = 0, bool bold = false);
-    void SetText(const char* text, bool masked, bool sortLetters = false, int unused = 0) override;
+    void SetWords(const char* letters, unsigned style = kTextAsIs);
+    void SetText(const char* text, unsigned style = kTextAsIs) override;
     bool Accepts(char letter) const;
     bool Add(char letter);
     bool StrikeLetter(char letter) override { return Add(letter); }

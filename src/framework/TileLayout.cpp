@@ -89,7 +89,7 @@ bool CTileLayout::TakeOnto(int index, CWordPile& word)
         return false;
     }
     m_game.PlaySound(kSoundTileMoved);
-    m_game.MoveTile(&cell, &word.word, 1, 0);
+    m_game.MoveTile(&cell, &word.word, CGame::kFlyFaceDown);
     m_game.AfterMove();
     return true;
 }

@@ -212,7 +212,7 @@ void CWordHunt::PickTile(int row, int column)
         return;
     }
     PlaySound(kSoundTileMoved);
-    MoveTile(&place, &m_word.word, 1, 0);
+    MoveTile(&place, &m_word.word, kFlyFaceDown);
     AfterMove();
     const size_t length = static_cast<size_t>(m_word.word.Length());
     if (length < m_pickPositions.size())

@@ -108,7 +108,7 @@ bool CWordPileGame::TakeIntoWord(CTilePile& from)
         return false;
     }
     PlaySound(kSoundTileMoved);
-    MoveTile(&from, &m_word.word, 1, 0);
+    MoveTile(&from, &m_word.word, kFlyFaceDown);
     AfterMove();
     return true;
 }

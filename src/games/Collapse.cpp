@@ -33,7 +33,7 @@ CCollapse::CCollapse(const CGameContext& context) : CGridWordGame(context, m_tow
     m_advance.visible = 1;
 
     m_word.checkFollowsWord = false;
-    RegisterParts(kCancelTooltip, false);
+    RegisterParts(kCancelTooltip, kNoFoundWordsList);
     AddGrid(m_spill, kColumns, "spill");
     AddGrid(m_incoming, kColumns, "incoming");
     AddButton(m_advance, "advance", kAdvanceTooltip);

@@ -16,7 +16,7 @@ CElegance::CElegance(const CGameContext& context) : CGame(context)
     CStr letters = DealLetters(kSupplySevenWords, kStacks * kWordLength);
     letters.Shuffle();
     m_letterBin.bold = 1;
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     // Stack i takes the last i + 1 letters left, only its top tile face up.
     for (int i = 0; i < kStacks; ++i) {
         CTilePile& stack = m_stacks[i];

@@ -174,7 +174,7 @@ bool CFreeCell::MoveToFreeCell(CTilePile& pile)
     if (cell == std::end(m_cells) || pile.IsEmpty())
         return false;
     PlaySound(kSoundTileMoved);
-    MoveTile(&pile, cell, 1, 0);
+    MoveTile(&pile, cell, kFlyFaceDown);
     return true;
 }
 

@@ -153,7 +153,7 @@ bool CGobble::PlaceTyped(bool force, bool highlight)
             const POINT at = m_choice[placed];
             CTilePile& cell = Place(at.y, at.x);
             cell.displayFlags &= ~kPileNegative;
-            MoveTile(&cell, &m_word.word, 1, 0);
+            MoveTile(&cell, &m_word.word, kFlyFaceDown);
             const size_t length = static_cast<size_t>(m_word.word.Length());
             if (length < m_pickPositions.size())
                 m_pickPositions[length] = at;

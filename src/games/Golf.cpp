@@ -18,7 +18,7 @@ CGolf::CGolf(const CGameContext& context) : CSevenStacksGame(context)
     m_scorePanel.playPenalty = kBombCost;
 
     CStr letters = DealLetters(kSupplyCommon, 42, kDealFixQu | kDealBalanced);
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     DealStacks(m_stacks, letters, kStackHeight, 1, kPileAllFaceUp | kPileEmptyMarker);
     m_bombs.Configure(kPileTopFaceUp | kPileEmptyMarker | kPileCompactFaceDown, kFanRight);
     m_bombs.faceDownGlyph = kGlyphBomb;

@@ -207,7 +207,7 @@ void CGravity::Attach()
 {
     CTilePile& stack = m_stacks[m_column];
     m_active = false;
-    MoveTile(&m_rising, &stack, 1, 1);
+    MoveTile(&m_rising, &stack, kFlyFaceUp);
     if (m_thirds + 3 >= kLaunchThirds)
         DrawLaunchLine();
     ++m_attached;

@@ -17,7 +17,7 @@ CGriddle::CGriddle(const CGameContext& context) : CWordPileGame(context)
     m_scorePanel.playPenalty = kLightningCost;
 
     CStr letters = DealLetters(kSupplyCommon, kCells, kDealFixQu | kDealBalanced);
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     // Cell 0 takes the last letter of the deal, cell 48 the first.
     for (CTilePile& cell : m_cells) {
         cell.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);
@@ -111,7 +111,7 @@ void CGriddle::UseLightning()
     }
     PlaySound(kSoundTileMoved);
     // The bolt fills the last letter's cell; Undo takes it back, not its cost.
-    MoveTile(&m_lightning, &m_cells[m_path.Last()], 1, 0);
+    MoveTile(&m_lightning, &m_cells[m_path.Last()], kFlyFaceDown);
     m_path.Clear();
     m_scorePanel.score -= m_scorePanel.playPenalty;
     DrawScorePanel();

@@ -161,7 +161,7 @@ void CLetterBox::OnRButtonDown(int x, int y, unsigned)
     const int cell = m_box.FreeTileAt(x, y);
     if (cell < 0)
         return;
-    MoveTile(&m_box.cells[static_cast<std::size_t>(cell)], &m_freeCells[k], 1, 0);
+    MoveTile(&m_box.cells[static_cast<std::size_t>(cell)], &m_freeCells[k], kFlyFaceDown);
     AfterMove();
     EndHandIfFinished();
 }
@@ -174,7 +174,7 @@ void CLetterBox::PlayFreeCell(int k)
         return;
     }
     PlaySound(kSoundTileMoved);
-    MoveTile(&cell, &m_word.word, 1, 0);
+    MoveTile(&cell, &m_word.word, kFlyFaceDown);
     AfterMove();
 }
 

@@ -15,7 +15,7 @@ CLochness::CLochness(const CGameContext& context)
     m_scorePanel.playPenalty = kStarCost;
 
     CStr letters = DealLetters(kSupplyStandard, 49, kDealFixQu | kDealBalanced);
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     // Only the lowest tile of each stack shows its letter; when it is taken
     // the tile above turns face up, and Undo turns it down again.
     DealStacks(m_stacks, letters, kStackHeight, 1, kPileAboveFaceDown | kPileEmptyMarker | kPileCompactFaceDown);

@@ -138,7 +138,7 @@ void CScarab::OnLButtonDblClk(int x, int y, unsigned keys)
     const int cell = m_board.CellAt(m_tileSet, POINT{x, y});
     if (cell >= 0 && m_placed[static_cast<std::size_t>(cell)] && !m_board.Cell(cell).IsEmpty() &&
         m_rack.Length() < kRackSlots) {
-        MoveTile(&m_board.Cell(cell), &m_rack, 1, 1);
+        MoveTile(&m_board.Cell(cell), &m_rack, kFlyFaceUp);
         m_placed[static_cast<std::size_t>(cell)] = false;
         AfterMove();
         return;

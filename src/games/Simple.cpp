@@ -15,7 +15,7 @@ CSimple::CSimple(const CGameContext& context) : CGame(context)
 {
     SetTableSize(9, 11);
     CStr letters = DealLetters(kSupplyCommon, kStacks * kStackHeight, kDealFixQu | kDealBalanced);
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     // Stack 0 takes the last seven letters of the deal, stack 6 the first seven.
     for (int i = 0; i < kStacks; ++i) {
         CTilePile& stack = m_stacks[i];

@@ -20,7 +20,7 @@ CVowels::CVowels(const CGameContext& context) : CWordPileGame(context)
     m_scorePanel.playPenalty = kVowelCost;
 
     CStr letters = DealLetters(kSupplyConsonantsStandard, 35);
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     // Only the top tile of each stack shows its letter.
     const unsigned flags = kPileAboveFaceDown | kPileEmptyMarker | kPileCompactFaceDown;
     DealStacks(m_stacks, letters, kStackHeight, 1, flags);

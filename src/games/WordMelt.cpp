@@ -26,7 +26,7 @@ CWordMelt::CWordMelt(const CGameContext& context)
     m_scorePanel.playPenalty = kStarCost;
 
     CStr letters = DealLetters(kSupplyCommon, kCells, kDealFixQu | kDealBalanced);
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     // Cell 0 takes the last letter of the deal, cell 48 the first.
     for (CTilePile& cell : m_cells) {
         cell.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanSquared);

@@ -20,7 +20,7 @@ CWormHole::CWormHole(const CGameContext& context, int side, unsigned letterBinTo
 
     const int cells = side * side, centre = cells / 2;
     CStr letters = DealLetters(kSupplyCommon, cells - 1, kDealFixQu | kDealBalanced);
-    m_letterBin.SetText(letters, false, true);
+    m_letterBin.SetText(letters, kTextLetterBin);
     // Cell 0 takes the last letter of the deal; the worm has the centre.
     for (int i = 0; i < cells; ++i) {
         m_cells[static_cast<std::size_t>(i)].Configure(kPileAllFaceUp, kFanSquared);

@@ -22,7 +22,7 @@ protected:
         const char* stacks[] = {"ca", "dt", "penog", "sun", "hat", "red", "big"};
         for (int i = 0; i < CElegance::kStacks; ++i)
             Elegance().Stack(i).tiles = stacks[i], Elegance().Stack(i).faceDownCount = i == 1;
-        Elegance().LetterBin().SetText("cadtpenogsunhatredbig", false, true);
+        Elegance().LetterBin().SetText("cadtpenogsunhatredbig", kTextLetterBin);
         Elegance().Refresh();
         Run("size 900 740");  // drawn again as planted
     }

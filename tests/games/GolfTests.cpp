@@ -17,7 +17,7 @@ protected:
         Run("game 5 1234");
         for (int i = 0; i < CGolf::kStacks; ++i)
             Golf().Stack(i).tiles = std::string(1, letters[i]).c_str(), Golf().Stack(i).faceDownCount = 0;
-        Golf().LetterBin().SetText(letters, false, true);
+        Golf().LetterBin().SetText(letters, kTextLetterBin);
     }
     // "take N" clicks stack N, "tile N" word tile N, "check" the check button,
     // "bomb" the bombs, "gap" double-clicks between two stacks; anything else is a driver line.
@@ -92,7 +92,7 @@ TEST_F(GolfTest, SelfChecksCatchAStrayLetterAndAWordThatCannotGrow)
     Golf().LetterBin().StrikeLetter('p');  // struck, yet still on the table
     EXPECT_FALSE(Golf().CheckInvariants(why));
     EXPECT_NE(why.find("letter bin"), std::string::npos) << why;
-    Golf().LetterBin().SetText("penqcat", false, true);
+    Golf().LetterBin().SetText("penqcat", kTextLetterBin);
     Golf().Word().word.tiles = "zq";
     EXPECT_FALSE(Golf().CheckInvariants(why));
     EXPECT_NE(why.find("begins no dictionary word"), std::string::npos) << why;

@@ -20,7 +20,7 @@ protected:
         const std::tuple<int, int, const char*> letters[] = {{0, 0, "c"}, {0, 1, "a"}, {1, 1, "x"}, {3, 5, "r"}, {2, 2, "o"}};
         for (const auto& [row, column, letter] : letters)
             Game().Cell(row, column).tiles = letter;
-        Game().LetterBin().SetText("caxro", false, true);
+        Game().LetterBin().SetText("caxro", kTextLetterBin);
     }
     // "pick R C" clicks a cell, "dbl R C" double-clicks it, "bolt" clicks the
     // lightning, "check" the check button; anything else is a driver line.

@@ -23,7 +23,7 @@ protected:
             stack.faceDownCount = stack.Length() - 1;
             all += letters;
         }
-        Game().LetterBin().SetText(all.c_str(), false, true);
+        Game().LetterBin().SetText(all.c_str(), kTextLetterBin);
     }
     // "take N" clicks stack N, "tile N" word tile N, "check" the check button,
     // "star" the star pile, "dblstar" a double click on it; anything else is

@@ -21,7 +21,7 @@ protected:
         Game().Cells().Cell(1, 0).tiles = "a";
         Game().Cells().Cell(1, 1).tiles = "c";
         Game().StockWaste().stock.tiles = "qs";
-        Game().LetterBin().SetText("eacqs", false, true);
+        Game().LetterBin().SetText("eacqs", kTextLetterBin);
     }
     // "cell R C" clicks that cell, "stock", "waste" and "check" their piles; anything else is a driver line.
     std::string Input(const std::string& step)

@@ -21,7 +21,7 @@ protected:
         for (const char* p : {"04t", "14o", "15n", "25e", "45s"})
             Game().Cells().Cell(p[0] - '0', p[1] - '0').tiles = CStr(p + 2);
         Game().StockWaste().stock.tiles = "";
-        Game().LetterBin().SetText("tones", false, true);
+        Game().LetterBin().SetText("tones", kTextLetterBin);
     }
     // "cell R C" clicks that cell, "check" the check button; anything else is a driver line.
     std::string Input(const std::string& step)

@@ -22,7 +22,7 @@ protected:
         for (int i = 0; i < CSimple::kStacks; ++i)
             Simple().Stack(i).tiles = stacks[i], Simple().Stack(i).faceDownCount = Simple().Stack(i).Length() > 1;
         Simple().Stack(3).faceDownCount = 0;
-        Simple().LetterBin().SetText("ctaoxbe", false, true);
+        Simple().LetterBin().SetText("ctaoxbe", kTextLetterBin);
         Simple().Refresh();
         Run("size 900 740");  // drawn again as planted
     }

@@ -33,7 +33,7 @@ protected:
         Game().Cell(6, 6).tiles += "$$";
         Game().Cell(8, 5).tiles += "$$";
         Game().Cell(8, 5).faceDownCount = 0;
-        Game().LetterBin().SetText(all.c_str(), false, true);
+        Game().LetterBin().SetText(all.c_str(), kTextLetterBin);
     }
     std::string Input(const std::string& step)
     {

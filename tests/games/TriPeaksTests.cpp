@@ -22,7 +22,7 @@ protected:
         for (const char* p : planted)
             Game().Cells().Cell(p[0] - '0', p[1] == 'b' ? 11 : p[1] - '0').tiles = CStr(p + 2);
         Game().StockWaste().stock.tiles = "s";
-        Game().LetterBin().SetText("eontzs", false, true);
+        Game().LetterBin().SetText("eontzs", kTextLetterBin);
     }
     // "cell R C" clicks that cell, "word K" word tile K, "waste" and "check"
     // their piles, "right" releases the right button over the word; anything

@@ -22,7 +22,7 @@ protected:
         }
         Game().VowelPile(0).tiles = "a";
         Game().VowelPile(0).faceDownCount = 0;
-        Game().LetterBin().SetText("tspnt", false, true);
+        Game().LetterBin().SetText("tspnt", kTextLetterBin);
     }
     // "take N" clicks stack N, "vowel N" vowel pile N, "check" the check
     // button; anything else is a driver line.
@@ -78,10 +78,10 @@ TEST_F(VowelsTest, SelfChecksCatchAVowelInTheBinAndAWordThatCannotGrow)
     Plant();
     std::string why;
     ASSERT_TRUE(Game().CheckInvariants(why)) << why;
-    Game().LetterBin().SetText("tspnta", false, true);  // vowels are never listed
+    Game().LetterBin().SetText("tspnta", kTextLetterBin);  // vowels are never listed
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("letter bin"), std::string::npos) << why;
-    Game().LetterBin().SetText("tspnt", false, true);
+    Game().LetterBin().SetText("tspnt", kTextLetterBin);
     Game().Word().word.tiles = "zq";
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("begins no dictionary word"), std::string::npos) << why;

@@ -23,7 +23,7 @@ protected:
                                                             {2, 2, "q"}, {2, 3, "i"}, {3, 3, "t"}};
         for (const auto& [row, column, letter] : letters)
             Game().Cell(row, column).tiles = letter;
-        Game().LetterBin().SetText("catqit", false, true);
+        Game().LetterBin().SetText("catqit", kTextLetterBin);
     }
     // "pick R C" clicks a cell, "star" the star pile, "check" the check
     // button; anything else is a driver line.
@@ -83,7 +83,7 @@ TEST_F(WordMeltTest, SelfChecksCatchAStrayLetterAndALostStarLetter)
     Game().LetterBin().StrikeLetter('q');  // struck, yet still in a wall
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("letter bin"), std::string::npos) << why;
-    Game().LetterBin().SetText("catqit", false, true);
+    Game().LetterBin().SetText("catqit", kTextLetterBin);
     Game().Stars().letters = "u";
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("star letters"), std::string::npos) << why;

@@ -28,7 +28,7 @@ protected:
             }
             ++r;
         }
-        Game().LetterBin().SetText(all.c_str(), false, true);
+        Game().LetterBin().SetText(all.c_str(), kTextLetterBin);
     }
     // "take R C" clicks a cell, "tile N" word tile N, "check" the check
     // button, "star" the star pile; anything else is a driver line.

@@ -175,7 +175,7 @@ TEST_F(GameTest, MoveTileFlipsRecordsAndUndoes)
     game->right.displayFlags = kPileAllFaceUp;
     game->BackBuffer().Open(&window);
     window.sleeps.clear();
-    game->MoveTile(&game->left, &game->right, 1, 1);
+    game->MoveTile(&game->left, &game->right, CGame::kFlyFaceUp);
     game->BackBuffer().Close();
     EXPECT_EQ(window.sleeps, std::vector<int>(8, 7));
     EXPECT_EQ(Cols(), "x/0 y/0");
@@ -183,7 +183,7 @@ TEST_F(GameTest, MoveTileFlipsRecordsAndUndoes)
     game->TakeBack();
     EXPECT_EQ(Cols(), "xy/1 /0") << "the flipped tile is hidden again";
 
-    game->MoveTile(&game->right, &game->left, 1, 0);  // an empty source: nothing
+    game->MoveTile(&game->right, &game->left, CGame::kFlyFaceDown);  // an empty source: nothing
     EXPECT_FALSE(game->CanUndo());
 
 }
@@ -197,7 +197,7 @@ TEST_F(GameTest, AFaceDownMoveFliesABlankTile)
     std::vector<COLORREF> seen;  // the tile in the air, where it starts
     window.onSleep = [&] { seen.push_back(window.ScreenPixel(x, y)); };
     game->BackBuffer().Open(&window);
-    game->MoveTile(&game->left, &game->right, 1, 0);
+    game->MoveTile(&game->left, &game->right, CGame::kFlyFaceDown);
     game->BackBuffer().Close();
     window.onSleep = nullptr;
     ASSERT_FALSE(seen.empty());

@@ -153,12 +153,12 @@ TEST_F(PileTest, TileButtonHitsOnlyWhereDrawnAndShown)
 TEST(TextBoard, MaskingSortingAndStriking)
 {
     CTextBoard board;
-    board.SetText("Hello, world", true);
+    board.SetText("Hello, world", kTextMasked);
     EXPECT_EQ(board.displayText, CStr("_____, _____"));
     EXPECT_EQ(board.sourceText, CStr("HELLO, WORLD"));
     EXPECT_TRUE(board.visible);
 
-    board.SetText("cab", false, true);
+    board.SetText("cab", kTextLetterBin);
     EXPECT_EQ(board.displayText, CStr("A B C "));
     EXPECT_TRUE(board.StrikeLetter('b'));
     EXPECT_EQ(board.displayText, CStr("A   C "));
@@ -172,7 +172,7 @@ TEST_F(PileTest, TextBoardFontFitsTheBoard)
 {
     CTextBoard board;
     board.SetRect(10, 10, 110, 210);
-    board.SetText("the quick brown fox jumps over the lazy dog", false);
+    board.SetText("the quick brown fox jumps over the lazy dog");
     board.Draw(buffer, nullptr);
     EXPECT_LT(board.font.PixelHeight(), 64);
     EXPECT_LE(board.MeasureTextHeight(buffer), board.innerRect.Height());
@@ -182,7 +182,7 @@ TEST_F(PileTest, TextBoardFontFitsTheBoard)
 TEST(FoundationWords, WordsFromTheEndAndSpelling)
 {
     CFoundationWords words;
-    words.SetWords("abcdefgh", false);
+    words.SetWords("abcdefgh");
     EXPECT_EQ(words.words[0].str() + words.words[1].str() + words.words[2].str() + words.words[3].str(), "ghefcdab");
     EXPECT_FALSE(words.Accepts('h'));
     EXPECT_TRUE(words.Add('g'));
@@ -197,7 +197,7 @@ TEST(FoundationWords, WordsFromTheEndAndSpelling)
     EXPECT_FALSE(words.AllComplete());
 
     CFoundationWords odd;
-    odd.SetWords("abcdefghij", false);  // ten letters: words of two, the first two letters unused
+    odd.SetWords("abcdefghij");  // ten letters: words of two, the first two letters unused
     EXPECT_EQ(odd.wordLength, 2);
     EXPECT_EQ(odd.words[3], CStr("cd"));
 }

@@ -132,7 +132,7 @@ TEST_F(Patience, ScoringTurnsUpTheUncoveredTileClearsUndoAndFinishes)
     game->columns[0].faceDownCount = 1;
     game->columns[1].tiles = "cbd";
     game->BackBuffer().Open(&window);
-    game->MoveTile(&game->columns[1], &game->stockWaste.waste, 1, 1);  // an undoable move
+    game->MoveTile(&game->columns[1], &game->stockWaste.waste, CGame::kFlyFaceUp);  // an undoable move
     game->BackBuffer().Close();
     ASSERT_TRUE(game->CanUndo());
 
