@@ -4,8 +4,8 @@
 
 CFallingGame::CFallingGame(const CGameContext& context, int rows, int columns) : CGame(context), m_well(rows, columns)
 {
-    m_scorePanel.gameAmount1 = 1;
-    m_scorePanel.secondsFactor = 0;
+    m_hand.gameAmount1 = 1;
+    m_hand.secondsFactor = 0;
     m_scorePanel.HideTimeLine();
     AddPart(m_well);
 }

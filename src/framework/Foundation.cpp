@@ -71,7 +71,7 @@ void CFoundation::ScoreTile(CTilePile& pile)
     pile.TurnTopFaceUp();
     m_game.RedrawPile(pile);
     words.Add(letter);
-    m_game.ScorePanel().AddWordPoints(pointsPerTile);
+    m_game.Hand().AddWordPoints(pointsPerTile);
     m_game.DrawScorePanel();
     Draw(buffer, m_game.TileSet());
     m_game.UndoStack().Clear();  // a scored tile never comes back

@@ -97,7 +97,7 @@ void CFreeTilePatience::PlayWaste()
         m_stockWaste.PlayWasteOnto(m_word.word);
     } else if (!m_stockWaste.stock.IsEmpty()) {
         // Drawing through the empty waste costs what turning it back does.
-        m_scorePanel.score -= m_scorePanel.recyclePenalty;
+        m_hand.score -= m_hand.recyclePenalty;
         m_stockWaste.Turn();
         DrawScorePanel();
     } else {

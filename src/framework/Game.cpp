@@ -96,7 +96,7 @@ void CGame::OnChar(int) {}
 void CGame::OnResume() {}
 void CGame::OnPause() {}
 CStr CGame::CopyCurrentWord() const { return CStr(); }
-int CGame::GetScore() const { return m_scorePanel.score; }
+int CGame::GetScore() const { return m_hand.score; }
 int CGame::GetScorePossible() const { return m_scorePossible; }
 bool CGame::CanUndo() const { return !m_undo.IsEmpty(); }
 void CGame::AddTooltips() {}
@@ -167,7 +167,7 @@ void CGame::DrawEverything(bool fresh, HDC hdc)
 
 void CGame::OnSettingsChanged()
 {
-    m_scorePanel.ApplyTimerOption(m_settings.Timer != 0);
+    m_scorePanel.ApplyTimerOption(m_settings.Timer != 0, m_hand);
     ApplyColours();
     m_scorePanel.SetRect(m_scorePanel.Rect().top, m_scorePanel.Rect().left, m_scorePanel.Rect().bottom,
                          m_scorePanel.Rect().right);  // the lines shown may have changed: fit again
@@ -350,19 +350,19 @@ void CGame::OnTimer(unsigned timerId)
         return;
     if (m_elapsedTicks == 0)
         AfterMove();
-    m_scorePanel.clockValue += m_scorePanel.clockStep;
-    m_scorePanel.Draw(m_backBuffer);
+    m_hand.clockValue += m_hand.clockStep;
+    DrawScorePanel();
     ++m_elapsedTicks;
-    if (m_scorePanel.clockValue <= 10 && m_scorePanel.clockStep < 0)
+    if (m_hand.clockValue <= 10 && m_hand.clockStep < 0)
         PlaySound(kSoundClockWarning);
-    if (m_scorePanel.clockValue == 0 && !OnTimeUp())
+    if (m_hand.clockValue == 0 && !OnTimeUp())
         EndHand(kEndTimeUp);
 }
 
 void CGame::OnGameOver()
 {
-    m_scorePanel.AddSpeedBonus(m_elapsedTicks);
-    m_scorePanel.Draw(m_backBuffer);
+    m_hand.AddSpeedBonus(m_elapsedTicks);
+    DrawScorePanel();
 }
 
 unsigned CGame::GetNextInstruction(unsigned currentId, int* seconds)
@@ -622,8 +622,8 @@ std::string CGame::DescribeBase() const
     char text[256];
     std::snprintf(text, sizeof text,
                   "game %d %s\nscore=%d clock=%d step=%d tiles=%d elapsed=%d possible=%d\nhand over: %s\n",
-                  GetGameId(), name ? name : "", m_scorePanel.score, m_scorePanel.clockValue,
-                  m_scorePanel.clockStep, m_scorePanel.tileCount, m_elapsedTicks, m_scorePossible,
+                  GetGameId(), name ? name : "", m_hand.score, m_hand.clockValue,
+                  m_hand.clockStep, m_hand.tileCount, m_elapsedTicks, m_scorePossible,
                   IsHandOver() ? "yes" : "no");
     return text;
 }

@@ -182,6 +182,9 @@ public:
     int ElapsedTicks() const { return m_elapsedTicks; }
     CScorePanel& ScorePanel() { return m_scorePanel; }
     const CScorePanel& ScorePanel() const { return m_scorePanel; }
+    // The hand's score, clock and scoring values (the score panel draws them).
+    CHandScore& Hand() { return m_hand; }
+    const CHandScore& Hand() const { return m_hand; }
     CTileSet& TileSet() { return m_tileSet; }
     CBackBuffer& BackBuffer() { return m_backBuffer; }
     // The client size the pieces are being (or were last) placed for.
@@ -192,7 +195,7 @@ public:
     CTooltips& Tooltips() { return m_tooltips; }
     CDictionary* Dictionary() const { return m_pDictionary; }
     // Redraws the score panel.
-    void DrawScorePanel() { m_scorePanel.Draw(m_backBuffer); }
+    void DrawScorePanel() { m_scorePanel.Draw(m_backBuffer, m_hand); }
     // Draws a pile again over what is there; ErasePile first
     // clears its area to the background, for a pile that shrank.
     void RedrawPile(CTilePile& pile);
@@ -241,6 +244,7 @@ protected:
     CDictionary* m_pDictionary;
     CQuoteList* m_pQuoteList;
     CTileSet m_tileSet;
+    CHandScore m_hand;
     CScorePanel m_scorePanel;
     int m_scorePossible = 0;
     bool m_clockRunning = true;

@@ -119,7 +119,7 @@ CStr CGridWordGame::ScoringLetters(const CStr& tiles)
     return tiles;
 }
 
-int CGridWordGame::WordPoints(const CStr& letters) const { return m_scorePanel.WordScore(letters.GetLength()); }
+int CGridWordGame::WordPoints(const CStr& letters) const { return m_hand.WordScore(letters.GetLength()); }
 
 void CGridWordGame::AfterWordScored()
 {

@@ -88,7 +88,7 @@ void CLetterDropGame::Land(int row)
     MoveTile(&m_falling, &m_well.Cell(row, m_column), kFlyFaceUp);
     m_spawnColumn = m_column;
     ++m_landings;
-    m_scorePanel.score += m_scorePanel.gameAmount1;
+    m_hand.score += m_hand.gameAmount1;
     DrawScorePanel();
     PlayLandingSound(row, m_column);
     const bool waiting = AfterLanding(row, m_column);

@@ -27,32 +27,32 @@ void CScorePanel::SetRect(int top, int left, int bottom, int right)
     m_font.Reset();
 }
 
-int CScorePanel::AddWordScore(const char* word)
+int CHandScore::AddWordScore(const char* word)
 {
     return AddWordScore(word ? static_cast<int>(std::strlen(word)) : 0);
 }
 
-int CScorePanel::AddWordScore(int length)
+int CHandScore::AddWordScore(int length)
 {
     AddWordPoints(WordScore(length));
     return score;
 }
 
-int CScorePanel::AddTimeBonus()
+int CHandScore::AddTimeBonus()
 {
     if (clockValue > 0)
         score += clockValue * secondsFactor;
     return score;
 }
 
-int CScorePanel::AddSpeedBonus(int elapsedSeconds)
+int CHandScore::AddSpeedBonus(int elapsedSeconds)
 {
     if (wordsScored > 0 && elapsedSeconds < parSeconds)
         score += (parSeconds - elapsedSeconds) * secondsFactor;
     return score;
 }
 
-void CScorePanel::Draw(CBackBuffer& buffer)
+void CScorePanel::Draw(CBackBuffer& buffer, const CHandScore& hand)
 {
     if (m_rect.top == 0 && m_rect.bottom == 0)
         return;
@@ -63,9 +63,9 @@ void CScorePanel::Draw(CBackBuffer& buffer)
         int sample;
     };
     const Line lines[] = {
-        {showScore != 0, scoreFormatId, score, widestScore},
-        {showTime != 0, timeFormatId, clockValue, kWidestTime},
-        {showTiles != 0, tilesFormatId, tileCount, kWidestTiles},
+        {showScore != 0, scoreFormatId, hand.score, widestScore},
+        {showTime != 0, timeFormatId, hand.clockValue, kWidestTime},
+        {showTiles != 0, tilesFormatId, hand.tileCount, kWidestTiles},
     };
     const unsigned format = formatBits | DT_SINGLELINE;
     if (m_font.IsNull()) {

@@ -1,20 +1,14 @@
 #pragma once
-// CScorePanel: the score, clock and tile-count read-out, and the scoring
-// values every game may change in its constructor.
+// CHandScore: the hand's score, its clock and its tile count, and the scoring
+// values every game may change in its constructor. CScorePanel: the read-out
+// that draws them.
 #include "framework/Bitmap.h"
 #include "framework/WinTypes.h"
 
 class CBackBuffer;
 
-class CScorePanel {
-public:
-
-    // Note the order: top, left, bottom, right. Also discards the font.
-    void SetRect(int top, int left, int bottom, int right);
-    const RECT& Rect() const { return m_rect; }
-    void Draw(CBackBuffer& buffer);
-
-    int AddWordScore(const char* word);   // word factor x length x length
+struct CHandScore {
+    int AddWordScore(const char* word);  // word factor x length x length
     int AddWordScore(int length);
     // What a scored word (or a tile laid on a foundation word) earned: every
     // way a hand scores its words comes through here, and counts the word.
@@ -23,25 +17,17 @@ public:
         score += points;
         ++wordsScored;
     }
-    int AddTimeBonus();                   // clock value x seconds factor, when positive
+    int AddTimeBonus();  // clock value x seconds factor, when positive
     // (par - elapsed) x seconds factor, when under par and some word was
     // scored: a hand in which nothing was done earns nothing for its speed.
     int AddSpeedBonus(int elapsedSeconds);
     int WordScore(int length) const { return wordFactor * length * length; }
 
-    // The read-out.
-    int tileCount = 0;
-    int showTiles = 0;
-    int wordsScored = 0;
     int score = 0;
-    int showScore = 1;
+    int wordsScored = 0;
     int clockValue = 0;
-    int showTime = 1;
-    unsigned formatBits = 0;  // extra text layout bits for the lines
-    unsigned scoreFormatId = 144;  // "Score: %d"
-    unsigned timeFormatId = 223;   // "Time: %d"
-    unsigned tilesFormatId = 348;  // "Tiles: %d"
-    int widestScore = -883355;     // sample value the font is sized with
+    int clockStep = 1;
+    int tileCount = 0;
 
     // Scoring values.
     int gameAmount1 = 20;
@@ -52,7 +38,24 @@ public:
     int penaltyPoints = 25;
     int recyclePenalty = 100;
     int playPenalty = 0;
-    int clockStep = 1;
+};
+
+class CScorePanel {
+public:
+    // Note the order: top, left, bottom, right. Also discards the font.
+    void SetRect(int top, int left, int bottom, int right);
+    const RECT& Rect() const { return m_rect; }
+    void Draw(CBackBuffer& buffer, const CHandScore& hand);
+
+    // The lines shown and their texts.
+    int showTiles = 0;
+    int showScore = 1;
+    int showTime = 1;
+    unsigned formatBits = 0;  // extra text layout bits for the lines
+    unsigned scoreFormatId = 144;  // "Score: %d"
+    unsigned timeFormatId = 223;   // "Time: %d"
+    unsigned tilesFormatId = 348;  // "Tiles: %d"
+    int widestScore = -883355;     // sample value the font is sized with
 
     // A game that never shows its clock says so once, in its constructor:
     // the time line then stays hidden whatever the Timer option says.
@@ -62,12 +65,14 @@ public:
         m_timeHidden = true;
     }
     // The Timer option changed: a count-down always shows, a hidden time line never.
-    void ApplyTimerOption(bool timer) { showTime = !m_timeHidden && (timer || clockStep < 0); }
+    void ApplyTimerOption(bool timer, const CHandScore& hand)
+    {
+        showTime = !m_timeHidden && (timer || hand.clockStep < 0);
+    }
 
     const CFont& Font() const { return m_font; }
 
 private:
-    int LineCount() const;
     RECT m_rect{};
     CFont m_font;
     bool m_timeHidden = false;

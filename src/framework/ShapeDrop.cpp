@@ -191,7 +191,7 @@ void CShapeDropGame::Land(int row)
     m_flightY = -1;
     const std::vector<CellAt> cells = Settle(row);
     m_landed += static_cast<int>(cells.size());
-    m_scorePanel.score += static_cast<int>(cells.size()) * m_scorePanel.gameAmount1;
+    m_hand.score += static_cast<int>(cells.size()) * m_hand.gameAmount1;
     m_column = m_spawnColumn;
     m_height = 0;
     RedrawWell();

@@ -75,8 +75,8 @@ bool CSmartStars::Use(const std::function<bool()>& tryScore)
     m_game.ErasePile(pile);
     m_game.TilesLeftPlay(CStr(std::string(1, pile.PopTop())));
     Draw(buffer, m_game.TileSet());
-    CScorePanel& panel = m_game.ScorePanel();
-    panel.score -= panel.playPenalty;
+    CHandScore& hand = m_game.Hand();
+    hand.score -= hand.playPenalty;
     m_game.DrawScorePanel();
     m_game.UndoStack().Clear();  // a star can't be taken back
     m_game.AfterMove();

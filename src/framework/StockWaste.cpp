@@ -33,8 +33,8 @@ CStockWaste::TurnResult CStockWaste::Turn()
         m_game.PlaySound(kSoundRefused);
         return kRefused;
     }
-    CScorePanel& panel = m_game.ScorePanel();
-    panel.score -= panel.recyclePenalty;
+    CHandScore& hand = m_game.Hand();
+    hand.score -= hand.recyclePenalty;
     m_game.DrawScorePanel();
     // Top tile first, so the stock is back in the order it was dealt.
     m_game.ErasePile(waste);
@@ -55,8 +55,8 @@ bool CStockWaste::PlayWasteOnto(CTilePile& pile)
         return false;
     }
     m_game.PlaySound(kSoundTileMoved);
-    CScorePanel& panel = m_game.ScorePanel();
-    panel.score -= panel.playPenalty;
+    CHandScore& hand = m_game.Hand();
+    hand.score -= hand.playPenalty;
     m_game.DrawScorePanel();
     m_game.MoveTile(&waste, &pile, CGame::kFlyFaceUp);
     return true;

@@ -53,8 +53,8 @@ CWordHunt::CWordHunt(const CGameContext& context, int rows, int columns, const W
 
 void CWordHunt::SetCountDown(int seconds)
 {
-    m_scorePanel.clockValue = seconds;
-    m_scorePanel.clockStep = -1;
+    m_hand.clockValue = seconds;
+    m_hand.clockStep = -1;
     m_scorePanel.showTime = 1;
 }
 
@@ -241,8 +241,8 @@ bool CWordHunt::ScoreWord(CTilePile& pile, int trim)
     m_word.TakeTiles(pile, pile.Length());
     m_foundWords.AddWord(word);
     ReturnTiles(word);
-    m_earned += m_scorePanel.WordScore(word.GetLength());
-    m_scorePanel.AddWordScore(word);
+    m_earned += m_hand.WordScore(word.GetLength());
+    m_hand.AddWordScore(word);
     DrawScorePanel();
     m_foundWords.Draw(m_backBuffer, m_tileSet);
     ClearPickPositions();
@@ -320,8 +320,8 @@ bool CWordHunt::OnTimeUp()
 
 bool CWordHunt::CheckRules(std::string& why)
 {
-    if (!IsHandOver() && m_scorePanel.score != m_earned - m_charged) {
-        why = "the score is " + std::to_string(m_scorePanel.score) + ", the words earned " +
+    if (!IsHandOver() && m_hand.score != m_earned - m_charged) {
+        why = "the score is " + std::to_string(m_hand.score) + ", the words earned " +
               std::to_string(m_earned) + " less " + std::to_string(m_charged) + " charged";
         return false;
     }

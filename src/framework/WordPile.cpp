@@ -143,7 +143,7 @@ bool CWordPile::ScoreWord(CTextBoard* letterBin, const std::function<int(CStr& l
             letterBin->StrikeLetters(letters);
             letterBin->Draw(m_game.BackBuffer(), &m_game.TileSet());
         }
-        m_game.ScorePanel().AddWordPoints(points);
+        m_game.Hand().AddWordPoints(points);
         m_game.DrawScorePanel();
         m_game.UndoStack().Clear();  // a scored word can't be taken back
     });

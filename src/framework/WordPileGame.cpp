@@ -143,7 +143,7 @@ CStr CWordPileGame::LettersOf(std::span<const CTilePile> piles)
     return letters;
 }
 
-int CWordPileGame::WordPoints(const CStr& letters) const { return letters.GetLength() * m_scorePanel.gameAmount2; }
+int CWordPileGame::WordPoints(const CStr& letters) const { return letters.GetLength() * m_hand.gameAmount2; }
 
 bool CWordPileGame::TryScoreWord()
 {

@@ -149,7 +149,7 @@ CStr CWordStacks::ScoreLifted()
         m_letterBin->StrikeLetters(word);
         m_letterBin->Draw(buffer, &m_game.TileSet());
     }
-    m_game.ScorePanel().AddWordPoints(wordPoints(word.GetLength()));
+    m_game.Hand().AddWordPoints(wordPoints(word.GetLength()));
     m_game.DrawScorePanel();
     m_game.UndoStack().Clear();  // a scored word can't be taken back
     UpdateFlags();

@@ -18,10 +18,10 @@ constexpr unsigned kFinishTooltip = 631;
 CAdlib::CAdlib(const CGameContext& context) : CGame(context)
 {
     SetTableSize(10, 10);
-    m_scorePanel.gameAmount1 = kLetterPoints;
-    m_scorePanel.secondsFactor = kSecondsFactor;
-    m_scorePanel.clockValue = kSeconds;
-    m_scorePanel.clockStep = -1;
+    m_hand.gameAmount1 = kLetterPoints;
+    m_hand.secondsFactor = kSecondsFactor;
+    m_hand.clockValue = kSeconds;
+    m_hand.clockStep = -1;
     m_scorePanel.showTime = 1;
 
     // The top rack takes the last seven letters of the deal, the side rack the first seven.
@@ -126,7 +126,7 @@ int CAdlib::CrosswordValue() const
         return 0;
     const std::vector<int> filled = m_grid.FilledCells();
     const int total = m_grid.ScoreRuns(m_grid.RunsThrough(filled), m_pDictionary, [this](const LetterRun& run) {
-        return run.length * m_scorePanel.gameAmount1;
+        return run.length * m_hand.gameAmount1;
     });
     if (total <= 0)
         return 0;
@@ -143,7 +143,7 @@ void CAdlib::AfterMove()
         m_check.Erase(m_backBuffer, m_tileSet);
         m_check.visible = 0;
     }
-    m_scorePanel.score = value;
+    m_hand.score = value;
     DrawScorePanel();
     RefreshTooltips();
 }
@@ -171,8 +171,8 @@ bool CAdlib::OnTimeUp()
 void CAdlib::OnGameOver()
 {
     // Only a crossword that counts earns the seconds left.
-    if (m_scorePanel.score != 0)
-        m_scorePanel.AddTimeBonus();
+    if (m_hand.score != 0)
+        m_hand.AddTimeBonus();
     DrawScorePanel();
 }
 
@@ -183,8 +183,8 @@ bool CAdlib::CheckRules(std::string& why)
             why = "a rack holds " + std::to_string(rack->Length()) + " tiles";
             return false;
         }
-    if (!m_dragging && !IsHandOver() && m_scorePanel.score != CrosswordValue()) {
-        why = "the score " + std::to_string(m_scorePanel.score) + " is not the crossword's value " +
+    if (!m_dragging && !IsHandOver() && m_hand.score != CrosswordValue()) {
+        why = "the score " + std::to_string(m_hand.score) + " is not the crossword's value " +
               std::to_string(CrosswordValue());
         return false;
     }

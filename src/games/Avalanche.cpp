@@ -21,12 +21,12 @@ CAvalanche::CAvalanche(const CGameContext& context)
 {
     // Wide enough for the score panel and the word beside the mountain.
     SetTableSize(12, 11, 40);  // the button row clear of the bottom edge
-    m_scorePanel.clockValue = kOxygenSeconds;
-    m_scorePanel.clockStep = -1;
+    m_hand.clockValue = kOxygenSeconds;
+    m_hand.clockStep = -1;
     m_scorePanel.timeFormatId = kOxygenFormat;
     m_scorePanel.showScore = 0;
     m_scorePanel.showTime = 1;
-    m_scorePanel.secondsFactor = kPointsPerSecond;
+    m_hand.secondsFactor = kPointsPerSecond;
 
     // Each cell but the climber's takes the last letter of the deal; the
     // letters left over wait in the reserve, its last the next to fall in.
@@ -121,7 +121,7 @@ void CAvalanche::OnGameOver()
 {
     // The oxygen left pays only for a hand won.
     if (m_won)
-        m_scorePanel.AddTimeBonus();
+        m_hand.AddTimeBonus();
     DrawScorePanel();
 }
 

@@ -21,7 +21,7 @@ char LengthGlyph(int length) { return static_cast<char>(64 + length); }
 
 CBubbles::CBubbles(const CGameContext& context) : CLetterDropGame(context, kRows, kColumns, kFirstColumn)
 {
-    m_scorePanel.gameAmount2 = kPointsPerLetter;
+    m_hand.gameAmount2 = kPointsPerLetter;
     m_well.SetLadder(kLadder, kLongerNotice, false);
     FillQueue();
     m_minimum.Configure(kPileAllFaceUp, kFanSquared);
@@ -70,7 +70,7 @@ void CBubbles::ClearWaiting()
     const CStr taken = m_well.RemoveLit();
     TilesLeftPlay(taken);
     m_removed += taken.GetLength();
-    m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
+    m_hand.AddWordPoints(taken.GetLength() * m_hand.gameAmount2);
     RedrawWell();
     if (m_well.CheckLevel(*this, ++m_clearings)) {
         TilesLeftPlay(m_minimum.tiles);
@@ -89,8 +89,8 @@ bool CBubbles::CheckRules(std::string& why)
         return false;
     // A point a landing and 5 a letter taken out by a word; bombs earn nothing.
     const int expected = Landings() + m_removed * kPointsPerLetter;
-    if (m_scorePanel.score != expected) {
-        why = "the score is " + std::to_string(m_scorePanel.score) + ", landings and words make " +
+    if (m_hand.score != expected) {
+        why = "the score is " + std::to_string(m_hand.score) + ", landings and words make " +
               std::to_string(expected);
         return false;
     }

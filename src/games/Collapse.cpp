@@ -88,7 +88,7 @@ bool CCollapse::ReleaseOwnButton()
     // Only while it still may: never with a word in progress, never after the end.
     if (!m_advance.visible || !m_word.IsEmpty() || m_overflowed)
         return true;
-    m_scorePanel.score += kAdvancePoints;
+    m_hand.score += kAdvancePoints;
     DrawScorePanel();
     Rise();
     AfterMove();

@@ -14,8 +14,8 @@ constexpr unsigned kLetterBinTooltip = 614;
 
 CGolf::CGolf(const CGameContext& context) : CSevenStacksGame(context)
 {
-    m_scorePanel.gameAmount2 = kPointsPerLetter;
-    m_scorePanel.playPenalty = kBombCost;
+    m_hand.gameAmount2 = kPointsPerLetter;
+    m_hand.playPenalty = kBombCost;
 
     CStr letters = DealLetters(kSupplyCommon, 42, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, kTextLetterBin);
@@ -38,7 +38,7 @@ void CGolf::UseBomb()
     }
     if (!m_word.IsEmpty()) {
         PlaySound(kSoundPenalty);
-        m_scorePanel.score -= m_scorePanel.playPenalty;
+        m_hand.score -= m_hand.playPenalty;
         DrawScorePanel();
         m_word.TakeTiles(m_bombs, 1);
         const CStr destroyed = m_word.TakeTiles(m_word.word, m_word.word.Length());

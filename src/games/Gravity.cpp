@@ -32,8 +32,8 @@ int Scaled(int draw, int high)
 CGravity::CGravity(const CGameContext& context) : CGame(context)
 {
     SetTableSize(6, 11);
-    m_scorePanel.gameAmount1 = 5;
-    m_scorePanel.secondsFactor = 0;  // the hand only ends by losing: no speed bonus
+    m_hand.gameAmount1 = 5;
+    m_hand.secondsFactor = 0;  // the hand only ends by losing: no speed bonus
     m_scorePanel.HideTimeLine();
     for (int i = 0; i < kColumns; ++i) {
         m_stacks[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
@@ -211,7 +211,7 @@ void CGravity::Attach()
     if (m_thirds + 3 >= kLaunchThirds)
         DrawLaunchLine();
     ++m_attached;
-    m_scorePanel.score += m_scorePanel.gameAmount1;
+    m_hand.score += m_hand.gameAmount1;
     if (stack.Top() == kGlyphBomb) {
         PlaySound(kSoundPenalty);
         ErasePile(stack);
@@ -239,8 +239,8 @@ bool CGravity::TryClearStack(int column, int minLength)
         ErasePile(stack);
         TilesLeftPlay(stack.RemoveTop(n));
         RedrawPile(stack);
-        m_wordPoints += m_scorePanel.WordScore(n);
-        m_scorePanel.AddWordPoints(m_scorePanel.WordScore(n));
+        m_wordPoints += m_hand.WordScore(n);
+        m_hand.AddWordPoints(m_hand.WordScore(n));
         return true;
     }
     return false;
@@ -270,11 +270,11 @@ bool CGravity::CheckRules(std::string& why)
     }
     // 5 points a letter attached, plus the words' scores, plus the speed
     // bonus once the hand is over; nothing else.
-    int expected = m_attached * m_scorePanel.gameAmount1 + m_wordPoints;
-    if (IsHandOver() && m_elapsedTicks < m_scorePanel.parSeconds)
-        expected += (m_scorePanel.parSeconds - m_elapsedTicks) * m_scorePanel.secondsFactor;
-    if (m_scorePanel.score != expected) {
-        why = "the score is " + std::to_string(m_scorePanel.score) + ", attached letters and words make " +
+    int expected = m_attached * m_hand.gameAmount1 + m_wordPoints;
+    if (IsHandOver() && m_elapsedTicks < m_hand.parSeconds)
+        expected += (m_hand.parSeconds - m_elapsedTicks) * m_hand.secondsFactor;
+    if (m_hand.score != expected) {
+        why = "the score is " + std::to_string(m_hand.score) + ", attached letters and words make " +
               std::to_string(expected);
         return false;
     }

@@ -14,7 +14,7 @@ constexpr unsigned kLetterBinTooltip = 614;
 CGriddle::CGriddle(const CGameContext& context) : CWordPileGame(context)
 {
     SetTableSize(9, 12);
-    m_scorePanel.playPenalty = kLightningCost;
+    m_hand.playPenalty = kLightningCost;
 
     CStr letters = DealLetters(kSupplyCommon, kCells, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, kTextLetterBin);
@@ -113,7 +113,7 @@ void CGriddle::UseLightning()
     // The bolt fills the last letter's cell; Undo takes it back, not its cost.
     MoveTile(&m_lightning, &m_cells[m_path.Last()], kFlyFaceDown);
     m_path.Clear();
-    m_scorePanel.score -= m_scorePanel.playPenalty;
+    m_hand.score -= m_hand.playPenalty;
     DrawScorePanel();
     AfterMove();
 }

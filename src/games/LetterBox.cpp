@@ -183,7 +183,7 @@ void CLetterBox::PlayFreeCell(int k)
 
 bool CLetterBox::TryScoreWord()
 {
-    if (!m_word.ScoreWord(nullptr, [this](CStr& letters) { return m_scorePanel.WordScore(letters.GetLength()); }))
+    if (!m_word.ScoreWord(nullptr, [this](CStr& letters) { return m_hand.WordScore(letters.GetLength()); }))
         return false;
     // A word that emptied the box has ended the hand: nothing moves after it.
     if (IsHandOver())

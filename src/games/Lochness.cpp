@@ -12,7 +12,7 @@ constexpr unsigned kLetterBinTooltip = 614;
 CLochness::CLochness(const CGameContext& context)
     : CSevenStacksGame(context), m_stars(*this, context.dictionary, m_word)
 {
-    m_scorePanel.playPenalty = kStarCost;
+    m_hand.playPenalty = kStarCost;
 
     CStr letters = DealLetters(kSupplyStandard, 49, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, kTextLetterBin);

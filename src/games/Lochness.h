@@ -22,7 +22,7 @@ private:
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
     // A word scores by the square of its letters from the stacks.
-    int WordPoints(const CStr& letters) const override { return m_scorePanel.WordScore(letters.GetLength()); }
+    int WordPoints(const CStr& letters) const override { return m_hand.WordScore(letters.GetLength()); }
 
     CSmartStars m_stars;
 };

@@ -15,5 +15,5 @@ public:
 
 private:
     void PlacePieces(int width, int height) override;
-    int WordPoints(int length) const override { return length * m_scorePanel.gameAmount2; }
+    int WordPoints(int length) const override { return length * m_hand.gameAmount2; }
 };

@@ -16,7 +16,7 @@ CQuilloQuotes::CQuilloQuotes(const CGameContext& context) : CGame(context)
     SetTableSize(16, 8, 84);  // fifteen tiles across, half a tile clear of either edge
     m_undealt = DealLetters(kSupplyQuotation, 52, kDealFixQu);
     // Turning the waste back costs as many points as the quotation has letters.
-    m_scorePanel.recyclePenalty = m_undealt.GetLength();
+    m_hand.recyclePenalty = m_undealt.GetLength();
     m_clockRunning = false;  // until the deal
     for (int i = 0; i < kRows; ++i) {
         m_rows[i].Configure(kPileAllFaceUp | kPileEmptyMarker, kFanRight);
@@ -92,7 +92,7 @@ void CQuilloQuotes::OnLButtonDown(int x, int y, unsigned keys)
     if (!dealing && PointInRect(m_quoteRect, x, y)) {
         // Every press costs the penalty, however briefly it is held.
         m_peeking = true;
-        m_scorePanel.score -= m_scorePanel.penaltyPoints;
+        m_hand.score -= m_hand.penaltyPoints;
         DrawScorePanel();
         DrawQuote(1);
         return;
@@ -191,7 +191,7 @@ bool CQuilloQuotes::IsFinishedAfterDrop(CTilePile* target)
     const CStr word = m_done.RemoveAll();
     m_pQuoteList->RevealWord(word);
     TilesLeftPlay(word);
-    m_scorePanel.AddWordPoints(n * m_scorePanel.gameAmount2);
+    m_hand.AddWordPoints(n * m_hand.gameAmount2);
     DrawScorePanel();
     DrawQuote(0);
     m_undo.Clear();  // an uncovered word can't be taken back

@@ -11,7 +11,7 @@ constexpr int kColumns = CTriPeaks::kColumns;
 CRockPiles::CRockPiles(const CGameContext& context) : CFreeTilePatience(context, kRows, kColumns)
 {
     SetTableSize(15, 10);
-    m_scorePanel.secondsFactor = 2;
+    m_hand.secondsFactor = 2;
     // Cells (r - 1, c - 1) and (r - 1, c) rest on cell (r, c).
     Lay(DealLetters(kSupplyStandard, 42, kDealFixQu | kDealBalanced), CTriPeaks::IsPeakCell, [this](int row, int column) {
         return row < 1 || (!m_cells.HasTile(row - 1, column) && !m_cells.HasTile(row - 1, column - 1));

@@ -14,5 +14,5 @@ public:
 
 private:
     void PlacePieces(int width, int height) override;
-    int WordPoints(int length) const override { return m_scorePanel.WordScore(length); }
+    int WordPoints(int length) const override { return m_hand.WordScore(length); }
 };

@@ -44,8 +44,8 @@ int Multiplier(char marker)
 CScarab::CScarab(const CGameContext& context) : CGame(context)
 {
     SetTableSize(kSize, 16);
-    m_scorePanel.gameAmount1 = kLetterPoints;
-    m_scorePanel.penaltyPoints = kRedrawCost;
+    m_hand.gameAmount1 = kLetterPoints;
+    m_hand.penaltyPoints = kRedrawCost;
     m_scorePanel.showTiles = 1;
     m_scorePanel.HideTimeLine();
 
@@ -54,7 +54,7 @@ CScarab::CScarab(const CGameContext& context) : CGame(context)
     m_rack.Configure(kPileAllFaceUp, kFanRight);
     m_rack.slotCount = kRackSlots;
     m_rack.tiles = m_bag.RemoveTop(kRackSlots);
-    m_scorePanel.tileCount = m_bag.Length();
+    m_hand.tileCount = m_bag.Length();
     for (int r = 0; r < kSize; ++r)
         for (int c = 0; c < kSize; ++c)
             m_board.Cell(r, c).marker = BonusMarker(r, c);
@@ -224,7 +224,7 @@ int CScarab::EvaluateTurn() const
             if (m_placed[static_cast<std::size_t>(cell)])
                 multiplier *= Multiplier(m_board.Cell(cell).marker);
         }
-        return run.length * m_scorePanel.gameAmount1 * multiplier;
+        return run.length * m_hand.gameAmount1 * multiplier;
     });
     if (total <= 0)
         return 0;
@@ -245,13 +245,13 @@ bool CScarab::ScoreTurn()
             m_placed[static_cast<std::size_t>(i)] = false;
             m_board.Cell(i).marker = 0;
         }
-    m_scorePanel.AddWordPoints(points);
+    m_hand.AddWordPoints(points);
     const int n = std::min(kRackSlots - m_rack.Length(), m_bag.Length());
     if (n > 0) {
         BeginDrag(&m_bag, n, m_bag.x, m_bag.y);
         EndDrag(&m_rack);
     }
-    m_scorePanel.tileCount = m_bag.Length();
+    m_hand.tileCount = m_bag.Length();
     MoveScarab();
     AfterMove();
     EndHandIfFinished();
@@ -288,7 +288,7 @@ void CScarab::RedrawRack()
     RedrawPile(m_rack);
     BeginDrag(&m_bag, n, m_bag.x, m_bag.y);
     EndDrag(&m_rack);
-    m_scorePanel.score -= m_scorePanel.penaltyPoints;
+    m_hand.score -= m_hand.penaltyPoints;
     AfterMove();
 }
 
@@ -352,8 +352,8 @@ bool CScarab::CheckRules(std::string& why)
         why = std::to_string(inTurn) + " tiles on the rack, in the air and placed this turn";
         return false;
     }
-    if (m_scorePanel.tileCount != m_bag.Length()) {
-        why = "the tile count " + std::to_string(m_scorePanel.tileCount) + " is not the bag's " +
+    if (m_hand.tileCount != m_bag.Length()) {
+        why = "the tile count " + std::to_string(m_hand.tileCount) + " is not the bag's " +
               std::to_string(m_bag.Length());
         return false;
     }

@@ -28,7 +28,7 @@ CTetris::CTetris(const CGameContext& context) : CTetris(context, kSupplyRich, kR
 CTetris::CTetris(const CGameContext& context, LetterSupply supply, int refill)
     : CShapeDropGame(context, kRows, kColumns, kBox, kSpawnColumn, kStepsPerRow), m_supply(supply), m_refill(refill)
 {
-    m_scorePanel.gameAmount2 = kPointsPerLetter;
+    m_hand.gameAmount2 = kPointsPerLetter;
     m_well.SetLadder(kLadder, kFasterNotice, true);
     DealFirstShape();
 }
@@ -79,7 +79,7 @@ void CTetris::ClearWaiting()
     TilesLeftPlay(m_well.RemoveLit());
     const int letters = static_cast<int>(m_rowWords.size() + m_columnWords.size());
     m_recorded += letters;
-    m_scorePanel.AddWordPoints(letters * m_scorePanel.gameAmount2);
+    m_hand.AddWordPoints(letters * m_hand.gameAmount2);
     m_bestRow = m_bestColumn = 0;
     m_rowWords.clear();
     m_columnWords.clear();
@@ -91,8 +91,8 @@ bool CTetris::CheckRules(std::string& why)
         return false;
     // A point a landed tile and five a recorded letter, nothing else.
     const int expected = Landed() + m_recorded * kPointsPerLetter;
-    if (m_scorePanel.score != expected) {
-        why = "the score is " + std::to_string(m_scorePanel.score) + ", landings and words make " +
+    if (m_hand.score != expected) {
+        why = "the score is " + std::to_string(m_hand.score) + ", landings and words make " +
               std::to_string(expected);
         return false;
     }

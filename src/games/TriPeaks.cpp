@@ -5,8 +5,8 @@
 CTriPeaks::CTriPeaks(const CGameContext& context) : CFreeTilePatience(context, kRows, kColumns)
 {
     SetTableSize(15, 10);
-    m_scorePanel.gameAmount2 = 20;  // points a letter
-    m_scorePanel.secondsFactor = 2;
+    m_hand.gameAmount2 = 20;  // points a letter
+    m_hand.secondsFactor = 2;
     // The summit takes the deal's last letter, the bottom row letters 20
     // down to 10, the stock the first nine. Cell (r, c) is covered by cells
     // (r + 1, c) and (r + 1, c + 1).

@@ -28,7 +28,7 @@ constexpr char kFirstDigit = 'A';
 CTrueTris::CTrueTris(const CGameContext& context)
     : CShapeDropGame(context, kRows, kColumns, kBox, kSpawnColumn, kStepsPerRow)
 {
-    m_scorePanel.gameAmount2 = kPointsPerTile;
+    m_hand.gameAmount2 = kPointsPerTile;
     m_well.SetFirstInterval(kFirstInterval);
     m_well.SetLadder(kLadder, kFasterNotice, true);
     DealFirstShape();
@@ -70,7 +70,7 @@ void CTrueTris::ClearWaiting()
     const CStr taken = m_well.RemoveLit();
     TilesLeftPlay(taken);
     m_removed += taken.GetLength();
-    m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
+    m_hand.AddWordPoints(taken.GetLength() * m_hand.gameAmount2);
 }
 
 bool CTrueTris::CheckRules(std::string& why)
@@ -79,8 +79,8 @@ bool CTrueTris::CheckRules(std::string& why)
         return false;
     // A point a landed tile and ten a removed one, nothing else.
     const int expected = Landed() + m_removed * kPointsPerTile;
-    if (m_scorePanel.score != expected) {
-        why = "the score is " + std::to_string(m_scorePanel.score) + ", landings and rows make " +
+    if (m_hand.score != expected) {
+        why = "the score is " + std::to_string(m_hand.score) + ", landings and rows make " +
               std::to_string(expected);
         return false;
     }

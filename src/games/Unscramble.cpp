@@ -27,7 +27,7 @@ std::string Sorted(std::string letters)
 CUnscramble::CUnscramble(const CGameContext& context) : CWordHunt(context, kRows, kColumns, Options())
 {
     SetTableSize(14, 11);
-    m_scorePanel.penaltyPoints = 50;
+    m_hand.penaltyPoints = 50;
     m_foundWords.SetFirst("");
     for (int r = 0; r < kRows; ++r) {
         const size_t row = static_cast<size_t>(r);
@@ -84,8 +84,8 @@ void CUnscramble::OnLButtonDown(int x, int y, unsigned keys)
         }
         if (m_autoSolve[row].HitTest(x, y)) {
             // Charged at the press, whatever the row looks like.
-            const int points = m_scorePanel.penaltyPoints * RowLength(r);
-            m_scorePanel.score -= points;
+            const int points = m_hand.penaltyPoints * RowLength(r);
+            m_hand.score -= points;
             m_charged += points;
             m_autoSolveHeld = r + 1;
             DrawButtonState(m_autoSolve[row], kButtonPressed);

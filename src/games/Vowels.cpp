@@ -16,8 +16,8 @@ constexpr unsigned kLetterBinTooltip = 614;
 CVowels::CVowels(const CGameContext& context) : CWordPileGame(context)
 {
     SetTableSize(6, 11);
-    m_scorePanel.gameAmount2 = kPointsPerConsonant;
-    m_scorePanel.playPenalty = kVowelCost;
+    m_hand.gameAmount2 = kPointsPerConsonant;
+    m_hand.playPenalty = kVowelCost;
 
     CStr letters = DealLetters(kSupplyConsonantsStandard, 35);
     m_letterBin.SetText(letters, kTextLetterBin);
@@ -68,7 +68,7 @@ void CVowels::OnLButtonDown(int x, int y, unsigned)
     if (vowels >= 0) {
         if (TakeIntoWord(m_vowelPiles[vowels])) {
             // The vowel's cost stays charged even when the vowel is undone.
-            m_scorePanel.score -= m_scorePanel.playPenalty;
+            m_hand.score -= m_hand.playPenalty;
             DrawScorePanel();
         }
         return;

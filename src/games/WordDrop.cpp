@@ -19,7 +19,7 @@ constexpr unsigned kPreviewTooltip = 618;
 
 CWordDrop::CWordDrop(const CGameContext& context) : CLetterDropGame(context, kRows, kColumns, kFirstColumn)
 {
-    m_scorePanel.gameAmount2 = kPointsPerLetter;
+    m_hand.gameAmount2 = kPointsPerLetter;
     m_well.SetLadder(kLadder, kFasterNotice, true);
     FillQueue();
     // The preview tooltip goes over the next letter, where the player looks.
@@ -60,7 +60,7 @@ void CWordDrop::ClearWaiting()
         }
         const CStr taken = m_well.RemoveRow(r);
         TilesLeftPlay(taken);
-        m_scorePanel.AddWordPoints(taken.GetLength() * m_scorePanel.gameAmount2);
+        m_hand.AddWordPoints(taken.GetLength() * m_hand.gameAmount2);
         RedrawWell();
         m_well.CheckLevel(*this, ++m_lines);
     }
@@ -72,8 +72,8 @@ bool CWordDrop::CheckRules(std::string& why)
         return false;
     // A point a landing and 63 a dead line, nothing else.
     const int expected = Landings() + m_lines * kColumns * kPointsPerLetter;
-    if (m_scorePanel.score != expected) {
-        why = "the score is " + std::to_string(m_scorePanel.score) + ", landings and dead lines make " +
+    if (m_hand.score != expected) {
+        why = "the score is " + std::to_string(m_hand.score) + ", landings and dead lines make " +
               std::to_string(expected);
         return false;
     }

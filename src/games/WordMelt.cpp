@@ -23,7 +23,7 @@ CWordMelt::CWordMelt(const CGameContext& context)
     : CWordPileGame(context), m_stars(*this, context.dictionary, m_word)
 {
     SetTableSize(9, 13);
-    m_scorePanel.playPenalty = kStarCost;
+    m_hand.playPenalty = kStarCost;
 
     CStr letters = DealLetters(kSupplyCommon, kCells, kDealFixQu | kDealBalanced);
     m_letterBin.SetText(letters, kTextLetterBin);

@@ -16,7 +16,7 @@ CWormHole::CWormHole(const CGameContext& context, int side, unsigned letterBinTo
       m_stars(*this, context.dictionary, m_word), m_digging(*this, m_cells, side, kGlyphWorm)
 {
     SetTableSize(side + 2, side + 5);
-    m_scorePanel.playPenalty = kStarCost;
+    m_hand.playPenalty = kStarCost;
 
     const int cells = side * side, centre = cells / 2;
     CStr letters = DealLetters(kSupplyCommon, cells - 1, kDealFixQu | kDealBalanced);

@@ -51,7 +51,7 @@ private:
     void UseStar();
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
-    int WordPoints(const CStr& letters) const override { return m_scorePanel.WordScore(letters.GetLength()); }
+    int WordPoints(const CStr& letters) const override { return m_hand.WordScore(letters.GetLength()); }
     void AfterWordScored() override;
 
     RECT m_frame{};

@@ -76,7 +76,7 @@ TEST_F(CrossWays, TheRulesCatchAScoreThatIsNotTheCrosswordsValue)
     Run("game 17 1234");
     std::string why;
     ASSERT_TRUE(app->CurrentGame()->CheckInvariants(why)) << why;
-    app->CurrentGame()->ScorePanel().score = 40;
+    app->CurrentGame()->Hand().score = 40;
     EXPECT_FALSE(app->CurrentGame()->CheckInvariants(why));
     EXPECT_NE(why.find("score"), std::string::npos) << why;
 }

@@ -91,7 +91,7 @@ TEST_F(BubblesTest, SelfChecksCatchALitEmptyCellAndAStrayPoint)
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("is lit"), std::string::npos) << why;
     Game().Well().Cell(0, 4).displayFlags &= ~kPileNegative;
-    Game().ScorePanel().score = 5;
+    Game().Hand().score = 5;
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("the score is 5"), std::string::npos) << why;
 }

@@ -83,7 +83,7 @@ TEST_F(GravityTest, SelfChecksCatchALostLetterAndAStrayPoint)
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("the letters in the air"), std::string::npos) << why;
     Game().Rising().tiles = "t";
-    Game().ScorePanel().score = 5;
+    Game().Hand().score = 5;
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("the score is 5"), std::string::npos) << why;
 }

@@ -89,7 +89,7 @@ TEST_F(TetrisTest, SelfChecksCatchADoubledTileAndAStrayPoint)
     EXPECT_NE(why.find("holds 2 tiles"), std::string::npos) << why;
     Game().Well().Cell(12, 2).tiles = "c";
     Game().Well().Cell(12, 5).tiles = "o";
-    Game().ScorePanel().score = 5;
+    Game().Hand().score = 5;
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("the score is 5"), std::string::npos) << why;
 }

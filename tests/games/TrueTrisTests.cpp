@@ -85,7 +85,7 @@ TEST_F(TrueTrisTest, SelfChecksCatchADoubledTileAndAStrayPoint)
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("holds 2 tiles"), std::string::npos) << why;
     Game().Well().Cell(20, 0).tiles = Game().Well().Cell(20, 1).tiles = "A";
-    Game().ScorePanel().score = 5;
+    Game().Hand().score = 5;
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("the score is 5"), std::string::npos) << why;
 }

@@ -85,7 +85,7 @@ TEST_F(WordDropTest, SelfChecksCatchADoubledTileAndAStrayPoint)
     EXPECT_NE(why.find("holds 2 tiles"), std::string::npos) << why;
     Game().Well().Cell(9, 0).tiles = "c";
     Game().Well().Cell(8, 0).tiles = "z";
-    Game().ScorePanel().score = 5;
+    Game().Hand().score = 5;
     EXPECT_FALSE(Game().CheckInvariants(why));
     EXPECT_NE(why.find("the score is 5"), std::string::npos) << why;
 }

@@ -35,6 +35,6 @@ TEST_F(WordRace, AHandPlayedUntilTheClockRunsOutWithANewWordInHand)
 TEST_F(WordRace, SelfChecksCatchAScoreNoWordEarned)
 {
     Run("game 22 1234");
-    app->CurrentGame()->ScorePanel().score += 5;
+    app->CurrentGame()->Hand().score += 5;
     ExpectCaught("the score is 5, the words earned 0");
 }

@@ -36,7 +36,7 @@ public:
     {
         // As if a word was scored: the hand's end earns the speed bonus, and
         // with it a place in the high-score list.
-        m_scorePanel.AddWordPoints(0);
+        m_hand.AddWordPoints(0);
     }
     void OnLButtonDown(int x, int y, unsigned k) override
     {
@@ -195,10 +195,10 @@ TEST_F(Shell, PauseTogglesTheTitleTheClockAndTheGame)
     EXPECT_EQ(Run("key ctrl+p\ntitle"), "Glyphery - Paused\n");
     EXPECT_FALSE(Window().IsTimerSet(702));
     Run("wait 3000");
-    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 0);
+    EXPECT_EQ(app->CurrentGame()->Hand().clockValue, 0);
     EXPECT_EQ(Run("key f3\ntitle"), "Glyphery\n");
     Run("wait 3000");
-    EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 3);
+    EXPECT_EQ(app->CurrentGame()->Hand().clockValue, 3);
 }
 
 // No keeps the running hand; Yes deals (the same hand for Replay) and counts it.
@@ -219,13 +219,13 @@ TEST_F(Shell, NewHandAndReplayAskFirst)
         const int counted = ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), c.statistic, 0);
         const std::string out = Run(std::string("answer no\nkey ") + c.key);
         EXPECT_NE(out.find(c.question), std::string::npos) << out;
-        EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 2);  // the same hand, still running
+        EXPECT_EQ(app->CurrentGame()->Hand().clockValue, 2);  // the same hand, still running
         EXPECT_EQ(app->HandNumber(), 4242u);
         EXPECT_FALSE(app->IsPaused());
         EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), c.statistic, 0), counted);
 
         Run(std::string("answer yes\nkey ") + c.key);
-        EXPECT_EQ(app->CurrentGame()->ScorePanel().clockValue, 0);
+        EXPECT_EQ(app->CurrentGame()->Hand().clockValue, 0);
         EXPECT_EQ(app->HandNumber() == 4242u, c.sameHand);
         EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, g_StatisticsKey.c_str(), c.statistic, 0), counted + 1);
         EXPECT_FALSE(app->IsPaused());

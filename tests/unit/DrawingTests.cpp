@@ -257,20 +257,21 @@ TEST(ScorePanel, FontShrinksUntilTheWidestLinesFit)
 {
     Canvas canvas(400, 300);
     CBackBuffer& buffer = canvas.buffer;
+    const CHandScore hand;
     CScorePanel roomy, tight;
     roomy.SetRect(0, 0, 200, 400);
-    roomy.Draw(buffer);
+    roomy.Draw(buffer, hand);
     tight.showTime = 1;
     tight.showTiles = 1;
     tight.SetRect(10, 10, 70, 110);
-    tight.Draw(buffer);
+    tight.Draw(buffer, hand);
     EXPECT_LT(tight.Font().PixelHeight(), roomy.Font().PixelHeight());
     const RECT r = tight.Rect();
     EXPECT_LE(3 * tight.Font().PixelHeight(), r.Height() + 6);
     EXPECT_LE(buffer.MeasureTextWidth("Score: -883355", tight.Font()), r.Width());
 
     CScorePanel unplaced;  // a panel without a rectangle draws nothing
-    unplaced.Draw(buffer);
+    unplaced.Draw(buffer, hand);
     EXPECT_TRUE(unplaced.Font().IsNull());
 }
 

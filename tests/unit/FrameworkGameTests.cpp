@@ -206,11 +206,11 @@ TEST_F(GameTest, AFaceDownMoveFliesABlankTile)
 
 TEST_F(GameTest, CountDownClockWarnsAndEndsAtZero)
 {
-    game->ScorePanel().clockValue = 12;
-    game->ScorePanel().clockStep = -1;
+    game->Hand().clockValue = 12;
+    game->Hand().clockStep = -1;
     for (int i = 0; i < 12; ++i)
         game->Tick(kClockTimerId);
-    EXPECT_EQ(game->ScorePanel().clockValue, 0);
+    EXPECT_EQ(game->Hand().clockValue, 0);
     EXPECT_EQ(std::count(Sounds().begin(), Sounds().end(), kSoundClockWarning), 11) << "10 down to 0";
     EXPECT_EQ(game->timeUps, 1);
     EXPECT_EQ(shell.endReasons, std::vector<int>{kEndTimeUp});
@@ -221,8 +221,8 @@ TEST_F(GameTest, CountDownClockWarnsAndEndsAtZero)
 TEST_F(GameTest, ClockThatHandlesItsOwnTimeUpAndCountUpClocks)
 {
     game->handleTimeUp = true;
-    game->ScorePanel().clockValue = 1;
-    game->ScorePanel().clockStep = -1;
+    game->Hand().clockValue = 1;
+    game->Hand().clockStep = -1;
     game->Tick(kClockTimerId);
     EXPECT_EQ(game->timeUps, 1);
     EXPECT_TRUE(shell.endReasons.empty());
@@ -231,15 +231,15 @@ TEST_F(GameTest, ClockThatHandlesItsOwnTimeUpAndCountUpClocks)
     for (int i = 0; i < 20; ++i)
         up->Tick(kClockTimerId);
     up->Tick(704);  // not the clock
-    EXPECT_EQ(up->ScorePanel().clockValue, 20);
+    EXPECT_EQ(up->Hand().clockValue, 20);
     EXPECT_EQ(up->timeUps, 0);
     EXPECT_EQ(std::count(Sounds().begin(), Sounds().end(), kSoundClockWarning), 1);
 
     up->m_clockRunning = false;
     up->Tick(kClockTimerId);
-    EXPECT_EQ(up->ScorePanel().clockValue, 20);
+    EXPECT_EQ(up->Hand().clockValue, 20);
     up->m_clockRunning = true;
-    up->ScorePanel().clockValue = -2;  // a count-up clock from below zero meets zero
+    up->Hand().clockValue = -2;  // a count-up clock from below zero meets zero
     up->Tick(kClockTimerId);
     up->Tick(kClockTimerId);
     EXPECT_EQ(up->timeUps, 1);

@@ -40,7 +40,7 @@ struct Patience : GameTestBase {
     std::unique_ptr<PatienceGame> game = std::make_unique<PatienceGame>();
 
     void SetUp() override { Show(*game); }
-    int Score() const { return game->ScorePanel().score; }
+    int Score() const { return game->Hand().score; }
 };
 }  // namespace
 
