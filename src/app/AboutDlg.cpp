@@ -11,27 +11,25 @@
 #include "framework/WinTypes.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
+#include "resources/StringIds.h"
 
 namespace {
-// Texts: string resources 2030-2033.
-enum : unsigned { kIdsTitle = 2030, kIdsVersion = 2031, kIdsBlurb = 2032, kIdsOk = 2033 };
-
 class CAboutDlg final : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent) : QDialog(parent)
     {
-        setWindowTitle(DialogText(kIdsTitle));
+        setWindowTitle(DialogText(kStrAboutTitle));
         auto* icon = new QLabel;
         icon->setObjectName("icon");
         icon->setPixmap(ProgramIcon().pixmap(64, 64));
-        auto* version = new QLabel(DialogText(kIdsVersion));
+        auto* version = new QLabel(DialogText(kStrAboutGlypheryVersion30));
         QFont bold = version->font();
         bold.setBold(true);
         version->setFont(bold);
-        auto* blurb = new QLabel(DialogText(kIdsBlurb));
+        auto* blurb = new QLabel(DialogText(kStrAboutSolitaireWordGamesPlayed));
 
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
-        buttons->button(QDialogButtonBox::Ok)->setText(DialogText(kIdsOk));
+        buttons->button(QDialogButtonBox::Ok)->setText(DialogText(kStrAboutOk));
         SetControlId(buttons->button(QDialogButtonBox::Ok), IDOK);
         buttons->setCenterButtons(true);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -5,20 +5,12 @@
 #include <span>
 
 #include "framework/GameDescriptor.h"
-
-// Difficulty words.
-enum : unsigned {
-    kDifficultyEasy = 468,
-    kDifficultyModerate = 469,
-    kDifficultyDifficult = 470,
-    kDifficultyVeryDifficult = 471,
-    kDifficultyChallenging = 472,
-};
+#include "resources/StringIds.h"
 
 // What the chooser shows while no game is selected.
-inline constexpr unsigned kNoSelectionDescriptionId = 163;
-inline constexpr unsigned kNoSelectionDifficultyId = kDifficultyModerate;
-inline constexpr unsigned kNoSelectionScoringId = 476;
+inline constexpr unsigned kNoSelectionDescriptionId = kStrNoSelectionDescription;
+inline constexpr unsigned kNoSelectionDifficultyId = kStrDifficultyModerate;
+inline constexpr unsigned kNoSelectionScoringId = kStrNoSelectionScoring;
 
 // Index of the game in the chooser's list (OfferedGames), or -1.
 int CatalogueIndex(int gameId);
@@ -30,7 +22,7 @@ unsigned GameDescriptionId(int gameId);
 
 // "How to play" lines: each shown for its seconds, in order, then from the start.
 inline constexpr int kMaxInstructionLines = 25;
-inline constexpr unsigned kPlayButtonLineId = 226;  // every list ends with it
+inline constexpr unsigned kPlayButtonLineId = kStrPlayButtonLine;  // every list ends with it
 
 // The lines of a game. Ids without a game (the title screen) get the single
 // line 226 for 60 seconds.

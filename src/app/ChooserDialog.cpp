@@ -19,19 +19,9 @@
 #include "app/Settings.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
+#include "resources/StringIds.h"
 
 namespace {
-// Texts: string resources 2100-2106.
-enum : unsigned {
-    kIdsTitle = 2100,
-    kIdsListLabel = 2101,
-    kIdsDescriptionLabel = 2102,
-    kIdsPreviewLabel = 2103,
-    kIdsPlay = 2104,
-    kIdsQuit = 2105,
-    kIdsHelp = 2106,
-};
-
 class CChooserDialog final : public QDialog {
 public:
     CChooserDialog(HWND owner, QWidget* parent);
@@ -57,7 +47,7 @@ private:
 CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m_owner(owner)
 {
     setObjectName(QStringLiteral("chooserDialog"));
-    setWindowTitle(DialogText(kIdsTitle));
+    setWindowTitle(DialogText(kStrChooserTitle));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("gameList"));
@@ -93,27 +83,27 @@ CChooserDialog::CChooserDialog(HWND owner, QWidget* parent) : QDialog(parent), m
     m_scoring->setFixedWidth(m_preview->width());
     m_scoring->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* play = new QPushButton(DialogText(kIdsPlay), this);
+    auto* play = new QPushButton(DialogText(kStrChooserPlay), this);
     play->setObjectName(QStringLiteral("play"));
     play->setDefault(true);
     SetControlId(play, kChooserPlay);
-    auto* quit = new QPushButton(DialogText(kIdsQuit), this);
+    auto* quit = new QPushButton(DialogText(kStrChooserQuit), this);
     quit->setObjectName(QStringLiteral("quit"));
     quit->setAutoDefault(false);
     SetControlId(quit, kChooserQuit);
-    auto* help = new QPushButton(DialogText(kIdsHelp), this);
+    auto* help = new QPushButton(DialogText(kStrChooserHelp), this);
     help->setObjectName(QStringLiteral("help"));
     help->setAutoDefault(false);
     SetControlId(help, 9);
 
-    auto* listLabel = new QLabel(DialogText(kIdsListLabel), this);
+    auto* listLabel = new QLabel(DialogText(kStrChooserChooseGameToPlay), this);
     listLabel->setBuddy(m_list);
     auto* grid = new QGridLayout(this);
     grid->addWidget(listLabel, 0, 0);
     grid->addWidget(m_list, 1, 0, 2, 1);
-    grid->addWidget(new QLabel(DialogText(kIdsDescriptionLabel), this), 0, 1);
+    grid->addWidget(new QLabel(DialogText(kStrChooserDescription), this), 0, 1);
     grid->addWidget(m_description, 1, 1, 2, 1);
-    grid->addWidget(new QLabel(DialogText(kIdsPreviewLabel), this), 0, 2);
+    grid->addWidget(new QLabel(DialogText(kStrChooserPreview), this), 0, 2);
     auto* right = new QVBoxLayout;
     right->addWidget(m_preview);
     right->addSpacing(DluY(this, 2));

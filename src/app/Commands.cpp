@@ -1,38 +1,39 @@
 #include "app/Commands.h"
 
 #include "framework/Resources.h"
+#include "resources/StringIds.h"
 
 // The texts are string resources 2000-2015.
 const std::vector<MenuPopup>& MainMenu()
 {
     static const std::vector<MenuPopup> menu = {
-        {ResString(2000),
+        {ResString(kStrMenuGame),
          {
-             {IDM_NEWHAND, ResString(2001), false},
-             {IDM_REPLAY, ResString(2002), false},
-             {IDM_CHOOSEGAME, ResString(2003), false},
+             {IDM_NEWHAND, ResString(kStrMenuNewHand), false},
+             {IDM_REPLAY, ResString(kStrMenuReplayHand), false},
+             {IDM_CHOOSEGAME, ResString(kStrMenuChooseGame), false},
              {0, nullptr, false},
-             {IDM_UNDO, ResString(2004), true},
-             {IDM_PAUSE, ResString(2005), false},
+             {IDM_UNDO, ResString(kStrMenuUndo), true},
+             {IDM_PAUSE, ResString(kStrMenuPause), false},
              {0, nullptr, false},
-             {IDM_DICTIONARY, ResString(2006), false},
+             {IDM_DICTIONARY, ResString(kStrMenuDictionary), false},
              {0, nullptr, false},
-             {IDM_HIGHSCORES, ResString(2007), false},
-             {IDM_STATISTICS, ResString(2008), false},
-             {IDM_OPTIONS, ResString(2009), false},
+             {IDM_HIGHSCORES, ResString(kStrMenuHighScores), false},
+             {IDM_STATISTICS, ResString(kStrMenuStatistics), false},
+             {IDM_OPTIONS, ResString(kStrMenuOptions), false},
              {0, nullptr, false},
-             {IDM_QUIT, ResString(2010), false},
+             {IDM_QUIT, ResString(kStrMenuQuit), false},
          }},
-        {ResString(2011),
+        {ResString(kStrMenuHelp),
          {
-             {IDM_HELP, ResString(2012), false},
-             {IDM_HOWTOPLAY, ResString(2013), false},
+             {IDM_HELP, ResString(kStrMenuHelpWithGlyphery), false},
+             {IDM_HOWTOPLAY, ResString(kStrMenuHowToPlayThis), false},
              {0, nullptr, false},
-             {IDM_ABOUT, ResString(2014), false},
+             {IDM_ABOUT, ResString(kStrMenuAbout), false},
              {0, nullptr, false},
-             {IDM_DICTIONARY, ResString(2006), false},
+             {IDM_DICTIONARY, ResString(kStrMenuDictionary), false},
              {0, nullptr, false},
-             {IDM_WEBSITE, ResString(2015), false},
+             {IDM_WEBSITE, ResString(kStrMenuGoToWebSite), false},
          }},
     };
     return menu;

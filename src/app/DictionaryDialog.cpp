@@ -21,6 +21,7 @@
 #include "framework/Str.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr const char* kAddedWordsList = "modified.lst";
@@ -28,9 +29,6 @@ constexpr int kMaxTypedLength = 255;
 constexpr int kScrollUnit = 10;  // the scroll bar counts in steps of ten words
 constexpr unsigned kSavingTemplate = 433;
 constexpr unsigned kSavingAnimation = 434;
-// Texts: string resources 2200-2204.
-enum : unsigned { kIdsTitle = 2200, kIdsLookUp = 2201, kIdsAdd = 2202, kIdsRemove = 2203, kIdsClose = 2204 };
-
 class CDictionaryDialog final : public QDialog {
 public:
     CDictionaryDialog(HWND owner, CDictionary& dictionary, const std::string& currentWord,
@@ -74,12 +72,12 @@ CDictionaryDialog::CDictionaryDialog(HWND owner, CDictionary& dictionary, const 
     : QDialog(WidgetOf(owner)), m_owner(owner), m_dictionary(dictionary), m_wordsChanged(std::move(wordsChanged))
 {
     setObjectName(QStringLiteral("dictionaryDialog"));
-    setWindowTitle(DialogText(kIdsTitle));
+    setWindowTitle(DialogText(kStrDictionaryTitle));
 
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("lookUp"));
     m_edit->setMaxLength(kMaxTypedLength);
-    auto* label = new QLabel(DialogText(kIdsLookUp), this);
+    auto* label = new QLabel(DialogText(kStrDictionaryLookUpWord), this);
     label->setBuddy(m_edit);
 
     m_list = new QListWidget(this);
@@ -95,17 +93,17 @@ CDictionaryDialog::CDictionaryDialog(HWND owner, CDictionary& dictionary, const 
     m_scroll = new QScrollBar(Qt::Vertical, this);
     m_scroll->setObjectName(QStringLiteral("pageScroll"));
 
-    m_add = new QPushButton(DialogText(kIdsAdd), this);
+    m_add = new QPushButton(DialogText(kStrDictionaryAddWord), this);
     m_add->setObjectName(QStringLiteral("add"));
     m_add->setDefault(true);
     m_add->setEnabled(false);
     SetControlId(m_add, 1046);
-    m_remove = new QPushButton(DialogText(kIdsRemove), this);
+    m_remove = new QPushButton(DialogText(kStrDictionaryRemoveWord), this);
     m_remove->setObjectName(QStringLiteral("remove"));
     m_remove->setAutoDefault(false);
     m_remove->setEnabled(false);
     SetControlId(m_remove, 1047);
-    auto* close = new QPushButton(DialogText(kIdsClose), this);
+    auto* close = new QPushButton(DialogText(kStrDictionaryClose), this);
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     SetControlId(close, 1);

@@ -29,25 +29,10 @@
 #include "app/EndOfHand.h"
 #include "app/ScoreDialogs.h"
 #include "scores/Statistics.h"
+#include "resources/StringIds.h"
 
 namespace {
 CGameApp* g_app = nullptr;
-
-// String resources the shell shows.
-enum : unsigned {
-    kIdsAppTitle = 103,
-    kIdsGameOver = 110,
-    kIdsPaused = 111,
-    kIdsNewHandQuestion = 112,
-    kIdsNewHandCaption = 113,
-    kIdsQuotationsLoadFailed = 119,
-    kIdsErrorCaption = 120,
-    kIdsWarningCaption = 121,
-    kIdsChooseCaption = 198,
-    kIdsChooseQuestion = 199,
-    kIdsColorDepthWarning = 327,
-    kIdsSameColorsWarning = 522,
-};
 
 constexpr unsigned kClockPeriodMs = 1000;
 
@@ -168,9 +153,9 @@ bool CGameApp::Start()
         g_Settings.BackgroundPattern != before.BackgroundPattern)
         StoreSettings({"ColorDepth", "LetterTileDesign", "BackgroundPattern"});
     if (colourWarning)
-        hwnd->MessageBox(ResString(kIdsColorDepthWarning), ResString(kIdsWarningCaption), MB_OK | MB_ICONWARNING);
+        hwnd->MessageBox(ResString(kStrColorDepthWarning), ResString(kStrWarningCaption), MB_OK | MB_ICONWARNING);
     if (g_Settings.ForegroundColor == g_Settings.BackgroundColor && g_Settings.BackgroundPattern == 0)
-        hwnd->MessageBox(ResString(kIdsSameColorsWarning), ResString(kIdsWarningCaption), MB_OK | MB_ICONWARNING);
+        hwnd->MessageBox(ResString(kStrSameColorsWarning), ResString(kStrWarningCaption), MB_OK | MB_ICONWARNING);
 
     StartHand(hwnd, g_Settings.ShowNagDlg == 1 ? StartMode::StartupChooser : StartMode::NewHand);
     // Without a game (its word or quotation list failed to load) the program ends
@@ -203,8 +188,8 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
             RecordHand(kEndReplayed, m_game->GetScore(), m_game->GetScorePossible());
         } else if (!m_handOver) {
             const bool choosing = mode == StartMode::ChooseGame;
-            const int answer = hwnd->MessageBox(ResString(choosing ? kIdsChooseQuestion : kIdsNewHandQuestion),
-                                                ResString(choosing ? kIdsChooseCaption : kIdsNewHandCaption),
+            const int answer = hwnd->MessageBox(ResString(choosing ? kStrChooseQuestion : kStrNewHandQuestion),
+                                                ResString(choosing ? kStrChooseCaption : kStrNewHandCaption),
                                                 MB_YESNO | MB_ICONQUESTION);
             if (answer != IDYES) {
                 SetPaused(hwnd, false);
@@ -325,7 +310,7 @@ void CGameApp::EndHand(int reason)
 
 std::string CGameApp::BaseTitle() const
 {
-    std::string title = ResString(kIdsAppTitle);
+    std::string title = ResString(kStrAppTitle);
     if (m_gameNameId != 0)
         title += std::string(" - ") + ResString(m_gameNameId);
     return title;
@@ -337,7 +322,7 @@ void CGameApp::SetPaused(HWND hwnd, bool on)
         hwnd = m_window.get();
     if (on) {
         // Built from the base title each time, so the suffix never doubles.
-        hwnd->SetTitle(BaseTitle() + " - " + ResString(m_handOver ? kIdsGameOver : kIdsPaused));
+        hwnd->SetTitle(BaseTitle() + " - " + ResString(m_handOver ? kStrGameOver : kStrPaused));
         if (!m_paused) {
             m_paused = true;
             hwnd->KillTimer(kClockTimerId);
@@ -421,7 +406,7 @@ bool CGameApp::LoadQuotations(HWND hwnd)
     if (!hwnd)
         hwnd = m_window.get();
     if (hwnd)
-        hwnd->MessageBox(ResString(kIdsQuotationsLoadFailed), ResString(kIdsErrorCaption), MB_OK | MB_ICONERROR);
+        hwnd->MessageBox(ResString(kStrQuotationsLoadFailed), ResString(kStrErrorCaption), MB_OK | MB_ICONERROR);
     return false;
 }
 

@@ -6,28 +6,20 @@
 #include "platform/Icons.h"
 #include "platform/Modal.h"
 #include "app/ScoreDialogs.h"
+#include "resources/StringIds.h"
 
 namespace {
-// Texts: string resources 2320-2325.
-enum : unsigned {
-    kIdsTitle = 2320,
-    kIdsResetStats = 2321,
-    kIdsPlayAgain = 2322,
-    kIdsDifferentGame = 2323,
-    kIdsReplayHand = 2324,
-    kIdsQuit = 2325,
-};
 }  // namespace
 
 CGameOverDialog::CGameOverDialog(QWidget* parent, unsigned gameNameId)
-    : CStatisticsDialog(parent, DialogText(kIdsTitle), gameNameId)
+    : CStatisticsDialog(parent, DialogText(kStrGameOverTitle), gameNameId)
 {
-    AddButton(1013, DialogText(kIdsResetStats));
+    AddButton(1013, DialogText(kStrGameOverResetStats));
     AddButtonStretch();
-    QPushButton* playAgain = AddButton(kPlayAgain, DialogText(kIdsPlayAgain), true);
-    AddButton(kDifferentGame, DialogText(kIdsDifferentGame));
-    AddButton(kReplayHand, DialogText(kIdsReplayHand));
-    AddButton(kQuit, DialogText(kIdsQuit));
+    QPushButton* playAgain = AddButton(kPlayAgain, DialogText(kStrGameOverPlayAgain), true);
+    AddButton(kDifferentGame, DialogText(kStrGameOverDifferentGame));
+    AddButton(kReplayHand, DialogText(kStrGameOverReplayHand));
+    AddButton(kQuit, DialogText(kStrGameOverQuit));
     playAgain->setFocus();
 }
 

@@ -19,6 +19,7 @@
 #include "framework/Resources.h"
 #include "framework/Str.h"
 #include "platform/Icons.h"
+#include "resources/StringIds.h"
 
 namespace {
 QPointer<QDialog> g_help;
@@ -95,7 +96,6 @@ bool ShowHelpWindow(HWND owner, const std::string& path, const std::string& anch
 
 void ShowGameHelp(HWND owner, int gameId)
 {
-    constexpr unsigned kIdsSystemErrorCaption = 2020;
     const std::string path = ShippedDataPath("Help.htm");
     CStr section;
     if (const GameDescriptor* row = gameId > 0 ? FindGameDescriptor(gameId) : nullptr) {
@@ -103,6 +103,6 @@ void ShowGameHelp(HWND owner, int gameId)
         section.ToLower();
     }
     if (!FileExists(path) || !ShowHelpWindow(owner, path, section.str()))
-        owner->MessageBox(std::string(std::strerror(ENOENT)) + ":\n" + path, ResString(kIdsSystemErrorCaption),
+        owner->MessageBox(std::string(std::strerror(ENOENT)) + ":\n" + path, ResString(kStrSystemErrorCaption),
                           MB_OK | MB_ICONINFORMATION);
 }

@@ -12,21 +12,12 @@
 #include "platform/Modal.h"
 #include "app/ScoreDialogSupport.h"
 #include "app/ScoreDialogs.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kFirstNameId = 16385;
 constexpr int kFirstScoreId = 16395;
 constexpr int kResetScores = 1009;
-// Texts: string resources 2340-2344; the title while a name is entered is 114.
-enum : unsigned {
-    kIdsTitle = 2340,
-    kIdsHeading = 2341,
-    kIdsResetScores = 2342,
-    kIdsOk = 2343,
-    kIdsCancel = 2344,
-    kIdsNewHighScore = 114,
-};
-
 // Names are kept as UTF-8 and must fit the store's 256-byte read buffer.
 bool FitsStore(const QString& name) { return name.toUtf8().size() <= kHighScoreNameMax; }
 }  // namespace
@@ -35,7 +26,7 @@ CHighScoreDialog::CHighScoreDialog(QWidget* parent, bool entryMode, int pendingS
     : QDialog(parent), m_entryMode(entryMode), m_pendingScore(pendingScore), m_gameNameId(gameNameId)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(DialogText(kIdsHeading), this));
+    layout->addWidget(new QLabel(DialogText(kStrHighScoresHighestScoringWinnersFor), this));
 
     auto* grid = new QGridLayout;
     const QFontMetrics metrics = fontMetrics();
@@ -58,17 +49,17 @@ CHighScoreDialog::CHighScoreDialog(QWidget* parent, bool entryMode, int pendingS
     layout->addLayout(grid);
 
     auto* buttons = new QHBoxLayout;
-    auto* reset = new QPushButton(DialogText(kIdsResetScores), this);
+    auto* reset = new QPushButton(DialogText(kStrHighScoresResetScores), this);
     reset->setObjectName(QStringLiteral("button%1").arg(kResetScores));
     SetControlId(reset, kResetScores);
     reset->setAutoDefault(false);
     connect(reset, &QPushButton::clicked, this, &CHighScoreDialog::OnResetScores);
-    auto* ok = new QPushButton(DialogText(kIdsOk), this);
+    auto* ok = new QPushButton(DialogText(kStrHighScoresOk), this);
     ok->setObjectName(QStringLiteral("button1"));
     SetControlId(ok, 1);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHighScoreDialog::accept);
-    auto* cancel = new QPushButton(DialogText(kIdsCancel), this);
+    auto* cancel = new QPushButton(DialogText(kStrHighScoresCancel), this);
     cancel->setObjectName(QStringLiteral("button2"));
     SetControlId(cancel, 2);
     cancel->setAutoDefault(false);
@@ -102,9 +93,9 @@ void CHighScoreDialog::Initialise()
         m_scores[r]->setText(QString::fromUtf8(table.rows[r].score));
     }
 
-    setWindowTitle(TitleWithGameName(DialogText(kIdsTitle), m_gameNameId));
+    setWindowTitle(TitleWithGameName(DialogText(kStrHighScoresTitle), m_gameNameId));
     if (m_entryMode && m_newRow >= 0) {
-        setWindowTitle(DialogText(kIdsNewHighScore));
+        setWindowTitle(DialogText(kStrNewHighScore));
         m_names[m_newRow]->setMaxLength(kHighScoreNameMax);
         m_names[m_newRow]->setFocus();
     }
@@ -135,7 +126,7 @@ void CHighScoreDialog::accept()
 
 void CHighScoreDialog::OnResetScores()
 {
-    if (!AskYesNo(this, 128, 127))
+    if (!AskYesNo(this, kStrResetScoresCaption, kStrResetScoresQuestion))
         return;
     DeleteHighScores();
     Initialise();

@@ -12,12 +12,12 @@
 #include "framework/WinTypes.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
+#include "resources/StringIds.h"
 
 namespace {
 
 constexpr int kNoticeMs = 2000;
 
-constexpr unsigned kIdsAppTitle = 103;
 
 // The notice's text (string resources 2050 and 2051); 0 for an unknown dialog.
 unsigned NoticeTextId(unsigned dialogId)
@@ -33,7 +33,7 @@ class CLevelNoticeDlg final : public QDialog {
 public:
     CLevelNoticeDlg(QWidget* parent, unsigned textId) : QDialog(parent)
     {
-        setWindowTitle(DialogText(kIdsAppTitle));
+        setWindowTitle(DialogText(kStrAppTitle));
         setProperty("closesItself", true);
         auto* label = new QLabel(DialogText(textId));
         label->setTextFormat(Qt::PlainText);

@@ -17,25 +17,9 @@
 #include "app/Settings.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
+#include "resources/StringIds.h"
 
 namespace {
-// Texts: string resources 2140-2160.
-enum : unsigned {
-    kIdsTitle = 2140,
-    kIdsControls = 2141,
-    kIdsSound = 2142,
-    kIdsTimer = 2143,
-    kIdsRestart = 2144,
-    kIdsTileDesign = 2145,
-    kIdsTextColor = 2150,
-    kIdsPattern = 2151,
-    kIdsBackgroundColor = 2156,
-    kIdsTip = 2157,
-    kIdsOk = 2158,
-    kIdsCancel = 2159,
-    kIdsFitTiles = 2160,
-};
-
 struct Choice {
     int value;
     unsigned labelId;
@@ -136,19 +120,19 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     : QDialog(parent), m_values(OptionValues::FromSettings())
 {
     setObjectName(QStringLiteral("optionsDialog"));
-    setWindowTitle(DialogText(kIdsTitle));
+    setWindowTitle(DialogText(kStrOptionsTitle));
     constexpr int previewSize = 48;  // the preview bitmaps are 48 x 48
 
-    auto* sound = new QCheckBox(DialogText(kIdsSound), this);
+    auto* sound = new QCheckBox(DialogText(kStrOptionsPlaySoundEffects), this);
     sound->setObjectName(QStringLiteral("sound"));
     SetControlId(sound, 1002);
-    auto* timer = new QCheckBox(DialogText(kIdsTimer), this);
+    auto* timer = new QCheckBox(DialogText(kStrOptionsDisplayTimeClock), this);
     timer->setObjectName(QStringLiteral("timer"));
     SetControlId(timer, 1063);
-    auto* restart = new QCheckBox(DialogText(kIdsRestart), this);
+    auto* restart = new QCheckBox(DialogText(kStrOptionsRestartLastGameOn), this);
     restart->setObjectName(QStringLiteral("restartLastGame"));
     SetControlId(restart, 1011);
-    auto* fitTiles = new QCheckBox(DialogText(kIdsFitTiles), this);
+    auto* fitTiles = new QCheckBox(DialogText(kStrOptionsFitTilesToWindow), this);
     fitTiles->setObjectName(QStringLiteral("fitTiles"));
     SetControlId(fitTiles, 1012);
 
@@ -162,32 +146,32 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
         picture->setFixedSize(previewSize, previewSize);
         picture->setAlignment(Qt::AlignCenter);
     }
-    auto* textColor = new QPushButton(DialogText(kIdsTextColor), this);
+    auto* textColor = new QPushButton(DialogText(kStrOptionsChangeTextColor), this);
     textColor->setObjectName(QStringLiteral("textColor"));
     SetControlId(textColor, 1009);
-    m_backgroundColor = new QPushButton(DialogText(kIdsBackgroundColor), this);
+    m_backgroundColor = new QPushButton(DialogText(kStrOptionsChangeBackgroundColor), this);
     m_backgroundColor->setObjectName(QStringLiteral("backgroundColor"));
     SetControlId(m_backgroundColor, 1010);
     for (QPushButton* b : {textColor, m_backgroundColor})
         b->setAutoDefault(false);
 
-    auto* tip = new QLabel(DialogText(kIdsTip), this);
+    auto* tip = new QLabel(DialogText(kStrOptionsTipToEnableMore), this);
     tip->setObjectName(QStringLiteral("tip"));
     tip->setWordWrap(true);
     tip->hide();
 
-    auto* ok = new QPushButton(DialogText(kIdsOk), this);
+    auto* ok = new QPushButton(DialogText(kStrOptionsOk), this);
     ok->setObjectName(QStringLiteral("ok"));
     ok->setDefault(true);
     SetControlId(ok, 1);
-    auto* cancel = new QPushButton(DialogText(kIdsCancel), this);
+    auto* cancel = new QPushButton(DialogText(kStrOptionsCancel), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAutoDefault(false);
     SetControlId(cancel, 2);
 
     // Layout: three titled sections, the buttons at the bottom right.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(SectionTitle(kIdsControls, this));
+    layout->addWidget(SectionTitle(kStrOptionsControls, this));
     layout->addWidget(Rule(this));
     layout->addWidget(sound);
     layout->addWidget(timer);
@@ -195,13 +179,13 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     layout->addWidget(fitTiles);
     layout->addSpacing(DluY(this, 4));
 
-    AddSection(layout, kIdsTileDesign, kTileDesigns, m_tiles, m_tilePreview, textColor);
+    AddSection(layout, kStrOptionsLetterTileDesign, kTileDesigns, m_tiles, m_tilePreview, textColor);
     layout->addSpacing(DluY(this, 4));
     auto* patternHolder = new QWidget(this);  // keeps its place while the preview is hidden
     patternHolder->setFixedSize(previewSize, previewSize);
     m_patternPreview->setParent(patternHolder);
     m_patternPreview->move(0, 0);
-    AddSection(layout, kIdsPattern, kPatterns, m_patterns, patternHolder, m_backgroundColor);
+    AddSection(layout, kStrOptionsBackgroundPattern, kPatterns, m_patterns, patternHolder, m_backgroundColor);
 
     layout->addWidget(tip);
     layout->addSpacing(DluY(this, 4));

@@ -12,9 +12,9 @@
 
 #include "app/DialogSupport.h"
 #include "platform/Icons.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kIdsAppTitle = 103;
 
 // The notice's text (string resources 2060 and 2061); 0 for an unknown template.
 unsigned TemplateTextId(unsigned templateId)
@@ -95,7 +95,7 @@ bool CProgressDialog::Create(HWND parent)
     Destroy();
     auto* dialog = new QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog->setObjectName(QString("progress%1").arg(m_templateId));
-    dialog->setWindowTitle(DialogText(kIdsAppTitle));
+    dialog->setWindowTitle(DialogText(kStrAppTitle));
     dialog->setModal(false);
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(24, 16, 24, 16);

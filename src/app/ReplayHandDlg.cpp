@@ -11,26 +11,24 @@
 #include "app/Dialogs.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
+#include "resources/StringIds.h"
 
 namespace {
 enum : int { IDC_HANDNUMBER = 1007, kYes = 1, kNo = 2 };
-// Texts: string resources 2040-2044.
-enum : unsigned { kIdsTitle = 2040, kIdsQuestion = 2041, kIdsHandNumber = 2042, kIdsYes = 2043, kIdsNo = 2044 };
-
 class CReplayHandDlg final : public QDialog {
 public:
     CReplayHandDlg(QWidget* parent, unsigned& handNumber) : QDialog(parent), m_handNumber(handNumber)
     {
-        setWindowTitle(DialogText(kIdsTitle));
-        auto* text = new QLabel(DialogText(kIdsQuestion));
+        setWindowTitle(DialogText(kStrReplayHandTitle));
+        auto* text = new QLabel(DialogText(kStrReplayHandAreYouSureYou));
         m_edit = new QLineEdit(QString::number(handNumber));
         m_edit->setObjectName("handNumber");
         m_edit->setProperty("controlId", IDC_HANDNUMBER);
         m_edit->setReadOnly(true);
         m_edit->setAlignment(Qt::AlignCenter);
         m_edit->setFixedWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("4294967295")) + 24);
-        auto* yes = new QPushButton(DialogText(kIdsYes));
-        auto* no = new QPushButton(DialogText(kIdsNo));
+        auto* yes = new QPushButton(DialogText(kStrReplayHandYes));
+        auto* no = new QPushButton(DialogText(kStrReplayHandNo));
         SetControlId(yes, kYes);
         SetControlId(no, kNo);
         yes->setDefault(true);
@@ -44,7 +42,7 @@ public:
         buttons->addStretch();
         auto* number = new QHBoxLayout;
         number->addStretch();
-        number->addWidget(new QLabel(DialogText(kIdsHandNumber)));
+        number->addWidget(new QLabel(DialogText(kStrReplayHandHandNumber)));
         number->addWidget(m_edit);
         number->addStretch();
         auto* layout = new QVBoxLayout(this);

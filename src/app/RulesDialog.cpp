@@ -13,11 +13,9 @@
 #include "app/Settings.h"
 #include "platform/Icons.h"
 #include "platform/Modal.h"
+#include "resources/StringIds.h"
 
 namespace {
-// Texts: string resources 2120-2122.
-enum : unsigned { kIdsTitle = 2120, kIdsShowEveryTime = 2121, kIdsPlay = 2122 };
-
 // A line's text for a centred display: line breaks kept, the blanks around
 // them dropped.
 QString CentredLine(unsigned textId)
@@ -49,7 +47,7 @@ CRulesDialog::CRulesDialog(const NextInstructionFn& next, QWidget* parent)
     : QDialog(parent), m_next(next)
 {
     setObjectName(QStringLiteral("rulesDialog"));
-    setWindowTitle(DialogText(kIdsTitle));
+    setWindowTitle(DialogText(kStrHowToPlayTitle));
 
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("instruction"));
@@ -65,10 +63,10 @@ CRulesDialog::CRulesDialog(const NextInstructionFn& next, QWidget* parent)
     font.setPointSizeF(font.pointSizeF() * 1.15);
     m_text->setFont(font);
 
-    m_check = new QCheckBox(DialogText(kIdsShowEveryTime), this);
+    m_check = new QCheckBox(DialogText(kStrHowToPlayShowThisDialogEvery), this);
     m_check->setObjectName(QStringLiteral("showEveryTime"));
     SetControlId(m_check, 1041);
-    auto* play = new QPushButton(DialogText(kIdsPlay), this);
+    auto* play = new QPushButton(DialogText(kStrHowToPlayPlay), this);
     play->setObjectName(QStringLiteral("play"));
     play->setDefault(true);
     SetControlId(play, kRulesPlay);

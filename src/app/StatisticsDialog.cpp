@@ -13,12 +13,10 @@
 #include "app/ScoreDialogSupport.h"
 #include "app/ScoreDialogs.h"
 #include "scores/Statistics.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kResetStats = 1013;
-
-// Texts: string resources 2300-2311.
-enum : unsigned { kIdsTitle = 2300, kIdsResetStats = 2309, kIdsOk = 2310, kIdsCancel = 2311 };
 
 struct FieldSpec {
     int id;
@@ -29,12 +27,12 @@ constexpr FieldSpec kRightColumn[] = {{1021, 2305}, {1022, 2306}, {1023, 2307}, 
 }  // namespace
 
 CStatisticsDialog::CStatisticsDialog(QWidget* parent, unsigned gameNameId)
-    : CStatisticsDialog(parent, DialogText(kIdsTitle), gameNameId)
+    : CStatisticsDialog(parent, DialogText(kStrStatisticsTitle), gameNameId)
 {
-    AddButton(kResetStats, DialogText(kIdsResetStats));
+    AddButton(kResetStats, DialogText(kStrStatisticsResetStats));
     AddButtonStretch();
-    AddButton(1, DialogText(kIdsOk), true);
-    AddButton(2, DialogText(kIdsCancel));
+    AddButton(1, DialogText(kStrStatisticsOk), true);
+    AddButton(2, DialogText(kStrStatisticsCancel));
 }
 
 CStatisticsDialog::CStatisticsDialog(QWidget* parent, const QString& title, unsigned gameNameId)
@@ -109,7 +107,7 @@ void CStatisticsDialog::FillStatistics()
 
 void CStatisticsDialog::OnResetStats()
 {
-    if (!AskYesNo(this, 137, 136))
+    if (!AskYesNo(this, kStrResetStatsCaption, kStrResetStatsQuestion))
         return;
     ResetStatistics();
     FillStatistics();

@@ -22,12 +22,10 @@
 #include "framework/TextFile.h"
 #include "framework/Utility.h"
 #include "framework/WinTypes.h"
+#include "resources/StringIds.h"
 
 namespace {
 
-constexpr unsigned kIdsErrorCaption = 120;
-constexpr unsigned kIdsDictionaryLoadFailed = 142;
-constexpr unsigned kIdsListKeptAside = 2345;
 
 
 void Pump(CProgressSink* progress)
@@ -165,7 +163,7 @@ bool CDictionary::LoadWordLists(CProgressSink* progress)
             const bool free = KeepAside("modified.lst");
             if (!LoadList("words.lst", progress)) {
                 if (HWND window = Shell().MainWindow())
-                    window->MessageBox(ResString(kIdsDictionaryLoadFailed), ResString(kIdsErrorCaption), MB_OK);
+                    window->MessageBox(ResString(kStrDictionaryLoadFailed), ResString(kStrErrorCaption), MB_OK);
                 return false;
             }
             // The player's working copy starts as the shipped list. A failed
@@ -202,12 +200,12 @@ bool CDictionary::KeepAside(const std::string& name)
         return false;
     }
     const std::string why = error ? std::strerror(error) : "it holds no words";
-    std::string text(ResString(kIdsListKeptAside));
+    std::string text(ResString(kStrListKeptAside));
     for (const std::string& part : {path, why, aside})
         if (const std::size_t at = text.find("%s"); at != std::string::npos)
             text.replace(at, 2, part);
     if (HWND window = Shell().MainWindow())
-        window->MessageBox(text, ResString(kIdsErrorCaption), MB_OK);
+        window->MessageBox(text, ResString(kStrErrorCaption), MB_OK);
     return true;
 }
 

@@ -4,9 +4,9 @@
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kFoundationTooltip = 621;
 }  // namespace
 
 CFoundation::CFoundation(CGame& game) : m_game(game)
@@ -91,7 +91,7 @@ CStr CFoundation::TilesOutsidePiles() const
 
 void CFoundation::AddTooltips(CTooltips& tooltips, const CTileSet&) const
 {
-    tooltips.AddTool(words.rect, kFoundationTooltip, kFoundationTooltip);
+    tooltips.AddTool(words.rect, kStrFoundationTooltip, kStrFoundationTooltip);
 }
 
 std::string CFoundation::Describe() const

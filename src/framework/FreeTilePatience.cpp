@@ -2,9 +2,9 @@
 
 #include "framework/BackBuffer.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
 CFreeTilePatience::CFreeTilePatience(const CGameContext& context, int rows, int columns)
@@ -21,7 +21,7 @@ void CFreeTilePatience::Lay(CStr letters, CTileLayout::CellTest used, CTileLayou
     AddPart(m_cells);
     AddPart(m_word);
     AddPart(m_stockWaste);
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
 }
 
 // ---------------------------------------------------------------------------

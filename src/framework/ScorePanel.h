@@ -4,6 +4,7 @@
 // that draws them.
 #include "framework/Bitmap.h"
 #include "framework/WinTypes.h"
+#include "resources/StringIds.h"
 
 class CBackBuffer;
 
@@ -52,9 +53,9 @@ public:
     int showScore = 1;
     int showTime = 1;
     unsigned formatBits = 0;  // extra text layout bits for the lines
-    unsigned scoreFormatId = 144;  // "Score: %d"
-    unsigned timeFormatId = 223;   // "Time: %d"
-    unsigned tilesFormatId = 348;  // "Tiles: %d"
+    unsigned scoreFormatId = kStrScoreFormat;  // "Score: %d"
+    unsigned timeFormatId = kStrTimeFormat;    // "Time: %d"
+    unsigned tilesFormatId = kStrTilesFormat;  // "Tiles: %d"
     int widestScore = -883355;     // sample value the font is sized with
 
     // A game that never shows its clock says so once, in its constructor:

@@ -1,5 +1,7 @@
 #include "framework/ShapeDrop.h"
 
+#include "resources/StringIds.h"
+
 #include <algorithm>
 
 #include "framework/BackBuffer.h"
@@ -54,7 +56,7 @@ void CShapeDropGame::PlaceShape()
 void CShapeDropGame::AddTooltips()
 {
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
-    m_tooltips.AddToolAt(Preview(0, 0).x, Preview(0, 0).y, m_box * w, m_box * h, kPreviewTooltip, kPreviewTooltip);
+    m_tooltips.AddToolAt(Preview(0, 0).x, Preview(0, 0).y, m_box * w, m_box * h, kStrPreviewTooltip, kStrPreviewTooltip);
 }
 
 // ---------------------------------------------------------------------------

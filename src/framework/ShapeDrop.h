@@ -34,7 +34,6 @@
 class CShapeDropGame : public CFallingGame {
 public:
     using CellAt = std::pair<int, int>;  // well row, column
-    static constexpr unsigned kPreviewTooltip = 618;
 
     CShapeDropGame(const CGameContext& context, int rows, int columns, int box, int spawnColumn, int stepsPerRow);
 

@@ -9,9 +9,9 @@
 #include "framework/Random.h"
 #include "framework/Shell.h"
 #include "framework/WordPile.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kStarTooltip = 616;
 
 // Picks the star letters out of `word` from its end, each against the newest
 // one not yet matched; `stars` keeps those never found.
@@ -128,7 +128,7 @@ std::string CSmartStars::Describe() const
 
 void CSmartStars::AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const
 {
-    tooltips.AddTool(pile.Rect(tiles), kStarTooltip, kStarTooltip);
+    tooltips.AddTool(pile.Rect(tiles), kStrStarTooltip, kStrStarTooltip);
 }
 
 bool CSmartStars::CheckInvariants(std::string& why) const

@@ -3,10 +3,9 @@
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kDrawPileTooltip = 629;
-constexpr unsigned kWastePileTooltip = 630;
 }  // namespace
 
 CStockWaste::CStockWaste(CGame& game) : m_game(game)
@@ -83,8 +82,8 @@ void CStockWaste::ListPiles(std::vector<const CTilePile*>& piles) const
 
 void CStockWaste::AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const
 {
-    tooltips.AddTool(stock.Rect(tiles), kDrawPileTooltip, kDrawPileTooltip);
-    tooltips.AddTool(waste.Rect(tiles), kWastePileTooltip, kWastePileTooltip);
+    tooltips.AddTool(stock.Rect(tiles), kStrDrawPileTooltip, kStrDrawPileTooltip);
+    tooltips.AddTool(waste.Rect(tiles), kStrWastePileTooltip, kStrWastePileTooltip);
 }
 
 std::string CStockWaste::Describe() const { return stock.Describe("stock") + waste.Describe("waste"); }

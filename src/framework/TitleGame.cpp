@@ -1,12 +1,13 @@
 #include "framework/TitleGame.h"
+#include "resources/StringIds.h"
 
 CTitleGame::CTitleGame(const CGameContext& context) : CGame(context)
 {
     SetTableSize(10, 10, 0);
     for (CTilePile* pile : {&m_first, &m_second})
         pile->Configure(kPileAllFaceUp, kFanRight);
-    m_first.AppendString(CStr(166u));   // "glyph"
-    m_second.AppendString(CStr(167u));  // "ery"
+    m_first.AppendString(CStr(kStrTitleFirstWord));   // "glyph"
+    m_second.AppendString(CStr(kStrTitleSecondWord));  // "ery"
     AddPile(m_first, "first word");
     AddPile(m_second, "second word");
 }

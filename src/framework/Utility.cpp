@@ -5,19 +5,18 @@
 
 #include "framework/Resources.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 void ShowFileError(const std::string& path, int error)
 {
-    constexpr unsigned kIdsSystemErrorCaption = 2020;
     const std::string text = path + ": " + std::strerror(error);
     if (HWND main = Shell().MainWindow())
-        main->MessageBox(text, ResString(kIdsSystemErrorCaption), MB_OK | MB_ICONINFORMATION);
+        main->MessageBox(text, ResString(kStrSystemErrorCaption), MB_OK | MB_ICONINFORMATION);
 }
 
 void ShowLastError(int error)
 {
-    constexpr unsigned kIdsSystemErrorCaption = 2020;  // "Quirkwood Software"
     const std::string text = std::strerror(error);
     if (HWND main = Shell().MainWindow())
-        main->MessageBox(text, ResString(kIdsSystemErrorCaption), MB_OK | MB_ICONINFORMATION);
+        main->MessageBox(text, ResString(kStrSystemErrorCaption), MB_OK | MB_ICONINFORMATION);
 }

@@ -7,10 +7,9 @@
 #include "framework/Game.h"
 #include "framework/Shell.h"
 #include "framework/TextBoard.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kCheckTooltip = 610;
-constexpr unsigned kUndoTooltip = 611;
 }  // namespace
 
 CWordPile::CWordPile(CGame& game, CDictionary* dictionary) : m_game(game), m_dictionary(dictionary)
@@ -200,9 +199,9 @@ void CWordPile::AddTooltips(CTooltips& tips, const CTileSet&) const
     if (!buttonTooltips)
         return;
     if (undo.visible)
-        tips.AddTool(undo.rect, kUndoTooltip, kUndoTooltip);
+        tips.AddTool(undo.rect, kStrUndoTooltip, kStrUndoTooltip);
     if (check.visible)
-        tips.AddTool(check.rect, kCheckTooltip, kCheckTooltip);
+        tips.AddTool(check.rect, kStrCheckTooltip, kStrCheckTooltip);
 }
 
 bool CWordPile::CheckInvariants(std::string& why) const

@@ -8,9 +8,9 @@
 #include "framework/Game.h"
 #include "framework/Shell.h"
 #include "framework/TextBoard.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kWordFlagTooltip = 628;
 
 CStr LastLetters(const CTilePile& pile, int count)
 {
@@ -183,7 +183,7 @@ void CWordStacks::AddTooltips(CTooltips& tooltips, const CTileSet&) const
 {
     for (std::size_t i = 0; i < m_stacks.size(); ++i)
         if (m_flags[i].visible)
-            tooltips.AddTool(m_flags[i].rect, kWordFlagTooltip, m_firstToolId + static_cast<unsigned>(i));
+            tooltips.AddTool(m_flags[i].rect, kStrWordFlagTooltip, m_firstToolId + static_cast<unsigned>(i));
 }
 
 bool CWordStacks::CheckInvariants(std::string& why) const

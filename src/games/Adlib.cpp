@@ -6,13 +6,13 @@
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kLetterPoints = 40;
 constexpr int kAllTilesBonus = 250;
 constexpr int kSeconds = 120;
 constexpr int kSecondsFactor = 5;
-constexpr unsigned kFinishTooltip = 631;
 }  // namespace
 
 CAdlib::CAdlib(const CGameContext& context) : CGame(context)
@@ -36,7 +36,7 @@ CAdlib::CAdlib(const CGameContext& context) : CGame(context)
     AddPart(m_grid);
     AddPile(m_topRack, "topRack");
     AddPile(m_sideRack, "sideRack");
-    AddButton(m_check, "check", kFinishTooltip);
+    AddButton(m_check, "check", kStrFinishTooltip);
 }
 
 void CAdlib::PlacePieces(int width, int)
@@ -192,9 +192,10 @@ bool CAdlib::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{396, 2}, {397, 6}, {398, 6}, {399, 5}, {400, 5}, {401, 7}, {402, 6},
-                                          {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrCrossWaysHowTo1, 2}, {kStrCrossWaysHowTo2, 6}, {kStrCrossWaysHowTo3, 6},
+    {kStrCrossWaysHowTo4, 5}, {kStrCrossWaysHowTo5, 5}, {kStrCrossWaysHowTo6, 7}, {kStrCrossWaysHowTo7, 6},
+    {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kAdlibGame{17, "Adlib", 180, GameNeeds::Dictionary, kHowToPlay, MakeGame<CAdlib>,
-                                       {193, 409, 469, 473}};
+extern const GameDescriptor kAdlibGame{17, "Adlib", kStrCrossWaysName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CAdlib>, {kStrCrossWaysDescription, 409, kStrDifficultyModerate, kStrScoreFixedPointsPerLetter}};

@@ -5,6 +5,7 @@
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr unsigned kRowFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
@@ -157,9 +158,10 @@ bool CAnagrams::IsFinished()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{382, 2}, {383, 6}, {384, 5}, {385, 4}, {386, 6}, {387, 5}, {388, 6},
-                                          {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrAnagrammerHowTo1, 2}, {kStrAnagrammerHowTo2, 6},
+    {kStrAnagrammerHowTo3, 5}, {kStrAnagrammerHowTo4, 4}, {kStrAnagrammerHowTo5, 6}, {kStrAnagrammerHowTo6, 5},
+    {kStrAnagrammerHowTo7, 6}, {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kAnagramsGame{21, "Anagrams", 183, GameNeeds::Dictionary, kHowToPlay, MakeGame<CAnagrams>,
-                                          {196, 406, 469, 477}};
+extern const GameDescriptor kAnagramsGame{21, "Anagrams", kStrAnagrammerName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CAnagrams>, {kStrAnagrammerDescription, 406, kStrDifficultyModerate, kStrScoreMostPointsFor4}};

@@ -5,10 +5,9 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kCancelTooltip = 612;
-constexpr unsigned kOxygenFormat = 446;  // "Oxygen: %d"
 constexpr int kOxygenSeconds = 120;
 constexpr int kPointsPerSecond = 50;
 constexpr int kStartCell = 9 * CAvalanche::kColumns + 2;
@@ -23,7 +22,7 @@ CAvalanche::CAvalanche(const CGameContext& context)
     SetTableSize(12, 11, 40);  // the button row clear of the bottom edge
     m_hand.clockValue = kOxygenSeconds;
     m_hand.clockStep = -1;
-    m_scorePanel.timeFormatId = kOxygenFormat;
+    m_scorePanel.timeFormatId = kStrOxygenFormat;
     m_scorePanel.showScore = 0;
     m_scorePanel.showTime = 1;
     m_hand.secondsFactor = kPointsPerSecond;
@@ -39,7 +38,7 @@ CAvalanche::CAvalanche(const CGameContext& context)
     m_grid.moved = [this](int from, int to) { m_digging.Follow(from, to); };
 
     m_word.checkFollowsWord = false;
-    RegisterParts(kCancelTooltip);
+    RegisterParts(kStrCancelTooltip);
     AddPart(m_digging);
     m_word.word.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
 }
@@ -126,9 +125,10 @@ void CAvalanche::OnGameOver()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{437, 2}, {438, 6}, {439, 5}, {440, 4}, {441, 6}, {442, 5}, {443, 6},
-                                          {444, 5}, {445, 5}, {226, 5}};
+constexpr InstructionLine kHowToPlay[] = {{kStrAvalancheHowTo1, 2}, {kStrAvalancheHowTo2, 6}, {kStrAvalancheHowTo3, 5},
+    {kStrAvalancheHowTo4, 4}, {kStrAvalancheHowTo5, 6}, {kStrAvalancheHowTo6, 5}, {kStrAvalancheHowTo7, 6},
+    {kStrAvalancheHowTo8, 5}, {kStrAvalancheHowTo9, 5}, {kStrPlayButtonLine, 5}};
 }  // namespace
 
-extern const GameDescriptor kAvalancheGame{26, "Avalanche", 416, GameNeeds::Dictionary, kHowToPlay,
-                                           MakeGame<CAvalanche>, {404, 407, 470, 475}};
+extern const GameDescriptor kAvalancheGame{26, "Avalanche", kStrAvalancheName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CAvalanche>, {kStrAvalancheDescription, 407, kStrDifficultyDifficult, kStrScoreMorePointsByFinishing}};

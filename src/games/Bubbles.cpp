@@ -5,6 +5,7 @@
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = 10;
@@ -102,7 +103,8 @@ bool CBubbles::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kBubblesGame{35, "Bubbles", 424, GameNeeds::Dictionary, kHowToPlay, MakeGame<CBubbles>};
+extern const GameDescriptor kBubblesGame{35, "Bubbles", kStrBubblesName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CBubbles>};

@@ -4,9 +4,9 @@
 
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kCancelTooltip = 612;
 }  // namespace
 
 CCavein::CCavein(const CGameContext& context) : CGridWordGame(context, m_cave, kColumns)
@@ -18,7 +18,7 @@ CCavein::CCavein(const CGameContext& context) : CGridWordGame(context, m_cave, k
     DealCells(letters);
     m_reserve = letters;
     m_word.checkFollowsWord = false;
-    RegisterParts(kCancelTooltip);
+    RegisterParts(kStrCancelTooltip);
 }
 
 void CCavein::PlacePieces(int width, int)
@@ -51,9 +51,10 @@ void CCavein::OnGameOver()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{427, 2}, {428, 4}, {429, 5}, {430, 3}, {431, 7}, {432, 5}, {433, 6},
-                                          {434, 5}, {435, 5}, {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrCaveInHowTo1, 2}, {kStrCaveInHowTo2, 4}, {kStrCaveInHowTo3, 5},
+    {kStrCaveInHowTo4, 3}, {kStrCaveInHowTo5, 7}, {kStrCaveInHowTo6, 5}, {kStrCaveInHowTo7, 6}, {kStrCaveInHowTo8, 5},
+    {kStrCaveInHowTo9, 5}, {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kCaveinGame{25, "Cavein", 415, GameNeeds::Dictionary, kHowToPlay, MakeGame<CCavein>,
-                                        {403, 408, 469, 474}};
+extern const GameDescriptor kCaveinGame{25, "Cavein", kStrCaveInName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CCavein>, {kStrCaveInDescription, 408, kStrDifficultyModerate, kStrScoreSignificantlyMorePointsFor}};

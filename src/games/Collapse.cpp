@@ -6,10 +6,9 @@
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kCancelTooltip = 612;
-constexpr unsigned kAdvanceTooltip = 613;
 constexpr int kDealt = 90;
 }  // namespace
 
@@ -33,10 +32,10 @@ CCollapse::CCollapse(const CGameContext& context) : CGridWordGame(context, m_tow
     m_advance.visible = 1;
 
     m_word.checkFollowsWord = false;
-    RegisterParts(kCancelTooltip, kNoFoundWordsList);
+    RegisterParts(kStrCancelTooltip, kNoFoundWordsList);
     AddGrid(m_spill, kColumns, "spill");
     AddGrid(m_incoming, kColumns, "incoming");
-    AddButton(m_advance, "advance", kAdvanceTooltip);
+    AddButton(m_advance, "advance", kStrAdvanceTooltip);
 }
 
 void CCollapse::PlacePieces(int width, int)
@@ -193,9 +192,12 @@ bool CCollapse::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{600, 2}, {601, 4}, {602, 5}, {603, 3}, {604, 7}, {605, 5}, {606, 6},
-                                          {607, 5}, {608, 5}, {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrTowerOfBabbleHowTo1, 2}, {kStrTowerOfBabbleHowTo2, 4},
+    {kStrTowerOfBabbleHowTo3, 5}, {kStrTowerOfBabbleHowTo4, 3}, {kStrTowerOfBabbleHowTo5, 7},
+    {kStrTowerOfBabbleHowTo6, 5}, {kStrTowerOfBabbleHowTo7, 6}, {kStrTowerOfBabbleHowTo8, 5},
+    {kStrTowerOfBabbleHowTo9, 5}, {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kCollapseGame{41, "Collapse", 545, GameNeeds::Dictionary, kHowToPlay, MakeGame<CCollapse>,
-                                          {556, 479, 469, 474}};
+extern const GameDescriptor kCollapseGame{41, "Collapse", kStrTowerOfBabbleName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CCollapse>,
+    {kStrTowerOfBabbleDescription, 479, kStrDifficultyModerate, kStrScoreSignificantlyMorePointsFor}};

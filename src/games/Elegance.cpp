@@ -4,10 +4,10 @@
 
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr unsigned kStackFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
-constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
 CElegance::CElegance(const CGameContext& context) : CGame(context)
@@ -28,7 +28,7 @@ CElegance::CElegance(const CGameContext& context) : CGame(context)
         stack.faceDownCount = std::max(0, n - 1);
         AddPile(stack, "stack" + std::to_string(i));
     }
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
     AddPart(m_words);
     m_words.UpdateFlags();
 }
@@ -91,9 +91,10 @@ bool CElegance::IsFinished()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{235, 2}, {236, 4}, {237, 4}, {238, 3}, {239, 5}, {240, 4}, {241, 4},
-                                          {226, 5}};
+constexpr InstructionLine kHowToPlay[] = {{kStrEleganceHowTo1, 2}, {kStrEleganceHowTo2, 4}, {kStrEleganceHowTo3, 4},
+    {kStrEleganceHowTo4, 3}, {kStrEleganceHowTo5, 5}, {kStrEleganceHowTo6, 4}, {kStrEleganceHowTo7, 4},
+    {kStrPlayButtonLine, 5}};
 }  // namespace
 
-extern const GameDescriptor kEleganceGame{15, "Elegance", 177, GameNeeds::Dictionary, kHowToPlay, MakeGame<CElegance>,
-                                          {190, 401, 470, 473}};
+extern const GameDescriptor kEleganceGame{15, "Elegance", kStrEleganceName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CElegance>, {kStrEleganceDescription, 401, kStrDifficultyDifficult, kStrScoreFixedPointsPerLetter}};

@@ -6,9 +6,9 @@
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kFreeCellTooltip = 620;
 constexpr unsigned kFirstFreeCellTool = 1240;
 }  // namespace
 
@@ -58,7 +58,7 @@ void CFreeCell::PlacePieces(int width, int height)
 void CFreeCell::AddTooltips()
 {
     for (int j = 0; j < kCells; ++j)
-        m_tooltips.AddTool(m_cells[j].Rect(m_tileSet), kFreeCellTooltip, kFirstFreeCellTool + j);
+        m_tooltips.AddTool(m_cells[j].Rect(m_tileSet), kStrFreeCellTooltip, kFirstFreeCellTool + j);
 }
 
 void CFreeCell::OnSettingsChanged()
@@ -198,9 +198,10 @@ bool CFreeCell::IsFinished()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{250, 2}, {251, 4}, {252, 5}, {253, 4}, {254, 4}, {255, 4}, {256, 5},
-                                          {257, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrFreeCellHowTo1, 2}, {kStrFreeCellHowTo2, 4}, {kStrFreeCellHowTo3, 5},
+    {kStrFreeCellHowTo4, 4}, {kStrFreeCellHowTo5, 4}, {kStrFreeCellHowTo6, 4}, {kStrFreeCellHowTo7, 5},
+    {kStrFreeCellHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kFreeCellGame{8, "FreeCell", 150, GameNeeds::Dictionary, kHowToPlay, MakeGame<CFreeCell>,
-                                          {159, 402, 468, 473}};
+extern const GameDescriptor kFreeCellGame{8, "FreeCell", kStrFreeCellName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CFreeCell>, {kStrFreeCellDescription, 402, kStrDifficultyEasy, kStrScoreFixedPointsPerLetter}};

@@ -6,6 +6,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 // An undo record of a typed letter: no tiles move.
@@ -250,9 +251,10 @@ void CGobble::PlacePieces(int width, int height)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{365, 2}, {358, 5}, {359, 4}, {360, 7}, {361, 4}, {362, 5}, {363, 5},
-                                          {364, 4}, {226, 5}};
+constexpr InstructionLine kHowToPlay[] = {{kStrGobbleHowTo1, 2}, {kStrGobbleHowTo2, 5}, {kStrGobbleHowTo3, 4},
+    {kStrGobbleHowTo4, 7}, {kStrGobbleHowTo5, 4}, {kStrGobbleHowTo6, 5}, {kStrGobbleHowTo7, 5}, {kStrGobbleHowTo8, 4},
+    {kStrPlayButtonLine, 5}};
 }  // namespace
 
-extern const GameDescriptor kGobbleGame{10, "Gobble", 172, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGobble>,
-                                        {185, 412, 468, 474}};
+extern const GameDescriptor kGobbleGame{10, "Gobble", kStrGobbleName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CGobble>, {kStrGobbleDescription, 412, kStrDifficultyEasy, kStrScoreSignificantlyMorePointsFor}};

@@ -3,13 +3,12 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStackHeight = 6;
 constexpr int kPointsPerLetter = 23;
 constexpr int kBombCost = 25;
-constexpr unsigned kBombTooltip = 622;
-constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
 CGolf::CGolf(const CGameContext& context) : CSevenStacksGame(context)
@@ -25,9 +24,9 @@ CGolf::CGolf(const CGameContext& context) : CSevenStacksGame(context)
     m_bombs.AppendText("ZZZZ");
     m_bombs.faceDownCount = 3;
 
-    AddPile(m_bombs, "bombs", kBombTooltip);
+    AddPile(m_bombs, "bombs", kStrBombTooltip);
     AddPart(m_word);
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
 }
 
 void CGolf::UseBomb()
@@ -51,9 +50,10 @@ void CGolf::UseBomb()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{227, 2}, {228, 4}, {229, 5}, {230, 3}, {231, 4}, {232, 5}, {233, 5},
-                                          {234, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrGolfHowTo1, 2}, {kStrGolfHowTo2, 4}, {kStrGolfHowTo3, 5},
+    {kStrGolfHowTo4, 3}, {kStrGolfHowTo5, 4}, {kStrGolfHowTo6, 5}, {kStrGolfHowTo7, 5}, {kStrGolfHowTo8, 4},
+    {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kGolfGame{5, "Golf", 148, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGolf>,
-                                      {157, 395, 469, 473}};
+extern const GameDescriptor kGolfGame{5, "Golf", kStrGolfName, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGolf>,
+    {kStrGolfDescription, 395, kStrDifficultyModerate, kStrScoreFixedPointsPerLetter}};

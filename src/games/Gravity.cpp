@@ -9,6 +9,7 @@
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kMaxStack = 8;
@@ -16,7 +17,6 @@ constexpr int kQueueLength = 9;
 constexpr int kLaunchThirds = 25;  // the pads lie 25 thirds of a tile below the stacks' top
 constexpr int kRefill = 100;
 constexpr int kDecorTiles = 25;
-constexpr unsigned kTargetTooltip = 619;
 
 // Where each level of words cleared ends, and the random target lengths after it.
 constexpr int kLevelEnds[] = {1, 15, 27, 37, 46, 54};
@@ -55,7 +55,7 @@ CGravity::CGravity(const CGameContext& context) : CGame(context)
 
     for (int i = 0; i < kColumns; ++i) {
         AddPile(m_stacks[i], "stack" + std::to_string(i));
-        AddPile(m_targets[i], "target" + std::to_string(i), kTargetTooltip);
+        AddPile(m_targets[i], "target" + std::to_string(i), kStrTargetTooltip);
     }
     AddPile(m_queue, "queue");
 }
@@ -287,9 +287,11 @@ bool CGravity::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{308, 2}, {309, 4}, {310, 4}, {311, 5}, {312, 5}, {313, 4}, {314, 4},
-                                          {315, 4}, {316, 5}, {317, 5}, {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrAntiGravityHowTo1, 2}, {kStrAntiGravityHowTo2, 4},
+    {kStrAntiGravityHowTo3, 4}, {kStrAntiGravityHowTo4, 5}, {kStrAntiGravityHowTo5, 5}, {kStrAntiGravityHowTo6, 4},
+    {kStrAntiGravityHowTo7, 4}, {kStrAntiGravityHowTo8, 4}, {kStrAntiGravityHowTo9, 5}, {kStrAntiGravityHowTo10, 5},
+    {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kGravityGame{23, "Gravity", 224, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGravity>,
-                                         {225, 394, 469, 474}};
+extern const GameDescriptor kGravityGame{23, "Gravity", kStrAntiGravityName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CGravity>, {kStrAntiGravityDescription, 394, kStrDifficultyModerate, kStrScoreSignificantlyMorePointsFor}};

@@ -3,12 +3,11 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kLightningCount = 6;
 constexpr int kLightningCost = 50;
-constexpr unsigned kLightningTooltip = 617;
-constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
 CGriddle::CGriddle(const CGameContext& context) : CWordPileGame(context)
@@ -28,10 +27,10 @@ CGriddle::CGriddle(const CGameContext& context) : CWordPileGame(context)
     m_lightning.faceDownCount = kLightningCount - 1;
 
     AddGrid(m_cells, kSide, "row");
-    AddPile(m_lightning, "lightning", kLightningTooltip);
+    AddPile(m_lightning, "lightning", kStrLightningTooltip);
     AddPart(m_word);
     AddPart(m_path);
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
 }
 
 void CGriddle::PlacePieces(int width, int)
@@ -128,9 +127,10 @@ CStr CGriddle::TableLetters() const
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{249, 2}, {242, 5}, {243, 4}, {244, 7}, {245, 4}, {246, 5}, {247, 5},
-                                          {248, 4}, {226, 4}};
+constexpr InstructionLine kHowToPlay[] = {{kStrGriddleHowTo1, 2}, {kStrGriddleHowTo2, 5}, {kStrGriddleHowTo3, 4},
+    {kStrGriddleHowTo4, 7}, {kStrGriddleHowTo5, 4}, {kStrGriddleHowTo6, 5}, {kStrGriddleHowTo7, 5},
+    {kStrGriddleHowTo8, 4}, {kStrPlayButtonLine, 4}};
 }  // namespace
 
-extern const GameDescriptor kGriddleGame{6, "Griddle", 151, GameNeeds::Dictionary, kHowToPlay, MakeGame<CGriddle>,
-                                         {160, 400, 471, 473}};
+extern const GameDescriptor kGriddleGame{6, "Griddle", kStrGriddleName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CGriddle>, {kStrGriddleDescription, 400, kStrDifficultyVeryDifficult, kStrScoreFixedPointsPerLetter}};

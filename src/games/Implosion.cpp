@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 CImplosion::CImplosion(const CGameContext& context) : CGridWordGame(context, m_tiles, kSide)
 {
@@ -48,9 +49,10 @@ void CImplosion::OnGameOver()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{461, 2}, {462, 4}, {463, 5}, {464, 3}, {465, 7}, {466, 5}, {467, 6},
-                                          {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrImplosionHowTo1, 2}, {kStrImplosionHowTo2, 4}, {kStrImplosionHowTo3, 5},
+    {kStrImplosionHowTo4, 3}, {kStrImplosionHowTo5, 7}, {kStrImplosionHowTo6, 5}, {kStrImplosionHowTo7, 6},
+    {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kImplosionGame{29, "Implosion", 419, GameNeeds::Dictionary, kHowToPlay,
-                                           MakeGame<CImplosion>, {407}};
+extern const GameDescriptor kImplosionGame{29, "Implosion", kStrImplosionName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CImplosion>, {kStrImplosionDescription}};

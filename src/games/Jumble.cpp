@@ -1,6 +1,7 @@
 #include "games/Jumble.h"
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 CJumble::CJumble(const CGameContext& context) : CWordHunt(context, 1, kLetters)
 {
@@ -30,9 +31,10 @@ void CJumble::PlacePieces(int width, int height)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{374, 2}, {375, 5}, {376, 4}, {377, 6}, {378, 6}, {379, 7}, {380, 5},
-                                          {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrJumbleHowTo1, 2}, {kStrJumbleHowTo2, 5}, {kStrJumbleHowTo3, 4},
+    {kStrJumbleHowTo4, 6}, {kStrJumbleHowTo5, 6}, {kStrJumbleHowTo6, 7}, {kStrJumbleHowTo7, 5},
+    {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kJumbleGame{20, "Jumble", 182, GameNeeds::Dictionary, kHowToPlay, MakeGame<CJumble>,
-                                        {195, 413, 468, 474}};
+extern const GameDescriptor kJumbleGame{20, "Jumble", kStrJumbleName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CJumble>, {kStrJumbleDescription, 413, kStrDifficultyEasy, kStrScoreSignificantlyMorePointsFor}};

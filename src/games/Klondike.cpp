@@ -7,6 +7,7 @@
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr unsigned kTableauFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
@@ -181,9 +182,10 @@ bool CKlondike::IsFinished()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{258, 2}, {259, 4}, {260, 5}, {261, 4}, {262, 4}, {263, 4}, {264, 5},
-                                          {265, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrKlondikeHowTo1, 2}, {kStrKlondikeHowTo2, 4}, {kStrKlondikeHowTo3, 5},
+    {kStrKlondikeHowTo4, 4}, {kStrKlondikeHowTo5, 4}, {kStrKlondikeHowTo6, 4}, {kStrKlondikeHowTo7, 5},
+    {kStrKlondikeHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kKlondikeGame{2, "Klondike", 146, GameNeeds::Dictionary, kHowToPlay, MakeGame<CKlondike>,
-                                          {155, 396, 468, 473}};
+extern const GameDescriptor kKlondikeGame{2, "Klondike", kStrKlondikeName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CKlondike>, {kStrKlondikeDescription, 396, kStrDifficultyEasy, kStrScoreFixedPointsPerLetter}};

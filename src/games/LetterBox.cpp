@@ -3,10 +3,10 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kMiddle = 15;  // positions from here on start in the right set
-constexpr unsigned kFreeCellTooltip = 620;
 constexpr unsigned kFreeCellToolId = 1240;
 }  // namespace
 
@@ -107,7 +107,7 @@ void CLetterBox::RedrawBox()
 void CLetterBox::AddTooltips()
 {
     for (int k = 0; k < kFreeCells; ++k)
-        m_tooltips.AddTool(m_freeCells[k].Rect(m_tileSet), kFreeCellTooltip, kFreeCellToolId + k);
+        m_tooltips.AddTool(m_freeCells[k].Rect(m_tileSet), kStrFreeCellTooltip, kFreeCellToolId + k);
 }
 
 // ---------------------------------------------------------------------------
@@ -256,9 +256,10 @@ bool CLetterBox::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{591, 2}, {592, 6}, {593, 6}, {594, 4}, {595, 5}, {596, 5}, {597, 5},
-                                          {598, 6}, {599, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrLetterBoxHowTo1, 2}, {kStrLetterBoxHowTo2, 6}, {kStrLetterBoxHowTo3, 6},
+    {kStrLetterBoxHowTo4, 4}, {kStrLetterBoxHowTo5, 5}, {kStrLetterBoxHowTo6, 5}, {kStrLetterBoxHowTo7, 5},
+    {kStrLetterBoxHowTo8, 6}, {kStrLetterBoxHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kLetterBoxGame{40, "LetterBox", 544, GameNeeds::Dictionary, kHowToPlay,
-                                           MakeGame<CLetterBox>, {555, 470, 469, 474}};
+extern const GameDescriptor kLetterBoxGame{40, "LetterBox", kStrLetterBoxName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CLetterBox>, {kStrLetterBoxDescription, 470, kStrDifficultyModerate, kStrScoreSignificantlyMorePointsFor}};

@@ -1,12 +1,12 @@
 #include "games/Lochness.h"
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStackHeight = 7;
 constexpr int kStarCount = 10;
 constexpr int kStarCost = 25;
-constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
 CLochness::CLochness(const CGameContext& context)
@@ -23,7 +23,7 @@ CLochness::CLochness(const CGameContext& context)
 
     AddPart(m_stars);
     AddPart(m_word);
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
 }
 
 void CLochness::UseHelper()
@@ -32,9 +32,10 @@ void CLochness::UseHelper()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{266, 2}, {267, 4}, {268, 5}, {269, 3}, {270, 4}, {271, 5}, {272, 5},
-                                          {273, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrLochNessHowTo1, 2}, {kStrLochNessHowTo2, 4}, {kStrLochNessHowTo3, 5},
+    {kStrLochNessHowTo4, 3}, {kStrLochNessHowTo5, 4}, {kStrLochNessHowTo6, 5}, {kStrLochNessHowTo7, 5},
+    {kStrLochNessHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kLochnessGame{3, "Lochness", 147, GameNeeds::Dictionary, kHowToPlay, MakeGame<CLochness>,
-                                          {156, 399, 468, 474}};
+extern const GameDescriptor kLochnessGame{3, "Lochness", kStrLochNessName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CLochness>, {kStrLochNessDescription, 399, kStrDifficultyEasy, kStrScoreSignificantlyMorePointsFor}};

@@ -1,6 +1,7 @@
 #include "games/Prospector.h"
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 CProspector::CProspector(const CGameContext& context) : CWordHunt(context, 1, kLetters)
 {
@@ -75,9 +76,10 @@ void CProspector::PlacePieces(int width, int height)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{488, 2}, {489, 5}, {490, 5}, {491, 5}, {492, 9}, {493, 5}, {494, 5},
-                                          {495, 5}, {496, 5}, {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrProspectorHowTo1, 2}, {kStrProspectorHowTo2, 5},
+    {kStrProspectorHowTo3, 5}, {kStrProspectorHowTo4, 5}, {kStrProspectorHowTo5, 9}, {kStrProspectorHowTo6, 5},
+    {kStrProspectorHowTo7, 5}, {kStrProspectorHowTo8, 5}, {kStrProspectorHowTo9, 5}, {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kProspectorGame{31, "Prospector", 421, GameNeeds::Dictionary, kHowToPlay,
-                                            MakeGame<CProspector>, {409, 415, 468, 474}};
+extern const GameDescriptor kProspectorGame{31, "Prospector", kStrProspectorName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CProspector>, {kStrProspectorDescription, 415, kStrDifficultyEasy, kStrScoreSignificantlyMorePointsFor}};

@@ -1,6 +1,7 @@
 #include "games/Pyramid.h"
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 CPyramid::CPyramid(const CGameContext& context) : CFreeTilePatience(context, kRows, kRows)
 {
@@ -33,9 +34,10 @@ void CPyramid::PlacePieces(int width, int)
 bool CPyramid::IsFinished() { return m_cells.Cell(0, 0).IsEmpty() && m_word.IsEmpty(); }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{274, 2}, {275, 4}, {276, 4}, {277, 3}, {278, 4}, {279, 5}, {280, 5},
-                                          {281, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrPyramidHowTo1, 2}, {kStrPyramidHowTo2, 4}, {kStrPyramidHowTo3, 4},
+    {kStrPyramidHowTo4, 3}, {kStrPyramidHowTo5, 4}, {kStrPyramidHowTo6, 5}, {kStrPyramidHowTo7, 5},
+    {kStrPyramidHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kPyramidGame{4, "Pyramid", 149, GameNeeds::Dictionary, kHowToPlay, MakeGame<CPyramid>,
-                                         {158, 404, 470, 473}};
+extern const GameDescriptor kPyramidGame{4, "Pyramid", kStrPyramidName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CPyramid>, {kStrPyramidDescription, 404, kStrDifficultyDifficult, kStrScoreFixedPointsPerLetter}};

@@ -6,9 +6,9 @@
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
 #include "lists/QuoteList.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kQuoteTooltip = 623;
 }  // namespace
 
 CQuilloQuotes::CQuilloQuotes(const CGameContext& context) : CGame(context)
@@ -51,7 +51,7 @@ void CQuilloQuotes::DrawQuote(int peek)
         m_pQuoteList->Draw(m_backBuffer, peek);
 }
 
-void CQuilloQuotes::AddTooltips() { m_tooltips.AddTool(m_quoteRect, kQuoteTooltip, kQuoteTooltip); }
+void CQuilloQuotes::AddTooltips() { m_tooltips.AddTool(m_quoteRect, kStrQuoteTooltip, kStrQuoteTooltip); }
 
 // ---------------------------------------------------------------------------
 // The deal and the deck
@@ -222,9 +222,12 @@ std::string CQuilloQuotes::DescribeState() const
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{318, 3}, {319, 4}, {320, 4}, {321, 5}, {322, 4}, {323, 3}, {324, 7},
-                                          {325, 5}, {326, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrQuillosQuotesHowTo1, 3}, {kStrQuillosQuotesHowTo2, 4},
+    {kStrQuillosQuotesHowTo3, 4}, {kStrQuillosQuotesHowTo4, 5}, {kStrQuillosQuotesHowTo5, 4},
+    {kStrQuillosQuotesHowTo6, 3}, {kStrQuillosQuotesHowTo7, 7}, {kStrQuillosQuotesHowTo8, 5},
+    {kStrQuillosQuotesHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kQuilloQuotesGame{1, "QuilloQuotes", 145, GameNeeds::Quotations, kHowToPlay,
-                                              MakeGame<CQuilloQuotes>, {154, 403, 470, 473}};
+extern const GameDescriptor kQuilloQuotesGame{1, "QuilloQuotes", kStrQuillosQuotesName, GameNeeds::Quotations,
+    kHowToPlay, MakeGame<CQuilloQuotes>,
+    {kStrQuillosQuotesDescription, 403, kStrDifficultyDifficult, kStrScoreFixedPointsPerLetter}};

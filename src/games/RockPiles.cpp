@@ -2,6 +2,7 @@
 
 #include "framework/LetterSupply.h"
 #include "games/TriPeaks.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = CTriPeaks::kRows;
@@ -40,9 +41,10 @@ void CRockPiles::PlacePieces(int width, int)
 bool CRockPiles::IsFinished() { return m_word.IsEmpty() && m_cells.IsRowEmpty(kRows - 1); }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{562, 2}, {563, 4}, {564, 4}, {565, 3}, {566, 4}, {567, 5}, {568, 5},
-                                          {569, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrRockPilesHowTo1, 2}, {kStrRockPilesHowTo2, 4}, {kStrRockPilesHowTo3, 4},
+    {kStrRockPilesHowTo4, 3}, {kStrRockPilesHowTo5, 4}, {kStrRockPilesHowTo6, 5}, {kStrRockPilesHowTo7, 5},
+    {kStrRockPilesHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kRockPilesGame{37, "RockPiles", 541, GameNeeds::Dictionary, kHowToPlay,
-                                           MakeGame<CRockPiles>, {552, 427, 469, 590}};
+extern const GameDescriptor kRockPilesGame{37, "RockPiles", kStrRockPilesName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CRockPiles>, {kStrRockPilesDescription, 427, kStrDifficultyModerate, kStrScoreMorePointsForLonger}};

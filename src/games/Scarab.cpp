@@ -10,6 +10,7 @@
 #include "framework/Random.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kBagTiles = 75;
@@ -18,8 +19,6 @@ constexpr int kRedrawCost = 150;
 constexpr int kAllTilesBonus = 100;
 constexpr int kCentre = CScarab::kSize / 2;
 constexpr char kDouble = 'O', kTriple = 'P', kScarabMark = '~';
-constexpr unsigned kScoreTooltip = 610, kRedrawTooltip = 624;
-constexpr unsigned kRedrawQuestion = 122, kWarningCaption = 121, kResignQuestion = 123, kConfirmCaption = 125;
 
 // The bonus square under (row, column) as dealt, the scarab aside.
 char BonusMarker(int row, int column)
@@ -63,8 +62,8 @@ CScarab::CScarab(const CGameContext& context) : CGame(context)
     AddPart(m_board);
     AddPile(m_rack, "rack");
     AddPile(m_bag, "bag");
-    AddButton(m_redrawButton, "redraw", kRedrawTooltip);
-    AddButton(m_scoreButton, "score", kScoreTooltip);
+    AddButton(m_redrawButton, "redraw", kStrRedrawTooltip);
+    AddButton(m_scoreButton, "score", kStrCheckTooltip);
 }
 
 void CScarab::PlacePieces(int width, int)
@@ -116,9 +115,9 @@ void CScarab::OnLButtonUp(int, int, unsigned)
             if (button == &m_scoreButton) {
                 ScoreTurn();
             } else if (!m_bag.IsEmpty()) {
-                if (Ask(kRedrawQuestion, kWarningCaption, MB_OKCANCEL | MB_ICONWARNING) == IDOK)
+                if (Ask(kStrRedrawQuestion, kStrWarningCaption, MB_OKCANCEL | MB_ICONWARNING) == IDOK)
                     RedrawRack();
-            } else if (Ask(kResignQuestion, kConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES &&
+            } else if (Ask(kStrResignQuestion, kStrConfirmCaption, MB_YESNO | MB_ICONQUESTION) == IDYES &&
                        !IsHandOver()) {
                 EndHand(kEndFinished);
             }
@@ -361,9 +360,10 @@ bool CScarab::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{389, 2}, {390, 5}, {391, 4}, {392, 7}, {393, 7}, {394, 6}, {395, 5},
-                                          {226, 4}};
+constexpr InstructionLine kHowToPlay[] = {{kStrLeScarabHowTo1, 2}, {kStrLeScarabHowTo2, 5}, {kStrLeScarabHowTo3, 4},
+    {kStrLeScarabHowTo4, 7}, {kStrLeScarabHowTo5, 7}, {kStrLeScarabHowTo6, 6}, {kStrLeScarabHowTo7, 5},
+    {kStrPlayButtonLine, 4}};
 }  // namespace
 
-extern const GameDescriptor kScarabGame{19, "Scarab", 181, GameNeeds::Dictionary, kHowToPlay, MakeGame<CScarab>,
-                                        {194, 410, 469, 478}};
+extern const GameDescriptor kScarabGame{19, "Scarab", kStrLeScarabName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CScarab>, {kStrLeScarabDescription, 410, kStrDifficultyModerate, kStrScorePointsForEachLetter}};

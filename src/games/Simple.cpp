@@ -5,10 +5,10 @@
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr unsigned kStackFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;
-constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
 CSimple::CSimple(const CGameContext& context) : CGame(context)
@@ -26,7 +26,7 @@ CSimple::CSimple(const CGameContext& context) : CGame(context)
         stack.faceDownCount = std::max(0, stack.Length() - 1);
         AddPile(stack, "stack" + std::to_string(i));
     }
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
     AddPart(m_words);
     m_words.UpdateFlags();
 }
@@ -121,9 +121,10 @@ bool CSimple::IsFinished()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{282, 2}, {283, 4}, {284, 4}, {285, 3}, {286, 5}, {287, 4}, {288, 5},
-                                          {289, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrSimpleStacksHowTo1, 2}, {kStrSimpleStacksHowTo2, 4},
+    {kStrSimpleStacksHowTo3, 4}, {kStrSimpleStacksHowTo4, 3}, {kStrSimpleStacksHowTo5, 5}, {kStrSimpleStacksHowTo6, 4},
+    {kStrSimpleStacksHowTo7, 5}, {kStrSimpleStacksHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kSimpleGame{7, "Simple", 152, GameNeeds::Dictionary, kHowToPlay, MakeGame<CSimple>,
-                                        {161, 397, 468, 474}};
+extern const GameDescriptor kSimpleGame{7, "Simple", kStrSimpleStacksName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CSimple>, {kStrSimpleStacksDescription, 397, kStrDifficultyEasy, kStrScoreSignificantlyMorePointsFor}};

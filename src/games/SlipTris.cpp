@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kBox = 3;
@@ -36,9 +37,11 @@ std::vector<CShapeDropGame::CellAt> CSlipTris::Settle(int row)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{579, 2}, {580, 4}, {581, 5}, {582, 4}, {583, 7}, {584, 6}, {585, 6},
-                                          {586, 6}, {587, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrTetrisSlipperyHowTo1, 2}, {kStrTetrisSlipperyHowTo2, 4},
+    {kStrTetrisSlipperyHowTo3, 5}, {kStrTetrisSlipperyHowTo4, 4}, {kStrTetrisSlipperyHowTo5, 7},
+    {kStrTetrisSlipperyHowTo6, 6}, {kStrTetrisSlipperyHowTo7, 6}, {kStrTetrisSlipperyHowTo8, 6},
+    {kStrTetrisSlipperyHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kSlipTrisGame{39, "SlipTris", 543, GameNeeds::Dictionary, kHowToPlay, MakeGame<CSlipTris>,
-                                          {554, 429, 469, 588}};
+extern const GameDescriptor kSlipTrisGame{39, "SlipTris", kStrTetrisSlipperyName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CSlipTris>, {kStrTetrisSlipperyDescription, 429, kStrDifficultyModerate, kStrScorePointsEachTimeLetter}};

@@ -5,10 +5,10 @@
 #include "framework/BackBuffer.h"
 #include "framework/Random.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kDiamondDraws = 4;
-constexpr unsigned kCancelTooltip = 612;
 constexpr char kGlyphMinerWon = ')';
 }  // namespace
 
@@ -32,7 +32,7 @@ CSpelunker::CSpelunker(const CGameContext& context) : CWormHole(context, kSide, 
     Light(false);
     m_diamonds.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
     AddPile(m_diamonds, "diamonds");
-    AddCancelButton(kCancelTooltip);
+    AddCancelButton(kStrCancelTooltip);
 }
 
 void CSpelunker::PlacePieces(int width, int height)
@@ -152,9 +152,10 @@ std::string CSpelunker::DescribeState() const
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{505, 2}, {506, 4}, {507, 4}, {508, 5}, {509, 3}, {510, 4}, {511, 5},
-                                          {512, 4}, {513, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrSpelunkerHowTo1, 2}, {kStrSpelunkerHowTo2, 4}, {kStrSpelunkerHowTo3, 4},
+    {kStrSpelunkerHowTo4, 5}, {kStrSpelunkerHowTo5, 3}, {kStrSpelunkerHowTo6, 4}, {kStrSpelunkerHowTo7, 5},
+    {kStrSpelunkerHowTo8, 4}, {kStrSpelunkerHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kSpelunkerGame{33, "Spelunker", 423, GameNeeds::Dictionary, kHowToPlay,
-                                           MakeGame<CSpelunker>, {411}};
+extern const GameDescriptor kSpelunkerGame{33, "Spelunker", kStrSpelunkerName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CSpelunker>, {kStrSpelunkerDescription}};

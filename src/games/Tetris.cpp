@@ -2,6 +2,7 @@
 
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = 13;
@@ -100,9 +101,10 @@ bool CTetris::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{523, 2}, {524, 4}, {525, 5}, {526, 4}, {527, 7}, {528, 6}, {529, 6},
-                                          {530, 6}, {531, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrTetrisStickyHowTo1, 2}, {kStrTetrisStickyHowTo2, 4},
+    {kStrTetrisStickyHowTo3, 5}, {kStrTetrisStickyHowTo4, 4}, {kStrTetrisStickyHowTo5, 7}, {kStrTetrisStickyHowTo6, 6},
+    {kStrTetrisStickyHowTo7, 6}, {kStrTetrisStickyHowTo8, 6}, {kStrTetrisStickyHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kTetrisGame{16, "Tetris", 178, GameNeeds::Dictionary, kHowToPlay, MakeGame<CTetris>,
-                                        {191, 425, 469, 588}};
+extern const GameDescriptor kTetrisGame{16, "Tetris", kStrTetrisStickyName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CTetris>, {kStrTetrisStickyDescription, 425, kStrDifficultyModerate, kStrScorePointsEachTimeLetter}};

@@ -1,6 +1,7 @@
 #include "games/TriPeaks.h"
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 CTriPeaks::CTriPeaks(const CGameContext& context) : CFreeTilePatience(context, kRows, kColumns)
 {
@@ -39,9 +40,10 @@ void CTriPeaks::PlacePieces(int width, int)
 bool CTriPeaks::IsFinished() { return m_word.IsEmpty() && m_cells.IsRowEmpty(0) && m_cells.IsRowEmpty(1); }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{514, 2}, {515, 4}, {516, 4}, {517, 3}, {518, 4}, {519, 5}, {520, 5},
-                                          {521, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrTriPeaksHowTo1, 2}, {kStrTriPeaksHowTo2, 4}, {kStrTriPeaksHowTo3, 4},
+    {kStrTriPeaksHowTo4, 3}, {kStrTriPeaksHowTo5, 4}, {kStrTriPeaksHowTo6, 5}, {kStrTriPeaksHowTo7, 5},
+    {kStrTriPeaksHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kTriPeaksGame{36, "TriPeaks", 426, GameNeeds::Dictionary, kHowToPlay, MakeGame<CTriPeaks>,
-                                          {414, 426, 469, 473}};
+extern const GameDescriptor kTriPeaksGame{36, "TriPeaks", kStrTriPeaksName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CTriPeaks>, {kStrTriPeaksDescription, 426, kStrDifficultyModerate, kStrScoreFixedPointsPerLetter}};

@@ -1,6 +1,7 @@
 #include "games/TrueTris.h"
 
 #include "framework/Random.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = 21;
@@ -88,9 +89,11 @@ bool CTrueTris::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{570, 2}, {571, 4}, {572, 5}, {573, 4}, {574, 7}, {575, 6}, {576, 6},
-                                          {577, 6}, {578, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrTetrisClassicHowTo1, 2}, {kStrTetrisClassicHowTo2, 4},
+    {kStrTetrisClassicHowTo3, 5}, {kStrTetrisClassicHowTo4, 4}, {kStrTetrisClassicHowTo5, 7},
+    {kStrTetrisClassicHowTo6, 6}, {kStrTetrisClassicHowTo7, 6}, {kStrTetrisClassicHowTo8, 6},
+    {kStrTetrisClassicHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kTrueTrisGame{38, "TrueTris", 542, GameNeeds::Dictionary, kHowToPlay, MakeGame<CTrueTris>,
-                                          {553, 428, 468, 589}};
+extern const GameDescriptor kTrueTrisGame{38, "TrueTris", kStrTetrisClassicName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CTrueTris>, {kStrTetrisClassicDescription, 428, kStrDifficultyEasy, kStrScoreFixedNumberOfPoints}};

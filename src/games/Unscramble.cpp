@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kShuffleTooltip = 625, kShuffleTool = 1250;
-constexpr unsigned kAutoSolveTooltip = 626, kAutoSolveTool = 1878;
+constexpr unsigned kShuffleTool = 1250;
+constexpr unsigned kAutoSolveTool = 1878;
 
 WordHuntOptions Options()
 {
@@ -137,9 +138,9 @@ void CUnscramble::AddTooltips()
 {
     for (unsigned r = 0; r < kRows; ++r) {
         if (m_shuffle[r].visible)
-            m_tooltips.AddTool(m_shuffle[r].rect, kShuffleTooltip, kShuffleTool + r);
+            m_tooltips.AddTool(m_shuffle[r].rect, kStrShuffleTooltip, kShuffleTool + r);
         if (m_autoSolve[r].visible)
-            m_tooltips.AddTool(m_autoSolve[r].rect, kAutoSolveTooltip, kAutoSolveTool + r);
+            m_tooltips.AddTool(m_autoSolve[r].rect, kStrAutoSolveTooltip, kAutoSolveTool + r);
     }
 }
 
@@ -197,9 +198,10 @@ void CUnscramble::PlacePieces(int width, int height)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{497, 2}, {498, 5}, {499, 4}, {500, 6}, {501, 6}, {502, 7}, {503, 5},
-                                          {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrUnscrambleHowTo1, 2}, {kStrUnscrambleHowTo2, 5},
+    {kStrUnscrambleHowTo3, 4}, {kStrUnscrambleHowTo4, 6}, {kStrUnscrambleHowTo5, 6}, {kStrUnscrambleHowTo6, 7},
+    {kStrUnscrambleHowTo7, 5}, {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kUnscrambleGame{32, "Unscramble", 422, GameNeeds::Dictionary, kHowToPlay,
-                                            MakeGame<CUnscramble>, {410, 417, 470, 473}};
+extern const GameDescriptor kUnscrambleGame{32, "Unscramble", kStrUnscrambleName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CUnscramble>, {kStrUnscrambleDescription, 417, kStrDifficultyDifficult, kStrScoreFixedPointsPerLetter}};

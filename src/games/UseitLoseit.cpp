@@ -1,6 +1,7 @@
 #include "games/UseitLoseit.h"
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 namespace {
 // No keyboard and no tooltips.
@@ -48,9 +49,11 @@ void CUseitLoseit::PlacePieces(int width, int height)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{479, 2}, {480, 5}, {481, 4}, {482, 6}, {483, 6}, {484, 7}, {485, 5},
-                                          {486, 5}, {487, 5}, {226, 6}};
+constexpr InstructionLine kHowToPlay[] = {{kStrUseItOrLoseItHowTo1, 2}, {kStrUseItOrLoseItHowTo2, 5},
+    {kStrUseItOrLoseItHowTo3, 4}, {kStrUseItOrLoseItHowTo4, 6}, {kStrUseItOrLoseItHowTo5, 6},
+    {kStrUseItOrLoseItHowTo6, 7}, {kStrUseItOrLoseItHowTo7, 5}, {kStrUseItOrLoseItHowTo8, 5},
+    {kStrUseItOrLoseItHowTo9, 5}, {kStrPlayButtonLine, 6}};
 }  // namespace
 
-extern const GameDescriptor kUseitLoseitGame{30, "UseitLoseit", 420, GameNeeds::Dictionary, kHowToPlay,
-                                             MakeGame<CUseitLoseit>, {408}};
+extern const GameDescriptor kUseitLoseitGame{30, "UseitLoseit", kStrUseItOrLoseItName, GameNeeds::Dictionary,
+    kHowToPlay, MakeGame<CUseitLoseit>, {kStrUseItOrLoseItDescription}};

@@ -4,13 +4,13 @@
 
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStackHeight = 7;
 constexpr int kVowelCount = 4;
 constexpr int kPointsPerConsonant = 50;
 constexpr int kVowelCost = 25;
-constexpr unsigned kLetterBinTooltip = 614;
 }  // namespace
 
 CVowels::CVowels(const CGameContext& context) : CWordPileGame(context)
@@ -37,7 +37,7 @@ CVowels::CVowels(const CGameContext& context) : CWordPileGame(context)
     AddPart(m_word);
     for (int i = 0; i < kStacks; ++i)
         AddPile(m_vowelPiles[i], std::string("vowels") + ToUpperChar(kVowels[i]));
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
 }
 
 void CVowels::PlacePieces(int width, int)
@@ -92,9 +92,10 @@ CStr CVowels::BinLetters(const CStr& letters) const
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{350, 2}, {351, 4}, {352, 5}, {353, 6}, {354, 4}, {355, 5}, {356, 5},
-                                          {357, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrVowelStrengthHowTo1, 2}, {kStrVowelStrengthHowTo2, 4},
+    {kStrVowelStrengthHowTo3, 5}, {kStrVowelStrengthHowTo4, 6}, {kStrVowelStrengthHowTo5, 4},
+    {kStrVowelStrengthHowTo6, 5}, {kStrVowelStrengthHowTo7, 5}, {kStrVowelStrengthHowTo8, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kVowelsGame{13, "Vowels", 176, GameNeeds::Dictionary, kHowToPlay, MakeGame<CVowels>,
-                                        {189, 411, 469, 473}};
+extern const GameDescriptor kVowelsGame{13, "Vowels", kStrVowelStrengthName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CVowels>, {kStrVowelStrengthDescription, 411, kStrDifficultyModerate, kStrScoreFixedPointsPerLetter}};

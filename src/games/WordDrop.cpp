@@ -4,6 +4,7 @@
 #include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = 10;
@@ -14,7 +15,6 @@ constexpr int kPointsPerLetter = 9;  // of a dead line: 63 a line
 constexpr int kRefill = 7;
 constexpr int kLadder[] = {7, 14, 21, 35, 42, 49};  // dead lines; no step at 28
 constexpr unsigned kFasterNotice = 420;
-constexpr unsigned kPreviewTooltip = 618;
 }  // namespace
 
 CWordDrop::CWordDrop(const CGameContext& context) : CLetterDropGame(context, kRows, kColumns, kFirstColumn)
@@ -23,7 +23,7 @@ CWordDrop::CWordDrop(const CGameContext& context) : CLetterDropGame(context, kRo
     m_well.SetLadder(kLadder, kFasterNotice, true);
     FillQueue();
     // The preview tooltip goes over the next letter, where the player looks.
-    AddPile(m_queue, "queue", kPreviewTooltip);
+    AddPile(m_queue, "queue", kStrPreviewTooltip);
 }
 
 void CWordDrop::PlacePieces(int width, int height)
@@ -81,9 +81,10 @@ bool CWordDrop::CheckRules(std::string& why)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{532, 2}, {533, 4}, {534, 5}, {535, 7}, {536, 5}, {537, 6}, {538, 6},
-                                          {539, 6}, {540, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrDeadLinesHowTo1, 2}, {kStrDeadLinesHowTo2, 4}, {kStrDeadLinesHowTo3, 5},
+    {kStrDeadLinesHowTo4, 7}, {kStrDeadLinesHowTo5, 5}, {kStrDeadLinesHowTo6, 6}, {kStrDeadLinesHowTo7, 6},
+    {kStrDeadLinesHowTo8, 6}, {kStrDeadLinesHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kWordDropGame{34, "WordDrop", 425, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWordDrop>,
-                                          {413, 460, 470, 589}};
+extern const GameDescriptor kWordDropGame{34, "WordDrop", kStrDeadLinesName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CWordDrop>, {kStrDeadLinesDescription, 460, kStrDifficultyDifficult, kStrScoreFixedNumberOfPoints}};

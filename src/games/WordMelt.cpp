@@ -5,11 +5,11 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStarCount = 7;
 constexpr int kStarCost = 25;
-constexpr unsigned kLetterBinTooltip = 614;
 
 // The wall of a cell: 0 for the outer ring, 3 for the centre.
 int WallOf(int row, int column)
@@ -38,7 +38,7 @@ CWordMelt::CWordMelt(const CGameContext& context)
     AddGrid(m_cells, kSide, "row");
     AddPart(m_word);
     AddPart(m_stars);
-    AddBoard(m_letterBin, "letterBin", kLetterBinTooltip);
+    AddBoard(m_letterBin, "letterBin", kStrLetterBinTooltip);
 }
 
 void CWordMelt::PlacePieces(int width, int)
@@ -159,9 +159,11 @@ void CWordMelt::UseStar()
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{290, 2}, {291, 4}, {292, 4}, {293, 5}, {294, 3}, {295, 4}, {296, 5},
-                                          {297, 4}, {298, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrWallsOfJerichoHowTo1, 2}, {kStrWallsOfJerichoHowTo2, 4},
+    {kStrWallsOfJerichoHowTo3, 4}, {kStrWallsOfJerichoHowTo4, 5}, {kStrWallsOfJerichoHowTo5, 3},
+    {kStrWallsOfJerichoHowTo6, 4}, {kStrWallsOfJerichoHowTo7, 5}, {kStrWallsOfJerichoHowTo8, 4},
+    {kStrWallsOfJerichoHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kWordMeltGame{14, "WordMelt", 173, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWordMelt>,
-                                          {186, 398, 469, 473}};
+extern const GameDescriptor kWordMeltGame{14, "WordMelt", kStrWallsOfJerichoName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CWordMelt>, {kStrWallsOfJerichoDescription, 398, kStrDifficultyModerate, kStrScoreFixedPointsPerLetter}};

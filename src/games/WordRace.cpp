@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/LetterSupply.h"
+#include "resources/StringIds.h"
 
 namespace {
 WordHuntOptions Options()
@@ -43,9 +44,10 @@ void CWordRace::PlacePieces(int width, int height)
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{366, 2}, {367, 5}, {368, 4}, {369, 7}, {370, 4}, {371, 5}, {372, 5},
-                                          {373, 4}, {226, 5}};
+constexpr InstructionLine kHowToPlay[] = {{kStrWordSpeedHowTo1, 2}, {kStrWordSpeedHowTo2, 5}, {kStrWordSpeedHowTo3, 4},
+    {kStrWordSpeedHowTo4, 7}, {kStrWordSpeedHowTo5, 4}, {kStrWordSpeedHowTo6, 5}, {kStrWordSpeedHowTo7, 5},
+    {kStrWordSpeedHowTo8, 4}, {kStrPlayButtonLine, 5}};
 }  // namespace
 
-extern const GameDescriptor kWordRaceGame{22, "WordRace", 184, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWordRace>,
-                                          {197, 484, 468, 474}};
+extern const GameDescriptor kWordRaceGame{22, "WordRace", kStrWordSpeedName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CWordRace>, {kStrWordSpeedDescription, 484, kStrDifficultyEasy, kStrScoreSignificantlyMorePointsFor}};

@@ -3,6 +3,7 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStarCount = 7;
@@ -131,9 +132,10 @@ CStr CWormHole::TableLetters() const
 }
 
 namespace {
-constexpr InstructionLine kHowToPlay[] = {{299, 2}, {300, 4}, {301, 4}, {302, 5}, {303, 3}, {304, 4}, {305, 5},
-                                          {306, 4}, {307, 4}, {226, 3}};
+constexpr InstructionLine kHowToPlay[] = {{kStrWormHoleHowTo1, 2}, {kStrWormHoleHowTo2, 4}, {kStrWormHoleHowTo3, 4},
+    {kStrWormHoleHowTo4, 5}, {kStrWormHoleHowTo5, 3}, {kStrWormHoleHowTo6, 4}, {kStrWormHoleHowTo7, 5},
+    {kStrWormHoleHowTo8, 4}, {kStrWormHoleHowTo9, 4}, {kStrPlayButtonLine, 3}};
 }  // namespace
 
-extern const GameDescriptor kWormHoleGame{11, "WormHole", 174, GameNeeds::Dictionary, kHowToPlay, MakeGame<CWormHole>,
-                                          {187, 405, 468, 474}};
+extern const GameDescriptor kWormHoleGame{11, "WormHole", kStrWormHoleName, GameNeeds::Dictionary, kHowToPlay,
+    MakeGame<CWormHole>, {kStrWormHoleDescription, 405, kStrDifficultyEasy, kStrScoreSignificantlyMorePointsFor}};

@@ -8,9 +8,10 @@
 #include "framework/Settings.h"
 #include "framework/Random.h"
 #include "framework/Resources.h"
+#include "resources/StringIds.h"
 
 namespace {
-constexpr unsigned kFirstAuthorName = 328;  // 20 names: 328 ... 347
+constexpr unsigned kFirstAuthorName = kStrAuthorName1;  // 20 names
 constexpr int kAuthorNames = 20;
 constexpr int kTextBuffer = 256;            // a name of 255 characters and its terminator
 

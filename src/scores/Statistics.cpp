@@ -8,6 +8,7 @@
 #include "framework/Settings.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
+#include "resources/StringIds.h"
 
 namespace {
 std::int32_t Read(const char* name, std::int32_t def)
@@ -49,7 +50,7 @@ std::string ScoreText(const char* scoreName, const char* possibleName)
 {
     const int score = Read(scoreName, 0);
     const int possible = Read(possibleName, 0);
-    return possible != 0 ? Format(140, score, possible) : Format(171, score);
+    return possible != 0 ? Format(kStrScoreOutOfPossibleFormat, score, possible) : Format(kStrCountFormat, score);
 }
 
 void RecordHandValues(int reason, int score, int scorePossible)
@@ -112,9 +113,9 @@ StatisticsText FormatStatistics()
     const int finished = Read("GamesWon", 0);
     const std::int64_t total = static_cast<std::int64_t>(resigned) + finished;
     const std::int64_t divisor = total >= 1 ? total : 1;
-    t.resigned = Format(169, resigned, static_cast<int>(static_cast<std::int64_t>(resigned) * 100 / divisor));
-    t.finished = Format(169, finished, static_cast<int>(static_cast<std::int64_t>(finished) * 100 / divisor));
-    t.played = Format(171, static_cast<int>(total));
-    t.replayed = Format(171, Read("GamesReplayed", 0));
+    t.resigned = Format(kStrCountAndPercentFormat, resigned, static_cast<int>(static_cast<std::int64_t>(resigned) * 100 / divisor));
+    t.finished = Format(kStrCountAndPercentFormat, finished, static_cast<int>(static_cast<std::int64_t>(finished) * 100 / divisor));
+    t.played = Format(kStrCountFormat, static_cast<int>(total));
+    t.replayed = Format(kStrCountFormat, Read("GamesReplayed", 0));
     return t;
 }
