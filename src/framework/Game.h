@@ -34,6 +34,7 @@
 #include "framework/Tooltips.h"
 #include "framework/UndoRecord.h"
 #include "framework/Window.h"
+#include "resources/StringIds.h"
 
 class CDictionary;
 class CGameShell;

@@ -6,7 +6,6 @@
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kLetterPoints = 40;

@@ -6,7 +6,6 @@
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kDealt = 90;

@@ -4,7 +4,6 @@
 
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr unsigned kStackFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;

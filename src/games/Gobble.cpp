@@ -6,7 +6,6 @@
 #include "dictionary/Dictionary.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 // An undo record of a typed letter: no tiles move.

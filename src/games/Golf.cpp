@@ -3,7 +3,6 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStackHeight = 6;

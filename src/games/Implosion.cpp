@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 CImplosion::CImplosion(const CGameContext& context) : CGridWordGame(context, m_tiles, kSide)
 {
@@ -43,8 +42,7 @@ void CImplosion::DrawTable()
 
 void CImplosion::OnGameOver()
 {
-    // Only a hand ended by an emptied column earns the speed bonus.
-    if (BottomRowBroken())
+    if (BottomRowBroken())  // only a hand ended by an emptied column earns the speed bonus
         CGame::OnGameOver();
 }
 

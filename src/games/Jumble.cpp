@@ -1,7 +1,6 @@
 #include "games/Jumble.h"
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 CJumble::CJumble(const CGameContext& context) : CWordHunt(context, 1, kLetters)
 {

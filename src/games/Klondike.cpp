@@ -7,7 +7,6 @@
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr unsigned kTableauFlags = kPileEmptyMarker | kPileAboveFaceDown | kPileCompactFaceDown;

@@ -3,7 +3,6 @@
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kMiddle = 15;  // positions from here on start in the right set

@@ -1,7 +1,6 @@
 #include "games/Lochness.h"
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStackHeight = 7;

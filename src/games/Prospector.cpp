@@ -1,7 +1,6 @@
 #include "games/Prospector.h"
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 CProspector::CProspector(const CGameContext& context) : CWordHunt(context, 1, kLetters)
 {

@@ -1,7 +1,6 @@
 #include "games/Pyramid.h"
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 CPyramid::CPyramid(const CGameContext& context) : CFreeTilePatience(context, kRows, kRows)
 {

@@ -6,7 +6,6 @@
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
 #include "lists/QuoteList.h"
-#include "resources/StringIds.h"
 
 namespace {
 }  // namespace

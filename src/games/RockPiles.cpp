@@ -2,7 +2,6 @@
 
 #include "framework/LetterSupply.h"
 #include "games/TriPeaks.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = CTriPeaks::kRows;

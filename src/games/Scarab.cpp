@@ -10,7 +10,6 @@
 #include "framework/Random.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kBagTiles = 75;

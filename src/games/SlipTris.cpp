@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kBox = 3;

@@ -2,7 +2,6 @@
 
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = 13;

@@ -1,7 +1,6 @@
 #include "games/TriPeaks.h"
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 CTriPeaks::CTriPeaks(const CGameContext& context) : CFreeTilePatience(context, kRows, kColumns)
 {

@@ -1,7 +1,6 @@
 #include "games/TrueTris.h"
 
 #include "framework/Random.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = 21;

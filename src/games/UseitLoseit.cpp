@@ -1,7 +1,6 @@
 #include "games/UseitLoseit.h"
 
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 namespace {
 // No keyboard and no tooltips.

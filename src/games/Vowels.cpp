@@ -4,7 +4,6 @@
 
 #include "framework/BackBuffer.h"
 #include "framework/LetterSupply.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kStackHeight = 7;

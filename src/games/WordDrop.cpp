@@ -4,7 +4,6 @@
 #include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
-#include "resources/StringIds.h"
 
 namespace {
 constexpr int kRows = 10;
