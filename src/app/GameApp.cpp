@@ -142,7 +142,7 @@ bool CGameApp::Start()
     });
 
     m_handNumber = static_cast<unsigned>(std::time(nullptr));
-    SeedRandom(m_handNumber);
+    ProgramRandom().Seed(m_handNumber);
 
     m_window->Show(g_Settings.MinMax == 2);
     m_window->UpdateWindow();
@@ -222,7 +222,7 @@ void CGameApp::StartHand(HWND hwnd, StartMode mode)
     }
 
     if (mode != StartMode::ReplayHand)
-        m_handNumber = static_cast<unsigned>(NextRandom());
+        m_handNumber = static_cast<unsigned>(ProgramRandom().Next());
     m_gameNameId = ::GameNameId(g_Settings.CurrentGame);  // the title and the statistics name the game
     DealHand(hwnd, mode == StartMode::ReplayHand);
 
@@ -237,7 +237,6 @@ void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
     const GameDescriptor* row = FindGameDescriptor(g_Settings.CurrentGame);
     if (rewindQuotation && row && row->needs == GameNeeds::Quotations && m_quotes->IsOpen())
         m_quotes->RewindOne();
-    SeedRandom(m_handNumber);
     m_game.reset();
     m_window->RemoveAllTools();  // a deleted game's tooltips never show
     CreateGame(hwnd);
@@ -254,14 +253,14 @@ void CGameApp::CreateGame(HWND hwnd)
         return;
     if (row && row->needs == GameNeeds::Quotations && !LoadQuotations(hwnd))
         return;
-    // Constructors deal from the generator, which was seeded just before.
+    // Constructors deal from the game's generator, seeded with the hand number.
     m_game = row ? ::CreateGame(*row, GameContext()) : CreateTitleGame(GameContext());
     SetStatisticsSubkey(m_game->Subkey());
 }
 
 CGameContext CGameApp::GameContext()
 {
-    return CGameContext{LoadedSoFar(), m_quotes.get(), nullptr, m_window.get(), this, &g_Settings};
+    return CGameContext{LoadedSoFar(), m_quotes.get(), nullptr, m_window.get(), this, &g_Settings, m_handNumber};
 }
 
 void CGameApp::PlayHand(int gameId, unsigned handNumber)

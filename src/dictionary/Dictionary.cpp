@@ -293,16 +293,16 @@ CStr CDictionary::FindShortestWord(const char* letters) const
     return best;
 }
 
-CStr CDictionary::GetRandomWord(int length) const
+CStr CDictionary::GetRandomWord(CRandom& random, int length) const
 {
-    const int r = RandomInRange(m_totalWords, 0);
+    const int r = random.InRange(m_totalWords, 0);
     CStr candidate;
     int sum = 0;
     for (size_t i = 0; i < m_lists.size(); ++i) {
         const int from = sum;
         sum += m_lists[i]->GetWordCount();
         if (i > 0 && (r < from || r >= sum)) continue;
-        CStr word = m_lists[i]->GetRandomWord(length);
+        CStr word = m_lists[i]->GetRandomWord(random, length);
         if (!word.IsEmpty()) candidate = std::move(word);
     }
     return candidate;

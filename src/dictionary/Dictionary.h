@@ -65,7 +65,7 @@ public:
     // A random word of exactly that length, the list chosen in proportion to
     // its size (the first list's draw stands when the chosen list has no word
     // of that length); empty when no list has one.
-    CStr GetRandomWord(int length) const;
+    CStr GetRandomWord(CRandom& random, int length) const;
 
     int GetWordCount() const { return m_totalWords; }
     int GetListCount() const { return static_cast<int>(m_lists.size()); }

@@ -117,7 +117,7 @@ bool CWordList::HasPrefix(const char* letters) const
 
 CStr CWordList::FindShortestWord(const char* letters) const
 {
-    if (!letters || !*letters) return GetRandomWord(2);
+    if (!letters || !*letters) return m_lengths[1].GetCount() > 0 ? CStr(m_lengths[1].GetAt(0)) : CStr();
     const size_t length = std::strlen(letters);
     for (size_t k = length - 1; k < static_cast<size_t>(kLengthBuckets); ++k) {
         const int at = m_lengths[k].FindPrefix(letters);
@@ -126,17 +126,17 @@ CStr CWordList::FindShortestWord(const char* letters) const
     return CStr();
 }
 
-CStr CWordList::GetRandomWord(int n) const
+CStr CWordList::GetRandomWord(CRandom& random, int n) const
 {
     if (n < 1) return CStr();
     if (n < kLengthBuckets) {
         const CWordArray& bucket = m_lengths[static_cast<size_t>(n - 1)];
-        return CStr(bucket.GetAt(RandomInRange(bucket.GetCount(), 0)));
+        return CStr(bucket.GetAt(random.InRange(bucket.GetCount(), 0)));
     }
     const CWordArray& longest = m_lengths[kLengthBuckets - 1];
     const int count = longest.GetCount();
     for (int tries = 0; tries < 2 * count; ++tries) {
-        const char* word = longest.GetAt(RandomInRange(count, 0));
+        const char* word = longest.GetAt(random.InRange(count, 0));
         if (std::strlen(word) == static_cast<size_t>(n)) return CStr(word);
     }
     return CStr();

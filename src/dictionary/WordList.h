@@ -47,7 +47,7 @@ public:
     // Empty letters give a random two-letter word.
     CStr FindShortestWord(const char* letters) const;
     // A random word of exactly n letters; empty when none was drawn.
-    CStr GetRandomWord(int n) const;
+    CStr GetRandomWord(CRandom& random, int n) const;
 
     int GetLetterCount(int letter) const;  // letter: 0..25, or 'a'..'z' / 'A'..'Z'
     const CWordArray& LetterBucket(int i) const { return m_letters[static_cast<size_t>(i)]; }

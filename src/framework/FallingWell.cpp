@@ -7,7 +7,6 @@
 #include "framework/Game.h"
 #include "framework/GameIds.h"
 #include "framework/LetterSupply.h"
-#include "framework/Random.h"
 #include "framework/Shell.h"
 #include "framework/TileSet.h"
 
@@ -15,10 +14,10 @@ char TakeLetter(CGame& game, CStr& letters, LetterSupply supply, int count)
 {
     if (letters.IsEmpty()) {
         letters = game.DealLetters(supply, count);
-        letters.Shuffle();
+        letters.Shuffle(game.Random());
     }
     if (letters.IsEmpty())
-        return DistStandard[static_cast<std::size_t>(RandomInRange(static_cast<int>(DistStandard.size()), 0))];
+        return DistStandard[static_cast<std::size_t>(game.Random().InRange(static_cast<int>(DistStandard.size()), 0))];
     return letters.PopLast();
 }
 

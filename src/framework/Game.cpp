@@ -53,7 +53,7 @@ const CSettings kDefaultSettings;
 }  // namespace
 
 CGame::CGame(const CGameContext& context)
-    : m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window),
+    : m_random(context.seed), m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window),
       m_shell(context.shell ? *context.shell : QuietShell()),
       m_settings(context.settings ? *context.settings : kDefaultSettings), m_descriptor(context.descriptor),
       m_howToPlay(m_descriptor ? m_descriptor->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))

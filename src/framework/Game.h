@@ -25,6 +25,7 @@
 #include "framework/DragImage.h"
 #include "framework/GameIds.h"
 #include "framework/GamePart.h"
+#include "framework/Random.h"
 #include "framework/GameDescriptor.h"
 #include "framework/ScorePanel.h"
 #include "framework/Str.h"
@@ -204,6 +205,9 @@ public:
     // The same description of the base state every game's DescribeState starts with.
     std::string DescribeBase() const;
 
+    // The hand's own generator: every draw of the deal and of the play comes from it.
+    CRandom& Random() { return m_random; }
+
     // The player's options and the shell's services, from the game's context.
     const CSettings& Settings() const { return m_settings; }
     void PlaySound(unsigned soundId);
@@ -242,6 +246,7 @@ protected:
     void AddWordList(CWordListPanel& list, std::string name, unsigned tooltip = 0);
 
     CBackBuffer m_backBuffer;
+    CRandom m_random;
     CDictionary* m_pDictionary;
     CQuoteList* m_pQuoteList;
     CTileSet m_tileSet;

@@ -38,6 +38,7 @@ struct CGameContext {
     CWindow* window = nullptr;                   // where the game is shown (none: drawn off screen only)
     CGameShell* shell = nullptr;                 // sounds and the end of a hand (none: a quiet shell)
     const CSettings* settings = nullptr;         // the player's options (none: the defaults)
+    unsigned seed = 1;                           // the hand number: the game's generator starts from it
 };
 
 using GameCreator = std::unique_ptr<CGame> (*)(const CGameContext& context);

@@ -21,14 +21,14 @@ static_assert(Alphabet.size() == 26);
 
 namespace {
 
-char DrawFrom(std::string_view distribution)
+char DrawFrom(CRandom& random, std::string_view distribution)
 {
-    return distribution[static_cast<size_t>(RandomInRange(static_cast<int>(distribution.size()), 0))];
+    return distribution[static_cast<size_t>(random.InRange(static_cast<int>(distribution.size()), 0))];
 }
 
 }  // namespace
 
-void BalanceVowels(std::string& letters, std::string_view distribution)
+void BalanceVowels(CRandom& random, std::string& letters, std::string_view distribution)
 {
     const int n = static_cast<int>(letters.size());
     int vowels = static_cast<int>(std::count_if(letters.begin(), letters.end(), IsVowel));
@@ -39,7 +39,7 @@ void BalanceVowels(std::string& letters, std::string_view distribution)
         for (int i = 0; i < n; ++i) {
             if (IsVowel(letters[static_cast<size_t>(i)])) {
                 char c;
-                do c = DrawFrom(distribution);
+                do c = DrawFrom(random, distribution);
                 while (IsVowel(c));
                 letters[static_cast<size_t>(i)] = c;
                 --vowels;
@@ -53,7 +53,7 @@ void BalanceVowels(std::string& letters, std::string_view distribution)
         for (int i = 0; i < n; ++i) {
             if (!IsVowel(letters[static_cast<size_t>(i)])) {
                 char c;
-                do c = DrawFrom(distribution);
+                do c = DrawFrom(random, distribution);
                 while (!IsVowel(c));
                 letters[static_cast<size_t>(i)] = c;
                 --consonants;
@@ -64,12 +64,12 @@ void BalanceVowels(std::string& letters, std::string_view distribution)
     }
 }
 
-CStr DrawLetters(std::string_view distribution, int count, bool balance)
+CStr DrawLetters(CRandom& random, std::string_view distribution, int count, bool balance)
 {
     std::string letters(static_cast<size_t>(std::max(count, 0)), ' ');
     for (char& c : letters)
-        c = DrawFrom(distribution);
-    if (balance) BalanceVowels(letters, distribution);
+        c = DrawFrom(random, distribution);
+    if (balance) BalanceVowels(random, letters, distribution);
     return CStr(std::move(letters));
 }
 
@@ -86,14 +86,14 @@ void FixQu(std::string& letters, int count)
     }
 }
 
-CStr DrawFromBag(int count)
+CStr DrawFromBag(CRandom& random, int count)
 {
     if (count >= static_cast<int>(DistStandard.size())) return CStr();
     std::string bag(DistStandard);
     std::string letters;
     int remaining = static_cast<int>(bag.size());
     for (int i = 0; i < count; ++i) {
-        const int r = RandomInRange(remaining, 0);
+        const int r = random.InRange(remaining, 0);
         letters += bag[static_cast<size_t>(r)];
         bag[static_cast<size_t>(r)] = bag[static_cast<size_t>(remaining - 1)];
         --remaining;
@@ -101,24 +101,24 @@ CStr DrawFromBag(int count)
     return CStr(std::move(letters));
 }
 
-CStr RandomWords(const CDictionary* dictionary, int words, int length)
+CStr RandomWords(CRandom& random, const CDictionary* dictionary, int words, int length)
 {
     CStr letters;
     if (!dictionary) return letters;
     for (int i = 0; i < words; ++i)
-        letters.Append(dictionary->GetRandomWord(length));
+        letters.Append(dictionary->GetRandomWord(random, length));
     return letters;
 }
 
-CStr WordsOfRandomLengths(const CDictionary* dictionary, int count)
+CStr WordsOfRandomLengths(CRandom& random, const CDictionary* dictionary, int count)
 {
     CStr letters;
     if (!dictionary) return letters;
     int remaining = count;
     int misses = 0;
     while (remaining > 0 && misses < kMaxWordLengthRedraws) {
-        const int length = RandomInRange(std::min(remaining, 18), 1) + 1;
-        const CStr word = dictionary->GetRandomWord(length);
+        const int length = random.InRange(std::min(remaining, 18), 1) + 1;
+        const CStr word = dictionary->GetRandomWord(random, length);
         if (word.IsEmpty()) {
             ++misses;
             continue;
@@ -130,42 +130,42 @@ CStr WordsOfRandomLengths(const CDictionary* dictionary, int count)
     return letters;
 }
 
-CStr MakeLetters(int supply, int count, bool fixQu, bool balance, const CDictionary* dictionary,
+CStr MakeLetters(CRandom& random, int supply, int count, bool fixQu, bool balance, const CDictionary* dictionary,
                  CQuoteSource* quotes)
 {
     CStr letters;
     switch (supply) {
-    case kSupplyCommon: letters = DrawLetters(DistCommon, count, balance); break;
+    case kSupplyCommon: letters = DrawLetters(random, DistCommon, count, balance); break;
     case kSupplyUpperCase:
         for (int i = 0; i < count; ++i)
-            letters.AppendChar(static_cast<char>(RandomInRange(91, 65)));
+            letters.AppendChar(static_cast<char>(random.InRange(91, 65)));
         break;
-    case kSupplyFlat: letters = DrawLetters(DistFlat, count, balance); break;
-    case kSupplyStandard: letters = DrawLetters(DistStandard, count, balance); break;
+    case kSupplyFlat: letters = DrawLetters(random, DistFlat, count, balance); break;
+    case kSupplyStandard: letters = DrawLetters(random, DistStandard, count, balance); break;
     case kSupplyAlphabets:
         for (int i = 0; i < count; ++i)
             letters.Append(Alphabet);
-        letters.Shuffle();
+        letters.Shuffle(random);
         break;
     case kSupplyQuotation:
         // The quotation's letters are dealt as they are: no Q-U fix.
         if (!quotes) return CStr();
         quotes->ReadNextQuote(0);
-        return quotes->GetShuffledLetters();
-    case kSupplyFourWords: letters = RandomWords(dictionary, 4, count / 4); break;
-    case kSupplySevenWords: letters = RandomWords(dictionary, 7, count / 7); break;
-    case kSupplyWords: letters = WordsOfRandomLengths(dictionary, count); break;
-    case kSupplyConsonantsEven: letters = DrawLetters(DistConsonantsEven, count, false); break;
-    case kSupplyConsonantsCommon: letters = DrawLetters(DistConsonantsCommon, count, false); break;
-    case kSupplyConsonantsStandard: letters = DrawLetters(DistConsonantsStandard, count, false); break;
+        return quotes->GetShuffledLetters(random);
+    case kSupplyFourWords: letters = RandomWords(random, dictionary, 4, count / 4); break;
+    case kSupplySevenWords: letters = RandomWords(random, dictionary, 7, count / 7); break;
+    case kSupplyWords: letters = WordsOfRandomLengths(random, dictionary, count); break;
+    case kSupplyConsonantsEven: letters = DrawLetters(random, DistConsonantsEven, count, false); break;
+    case kSupplyConsonantsCommon: letters = DrawLetters(random, DistConsonantsCommon, count, false); break;
+    case kSupplyConsonantsStandard: letters = DrawLetters(random, DistConsonantsStandard, count, false); break;
     case kSupplyOneWord:
-        if (dictionary) letters = dictionary->GetRandomWord(count);
+        if (dictionary) letters = dictionary->GetRandomWord(random, count);
         break;
-    case kSupplyBag: letters = DrawFromBag(count); break;
-    case kSupplyRich: letters = DrawLetters(DistRich, count, balance); break;
+    case kSupplyBag: letters = DrawFromBag(random, count); break;
+    case kSupplyRich: letters = DrawLetters(random, DistRich, count, balance); break;
     default:
         letters = CStr(Alphabet);
-        letters.Shuffle();
+        letters.Shuffle(random);
         break;
     }
     if (fixQu) {
@@ -180,6 +180,6 @@ CStr MakeLetters(int supply, int count, bool fixQu, bool balance, const CDiction
 // dictionary or quotation list) deals an empty string.
 CStr CGame::DealLetters(LetterSupply supply, int count, DealRule rules)
 {
-    return MakeLetters(supply, count, (rules & kDealFixQu) != 0, (rules & kDealBalanced) != 0, m_pDictionary,
+    return MakeLetters(m_random, supply, count, (rules & kDealFixQu) != 0, (rules & kDealBalanced) != 0, m_pDictionary,
                        QuoteSourceOf(m_pQuoteList));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The letter supply: every hand starts from a string of letters drawn from
-// one of fifteen supplies. All randomness comes from the one global generator
-// (Random.h), so the same seed and the same dictionary deal the same letters.
+// one of fifteen supplies. Every draw comes from the generator passed in (the
+// game's, Random.h), so the same seed and the same dictionary deal the same letters.
 // CGame::DealLetters calls MakeLetters and returns its letters.
 #include <string>
 #include <string_view>
@@ -17,7 +17,7 @@ public:
     // Makes the next quotation current (depth 0 when called from outside).
     virtual bool ReadNextQuote(int depth) = 0;
     // The letters of the current quotation, lower case, shuffled.
-    virtual CStr GetShuffledLetters() = 0;
+    virtual CStr GetShuffledLetters(CRandom& random) = 0;
 };
 
 // Supply selectors for DealLetters; anything else deals the default supply,
@@ -70,13 +70,13 @@ constexpr DealRule operator|(DealRule a, DealRule b) { return static_cast<DealRu
 // `quotes` supply 6; either may be null, and those supplies then give
 // nothing. Supply 14 with count 98 or more also gives nothing. fixQu applies
 // the Q-U fix (all supplies but 6); balance the vowel balance (1, 3, 4, 15).
-CStr MakeLetters(int supply, int count, bool fixQu, bool balance, const CDictionary* dictionary,
+CStr MakeLetters(CRandom& random, int supply, int count, bool fixQu, bool balance, const CDictionary* dictionary,
                  CQuoteSource* quotes);
 
 // The pieces, for the games that need one directly.
-CStr DrawLetters(std::string_view distribution, int count, bool balance);  // with replacement
-void BalanceVowels(std::string& letters, std::string_view distribution);
+CStr DrawLetters(CRandom& random, std::string_view distribution, int count, bool balance);  // with replacement
+void BalanceVowels(CRandom& random, std::string& letters, std::string_view distribution);
 void FixQu(std::string& letters, int count);
-CStr DrawFromBag(int count);  // DistStandard without replacement; empty when count >= 98
+CStr DrawFromBag(CRandom& random, int count);  // DistStandard without replacement; empty when count >= 98
 CStr RandomWords(const CDictionary* dictionary, int words, int length);
 CStr WordsOfRandomLengths(const CDictionary* dictionary, int count);

@@ -6,7 +6,6 @@
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
-#include "framework/Random.h"
 #include "framework/Shell.h"
 #include "framework/WordPile.h"
 #include "resources/StringIds.h"
@@ -58,7 +57,7 @@ bool CSmartStars::Use(const std::function<bool()>& tryScore)
 {
     if (pile.IsEmpty())
         return false;
-    char letter = static_cast<char>(RandomInRange(123, 97));
+    char letter = static_cast<char>(m_game.Random().InRange(123, 97));
     if (!m_word.IsEmpty())
         letter = LetterAfter(m_word.Letters());
     if (!letter) {

@@ -105,7 +105,7 @@ void CStr::LettersOnly()
 void CStr::ToLower() { for (char& c : m_s) c = ToLowerChar(c); }
 void CStr::ToUpper() { for (char& c : m_s) c = ToUpperChar(c); }
 
-void CStr::Shuffle() { ::Shuffle(m_s); }
+void CStr::Shuffle(CRandom& random) { random.Shuffle(m_s); }
 
 int CStr::FindWholeWord(const char* word, int start, bool exact) const
 {

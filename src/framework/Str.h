@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+class CRandom;
+
 class CStr {
 public:
     CStr() = default;
@@ -52,7 +54,7 @@ public:
     void LettersOnly();           // alphabetic only, lower-cased
     void ToLower();
     void ToUpper();
-    void Shuffle();               // three passes of random swaps
+    void Shuffle(CRandom& random);  // three passes of random swaps
     // Index of the next whole word at or after `start` equal to `word`
     // (apostrophes and hyphens ignored; `exact` also compares case), or -1.
     int FindWholeWord(const char* word, int start, bool exact) const;

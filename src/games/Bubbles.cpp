@@ -3,7 +3,6 @@
 #include "framework/BackBuffer.h"
 #include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
-#include "framework/Random.h"
 #include "framework/Shell.h"
 
 namespace {
@@ -41,7 +40,7 @@ void CBubbles::PlacePieces(int width, int height)
 
 char CBubbles::NextLetter()
 {
-    if (RandomInRange(100, 0) < m_bombChance)
+    if (m_random.InRange(100, 0) < m_bombChance)
         return kGlyphBomb;
     return TakeLetter(*this, m_letters, kSupplyStandard, kRefill);
 }

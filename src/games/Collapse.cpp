@@ -4,7 +4,6 @@
 
 #include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
-#include "framework/Random.h"
 #include "framework/Shell.h"
 
 namespace {
@@ -151,7 +150,7 @@ void CCollapse::Rise()
 
 char CCollapse::NextLetter()
 {
-    if (RandomInRange(100, 0) < m_bombChance)
+    if (m_random.InRange(100, 0) < m_bombChance)
         return kGlyphBomb;
     return TakeLetter(*this, m_running, kSupplyStandard, kDealt);
 }

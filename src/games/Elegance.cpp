@@ -13,7 +13,7 @@ CElegance::CElegance(const CGameContext& context) : CGame(context)
 {
     SetTableSize(9, 11);
     CStr letters = DealLetters(kSupplySevenWords, kStacks * kWordLength);
-    letters.Shuffle();
+    letters.Shuffle(m_random);
     m_letterBin.bold = 1;
     m_letterBin.SetText(letters, kTextLetterBin);
     // Stack i takes the last i + 1 letters left, only its top tile face up.

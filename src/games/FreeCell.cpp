@@ -16,7 +16,7 @@ CFreeCell::CFreeCell(const CGameContext& context) : CGame(context)
     SetTableSize(9, 12);  // eight columns and the gaps between them
     CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength);
     m_foundation.SetWords(letters);
-    letters.Shuffle();
+    letters.Shuffle(m_random);
 
     // From stack 7 down, each stack takes its share of what is left: stacks
     // 7 to 4 get six tiles, stacks 3 to 0 seven.

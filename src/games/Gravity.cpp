@@ -7,7 +7,6 @@
 #include "framework/BackBuffer.h"
 #include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
-#include "framework/Random.h"
 #include "framework/Shell.h"
 
 namespace {
@@ -20,7 +19,7 @@ constexpr int kDecorTiles = 25;
 // Where each level of words cleared ends, and the random target lengths after it.
 constexpr int kLevelEnds[] = {1, 15, 27, 37, 46, 54};
 
-// A draw of the generator scaled to [0, high), as RandomInRange scales it.
+// A draw of the generator scaled to [0, high), as CRandom::InRange scales it.
 int Scaled(int draw, int high)
 {
     const int value = static_cast<int>(draw * (1.0 / 32767.0) * high);
@@ -50,7 +49,7 @@ CGravity::CGravity(const CGameContext& context) : CGame(context)
     // once: a resize places them again from the same draws, so the letters
     // still to come stay the same.
     for (int& draw : m_decorRandom)
-        draw = NextRandom();
+        draw = m_random.Next();
 
     for (int i = 0; i < kColumns; ++i) {
         AddPile(m_stacks[i], "stack" + std::to_string(i));
@@ -104,7 +103,7 @@ void CGravity::DrawLaunchLine()
 
 char CGravity::NextLetter()
 {
-    if (RandomInRange(100, 0) < m_bombChance)
+    if (m_random.InRange(100, 0) < m_bombChance)
         return kGlyphBomb;
     return TakeLetter(*this, m_letters, kSupplyWords, kRefill);
 }
@@ -117,7 +116,7 @@ char CGravity::NextTarget()
             return static_cast<char>(64 + level + 1);
         }
     m_bombChance = 10;
-    const int length = 2 + RandomInRange(4, 0) + RandomInRange(4, 0);
+    const int length = 2 + m_random.InRange(4, 0) + m_random.InRange(4, 0);
     return static_cast<char>(64 + length);
 }
 

@@ -18,7 +18,7 @@ CKlondike::CKlondike(const CGameContext& context) : CGame(context)
     // Four random words; no Q-U fix and no balance, either would change them.
     CStr letters = DealLetters(kSupplyFourWords, 4 * kWordLength);
     m_foundation.SetWords(letters);
-    letters.Shuffle();
+    letters.Shuffle(m_random);
 
     // Pile i takes the last i + 1 letters left, only its top tile face up.
     // A short deal (a dictionary without such words) leaves later piles short.

@@ -41,7 +41,7 @@ char CLetterBox::NextLetter()
 {
     if (m_supply.IsEmpty()) {
         m_supply = DealLetters(kSupplyWords, 465);  // random words, about 465 letters
-        m_supply.Shuffle();
+        m_supply.Shuffle(m_random);
     }
     return m_supply.IsEmpty() ? '\0' : m_supply.PopLast();
 }

@@ -7,7 +7,6 @@
 #include "framework/BackBuffer.h"
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
-#include "framework/Random.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
 
@@ -264,8 +263,8 @@ void CScarab::MoveScarab()
     if (static_cast<int>(m_board.FilledCells().size()) == kSize * kSize)
         return;
     do {
-        m_scarabRow = RandomInRange(kSize, 0);
-        m_scarabColumn = RandomInRange(kSize, 0);
+        m_scarabRow = m_random.InRange(kSize, 0);
+        m_scarabColumn = m_random.InRange(kSize, 0);
     } while (!m_board.Cell(m_scarabRow, m_scarabColumn).IsEmpty());
     m_board.Cell(m_scarabRow, m_scarabColumn).marker = kScarabMark;
     for (CBoardCell* cell : {&from, &m_board.Cell(m_scarabRow, m_scarabColumn)}) {
@@ -281,7 +280,7 @@ void CScarab::RedrawRack()
     const int n = m_rack.Length();
     m_bag.AppendString(m_rack.tiles);
     m_rack.tiles = CStr();
-    m_bag.tiles.Shuffle();
+    m_bag.tiles.Shuffle(m_random);
     ErasePile(m_rack);
     RedrawPile(m_rack);
     BeginDrag(&m_bag, n, m_bag.x, m_bag.y);

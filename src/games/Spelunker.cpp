@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/BackBuffer.h"
-#include "framework/Random.h"
 #include "framework/Shell.h"
 
 namespace {
@@ -22,7 +21,7 @@ CSpelunker::CSpelunker(const CGameContext& context) : CWormHole(context, kSide, 
         cell.Configure(kPileAboveFaceDown, kFanSquared);
     const int centre = m_digging.Face();
     for (int k = 0; k < kDiamondDraws; ++k) {
-        const int row = RandomInRange(kSide, 0), column = RandomInRange(kSide, 0);
+        const int row = m_random.InRange(kSide, 0), column = m_random.InRange(kSide, 0);
         if (row * kSide + column == centre)
             continue;
         Cell(row, column).Push(kGlyphDiamond);

@@ -1,7 +1,6 @@
 #include "games/Tetris.h"
 
 #include "framework/LetterSupply.h"
-#include "framework/Random.h"
 
 namespace {
 constexpr int kRows = 13;
@@ -43,10 +42,10 @@ void CTetris::PlacePieces(int width, int height)
 
 void CTetris::DealShape(std::span<char> cells)
 {
-    const char* shape = kShapes[RandomInRange(4, 0)];
+    const char* shape = kShapes[m_random.InRange(4, 0)];
     for (std::size_t k = 0; k < cells.size(); ++k)
         if (shape[k] == '#') {
-            RandomInRange(100, 0);  // drawn for every letter, though no special tiles fall here
+            m_random.InRange(100, 0);  // drawn for every letter, though no special tiles fall here
             cells[k] = TakeLetter(*this, m_letters, m_supply, m_refill);
         }
 }

@@ -1,6 +1,5 @@
 #include "games/TrueTris.h"
 
-#include "framework/Random.h"
 
 namespace {
 constexpr int kRows = 21;
@@ -44,7 +43,7 @@ void CTrueTris::PlacePieces(int width, int height)
 
 void CTrueTris::DealShape(std::span<char> cells)
 {
-    const int s = RandomInRange(7, 0);
+    const int s = m_random.InRange(7, 0);
     for (std::size_t k = 0; k < cells.size(); ++k)
         if (kShapes[s][k] == '#')
             cells[k] = static_cast<char>(kFirstDigit + s);

@@ -39,7 +39,7 @@ CUnscramble::CUnscramble(const CGameContext& context) : CWordHunt(context, kRows
             Place(r, c).displayFlags = kPileAllFaceUp;  // an empty cell is not drawn
         m_answers[row] = DealLetters(kSupplyOneWord, RowLength(r));
         CStr scrambled = m_answers[row];
-        scrambled.Shuffle();
+        scrambled.Shuffle(m_random);
         for (int c = 0; c < RowLength(r) && c < scrambled.GetLength(); ++c)
             Place(r, c).Push(scrambled[c]);
         m_shuffle[row].visible = m_autoSolve[row].visible = IsUntouched(r);
@@ -114,7 +114,7 @@ void CUnscramble::LayOutRow(int row, bool solved)
 {
     CStr letters = m_answers[static_cast<size_t>(row)];
     if (!solved)
-        letters.Shuffle();
+        letters.Shuffle(m_random);
     for (int c = 0; c < RowLength(row) && c < letters.GetLength(); ++c) {
         ErasePile(Place(row, c));
         Place(row, c).tiles = "";

@@ -3,7 +3,6 @@
 #include "framework/BackBuffer.h"
 #include "framework/FallingWell.h"
 #include "framework/LetterSupply.h"
-#include "framework/Random.h"
 
 namespace {
 constexpr int kRows = 10;
@@ -35,7 +34,7 @@ void CWordDrop::PlacePieces(int width, int height)
 
 char CWordDrop::NextLetter()
 {
-    RandomInRange(100, 0);  // drawn for every letter, though no bombs fall here
+    m_random.InRange(100, 0);  // drawn for every letter, though no bombs fall here
     return TakeLetter(*this, m_letters, kSupplyWords, kRefill);
 }
 

@@ -174,11 +174,11 @@ bool CQuoteList::RewindOne()
 
 const char* CQuoteList::GetText() const { return m_open ? m_text.c_str() : nullptr; }
 
-CStr CQuoteList::GetShuffledLetters()
+CStr CQuoteList::GetShuffledLetters(CRandom& random)
 {
     CStr letters = m_text;
     letters.LettersOnly();
-    letters.Shuffle();
+    letters.Shuffle(random);
     return letters;
 }
 

@@ -53,7 +53,7 @@ public:
     const char* GetText() const;
     // The letters of the current quotation, lower case, shuffled in three
     // passes from the program's generator.
-    CStr GetShuffledLetters() override;
+    CStr GetShuffledLetters(CRandom& random) override;
 
     // Places the panel (note the order); the fonts are made again on the next Draw.
     void SetRect(int top, int left, int bottom, int right);

@@ -52,7 +52,7 @@ HighScoreTable LoadHighScoreTable(bool entryMode, int pendingScore)
 {
     HighScoreTable table;
     for (int r = 0; r < kHighScoreRows; ++r) {
-        table.rows[r].name = ResString(kFirstAuthorName + RandomInRange(kAuthorNames, 0));
+        table.rows[r].name = ResString(kFirstAuthorName + ProgramRandom().InRange(kAuthorNames, 0));
         table.rows[r].score = std::to_string(DefaultHighScore(kHighScoreRows - r));
     }
 

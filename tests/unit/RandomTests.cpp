@@ -8,10 +8,10 @@
 
 TEST(Random, RangeBoundsHold)
 {
-    SeedRandom(12345);
+    CRandom random(12345);
     for (int i = 0; i < 100000; ++i) {
-        EXPECT_EQ(RandomInRange(1, 0), 0);
-        const int v = RandomInRange(91, 65);
+        EXPECT_EQ(random.InRange(1, 0), 0);
+        const int v = random.InRange(91, 65);
         ASSERT_GE(v, 65);
         ASSERT_LT(v, 91);
     }
@@ -20,10 +20,9 @@ TEST(Random, RangeBoundsHold)
 TEST(Random, ShuffleIsAPermutationAndReproducible)
 {
     std::string a = "abcdefghijklmnopqrstuvwxyz", b = a;
-    SeedRandom(7);
-    Shuffle(a);
-    SeedRandom(7);
-    Shuffle(b);
+    CRandom first(7), second(7);
+    first.Shuffle(a);
+    second.Shuffle(b);
     EXPECT_EQ(a, b);
     EXPECT_NE(a, "abcdefghijklmnopqrstuvwxyz");
     EXPECT_EQ(std::multiset<char>(a.begin(), a.end()).size(), 26u);
