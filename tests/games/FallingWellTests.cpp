@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "GameDriveSupport.h"
+#include "app/Commands.h"
 #include "games/WordDrop.h"
 
 namespace {
@@ -39,4 +40,25 @@ TEST_F(FallingWellTest, TheLadderRaisesTheLevelWithANoticeAndFasterFalls)
         EXPECT_FALSE(app->IsPaused()) << row.count;
         EXPECT_TRUE(well.IsTimerRunning()) << row.count;
     }
+}
+
+// A hand draws from its own generator: the first look at the high scores
+// (which names the list's default winners at random) changes none of the
+// letters that fall afterwards.
+TEST_F(FallingWellTest, LookingAtTheHighScoresChangesNoLetterThatFalls)
+{
+    const auto play = [&](bool look) {
+        DeleteRegKey(HKEY_CURRENT_USER, (std::string(kMainKey) + "\\WordDrop").c_str());
+        Run("game 34 1234\nkey down");
+        if (look)
+            Run("answer ok\ncommand " + std::to_string(IDM_HIGHSCORES));
+        for (int i = 0; i < 5; ++i)
+            Run("key down\nwait 1000");
+        std::string letters;  // the well's and the queue's, not where the falling tile is
+        for (const auto& [name, pile] : ParseState(app->CurrentGame()->DescribeState()).piles)
+            letters += name + "=" + pile.letters + " ";
+        return letters;
+    };
+    const std::string looked = play(true);
+    EXPECT_EQ(looked, play(false));
 }
