@@ -1,8 +1,10 @@
 #pragma once
 // CGame: the base class of every game. The shell holds exactly one game per
-// hand and talks to it only through the virtual operations below; the base
-// carries what every game shares: back buffer, tile set, score panel, clock,
-// undo history, drag and drop, and the tooltips.
+// hand and sends it events (Paint, Mouse, Key, Tick...); the base carries what
+// every game shares: back buffer, tile set, the hand's score and clock and its
+// random generator, the score panel, undo history, drag and drop, and the
+// tooltips. It is made from a context: the window it is shown in, the shell's
+// services, the player's settings and the hand number.
 //
 // A game is its rules. Its constructor deals, registers each pile, grid or
 // component once (AddPile, AddGrid, AddPart...) and says how many tiles its
@@ -11,7 +13,9 @@
 // the order registered, the score panel, then DrawTable for anything of the
 // game's own), adds the parts' tooltips, describes it (DescribeState) and
 // checks it (ListPiles, TilesOutsidePiles). The game answers the input it
-// cares about and calls EndHandIfFinished after a move that may end the hand.
+// cares about in handlers that change the hand, draw what changed and return
+// (the buffer is open while they run), and calls EndHandIfFinished after a
+// move that may end the hand: the hand then ends once the event has returned.
 #include <array>
 #include <cstdint>
 #include <memory>
