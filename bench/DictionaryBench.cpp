@@ -13,13 +13,6 @@
 #include "dictionary/Dictionary.h"
 #include "framework/Random.h"
 
-// The generator these checks draw from.
-inline CRandom& TestRandom()
-{
-    static CRandom random;
-    return random;
-}
-
 namespace {
 
 const std::string& WordsPath()
@@ -63,10 +56,10 @@ const std::vector<std::string>& Queries()
     static const std::vector<std::string> queries = [] {
         const std::vector<std::string> words = ReadLines();
         std::vector<std::string> q;
-        TestRandom().Seed(12345);
+        ProgramRandom().Seed(12345);
         for (int i = 0; i < 3000; ++i) {
-            std::string w = words[static_cast<size_t>(TestRandom().InRange(static_cast<int>(words.size()), 0))];
-            if (i % 3 == 1) w[static_cast<size_t>(TestRandom().InRange(static_cast<int>(w.size()), 0))] = 'q';
+            std::string w = words[static_cast<size_t>(ProgramRandom().InRange(static_cast<int>(words.size()), 0))];
+            if (i % 3 == 1) w[static_cast<size_t>(ProgramRandom().InRange(static_cast<int>(w.size()), 0))] = 'q';
             if (i % 3 == 2) w.resize((w.size() + 1) / 2);
             q.push_back(w);
         }
@@ -149,9 +142,9 @@ static void BM_GetRandomWord(benchmark::State& state)
 {
     const CDictionary& dict = SharedDictionary();
     const int length = static_cast<int>(state.range(0));
-    TestRandom().Seed(7);
+    ProgramRandom().Seed(7);
     for (auto _ : state)
-        benchmark::DoNotOptimize(dict.GetRandomWord(TestRandom(), length));
+        benchmark::DoNotOptimize(dict.GetRandomWord(ProgramRandom(), length));
 }
 BENCHMARK(BM_GetRandomWord)->DenseRange(2, 15);
 

@@ -31,13 +31,6 @@
 
 namespace fuzzcheck {
 
-// The generator these checks draw from.
-inline CRandom& TestRandom()
-{
-    static CRandom random;
-    return random;
-}
-
 inline void WriteFile(const std::string& path, std::string_view data)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -207,7 +200,7 @@ inline std::string CheckWordListFile(const std::string& dir, std::string_view da
         std::string blanked = word;
         blanked[blanked.size() / 2] = ' ';
         dictionary.IsWord(blanked.c_str());
-        const CStr random = dictionary.GetRandomWord(TestRandom(), static_cast<int>(std::min<std::size_t>(word.size(), 30)));
+        const CStr random = dictionary.GetRandomWord(ProgramRandom(), static_cast<int>(std::min<std::size_t>(word.size(), 30)));
         if (!random.IsEmpty() && std::find(want.begin(), want.end(), random.str()) == want.end() &&
             random.GetLength() <= 21)
             return "a random word that is not in the list: \"" + Show(random.str()) + "\"";
@@ -303,7 +296,7 @@ inline std::string CheckCurrentQuote(CQuoteList& list, const std::vector<std::st
                           : static_cast<unsigned char>(text[i]) >= 0x80                         ? '\x01'
                                                                                                  : text[i]))
             return "the masked text differs from the text at " + std::to_string(i) + " beyond hiding a letter";
-    std::string letters = list.GetShuffledLetters(TestRandom()).str(), want;
+    std::string letters = list.GetShuffledLetters(ProgramRandom()).str(), want;
     for (const char c : text.str())
         if (IsAsciiLetter(c))
             want += static_cast<char>(c | 0x20);
@@ -402,12 +395,12 @@ inline std::string CheckQuoteFile(const std::string& dir, std::string_view data)
             if (std::string why = CheckCurrentQuote(list, lines, index); !why.empty())
                 return why;
             if (i < 8 || i + 1 == steps) {
-                TestRandom().Seed(static_cast<unsigned>(i));
-                const CStr letters = list.GetShuffledLetters(TestRandom());
+                ProgramRandom().Seed(static_cast<unsigned>(i));
+                const CStr letters = list.GetShuffledLetters(ProgramRandom());
                 if (!list.RewindOne() || !list.ReadNextQuote(0))
                     return "stepping back lost the list";
-                TestRandom().Seed(static_cast<unsigned>(i));
-                if (list.GetShuffledLetters(TestRandom()) != letters)
+                ProgramRandom().Seed(static_cast<unsigned>(i));
+                if (list.GetShuffledLetters(ProgramRandom()) != letters)
                     return "stepping back dealt other letters";
                 if (std::string why = CheckCurrentQuote(list, lines, index); !why.empty())
                     return "after stepping back: " + why;

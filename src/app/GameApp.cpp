@@ -237,6 +237,9 @@ void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
     const GameDescriptor* row = FindGameDescriptor(g_Settings.CurrentGame);
     if (rewindQuotation && row && row->needs == GameNeeds::Quotations && m_quotes->IsOpen())
         m_quotes->RewindOne();
+    // The next random hand number follows from this one, so a run of hands
+    // replays from its first hand number (the soak's reports rely on it).
+    ProgramRandom().Seed(m_handNumber);
     m_game.reset();
     m_window->RemoveAllTools();  // a deleted game's tooltips never show
     CreateGame(hwnd);

@@ -187,7 +187,6 @@ void CShapeDropGame::Land(int row)
     for (int k = 1; k <= 10; ++k) {
         m_flightY = fromY + (row * h - fromY) * k / 10;
         RedrawWell();
-        m_backBuffer.Flush();
         ShowAndWait(10);
     }
     m_flightY = -1;

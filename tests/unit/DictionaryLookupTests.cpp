@@ -11,13 +11,6 @@
 #include "dictionary/Dictionary.h"
 #include "framework/Random.h"
 
-// The generator these checks draw from.
-inline CRandom& TestRandom()
-{
-    static CRandom random;
-    return random;
-}
-
 using namespace testsupport;
 
 namespace {
@@ -85,23 +78,23 @@ TEST_F(DictionaryLookup, RandomWordsOfAGivenLength)
 {
     const std::string w21(21, 'r'), w22(22, 's'), w25(25, 't');
     AddList("lengths.lst", {"ant", "bee", "cow", "zebra", w21, w22, w25});
-    TestRandom().Seed(11);
+    ProgramRandom().Seed(11);
     std::set<std::string> threes;
     for (int i = 0; i < 200; ++i) {
-        const CStr w = dict.GetRandomWord(TestRandom(), 3);
+        const CStr w = dict.GetRandomWord(ProgramRandom(), 3);
         ASSERT_EQ(w.GetLength(), 3);
         threes.insert(w.c_str());
     }
     EXPECT_EQ(threes.size(), 3u);
-    EXPECT_EQ(dict.GetRandomWord(TestRandom(), 5), "zebra");
-    EXPECT_TRUE(dict.GetRandomWord(TestRandom(), 4).IsEmpty());   // no word of that length
-    EXPECT_TRUE(dict.GetRandomWord(TestRandom(), 30).IsEmpty());
-    EXPECT_TRUE(dict.GetRandomWord(TestRandom(), 0).IsEmpty());
+    EXPECT_EQ(dict.GetRandomWord(ProgramRandom(), 5), "zebra");
+    EXPECT_TRUE(dict.GetRandomWord(ProgramRandom(), 4).IsEmpty());   // no word of that length
+    EXPECT_TRUE(dict.GetRandomWord(ProgramRandom(), 30).IsEmpty());
+    EXPECT_TRUE(dict.GetRandomWord(ProgramRandom(), 0).IsEmpty());
     // The long ones share one bucket: drawn by trying words of it.
     std::set<std::string> longOnes;
     for (int i = 0; i < 30; ++i) {
         for (int n : {21, 25}) {
-            const CStr w = dict.GetRandomWord(TestRandom(), n);
+            const CStr w = dict.GetRandomWord(ProgramRandom(), n);
             if (!w.IsEmpty()) longOnes.insert(w.str());
         }
     }
@@ -119,18 +112,18 @@ TEST_F(DictionaryLookup, RandomWordsWeighListsBySize)
         large.push_back(std::string("b") + static_cast<char>('a' + i % 26) + static_cast<char>('a' + i / 26));
     AddList("small.lst", small);
     AddList("large.lst", large);
-    TestRandom().Seed(5);
+    ProgramRandom().Seed(5);
     int fromLarge = 0;
     for (int i = 0; i < 4000; ++i)
-        if (dict.GetRandomWord(TestRandom(), 3).GetAt(0) == 'b') ++fromLarge;
+        if (dict.GetRandomWord(ProgramRandom(), 3).GetAt(0) == 'b') ++fromLarge;
     EXPECT_GT(fromLarge, 2800);  // about 3,000 of 4,000
     EXPECT_LT(fromLarge, 3200);
 
     AddList("long.lst", {"abcdefg"});  // only the third list has 7 letters
-    TestRandom().Seed(5);
+    ProgramRandom().Seed(5);
     int found = 0;
     for (int i = 0; i < 400; ++i)
-        if (!dict.GetRandomWord(TestRandom(), 7).IsEmpty()) ++found;
+        if (!dict.GetRandomWord(ProgramRandom(), 7).IsEmpty()) ++found;
     EXPECT_GT(found, 0);
     EXPECT_LT(found, 40);  // only when the draw lands on that one word
 }
@@ -149,7 +142,7 @@ TEST_F(DictionaryLookup, AddedWordsAreFoundAndDrawn)
     EXPECT_TRUE(dict.AddWord("o'clock", main));
     EXPECT_EQ(dict.IsWord("oclock"), 6);
     EXPECT_EQ(dict.FindShortestWord("ocl"), "oclock");
-    EXPECT_TRUE(dict.GetRandomWord(TestRandom(), 7).IsEmpty());
+    EXPECT_TRUE(dict.GetRandomWord(ProgramRandom(), 7).IsEmpty());
 
     // Words that do not begin with a letter change nothing, not even the count.
     EXPECT_FALSE(dict.AddWord("'tis", main));
@@ -174,9 +167,9 @@ TEST_F(DictionaryLookup, LaterListsAreSearchedAndRemovedWordsAreGoneFromEvery)
     EXPECT_EQ(dict.RemoveWord("cat"), 0);
     EXPECT_EQ(dict.GetWordCount(), static_cast<int>(kAnimals.size()) + 3 - 2);
     EXPECT_EQ(dict.FindShortestWord("ca"), "cattle");
-    TestRandom().Seed(3);
+    ProgramRandom().Seed(3);
     for (int i = 0; i < 300; ++i)
-        EXPECT_NE(dict.GetRandomWord(TestRandom(), 3), "cat");
+        EXPECT_NE(dict.GetRandomWord(ProgramRandom(), 3), "cat");
 }
 
 // Removing with a blank takes one word out of both kinds of bucket, not one
@@ -196,9 +189,9 @@ TEST_F(DictionaryLookup, RemovingWithABlankKeepsBucketsInStep)
     EXPECT_EQ(dict.IsWord("cot"), 0);
     for (int i = 0; i < 2; ++i)
         EXPECT_STREQ(list.LetterBucket(2).GetAt(i), list.LengthBucket(2).GetAt(i));
-    TestRandom().Seed(9);
+    ProgramRandom().Seed(9);
     for (int i = 0; i < 100; ++i)
-        EXPECT_GT(dict.IsWord(dict.GetRandomWord(TestRandom(), 3)), 0);
+        EXPECT_GT(dict.IsWord(dict.GetRandomWord(ProgramRandom(), 3)), 0);
 }
 
 TEST_F(DictionaryLookup, PagesWalkTheMergedListsFromAnyPosition)

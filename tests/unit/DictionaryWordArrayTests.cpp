@@ -10,13 +10,6 @@
 #include "dictionary/WordArray.h"
 #include "framework/Random.h"
 
-// The generator these checks draw from.
-inline CRandom& TestRandom()
-{
-    static CRandom random;
-    return random;
-}
-
 namespace {
 
 std::vector<std::string> Numbered(const std::string& stem, int count)
@@ -34,9 +27,9 @@ std::vector<std::string> Numbered(const std::string& stem, int count)
 std::string RandomWord(const std::string& stem, int span, int letters)
 {
     std::string w = stem;
-    const int len = 1 + TestRandom().InRange(span, 0);
+    const int len = 1 + ProgramRandom().InRange(span, 0);
     for (int i = 0; i < len; ++i)
-        w += static_cast<char>('a' + TestRandom().InRange(letters, 0));
+        w += static_cast<char>('a' + ProgramRandom().InRange(letters, 0));
     return w;
 }
 
@@ -68,11 +61,11 @@ TEST(DictionaryWordArray, SixtyFourScanLinearlySixtyFiveByHalving)
 TEST(DictionaryWordArray, MissingWordsGiveTheirInsertionPoint)
 {
     // Against lower_bound over random sorted sets, empty and on both sides of the switch.
-    TestRandom().Seed(7);
+    ProgramRandom().Seed(7);
     for (int size : {0, 1, 2, 3, 63, 64, 65, 66, 100, 129, 1000}) {
         std::set<std::string> set;
         while (static_cast<int>(set.size()) < size)
-            set.insert(RandomWord(std::string(1, static_cast<char>('a' + TestRandom().InRange(6, 0))), 5, 6));
+            set.insert(RandomWord(std::string(1, static_cast<char>('a' + ProgramRandom().InRange(6, 0))), 5, 6));
         const std::vector<std::string> sorted(set.begin(), set.end());
         CWordArray array;
         Fill(array, sorted);
@@ -163,7 +156,7 @@ TEST(DictionaryWordArray, RemoveByWordAndByPointer)
 // in order or not, before and after changes, with blanks and capitals.
 TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
 {
-    TestRandom().Seed(31);
+    ProgramRandom().Seed(31);
     for (int size : {10, 65, 300, 2000}) {
         std::vector<std::string> words;
         for (int i = 0; i < size; ++i)
@@ -182,7 +175,7 @@ TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
         for (int round = 0; round < 3; ++round) {
             for (int i = 0; i < 400; ++i) {
                 std::string probe = RandomWord("b", 13, 4);
-                if (i % 5 == 0) probe = words[static_cast<size_t>(TestRandom().InRange(size, 0))];
+                if (i % 5 == 0) probe = words[static_cast<size_t>(ProgramRandom().InRange(size, 0))];
                 if (i % 7 == 0) probe = probe.substr(0, probe.size() / 2);
                 if (i % 11 == 0 && probe.size() > 1) probe[1] = ' ';
                 if (i % 13 == 0) probe[0] = 'B';
@@ -196,7 +189,7 @@ TEST(DictionaryWordArray, QuickAnswersAgreeWithTheSearches)
             sorted.InsertSorted(added.c_str());
             EXPECT_TRUE(sorted.Contains(added.c_str()));
             EXPECT_TRUE(sorted.ContainsPrefix(added.c_str()));
-            const int gone = TestRandom().InRange(sorted.GetCount(), 0);
+            const int gone = ProgramRandom().InRange(sorted.GetCount(), 0);
             const std::string removed = sorted.GetAt(gone);
             sorted.RemoveAt(gone);
             EXPECT_EQ(sorted.Contains(removed.c_str()), sorted.Find(removed.c_str()) >= 0);

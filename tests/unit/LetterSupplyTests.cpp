@@ -13,13 +13,6 @@
 #include "framework/LetterSupply.h"
 #include "framework/Random.h"
 
-// The generator these checks draw from.
-inline CRandom& TestRandom()
-{
-    static CRandom random;
-    return random;
-}
-
 using namespace testsupport;
 
 namespace {
@@ -37,7 +30,7 @@ std::map<char, int> Tally(std::string_view s)
 std::string Deal(int supply, int count, bool fixQu = false, bool balance = false,
                  const CDictionary* dict = nullptr, CQuoteSource* quotes = nullptr)
 {
-    return MakeLetters(TestRandom(), supply, count, fixQu, balance, dict, quotes).str();
+    return MakeLetters(ProgramRandom(), supply, count, fixQu, balance, dict, quotes).str();
 }
 
 class CFixedQuotes final : public CQuoteSource {
@@ -68,22 +61,22 @@ protected:
 // The exact deals of a known seed, worked out independently of this code.
 TEST(LetterSupply, DealsAreReproducible)
 {
-    TestRandom().Seed(1);
+    ProgramRandom().Seed(1);
     EXPECT_EQ(Deal(kSupplyStandard, 12), "anesnlhutret");
-    TestRandom().Seed(77);
+    ProgramRandom().Seed(77);
     EXPECT_EQ(Deal(kSupplyUpperCase, 10), "AMQQNPOCDM");
     for (int supply = 0; supply <= 17; ++supply) {
         if (supply == kSupplyQuotation) continue;
-        TestRandom().Seed(4242);
+        ProgramRandom().Seed(4242);
         const std::string first = Deal(supply, 20, true, true);
-        TestRandom().Seed(4242);
+        ProgramRandom().Seed(4242);
         EXPECT_EQ(Deal(supply, 20, true, true), first) << supply;
     }
 }
 
 TEST(LetterSupply, BalancedDrawsKeepVowelsInBounds)
 {
-    TestRandom().Seed(99);
+    ProgramRandom().Seed(99);
     for (int supply : {kSupplyCommon, kSupplyFlat, kSupplyStandard, kSupplyRich}) {
         for (int round = 0; round < 300; ++round) {
             const int count = 2 + round % 30;
@@ -95,7 +88,7 @@ TEST(LetterSupply, BalancedDrawsKeepVowelsInBounds)
         }
     }
     // Without balance such draws do happen.
-    TestRandom().Seed(99);
+    ProgramRandom().Seed(99);
     bool unbalanced = false;
     for (int round = 0; round < 300 && !unbalanced; ++round) {
         const std::string s = Deal(kSupplyStandard, 4);
@@ -109,20 +102,20 @@ TEST(LetterSupply, BalanceWalksFromTheFront)
 {
     // Six vowels: the first ones become consonants until V < 2K.
     std::string s = "aeioua";
-    TestRandom().Seed(3);
-    BalanceVowels(TestRandom(), s, DistStandard);
+    ProgramRandom().Seed(3);
+    BalanceVowels(ProgramRandom(), s, DistStandard);
     EXPECT_EQ(Vowels(s), 3);
     EXPECT_EQ(s.substr(3), "oua");
     // Five consonants: the first ones become vowels until K < 4V.
     s = "bcdfg";
-    BalanceVowels(TestRandom(), s, DistStandard);
+    BalanceVowels(ProgramRandom(), s, DistStandard);
     EXPECT_EQ(Vowels(s), 2);
     EXPECT_EQ(s.substr(2), "dfg");
 }
 
 TEST(LetterSupply, ConsonantSuppliesNeverHoldVowels)
 {
-    TestRandom().Seed(12);
+    ProgramRandom().Seed(12);
     for (int balance : {0, 1}) {
         const std::string even = Deal(kSupplyConsonantsEven, 500, false, balance);
         EXPECT_EQ(Vowels(even), 0);
@@ -145,14 +138,14 @@ TEST(LetterSupply, QuFix)
     }
 
     // Through the supply: every dealt q has a u to go with it when vowels allow.
-    TestRandom().Seed(8);
+    ProgramRandom().Seed(8);
     for (int i = 0; i < 300; ++i) {
         const std::string d = Deal(kSupplyFlat, 12, true, true);
         const auto q = std::count(d.begin(), d.end(), 'q'), u = std::count(d.begin(), d.end(), 'u');
         EXPECT_TRUE(q <= u || Vowels(d) == u) << d;
     }
     // Capitals are never changed.
-    TestRandom().Seed(8);
+    ProgramRandom().Seed(8);
     for (int i = 0; i < 50; ++i) {
         const std::string d = Deal(kSupplyUpperCase, 15, true);
         EXPECT_TRUE(std::all_of(d.begin(), d.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) << d;
@@ -162,7 +155,7 @@ TEST(LetterSupply, QuFix)
 TEST(LetterSupply, BagNeverExceedsTheDistribution)
 {
     const auto limits = Tally(DistStandard);
-    TestRandom().Seed(21);
+    ProgramRandom().Seed(21);
     for (int round = 0; round < 200; ++round) {
         const std::string s = Deal(kSupplyBag, 1 + round % 97);
         for (const auto& [letter, n] : Tally(s))
@@ -181,7 +174,7 @@ TEST(LetterSupply, BagNeverExceedsTheDistribution)
 
 TEST(LetterSupply, AlphabetSupplies)
 {
-    TestRandom().Seed(5);
+    ProgramRandom().Seed(5);
     const std::string three = Deal(kSupplyAlphabets, 3);
     ASSERT_EQ(three.size(), 78u);
     for (const auto& [letter, n] : Tally(three))
@@ -205,7 +198,7 @@ TEST(LetterSupply, QuotationLetters)
 TEST_F(LetterSupplyWords, FourAndSevenWordsOfEvenLength)
 {
     Load({"ant", "at", "bee", "cow", "go", "ox", "yak"});
-    TestRandom().Seed(30);
+    ProgramRandom().Seed(30);
     const std::string four = Deal(kSupplyFourWords, 13, false, false, &dict);
     ASSERT_EQ(four.size(), 12u);  // four words of 13 / 4 = 3 letters
     for (size_t i = 0; i < 12; i += 3)
@@ -227,7 +220,7 @@ TEST_F(LetterSupplyWords, WordsOfRandomLengthsFillTheCount)
             words.push_back(std::string(1, a).append(static_cast<size_t>(len - 1), 'x'));
     std::sort(words.begin(), words.end());
     Load(words);
-    TestRandom().Seed(17);
+    ProgramRandom().Seed(17);
     for (int count : {1, 2, 5, 12, 30, 60}) {
         const std::string s = Deal(kSupplyWords, count, false, false, &dict);
         EXPECT_TRUE(static_cast<int>(s.size()) == count || static_cast<int>(s.size()) == count + 1)
@@ -239,7 +232,7 @@ TEST_F(LetterSupplyWords, WordsOfRandomLengthsFillTheCount)
 TEST_F(LetterSupplyWords, WordsOfRandomLengthsGiveUpOnMissingLengths)
 {
     Load({"apple", "berry", "mango"});  // five letters only
-    TestRandom().Seed(23);
+    ProgramRandom().Seed(23);
     const std::string s = Deal(kSupplyWords, 12, false, false, &dict);
     // Lengths up to 12 are drawn until a five comes; after two fives only
     // two letters remain, and there is no two-letter word.
@@ -257,7 +250,7 @@ TEST_F(LetterSupplyWords, GameDealsFromItsDictionary)
 {
     Load({"ant", "bee", "cow", "zebra"});
     CGame game(CGameContext{&dict, nullptr, nullptr});
-    TestRandom().Seed(2);
+    ProgramRandom().Seed(2);
     EXPECT_EQ(game.DealLetters(kSupplyOneWord, 5), "zebra");
     EXPECT_TRUE(game.DealLetters(kSupplyOneWord, 4).IsEmpty()) << "no word of four letters";
     EXPECT_TRUE(game.DealLetters(kSupplyBag, 98, kDealFixQu | kDealBalanced).IsEmpty());
