@@ -38,13 +38,10 @@ void CDigging::MoveFace(int cell)
         return;
     CTilePile& from = m_cells[static_cast<std::size_t>(m_face)];
     CTilePile& to = m_cells[static_cast<std::size_t>(cell)];
-    m_game.ErasePile(from);
     to.Push(from.PopTop());
     to.faceDownCount = 0;
     from.faceDownCount = 0;
     m_face = cell;
-    m_game.RedrawPile(from);
-    m_game.RedrawPile(to);
 }
 
 bool CDigging::OnlyFaceLeft() const
@@ -62,7 +59,6 @@ void CDigging::Celebrate(char glyph)
     m_cells[static_cast<std::size_t>(m_face)].Push(glyph);
     m_game.UndoStack().Clear();  // a won hand takes nothing back
     m_game.TilesJoinedPlay(CStr(std::string(1, glyph)));
-    m_game.RedrawPile(m_cells[static_cast<std::size_t>(m_face)]);
 }
 
 std::unique_ptr<CUndoRecord> CDigging::Record(CTilePile* from, CTilePile* to, int count) const

@@ -285,6 +285,11 @@ void CFallingWell::Surrounds(const CTileSet&, std::vector<RECT>& regions) const
                            m_top + m_rows * m_h + m_h / 4});
 }
 
+void CFallingWell::DrawPile(std::size_t index, CBackBuffer& buffer, const CTileSet& tiles)
+{
+    m_cells[index].Draw(buffer, tiles);
+}
+
 void CFallingWell::ListPiles(std::vector<const CTilePile*>& piles) const
 {
     for (const CTilePile& cell : m_cells)

@@ -66,13 +66,10 @@ void CFoundation::ScoreTile(CTilePile& pile)
     if (pile.IsEmpty())
         return;
     CBackBuffer& buffer = m_game.BackBuffer();
-    m_game.ErasePile(pile);
     const char letter = pile.PopTop();
     pile.TurnTopFaceUp();
-    m_game.RedrawPile(pile);
     words.Add(letter);
     m_game.Hand().AddWordPoints(pointsPerTile);
-    m_game.DrawScorePanel();
     Draw(buffer, m_game.TileSet());
     m_game.UndoStack().Clear();  // a scored tile never comes back
 }

@@ -99,7 +99,6 @@ void CFreeTilePatience::PlayWaste()
         // Drawing through the empty waste costs what turning it back does.
         m_hand.score -= m_hand.recyclePenalty;
         m_stockWaste.Turn();
-        DrawScorePanel();
     } else {
         return;
     }

@@ -163,6 +163,144 @@ void CGame::DrawEverything(bool fresh, HDC hdc)
     DrawTable();
     if (relaid)  // buttons placed while drawing have their rectangles only now
         RefreshTooltips();
+    TakeLooks();
+}
+
+namespace {
+void PileRegions(const CTilePile& pile, const CTileSet& tiles, std::vector<RECT>& regions)
+{
+    if (!pile.IsHidden() && (!pile.IsEmpty() || (pile.displayFlags & kPileEmptyMarker)))
+        regions.push_back(pile.Rect(tiles));
+}
+}  // namespace
+
+std::string CGame::PanelLook() const
+{
+    const RECT r = m_scorePanel.Rect();
+    std::string look;
+    AppendLook(look, {r.left, r.top, r.right, r.bottom, m_scorePanel.showScore, m_scorePanel.showTime,
+                      m_scorePanel.showTiles, m_scorePanel.formatBits, m_scorePanel.scoreFormatId,
+                      m_scorePanel.timeFormatId, m_scorePanel.tilesFormatId, m_hand.score, m_hand.clockValue,
+                      m_hand.tileCount});
+    return look;
+}
+
+// Every piece the base draws, in drawing order: each part (each pile of a
+// part that draws its piles apart), then the read-out, then the table.
+std::vector<CGame::Piece> CGame::LookAtPieces() const
+{
+    constexpr std::size_t none = static_cast<std::size_t>(-1);
+    std::vector<Piece> pieces;
+    for (std::size_t i = 0; i < m_parts.size(); ++i) {
+        const CGamePart& part = *m_parts[i];
+        if (part.DrawsPilesApart()) {
+            std::vector<const CTilePile*> piles;
+            part.ListPiles(piles);
+            for (std::size_t j = 0; j < piles.size(); ++j) {
+                Piece& piece = pieces.emplace_back(Piece{i, j, false, {}, {}});
+                piles[j]->AddLook(piece.look);
+                PileRegions(*piles[j], m_tileSet, piece.regions);
+            }
+        } else {
+            Piece& piece = pieces.emplace_back(Piece{i, none, false, {}, {}});
+            part.AddLook(piece.look);
+            part.Regions(m_tileSet, piece.regions);
+        }
+    }
+    Piece& panel = pieces.emplace_back(Piece{none, none, false, {}, {}});
+    panel.look = PanelLook();
+    panel.regions.push_back(m_scorePanel.Rect());
+    Piece& table = pieces.emplace_back(Piece{none, none, true, {}, {}});
+    AddTableLook(table.look);
+    FrameRegions(table.regions);
+    return pieces;
+}
+
+bool CGame::IsPartOfTable(const CTilePile& pile) const
+{
+    std::vector<const CTilePile*> piles;
+    for (const CGamePart* part : m_parts)
+        part->ListPiles(piles);
+    return std::find(piles.begin(), piles.end(), &pile) != piles.end();
+}
+
+void CGame::TakeLooks() { m_drawn = LookAtPieces(); }
+
+void CGame::DrawChanges()
+{
+    if (!m_layoutValid || m_drawn.empty())
+        return;  // a full paint is on its way
+    std::vector<Piece> now = LookAtPieces();
+    if (now.size() != m_drawn.size()) {  // the parts changed shape: draw them all again
+        m_backBuffer.FillBackground(nullptr);
+        DrawEverything(false);
+        return;
+    }
+    const auto meets = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {
+        for (const RECT& r : a)
+            for (const RECT& s : b)
+                if (r.left < s.right && s.left < r.right && r.top < s.bottom && s.top < r.bottom)
+                    return true;
+        return false;
+    };
+    // A changed piece is cleared where it was and drawn where it is; so is
+    // every piece its clearing or drawing touches, until none is left.
+    std::vector<char> redraw(now.size(), 0);
+    std::vector<RECT> touched;
+    for (std::size_t k = 0; k < now.size(); ++k)
+        if (now[k].look != m_drawn[k].look) {
+            redraw[k] = 1;
+            touched.insert(touched.end(), m_drawn[k].regions.begin(), m_drawn[k].regions.end());
+            touched.insert(touched.end(), now[k].regions.begin(), now[k].regions.end());
+        }
+    if (touched.empty())
+        return;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (std::size_t k = 0; k + 1 < now.size(); ++k)  // the table is drawn over, never cleared
+            if (!redraw[k] && (meets(m_drawn[k].regions, touched) || meets(now[k].regions, touched))) {
+                redraw[k] = 1;
+                grew = true;
+                touched.insert(touched.end(), m_drawn[k].regions.begin(), m_drawn[k].regions.end());
+            }
+    }
+    const bool dragShown = m_dragImage.IsShown();
+    if (dragShown)
+        m_dragImage.Hide(m_backBuffer);
+    for (std::size_t k = 0; k + 1 < now.size(); ++k)
+        if (redraw[k] && now[k].part != static_cast<std::size_t>(-1))
+            for (const RECT& r : m_drawn[k].regions)
+                m_backBuffer.FillBackground(&r);
+    for (std::size_t k = 0; k < now.size(); ++k) {
+        Piece& piece = now[k];
+        if (piece.table) {
+            DrawTable();  // over what was drawn, as in a full paint
+        } else if (!redraw[k]) {
+            continue;
+        } else if (piece.part == static_cast<std::size_t>(-1)) {
+            DrawScorePanel();
+        } else if (piece.pile != static_cast<std::size_t>(-1)) {
+            m_parts[piece.part]->DrawPile(piece.pile, m_backBuffer, m_tileSet);
+        } else {
+            m_parts[piece.part]->Draw(m_backBuffer, m_tileSet);
+        }
+    }
+    // What was drawn may have placed a button: its regions are known now,
+    // and where a region moved, its tooltip moves with it.
+    std::vector<Piece> drawn = LookAtPieces();
+    bool moved = false;
+    for (std::size_t k = 0; k < drawn.size() && !moved; ++k)
+        moved = drawn[k].regions.size() != m_drawn[k].regions.size() ||
+                !std::equal(drawn[k].regions.begin(), drawn[k].regions.end(), m_drawn[k].regions.begin(),
+                            [](const RECT& a, const RECT& b) {
+                                return a.left == b.left && a.top == b.top && a.right == b.right &&
+                                       a.bottom == b.bottom;
+                            });
+    m_drawn = std::move(drawn);
+    if (moved)
+        RefreshTooltips();
+    if (dragShown)
+        m_dragImage.Show(m_backBuffer);
 }
 
 void CGame::OnSettingsChanged()
@@ -186,6 +324,7 @@ void CGame::Handle(Handler&& handler, HDC hdc)
     if (outermost)
         m_backBuffer.Open(m_window, hdc);
     handler();
+    DrawChanges();
     if (outermost)
         m_backBuffer.Close();
     else
@@ -302,6 +441,7 @@ void CGame::ReleaseMouse()
 
 void CGame::ShowAndWait(int ms)
 {
+    DrawChanges();
     m_backBuffer.Flush();
     if (m_window)
         m_window->Sleep(ms);
@@ -446,8 +586,7 @@ void CGame::RedrawPile(CTilePile& pile) { pile.Draw(m_backBuffer, m_tileSet); }
 
 void CGame::TurnTopFaceUp(CTilePile& pile)
 {
-    if (pile.TurnTopFaceUp())
-        RedrawPile(pile);
+    pile.TurnTopFaceUp();
 }
 
 void CGame::BuildDragImage()
@@ -466,7 +605,6 @@ void CGame::BeginDrag(CTilePile* pile, int count, int x, int y)
     if (m_dragging)  // never two drags at once: the first one's tiles would be lost
         CancelDrag();
     m_pDragSource = pile;
-    ErasePile(*pile);
     BeforeTileLift();
     count = std::clamp(count, 0, pile->Length());
     m_dragIndex = pile->Length() - count;
@@ -476,7 +614,7 @@ void CGame::BeginDrag(CTilePile* pile, int count, int x, int y)
     m_dragPile.tiles = pile->RemoveTop(count);
     // Face-down tiles that went with the drag stay face down in the air.
     m_dragPile.faceDownCount = m_dragSourceFaceDown - pile->faceDownCount;
-    RedrawPile(*pile);
+    DrawChanges();  // the source without the lifted tiles, under the image
     m_clientRect = m_window ? m_window->GetClientRect() : RECT{0, 0, m_backBuffer.Width(), m_backBuffer.Height()};
     m_grabOffset = POINT{firstX - x, firstY - y};
     m_dragPile.displayFlags = pile->displayFlags & ~kPileHidden;
@@ -561,7 +699,6 @@ void CGame::SettleDraggedTiles(CTilePile& pile)
     pile.faceDownCount += m_dragPile.faceDownCount;
     pile.AppendString(m_dragPile.RemoveAll());
     m_dragPile.faceDownCount = 0;
-    RedrawPile(pile);
     m_dragImage.Clear();
     m_pDragSource = nullptr;
     m_dragging = false;
@@ -589,28 +726,35 @@ void CGame::MoveTile(CTilePile* from, CTilePile* to, TileFlight flight)
     const int fromX = from->TopTileX(m_tileSet), fromY = from->TopTileY(m_tileSet);
     const int toX = to->NextTileX(m_tileSet), toY = to->NextTileY(m_tileSet);
 
-    m_dragImage.BeginImage(m_backBuffer, w, h);
     // The tile flies face up when asked, otherwise showing the source's
-    // face-down design: a blank tile.
+    // face-down design: a blank tile. A drag under way keeps its own image.
+    m_flightImage.BeginImage(m_backBuffer, w, h);
     const unsigned negative = from->displayFlags & kPileNegative ? kGlyphNegative : 0;
     m_tileSet.DrawGlyph(m_backBuffer, from->Top(), 0, 0, (flight == kFlyFaceUp ? kGlyphFaceUp : 0) | negative,
                         from->faceDownGlyph);
-    m_dragImage.EndImage(m_backBuffer, kMagenta);
+    m_flightImage.EndImage(m_backBuffer, kMagenta);
 
-    ErasePile(*from);
+    // A pile of the game's own that no part draws is drawn here; every
+    // other change is drawn by DrawChanges.
+    const bool ownFrom = !IsPartOfTable(*from), ownTo = !IsPartOfTable(*to);
+    if (ownFrom)
+        ErasePile(*from);
     BeforeTileLift();
-    CStr tile;
-    tile.AppendChar(from->PopTop());
-    to->AppendString(tile);
-    TurnTopFaceUp(*from);
-    RedrawPile(*from);
-
-    m_dragImage.SetPosition(fromX, fromY);
+    const char tile = from->PopTop();
+    from->TurnTopFaceUp();
+    if (ownFrom)
+        RedrawPile(*from);
+    DrawChanges();  // the source without its tile, the tile in the air
     const int steps = flight == kFlyFaceUp ? 7 : 10;
-    m_dragImage.Fly(m_backBuffer, fromX, fromY, toX, toY, steps, steps);
-    m_dragImage.Hide(m_backBuffer);
-    RedrawPile(*to);
-    m_dragImage.Clear();
+    m_flightImage.Fly(m_backBuffer, fromX, fromY, toX, toY, steps, steps);
+    m_flightImage.Hide(m_backBuffer);
+    m_flightImage.Clear();
+    CStr landed;
+    landed.AppendChar(tile);
+    to->AppendString(landed);
+    if (ownTo)
+        RedrawPile(*to);
+    DrawChanges();
 }
 
 // ---------------------------------------------------------------------------

@@ -223,6 +223,10 @@ public:
     void ShowAndWait(int ms);
     // Everything is painted again, on a fresh background, after the event.
     void RepaintAll();
+    // Draws again each part (and the read-out) whose look changed since it
+    // was last drawn, clearing the regions it had drawn in first. Run after
+    // every event, before an animation's step is shown and before a tile flies.
+    void DrawChanges();
     void StartTimer(unsigned timerId, int ms);
     void StopTimer(unsigned timerId);
     // A modal question (MessageBox's style and answers) from string resources.
@@ -237,8 +241,11 @@ protected:
     // Places every piece for the tile size just chosen (m_tileSet).
     virtual void PlacePieces(int width, int height);
     // Draws what the game draws beyond its registered parts and the score
-    // panel.
+    // panel, over them.
     virtual void DrawTable();
+    // What DrawTable's picture depends on beyond the frame regions: the
+    // base draws the table again when it changes (see AddLook).
+    virtual void AddTableLook(std::string& /*look*/) const {}
 
     // Registration, in drawing order (see the top of this file). The game
     // owns what it registers; it must outlive the game's parts list.
@@ -263,6 +270,7 @@ protected:
     CTilePile* m_pDragSource = nullptr;
     CTilePile m_dragPile;
     CDragImage m_dragImage;
+    CDragImage m_flightImage;  // a tile moved by MoveTile
     POINT m_grabOffset{};
     POINT m_pressPoint{};
     CUndoStack m_undo;
@@ -295,6 +303,22 @@ private:
     // Draws every part, the read-out and the table (laid out first when it
     // must be), on a fresh background when `fresh`.
     void DrawEverything(bool fresh, HDC hdc = nullptr);
+    // What each piece of the table showed when last drawn: its look and the
+    // regions it drew in (DrawChanges).
+    struct Piece {
+        std::size_t part;  // m_parts index, or npos for the read-out and the table
+        std::size_t pile;  // listed pile of a part drawing its piles apart, or npos
+        bool table = false;
+        std::string look;
+        std::vector<RECT> regions;
+    };
+    std::vector<Piece> LookAtPieces() const;
+    std::vector<Piece> m_drawn;
+    std::string PanelLook() const;
+    // Records every piece's look as drawn now.
+    void TakeLooks();
+    // Whether a registered part lists the pile (and so draws it).
+    bool IsPartOfTable(const CTilePile& pile) const;
     // The table's colours and background pattern from the settings.
     void ApplyColours();
     int m_eventDepth = 0;

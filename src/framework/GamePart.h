@@ -6,6 +6,7 @@
 // tiles for the self-checks and adds its tooltips after every re-layout. The
 // shared components (the word pile, the stock and waste, the foundation) are
 // parts themselves; the game still places them and plays its rules on them.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,16 @@ public:
     // What the part draws around other pieces (a well's frame around the
     // falling piece): inside the window, but other parts may lie within.
     virtual void Surrounds(const CTileSet& /*tiles*/, std::vector<RECT>& /*regions*/) const {}
+    // What the part shows, as a value that differs whenever its picture
+    // would: after every event the base draws again each part whose look
+    // changed, on its old regions cleared. By default the looks of its
+    // listed piles; a part drawing more (buttons, a board) adds that.
+    virtual void AddLook(std::string& look) const;
+    // True when the part is only its listed piles, each drawn alone and
+    // apart from the others (a grid): the base then draws each changed pile.
+    virtual bool DrawsPilesApart() const { return false; }
+    // Draws listed pile `index` alone (only when DrawsPilesApart).
+    virtual void DrawPile(std::size_t /*index*/, CBackBuffer& /*buffer*/, const CTileSet& /*tiles*/) {}
 
 protected:
     // A pile's rectangle, when it draws anything (not hidden, and holding

@@ -14,6 +14,14 @@ void CGamePart::AddPileRegion(const CTilePile& pile, const CTileSet& tiles, std:
     regions.push_back(pile.Rect(tiles));
 }
 
+void CGamePart::AddLook(std::string& look) const
+{
+    std::vector<const CTilePile*> piles;
+    ListPiles(piles);
+    for (const CTilePile* pile : piles)
+        pile->AddLook(look);
+}
+
 void CGamePart::Regions(const CTileSet& tiles, std::vector<RECT>& regions) const
 {
     std::vector<const CTilePile*> piles;
@@ -112,6 +120,11 @@ public:
         for (CTilePile& cell : m_cells)
             cell.Draw(buffer, tiles);
     }
+    bool DrawsPilesApart() const override { return true; }
+    void DrawPile(std::size_t index, CBackBuffer& buffer, const CTileSet& tiles) override
+    {
+        m_cells[index].Draw(buffer, tiles);
+    }
     std::string Describe() const override
     {
         std::string text;
@@ -146,6 +159,7 @@ public:
     {
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_board.Draw(buffer, &tiles); }
+    void AddLook(std::string& look) const override { m_board.AddLook(look); }
     std::string Describe() const override { return Line(m_name, m_board.displayText); }
     void Regions(const CTileSet&, std::vector<RECT>& regions) const override
     {
@@ -170,6 +184,7 @@ public:
     {
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_button.Draw(buffer, tiles); }
+    void AddLook(std::string& look) const override { m_button.AddLook(look); }
     std::string Describe() const override { return m_name + (m_button.visible ? ": shown\n" : ": hidden\n"); }
     void Regions(const CTileSet&, std::vector<RECT>& regions) const override
     {
@@ -197,6 +212,7 @@ public:
     {
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_list.Draw(buffer, tiles); }
+    void AddLook(std::string& look) const override { m_list.AddLook(look); }
     std::string Describe() const override
     {
         std::string words = m_list.listText.str();

@@ -194,6 +194,11 @@ std::string CLetterBoard::Describe() const
     return text;
 }
 
+void CLetterBoard::DrawPile(std::size_t index, CBackBuffer& buffer, const CTileSet& tiles)
+{
+    m_cells[index].Draw(buffer, tiles);
+}
+
 void CLetterBoard::ListPiles(std::vector<const CTilePile*>& piles) const
 {
     for (const CBoardCell& cell : m_cells)

@@ -42,6 +42,11 @@ struct LetterRun {
 class CBoardCell : public CTilePile {
 public:
     void Draw(CBackBuffer& buffer, const CTileSet& tileSet) override;
+    void AddLook(std::string& look) const override
+    {
+        CTilePile::AddLook(look);
+        look += marker;
+    }
     char marker = 0;
 };
 
@@ -88,6 +93,8 @@ public:
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    bool DrawsPilesApart() const override { return true; }
+    void DrawPile(std::size_t index, CBackBuffer& buffer, const CTileSet& tiles) override;
     bool CheckInvariants(std::string& why) const override;
 
 private:

@@ -63,21 +63,16 @@ void CLetterDropGame::Spawn()
     m_active = true;
     MoveFalling(m_column, 0);  // placed before it holds the letter: nothing to erase
     m_falling.Push(m_queue.PopTop());
-    RedrawPile(m_falling);
     const char next = NextLetter();
     m_queue.PushBottom(next);
     TilesJoinedPlay(CStr(std::string(1, next)));
-    RedrawPile(m_queue);
 }
 
 void CLetterDropGame::MoveFalling(int column, int thirds)
 {
-    if (!m_falling.IsEmpty())
-        ErasePile(m_falling);
     m_column = column;
     m_thirds = thirds;
     m_falling.SetPosition(m_well.CellX(column), m_well.HeightY(thirds));
-    RedrawPile(m_falling);
 }
 
 void CLetterDropGame::PlayLandingSound(int, int) { PlaySound(kSoundTileMoved); }
@@ -89,7 +84,6 @@ void CLetterDropGame::Land(int row)
     m_spawnColumn = m_column;
     ++m_landings;
     m_hand.score += m_hand.gameAmount1;
-    DrawScorePanel();
     PlayLandingSound(row, m_column);
     const bool waiting = AfterLanding(row, m_column);
     if (IsHandOver())
@@ -128,19 +122,9 @@ int CLetterDropGame::Swap()
 {
     if (!m_active || !SwapWithNext(m_falling, m_queue))
         return 0;
-    RedrawPile(m_falling);
-    RedrawPile(m_queue);
     return 1;
 }
 
-void CLetterDropGame::RedrawWell()
-{
-    const RECT cells{m_well.CellX(0), m_well.CellY(0), m_well.Right(), m_well.CellY(m_well.Rows())};
-    m_backBuffer.FillBackground(&cells);
-    m_well.Draw(m_backBuffer, m_tileSet);
-    RedrawPile(m_falling);
-    DrawScorePanel();
-}
 
 // ---------------------------------------------------------------------------
 // Description and self-checks

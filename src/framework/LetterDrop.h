@@ -56,8 +56,6 @@ protected:
     // The well and the queue beside it; the game places its panel after.
     void PlacePieces(int width, int height) override;
     void FillQueue();
-    // Draws the well, the letter in the air and the score again.
-    void RedrawWell();
 
     CTilePile m_queue;
     CTilePile m_falling;  // the letter in the air, drawn at its height

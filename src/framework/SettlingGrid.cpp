@@ -31,7 +31,6 @@ void CSettlingGrid::Settle(const Source& source, const std::function<bool(char)>
                 continue;
             }
             if (cannotFall && cannotFall(upper.Top())) {
-                m_game.ErasePile(upper);
                 CStr gone;
                 gone.AppendChar(upper.PopTop());
                 m_game.TilesLeftPlay(gone);
@@ -51,9 +50,7 @@ void CSettlingGrid::Settle(const Source& source, const std::function<bool(char)>
             joined.AppendChar(letter);
             m_game.TilesJoinedPlay(joined);
             Cell(0, column).AppendString(joined);
-            if (t == 0)
-                m_game.RedrawPile(Cell(0, column));
-            else
+            if (t > 0)
                 Move(column, t * m_columns + column);
         }
     }
@@ -91,15 +88,12 @@ bool CSettlingGrid::Rise(std::span<CTilePile> incoming, std::span<CTilePile> spi
                 continue;
             CTilePile& above = row == 0 ? spill[static_cast<std::size_t>(c)] : Cell(row - 1, c);
             overflowed = overflowed || row == 0;
-            m_game.ErasePile(cell);
             above.Push(cell.PopTop());
-            m_game.RedrawPile(above);
             if (moved)
                 moved(row * m_columns + c, row == 0 ? -1 : (row - 1) * m_columns + c);
         }
         CTilePile& bottom = Cell(m_rows - 1, c);
         bottom.Push(incoming[static_cast<std::size_t>(c)].PopTop());
-        m_game.RedrawPile(bottom);
     }
     m_game.UndoStack().Clear();
     return overflowed;

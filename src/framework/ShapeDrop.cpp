@@ -67,8 +67,7 @@ void CShapeDropGame::Step()
     if (m_clearDelay > 0 && --m_clearDelay == 0) {
         PlaySound(kSoundScored);
         ClearWaiting();
-        RedrawWell();
-        DrawScorePanel();
+        PlaceShape();
         m_well.CheckLevel(*this, ++m_clearings);
         if (IsHandOver())
             return;
@@ -81,7 +80,7 @@ void CShapeDropGame::Step()
             return;
     }
     ++m_height;
-    RedrawWell();
+    PlaceShape();
     if (const int row = RestRow(m_height); row != kFalls)
         Land(row);
 }
@@ -153,11 +152,7 @@ void CShapeDropGame::Spawn()
     }
     TilesJoinedPlay(joined);
     m_blocked = !Fits(Cells(), 0, m_column);
-    RedrawWell();
-    for (CTilePile& pile : m_preview) {
-        ErasePile(pile);
-        RedrawPile(pile);
-    }
+    PlaceShape();
     EndHandIfFinished();
 }
 
@@ -186,7 +181,7 @@ void CShapeDropGame::Land(int row)
     const int h = m_tileSet.TileHeight(), fromY = m_height * h / m_steps;
     for (int k = 1; k <= 10; ++k) {
         m_flightY = fromY + (row * h - fromY) * k / 10;
-        RedrawWell();
+        PlaceShape();
         ShowAndWait(10);
     }
     m_flightY = -1;
@@ -195,8 +190,7 @@ void CShapeDropGame::Land(int row)
     m_hand.score += static_cast<int>(cells.size()) * m_hand.gameAmount1;
     m_column = m_spawnColumn;
     m_height = 0;
-    RedrawWell();
-    DrawScorePanel();
+    PlaceShape();
     PlaySound(kSoundTileMoved);
     m_clearDelay = AfterLanding(cells);
     if (IsHandOver())
@@ -212,7 +206,7 @@ int CShapeDropGame::Move(int dx)
     if (!FitsHere(Cells(), m_column + dx))
         return 1;
     m_column += dx;
-    RedrawWell();
+    PlaceShape();
     return 1;
 }
 
@@ -231,7 +225,7 @@ int CShapeDropGame::Rotate()
         m_column += dx;
         for (std::size_t k = 0; k < turned.size(); ++k)
             m_shape[k].tiles = turned[k] ? CStr(std::string(1, turned[k])) : CStr();
-        RedrawWell();
+        PlaceShape();
         break;
     }
     return 1;
@@ -247,15 +241,6 @@ void CShapeDropGame::OnArrowDown()
     Land(row);
 }
 
-void CShapeDropGame::RedrawWell()
-{
-    const RECT cells{m_well.CellX(0), m_well.CellY(0), m_well.Right(), m_well.CellY(m_well.Rows())};
-    m_backBuffer.FillBackground(&cells);
-    m_well.Draw(m_backBuffer, m_tileSet);
-    PlaceShape();
-    for (CTilePile& pile : m_shape)
-        RedrawPile(pile);
-}
 
 // ---------------------------------------------------------------------------
 // Description and self-checks

@@ -72,8 +72,8 @@ protected:
     // The well and the preview; the game places its panel after.
     void PlacePieces(int width, int height) override;
     int SideX() const { return m_well.Right() + m_tileSet.TileWidth() / 2; }
-    // Draws the well and the falling shape, placed anew, again.
-    void RedrawWell();
+    // Places the falling shape's piles where the shape now is.
+    void PlaceShape();
 
 
 private:
@@ -94,7 +94,6 @@ private:
     void Land(int row);
     int Move(int dx);
     int Rotate();
-    void PlaceShape();
     bool Playing() const;
 
     int m_box;

@@ -71,12 +71,10 @@ bool CSmartStars::Use(const std::function<bool()>& tryScore)
     m_game.TilesJoinedPlay(CStr(std::string(1, letter)));
     m_game.MoveTile(&pile, &m_word.word, CGame::kFlyFaceDown);
     letters.AppendChar(letter);
-    m_game.ErasePile(pile);
     m_game.TilesLeftPlay(CStr(std::string(1, pile.PopTop())));
     Draw(buffer, m_game.TileSet());
     CHandScore& hand = m_game.Hand();
     hand.score -= hand.playPenalty;
-    m_game.DrawScorePanel();
     m_game.UndoStack().Clear();  // a star can't be taken back
     m_game.AfterMove();
     return true;

@@ -34,15 +34,10 @@ CStockWaste::TurnResult CStockWaste::Turn()
     }
     CHandScore& hand = m_game.Hand();
     hand.score -= hand.recyclePenalty;
-    m_game.DrawScorePanel();
     // Top tile first, so the stock is back in the order it was dealt.
-    m_game.ErasePile(waste);
     while (!waste.IsEmpty())
         stock.Push(waste.PopTop());
     m_game.PlaySound(kSoundTileMoved);
-    m_game.ErasePile(stock);
-    m_game.RedrawPile(stock);
-    m_game.RedrawPile(waste);
     m_game.UndoStack().Clear();
     return kRecycled;
 }
@@ -56,7 +51,6 @@ bool CStockWaste::PlayWasteOnto(CTilePile& pile)
     m_game.PlaySound(kSoundTileMoved);
     CHandScore& hand = m_game.Hand();
     hand.score -= hand.playPenalty;
-    m_game.DrawScorePanel();
     m_game.MoveTile(&waste, &pile, CGame::kFlyFaceUp);
     return true;
 }

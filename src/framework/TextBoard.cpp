@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/BackBuffer.h"
+#include "framework/TilePile.h"
 #include "framework/TileSet.h"
 
 namespace {
@@ -104,6 +105,22 @@ int CTextBoard::MeasureTextHeight(CBackBuffer& buffer)
 int CTextBoard::MeasureTextWidth(CBackBuffer& buffer)
 {
     return std::max(WidestWord(buffer, font, sourceText), WidestWord(buffer, font, displayText));
+}
+
+void CTextBoard::AddLook(std::string& look) const
+{
+    for (const RECT& r : {rect, innerRect, frameRect})
+        AppendLook(look, {r.left, r.top, r.right, r.bottom});
+    AppendLook(look, {masked, visible, bold, counted, m_sortedLetters});
+    look += displayText.str();
+}
+
+void CFoundationWords::AddLook(std::string& look) const
+{
+    CTextBoard::AddLook(look);
+    AppendLook(look, {progress[0], progress[1], progress[2], progress[3], wordLength, spelledColor, unspelledColor});
+    for (const CStr& word : words)
+        look += word.str() + '\n';
 }
 
 void CTextBoard::SetRect(int top, int left, int bottom, int right)

@@ -2,6 +2,8 @@
 // CTextBoard: a framed text panel (messages, a quotation, a puzzle with its
 // letters masked). CFoundationWords: a board holding four target words that
 // are spelled out letter by letter.
+#include <string>
+
 #include "framework/Bitmap.h"
 #include "framework/Str.h"
 #include "framework/WinTypes.h"
@@ -25,6 +27,8 @@ public:
     virtual void SetText(const char* text, unsigned style = kTextAsIs);
     // tileSet may be null (a plain board with a 5-pixel margin).
     virtual void Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal = false);
+    // What the board's picture depends on (CGamePart::AddLook).
+    virtual void AddLook(std::string& look) const;
     virtual bool StrikeLetter(char letter);
     virtual bool StrikeLetters(const char* text);
     // Whether the board shows exactly `letters` (in any order and case), as
@@ -75,6 +79,7 @@ public:
     bool AllComplete() const;
     int MeasureTextHeight(CBackBuffer& buffer) override;
     int MeasureTextWidth(CBackBuffer& buffer) override;
+    void AddLook(std::string& look) const override;
 
     CStr words[4];
     int progress[4] = {};

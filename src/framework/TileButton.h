@@ -1,6 +1,9 @@
 #pragma once
 // CTileButton: a small button drawn from tile-sheet cells (Begin, Undo, and
 // the cancel, accept, hint and lightning icons), raised or pressed.
+#include <string>
+
+#include "framework/TilePile.h"
 #include "framework/TileSet.h"
 
 class CBackBuffer;
@@ -14,6 +17,7 @@ public:
     void Erase(CBackBuffer& buffer, const CTileSet& tileSet);
     void SetPosition(int px, int py) { x = px; y = py; }
     bool IsPressed() const { return state == kButtonPressed; }
+    void AddLook(std::string& look) const { AppendLook(look, {visible, image, state, x, y}); }
 
     int visible;
     int image;

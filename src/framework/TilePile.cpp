@@ -164,6 +164,24 @@ int CTilePile::HitTest(const CTileSet& tileSet, int px, int py) const
     return kHitNothing;
 }
 
+void AppendLook(std::string& look, std::initializer_list<long long> values)
+{
+    for (const long long value : values)
+        look.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void CTilePile::AddLook(std::string& look) const
+{
+    AppendLook(look, {x, y, faceDownCount, displayFlags, fan, maxSpan, faceDownGlyph, Length()});
+    look += tiles.str();
+}
+
+void CSlotPile::AddLook(std::string& look) const
+{
+    CTilePile::AddLook(look);
+    AppendLook(look, {slotCount});
+}
+
 std::string CTilePile::Describe(const char* name) const
 {
     char line[512];

@@ -4,12 +4,16 @@
 // down. Draw piles, waste piles, columns, rows, the word being spelled and the
 // tiles in the air during a drag are all piles; drag and drop and undo work on
 // them. CSlotPile is a pile with framed slots and an insertion point.
+#include <initializer_list>
 #include <string>
 
 #include "framework/Str.h"
 #include "framework/TileSet.h"
 
 class CBackBuffer;
+
+// Appends numbers to a look (CGamePart::AddLook): what a picture depends on.
+void AppendLook(std::string& look, std::initializer_list<long long> values);
 
 // HitTest results when no tile is hit.
 enum : int {
@@ -42,6 +46,8 @@ public:
     virtual void PushBottom(char letter);
     virtual CStr RemoveAll();
     virtual void Draw(CBackBuffer& buffer, const CTileSet& tileSet);
+    // Appends what the pile's picture depends on (CGamePart::AddLook).
+    virtual void AddLook(std::string& look) const;
     // Where a tile pushed now would go.
     virtual int NextTileX(const CTileSet& tileSet) const;
     virtual int NextTileY(const CTileSet& tileSet) const;
@@ -97,6 +103,7 @@ public:
     CStr RemoveTop(int n) override;  // lifts the single tile at length - n
     int AppendString(const CStr& text) override;
     void Draw(CBackBuffer& buffer, const CTileSet& tileSet) override;
+    void AddLook(std::string& look) const override;
     int NextTileX(const CTileSet& tileSet) const override;
     int NextTileY(const CTileSet& tileSet) const override;
     void SetInsertAt(int i) { insertAt = i; }

@@ -79,15 +79,12 @@ void CWordHunt::DiscardPlace(CTilePile& place)
 {
     if (place.IsEmpty())
         return;
-    ErasePile(place);
     TilesLeftPlay(place.RemoveTop(place.Length()));
-    RedrawPile(place);
 }
 
 void CWordHunt::FillPlace(CTilePile& place, char letter)
 {
     place.Push(letter);
-    RedrawPile(place);
     char text[2] = {letter, 0};
     TilesJoinedPlay(CStr(text));
 }
@@ -243,7 +240,6 @@ bool CWordHunt::ScoreWord(CTilePile& pile, int trim)
     ReturnTiles(word);
     m_earned += m_hand.WordScore(word.GetLength());
     m_hand.AddWordScore(word);
-    DrawScorePanel();
     m_foundWords.Draw(m_backBuffer, m_tileSet);
     ClearPickPositions();
     m_undo.Clear();  // a scored word can't be taken back

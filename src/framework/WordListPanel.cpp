@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/BackBuffer.h"
+#include "framework/TilePile.h"
 #include "framework/TileSet.h"
 
 void CWordListPanel::SetRect(int top, int left, int bottom, int right)
@@ -40,6 +41,12 @@ void CWordListPanel::AddWord(const char* word)
 }
 
 bool CWordListPanel::Contains(const char* word) const { return word && *word && words.Find(word) >= 0; }
+
+void CWordListPanel::AddLook(std::string& look) const
+{
+    AppendLook(look, {rect.left, rect.top, rect.right, rect.bottom, fontSize, visible});
+    look += listText.str();
+}
 
 void CWordListPanel::Clear()
 {

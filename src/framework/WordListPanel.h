@@ -30,6 +30,8 @@ public:
     int Count() const { return words.GetCount(); }
     void Clear();
     void Draw(CBackBuffer& buffer, const CTileSet& tileSet);
+    // What the list's picture depends on (CGamePart::AddLook).
+    void AddLook(std::string& look) const;
     // After Draw: how many of the words are shown, in how many columns.
     int ShownWords() const { return m_shown; }
     int Columns() const { return m_columns; }

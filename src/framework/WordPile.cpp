@@ -101,12 +101,7 @@ CWordPile::Button CWordPile::ReleaseButton()
     return held;
 }
 
-void CWordPile::ShowButtonState(CTileButton& button, int state)
-{
-    CBackBuffer& buffer = m_game.BackBuffer();
-    button.state = state;
-    button.Draw(buffer, m_game.TileSet());
-}
+void CWordPile::ShowButtonState(CTileButton& button, int state) { button.state = state; }
 
 bool CWordPile::OnButtonUp(const std::function<void()>& tryScore)
 {
@@ -138,52 +133,28 @@ bool CWordPile::ScoreWord(CTextBoard* letterBin, const std::function<int(CStr& l
             return;
         CStr letters = TakeTiles(sink, length);
         const int points = score(letters);
-        if (letterBin) {
+        if (letterBin)
             letterBin->StrikeLetters(letters);
-            letterBin->Draw(m_game.BackBuffer(), &m_game.TileSet());
-        }
         m_game.Hand().AddWordPoints(points);
-        m_game.DrawScorePanel();
         m_game.UndoStack().Clear();  // a scored word can't be taken back
     });
 }
 
 CStr CWordPile::TakeTiles(CTilePile& pile, int count)
 {
-    m_game.ErasePile(pile);
     CStr taken = pile.RemoveTop(count);
     pile.TurnTopFaceUp();
-    m_game.RedrawPile(pile);
     m_game.TilesLeftPlay(taken);
     return taken;
 }
 
 void CWordPile::UpdateButtons()
 {
-    CBackBuffer& buffer = m_game.BackBuffer();
     const CTileSet& tiles = m_game.TileSet();
-    if (IsWord()) {
-        if (checkFollowsWord) {
-            const int x = word.Rect(tiles).right + tiles.TileWidth() / 4;
-            const int y = word.y + tiles.TileHeight() / 4;
-            if (check.visible && (x < check.x || y < check.y))
-                check.Erase(buffer, tiles);
-            check.SetPosition(x, y);
-        }
-        check.visible = 1;
-        check.Draw(buffer, tiles);
-    } else {
-        if (check.visible && !Overlaps(check.rect, word.Rect(tiles)))
-            check.Erase(buffer, tiles);
-        check.visible = 0;
-    }
-    if (m_game.CanUndo()) {
-        undo.visible = 1;
-        undo.Draw(buffer, tiles);
-    } else {
-        undo.Erase(buffer, tiles);
-        undo.visible = 0;
-    }
+    if (IsWord() && checkFollowsWord)
+        check.SetPosition(word.Rect(tiles).right + tiles.TileWidth() / 4, word.y + tiles.TileHeight() / 4);
+    check.visible = IsWord() ? 1 : 0;
+    undo.visible = m_game.CanUndo() ? 1 : 0;
 }
 
 void CWordPile::Draw(CBackBuffer& buffer, const CTileSet& tiles)
@@ -219,6 +190,13 @@ void CWordPile::Regions(const CTileSet& tiles, std::vector<RECT>& regions) const
     for (const CTileButton* button : {&check, &undo})
         if (button->visible)
             regions.push_back(button->rect);
+}
+
+void CWordPile::AddLook(std::string& look) const
+{
+    CGamePart::AddLook(look);
+    check.AddLook(look);
+    undo.AddLook(look);
 }
 
 void CWordPile::ListPiles(std::vector<const CTilePile*>& piles) const

@@ -88,6 +88,7 @@ public:
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    void AddLook(std::string& look) const override;
     // The word and the shown buttons.
     void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     // The word always begins a dictionary word.

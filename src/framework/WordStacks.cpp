@@ -177,6 +177,12 @@ void CWordStacks::Regions(const CTileSet&, std::vector<RECT>& regions) const
             regions.push_back(m_flags[i].rect);
 }
 
+void CWordStacks::AddLook(std::string& look) const
+{
+    for (std::size_t i = 0; i < m_stacks.size(); ++i)
+        m_flags[i].AddLook(look);
+}
+
 void CWordStacks::ListPiles(std::vector<const CTilePile*>& piles) const { piles.push_back(&sink); }
 
 void CWordStacks::AddTooltips(CTooltips& tooltips, const CTileSet&) const

@@ -72,6 +72,7 @@ public:
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
+    void AddLook(std::string& look) const override;
     // The shown flags (the stacks are the game's own parts).
     void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;

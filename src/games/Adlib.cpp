@@ -69,10 +69,8 @@ void CAdlib::OnLButtonDown(int x, int y, unsigned keys)
             return;
         }
     }
-    if (m_check.HitTest(x, y)) {
+    if (m_check.HitTest(x, y))
         m_check.state = kButtonPressed;
-        m_check.Draw(m_backBuffer, m_tileSet);
-    }
 }
 
 void CAdlib::OnLButtonUp(int, int, unsigned)
@@ -80,7 +78,6 @@ void CAdlib::OnLButtonUp(int, int, unsigned)
     ReleaseMouse();
     if (m_check.IsPressed()) {
         m_check.state = kButtonRaised;
-        m_check.Draw(m_backBuffer, m_tileSet);
         Finish();
     } else if (m_dragging) {
         if (m_dragMoved)
@@ -135,15 +132,8 @@ int CAdlib::CrosswordValue() const
 void CAdlib::AfterMove()
 {
     const int value = CrosswordValue();
-    if (value > 0) {
-        m_check.visible = 1;
-        m_check.Draw(m_backBuffer, m_tileSet);
-    } else if (m_check.visible) {
-        m_check.Erase(m_backBuffer, m_tileSet);
-        m_check.visible = 0;
-    }
+    m_check.visible = value > 0 ? 1 : 0;
     m_hand.score = value;
-    DrawScorePanel();
     RefreshTooltips();
 }
 
@@ -172,7 +162,6 @@ void CAdlib::OnGameOver()
     // Only a crossword that counts earns the seconds left.
     if (m_hand.score != 0)
         m_hand.AddTimeBonus();
-    DrawScorePanel();
 }
 
 bool CAdlib::CheckRules(std::string& why)

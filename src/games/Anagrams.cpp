@@ -111,10 +111,7 @@ void CAnagrams::DropOnPlaces()
             CTilePile& place = m_places[(r + i) % 2 * kColumns + (c + j) % kColumns];
             if (!place.IsEmpty())
                 continue;
-            ErasePile(*hit);
             place.Push(hit->PopTop());
-            RedrawPile(*hit);
-            RedrawPile(place);
             if (record)
                 record->overflow.push_back(&place);
         }

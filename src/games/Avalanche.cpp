@@ -120,7 +120,6 @@ void CAvalanche::OnGameOver()
     // The oxygen left pays only for a hand won.
     if (m_won)
         m_hand.AddTimeBonus();
-    DrawScorePanel();
 }
 
 namespace {

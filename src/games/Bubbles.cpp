@@ -60,7 +60,6 @@ bool CBubbles::AfterLanding(int row, int column)
     } else {
         m_well.HighlightWords(row, column, m_minWordLength, m_pDictionary);
     }
-    RedrawWell();
     return m_well.AnyLit();
 }
 
@@ -70,7 +69,6 @@ void CBubbles::ClearWaiting()
     TilesLeftPlay(taken);
     m_removed += taken.GetLength();
     m_hand.AddWordPoints(taken.GetLength() * m_hand.gameAmount2);
-    RedrawWell();
     if (m_well.CheckLevel(*this, ++m_clearings)) {
         TilesLeftPlay(m_minimum.tiles);
         m_minWordLength = 2 + m_well.Level();

@@ -86,7 +86,6 @@ bool CCollapse::ReleaseOwnButton()
     if (!m_advance.visible || !m_word.IsEmpty() || m_overflowed)
         return true;
     m_hand.score += kAdvancePoints;
-    DrawScorePanel();
     Rise();
     AfterMove();
     EndHandIfFinished();
@@ -114,7 +113,6 @@ void CCollapse::TakeCell(int cell)
         if (r < 0 || r >= kRows || c < 0 || c >= kColumns || m_tower[r * kColumns + c].IsEmpty())
             continue;
         CTilePile& hit = m_tower[r * kColumns + c];
-        ErasePile(hit);
         TilesLeftPlay(hit.RemoveTop(1));
     }
     PlaySound(kSoundPenalty);
@@ -165,7 +163,6 @@ void CCollapse::OnGameOver()
 {
     // No speed bonus; a long hand is saluted.
     if (m_wordsScored > 20) {
-        DrawScorePanel();
         PlaySound(kSoundHandOver);
     }
 }

@@ -68,11 +68,7 @@ void CGobble::PushTypedRecord(char letter) { m_undo.Push(std::make_unique<CTyped
 void CGobble::ClearHighlight()
 {
     for (CTilePile& cell : m_rack)
-        if (cell.displayFlags & kPileNegative) {
-            cell.displayFlags &= ~kPileNegative;
-            ErasePile(cell);
-            RedrawPile(cell);
-        }
+        cell.displayFlags &= ~kPileNegative;
 }
 
 void CGobble::ClearTyped()
@@ -163,10 +159,6 @@ bool CGobble::PlaceTyped(bool force, bool highlight)
             PushTypedRecord(m_typed[k]);
     }
     AfterMove();
-    for (CTilePile& cell : m_rack) {
-        ErasePile(cell);
-        RedrawPile(cell);
-    }
     return found;
 }
 

@@ -37,11 +37,9 @@ void CGolf::UseBomb()
     if (!m_word.IsEmpty()) {
         PlaySound(kSoundPenalty);
         m_hand.score -= m_hand.playPenalty;
-        DrawScorePanel();
         m_word.TakeTiles(m_bombs, 1);
         const CStr destroyed = m_word.TakeTiles(m_word.word, m_word.word.Length());
         m_letterBin.StrikeLetters(destroyed);
-        m_letterBin.Draw(m_backBuffer, &m_tileSet);
     }
     m_undo.Clear();
     AfterMove();

@@ -212,16 +212,12 @@ void CGravity::Attach()
     m_hand.score += m_hand.gameAmount1;
     if (stack.Top() == kGlyphBomb) {
         PlaySound(kSoundPenalty);
-        ErasePile(stack);
         TilesLeftPlay(stack.RemoveAll());
-        RedrawPile(stack);
     } else if (TryClearStack(m_column, m_targets[m_column].Top() - 64)) {
         TilesLeftPlay(m_targets[m_column].tiles);
         m_targets[m_column].tiles = CStr(std::string(1, NextTarget()));
         TilesJoinedPlay(m_targets[m_column].tiles);
-        RedrawPile(m_targets[m_column]);
     }
-    DrawScorePanel();
     Launch();
 }
 
@@ -234,9 +230,7 @@ bool CGravity::TryClearStack(int column, int minLength)
             continue;
         PlaySound(kSoundScored);
         ++m_wordsCleared;
-        ErasePile(stack);
         TilesLeftPlay(stack.RemoveTop(n));
-        RedrawPile(stack);
         m_wordPoints += m_hand.WordScore(n);
         m_hand.AddWordPoints(m_hand.WordScore(n));
         return true;

@@ -112,7 +112,6 @@ void CGriddle::UseLightning()
     MoveTile(&m_lightning, &m_cells[m_path.Last()], kFlyFaceDown);
     m_path.Clear();
     m_hand.score -= m_hand.playPenalty;
-    DrawScorePanel();
     AfterMove();
 }
 

@@ -96,13 +96,6 @@ void CLetterBox::DrawTable()
                         m_frame.bottom - m_frame.top);
 }
 
-void CLetterBox::RedrawBox()
-{
-    m_backBuffer.FillBackground(&m_frame);
-    DrawTable();
-    m_box.Draw(m_backBuffer, m_tileSet);
-}
-
 void CLetterBox::AddTooltips()
 {
     for (int k = 0; k < kFreeCells; ++k)
@@ -188,7 +181,6 @@ bool CLetterBox::TryScoreWord()
     if (IsHandOver())
         return true;
     const bool moved = MoveSets();
-    RedrawBox();
     if (!moved)
         EndHand(kEndFinished);
     return true;
@@ -231,7 +223,6 @@ void CLetterBox::OnGameOver()
 {
     if (m_box.IsEmpty())
         return CGame::OnGameOver();
-    DrawScorePanel();
 }
 
 bool CLetterBox::IsFinished() { return m_box.IsEmpty() && m_word.IsEmpty(); }

@@ -58,7 +58,6 @@ private:
     // the other set or leave the box.
     bool MoveSets();
     void MoveTileInBox(int row, int from, int to, bool right);
-    void RedrawBox();
 
     CTileLayout m_box;
     CTilePile m_freeCells[kFreeCells];

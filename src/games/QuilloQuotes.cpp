@@ -66,7 +66,6 @@ void CQuilloQuotes::Deal()
     m_deck.stock.tiles = m_undealt;  // the first letter at the bottom
     m_undealt.Empty();
     DrawQuote(0);
-    RedrawPile(m_deck.stock);
 }
 
 void CQuilloQuotes::TurnTile()
@@ -92,7 +91,6 @@ void CQuilloQuotes::OnLButtonDown(int x, int y, unsigned keys)
         // Every press costs the penalty, however briefly it is held.
         m_peeking = true;
         m_hand.score -= m_hand.penaltyPoints;
-        DrawScorePanel();
         DrawQuote(1);
         return;
     }
@@ -191,7 +189,6 @@ bool CQuilloQuotes::IsFinishedAfterDrop(CTilePile* target)
     m_pQuoteList->RevealWord(word);
     TilesLeftPlay(word);
     m_hand.AddWordPoints(n * m_hand.gameAmount2);
-    DrawScorePanel();
     DrawQuote(0);
     m_undo.Clear();  // an uncovered word can't be taken back
     return IsFinished();

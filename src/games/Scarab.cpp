@@ -98,7 +98,6 @@ void CScarab::OnLButtonDown(int x, int y, unsigned keys)
     for (CTileButton* button : {&m_scoreButton, &m_redrawButton})
         if (button->HitTest(x, y)) {
             button->state = kButtonPressed;
-            button->Draw(m_backBuffer, m_tileSet);
             break;
         }
 }
@@ -109,7 +108,6 @@ void CScarab::OnLButtonUp(int, int, unsigned)
     for (CTileButton* button : {&m_scoreButton, &m_redrawButton})
         if (button->IsPressed()) {
             button->state = kButtonRaised;
-            button->Draw(m_backBuffer, m_tileSet);
             if (button == &m_scoreButton) {
                 ScoreTurn();
             } else if (!m_bag.IsEmpty()) {
@@ -267,10 +265,6 @@ void CScarab::MoveScarab()
         m_scarabColumn = m_random.InRange(kSize, 0);
     } while (!m_board.Cell(m_scarabRow, m_scarabColumn).IsEmpty());
     m_board.Cell(m_scarabRow, m_scarabColumn).marker = kScarabMark;
-    for (CBoardCell* cell : {&from, &m_board.Cell(m_scarabRow, m_scarabColumn)}) {
-        ErasePile(*cell);
-        RedrawPile(*cell);
-    }
 }
 
 void CScarab::RedrawRack()
@@ -281,8 +275,6 @@ void CScarab::RedrawRack()
     m_bag.AppendString(m_rack.tiles);
     m_rack.tiles = CStr();
     m_bag.tiles.Shuffle(m_random);
-    ErasePile(m_rack);
-    RedrawPile(m_rack);
     BeginDrag(&m_bag, n, m_bag.x, m_bag.y);
     EndDrag(&m_rack);
     m_hand.score -= m_hand.penaltyPoints;
@@ -293,18 +285,8 @@ bool CScarab::IsFinished() { return m_bag.IsEmpty() && m_rack.IsEmpty(); }
 
 void CScarab::AfterMove()
 {
-    const auto show = [this](CTileButton& button, bool shown) {
-        if (shown) {
-            button.visible = 1;
-            button.Draw(m_backBuffer, m_tileSet);
-        } else if (button.visible) {
-            button.Erase(m_backBuffer, m_tileSet);
-            button.visible = 0;
-        }
-    };
-    show(m_scoreButton, EvaluateTurn() > 0);
-    show(m_redrawButton, !m_rack.IsEmpty());
-    DrawScorePanel();
+    m_scoreButton.visible = EvaluateTurn() > 0 ? 1 : 0;
+    m_redrawButton.visible = m_rack.IsEmpty() ? 0 : 1;
     RefreshTooltips();
 }
 

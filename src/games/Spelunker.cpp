@@ -27,7 +27,7 @@ CSpelunker::CSpelunker(const CGameContext& context) : CWormHole(context, kSide, 
         Cell(row, column).Push(kGlyphDiamond);
         ++m_placed;
     }
-    Light(false);
+    Light();
     m_diamonds.Configure(kPileAllFaceUp | kPileEmptyMarker, kFanDown);
     AddPile(m_diamonds, "diamonds");
     AddCancelButton(kStrCancelTooltip);
@@ -55,16 +55,12 @@ bool CSpelunker::IsLit(int cell) const
     return false;
 }
 
-void CSpelunker::Light(bool draw)
+void CSpelunker::Light()
 {
     for (int i = 0; i < kSide * kSide; ++i) {
         CTilePile& cell = m_cells[static_cast<std::size_t>(i)];
         const int down = IsLit(i) ? 0 : cell.Length();
-        if (cell.faceDownCount == down)
-            continue;
         cell.faceDownCount = down;
-        if (draw)
-            RedrawPile(cell);
     }
 }
 
@@ -72,7 +68,7 @@ bool CSpelunker::Undo()
 {
     // What the miner's move lit goes dark again.
     const int undone = CWormHole::Undo();
-    Light(true);
+    Light();
     return undone;
 }
 
@@ -81,17 +77,14 @@ void CSpelunker::TakeCell(int cell)
     CTilePile& pile = m_cells[static_cast<std::size_t>(cell)];
     if (pile.Top() != kGlyphDiamond) {
         CWormHole::TakeCell(cell);
-        Light(true);
+        Light();
         return;
     }
     // A diamond is no letter: it goes to the collected ones, the word and the
     // miner stay, and nothing can take it back.
     PlaySound(kSoundScored);
-    ErasePile(pile);
     while (!pile.IsEmpty() && pile.Top() == kGlyphDiamond)
         m_diamonds.Push(pile.PopTop());
-    RedrawPile(pile);
-    RedrawPile(m_diamonds);
     if (IsFinished())
         m_digging.Celebrate(kGlyphMinerWon);
     // The word in progress still counts when the last diamond ends the hand.

@@ -28,9 +28,8 @@ private:
     // Whether the cell is face up: it holds a diamond, or the torch has shone
     // on it (it lies within one of the miner or of a cell the miner dug out).
     bool IsLit(int cell) const;
-    // Turns each cell face up or down as IsLit says; redraws the changed
-    // ones when asked.
-    void Light(bool draw);
+    // Turns each cell face up or down as IsLit says.
+    void Light();
 
     CTilePile m_diamonds;  // collected
     int m_placed = 0;

@@ -69,7 +69,7 @@ int CTetris::AfterLanding(const std::vector<CellAt>& cells)
     }
     if (!m_well.AnyLit())
         return 0;
-    RedrawWell();
+    PlaceShape();
     return (m_bestColumn + 2 * m_well.Level() + m_bestRow) / 9 + 2;
 }
 

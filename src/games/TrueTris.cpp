@@ -60,7 +60,7 @@ int CTrueTris::AfterLanding(const std::vector<CellAt>& cells)
     }
     if (!m_well.AnyLit())
         return 0;
-    RedrawWell();
+    PlaceShape();
     return 1;  // the full rows go on the next step
 }
 

@@ -66,20 +66,13 @@ bool CUnscramble::IsNewWord(const CTilePile& pile, int trim)
     return CWordHunt::IsNewWord(pile, trim);
 }
 
-void CUnscramble::DrawButtonState(CTileButton& button, int state)
-{
-    button.state = state;
-    button.Draw(m_backBuffer, m_tileSet);
-    DrawScorePanel();
-}
-
 void CUnscramble::OnLButtonDown(int x, int y, unsigned keys)
 {
     for (int r = 0; r < kRows; ++r) {
         const size_t row = static_cast<size_t>(r);
         if (m_shuffle[row].HitTest(x, y)) {
             m_shuffleHeld = r + 1;
-            DrawButtonState(m_shuffle[row], kButtonPressed);
+            m_shuffle[row].state = kButtonPressed;
             return;
         }
         if (m_autoSolve[row].HitTest(x, y)) {
@@ -88,7 +81,7 @@ void CUnscramble::OnLButtonDown(int x, int y, unsigned keys)
             m_hand.score -= points;
             m_charged += points;
             m_autoSolveHeld = r + 1;
-            DrawButtonState(m_autoSolve[row], kButtonPressed);
+            m_autoSolve[row].state = kButtonPressed;
             return;
         }
     }
@@ -104,7 +97,7 @@ void CUnscramble::OnLButtonUp(int x, int y, unsigned keys)
     const bool solve = m_shuffleHeld == 0;
     m_shuffleHeld = m_autoSolveHeld = 0;
     const size_t row = static_cast<size_t>(held - 1);
-    DrawButtonState(solve ? m_autoSolve[row] : m_shuffle[row], kButtonRaised);
+    (solve ? m_autoSolve[row] : m_shuffle[row]).state = kButtonRaised;
     if (IsUntouched(held - 1)) {
         LayOutRow(held - 1, solve);
     }
@@ -116,10 +109,8 @@ void CUnscramble::LayOutRow(int row, bool solved)
     if (!solved)
         letters.Shuffle(m_random);
     for (int c = 0; c < RowLength(row) && c < letters.GetLength(); ++c) {
-        ErasePile(Place(row, c));
         Place(row, c).tiles = "";
         Place(row, c).Push(letters[c]);
-        RedrawPile(Place(row, c));
     }
 }
 

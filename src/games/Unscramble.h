@@ -40,7 +40,6 @@ private:
     bool IsUntouched(int row) const;
     // Lays the row out anew: shuffled, or as its picked word.
     void LayOutRow(int row, bool solved);
-    void DrawButtonState(CTileButton& button, int state);
 
     std::array<CStr, kRows> m_answers;
     std::array<CTileButton, kRows> m_shuffle;

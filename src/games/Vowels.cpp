@@ -68,7 +68,6 @@ void CVowels::OnLButtonDown(int x, int y, unsigned)
         if (TakeIntoWord(m_vowelPiles[vowels])) {
             // The vowel's cost stays charged even when the vowel is undone.
             m_hand.score -= m_hand.playPenalty;
-            DrawScorePanel();
         }
         return;
     }

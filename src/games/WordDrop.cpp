@@ -40,8 +40,7 @@ char CWordDrop::NextLetter()
 
 bool CWordDrop::AfterLanding(int row, int column)
 {
-    if (m_well.HighlightWords(row, column, kMinWordLength, m_pDictionary))
-        RedrawWell();
+    m_well.HighlightWords(row, column, kMinWordLength, m_pDictionary);
     for (int r = 0; r < kRows; ++r)
         if (m_well.IsRowLit(r))
             return true;
@@ -59,7 +58,6 @@ void CWordDrop::ClearWaiting()
         const CStr taken = m_well.RemoveRow(r);
         TilesLeftPlay(taken);
         m_hand.AddWordPoints(taken.GetLength() * m_hand.gameAmount2);
-        RedrawWell();
         m_well.CheckLevel(*this, ++m_lines);
     }
 }

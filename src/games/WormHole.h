@@ -47,7 +47,7 @@ protected:
 
 private:
     void DrawTable() override;
-    void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
+    void FrameRegions(std::vector<RECT>& regions) const override;
     void UseStar();
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }

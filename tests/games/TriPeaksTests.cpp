@@ -23,6 +23,7 @@ protected:
             Game().Cells().Cell(p[0] - '0', p[1] == 'b' ? 11 : p[1] - '0').tiles = CStr(p + 2);
         Game().StockWaste().stock.tiles = "s";
         Game().LetterBin().SetText("eontzs", kTextLetterBin);
+        Game().Refresh();  // the planted table drawn, its tooltips where its piles are
     }
     // "cell R C" clicks that cell, "word K" word tile K, "waste" and "check"
     // their piles, "right" releases the right button over the word; anything

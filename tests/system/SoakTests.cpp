@@ -1,12 +1,18 @@
 // Random input through the real (offscreen) window for every game in the
 // factory table, checking after each event the game's invariants, that
-// nothing is drawn outside the client area, that input changes nothing while
+// nothing is drawn outside the client area, that what was drawn is the table
+// painted afresh, that input changes nothing while
 // the hand is over or paused, and that quiet events leave the score alone.
 // Long run: GLYPHERY_SOAK_HANDS=20 GLYPHERY_SOAK_EVENTS=5000 (tools/soak.sh);
 // GLYPHERY_SOAK_GAME / GLYPHERY_SOAK_FIRST pick one game and first hand.
 // GLYPHERY_SOAK_TRACE=DIR writes DIR/gameID.trace, a line per event with a
 // digest of the state and of the window's picture: two builds that should
-// behave alike give the same files (diff them).
+// behave alike give the same files (diff them); GLYPHERY_SOAK_TRACE_FULL adds
+// every state in full. GLYPHERY_SOAK_NO_TOOLS aims no input at tooltip
+// rectangles, for comparing builds whose tooltips are refreshed at other
+// moments. GLYPHERY_SOAK_FRESH=0 leaves out the check that the picture after
+// every event is the table painted afresh (a failing one is saved in the
+// trace directory as gameID-drawn.png and gameID-fresh.png).
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -241,6 +247,8 @@ private:
             reinterpret_cast<const char*>(screen.constBits()), static_cast<std::size_t>(screen.sizeInBytes())));
         m_trace << m_hand << " " << what << " | " << std::hash<std::string>()(game ? game->DescribeState() : "")
                 << " " << picture << "\n";
+        if (std::getenv("GLYPHERY_SOAK_TRACE_FULL") && game)  // every state in full, to diff
+            m_trace << game->DescribeState();
     }
 
     int Pick(int n) { return n <= 0 ? 0 : static_cast<int>(m_random() % static_cast<unsigned>(n)); }
@@ -296,7 +304,7 @@ private:
                 return p;
             }
         }
-        if (choice < 8) {
+        if (choice < 8 && !std::getenv("GLYPHERY_SOAK_NO_TOOLS")) {
             const std::vector<RECT> tools = m_window.ToolRects();
             if (!tools.empty()) {
                 const RECT& r = tools[static_cast<std::size_t>(Pick(static_cast<int>(tools.size())))];
@@ -512,6 +520,8 @@ private:
         // A hand lost to a piece with no room ends with that piece over the well: not a layout's doing.
         if (usual && !m_app.IsHandOver() && game->IsLayoutValid() && !game->CheckLayout(why))
             return "layout broken: " + why;
+        if (std::string stale = usual ? CheckPaintedAfresh(*game) : std::string(); !stale.empty())
+            return stale;
         if (game == m_before.game) {
             if (kind == Kind::Input && (m_before.over || m_before.paused) && game->DescribeState() != m_before.state)
                 return std::string("input changed the game while ") + (m_before.over ? "the hand was over" : "paused") +
@@ -521,6 +531,35 @@ private:
                        std::to_string(game->GetScore());
         }
         return {};
+    }
+
+    // What the base drew after the event is what painting the whole table
+    // afresh draws: no part left stale, no pixel left behind. Checked where
+    // the layout's rule holds (a table squeezed into a tiny window may spill).
+    std::string CheckPaintedAfresh(CGame& game)
+    {
+        static const bool wanted = EnvInt("GLYPHERY_SOAK_FRESH", 1) != 0;
+        if (!wanted || game.IsDragging() || !game.IsLayoutValid())
+            return {};
+        const QImage drawn = m_window.ScreenImage().copy();
+        m_window.Invalidate(nullptr, true);
+        m_window.ProcessPending();
+        const QImage& fresh = m_window.ScreenImage();
+        if (drawn.size() != fresh.size() || drawn == fresh)
+            return {};
+        int x = 0, y = 0;
+        for (y = 0; y < drawn.height(); ++y) {
+            for (x = 0; x < drawn.width() && drawn.pixel(x, y) == fresh.pixel(x, y); ++x) {
+            }
+            if (x < drawn.width())
+                break;
+        }
+        if (const char* dir = std::getenv("GLYPHERY_SOAK_TRACE"); dir && *dir) {
+            drawn.save(QString::fromStdString(std::string(dir) + "/game" + std::to_string(m_gameId) + "-drawn.png"));
+            fresh.save(QString::fromStdString(std::string(dir) + "/game" + std::to_string(m_gameId) + "-fresh.png"));
+        }
+        return "the picture differs from the table painted afresh, first at (" + std::to_string(x) + "," +
+               std::to_string(y) + ")";
     }
 
     struct Snapshot {
