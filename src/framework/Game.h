@@ -13,9 +13,10 @@
 // the order registered, the score panel, then DrawTable for anything of the
 // game's own), adds the parts' tooltips, describes it (DescribeState) and
 // checks it (ListPiles, TilesOutsidePiles). The game answers the input it
-// cares about in handlers that change the hand, draw what changed and return
-// (the buffer is open while they run), and calls EndHandIfFinished after a
-// move that may end the hand: the hand then ends once the event has returned.
+// cares about in handlers that change the hand and return, and calls
+// EndHandIfFinished after a move that may end the hand: the hand then ends
+// once the event has returned. The game draws nothing: after every event the
+// base draws each part whose look changed (DrawChanges), and the table.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -66,9 +67,9 @@ public:
     virtual void InvalidateLayout();
 
     // What the shell sends the game. Each runs the game's handler with the
-    // back buffer open, shows what was drawn when the handler returns, and
-    // then ends the hand if a rule finished it (EndHand). Nothing else opens
-    // the buffer: a rule changes the hand, draws what it changed and returns.
+    // back buffer open, draws what changed and shows it when the handler
+    // returns, and then ends the hand if a rule finished it (EndHand).
+    // Nothing else opens the buffer: a rule changes the hand and returns.
     void Paint(HDC hdc);
     void EraseBackground(HDC hdc);
     void Resize(int sizeType, int width, int height);
@@ -202,8 +203,8 @@ public:
     CDictionary* Dictionary() const { return m_pDictionary; }
     // Redraws the score panel.
     void DrawScorePanel() { m_scorePanel.Draw(m_backBuffer, m_hand); }
-    // Draws a pile again over what is there; ErasePile first
-    // clears its area to the background, for a pile that shrank.
+    // Draws a pile again over what is there; ErasePile first clears its
+    // area. Only for a pile no part draws (the base draws the parts' own).
     void RedrawPile(CTilePile& pile);
     void ErasePile(CTilePile& pile);
     // The same description of the base state every game's DescribeState starts with.

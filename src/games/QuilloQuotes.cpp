@@ -42,12 +42,17 @@ void CQuilloQuotes::PlacePieces(int width, int)
     m_done.SetPosition(left + 3 * w + 10, 10);
 }
 
-void CQuilloQuotes::DrawTable() { DrawQuote(m_peeking); }
-
-void CQuilloQuotes::DrawQuote(int peek)
+void CQuilloQuotes::DrawTable()
 {
     if (m_pQuoteList)
-        m_pQuoteList->Draw(m_backBuffer, peek);
+        m_pQuoteList->Draw(m_backBuffer, m_peeking ? 1 : 0);
+}
+
+void CQuilloQuotes::AddTableLook(std::string& look) const
+{
+    look += m_peeking ? '1' : '0';
+    if (m_pQuoteList && m_pQuoteList->IsOpen())
+        look += m_pQuoteList->IsMasked() ? m_pQuoteList->GetMaskedText().str() : std::string(m_pQuoteList->GetText());
 }
 
 void CQuilloQuotes::AddTooltips() { m_tooltips.AddTool(m_quoteRect, kStrQuoteTooltip, kStrQuoteTooltip); }
@@ -65,7 +70,6 @@ void CQuilloQuotes::Deal()
         m_pQuoteList->HideLetters();
     m_deck.stock.tiles = m_undealt;  // the first letter at the bottom
     m_undealt.Empty();
-    DrawQuote(0);
 }
 
 void CQuilloQuotes::TurnTile()
@@ -91,7 +95,6 @@ void CQuilloQuotes::OnLButtonDown(int x, int y, unsigned keys)
         // Every press costs the penalty, however briefly it is held.
         m_peeking = true;
         m_hand.score -= m_hand.penaltyPoints;
-        DrawQuote(1);
         return;
     }
     // Only the top tile of a row can be lifted.
@@ -107,7 +110,6 @@ void CQuilloQuotes::OnLButtonUp(int x, int y, unsigned)
     ReleaseMouse();
     if (m_peeking) {
         m_peeking = false;
-        DrawQuote(0);
     }
     if (m_dragging) {
         if (m_dragMoved) {
@@ -189,7 +191,6 @@ bool CQuilloQuotes::IsFinishedAfterDrop(CTilePile* target)
     m_pQuoteList->RevealWord(word);
     TilesLeftPlay(word);
     m_hand.AddWordPoints(n * m_hand.gameAmount2);
-    DrawQuote(0);
     m_undo.Clear();  // an uncovered word can't be taken back
     return IsFinished();
 }

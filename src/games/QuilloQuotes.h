@@ -31,11 +31,11 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
+    void AddTableLook(std::string& look) const override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_quoteRect); }
     void Deal();
     void TurnTile();
     void DropDraggedTile();
-    void DrawQuote(int peek);
     // Whether the row's letters followed by `letter` end in the beginning of a hidden word.
     bool CanJoin(const CTilePile& row, char letter) const;
     int RowAt(int x, int y) const;
