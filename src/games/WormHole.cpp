@@ -60,16 +60,8 @@ void CWormHole::DrawTable()
     // The apple's skin, and its stalk on top.
     m_tileSet.DrawFrame(m_backBuffer, m_frame.left, m_frame.top, m_frame.right - m_frame.left,
                         m_frame.bottom - m_frame.top);
-    std::vector<RECT> regions;
-    FrameRegions(regions);
-    m_tileSet.DrawFramePiece(m_backBuffer, 0x8, regions[1].left, regions[1].top);
-}
-
-void CWormHole::FrameRegions(std::vector<RECT>& regions) const
-{
-    const int stalkX = (m_frame.left + m_frame.right) / 2, stalkY = m_frame.top - m_tileSet.TileHeight() / 2;
-    regions.push_back(m_frame);
-    regions.push_back(RECT{stalkX, stalkY, stalkX + m_tileSet.TileWidth() / 2, m_frame.top});
+    const RECT stalk = Stalk();
+    m_tileSet.DrawFramePiece(m_backBuffer, 0x8, stalk.left, stalk.top);
 }
 
 bool CWormHole::Undo()

@@ -47,7 +47,17 @@ protected:
 
 private:
     void DrawTable() override;
-    void FrameRegions(std::vector<RECT>& regions) const override;
+    void FrameRegions(std::vector<RECT>& regions) const override
+    {
+        regions.push_back(m_frame);
+        regions.push_back(Stalk());
+    }
+    // The apple's stalk, half a tile above the frame's middle.
+    RECT Stalk() const
+    {
+        const int x = (m_frame.left + m_frame.right) / 2;
+        return RECT{x, m_frame.top - m_tileSet.TileHeight() / 2, x + m_tileSet.TileWidth() / 2, m_frame.top};
+    }
     void UseStar();
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
