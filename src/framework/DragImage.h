@@ -19,6 +19,13 @@ public:
     void Clear();
 
     bool IsShown() const { return m_shown; }
+    // The table under the image was painted again: what the image saved of
+    // it is stale, and the image is no longer on it (Show puts it back).
+    void Forget()
+    {
+        m_under = CBitmap();
+        m_shown = false;
+    }
     bool HasImage() const { return !m_image.IsNull(); }
     int X() const { return m_x; }
     int Y() const { return m_y; }

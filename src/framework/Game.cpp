@@ -153,6 +153,8 @@ void CGame::DrawTable() {}
 void CGame::DrawEverything(bool fresh, HDC hdc)
 {
     const bool relaid = !m_layoutValid;
+    const bool dragShown = m_dragImage.IsShown();
+    m_dragImage.Forget();  // a tile held in a drag is shown again over the new picture
     if (relaid)
         Layout(hdc);
     if (fresh)
@@ -164,6 +166,8 @@ void CGame::DrawEverything(bool fresh, HDC hdc)
     if (relaid)  // buttons placed while drawing have their rectangles only now
         RefreshTooltips();
     TakeLooks();
+    if (dragShown)
+        m_dragImage.Show(m_backBuffer);
 }
 
 namespace {
@@ -228,10 +232,13 @@ void CGame::TakeLooks() { m_drawn = LookAtPieces(); }
 
 void CGame::DrawChanges()
 {
-    if (!m_layoutValid || m_drawn.empty())
+    if (!m_layoutValid || m_drawn.empty()) {
+        m_erased.clear();
         return;  // a full paint is on its way
+    }
     std::vector<Piece> now = LookAtPieces();
     if (now.size() != m_drawn.size()) {  // the parts changed shape: draw them all again
+        m_erased.clear();
         m_backBuffer.FillBackground(nullptr);
         DrawEverything(false);
         return;
@@ -246,7 +253,8 @@ void CGame::DrawChanges()
     // A changed piece is cleared where it was and drawn where it is; so is
     // every piece its clearing or drawing touches, until none is left.
     std::vector<char> redraw(now.size(), 0);
-    std::vector<RECT> touched;
+    std::vector<RECT> touched = std::move(m_erased);
+    m_erased.clear();
     for (std::size_t k = 0; k < now.size(); ++k)
         if (now[k].look != m_drawn[k].look) {
             redraw[k] = 1;
@@ -580,6 +588,7 @@ void CGame::ErasePile(CTilePile& pile)
         return;
     const RECT r = pile.GetRect(m_tileSet);
     m_backBuffer.FillBackground(&r);
+    m_erased.push_back(r);  // whatever lay there is drawn again by DrawChanges
 }
 
 void CGame::RedrawPile(CTilePile& pile) { pile.Draw(m_backBuffer, m_tileSet); }

@@ -315,6 +315,7 @@ private:
     };
     std::vector<Piece> LookAtPieces() const;
     std::vector<Piece> m_drawn;
+    std::vector<RECT> m_erased;  // cleared by ErasePile since the last DrawChanges
     std::string PanelLook() const;
     // Records every piece's look as drawn now.
     void TakeLooks();
