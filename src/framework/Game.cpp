@@ -170,14 +170,6 @@ void CGame::DrawEverything(bool fresh, HDC hdc)
         m_dragImage.Show(m_backBuffer);
 }
 
-namespace {
-void PileRegions(const CTilePile& pile, const CTileSet& tiles, std::vector<RECT>& regions)
-{
-    if (!pile.IsHidden() && (!pile.IsEmpty() || (pile.displayFlags & kPileEmptyMarker)))
-        regions.push_back(pile.Rect(tiles));
-}
-}  // namespace
-
 std::string CGame::PanelLook() const
 {
     const RECT r = m_scorePanel.Rect();
@@ -189,11 +181,32 @@ std::string CGame::PanelLook() const
     return look;
 }
 
+// What a piece shows now: its look and the regions it draws in.
+void CGame::Measure(Piece& piece) const
+{
+    piece.look.clear();
+    piece.regions.clear();
+    if (piece.table) {
+        AddTableLook(piece.look);
+        FrameRegions(piece.regions);
+    } else if (piece.part == Piece::kNone) {
+        piece.look = PanelLook();
+        piece.regions.push_back(m_scorePanel.Rect());
+    } else if (piece.pile != Piece::kNone) {
+        std::vector<const CTilePile*> piles;
+        m_parts[piece.part]->ListPiles(piles);
+        piles[piece.pile]->AddLook(piece.look);
+        CGamePart::AddPileRegion(*piles[piece.pile], m_tileSet, piece.regions);
+    } else {
+        m_parts[piece.part]->AddLook(piece.look);
+        m_parts[piece.part]->Regions(m_tileSet, piece.regions);
+    }
+}
+
 // Every piece the base draws, in drawing order: each part (each pile of a
 // part that draws its piles apart), then the read-out, then the table.
 std::vector<CGame::Piece> CGame::LookAtPieces() const
 {
-    constexpr std::size_t none = static_cast<std::size_t>(-1);
     std::vector<Piece> pieces;
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const CGamePart& part = *m_parts[i];
@@ -203,20 +216,14 @@ std::vector<CGame::Piece> CGame::LookAtPieces() const
             for (std::size_t j = 0; j < piles.size(); ++j) {
                 Piece& piece = pieces.emplace_back(Piece{i, j, false, {}, {}});
                 piles[j]->AddLook(piece.look);
-                PileRegions(*piles[j], m_tileSet, piece.regions);
+                CGamePart::AddPileRegion(*piles[j], m_tileSet, piece.regions);
             }
         } else {
-            Piece& piece = pieces.emplace_back(Piece{i, none, false, {}, {}});
-            part.AddLook(piece.look);
-            part.Regions(m_tileSet, piece.regions);
+            Measure(pieces.emplace_back(Piece{i, Piece::kNone, false, {}, {}}));
         }
     }
-    Piece& panel = pieces.emplace_back(Piece{none, none, false, {}, {}});
-    panel.look = PanelLook();
-    panel.regions.push_back(m_scorePanel.Rect());
-    Piece& table = pieces.emplace_back(Piece{none, none, true, {}, {}});
-    AddTableLook(table.look);
-    FrameRegions(table.regions);
+    Measure(pieces.emplace_back(Piece{Piece::kNone, Piece::kNone, false, {}, {}}));
+    Measure(pieces.emplace_back(Piece{Piece::kNone, Piece::kNone, true, {}, {}}));
     return pieces;
 }
 
@@ -246,7 +253,7 @@ void CGame::DrawChanges()
     const auto meets = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {
         for (const RECT& r : a)
             for (const RECT& s : b)
-                if (r.left < s.right && s.left < r.right && r.top < s.bottom && s.top < r.bottom)
+                if (Intersect(r, s))
                     return true;
         return false;
     };
@@ -276,7 +283,7 @@ void CGame::DrawChanges()
     if (dragShown)
         m_dragImage.Hide(m_backBuffer);
     for (std::size_t k = 0; k + 1 < now.size(); ++k)
-        if (redraw[k] && now[k].part != static_cast<std::size_t>(-1))
+        if (redraw[k] && now[k].part != Piece::kNone)
             for (const RECT& r : m_drawn[k].regions)
                 m_backBuffer.FillBackground(&r);
     for (std::size_t k = 0; k < now.size(); ++k) {
@@ -285,26 +292,25 @@ void CGame::DrawChanges()
             DrawTable();  // over what was drawn, as in a full paint
         } else if (!redraw[k]) {
             continue;
-        } else if (piece.part == static_cast<std::size_t>(-1)) {
+        } else if (piece.part == Piece::kNone) {
             DrawScorePanel();
-        } else if (piece.pile != static_cast<std::size_t>(-1)) {
+        } else if (piece.pile != Piece::kNone) {
             m_parts[piece.part]->DrawPile(piece.pile, m_backBuffer, m_tileSet);
         } else {
             m_parts[piece.part]->Draw(m_backBuffer, m_tileSet);
         }
     }
-    // What was drawn may have placed a button: its regions are known now,
-    // and where a region moved, its tooltip moves with it.
-    std::vector<Piece> drawn = LookAtPieces();
+    // A part drawn may have placed a button: its regions are known only now
+    // (a pile's never depend on drawing). Where a region moved, its tooltip
+    // moves with it.
     bool moved = false;
-    for (std::size_t k = 0; k < drawn.size() && !moved; ++k)
-        moved = drawn[k].regions.size() != m_drawn[k].regions.size() ||
-                !std::equal(drawn[k].regions.begin(), drawn[k].regions.end(), m_drawn[k].regions.begin(),
-                            [](const RECT& a, const RECT& b) {
-                                return a.left == b.left && a.top == b.top && a.right == b.right &&
-                                       a.bottom == b.bottom;
-                            });
-    m_drawn = std::move(drawn);
+    for (std::size_t k = 0; k < now.size(); ++k)
+        if (redraw[k]) {
+            if (now[k].pile == Piece::kNone)
+                Measure(now[k]);
+            moved = moved || now[k].regions != m_drawn[k].regions;
+        }
+    m_drawn = std::move(now);
     if (moved)
         RefreshTooltips();
     if (dragShown)
@@ -475,6 +481,7 @@ void CGame::StopTimer(unsigned timerId)
 
 int CGame::Ask(unsigned textId, unsigned captionId, unsigned style)
 {
+    DrawChanges();
     m_backBuffer.Flush();
     return m_window ? m_window->MessageBox(ResString(textId), ResString(captionId), style) : 0;
 }
@@ -483,6 +490,7 @@ void CGame::ShowLevelNotice(unsigned dialogId)
 {
     if (!m_window)
         return;
+    DrawChanges();
     m_backBuffer.Flush();
     m_window->SendCommand(kPauseCommand);
     RunLevelNotice(m_window, dialogId);
@@ -593,11 +601,6 @@ void CGame::ErasePile(CTilePile& pile)
 
 void CGame::RedrawPile(CTilePile& pile) { pile.Draw(m_backBuffer, m_tileSet); }
 
-void CGame::TurnTopFaceUp(CTilePile& pile)
-{
-    pile.TurnTopFaceUp();
-}
-
 void CGame::BuildDragImage()
 {
     m_dragPile.SetPosition(0, 0);
@@ -683,7 +686,7 @@ void CGame::EndDrag(CTilePile* target)
         m_undo.Push(std::move(record));
     }
     if (source && source != target)
-        TurnTopFaceUp(*source);
+        source->TurnTopFaceUp();
     SettleDraggedTiles(*target);
     if (IsFinishedAfterDrop(target))
         EndHand(kEndFinished);
@@ -763,7 +766,7 @@ void CGame::MoveTile(CTilePile* from, CTilePile* to, TileFlight flight)
     to->AppendString(landed);
     if (ownTo)
         RedrawPile(*to);
-    DrawChanges();
+    DrawChanges();  // landed
 }
 
 // ---------------------------------------------------------------------------

@@ -226,7 +226,8 @@ public:
     void RepaintAll();
     // Draws again each part (and the read-out) whose look changed since it
     // was last drawn, clearing the regions it had drawn in first. Run after
-    // every event, before an animation's step is shown and before a tile flies.
+    // every event, before an animation's step or a question is shown and
+    // before a tile flies.
     void DrawChanges();
     void StartTimer(unsigned timerId, int ms);
     void StopTimer(unsigned timerId);
@@ -307,13 +308,15 @@ private:
     // What each piece of the table showed when last drawn: its look and the
     // regions it drew in (DrawChanges).
     struct Piece {
-        std::size_t part;  // m_parts index, or npos for the read-out and the table
-        std::size_t pile;  // listed pile of a part drawing its piles apart, or npos
+        static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+        std::size_t part;  // m_parts index, or kNone for the read-out and the table
+        std::size_t pile;  // listed pile of a part drawing its piles apart, or kNone
         bool table = false;
         std::string look;
         std::vector<RECT> regions;
     };
     std::vector<Piece> LookAtPieces() const;
+    void Measure(Piece& piece) const;
     std::vector<Piece> m_drawn;
     std::vector<RECT> m_erased;  // cleared by ErasePile since the last DrawChanges
     std::string PanelLook() const;
@@ -325,7 +328,6 @@ private:
     void ApplyColours();
     int m_eventDepth = 0;
     int m_endReason = 0;  // a hand a rule ended, ending when the event returns
-    void TurnTopFaceUp(CTilePile& pile);
     // The dragged tiles join `pile` (a drop or a cancelled drag), and the drag ends.
     void SettleDraggedTiles(CTilePile& pile);
 

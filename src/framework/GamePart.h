@@ -50,7 +50,6 @@ public:
     // Draws listed pile `index` alone (only when DrawsPilesApart).
     virtual void DrawPile(std::size_t /*index*/, CBackBuffer& /*buffer*/, const CTileSet& /*tiles*/) {}
 
-protected:
     // A pile's rectangle, when it draws anything (not hidden, and holding
     // tiles or showing its empty marker).
     static void AddPileRegion(const CTilePile& pile, const CTileSet& tiles, std::vector<RECT>& regions);

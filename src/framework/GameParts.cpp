@@ -31,11 +31,6 @@ void CGamePart::Regions(const CTileSet& tiles, std::vector<RECT>& regions) const
 }
 
 namespace {
-bool Intersect(const RECT& a, const RECT& b)
-{
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 std::string Show(const RECT& r)
 {
     return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +

@@ -42,6 +42,11 @@ inline bool Overlaps(const RECT& a, const RECT& b)
 {
     return b.left <= a.right && b.right >= a.left && b.top <= a.bottom && b.bottom >= a.top;
 }
+// Whether two rectangles share pixels (touching edges do not).
+inline bool Intersect(const RECT& a, const RECT& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
 
 // Message-box styles and answers, with the values the game code has always used.
 enum : unsigned {
