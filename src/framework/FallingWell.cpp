@@ -258,9 +258,27 @@ bool CFallingWell::CheckLevel(CGame& game, int count)
 
 void CFallingWell::Draw(CBackBuffer& buffer, const CTileSet& tiles)
 {
-    tiles.DrawFrame(buffer, m_left - m_w / 4, m_top - m_h / 4, m_columns * m_w + m_w / 2, m_rows * m_h + m_h / 2);
+    DrawBackdrop(buffer, tiles);
     for (CTilePile& cell : m_cells)
         cell.Draw(buffer, tiles);
+}
+
+void CFallingWell::DrawBackdrop(CBackBuffer& buffer, const CTileSet& tiles)
+{
+    tiles.DrawFrame(buffer, m_left - m_w / 4, m_top - m_h / 4, m_columns * m_w + m_w / 2, m_rows * m_h + m_h / 2);
+}
+
+// The frame's four bars, each as deep as its pieces (half a tile).
+void CFallingWell::BackdropRegions(const CTileSet& tiles, std::vector<RECT>& regions) const
+{
+    std::vector<RECT> outside;
+    Surrounds(tiles, outside);
+    const RECT o = outside.front();
+    const int w = tiles.TileWidth() / 2, h = tiles.TileHeight() / 2;
+    regions.push_back(RECT{o.left, o.top, o.right, o.top + h});
+    regions.push_back(RECT{o.left, o.bottom - h, o.right, o.bottom});
+    regions.push_back(RECT{o.left, o.top, o.left + w, o.bottom});
+    regions.push_back(RECT{o.right - w, o.top, o.right, o.bottom});
 }
 
 std::string CFallingWell::Describe() const

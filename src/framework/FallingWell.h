@@ -125,6 +125,8 @@ public:
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
     bool DrawsPilesApart() const override { return true; }
     void DrawPile(std::size_t index, CBackBuffer& buffer, const CTileSet& tiles) override;
+    void BackdropRegions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
+    void DrawBackdrop(CBackBuffer& buffer, const CTileSet& tiles) override;
     // The well's frame, around its cells and the falling piece.
     void Surrounds(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     bool CheckInvariants(std::string& why) const override;

@@ -197,20 +197,24 @@ void CGame::Measure(Piece& piece) const
         m_parts[piece.part]->ListPiles(piles);
         piles[piece.pile]->AddLook(piece.look);
         CGamePart::AddPileRegion(*piles[piece.pile], m_tileSet, piece.regions);
+    } else if (m_parts[piece.part]->DrawsPilesApart()) {
+        m_parts[piece.part]->BackdropRegions(m_tileSet, piece.regions);
     } else {
         m_parts[piece.part]->AddLook(piece.look);
         m_parts[piece.part]->Regions(m_tileSet, piece.regions);
     }
 }
 
-// Every piece the base draws, in drawing order: each part (each pile of a
-// part that draws its piles apart), then the read-out, then the table.
+// Every piece the base draws, in drawing order: each part (a part that
+// draws its piles apart as its backdrop and then each pile), then the
+// read-out, then the table.
 std::vector<CGame::Piece> CGame::LookAtPieces() const
 {
     std::vector<Piece> pieces;
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const CGamePart& part = *m_parts[i];
         if (part.DrawsPilesApart()) {
+            Measure(pieces.emplace_back(Piece{i, Piece::kNone, false, {}, {}}));
             std::vector<const CTilePile*> piles;
             part.ListPiles(piles);
             for (std::size_t j = 0; j < piles.size(); ++j) {
@@ -296,6 +300,8 @@ void CGame::DrawChanges()
             DrawScorePanel();
         } else if (piece.pile != Piece::kNone) {
             m_parts[piece.part]->DrawPile(piece.pile, m_backBuffer, m_tileSet);
+        } else if (m_parts[piece.part]->DrawsPilesApart()) {
+            m_parts[piece.part]->DrawBackdrop(m_backBuffer, m_tileSet);
         } else {
             m_parts[piece.part]->Draw(m_backBuffer, m_tileSet);
         }

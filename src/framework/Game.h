@@ -310,7 +310,7 @@ private:
     struct Piece {
         static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
         std::size_t part;  // m_parts index, or kNone for the read-out and the table
-        std::size_t pile;  // listed pile of a part drawing its piles apart, or kNone
+        std::size_t pile;  // listed pile of a part drawing its piles apart, or kNone (its backdrop)
         bool table = false;
         std::string look;
         std::vector<RECT> regions;

@@ -49,6 +49,11 @@ public:
     virtual bool DrawsPilesApart() const { return false; }
     // Draws listed pile `index` alone (only when DrawsPilesApart).
     virtual void DrawPile(std::size_t /*index*/, CBackBuffer& /*buffer*/, const CTileSet& /*tiles*/) {}
+    // What such a part draws besides its piles, under them (a well's frame),
+    // and the rectangles it covers: drawn again when a pile's clearing
+    // touches them, with every pile lying on them.
+    virtual void BackdropRegions(const CTileSet& /*tiles*/, std::vector<RECT>& /*regions*/) const {}
+    virtual void DrawBackdrop(CBackBuffer& /*buffer*/, const CTileSet& /*tiles*/) {}
 
     // A pile's rectangle, when it draws anything (not hidden, and holding
     // tiles or showing its empty marker).
