@@ -3,7 +3,7 @@
 #include "framework/Resources.h"
 #include "resources/StringIds.h"
 
-// The texts are string resources 2000-2015.
+// The texts are string resources 2000-2016.
 const std::vector<MenuPopup>& MainMenu()
 {
     static const std::vector<MenuPopup> menu = {
@@ -14,6 +14,7 @@ const std::vector<MenuPopup>& MainMenu()
              {IDM_CHOOSEGAME, ResString(kStrMenuChooseGame), false},
              {0, nullptr, false},
              {IDM_UNDO, ResString(kStrMenuUndo), true},
+             {IDM_REDO, ResString(kStrMenuRedo), true},
              {IDM_PAUSE, ResString(kStrMenuPause), false},
              {0, nullptr, false},
              {IDM_DICTIONARY, ResString(kStrMenuDictionary), false},
@@ -46,6 +47,8 @@ const std::vector<Accelerator>& MainAccelerators()
         {'R', ACCEL_CONTROL, IDM_REPLAY},
         {'O', ACCEL_CONTROL, IDM_CHOOSEGAME},
         {'Z', ACCEL_CONTROL, IDM_UNDO},
+        {'Y', ACCEL_CONTROL, IDM_REDO},
+        {'Z', ACCEL_CONTROL | ACCEL_SHIFT, IDM_REDO},
         {'P', ACCEL_CONTROL, IDM_PAUSE},
         {VK_F3, 0, IDM_PAUSE},
         {'D', ACCEL_CONTROL, IDM_DICTIONARY},

@@ -19,6 +19,7 @@ enum Command : int {
     IDM_HOWTOPLAY = 32791,
     IDM_REPLAY = 32793,
     IDM_DICTIONARY = 32794,
+    IDM_REDO = 32795,
 };
 
 const std::vector<MenuPopup>& MainMenu();

@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "app/OptionsDialog.h"
 #include "app/ProgressDialog.h"
 #include "app/RulesDialog.h"
+#include "app/SavedHand.h"
 #include "dictionary/Dictionary.h"
 #include "app/DictionaryDialog.h"
 #include "framework/Debug.h"
@@ -157,7 +159,9 @@ bool CGameApp::Start()
     if (g_Settings.ForegroundColor == g_Settings.BackgroundColor && g_Settings.BackgroundPattern == 0)
         hwnd->MessageBox(ResString(kStrSameColorsWarning), ResString(kStrWarningCaption), MB_OK | MB_ICONWARNING);
 
-    StartHand(hwnd, g_Settings.ShowNagDlg == 1 ? StartMode::StartupChooser : StartMode::NewHand);
+    // A hand left unfinished plays on, without the chooser or the rules between.
+    if (!ResumeHand(hwnd))
+        StartHand(hwnd, g_Settings.ShowNagDlg == 1 ? StartMode::StartupChooser : StartMode::NewHand);
     // Without a game (its word or quotation list failed to load) the program ends
     // here, after the message, without saving anything.
     return m_game != nullptr;
@@ -242,6 +246,8 @@ void CGameApp::DealHand(HWND hwnd, bool rewindQuotation)
     ProgramRandom().Seed(m_handNumber);
     m_game.reset();
     m_window->RemoveAllTools();  // a deleted game's tooltips never show
+    ForgetSavedHand();           // the hand it kept is over, or given up
+    m_keptChanges = -1;
     CreateGame(hwnd);
     m_handOver = false;
     hwnd->Invalidate(nullptr, true);
@@ -297,6 +303,7 @@ void CGameApp::EndHand(int reason)
 {
     if (m_handOver)  // a hand ends once
         return;
+    ForgetSavedHand();
     HWND hwnd = m_window.get();
     m_handOver = true;
     SetPaused(hwnd, true);
@@ -440,8 +447,69 @@ CStr CGameApp::CopyCurrentWord() const { return m_game ? m_game->CopyCurrentWord
 // ---------------------------------------------------------------------------
 // The window procedure
 
-void CGameApp::OnClose() { StorePlacement(); }
-void CGameApp::OnEndSession() { StorePlacement(); }
+void CGameApp::OnClose()
+{
+    KeepHand(true);
+    StorePlacement();
+}
+
+void CGameApp::OnEndSession()
+{
+    KeepHand(true);
+    StorePlacement();
+}
+
+void CGameApp::KeepHand(bool always)
+{
+    if (!m_game || m_handOver || m_game->GetGameId() == 0 || !g_Settings.ContinueHand)
+        return;
+    // A drag under way is kept when it lands: saving now would put its tiles back.
+    if (!always && (m_game->Changes() == m_keptChanges || m_game->IsDragging()))
+        return;
+    CHandlerScope scope(m_gameHandlers);
+    KeepSavedHand(m_game->Save());
+    m_keptChanges = m_game->Changes();
+}
+
+bool CGameApp::ResumeHand(HWND hwnd)
+{
+    const std::string closed = TakeSavedHand();
+    if (closed.empty() || !g_Settings.ContinueHand)
+        return false;
+    int gameId = 0;
+    std::string body, why;
+    const GameDescriptor* row = nullptr;
+    if (CHandRecord::Open(closed, 0, body, why, &gameId)) {
+        row = FindGameDescriptor(gameId);
+        if (!row)
+            why = "a saved hand of game " + std::to_string(gameId) + ", which is not one of the games";
+    }
+    if (row) {
+        g_Settings.CurrentGame = gameId;
+        StoreSettings({"CurrentGame"});
+        m_gameNameId = ::GameNameId(gameId);
+        m_game.reset();
+        m_window->RemoveAllTools();
+        CreateGame(hwnd);
+        if (!m_game)
+            why = "its game could not be made";
+        else if (CHandlerScope scope(m_gameHandlers); !m_game->Load(closed, why))
+            m_game.reset();
+    }
+    if (!m_game) {
+        std::fprintf(stderr, "glyphery: an unfinished hand was dropped: %s\n", why.c_str());
+        return false;
+    }
+    SetStatisticsSubkey(m_game->Subkey());
+    m_handNumber = m_game->HandNumber();
+    m_handOver = false;
+    hwnd->Invalidate(nullptr, true);
+    hwnd->UpdateWindow();
+    // A hand against time waits for the player, its clock where it stopped.
+    SetPaused(hwnd, m_game->PlaysAgainstTime());
+    KeepHand(true);
+    return true;
+}
 
 void CGameApp::OnSize(int sizeType, int cx, int cy)
 {
@@ -487,7 +555,11 @@ void CGameApp::OnTimer(unsigned id)
     }
 }
 
-void CGameApp::OnInitMenuPopup() { m_window->EnableMenuItem(IDM_UNDO, m_game && m_game->CanUndo()); }
+void CGameApp::OnInitMenuPopup()
+{
+    m_window->EnableMenuItem(IDM_UNDO, m_game && m_game->CanUndo());
+    m_window->EnableMenuItem(IDM_REDO, m_game && m_game->CanRedo());
+}
 
 void CGameApp::OnKeyDown(int vk)
 {
@@ -495,6 +567,7 @@ void CGameApp::OnKeyDown(int vk)
         return;
     CHandlerScope scope(m_gameHandlers);
     m_game->Key(vk);
+    KeepHand();
 }
 
 void CGameApp::OnChar(int character)
@@ -503,6 +576,7 @@ void CGameApp::OnChar(int character)
         return;
     CHandlerScope scope(m_gameHandlers);
     m_game->Char(character);
+    KeepHand();
 }
 
 void CGameApp::OnMouse(MouseMessage message, int x, int y, unsigned keyFlags)
@@ -512,6 +586,7 @@ void CGameApp::OnMouse(MouseMessage message, int x, int y, unsigned keyFlags)
         return;
     CHandlerScope scope(m_gameHandlers);
     m_game->Mouse(message, x, y, keyFlags);
+    KeepHand();
 }
 
 void CGameApp::OnIdle()
@@ -558,6 +633,16 @@ int CGameApp::OnCommand(int id, int code)
             if (m_game && m_game->CanUndo()) {  // the games without undo never see it
                 CHandlerScope scope(m_gameHandlers);
                 m_game->TakeBack();
+                KeepHand();
+            }
+        });
+        return 1;
+    case IDM_REDO:
+        WhilePaused([&] {
+            if (m_game && m_game->CanRedo()) {
+                CHandlerScope scope(m_gameHandlers);
+                m_game->TakeForward();
+                KeepHand();
             }
         });
         return 1;

@@ -84,6 +84,11 @@ private:
     void OnIdle() override;
 
     bool AcceptsInput() const { return m_game && !m_paused && !m_handOver; }
+    // Keeps the hand in the store when an input moved it on (or `always`),
+    // for the next start; ResumeHand plays a kept hand on instead of dealing.
+    void KeepHand(bool always = false);
+    bool ResumeHand(HWND hwnd);
+    int m_keptChanges = -1;
     // StartHand steps 6 to 10: seed, replace the game, show it, resume.
     void DealHand(HWND hwnd, bool rewindQuotation);
     void CreateGame(HWND hwnd);

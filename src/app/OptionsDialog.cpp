@@ -50,13 +50,14 @@ COLORREF ToColorref(const QColor& c) { return RGB(c.red(), c.green(), c.blue());
 // The choices as the dialog edits them.
 struct OptionValues {
     std::int32_t sound, music, showNag, timer;
-    std::int32_t foreground, background, tileDesign, pattern, fitTiles;
+    std::int32_t foreground, background, tileDesign, pattern, fitTiles, continueHand;
 
     static OptionValues FromSettings()
     {
         const CSettings& s = g_Settings;
         return {s.Sound, s.Music, s.ShowNagDlg, s.Timer,
-                s.ForegroundColor, s.BackgroundColor, s.LetterTileDesign, s.BackgroundPattern, s.FitTiles};
+                s.ForegroundColor, s.BackgroundColor, s.LetterTileDesign, s.BackgroundPattern, s.FitTiles,
+                s.ContinueHand};
     }
     bool operator==(const OptionValues&) const = default;
     void Store() const
@@ -71,8 +72,9 @@ struct OptionValues {
         s.LetterTileDesign = tileDesign;
         s.BackgroundPattern = pattern;
         s.FitTiles = fitTiles;
+        s.ContinueHand = continueHand;
         StoreSettings({"Sound", "Music", "ShowNagDlg", "Timer", "ForegroundColor", "BackgroundColor",
-                       "LetterTileDesign", "BackgroundPattern", "FitTiles"});
+                       "LetterTileDesign", "BackgroundPattern", "FitTiles", "ContinueHand"});
     }
 };
 
@@ -135,6 +137,9 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     auto* fitTiles = new QCheckBox(DialogText(kStrOptionsFitTilesToWindow), this);
     fitTiles->setObjectName(QStringLiteral("fitTiles"));
     SetControlId(fitTiles, 1012);
+    auto* continueHand = new QCheckBox(DialogText(kStrOptionsContinueUnfinishedHand), this);
+    continueHand->setObjectName(QStringLiteral("continueHand"));
+    SetControlId(continueHand, 1013);
 
     m_tiles = new QButtonGroup(this);
     m_patterns = new QButtonGroup(this);
@@ -177,6 +182,7 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     layout->addWidget(timer);
     layout->addWidget(restart);
     layout->addWidget(fitTiles);
+    layout->addWidget(continueHand);
     layout->addSpacing(DluY(this, 4));
 
     AddSection(layout, kStrOptionsLetterTileDesign, kTileDesigns, m_tiles, m_tilePreview, textColor);
@@ -226,6 +232,7 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     restart->setChecked(m_values.showNag == 0);
     sound->setChecked(m_values.sound == 1);
     fitTiles->setChecked(m_values.fitTiles != 0);
+    continueHand->setChecked(m_values.continueHand != 0);
 
     // Commands.
     connect(m_tiles, &QButtonGroup::idClicked, this, [this](int i) { ChooseTileDesign(i); });
@@ -245,6 +252,10 @@ COptionsDialog::COptionsDialog(int colorDepth, QWidget* parent)
     connect(fitTiles, &QCheckBox::clicked, this, [this, fitTiles] {
         m_values.fitTiles = m_values.fitTiles ? 0 : 1;
         fitTiles->setChecked(m_values.fitTiles != 0);
+    });
+    connect(continueHand, &QCheckBox::clicked, this, [this, continueHand] {
+        m_values.continueHand = m_values.continueHand ? 0 : 1;
+        continueHand->setChecked(m_values.continueHand != 0);
     });
     connect(textColor, &QPushButton::clicked, this, [this] { ChooseColor(true); });
     connect(m_backgroundColor, &QPushButton::clicked, this, [this] { ChooseColor(false); });

@@ -19,7 +19,7 @@ constexpr SettingField kSaveOrder[] = {
     {"QuilloDragWord", &CSettings::QuilloDragWord}, {"QuilloDragTiles", &CSettings::QuilloDragTiles},
     {"BackgroundPattern", &CSettings::BackgroundPattern},
     {"LetterTileDesign", &CSettings::LetterTileDesign}, {"ColorDepth", &CSettings::ColorDepth},
-    {"FitTiles", &CSettings::FitTiles},
+    {"FitTiles", &CSettings::FitTiles}, {"ContinueHand", &CSettings::ContinueHand},
     {"Top", &CSettings::Top}, {"Left", &CSettings::Left}, {"Width", &CSettings::Width},
     {"Height", &CSettings::Height}, {"MinMax", &CSettings::MinMax},
 };
@@ -34,7 +34,7 @@ void LoadSettings()
         {"ForegroundColor", &CSettings::ForegroundColor}, {"CurrentGame", &CSettings::CurrentGame},
         {"BackgroundPattern", &CSettings::BackgroundPattern},
         {"LetterTileDesign", &CSettings::LetterTileDesign}, {"ColorDepth", &CSettings::ColorDepth},
-    {"FitTiles", &CSettings::FitTiles},
+        {"FitTiles", &CSettings::FitTiles}, {"ContinueHand", &CSettings::ContinueHand},
         {"Top", &CSettings::Top}, {"Left", &CSettings::Left}, {"Width", &CSettings::Width},
         {"Height", &CSettings::Height}, {"MinMax", &CSettings::MinMax},
     };

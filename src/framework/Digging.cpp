@@ -1,4 +1,5 @@
 #include "framework/Digging.h"
+#include "framework/HandRecord.h"
 
 #include <cstdlib>
 
@@ -61,26 +62,37 @@ void CDigging::Celebrate(char glyph)
     m_game.TilesJoinedPlay(CStr(std::string(1, glyph)));
 }
 
-std::unique_ptr<CUndoRecord> CDigging::Record(CTilePile* from, CTilePile* to, int count) const
+namespace {
+constexpr char kDigRecord = 'D';  // value1: the face's cell before the move
+}
+
+std::optional<CUndoRecord> CDigging::Record(std::optional<CUndoRecord> move) const
 {
-    if (!from || !to)
-        return nullptr;
-    return std::make_unique<CRecord>(from, to, count, m_face);
+    if (move) {
+        move->kind = kDigRecord;
+        move->value1 = m_face;
+    }
+    return move;
 }
 
 void CDigging::Restore(const CUndoRecord* newest)
 {
-    const auto* record = dynamic_cast<const CRecord*>(newest);
-    if (!record || record->face == m_face || record->face < 0 || m_face < 0)
+    const int cells = static_cast<int>(m_cells.size());
+    if (!newest || newest->kind != kDigRecord)
+        return;
+    const int face = newest->value1;
+    if (face == m_face || face < 0 || face >= cells || m_face < 0 || m_face >= cells)
         return;
     CTilePile& from = m_cells[static_cast<std::size_t>(m_face)];
-    CTilePile& to = m_cells[static_cast<std::size_t>(record->face)];
+    CTilePile& to = m_cells[static_cast<std::size_t>(face)];
     if (from.IsEmpty() || from.Top() != m_faceGlyph || !to.IsEmpty())
         return;
     to.Push(from.PopTop());
     to.faceDownCount = 0;
-    m_face = record->face;
+    m_face = face;
 }
+
+void CDigging::Values(CHandRecord& record) { record.Bounded(m_face, -1, static_cast<int>(m_cells.size()) - 1); }
 
 std::string CDigging::Describe() const
 {

@@ -60,19 +60,16 @@ public:
     void Celebrate(char glyph);
 
     // An undo record of a move that also keeps the face's cell as it is.
-    std::unique_ptr<CUndoRecord> Record(CTilePile* from, CTilePile* to, int count) const;
+    std::optional<CUndoRecord> Record(std::optional<CUndoRecord> move) const;
     // Puts the face back in the cell kept in `newest` (the record about to be undone).
     void Restore(const CUndoRecord* newest);
 
     void Draw(CBackBuffer&, const CTileSet&) override {}
     std::string Describe() const override;
     bool CheckInvariants(std::string& why) const override;
+    void Values(CHandRecord& record) override;
 
 private:
-    struct CRecord : CUndoRecord {
-        CRecord(CTilePile* from, CTilePile* to, int count, int face) : CUndoRecord(from, to, count), face(face) {}
-        int face;
-    };
     bool Empty(int row, int column) const;
 
     CGame& m_game;

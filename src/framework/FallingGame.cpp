@@ -31,3 +31,9 @@ void CFallingGame::OnResume()
     if (!IsHandOver())
         m_well.StartTimer(*this);
 }
+
+void CFallingGame::HandValues(CHandRecord& record)
+{
+    if (record.IsReading() && m_well.IsTimerRunning())
+        m_well.StartTimer(*this);
+}

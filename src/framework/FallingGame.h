@@ -25,9 +25,12 @@ public:
     void OnLButtonDblClk(int, int, unsigned) override {}
     bool CanUndo() const override { return false; }
     bool Undo() override { return false; }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return std::nullopt; }
 
     CFallingWell& Well() { return m_well; }
+    bool PlaysAgainstTime() const override { return true; }
+    // A hand read back with its fall under way falls on.
+    void HandValues(CHandRecord& record) override;
 
 protected:
     // One tick of the fall timer (the hand is not over).

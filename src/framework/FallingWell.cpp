@@ -5,6 +5,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
+#include "framework/HandRecord.h"
 #include "framework/GameIds.h"
 #include "framework/LetterSupply.h"
 #include "framework/Shell.h"
@@ -307,6 +308,8 @@ void CFallingWell::DrawPile(std::size_t index, CBackBuffer& buffer, const CTileS
 {
     m_cells[index].Draw(buffer, tiles);
 }
+
+void CFallingWell::Values(CHandRecord& record) { record(m_interval, m_timerRunning, m_level, m_count); }
 
 void CFallingWell::ListPiles(std::vector<const CTilePile*>& piles) const
 {

@@ -130,6 +130,7 @@ public:
     // The well's frame, around its cells and the falling piece.
     void Surrounds(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     bool CheckInvariants(std::string& why) const override;
+    void Values(CHandRecord& record) override;
 
 private:
     std::size_t Index(int row, int column) const { return static_cast<std::size_t>(row * m_columns + column); }

@@ -52,6 +52,7 @@ public:
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
     void AddLook(std::string& look) const override { words.AddLook(look); }
+    void Values(CHandRecord& record) override { words.Values(record); }
     void Regions(const CTileSet&, std::vector<RECT>& regions) const override { regions.push_back(words.frameRect); }
     CStr TilesOutsidePiles() const override;  // the letters spelled so far
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;

@@ -14,22 +14,32 @@
 // ---------------------------------------------------------------------------
 // Undo history
 
-void CUndoStack::Push(std::unique_ptr<CUndoRecord> record)
-{
-    if (record)
-        m_records.push_back(std::move(record));
-}
-
-std::unique_ptr<CUndoRecord> CUndoStack::Pop()
+std::optional<CUndoRecord> CUndoStack::Pop()
 {
     if (m_records.empty())
-        return nullptr;
-    std::unique_ptr<CUndoRecord> record = std::move(m_records.back());
+        return std::nullopt;
+    CUndoRecord record = std::move(m_records.back());
     m_records.pop_back();
     return record;
 }
 
-CUndoRecord* CUndoStack::Peek() const { return m_records.empty() ? nullptr : m_records.back().get(); }
+CUndoRecord* CUndoStack::Peek() { return m_records.empty() ? nullptr : &m_records.back(); }
+const CUndoRecord* CUndoStack::Peek() const { return m_records.empty() ? nullptr : &m_records.back(); }
+
+void CUndoRecord::Values(CHandRecord& record)
+{
+    record(from, to, count, fromFaceDown, toFaceDown, kind, value1, value2, text, piles);
+}
+
+void CUndoStack::Values(CHandRecord& record) { record(m_records); }
+
+bool CUndoStack::NamesPilesBelow(int count) const
+{
+    const auto named = [count](int pile) { return pile >= CUndoRecord::kNoPile && pile < count; };
+    return std::all_of(m_records.begin(), m_records.end(), [&](const CUndoRecord& r) {
+        return named(r.from) && named(r.to) && std::all_of(r.piles.begin(), r.piles.end(), named);
+    });
+}
 
 // ---------------------------------------------------------------------------
 // Construction
@@ -53,7 +63,7 @@ const CSettings kDefaultSettings;
 }  // namespace
 
 CGame::CGame(const CGameContext& context)
-    : m_random(context.seed), m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window),
+    : m_random(context.seed), m_handNumber(context.seed), m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window),
       m_shell(context.shell ? *context.shell : QuietShell()),
       m_settings(context.settings ? *context.settings : kDefaultSettings), m_descriptor(context.descriptor),
       m_howToPlay(m_descriptor ? m_descriptor->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))
@@ -106,11 +116,122 @@ bool CGame::IsFinished() { return false; }
 void CGame::AfterMove() {}
 bool CGame::OnTimeUp() { return false; }
 
-std::unique_ptr<CUndoRecord> CGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+std::optional<CUndoRecord> CGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
 {
     if (!from || !to)
-        return nullptr;
-    return std::make_unique<CUndoRecord>(from, to, count);
+        return std::nullopt;
+    return Record(from, to, count);
+}
+
+CUndoRecord CGame::Record(const CTilePile* from, const CTilePile* to, int count) const
+{
+    CUndoRecord record;
+    record.from = PileIndex(from);
+    record.to = PileIndex(to);
+    record.count = count;
+    record.fromFaceDown = from ? from->faceDownCount : 0;
+    record.toFaceDown = to ? to->faceDownCount : 0;
+    return record;
+}
+
+// ---------------------------------------------------------------------------
+// The hand as a value
+
+const std::vector<CTilePile*>& CGame::Registry() const
+{
+    if (m_registry.empty()) {
+        std::vector<const CTilePile*> piles;
+        for (const CGamePart* part : m_parts)
+            part->ListPiles(piles);
+        // The game owns every pile its parts list; they are listed read-only.
+        for (const CTilePile* pile : piles)
+            m_registry.push_back(const_cast<CTilePile*>(pile));
+    }
+    return m_registry;
+}
+
+int CGame::PileIndex(const CTilePile* pile) const
+{
+    const std::vector<CTilePile*>& piles = Registry();
+    const auto it = std::find(piles.begin(), piles.end(), pile);
+    return pile && it != piles.end() ? static_cast<int>(it - piles.begin()) : CUndoRecord::kNoPile;
+}
+
+CTilePile* CGame::RegisteredPile(int index)
+{
+    const std::vector<CTilePile*>& piles = Registry();
+    return index >= 0 && index < static_cast<int>(piles.size()) ? piles[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void CGame::AllValues(CHandRecord& record)
+{
+    int pileCount = static_cast<int>(Registry().size());
+    record.Bounded(pileCount, pileCount, pileCount);  // the same parts, or not this game's hand
+    record(m_handNumber, m_hand.score, m_hand.wordsScored, m_hand.clockValue, m_hand.clockStep, m_hand.tileCount);
+    record(m_hand.gameAmount1, m_hand.gameAmount2, m_hand.wordFactor, m_hand.parSeconds, m_hand.secondsFactor);
+    record(m_hand.penaltyPoints, m_hand.recyclePenalty, m_hand.playPenalty);
+    record(m_scorePossible, m_clockRunning, m_elapsedTicks);
+    std::uint32_t state = m_random.State();
+    record(state);
+    m_random.Seed(state);
+    record(m_tilesOutOfPlay, m_tileBaseline, m_baselineTaken);
+    for (CTilePile* pile : Registry())
+        record(*pile);
+    for (CGamePart* part : m_parts)
+        part->Values(record);
+    m_undo.Values(record);
+    HandValues(record);
+}
+
+std::string CGame::Save()
+{
+    if (m_dragging)
+        Handle([this] { CancelDrag(); });
+    CHandRecord record;
+    AllValues(record);
+    return record.Close(GetGameId());
+}
+
+bool CGame::Load(std::string_view closed, std::string& why)
+{
+    std::string body;
+    if (!CHandRecord::Open(closed, GetGameId(), body, why))
+        return false;
+    if (m_dragging)
+        CancelDrag();
+    CHandRecord record = CHandRecord::Reading(body);
+    AllValues(record);
+    if (record.Failed() || !record.AtEnd()) {
+        why = "a saved hand of another shape";
+        return false;
+    }
+    if (!m_undo.NamesPilesBelow(static_cast<int>(Registry().size()))) {
+        why = "a saved hand whose history names no pile";
+        return false;
+    }
+    m_endReason = 0;
+    m_digest = HandDigest();
+    m_layoutValid = false;
+    RepaintAll();
+    RefreshTooltips();
+    return true;
+}
+
+std::uint64_t CGame::HandDigest() const
+{
+    std::uint64_t h = 14695981039346656037ull;
+    const auto mix = [&h](std::uint64_t v) {
+        h ^= v;
+        h *= 1099511628211ull;
+    };
+    for (const CTilePile* pile : Registry()) {
+        for (const char c : pile->tiles.view())
+            mix(static_cast<unsigned char>(c));
+        mix(0x100u + static_cast<unsigned>(pile->faceDownCount));
+    }
+    mix(static_cast<std::uint64_t>(m_hand.score));
+    mix(static_cast<std::uint64_t>(m_undo.Count()));
+    return h;
 }
 
 // ---------------------------------------------------------------------------
@@ -345,6 +466,15 @@ void CGame::Handle(Handler&& handler, HDC hdc)
         m_backBuffer.Open(m_window, hdc);
     handler();
     DrawChanges();
+    if (outermost) {
+        // A new move forgets what Undo left to redo.
+        if (const std::uint64_t digest = HandDigest(); digest != m_digest) {
+            m_digest = digest;
+            ++m_changes;
+            if (!m_redoing)
+                m_redo.clear();
+        }
+    }
     if (outermost)
         m_backBuffer.Close();
     else
@@ -413,9 +543,41 @@ void CGame::Char(int ch) { Handle([&] { OnChar(ch); }); }
 
 bool CGame::TakeBack()
 {
+    if (!CanUndo())
+        return false;
+    // Redo brings back the hand as it is now, before the Undo.
+    CHandRecord before;
+    if (m_dragging)
+        Handle([this] { CancelDrag(); });
+    AllValues(before);
     bool undone = false;
+    m_redoing = true;
     Handle([&] { undone = Undo(); });
+    m_redoing = false;
+    if (undone)
+        m_redo.push_back(before.Close(GetGameId()));
     return undone;
+}
+
+bool CGame::TakeForward()
+{
+    if (m_redo.empty())
+        return false;
+    const std::string after = std::move(m_redo.back());
+    m_redo.pop_back();
+    // The clock runs on: a redone move gives no time back.
+    const int clock = m_hand.clockValue, ticks = m_elapsedTicks;
+    std::string why;
+    m_redoing = true;
+    Handle([&] {
+        if (Load(after, why)) {
+            m_hand.clockValue = clock;
+            m_elapsedTicks = ticks;
+            AfterMove();
+        }
+    });
+    m_redoing = false;
+    return why.empty();
 }
 
 void CGame::Pause(bool paused)
@@ -544,16 +706,17 @@ bool CGame::Undo()
     // Tiles in the air go home first: the record may name their pile.
     if (m_dragging)
         CancelDrag();
-    std::unique_ptr<CUndoRecord> record = m_undo.Pop();
+    const std::optional<CUndoRecord> record = m_undo.Pop();
     if (!record)
         return false;
-    if (record->from && record->to) {
-        const CStr tiles = record->to->RemoveTop(record->count);
-        record->from->AppendString(tiles);
-        record->from->faceDownCount = record->fromFaceDown;
-        record->to->faceDownCount = record->toFaceDown;
+    CTilePile* from = RegisteredPile(record->from);
+    CTilePile* to = RegisteredPile(record->to);
+    if (from && to) {
+        const CStr tiles = to->RemoveTop(record->count);
+        from->AppendString(tiles);
+        from->faceDownCount = record->fromFaceDown;
+        to->faceDownCount = record->toFaceDown;
     }
-    record.reset();
     // Everything is drawn again on a fresh background.
     DrawEverything(true);
     AfterMove();
@@ -685,11 +848,11 @@ void CGame::EndDrag(CTilePile* target)
                     target->NextTileY(m_tileSet), 10, 10);
     m_dragImage.Hide(m_backBuffer);
     CTilePile* source = m_pDragSource;
-    if (std::unique_ptr<CUndoRecord> record = CreateUndoRecord(source, target, m_dragPile.Length())) {
+    if (std::optional<CUndoRecord> record = CreateUndoRecord(source, target, m_dragPile.Length())) {
         // Undo restores the source as it was before the lift.
-        if (record->from == source && source != target)
+        if (record->from == PileIndex(source) && source != target)
             record->fromFaceDown = m_dragSourceFaceDown;
-        m_undo.Push(std::move(record));
+        m_undo.Push(std::move(*record));
     }
     if (source && source != target)
         source->TurnTopFaceUp();
@@ -739,7 +902,8 @@ void CGame::MoveTile(CTilePile* from, CTilePile* to, TileFlight flight)
 {
     if (!from || !to || from->IsEmpty())
         return;
-    m_undo.Push(CreateUndoRecord(from, to, 1));
+    if (std::optional<CUndoRecord> record = CreateUndoRecord(from, to, 1))
+        m_undo.Push(std::move(*record));
     const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
     const int fromX = from->TopTileX(m_tileSet), fromY = from->TopTileY(m_tileSet);
     const int toX = to->NextTileX(m_tileSet), toY = to->NextTileY(m_tileSet);

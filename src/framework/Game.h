@@ -18,6 +18,7 @@
 // once the event has returned. The game draws nothing: after every event the
 // base draws each part whose look changed (DrawChanges), and the table.
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -30,6 +31,7 @@
 #include "framework/DragImage.h"
 #include "framework/GameIds.h"
 #include "framework/GamePart.h"
+#include "framework/HandRecord.h"
 #include "framework/Random.h"
 #include "framework/GameDescriptor.h"
 #include "framework/ScorePanel.h"
@@ -79,6 +81,8 @@ public:
     void Key(int virtualKey);  // Backspace, Enter, Escape, Space, the arrows and the keypad's
     void Char(int ch);
     bool TakeBack();          // Undo; true when a move was taken back
+    bool TakeForward();       // Redo: the hand as it was before the last Undo; true when there was one
+    bool CanRedo() const { return !m_redo.empty(); }
     void Pause(bool paused);  // OnPause / OnResume
     void HandOver();          // OnGameOver
     void Refresh();           // AfterMove: the words or the settings changed behind the game
@@ -138,7 +142,10 @@ public:
     bool IsHandOver() const;
     // Chooses the tile size for the window and places the pieces.
     void Layout(HDC hdc = nullptr);
-    virtual std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count);
+    // The record of a move of `count` tiles (none: the move is not recorded).
+    virtual std::optional<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count);
+    // The plain record of that move: the two piles and their face-down counts.
+    CUndoRecord Record(const CTilePile* from, const CTilePile* to, int count) const;
     virtual void AfterMove();
     virtual bool OnTimeUp();
     // The letter supply: `count` letters of supply `supply` (LetterSupply.h).
@@ -212,6 +219,27 @@ public:
 
     // The hand's own generator: every draw of the deal and of the play comes from it.
     CRandom& Random() { return m_random; }
+    // The hand number the game was dealt from.
+    unsigned HandNumber() const { return m_handNumber; }
+
+    // The hand as a value (CHandRecord): everything a further input depends
+    // on, written closed for this game's id. A drag under way is put back
+    // first. Load reads such a record into a game of the same id (made for
+    // any hand number) and shows it; false, with why, when the record is
+    // refused: damaged, of another version or game, or not a whole hand (a
+    // game a record was refused into must be made again).
+    std::string Save();
+    bool Load(std::string_view closed, std::string& why);
+    // Counts the inputs that changed the hand (its piles, score or undo
+    // history): the shell saves the hand when it moves on.
+    int Changes() const { return m_changes; }
+    // Whether the hand plays against time (a clock counting down, tiles
+    // falling): read back, it waits paused for the player.
+    virtual bool PlaysAgainstTime() const { return m_hand.clockStep < 0; }
+    // The registered piles, numbered in the parts' order: how undo records
+    // and saved hands name them. -1 (null) for a pile no part lists.
+    int PileIndex(const CTilePile* pile) const;
+    CTilePile* RegisteredPile(int index);
 
     // The player's options and the shell's services, from the game's context.
     const CSettings& Settings() const { return m_settings; }
@@ -245,6 +273,11 @@ protected:
     // Draws what the game draws beyond its registered parts and the score
     // panel, over them.
     virtual void DrawTable();
+    // The game's own values beyond its registered parts, declared once for
+    // both saving and loading: `record(m_a, m_b)`. A family declares its
+    // own and calls its base's. Read back, they must leave the game as it
+    // was when saved (a running timer is started again here).
+    virtual void HandValues(CHandRecord& /*record*/) {}
     // What DrawTable's picture depends on beyond the frame regions: the
     // base draws the table again when it changes (see AddLook).
     virtual void AddTableLook(std::string& /*look*/) const {}
@@ -327,6 +360,18 @@ private:
     // The table's colours and background pattern from the settings.
     void ApplyColours();
     int m_eventDepth = 0;
+    unsigned m_handNumber = 1;
+    // The hand's piles, score and undo history in one number, and how often
+    // an input changed it (Changes).
+    std::uint64_t HandDigest() const;
+    std::uint64_t m_digest = 0;
+    int m_changes = 0;
+    bool m_redoing = false;           // TakeBack or TakeForward is under way: the redo list stays
+    std::vector<std::string> m_redo;  // the hands Undo left, newest last
+    mutable std::vector<CTilePile*> m_registry;  // PileIndex's numbering, made at first use
+    const std::vector<CTilePile*>& Registry() const;
+    // Everything Save writes and Load reads, in order.
+    void AllValues(CHandRecord& record);
     int m_endReason = 0;  // a hand a rule ended, ending when the event returns
     // The dragged tiles join `pile` (a drop or a cancelled drag), and the drag ends.
     void SettleDraggedTiles(CTilePile& pile);

@@ -14,6 +14,7 @@
 #include "framework/WinTypes.h"
 
 class CBackBuffer;
+class CHandRecord;
 class CTileSet;
 class CTilePile;
 class CTooltips;
@@ -30,6 +31,9 @@ public:
     // Tiles of the hand held anywhere else (letters spelled into a foundation).
     virtual CStr TilesOutsidePiles() const { return CStr(); }
     virtual void AddTooltips(CTooltips& /*tooltips*/, const CTileSet& /*tiles*/) const {}
+    // Writes or reads what the part holds besides its listed piles (the base
+    // saves those): a board's text, a button's state, found words.
+    virtual void Values(CHandRecord& /*record*/) {}
     // The part's own rules, checked by the soak after every event; false, with `why`, when broken.
     virtual bool CheckInvariants(std::string& /*why*/) const { return true; }
     // The rectangles the part draws in now. The layout keeps each inside the

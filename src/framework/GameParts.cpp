@@ -155,6 +155,7 @@ public:
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_board.Draw(buffer, &tiles); }
     void AddLook(std::string& look) const override { m_board.AddLook(look); }
+    void Values(CHandRecord& record) override { m_board.Values(record); }
     std::string Describe() const override { return Line(m_name, m_board.displayText); }
     void Regions(const CTileSet&, std::vector<RECT>& regions) const override
     {
@@ -180,6 +181,7 @@ public:
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_button.Draw(buffer, tiles); }
     void AddLook(std::string& look) const override { m_button.AddLook(look); }
+    void Values(CHandRecord& record) override { m_button.Values(record); }
     std::string Describe() const override { return m_name + (m_button.visible ? ": shown\n" : ": hidden\n"); }
     void Regions(const CTileSet&, std::vector<RECT>& regions) const override
     {
@@ -208,6 +210,7 @@ public:
     }
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override { m_list.Draw(buffer, tiles); }
     void AddLook(std::string& look) const override { m_list.AddLook(look); }
+    void Values(CHandRecord& record) override { m_list.Values(record); }
     std::string Describe() const override
     {
         std::string words = m_list.listText.str();
@@ -228,7 +231,11 @@ private:
 };
 }  // namespace
 
-void CGame::AddPart(CGamePart& part) { m_parts.push_back(&part); }
+void CGame::AddPart(CGamePart& part)
+{
+    m_parts.push_back(&part);
+    m_registry.clear();  // numbered again at the next use
+}
 
 void CGame::AddPile(CTilePile& pile, std::string name, unsigned tooltip)
 {

@@ -1,4 +1,5 @@
 #include "framework/GridPath.h"
+#include "framework/HandRecord.h"
 
 #include <cstdlib>
 
@@ -28,19 +29,29 @@ bool CGridPath::ColumnEmpty(int column) const
     return true;
 }
 
-std::unique_ptr<CUndoRecord> CGridPath::Record(CTilePile* from, CTilePile* to, int count) const
+namespace {
+constexpr char kPathRecord = 'P';  // value1, value2: the last cell's row and column before the move
+}
+
+std::optional<CUndoRecord> CGridPath::Record(std::optional<CUndoRecord> move) const
 {
-    if (!from || !to)
-        return nullptr;
-    const int row = m_last < 0 ? -1 : m_last / m_columns, column = m_last < 0 ? -1 : m_last % m_columns;
-    return std::make_unique<CUndoRecordEx>(from, to, count, row, column);
+    if (move) {
+        move->kind = kPathRecord;
+        move->value1 = m_last < 0 ? -1 : m_last / m_columns;
+        move->value2 = m_last < 0 ? -1 : m_last % m_columns;
+    }
+    return move;
 }
 
 void CGridPath::Restore(const CUndoRecord* newest)
 {
-    if (const auto* record = dynamic_cast<const CUndoRecordEx*>(newest))
-        m_last = record->value1 < 0 || record->value2 < 0 ? -1 : record->value1 * m_columns + record->value2;
+    if (!newest || newest->kind != kPathRecord)
+        return;
+    const int cell = newest->value1 * m_columns + newest->value2;
+    m_last = newest->value1 < 0 || newest->value2 < 0 || cell >= static_cast<int>(m_cells.size()) ? -1 : cell;
 }
+
+void CGridPath::Values(CHandRecord& record) { record.Bounded(m_last, -1, static_cast<int>(m_cells.size()) - 1); }
 
 std::string CGridPath::Describe() const
 {

@@ -40,7 +40,7 @@ public:
     int Last() const { return m_last; }
 
     // An undo record of a move that also keeps the last cell as it was.
-    std::unique_ptr<CUndoRecord> Record(CTilePile* from, CTilePile* to, int count) const;
+    std::optional<CUndoRecord> Record(std::optional<CUndoRecord> move) const;
     // Gives back the last cell kept in `newest` (the record about to be undone).
     void Restore(const CUndoRecord* newest);
 
@@ -48,6 +48,7 @@ public:
     std::string Describe() const override;
     // The last cell is empty: its tile is in the word.
     bool CheckInvariants(std::string& why) const override;
+    void Values(CHandRecord& record) override;
 
 private:
     std::span<CTilePile> m_cells;

@@ -52,9 +52,9 @@ bool CGridWordGame::Undo()
     return CGame::Undo();
 }
 
-std::unique_ptr<CUndoRecord> CGridWordGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+std::optional<CUndoRecord> CGridWordGame::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
 {
-    return m_path.Record(from, to, count);
+    return m_path.Record(CGame::CreateUndoRecord(from, to, count));
 }
 
 void CGridWordGame::OnLButtonDown(int x, int y, unsigned)
@@ -155,4 +155,10 @@ bool CGridWordGame::CheckRules(std::string& why)
         }
     }
     return true;
+}
+
+void CGridWordGame::HandValues(CHandRecord& record)
+{
+    CWordPileGame::HandValues(record);
+    record(m_reserve, m_found);
 }

@@ -28,6 +28,7 @@
 
 class CGridWordGame : public CWordPileGame {
 public:
+    void HandValues(CHandRecord& record) override;
     bool Undo() override;
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnLButtonUp(int x, int y, unsigned keys) override;
@@ -36,7 +37,7 @@ public:
     void OnRButtonUp(int, int, unsigned) override {}
     void OnEnterKey() override;
     void OnBackspaceKey() override;
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dictionary/Dictionary.h"
+#include "framework/HandRecord.h"
 
 namespace {
 // Where a tile dropped with its image centred on `centre` joins the slot
@@ -31,6 +32,12 @@ void CBoardCell::Draw(CBackBuffer& buffer, const CTileSet& tileSet)
     }
     GetRect(tileSet);
     tileSet.DrawGlyph(buffer, marker, x, y, kGlyphFaceUp, kGlyphBlank);
+}
+
+void CBoardCell::Values(CHandRecord& record)
+{
+    CTilePile::Values(record);
+    record(marker);
 }
 
 CLetterBoard::CLetterBoard(int rows, int columns, std::string name)

@@ -47,6 +47,7 @@ public:
         CTilePile::AddLook(look);
         look += marker;
     }
+    void Values(CHandRecord& record) override;
     char marker = 0;
 };
 

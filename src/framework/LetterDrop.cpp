@@ -152,3 +152,9 @@ bool CLetterDropGame::CheckRules(std::string& why)
     }
     return true;
 }
+
+void CLetterDropGame::HandValues(CHandRecord& record)
+{
+    CFallingGame::HandValues(record);
+    record(m_queue, m_column, m_thirds, m_active, m_clearDelay, m_landings);
+}

@@ -35,6 +35,7 @@ public:
     bool IsFinished() override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
+    void HandValues(CHandRecord& record) override;
 
     CTilePile& Queue() { return m_queue; }
     CTilePile& Falling() { return m_falling; }

@@ -27,6 +27,8 @@ struct CSettings {
     std::int32_t MinMax = 2;
     // Tiles grow past their natural size to fill the window (0: they stop at it).
     std::int32_t FitTiles = 1;
+    // A hand left unfinished (quit, closed, killed) is played on at the next start.
+    std::int32_t ContinueHand = 1;
     // Quillo's Quotes writes these at every save; nothing reads them back.
     std::int32_t QuilloFlip3 = 0;
     std::int32_t QuilloSubwords = 1;

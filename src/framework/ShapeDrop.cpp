@@ -277,3 +277,9 @@ bool CShapeDropGame::CheckRules(std::string& why)
             }
     return true;
 }
+
+void CShapeDropGame::HandValues(CHandRecord& record)
+{
+    CFallingGame::HandValues(record);
+    record(m_column, m_height, m_flightY, m_active, m_blocked, m_clearDelay, m_clearings, m_landed);
+}

@@ -46,6 +46,7 @@ public:
     void AddTooltips() override;
     std::string DescribeState() const override;
     bool CheckRules(std::string& why) override;
+    void HandValues(CHandRecord& record) override;
 
     CTilePile& Box(int i, int j) { return m_shape[Index(i, j)]; }
     CTilePile& Preview(int i, int j) { return m_preview[Index(i, j)]; }

@@ -6,9 +6,12 @@
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
+#include "framework/HandRecord.h"
 #include "framework/Shell.h"
 #include "framework/WordPile.h"
 #include "resources/StringIds.h"
+
+void CSmartStars::Values(CHandRecord& record) { record(letters); }
 
 namespace {
 

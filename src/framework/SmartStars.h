@@ -60,6 +60,7 @@ public:
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override { piles.push_back(&pile); }
+    void Values(CHandRecord& record) override;
     // The pile and the count beside it.
     void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;

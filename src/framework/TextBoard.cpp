@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/BackBuffer.h"
+#include "framework/HandRecord.h"
 #include "framework/TilePile.h"
 #include "framework/TileSet.h"
 
@@ -113,6 +114,14 @@ void CTextBoard::AddLook(std::string& look) const
         AppendLook(look, {r.left, r.top, r.right, r.bottom});
     AppendLook(look, {masked, visible, bold, counted, m_sortedLetters});
     look += displayText.str();
+}
+
+void CTextBoard::Values(CHandRecord& record) { record(displayText, sourceText, masked, visible, bold, counted); }
+
+void CFoundationWords::Values(CHandRecord& record)
+{
+    CTextBoard::Values(record);
+    record(words, progress, wordLength);
 }
 
 void CFoundationWords::AddLook(std::string& look) const

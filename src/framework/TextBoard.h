@@ -9,6 +9,7 @@
 #include "framework/WinTypes.h"
 
 class CBackBuffer;
+class CHandRecord;
 class CTileSet;
 
 // How a board shows its text (flags).
@@ -29,6 +30,8 @@ public:
     virtual void Draw(CBackBuffer& buffer, const CTileSet* tileSet, bool reveal = false);
     // What the board's picture depends on (CGamePart::AddLook).
     virtual void AddLook(std::string& look) const;
+    // Writes or reads the text and how it shows (CHandRecord).
+    virtual void Values(CHandRecord& record);
     virtual bool StrikeLetter(char letter);
     virtual bool StrikeLetters(const char* text);
     // Whether the board shows exactly `letters` (in any order and case), as
@@ -80,6 +83,7 @@ public:
     int MeasureTextHeight(CBackBuffer& buffer) override;
     int MeasureTextWidth(CBackBuffer& buffer) override;
     void AddLook(std::string& look) const override;
+    void Values(CHandRecord& record) override;
 
     CStr words[4];
     int progress[4] = {};

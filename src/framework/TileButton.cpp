@@ -1,6 +1,9 @@
 #include "framework/TileButton.h"
 
 #include "framework/BackBuffer.h"
+#include "framework/HandRecord.h"
+
+void CTileButton::Values(CHandRecord& record) { record(visible, image, state, x, y, rect); }
 
 bool CTileButton::HitTest(int px, int py) const
 {

@@ -7,6 +7,7 @@
 #include "framework/TileSet.h"
 
 class CBackBuffer;
+class CHandRecord;
 
 class CTileButton {
 public:
@@ -18,6 +19,7 @@ public:
     void SetPosition(int px, int py) { x = px; y = py; }
     bool IsPressed() const { return state == kButtonPressed; }
     void AddLook(std::string& look) const { AppendLook(look, {visible, image, state, x, y}); }
+    void Values(CHandRecord& record);
 
     int visible;
     int image;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "framework/BackBuffer.h"
+#include "framework/HandRecord.h"
 
 void CTilePile::ClampFaceDown()
 {
@@ -174,6 +175,21 @@ void CTilePile::AddLook(std::string& look) const
 {
     AppendLook(look, {x, y, faceDownCount, displayFlags, fan, maxSpan, faceDownGlyph, Length()});
     look += tiles.str();
+}
+
+void CTilePile::Values(CHandRecord& record)
+{
+    record(tiles, faceDownCount, displayFlags, fan, tag, faceDownGlyph, maxSpan, x, y);
+    if (faceDownCount < 0 || faceDownCount > Length()) {
+        record.Fail();
+        faceDownCount = 0;
+    }
+}
+
+void CSlotPile::Values(CHandRecord& record)
+{
+    CTilePile::Values(record);
+    record(slotCount, insertAt);
 }
 
 void CSlotPile::AddLook(std::string& look) const

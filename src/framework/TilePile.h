@@ -11,6 +11,7 @@
 #include "framework/TileSet.h"
 
 class CBackBuffer;
+class CHandRecord;
 
 // Appends numbers to a look (CGamePart::AddLook): what a picture depends on.
 void AppendLook(std::string& look, std::initializer_list<long long> values);
@@ -48,6 +49,8 @@ public:
     virtual void Draw(CBackBuffer& buffer, const CTileSet& tileSet);
     // Appends what the pile's picture depends on (CGamePart::AddLook).
     virtual void AddLook(std::string& look) const;
+    // Writes or reads what the pile holds and shows (CHandRecord).
+    virtual void Values(CHandRecord& record);
     // Where a tile pushed now would go.
     virtual int NextTileX(const CTileSet& tileSet) const;
     virtual int NextTileY(const CTileSet& tileSet) const;
@@ -104,6 +107,7 @@ public:
     int AppendString(const CStr& text) override;
     void Draw(CBackBuffer& buffer, const CTileSet& tileSet) override;
     void AddLook(std::string& look) const override;
+    void Values(CHandRecord& record) override;
     int NextTileX(const CTileSet& tileSet) const override;
     int NextTileY(const CTileSet& tileSet) const override;
     void SetInsertAt(int i) { insertAt = i; }

@@ -266,27 +266,34 @@ void CWordHunt::ReturnTiles(const CStr& word)
     }
 }
 
-std::unique_ptr<CUndoRecord> CWordHunt::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+namespace {
+constexpr char kRackRecord = 'R';  // text: the rack's letters before the pick ('.' for an empty place)
+}
+
+std::optional<CUndoRecord> CWordHunt::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
 {
-    if (!from || !to)
-        return nullptr;
-    std::string rack;
-    for (const CTilePile& place : m_rack)
-        rack += place.IsEmpty() ? '.' : place.Top();
-    return std::make_unique<CRackRecord>(from, to, count, std::move(rack));
+    std::optional<CUndoRecord> record = CGame::CreateUndoRecord(from, to, count);
+    if (record) {
+        record->kind = kRackRecord;
+        for (const CTilePile& place : m_rack)
+            record->text.AppendChar(place.IsEmpty() ? '.' : place.Top());
+    }
+    return record;
 }
 
 bool CWordHunt::Undo()
 {
     // Tiles a rule threw away after the pick come back with it (the base
     // then moves the picked tile home and repaints everything).
-    if (const auto* record = dynamic_cast<const CRackRecord*>(m_undo.Peek())) {
-        for (size_t i = 0; i < m_rack.size() && i < record->rack.size(); ++i)
-            if (m_rack[i].IsEmpty() && record->rack[i] != '.' && &m_rack[i] != record->from) {
-                m_rack[i].Push(record->rack[i]);
-                const char text[2] = {record->rack[i], 0};
-                TilesJoinedPlay(CStr(text));
+    if (const CUndoRecord* record = m_undo.Peek(); record && record->kind == kRackRecord) {
+        const CTilePile* picked = RegisteredPile(record->from);
+        for (int i = 0; i < static_cast<int>(m_rack.size()) && i < record->text.GetLength(); ++i) {
+            CTilePile& place = m_rack[static_cast<std::size_t>(i)];
+            if (place.IsEmpty() && record->text[i] != '.' && &place != picked) {
+                place.Push(record->text[i]);
+                TilesJoinedPlay(record->text.Mid(i, 1));
             }
+        }
     }
     return CGame::Undo();
 }
@@ -351,3 +358,5 @@ bool CWordHunt::IsFinished()
             return false;
     return true;
 }
+
+void CWordHunt::HandValues(CHandRecord& record) { record(m_pickPositions, m_cancelHeld, m_earned, m_charged); }

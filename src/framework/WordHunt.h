@@ -41,18 +41,9 @@ struct WordHuntOptions {
     bool doubleClickButtons = false;  // a double click on a button presses it rather than scoring
 };
 
-// A pick's undo record: the move, plus the rack's letters just before it
-// ('.' for an empty place).
-struct CRackRecord : CUndoRecord {
-    CRackRecord(CTilePile* from, CTilePile* to, int count, std::string rack)
-        : CUndoRecord(from, to, count), rack(std::move(rack))
-    {
-    }
-    std::string rack;
-};
-
 class CWordHunt : public CGame {
 public:
+    void HandValues(CHandRecord& record) override;
     CWordHunt(const CGameContext& context, int rows, int columns, const WordHuntOptions& options = {});
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
@@ -67,7 +58,7 @@ public:
     void AfterMove() override;
     bool OnTimeUp() override;
     bool Undo() override;
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
     // A place holds at most one tile; each letter of the word row came from
     // a place that is now empty; the
     // checkmark shows exactly while the row holds a new word; the score is

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/BackBuffer.h"
+#include "framework/HandRecord.h"
 #include "framework/TilePile.h"
 #include "framework/TileSet.h"
 
@@ -46,6 +47,20 @@ void CWordListPanel::AddLook(std::string& look) const
 {
     AppendLook(look, {rect.left, rect.top, rect.right, rect.bottom, fontSize, visible});
     look += listText.str();
+}
+
+void CWordListPanel::Values(CHandRecord& record)
+{
+    std::vector<std::string> list;
+    for (int i = 0; i < words.GetCount(); ++i)
+        list.emplace_back(words.GetAt(i));
+    record(list, listText, visible);
+    if (record.IsReading()) {
+        words.Clear();
+        for (const std::string& word : list)
+            words.Append(word);
+        font.Reset();  // fitted again to the words at the next drawing
+    }
 }
 
 void CWordListPanel::Clear()

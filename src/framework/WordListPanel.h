@@ -17,6 +17,7 @@
 #include "framework/WinTypes.h"
 
 class CBackBuffer;
+class CHandRecord;
 class CTileSet;
 
 class CWordListPanel {
@@ -32,6 +33,8 @@ public:
     void Draw(CBackBuffer& buffer, const CTileSet& tileSet);
     // What the list's picture depends on (CGamePart::AddLook).
     void AddLook(std::string& look) const;
+    // Writes or reads the words (CHandRecord).
+    void Values(CHandRecord& record);
     // After Draw: how many of the words are shown, in how many columns.
     int ShownWords() const { return m_shown; }
     int Columns() const { return m_columns; }

@@ -5,6 +5,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/Game.h"
+#include "framework/HandRecord.h"
 #include "framework/Shell.h"
 #include "framework/TextBoard.h"
 #include "resources/StringIds.h"
@@ -197,6 +198,13 @@ void CWordPile::AddLook(std::string& look) const
     CGamePart::AddLook(look);
     check.AddLook(look);
     undo.AddLook(look);
+}
+
+void CWordPile::Values(CHandRecord& record)
+{
+    check.Values(record);
+    undo.Values(record);
+    record(m_held);
 }
 
 void CWordPile::ListPiles(std::vector<const CTilePile*>& piles) const

@@ -89,6 +89,7 @@ public:
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
     void AddLook(std::string& look) const override;
+    void Values(CHandRecord& record) override;
     // The word and the shown buttons.
     void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     // The word always begins a dictionary word.

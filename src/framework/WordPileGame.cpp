@@ -164,3 +164,8 @@ bool CWordPileGame::CheckRules(std::string& why)
     listed += TableLetters();
     return m_letterBin.ShowsLetters(listed, why);
 }
+
+void CWordPileGame::HandValues(CHandRecord& record)
+{
+    record(m_letterBin, m_cancel, m_cancelHeld);
+}

@@ -28,6 +28,7 @@
 
 class CWordPileGame : public CGame {
 public:
+    void HandValues(CHandRecord& record) override;
     // The usual penalty: the score loses the penalty points.
     // A held check button scores the word, a held undo button undoes, a held
     // cancel button sends the word back.

@@ -6,6 +6,7 @@
 #include "framework/BackBuffer.h"
 #include "framework/DropTarget.h"
 #include "framework/Game.h"
+#include "framework/HandRecord.h"
 #include "framework/Shell.h"
 #include "framework/TextBoard.h"
 #include "resources/StringIds.h"
@@ -181,6 +182,13 @@ void CWordStacks::AddLook(std::string& look) const
 {
     for (std::size_t i = 0; i < m_stacks.size(); ++i)
         m_flags[i].AddLook(look);
+}
+
+void CWordStacks::Values(CHandRecord& record)
+{
+    for (std::size_t i = 0; i < m_stacks.size(); ++i)
+        m_flags[i].Values(record);
+    record(m_heldFlag);
 }
 
 void CWordStacks::ListPiles(std::vector<const CTilePile*>& piles) const { piles.push_back(&sink); }

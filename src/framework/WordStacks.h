@@ -73,6 +73,7 @@ public:
     std::string Describe() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;
     void AddLook(std::string& look) const override;
+    void Values(CHandRecord& record) override;
     // The shown flags (the stacks are the game's own parts).
     void Regions(const CTileSet& tiles, std::vector<RECT>& regions) const override;
     void AddTooltips(CTooltips& tooltips, const CTileSet& tiles) const override;

@@ -26,7 +26,7 @@ public:
     void OnRButtonDown(int x, int y, unsigned keys) override;
     void OnGameOver() override;
     bool CanUndo() const override { return false; }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return std::nullopt; }
     void AfterMove() override;
     bool OnTimeUp() override;
     // The score is always what the crossword is worth.

@@ -104,7 +104,7 @@ void CAnagrams::DropOnPlaces()
     EndDrag(hit);
     // Extra tiles move on to the next empty places, along the row and round
     // to the other row; Undo takes them back with the drop.
-    auto* record = dynamic_cast<CPlaceDrop*>(m_undo.Peek());
+    CUndoRecord* record = m_undo.Peek();  // the drop's: its piles list where extra tiles moved on to
     const int r = hit->tag / kColumns, c = hit->tag % kColumns;
     for (int i = 0; i < 2 && hit->Length() > 1; ++i)
         for (int j = 0; j < kColumns && hit->Length() > 1; ++j) {
@@ -113,26 +113,19 @@ void CAnagrams::DropOnPlaces()
                 continue;
             place.Push(hit->PopTop());
             if (record)
-                record->overflow.push_back(&place);
+                record->piles.push_back(PileIndex(&place));
         }
     AfterMove();
-}
-
-std::unique_ptr<CUndoRecord> CAnagrams::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
-{
-    if (!from || !to)
-        return nullptr;
-    return std::make_unique<CPlaceDrop>(from, to, count);
 }
 
 bool CAnagrams::Undo()
 {
     if (m_dragging)  // the tile in the air may be one the drop moved on
         CancelDrag();
-    if (auto* record = dynamic_cast<CPlaceDrop*>(m_undo.Peek()))
-        for (auto it = record->overflow.rbegin(); it != record->overflow.rend(); ++it)
-            if (!(*it)->IsEmpty())
-                record->to->Push((*it)->PopTop());
+    if (const CUndoRecord* record = m_undo.Peek())
+        for (auto it = record->piles.rbegin(); it != record->piles.rend(); ++it)
+            if (CTilePile *place = RegisteredPile(*it), *to = RegisteredPile(record->to); place && to && !place->IsEmpty())
+                to->Push(place->PopTop());
     return CGame::Undo();
 }
 

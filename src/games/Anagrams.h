@@ -26,15 +26,8 @@ public:
     // Scores the three rows when the hand is done: call it once per drop.
     bool IsFinished() override;
     void AfterMove() override;
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
 
 private:
-    // A drop onto a place, with the places its extra tiles moved on to.
-    struct CPlaceDrop : CUndoRecord {
-        using CUndoRecord::CUndoRecord;
-        std::vector<CTilePile*> overflow;
-    };
-
     void PlacePieces(int width, int height) override;
     void DropOnPlaces();
 

@@ -81,9 +81,9 @@ bool CAvalanche::Undo()
     return CGridWordGame::Undo();
 }
 
-std::unique_ptr<CUndoRecord> CAvalanche::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+std::optional<CUndoRecord> CAvalanche::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
 {
-    return m_digging.Record(from, to, count);
+    return m_digging.Record(CGame::CreateUndoRecord(from, to, count));
 }
 
 void CAvalanche::AfterWordScored()
@@ -120,6 +120,12 @@ void CAvalanche::OnGameOver()
     // The oxygen left pays only for a hand won.
     if (m_won)
         m_hand.AddTimeBonus();
+}
+
+void CAvalanche::HandValues(CHandRecord& record)
+{
+    CGridWordGame::HandValues(record);
+    record(m_won);
 }
 
 namespace {

@@ -12,13 +12,14 @@
 
 class CAvalanche : public CGridWordGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kColumns = 5;
     static constexpr int kRows = 10;
 
     explicit CAvalanche(const CGameContext& context);
 
     bool Undo() override;
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
     // No keyboard play.
     void OnEnterKey() override {}
     void OnEscapeKey() override {}

@@ -98,6 +98,12 @@ bool CBubbles::CheckRules(std::string& why)
     return true;
 }
 
+void CBubbles::HandValues(CHandRecord& record)
+{
+    CLetterDropGame::HandValues(record);
+    record(m_letters, m_minimum, m_minWordLength, m_bombChance, m_clearings, m_removed);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrPlayButtonLine, 3}};
 }  // namespace

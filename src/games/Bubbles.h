@@ -9,6 +9,7 @@
 
 class CBubbles : public CLetterDropGame {
 public:
+    void HandValues(CHandRecord& record) override;
     explicit CBubbles(const CGameContext& context);
 
     bool CheckRules(std::string& why) override;

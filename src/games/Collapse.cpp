@@ -186,6 +186,12 @@ bool CCollapse::CheckRules(std::string& why)
     return true;
 }
 
+void CCollapse::HandValues(CHandRecord& record)
+{
+    CGridWordGame::HandValues(record);
+    record(m_advance, m_advanceHeld, m_overflowed, m_wordsScored, m_bombChance, m_running);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrTowerOfBabbleHowTo1, 2}, {kStrTowerOfBabbleHowTo2, 4},
     {kStrTowerOfBabbleHowTo3, 5}, {kStrTowerOfBabbleHowTo4, 3}, {kStrTowerOfBabbleHowTo5, 7},

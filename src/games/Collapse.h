@@ -11,6 +11,7 @@
 
 class CCollapse : public CGridWordGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kColumns = 5;
     static constexpr int kRows = 9;
     static constexpr int kAdvancePoints = 125;

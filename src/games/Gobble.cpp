@@ -9,10 +9,7 @@
 
 namespace {
 // An undo record of a typed letter: no tiles move.
-struct CTypedRecord : CUndoRecord {
-    explicit CTypedRecord(char letter) : letter(letter) {}
-    char letter;
-};
+constexpr char kTypedRecord = 'T';
 
 WordHuntOptions Options()
 {
@@ -63,7 +60,13 @@ void CGobble::OnLButtonDown(int x, int y, unsigned keys)
     return CWordHunt::OnLButtonDown(x, y, keys);
 }
 
-void CGobble::PushTypedRecord(char letter) { m_undo.Push(std::make_unique<CTypedRecord>(letter)); }
+void CGobble::PushTypedRecord(char letter)
+{
+    CUndoRecord record;
+    record.kind = kTypedRecord;
+    record.value1 = static_cast<unsigned char>(letter);
+    m_undo.Push(std::move(record));
+}
 
 void CGobble::ClearHighlight()
 {
@@ -164,8 +167,8 @@ bool CGobble::PlaceTyped(bool force, bool highlight)
 
 bool CGobble::Undo()
 {
-    const auto* typed = dynamic_cast<const CTypedRecord*>(m_undo.Peek());
-    if (!typed)
+    const CUndoRecord* newest = m_undo.Peek();
+    if (!newest || newest->kind != kTypedRecord)
         return CWordHunt::Undo();
     m_undo.Pop();
     m_typed = m_typed.Left(m_typed.GetLength() - 1);
@@ -239,6 +242,12 @@ void CGobble::PlacePieces(int width, int height)
     m_scorePanel.SetRect(wordTop + 9 * h / 8, left, wordTop + 2 * h, left + 2 * w);
     m_word.Place(left, wordTop, binLeft, h + 10);
     PlaceButtons(left + 2 * w - 5 * w / 4, 4 * h + h / 4 + 10);
+}
+
+void CGobble::HandValues(CHandRecord& record)
+{
+    CWordHunt::HandValues(record);
+    record(m_typed);
 }
 
 namespace {

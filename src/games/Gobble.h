@@ -12,6 +12,7 @@
 
 class CGobble : public CWordHunt {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kSide = 4;
     static constexpr int kSeconds = 120;
 

@@ -46,6 +46,12 @@ void CGolf::UseBomb()
     EndHandIfFinished();
 }
 
+void CGolf::HandValues(CHandRecord& record)
+{
+    CSevenStacksGame::HandValues(record);
+    record(m_bombs);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrGolfHowTo1, 2}, {kStrGolfHowTo2, 4}, {kStrGolfHowTo3, 5},
     {kStrGolfHowTo4, 3}, {kStrGolfHowTo5, 4}, {kStrGolfHowTo6, 5}, {kStrGolfHowTo7, 5}, {kStrGolfHowTo8, 4},

@@ -9,6 +9,7 @@
 
 class CGolf : public CSevenStacksGame {
 public:
+    void HandValues(CHandRecord& record) override;
     explicit CGolf(const CGameContext& context);
 
     // A click on the bomb pile, or any right-button release.

@@ -278,6 +278,12 @@ bool CGravity::CheckRules(std::string& why)
     return true;
 }
 
+void CGravity::HandValues(CHandRecord& record)
+{
+    CGame::HandValues(record);
+    record(m_pads, m_queue, m_rising, m_letters, m_column, m_thirds, m_active, m_wordsCleared, m_bombChance, m_wordPoints, m_attached, m_decorRandom);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrAntiGravityHowTo1, 2}, {kStrAntiGravityHowTo2, 4},
     {kStrAntiGravityHowTo3, 4}, {kStrAntiGravityHowTo4, 5}, {kStrAntiGravityHowTo5, 5}, {kStrAntiGravityHowTo6, 4},

@@ -10,6 +10,7 @@
 
 class CGravity : public CGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kColumns = 5;
 
     explicit CGravity(const CGameContext& context);
@@ -22,7 +23,7 @@ public:
     void OnSpaceKey() override { Trade(); }
     bool CanUndo() const override { return false; }
     bool Undo() override { return false; }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return std::nullopt; }
     bool IsFinished() override;
     std::string DescribeState() const override;
     void ListPiles(std::vector<const CTilePile*>& piles) const override;

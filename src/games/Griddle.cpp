@@ -53,9 +53,9 @@ bool CGriddle::Undo()
     return CGame::Undo();
 }
 
-std::unique_ptr<CUndoRecord> CGriddle::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+std::optional<CUndoRecord> CGriddle::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
 {
-    return m_path.Record(from, to, count);
+    return m_path.Record(CGame::CreateUndoRecord(from, to, count));
 }
 
 void CGriddle::OnLButtonDown(int x, int y, unsigned)
@@ -122,6 +122,12 @@ CStr CGriddle::TableLetters() const
         if (!cell.IsEmpty() && cell.Top() != kGlyphLightning)
             letters += cell.tiles;
     return letters;
+}
+
+void CGriddle::HandValues(CHandRecord& record)
+{
+    CWordPileGame::HandValues(record);
+    record(m_lightning);
 }
 
 namespace {

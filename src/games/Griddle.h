@@ -12,6 +12,7 @@
 
 class CGriddle : public CWordPileGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kSide = 7;
     static constexpr int kCells = kSide * kSide;
 
@@ -23,7 +24,7 @@ public:
     void OnRButtonDown(int x, int y, unsigned keys) override;
     void OnRButtonUp(int x, int y, unsigned keys) override;
     bool IsFinished() override { return TableLetters().IsEmpty(); }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
 
     // The piles, for the tests.
     CTilePile& Cell(int row, int column) { return m_cells[row * kSide + column]; }

@@ -180,6 +180,12 @@ bool CKlondike::IsFinished()
            std::all_of(std::begin(m_tableau), std::end(m_tableau), [](const CTilePile& p) { return p.IsEmpty(); });
 }
 
+void CKlondike::HandValues(CHandRecord& record)
+{
+    CGame::HandValues(record);
+    record(m_suppressNextButtonUp);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrKlondikeHowTo1, 2}, {kStrKlondikeHowTo2, 4}, {kStrKlondikeHowTo3, 5},
     {kStrKlondikeHowTo4, 4}, {kStrKlondikeHowTo5, 4}, {kStrKlondikeHowTo6, 4}, {kStrKlondikeHowTo7, 5},

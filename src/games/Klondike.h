@@ -14,6 +14,7 @@
 
 class CKlondike : public CGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kPiles = 7;
     static constexpr int kWordLength = 13;
 

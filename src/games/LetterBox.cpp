@@ -245,6 +245,12 @@ bool CLetterBox::CheckRules(std::string& why)
     return true;
 }
 
+void CLetterBox::HandValues(CHandRecord& record)
+{
+    CGame::HandValues(record);
+    record(m_supply);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrLetterBoxHowTo1, 2}, {kStrLetterBoxHowTo2, 6}, {kStrLetterBoxHowTo3, 6},
     {kStrLetterBoxHowTo4, 4}, {kStrLetterBoxHowTo5, 5}, {kStrLetterBoxHowTo6, 5}, {kStrLetterBoxHowTo7, 5},

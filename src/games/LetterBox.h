@@ -12,6 +12,7 @@
 
 class CLetterBox : public CGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kRows = 15;       // half a tile height apart
     static constexpr int kPositions = 31;  // half a tile width apart
     static constexpr int kFreeCells = 3;

@@ -74,6 +74,12 @@ void CProspector::PlacePieces(int width, int height)
     PlaceButtons(left + 5 * w - 5 * w / 4, h / 4 + h + 10);
 }
 
+void CProspector::HandValues(CHandRecord& record)
+{
+    CWordHunt::HandValues(record);
+    record(m_source);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrProspectorHowTo1, 2}, {kStrProspectorHowTo2, 5},
     {kStrProspectorHowTo3, 5}, {kStrProspectorHowTo4, 5}, {kStrProspectorHowTo5, 9}, {kStrProspectorHowTo6, 5},

@@ -7,6 +7,7 @@
 
 class CProspector : public CWordHunt {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kLetters = 10;
     static constexpr int kSeconds = 120;
 

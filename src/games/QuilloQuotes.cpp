@@ -218,6 +218,14 @@ std::string CQuilloQuotes::DescribeState() const
     return text + "dealt: " + (m_dealt ? "yes\n" : "no\n");
 }
 
+void CQuilloQuotes::HandValues(CHandRecord& record)
+{
+    CGame::HandValues(record);
+    record(m_undealt, m_dealt, m_peeking);
+    if (m_pQuoteList)
+        m_pQuoteList->Values(record);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrQuillosQuotesHowTo1, 3}, {kStrQuillosQuotesHowTo2, 4},
     {kStrQuillosQuotesHowTo3, 4}, {kStrQuillosQuotesHowTo4, 5}, {kStrQuillosQuotesHowTo5, 4},

@@ -13,6 +13,7 @@
 
 class CQuilloQuotes : public CGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kRows = 5;
 
     explicit CQuilloQuotes(const CGameContext& context);

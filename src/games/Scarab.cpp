@@ -339,6 +339,12 @@ bool CScarab::CheckRules(std::string& why)
     return true;
 }
 
+void CScarab::HandValues(CHandRecord& record)
+{
+    CGame::HandValues(record);
+    record(m_bag, m_scarabRow, m_scarabColumn, m_liftCell);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrLeScarabHowTo1, 2}, {kStrLeScarabHowTo2, 5}, {kStrLeScarabHowTo3, 4},
     {kStrLeScarabHowTo4, 7}, {kStrLeScarabHowTo5, 7}, {kStrLeScarabHowTo6, 6}, {kStrLeScarabHowTo7, 5},

@@ -18,6 +18,7 @@
 
 class CScarab : public CGame {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kSize = 13;
     static constexpr int kRackSlots = 7;
 
@@ -29,7 +30,7 @@ public:
     void OnRButtonDown(int x, int y, unsigned keys) override;
     void OnGameOver() override;
     bool CanUndo() const override { return false; }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return nullptr; }
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile*, CTilePile*, int) override { return std::nullopt; }
     void CancelDrag() override;
     bool IsFinished() override;
     void AfterMove() override;

@@ -142,6 +142,12 @@ std::string CSpelunker::DescribeState() const
     return text;
 }
 
+void CSpelunker::HandValues(CHandRecord& record)
+{
+    CWormHole::HandValues(record);
+    record(m_diamonds, m_placed);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrSpelunkerHowTo1, 2}, {kStrSpelunkerHowTo2, 4}, {kStrSpelunkerHowTo3, 4},
     {kStrSpelunkerHowTo4, 5}, {kStrSpelunkerHowTo5, 3}, {kStrSpelunkerHowTo6, 4}, {kStrSpelunkerHowTo7, 5},

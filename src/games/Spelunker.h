@@ -8,6 +8,7 @@
 
 class CSpelunker : public CWormHole {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kSide = 15;
 
     explicit CSpelunker(const CGameContext& context);

@@ -98,6 +98,12 @@ bool CTetris::CheckRules(std::string& why)
     return true;
 }
 
+void CTetris::HandValues(CHandRecord& record)
+{
+    CShapeDropGame::HandValues(record);
+    record(m_supply, m_refill, m_letters, m_bestRow, m_bestColumn, m_rowWords, m_columnWords, m_recorded);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrTetrisStickyHowTo1, 2}, {kStrTetrisStickyHowTo2, 4},
     {kStrTetrisStickyHowTo3, 5}, {kStrTetrisStickyHowTo4, 4}, {kStrTetrisStickyHowTo5, 7}, {kStrTetrisStickyHowTo6, 6},

@@ -9,6 +9,7 @@
 
 class CTetris : public CShapeDropGame {
 public:
+    void HandValues(CHandRecord& record) override;
     explicit CTetris(const CGameContext& context);
 
     bool CheckRules(std::string& why) override;

@@ -86,6 +86,12 @@ bool CTrueTris::CheckRules(std::string& why)
     return true;
 }
 
+void CTrueTris::HandValues(CHandRecord& record)
+{
+    CShapeDropGame::HandValues(record);
+    record(m_removed);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrTetrisClassicHowTo1, 2}, {kStrTetrisClassicHowTo2, 4},
     {kStrTetrisClassicHowTo3, 5}, {kStrTetrisClassicHowTo4, 4}, {kStrTetrisClassicHowTo5, 7},

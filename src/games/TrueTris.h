@@ -8,6 +8,7 @@
 
 class CTrueTris : public CShapeDropGame {
 public:
+    void HandValues(CHandRecord& record) override;
     explicit CTrueTris(const CGameContext& context);
 
     bool CheckRules(std::string& why) override;

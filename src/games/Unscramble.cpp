@@ -187,6 +187,12 @@ void CUnscramble::PlacePieces(int width, int height)
     PlaceButtons(left, wordTop - 3 * h / 4);
 }
 
+void CUnscramble::HandValues(CHandRecord& record)
+{
+    CWordHunt::HandValues(record);
+    record(m_answers, m_shuffle, m_autoSolve, m_shuffleHeld, m_autoSolveHeld);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrUnscrambleHowTo1, 2}, {kStrUnscrambleHowTo2, 5},
     {kStrUnscrambleHowTo3, 4}, {kStrUnscrambleHowTo4, 6}, {kStrUnscrambleHowTo5, 6}, {kStrUnscrambleHowTo6, 7},

@@ -11,6 +11,7 @@
 
 class CUnscramble : public CWordHunt {
 public:
+    void HandValues(CHandRecord& record) override;
     static constexpr int kRows = 5;
     static constexpr int kColumns = 8;
 

@@ -76,6 +76,12 @@ bool CWordDrop::CheckRules(std::string& why)
     return true;
 }
 
+void CWordDrop::HandValues(CHandRecord& record)
+{
+    CLetterDropGame::HandValues(record);
+    record(m_letters, m_lines);
+}
+
 namespace {
 constexpr InstructionLine kHowToPlay[] = {{kStrDeadLinesHowTo1, 2}, {kStrDeadLinesHowTo2, 4}, {kStrDeadLinesHowTo3, 5},
     {kStrDeadLinesHowTo4, 7}, {kStrDeadLinesHowTo5, 5}, {kStrDeadLinesHowTo6, 6}, {kStrDeadLinesHowTo7, 6},

@@ -9,6 +9,7 @@
 
 class CWordDrop : public CLetterDropGame {
 public:
+    void HandValues(CHandRecord& record) override;
     explicit CWordDrop(const CGameContext& context);
 
     bool CheckRules(std::string& why) override;

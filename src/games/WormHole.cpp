@@ -70,9 +70,9 @@ bool CWormHole::Undo()
     return CGame::Undo();
 }
 
-std::unique_ptr<CUndoRecord> CWormHole::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
+std::optional<CUndoRecord> CWormHole::CreateUndoRecord(CTilePile* from, CTilePile* to, int count)
 {
-    return m_digging.Record(from, to, count);
+    return m_digging.Record(CGame::CreateUndoRecord(from, to, count));
 }
 
 void CWormHole::OnLButtonDown(int x, int y, unsigned)

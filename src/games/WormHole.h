@@ -23,7 +23,7 @@ public:
     void OnLButtonDblClk(int x, int y, unsigned keys) override;
     void OnRButtonUp(int x, int y, unsigned keys) override;
     bool IsFinished() override { return m_digging.OnlyFaceLeft(); }
-    std::unique_ptr<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
+    std::optional<CUndoRecord> CreateUndoRecord(CTilePile* from, CTilePile* to, int count) override;
 
     // The pieces, for the tests.
     CTilePile& Cell(int row, int column) { return m_cells[static_cast<std::size_t>(row * m_side + column)]; }

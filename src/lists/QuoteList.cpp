@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/HandRecord.h"
 #include "framework/Registry.h"
 #include "framework/Settings.h"
 #include "framework/BackBuffer.h"
@@ -170,6 +171,22 @@ bool CQuoteList::RewindOne()
         if (!ReadNextQuote(0))
             break;
     return m_open;
+}
+
+void CQuoteList::Values(CHandRecord& record)
+{
+    int number = m_quoteNumber;
+    record(number);
+    if (record.IsReading() && number != m_quoteNumber && number > 0 && m_open) {
+        m_quoteNumber = number + 1;
+        RewindOne();
+    }
+    record(m_text, m_attribution, m_maskedText, m_masked);
+    if (record.IsReading()) {
+        m_wordSetBuilt = false;
+        m_quoteFont.Reset();
+        m_attributionFont.Reset();
+    }
 }
 
 const char* CQuoteList::GetText() const { return m_open ? m_text.c_str() : nullptr; }

@@ -22,6 +22,7 @@
 #include "framework/Str.h"
 #include "framework/WinTypes.h"
 
+class CHandRecord;
 class CBackBuffer;
 
 class CQuoteList : public CQuoteSource {
@@ -48,6 +49,9 @@ public:
     // current again (Replay Hand). Whether the list is open afterwards; a
     // list that is not open stays closed.
     bool RewindOne();
+    // Writes or reads the quotation shown and what of it is uncovered (a
+    // saved hand); read back, the list stands where it stood.
+    void Values(CHandRecord& record);
 
     // The current quotation; null when the list is not open.
     const char* GetText() const;

@@ -68,6 +68,6 @@ TEST_F(Gobble, TypedLettersFindTheirPathAndAHandRunsOutTheClock)
 TEST_F(Gobble, SelfChecksCatchAnUndoRecordThatDoesNothing)
 {
     Run("game 10 1234");
-    app->CurrentGame()->UndoStack().Push(std::make_unique<CUndoRecord>());
+    app->CurrentGame()->UndoStack().Push(CUndoRecord{});
     ExpectCaught("the undo history holds 1 records for an empty word with 0 typed letters");
 }

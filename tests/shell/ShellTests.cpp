@@ -83,7 +83,7 @@ public:
         ++rebuilds;
         CGame::OnSettingsChanged();
     }
-    void PushUndo() { m_undo.Push(std::make_unique<CUndoRecord>()); }
+    void PushUndo() { m_undo.Push(CUndoRecord{}); }
     bool endOnClick = false;
     CStr word;
     int rebuilds = 0;

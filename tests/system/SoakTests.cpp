@@ -227,11 +227,18 @@ public:
             if (std::string why = Step(); !why.empty())
                 return Report(i, why);
             Trace(m_recent.empty() ? std::string() : m_recent.back());
+            if (m_states)
+                m_states->push_back(m_recent.back() + "\n" + m_app.CurrentGame()->DescribeState());
         }
         return {};
     }
 
     int HandsEnded() const { return m_handsEnded; }
+    // Only what a player does to the hand itself: no window sizes, pauses
+    // or menu commands beyond Undo and Redo.
+    void PlayOnly() { m_playOnly = true; }
+    // Every state after each event goes to `states`.
+    void KeepStates(std::vector<std::string>& states) { m_states = &states; }
 
 private:
     void Trace(const std::string& what)
@@ -358,7 +365,7 @@ private:
     {
         std::string what;
         Kind kind = Kind::Input;
-        const int roll = Pick(1000);
+        const int roll = Pick(m_playOnly ? 935 : 1000);
         auto run = [&](const std::string& description, Kind k, auto&& act) {
             what = description;
             kind = k;
@@ -438,13 +445,23 @@ private:
         } else if (roll < 900) {
             const int ms = Chance(70) ? 50 + Pick(1100) : 1000 * (1 + Pick(20));
             run("wait " + std::to_string(ms) + " ms", Kind::Other, [&] { m_window.AdvanceClock(ms); });
-        } else if (roll < 935) {
+        } else if (roll < 920) {
             const bool byKey = Chance(50);
             run(byKey ? "ctrl+z" : "undo", Kind::Other, [&] {
                 if (byKey)
                     Key(Qt::Key_Z, Qt::ControlModifier, QString(QChar(26)));
                 else
                     m_window.SendCommand(IDM_UNDO, 0);
+            });
+        } else if (roll < 935) {
+            const int how = Pick(3);
+            run(how == 0 ? "ctrl+y" : how == 1 ? "ctrl+shift+z" : "redo", Kind::Other, [&] {
+                if (how == 0)
+                    Key(Qt::Key_Y, Qt::ControlModifier, QString(QChar(25)));
+                else if (how == 1)
+                    Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, QString(QChar(26)));
+                else
+                    m_window.SendCommand(IDM_REDO, 0);
             });
         } else if (roll < 960) {
             const bool byKey = Chance(50);
@@ -582,6 +599,8 @@ private:
     Snapshot m_before;
     int m_handsEnded = 0;
     std::ofstream m_trace;
+    bool m_playOnly = false;
+    std::vector<std::string>* m_states = nullptr;
 };
 
 bool RecordOpen(const std::string&) { return true; }
@@ -634,6 +653,69 @@ TEST_P(Soak, RandomInputKeepsEveryInvariant)
     }
     RecordProperty("hands_ended", ended);
     std::printf("game %d: %d hands x %d events, %d hands ended\n", gameId, hands, events, ended);
+}
+
+// A hand saved after a few hundred random events and read back into a
+// fresh deal of the same game is the same hand: the same state and picture,
+// and the same state after each of as many further events (Undo and Redo
+// among them) sent to the hand played on and to the hand read back.
+TEST_P(Soak, ASavedHandPlaysOnAlike)
+{
+    const int gameId = GetParam();
+    auto& window = *dynamic_cast<CQtMainWindow*>(app->Window());
+    const int events = std::max(EnvInt("GLYPHERY_SAVE_EVENTS", 300), 1);
+    int compared = 0;
+    for (unsigned hand = 1; hand < 40 && compared < 2; hand += 13) {
+        CSoak before(*app, gameId, hand);
+        ASSERT_EQ(before.Run(events), "");
+        if (app->IsHandOver())
+            continue;  // nothing to save: a new hand is dealt
+        if (app->IsPaused())
+            window.SendCommand(IDM_PAUSE, 0);
+        const std::string saved = app->CurrentGame()->Save();
+        window.ProcessPending();
+        const std::string state = app->CurrentGame()->DescribeState();
+        const QImage picture = window.ScreenImage().copy();
+        const std::uint32_t program = ProgramRandom().State();
+        const unsigned handNumber = app->CurrentGame()->HandNumber();
+        // The fall timers start afresh in both, in step.
+        const auto restartClocks = [&] {
+            window.SendCommand(IDM_PAUSE, 0);
+            window.SendCommand(IDM_PAUSE, 0);
+        };
+        std::vector<std::string> played, loaded;
+        CSoak on(*app, gameId, hand + 1);
+        on.PlayOnly();
+        on.KeepStates(played);
+        ASSERT_EQ(on.Run(events, restartClocks), "");
+
+        CSoak again(*app, gameId, hand + 1);
+        again.PlayOnly();
+        again.KeepStates(loaded);
+        const std::string failure = again.Run(events, [&] {
+            app->PlayHand(gameId, handNumber);
+            ProgramRandom().Seed(program);  // the next hand numbers follow as they did
+            std::string why;
+            ASSERT_TRUE(app->CurrentGame()->Load(saved, why)) << why;
+            window.ProcessPending();
+            EXPECT_EQ(app->CurrentGame()->DescribeState(), state);
+            if (window.ScreenImage() != picture) {
+                ADD_FAILURE() << "game " << gameId << " hand " << hand << " looks otherwise";
+                if (const char* dir = std::getenv("GLYPHERY_SOAK_TRACE"); dir && *dir) {
+                    picture.save(QString::fromStdString(std::string(dir) + "/saved.png"));
+                    window.ScreenImage().save(QString::fromStdString(std::string(dir) + "/loaded.png"));
+                }
+            }
+            restartClocks();
+        });
+        ASSERT_EQ(failure, "");
+        ASSERT_EQ(played.size(), loaded.size());
+        for (std::size_t i = 0; i < played.size(); ++i)
+            ASSERT_EQ(loaded[i], played[i]) << "game " << gameId << " hand " << hand << ", event " << i;
+        ++compared;
+        TakeModalLog();
+    }
+    EXPECT_GT(compared, 0) << "every hand had ended before it could be saved";
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, Soak, ::testing::ValuesIn(SoakGameIds()),
