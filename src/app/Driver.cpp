@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 #include <cctype>
+#include <fstream>
+#include <iterator>
 #include <istream>
 #include <map>
 #include <ostream>
@@ -377,6 +379,27 @@ bool CDriver::RunLine(const std::string& rawLine, std::ostream& out, std::string
             out << game->DescribeState();
         else
             out << "no game\n";
+    } else if (cmd == "save" || cmd == "load") {
+        CGame* game = m_app.CurrentGame();
+        if (w.size() < 2 || !game) {
+            error = "\"" + cmd + "\" needs a file name and a game";
+            return false;
+        }
+        if (cmd == "save") {
+            std::ofstream file(w[1], std::ios::binary);
+            file << game->Save();
+            if (!file) {
+                error = "cannot write \"" + w[1] + "\"";
+                return false;
+            }
+        } else {
+            std::ifstream file(w[1], std::ios::binary);
+            const std::string closed((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+            if (!game->Load(closed, error))
+                return false;
+        }
+    } else if (cmd == "restart") {
+        m_app.Restart();
     } else if (cmd == "title") {
         out << window->GetTitle() << "\n";
     } else if (cmd == "size") {

@@ -25,6 +25,10 @@
 //                         number (control id or result code), or cancel
 //   screenshot FILE [client]   save a PNG of the window (or only its client area)
 //   state                 print the game's state
+//   save FILE             write the hand in progress to FILE (a drag under way goes home first)
+//   load FILE             read a hand FILE holds into the game (of the same id)
+//   restart               quit and start again as a player does: the hand is kept and
+//                         played on (with "Continue an unfinished hand at start" on)
 //   title                 print the window title
 //   size W H              make the client area W x H
 //   set NAME VALUE        change a setting in memory (Sound, Timer, BackgroundPattern, ...)

@@ -471,6 +471,19 @@ void CGameApp::KeepHand(bool always)
     m_keptChanges = m_game->Changes();
 }
 
+void CGameApp::Restart()
+{
+    HWND hwnd = m_window.get();
+    KeepHand(true);
+    if (!m_paused)
+        SetPaused(hwnd, true);
+    m_game.reset();
+    m_window->RemoveAllTools();
+    m_handOver = false;
+    if (!ResumeHand(hwnd))
+        StartHand(hwnd, StartMode::NewHand);
+}
+
 bool CGameApp::ResumeHand(HWND hwnd)
 {
     const std::string closed = TakeSavedHand();

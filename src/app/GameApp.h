@@ -65,6 +65,9 @@ public:
     // For the driver and tests: deal game `gameId` with this hand number now,
     // asking nothing and recording nothing about the hand it replaces.
     void PlayHand(int gameId, unsigned handNumber);
+    // As quitting and starting again: the hand in progress is kept and played
+    // on (or, with nothing kept, a new one dealt).
+    void Restart();
     // For tests: makes `game` the current hand, running and not over.
     void InstallGame(std::unique_ptr<CGame> game);
 

@@ -156,5 +156,5 @@ bool CLetterDropGame::CheckRules(std::string& why)
 void CLetterDropGame::HandValues(CHandRecord& record)
 {
     CFallingGame::HandValues(record);
-    record(m_queue, m_column, m_thirds, m_active, m_clearDelay, m_landings);
+    record(m_queue, m_column, m_spawnColumn, m_thirds, m_active, m_clearDelay, m_landings);
 }

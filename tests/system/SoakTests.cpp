@@ -672,6 +672,11 @@ TEST_P(Soak, ASavedHandPlaysOnAlike)
             continue;  // nothing to save: a new hand is dealt
         if (app->IsPaused())
             window.SendCommand(IDM_PAUSE, 0);
+        // Laid out afresh, as a game just made is (a window size given again
+        // may have left a layout of other settings in place).
+        app->CurrentGame()->InvalidateLayout();
+        window.Invalidate(nullptr, true);
+        window.ProcessPending();
         const std::string saved = app->CurrentGame()->Save();
         window.ProcessPending();
         const std::string state = app->CurrentGame()->DescribeState();
