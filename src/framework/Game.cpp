@@ -189,6 +189,7 @@ std::string CGame::Save()
         Handle([this] { CancelDrag(); });
     CHandRecord record;
     AllValues(record);
+    record(m_redo);
     return record.Close(GetGameId());
 }
 
@@ -201,6 +202,7 @@ bool CGame::Load(std::string_view closed, std::string& why)
         CancelDrag();
     CHandRecord record = CHandRecord::Reading(body);
     AllValues(record);
+    record(m_redo);
     if (record.Failed() || !record.AtEnd()) {
         why = "a saved hand of another shape";
         return false;
@@ -550,6 +552,8 @@ bool CGame::TakeBack()
     if (m_dragging)
         Handle([this] { CancelDrag(); });
     AllValues(before);
+    std::vector<std::string> none;  // the hand as it is, without what there is to redo
+    before(none);
     bool undone = false;
     m_redoing = true;
     Handle([&] { undone = Undo(); });
@@ -565,12 +569,14 @@ bool CGame::TakeForward()
         return false;
     const std::string after = std::move(m_redo.back());
     m_redo.pop_back();
+    std::vector<std::string> rest = m_redo;
     // The clock runs on: a redone move gives no time back.
     const int clock = m_hand.clockValue, ticks = m_elapsedTicks;
     std::string why;
     m_redoing = true;
     Handle([&] {
         if (Load(after, why)) {
+            m_redo = std::move(rest);
             m_hand.clockValue = clock;
             m_elapsedTicks = ticks;
             AfterMove();

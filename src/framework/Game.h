@@ -223,8 +223,8 @@ public:
     unsigned HandNumber() const { return m_handNumber; }
 
     // The hand as a value (CHandRecord): everything a further input depends
-    // on, written closed for this game's id. A drag under way is put back
-    // first. Load reads such a record into a game of the same id (made for
+    // on, written closed for this game's id (what Undo left to redo too). A
+    // drag under way is put back first. Load reads such a record into a game of the same id (made for
     // any hand number) and shows it; false, with why, when the record is
     // refused: damaged, of another version or game, or not a whole hand (a
     // game a record was refused into must be made again).
@@ -370,7 +370,7 @@ private:
     std::vector<std::string> m_redo;  // the hands Undo left, newest last
     mutable std::vector<CTilePile*> m_registry;  // PileIndex's numbering, made at first use
     const std::vector<CTilePile*>& Registry() const;
-    // Everything Save writes and Load reads, in order.
+    // Everything Save writes and Load reads, in order, but what there is to redo (which follows).
     void AllValues(CHandRecord& record);
     int m_endReason = 0;  // a hand a rule ended, ending when the event returns
     // The dragged tiles join `pile` (a drop or a cancelled drag), and the drag ends.

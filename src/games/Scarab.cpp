@@ -342,7 +342,7 @@ bool CScarab::CheckRules(std::string& why)
 void CScarab::HandValues(CHandRecord& record)
 {
     CGame::HandValues(record);
-    record(m_bag, m_scarabRow, m_scarabColumn, m_liftCell);
+    record(m_bag, m_scarabRow, m_scarabColumn, m_liftCell, m_placed);
 }
 
 namespace {

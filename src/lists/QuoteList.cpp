@@ -182,10 +182,29 @@ void CQuoteList::Values(CHandRecord& record)
         RewindOne();
     }
     record(m_text, m_attribution, m_maskedText, m_masked);
-    if (record.IsReading()) {
-        m_wordSetBuilt = false;
-        m_quoteFont.Reset();
-        m_attributionFont.Reset();
+    if (!record.IsReading())
+        return;
+    if (m_maskedText.GetLength() != m_text.GetLength()) {
+        record.Fail();
+        m_maskedText = m_text;
+    }
+    m_quoteFont.Reset();
+    m_attributionFont.Reset();
+    // The words still to find: every word of the quotation but those uncovered.
+    m_wordSetBuilt = false;
+    BuildWordSet();
+    const std::string& text = m_text.str();
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = text.find_first_not_of(kSeparators, at);
+        if (start == std::string::npos)
+            break;
+        const std::size_t end = std::min(text.find_first_of(kSeparators, start), text.size());
+        std::size_t first = start;
+        while (first < end && !IsAlpha(text[first]))
+            ++first;
+        if (first < end && m_maskedText[static_cast<int>(first)] != '_')
+            m_words.Remove(SetForm(text.substr(start, end - start).c_str()).c_str());
+        at = end;
     }
 }
 

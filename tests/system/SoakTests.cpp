@@ -227,8 +227,11 @@ public:
             if (std::string why = Step(); !why.empty())
                 return Report(i, why);
             Trace(m_recent.empty() ? std::string() : m_recent.back());
+            if (!m_playOnly && i % kSaveEvery == kSaveEvery - 1)
+                if (std::string why = SaveAndLoad(); !why.empty())
+                    return Report(i, why);
             if (m_states)
-                m_states->push_back(m_recent.back() + "\n" + m_app.CurrentGame()->DescribeState());
+                m_states->push_back(m_recent.back() + "\n" + m_app.CurrentGame()->DescribeState() + Geometry());
         }
         return {};
     }
@@ -241,6 +244,45 @@ public:
     void KeepStates(std::vector<std::string>& states) { m_states = &states; }
 
 private:
+    static constexpr int kSaveEvery = 300;
+
+    std::string Geometry() const
+    {
+        std::vector<const CTilePile*> piles;
+        m_app.CurrentGame()->ListPiles(piles);
+        std::string text = "geometry:";
+        for (const CTilePile* p : piles)
+            text += " " + std::to_string(p->x) + "," + std::to_string(p->y) + "," + std::to_string(p->maxSpan) + "," +
+                    std::to_string(p->faceDownCount);
+        return text + (m_app.CurrentGame()->IsDragging() ? " dragging" : "") + "\n";
+    }
+
+    // Every few hundred events the hand is saved and read back into a fresh
+    // deal of its game, and play carries on from there.
+    std::string SaveAndLoad()
+    {
+        CGame* game = m_app.CurrentGame();
+        if (!game || m_app.IsHandOver() || game->IsDragging() || m_buttons != Qt::NoButton)
+            return {};
+        Before();
+        const std::string saved = game->Save();
+        const std::string state = game->DescribeState();
+        const bool paused = m_app.IsPaused();
+        const std::uint32_t program = ProgramRandom().State();
+        m_app.PlayHand(game->GetGameId(), game->HandNumber());
+        ProgramRandom().Seed(program);
+        std::string why;
+        if (!m_app.CurrentGame()->Load(saved, why))
+            return "the saved hand was refused: " + why;
+        if (paused)
+            m_window.SendCommand(IDM_PAUSE, 0);
+        m_window.ProcessPending();
+        Remember("save and load");
+        if (m_app.CurrentGame()->DescribeState() != state)
+            return "the hand read back differs:\n" + m_app.CurrentGame()->DescribeState();
+        return Check(Kind::Other, "save and load");
+    }
+
     void Trace(const std::string& what)
     {
         static const char* const dir = std::getenv("GLYPHERY_SOAK_TRACE");
@@ -663,9 +705,10 @@ TEST_P(Soak, ASavedHandPlaysOnAlike)
 {
     const int gameId = GetParam();
     auto& window = *dynamic_cast<CQtMainWindow*>(app->Window());
-    const int events = std::max(EnvInt("GLYPHERY_SAVE_EVENTS", 300), 1);
+    const int events = std::max(EnvInt("GLYPHERY_SAVE_EVENTS", 150), 1);
+    const int hands = std::max(EnvInt("GLYPHERY_SAVE_HANDS", 1), 1);
     int compared = 0;
-    for (unsigned hand = 1; hand < 40 && compared < 2; hand += 13) {
+    for (unsigned hand = 1; hand < 100 && compared < hands; hand += 13) {
         CSoak before(*app, gameId, hand);
         ASSERT_EQ(before.Run(events), "");
         if (app->IsHandOver())
@@ -716,7 +759,13 @@ TEST_P(Soak, ASavedHandPlaysOnAlike)
         ASSERT_EQ(failure, "");
         ASSERT_EQ(played.size(), loaded.size());
         for (std::size_t i = 0; i < played.size(); ++i)
-            ASSERT_EQ(loaded[i], played[i]) << "game " << gameId << " hand " << hand << ", event " << i;
+            ASSERT_EQ(loaded[i], played[i]) << "game " << gameId << " hand " << hand << ", event " << i << " after:\n"
+                                            << (i > 0 ? played[i - 1] : state) << "events before:" << [&] {
+                                                   std::string e;
+                                                   for (std::size_t k = i > 12 ? i - 12 : 0; k < i; ++k)
+                                                       e += " | " + played[k].substr(0, played[k].find('\n'));
+                                                   return e;
+                                               }();
         ++compared;
         TakeModalLog();
     }
