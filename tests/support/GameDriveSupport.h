@@ -91,7 +91,7 @@ protected:
         // The word lists, the statistics and the quotation place a test reads
         // start afresh, whatever ran before it in this process.
         testsupport::ClearUserData();
-        for (const char* game : {"Golf", "Klondike", "Jumble"})
+        for (const char* game : {"Golf", "Klondike", "Jumble", "Hand"})
             DeleteRegKey(HKEY_CURRENT_USER, (std::string(kMainKey) + "\\" + game).c_str());
         WriteRegDword(HKEY_CURRENT_USER, kMainKey, "QuoteNum", 0);
         PrepareScriptedRun();

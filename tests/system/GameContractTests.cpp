@@ -1,7 +1,7 @@
 // What every game the factory makes must do, dealt through the real window:
 // a hand number fixes the deal, the self-checks hold, every window size lays
 // it out with all its tiles on screen, Undo takes back the first move,
-// Replay Hand deals the same hand again, Options never shows a clock the game
+// Redo gives it back, Replay Hand deals the same hand again, Options never shows a clock the game
 // hides, and a hand in which nothing was scored ends without a bonus. A new game is covered by its descriptor.
 #include <gtest/gtest.h>
 
@@ -98,6 +98,10 @@ TEST_P(GameContract, UndoTakesBackTheFirstMoveAndReplayDealsTheHandAgain)
     ExpectInvariants("after the first move");
     if (moved != dealt && Game().CanUndo()) {
         EXPECT_EQ(Run("key ctrl+z\nstate"), dealt);
+        // Redo gives the move back, by either key, and a new move forgets it.
+        EXPECT_EQ(Run("key ctrl+y\nstate"), moved);
+        EXPECT_EQ(Run("key ctrl+z\nkey ctrl+shift+z\nstate"), moved);
+        EXPECT_FALSE(Game().CanRedo());
     }
     const std::string asked = Run("answer yes\ncommand " + std::to_string(IDM_REPLAY));
     EXPECT_NE(asked.find("dialog \"Replay Hand\""), std::string::npos) << asked;
