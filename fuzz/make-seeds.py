@@ -135,7 +135,34 @@ def quote_lists():
     put("quotelist", "huge-line-count", b"Go.\r\nX\r\n" * 2000)
 
 
+def hands():
+    """Real hands of every game, saved by the driver after a few moves (when
+    build-test/glyphery-drive is built), one cut short and an empty one."""
+    import subprocess
+    drive = os.path.join(ROOT, "build-test", "glyphery-drive")
+    if not os.path.exists(drive):
+        print("hands: build-test/glyphery-drive is not built; the hand seeds stay as they are")
+        return
+    listed = subprocess.run([os.path.join(ROOT, "build-test", "glyphery_system_tests"), "--gtest_list_tests",
+                             "--gtest_filter=Games/Soak.RandomInputKeepsEveryInvariant/*"],
+                            capture_output=True, text=True).stdout
+    ids = [line.split("/Game")[1].split()[0] for line in listed.splitlines() if "/Game" in line]
+    folder = os.path.join(HERE, "corpus", "hand")
+    os.makedirs(folder, exist_ok=True)
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    for game in ids:
+        if game == "0":
+            continue
+        script = (f"game {game} 1234\nclick 100 200\ndrag 150 300 300 150\ntype ate\nkey enter\n"
+                  f"click 320 240\nsave {folder}/game{game}\n")
+        subprocess.run([drive, "-"], input=script, text=True, env=env, capture_output=True)
+    with open(os.path.join(folder, "game5"), "rb") as f:
+        put("hand", "cut-short", f.read()[:20])
+    put("hand", "empty", b"")
+
+
 if __name__ == "__main__":
     word_lists()
     stores()
     quote_lists()
+    hands()

@@ -211,6 +211,11 @@ bool CGame::Load(std::string_view closed, std::string& why)
         why = "a saved hand whose history names no pile";
         return false;
     }
+    // Never a wrong hand: what was read must hold together as every hand does.
+    if (std::string broken; !CheckInvariants(broken)) {
+        why = "a saved hand that breaks its rules: " + broken;
+        return false;
+    }
     m_endReason = 0;
     m_digest = HandDigest();
     m_layoutValid = false;
