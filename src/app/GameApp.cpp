@@ -299,7 +299,7 @@ void CGameApp::InstallGame(std::unique_ptr<CGame> game)
     SetPaused(hwnd, false);
 }
 
-void CGameApp::EndHand(int reason)
+void CGameApp::EndHand(EndReason reason)
 {
     if (m_handOver)  // a hand ends once
         return;

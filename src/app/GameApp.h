@@ -34,7 +34,7 @@ public:
     int Run();
 
     // CGameShell
-    void EndHand(int reason) override;
+    void EndHand(EndReason reason) override;
     bool IsHandOver() const override { return m_handOver; }
     HWND MainWindow() const override;
 

@@ -216,7 +216,7 @@ bool CGame::Load(std::string_view closed, std::string& why)
         why = "a saved hand that breaks its rules: " + broken;
         return false;
     }
-    m_endReason = 0;
+    m_endReason = kEndNone;
     m_digest = HandDigest();
     m_layoutValid = false;
     RepaintAll();
@@ -487,7 +487,7 @@ void CGame::Handle(Handler&& handler, HDC hdc)
     else
         m_backBuffer.Flush();  // an event inside another (a paint under a dialog) shows at once
     --m_eventDepth;
-    if (outermost && m_endReason != 0 && !m_shell.IsHandOver())
+    if (outermost && m_endReason != kEndNone && !m_shell.IsHandOver())
         m_shell.EndHand(m_endReason);
 }
 
@@ -604,9 +604,9 @@ void CGame::Pause(bool paused)
 void CGame::HandOver() { Handle([this] { OnGameOver(); }); }
 void CGame::Refresh() { Handle([this] { AfterMove(); }); }
 
-void CGame::EndHand(int reason)
+void CGame::EndHand(EndReason reason)
 {
-    if (m_endReason != 0 || m_shell.IsHandOver())
+    if (m_endReason != kEndNone || m_shell.IsHandOver())
         return;
     m_endReason = reason;
     if (m_eventDepth == 0)  // not inside an event: at once
@@ -615,7 +615,7 @@ void CGame::EndHand(int reason)
 
 void CGame::PlaySound(unsigned soundId) { m_shell.PlaySound(soundId); }
 
-bool CGame::IsHandOver() const { return m_endReason != 0 || m_shell.IsHandOver(); }
+bool CGame::IsHandOver() const { return m_endReason != kEndNone || m_shell.IsHandOver(); }
 
 // ---------------------------------------------------------------------------
 // What the games may ask of the window

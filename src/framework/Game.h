@@ -35,6 +35,7 @@
 #include "framework/Random.h"
 #include "framework/GameDescriptor.h"
 #include "framework/ScorePanel.h"
+#include "framework/Shell.h"
 #include "framework/Str.h"
 #include "framework/TileButton.h"
 #include "framework/TilePile.h"
@@ -138,7 +139,7 @@ public:
     bool EndHandIfFinished();
     // Ends the hand for `reason` (EndReason) once the event being handled
     // returns; from then on IsHandOver is true.
-    void EndHand(int reason);
+    void EndHand(EndReason reason);
     bool IsHandOver() const;
     // Chooses the tile size for the window and places the pieces.
     void Layout(HDC hdc = nullptr);
@@ -372,7 +373,7 @@ private:
     const std::vector<CTilePile*>& Registry() const;
     // Everything Save writes and Load reads, in order, but what there is to redo (which follows).
     void AllValues(CHandRecord& record);
-    int m_endReason = 0;  // a hand a rule ended, ending when the event returns
+    EndReason m_endReason = kEndNone;  // a hand a rule ended, ending when the event returns
     // The dragged tiles join `pile` (a drop or a cancelled drag), and the drag ends.
     void SettleDraggedTiles(CTilePile& pile);
 

@@ -8,7 +8,7 @@
 namespace {
 class CNoShell final : public CGameShell {
 public:
-    void EndHand(int) override {}
+    void EndHand(EndReason) override {}
     bool IsHandOver() const override { return false; }
     HWND MainWindow() const override { return nullptr; }
 };

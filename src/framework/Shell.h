@@ -4,6 +4,7 @@
 #include "framework/Window.h"
 
 enum EndReason : int {
+    kEndNone = 0,       // the hand goes on
     kEndFinished = 1,   // won, or no more moves
     kEndAbandoned = 2,  // New Hand / Choose Game during a hand
     kEndTimeUp = 4,     // the game clock ran out
@@ -13,7 +14,7 @@ enum EndReason : int {
 class CGameShell {
 public:
     virtual ~CGameShell() = default;
-    virtual void EndHand(int reason) = 0;
+    virtual void EndHand(EndReason reason) = 0;
     virtual bool IsHandOver() const = 0;
     virtual HWND MainWindow() const = 0;
     // Plays a sound resource as PlaySoundIfEnabled does.

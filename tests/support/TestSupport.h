@@ -139,7 +139,7 @@ class TestShell : public CGameShell {
 public:
     explicit TestShell(HWND window = nullptr) : window(window) { SetShell(this); }
     ~TestShell() override { SetShell(nullptr); }
-    void EndHand(int reason) override
+    void EndHand(EndReason reason) override
     {
         endReasons.push_back(reason);
         over = true;
