@@ -3,7 +3,7 @@
 #include "framework/Resources.h"
 #include "resources/StringIds.h"
 
-// The texts are string resources 2000-2016.
+// The texts are string resources 2000-2017.
 const std::vector<MenuPopup>& MainMenu()
 {
     static const std::vector<MenuPopup> menu = {
@@ -15,6 +15,7 @@ const std::vector<MenuPopup>& MainMenu()
              {0, nullptr, false},
              {IDM_UNDO, ResString(kStrMenuUndo), true},
              {IDM_REDO, ResString(kStrMenuRedo), true},
+             {IDM_HINT, ResString(kStrMenuHint), true},
              {IDM_PAUSE, ResString(kStrMenuPause), false},
              {0, nullptr, false},
              {IDM_DICTIONARY, ResString(kStrMenuDictionary), false},

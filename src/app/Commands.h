@@ -20,6 +20,7 @@ enum Command : int {
     IDM_REPLAY = 32793,
     IDM_DICTIONARY = 32794,
     IDM_REDO = 32795,
+    IDM_HINT = 32796,
 };
 
 const std::vector<MenuPopup>& MainMenu();

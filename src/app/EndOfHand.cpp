@@ -31,9 +31,12 @@ int GameOverCommand(int choice)
     }
 }
 
-int FinishHand(HWND window, int reason, int score, int scorePossible, unsigned gameNameId)
+int FinishHand(HWND window, int reason, int score, int scorePossible, unsigned gameNameId, bool mayEnterTable)
 {
     RecordHand(reason, score, scorePossible);
-    CheckHighScore(window, score, gameNameId);
+    if (mayEnterTable)
+        CheckHighScore(window, score, gameNameId);
+    else
+        PlaySoundIfEnabled(kSoundHandOver);
     return GameOverCommand(RunGameOverDialog(window, gameNameId));
 }

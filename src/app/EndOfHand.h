@@ -10,10 +10,12 @@
 // dialog was shown.
 bool CheckHighScore(HWND window, int score, unsigned gameNameId);
 
-// Records the hand, checks the high score and runs Game Over. Returns the
+// Records the hand, checks the high score (unless the hand may not enter
+// the table: a hint was shown) and runs Game Over. Returns the
 // menu command the player chose: New Hand (32778), Choose Game (32785),
 // Replay Hand (32793) or Quit (105); the shell posts it.
-int FinishHand(HWND window, int reason, int score, int scorePossible, unsigned gameNameId);
+int FinishHand(HWND window, int reason, int score, int scorePossible, unsigned gameNameId,
+               bool mayEnterTable = true);
 
 // The command a Game Over choice stands for.
 int GameOverCommand(int choice);

@@ -312,7 +312,9 @@ void CGameApp::EndHand(EndReason reason)
     m_game->HandOver();
     // Statistics, the high-score check and the Game Over dialog; the command
     // the player chose replaces the game once the game's handler has returned.
-    const int command = FinishHand(hwnd, reason, m_game->GetScore(), m_game->GetScorePossible(), m_gameNameId);
+    // A hand in which a hint was shown does not enter the high-score table.
+    const int command = FinishHand(hwnd, reason, m_game->GetScore(), m_game->GetScorePossible(), m_gameNameId,
+                                   !m_game->HintWasShown());
     if (command != 0)
         hwnd->PostCommand(command, 0);
 }
@@ -572,6 +574,7 @@ void CGameApp::OnInitMenuPopup()
 {
     m_window->EnableMenuItem(IDM_UNDO, m_game && m_game->CanUndo());
     m_window->EnableMenuItem(IDM_REDO, m_game && m_game->CanRedo());
+    m_window->EnableMenuItem(IDM_HINT, m_game && m_game->HasHints() && !m_handOver);
 }
 
 void CGameApp::OnKeyDown(int vk)
@@ -587,6 +590,11 @@ void CGameApp::OnChar(int character)
 {
     if (!AcceptsInput())
         return;
+    // H asks for a hint where letters are not typed into the game.
+    if ((character == 'h' || character == 'H') && !m_game->TakesTypedLetters()) {
+        OnCommand(IDM_HINT, 0);
+        return;
+    }
     CHandlerScope scope(m_gameHandlers);
     m_game->Char(character);
     KeepHand();
@@ -658,6 +666,13 @@ int CGameApp::OnCommand(int id, int code)
                 KeepHand();
             }
         });
+        return 1;
+    case IDM_HINT:
+        if (m_game && !m_handOver && !m_paused) {
+            CHandlerScope scope(m_gameHandlers);
+            m_game->Hint();
+            KeepHand();
+        }
         return 1;
     case IDM_PAUSE:
         if (!m_handOver)

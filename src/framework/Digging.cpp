@@ -45,6 +45,27 @@ void CDigging::MoveFace(int cell)
     m_face = cell;
 }
 
+void CDigging::LookAt(int cell)
+{
+    const int from = m_face >= 0 ? m_cells[static_cast<std::size_t>(m_face)].faceDownCount : 0;
+    m_looks.push_back({m_face, from, m_cells[static_cast<std::size_t>(cell)].faceDownCount});
+    MoveFace(cell);
+}
+
+void CDigging::LookBack(int cell)
+{
+    const Look look = m_looks.back();
+    m_looks.pop_back();
+    if (look.face == m_face)
+        return;  // the face did not move
+    CTilePile& from = m_cells[static_cast<std::size_t>(look.face)];
+    CTilePile& to = m_cells[static_cast<std::size_t>(cell)];
+    from.Push(to.PopTop());
+    from.faceDownCount = look.fromDown;
+    to.faceDownCount = look.toDown;
+    m_face = look.face;
+}
+
 bool CDigging::OnlyFaceLeft() const
 {
     for (std::size_t i = 0; i < m_cells.size(); ++i)

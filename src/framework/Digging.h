@@ -20,6 +20,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "framework/GamePart.h"
 #include "framework/TilePile.h"
@@ -53,6 +54,10 @@ public:
         if (from == m_face && to >= 0)
             m_face = to;
     }
+    // For the word finder: the face moves into `cell` for a look (MoveFace),
+    // and back out of it.
+    void LookAt(int cell);
+    void LookBack(int cell);
     // No cell holds a tile but the face's.
     bool OnlyFaceLeft() const;
     // Lays `glyph` on the face (the hand is won) and draws the cell; the
@@ -77,4 +82,10 @@ private:
     int m_columns;
     char m_faceGlyph;
     int m_face = -1;
+    struct Look {
+        int face;
+        int fromDown;
+        int toDown;
+    };
+    std::vector<Look> m_looks;  // the finder's way back
 };

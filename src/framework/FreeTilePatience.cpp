@@ -4,8 +4,6 @@
 #include "framework/Shell.h"
 #include "resources/StringIds.h"
 
-namespace {
-}  // namespace
 
 CFreeTilePatience::CFreeTilePatience(const CGameContext& context, int rows, int columns)
     : CGame(context), m_cells(*this, rows, columns, "cells"), m_stockWaste(*this), m_word(*this, context.dictionary)
@@ -114,6 +112,20 @@ void CFreeTilePatience::AfterMove()
 {
     m_word.UpdateButtons();
     RefreshTooltips();
+}
+
+// ---------------------------------------------------------------------------
+// The word finder
+
+void CFreeTilePatience::NextTakes(std::vector<int>& piles) const
+{
+    const int first = PileIndex(&m_cells.cells[0]);
+    for (int r = 0; r < m_cells.Rows(); ++r)
+        for (int c = 0; c < m_cells.Columns(); ++c)
+            if (m_cells.IsFree(r, c) && IsAlpha(m_cells.Cell(r, c).Top()))
+                piles.push_back(first + m_cells.Index(r, c));
+    if (!m_stockWaste.waste.IsEmpty() && IsAlpha(m_stockWaste.waste.Top()))
+        piles.push_back(PileIndex(&m_stockWaste.waste));
 }
 
 // ---------------------------------------------------------------------------

@@ -23,9 +23,15 @@
 #include "framework/TileLayout.h"
 #include "framework/WordPile.h"
 
-class CFreeTilePatience : public CGame {
+class CFreeTilePatience : public CGame, public CWordSource {
 public:
     CFreeTilePatience(const CGameContext& context, int rows, int columns);
+
+    // Hints: the words the free tiles and the waste's top spell now.
+    bool HasHints() const override { return true; }
+    CWordSource* WordSource() override { return this; }
+    // Enter scores the word, as the check button does.
+    void OnEnterKey() override { TryScoreWord(); }
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnLButtonUp(int x, int y, unsigned keys) override;
@@ -57,6 +63,14 @@ protected:
     // is the free rule. Registers the pieces in drawing order.
     void Lay(CStr letters, CTileLayout::CellTest used, CTileLayout::CellTest isFree);
     virtual int WordPoints(int length) const = 0;
+
+    // The finder's view (WordFinder.h): a free tile, or the waste's top.
+    void NextTakes(std::vector<int>& piles) const override;
+    char Lift(int pile) override { return LiftTop(pile); }
+    void PutBack(int pile, char letter) override { PutTop(pile, letter); }
+    int WordValue(const CStr& word, std::span<const int>) override { return WordPoints(word.GetLength()); }
+    CStr WordSoFar() const override { return m_word.Letters(); }
+    const CTileButton& ScoreButton() const override { return m_word.check; }
 
     CTileLayout m_cells;
     CStockWaste m_stockWaste;

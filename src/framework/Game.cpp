@@ -63,10 +63,11 @@ const CSettings kDefaultSettings;
 }  // namespace
 
 CGame::CGame(const CGameContext& context)
-    : m_random(context.seed), m_handNumber(context.seed), m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList), m_window(context.window),
-      m_shell(context.shell ? *context.shell : QuietShell()),
+    : m_random(context.seed), m_pDictionary(context.dictionary), m_pQuoteList(context.quoteList),
+      m_window(context.window), m_shell(context.shell ? *context.shell : QuietShell()),
       m_settings(context.settings ? *context.settings : kDefaultSettings), m_descriptor(context.descriptor),
-      m_howToPlay(m_descriptor ? m_descriptor->howToPlay : std::span<const InstructionLine>(kBareHowToPlay))
+      m_howToPlay(m_descriptor ? m_descriptor->howToPlay : std::span<const InstructionLine>(kBareHowToPlay)),
+      m_handNumber(context.seed)
 {
     m_scorePanel.showTime = m_settings.Timer;
     ApplyColours();
@@ -157,6 +158,16 @@ int CGame::PileIndex(const CTilePile* pile) const
     return pile && it != piles.end() ? static_cast<int>(it - piles.begin()) : CUndoRecord::kNoPile;
 }
 
+char CGame::LiftTop(int pile)
+{
+    return RegisteredPile(pile)->tiles.PopLast();
+}
+
+void CGame::PutTop(int pile, char letter)
+{
+    RegisteredPile(pile)->tiles.AppendChar(letter);
+}
+
 CTilePile* CGame::RegisteredPile(int index)
 {
     const std::vector<CTilePile*>& piles = Registry();
@@ -174,7 +185,7 @@ void CGame::AllValues(CHandRecord& record)
     std::uint32_t state = m_random.State();
     record(state);
     m_random.Seed(state);
-    record(m_tilesOutOfPlay, m_tileBaseline, m_baselineTaken);
+    record(m_tilesOutOfPlay, m_tileBaseline, m_baselineTaken, m_hintShown);
     for (CTilePile* pile : Registry())
         record(*pile);
     for (CGamePart* part : m_parts)
@@ -291,6 +302,7 @@ void CGame::DrawEverything(bool fresh, HDC hdc)
         part->Draw(m_backBuffer, m_tileSet);
     DrawScorePanel();
     DrawTable();
+    DrawHint();
     if (relaid)  // buttons placed while drawing have their rectangles only now
         RefreshTooltips();
     TakeLooks();
@@ -512,10 +524,17 @@ void CGame::Resize(int sizeType, int width, int height)
 }
 
 void CGame::ApplySettings() { Handle([this] { OnSettingsChanged(); }); }
-void CGame::Tick(unsigned timerId) { Handle([&] { OnTimer(timerId); }); }
+void CGame::Tick(unsigned timerId)
+{
+    if (timerId == kHintTimerId)
+        return HideHint();
+    Handle([&] { OnTimer(timerId); });
+}
 
 void CGame::Mouse(MouseMessage message, int x, int y, unsigned keys)
 {
+    if (message != MouseMessage::Move)
+        HideHint();
     Handle([&] {
         switch (message) {
         case MouseMessage::Move: OnMouseMove(x, y, keys); break;
@@ -531,6 +550,7 @@ void CGame::Mouse(MouseMessage message, int x, int y, unsigned keys)
 
 void CGame::Key(int virtualKey)
 {
+    HideHint();
     Handle([&] {
         switch (virtualKey) {
         case VK_BACK: OnBackspaceKey(); break;
@@ -546,12 +566,17 @@ void CGame::Key(int virtualKey)
     });
 }
 
-void CGame::Char(int ch) { Handle([&] { OnChar(ch); }); }
+void CGame::Char(int ch)
+{
+    HideHint();
+    Handle([&] { OnChar(ch); });
+}
 
 bool CGame::TakeBack()
 {
     if (!CanUndo())
         return false;
+    HideHint();
     // Redo brings back the hand as it is now, before the Undo.
     CHandRecord before;
     if (m_dragging)
@@ -572,6 +597,7 @@ bool CGame::TakeForward()
 {
     if (m_redo.empty())
         return false;
+    HideHint();
     const std::string after = std::move(m_redo.back());
     m_redo.pop_back();
     std::vector<std::string> rest = m_redo;
@@ -601,7 +627,119 @@ void CGame::Pause(bool paused)
     });
 }
 
-void CGame::HandOver() { Handle([this] { OnGameOver(); }); }
+void CGame::HandOver()
+{
+    HideHint();
+    Handle([this] { OnGameOver(); });
+}
+
+// ---------------------------------------------------------------------------
+// Hint
+
+void CGame::Hint()
+{
+    if (IsHandOver() || !HasHints())
+        return;
+    Handle([this] {
+        if (m_dragging)
+            CancelDrag();
+        const std::uint64_t digest = HandDigest();
+        if (m_hints.empty() || digest != m_hintDigest || m_nextHint >= m_hints.size()) {
+            if (m_hints.empty() || digest != m_hintDigest)
+                m_hints = FindMoves();
+            m_hintDigest = digest;
+            m_nextHint = 0;
+        }
+        if (m_hints.empty()) {
+            m_hintView = HintView{{}, ResString(kStrNoMoveFound)};
+        } else {
+            m_hintView = HintView{TilesOfMove(m_hints[m_nextHint++]), {}};
+            if (!m_hintShown)
+                m_hintView->text = ResString(kStrHintKeepsOutOfHighScores);
+            m_hintShown = true;
+        }
+        RepaintAll();
+    });
+    StartTimer(kHintTimerId, m_hintView && !m_hintView->tiles.empty() ? 2500 : 1500);
+}
+
+std::vector<CMove> CGame::FindMoves()
+{
+    CWordSource* source = WordSource();
+    return source && m_pDictionary ? FindWords(*source, *m_pDictionary) : std::vector<CMove>{};
+}
+
+std::vector<RECT> CGame::TilesOfMove(const CMove& move)
+{
+    std::vector<RECT> tiles;
+    const int w = m_tileSet.TileWidth(), h = m_tileSet.TileHeight();
+    const auto tileAt = [&](const CTilePile& pile, int i) {
+        const int x = pile.TileX(m_tileSet, i), y = pile.TileY(m_tileSet, i);
+        return RECT{x, y, x + w, y + h};
+    };
+    if (move.IsDrag()) {
+        if (const CTilePile* from = RegisteredPile(move.from))
+            tiles.push_back(tileAt(*from, std::max(0, from->Length() - move.count)));
+        if (const CTilePile* to = RegisteredPile(move.to))
+            tiles.push_back(tileAt(*to, to->IsEmpty() ? 0 : to->Length() - 1));
+        return tiles;
+    }
+    // A pile that gives several letters gives its top tile first, then the one under it.
+    std::vector<int> taken;
+    for (const int index : move.takes) {
+        const CTilePile* pile = RegisteredPile(index);
+        if (!pile)
+            continue;
+        const int before = static_cast<int>(std::count(taken.begin(), taken.end(), index));
+        taken.push_back(index);
+        tiles.push_back(tileAt(*pile, std::max(0, pile->Length() - 1 - before)));
+    }
+    return tiles;
+}
+
+void CGame::DrawHint()
+{
+    if (!m_hintView)
+        return;
+    constexpr COLORREF kOutline = RGB(255, 196, 0);
+    const int edge = std::max(2, m_tileSet.TileWidth() / 16);
+    const CFont font = m_backBuffer.CreateFont(std::max(8, m_tileSet.TileHeight() / 4), "Arial", kFontBold);
+    int order = 0;
+    for (const RECT& r : m_hintView->tiles) {
+        m_backBuffer.FillRect({r.left - edge, r.top - edge, r.right + edge, r.top}, kOutline);
+        m_backBuffer.FillRect({r.left - edge, r.bottom, r.right + edge, r.bottom + edge}, kOutline);
+        m_backBuffer.FillRect({r.left - edge, r.top, r.left, r.bottom}, kOutline);
+        m_backBuffer.FillRect({r.right, r.top, r.right + edge, r.bottom}, kOutline);
+        // The order of the takes, on a tab above the tile's corner.
+        const std::string number = std::to_string(++order);
+        const int side = std::max(10, m_tileSet.TileHeight() / 3);
+        RECT tab{r.left - edge, r.top - edge - side, r.left - edge + side, r.top - edge};
+        if (tab.top < 0)
+            tab = {r.left, r.top, r.left + side, r.top + side};
+        m_backBuffer.FillRect(tab, kOutline);
+        m_backBuffer.DrawText(number.c_str(), tab, font, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    if (!m_hintView->text.empty()) {
+        const CFont line = m_backBuffer.CreateFont(11, "Arial", kFontBold);
+        const RECT client = m_clientRect;
+        RECT measure{0, 0, client.right, 0};
+        m_backBuffer.DrawText(m_hintView->text.c_str(), measure, line, DT_CALCRECT | DT_SINGLELINE);
+        const int width = measure.right - measure.left + 24, height = measure.bottom - measure.top + 12;
+        const int left = std::max(0, (client.right - width) / 2), top = std::max(0, client.bottom - height - 8);
+        RECT box{left, top, left + width, top + height};
+        m_backBuffer.FillRect(box, kOutline);
+        m_backBuffer.DrawText(m_hintView->text.c_str(), box, line, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+void CGame::HideHint()
+{
+    if (!m_hintView)
+        return;
+    m_hintView.reset();
+    StopTimer(kHintTimerId);
+    RepaintAll();
+}
 void CGame::Refresh() { Handle([this] { AfterMove(); }); }
 
 void CGame::EndHand(EndReason reason)

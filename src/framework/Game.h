@@ -43,6 +43,7 @@
 #include "framework/Tooltips.h"
 #include "framework/UndoRecord.h"
 #include "framework/Window.h"
+#include "framework/WordFinder.h"
 #include "resources/StringIds.h"
 
 class CDictionary;
@@ -85,6 +86,25 @@ public:
     bool TakeForward();       // Redo: the hand as it was before the last Undo; true when there was one
     bool CanRedo() const { return !m_redo.empty(); }
     void Pause(bool paused);  // OnPause / OnResume
+    // Hint: outlines for a moment the tiles of the best move the game's
+    // finder sees, numbered in the order they are taken (a drag's source
+    // and target); asked again with nothing changed, the next best. "No
+    // move found" shows when there is none. A hint costs nothing, but the
+    // hand no longer enters the high-score table: the first hint says so.
+    void Hint();
+    // Whether the game can find moves at all (the falling games cannot).
+    virtual bool HasHints() const { return false; }
+    // A game that spells its words from tiles it takes lets the word finder
+    // look at them (WordFinder.h); null for the others.
+    virtual CWordSource* WordSource() { return nullptr; }
+    // Where the tiles of a move lie now, in the order it takes them (a
+    // drag: its source, then its target): what a hint outlines, and where
+    // a player clicks to make the move.
+    std::vector<RECT> TilesOfMove(const CMove& move);
+    // Whether a hint was shown in this hand (kept with the hand).
+    bool HintWasShown() const { return m_hintShown; }
+    // Whether typed letters are the game's own input (the key H then types).
+    virtual bool TakesTypedLetters() const { return false; }
     void HandOver();          // OnGameOver
     void Refresh();           // AfterMove: the words or the settings changed behind the game
 
@@ -117,6 +137,9 @@ public:
     // Next line of the "How to play" sequence after `currentId` (0 to start).
     virtual unsigned GetNextInstruction(unsigned currentId, int* seconds);
     virtual bool CanUndo() const;
+    // The moves the player could make now, best first: by default the
+    // words the word source spells (none without one).
+    virtual std::vector<CMove> FindMoves();
     // Tooltips of the game's own beyond those of its registered parts
     // (RefreshTooltips adds both after every re-layout).
     virtual void AddTooltips();
@@ -283,6 +306,11 @@ protected:
     // base draws the table again when it changes (see AddLook).
     virtual void AddTableLook(std::string& /*look*/) const {}
 
+    // For a game's word finder (CWordSource): the top tile of a registered
+    // pile lifted for a look, and put back.
+    char LiftTop(int pile);
+    void PutTop(int pile, char letter);
+
     // Registration, in drawing order (see the top of this file). The game
     // owns what it registers; it must outlive the game's parts list.
     void AddPart(CGamePart& part);
@@ -373,6 +401,18 @@ private:
     const std::vector<CTilePile*>& Registry() const;
     // Everything Save writes and Load reads, in order, but what there is to redo (which follows).
     void AllValues(CHandRecord& record);
+    // The hint on show (Hint): outlined tiles, numbered, and a line of text.
+    struct HintView {
+        std::vector<RECT> tiles;
+        std::string text;
+    };
+    std::optional<HintView> m_hintView;
+    std::vector<CMove> m_hints;         // the finder's moves for the hand as it was
+    std::uint64_t m_hintDigest = 0;     // ... when they were found
+    std::size_t m_nextHint = 0;
+    bool m_hintShown = false;
+    void DrawHint();
+    void HideHint();
     EndReason m_endReason = kEndNone;  // a hand a rule ended, ending when the event returns
     // The dragged tiles join `pile` (a drop or a cancelled drag), and the drag ends.
     void SettleDraggedTiles(CTilePile& pile);

@@ -7,6 +7,7 @@ enum : unsigned {
     kInstructionTimerId = 704,  // "How to play" lines
     kLevelNoticeTimerId = 705,  // closes the level notice
     kFallTimerId = 706,         // falling-block games
+    kHintTimerId = 707,         // takes a hint off the table
 };
 
 // Sound resources.

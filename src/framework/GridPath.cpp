@@ -73,3 +73,10 @@ bool CGridPath::CheckInvariants(std::string& why) const
     why = "the path ends on cell " + std::to_string(m_last) + ", which still holds a tile";
     return false;
 }
+
+void CGridPath::NextCells(int first, std::vector<int>& piles) const
+{
+    for (std::size_t i = 0; i < m_cells.size(); ++i)
+        if (!m_cells[i].IsEmpty() && IsAlpha(m_cells[i].Top()) && Touches(static_cast<int>(i)))
+            piles.push_back(first + static_cast<int>(i));
+}

@@ -19,6 +19,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "framework/GamePart.h"
 #include "framework/TilePile.h"
@@ -39,6 +40,21 @@ public:
     void Clear() { m_last = -1; }
     int Last() const { return m_last; }
 
+    // For the word finder: the cells (registered piles from `first` on)
+    // whose letter may come next (a glyph is no letter); a look
+    // from `cell` on, and back to where the path was.
+    void NextCells(int first, std::vector<int>& piles) const;
+    void LookFrom(int cell)
+    {
+        m_looks.push_back(m_last);
+        m_last = cell;
+    }
+    void LookBack()
+    {
+        m_last = m_looks.back();
+        m_looks.pop_back();
+    }
+
     // An undo record of a move that also keeps the last cell as it was.
     std::optional<CUndoRecord> Record(std::optional<CUndoRecord> move) const;
     // Gives back the last cell kept in `newest` (the record about to be undone).
@@ -55,6 +71,7 @@ private:
     int m_columns;
     bool m_bridging;
     int m_last = -1;
+    std::vector<int> m_looks;  // the finder's way back
 
     bool ColumnEmpty(int column) const;
 };

@@ -42,6 +42,19 @@ public:
     bool CheckRules(std::string& why) override;
 
     CTilePile& Cell(int row, int column) { return m_grid.Cell(row, column); }
+    // The finder's view: a cell the path reaches.
+    void NextTakes(std::vector<int>& piles) const override { m_path.NextCells(PileIndex(&m_cells[0]), piles); }
+    char Lift(int pile) override
+    {
+        m_path.LookFrom(pile - PileIndex(&m_cells[0]));
+        return LiftTop(pile);
+    }
+    void PutBack(int pile, char letter) override
+    {
+        PutTop(pile, letter);
+        m_path.LookBack();
+    }
+
     CStr& Reserve() { return m_reserve; }
     int Rows() const { return static_cast<int>(m_cells.size()) / m_columns; }
     int Columns() const { return m_columns; }

@@ -27,7 +27,7 @@ class CTilePile;
 
 class CHandRecord {
 public:
-    static constexpr int kVersion = 1;
+    static constexpr int kVersion = 2;
 
     // A record to write into.
     CHandRecord() = default;

@@ -30,6 +30,8 @@ protected:
     virtual void UseHelper() = 0;
 
     CStr TableLetters() const override { return LettersOf(m_stacks); }
+    // The lowest tile of any stack may come next.
+    void NextTakes(std::vector<int>& piles) const override { TopsOf(m_stacks, piles); }
 
     CTilePile m_stacks[kStacks];
 

@@ -360,3 +360,43 @@ bool CWordHunt::IsFinished()
 }
 
 void CWordHunt::HandValues(CHandRecord& record) { record(m_pickPositions, m_cancelHeld, m_earned, m_charged); }
+
+// ---------------------------------------------------------------------------
+// The word finder
+
+void CWordHunt::NextTakes(std::vector<int>& piles) const
+{
+    const int first = PileIndex(&m_rack[0]);
+    for (int r = 0; r < m_rows; ++r)
+        for (int c = 0; c < m_columns; ++c)
+            if (!Place(r, c).IsEmpty() && IsAlpha(Place(r, c).Top()) && CanPick(r, c))
+                piles.push_back(first + r * m_columns + c);
+}
+
+char CWordHunt::Lift(int pile)
+{
+    const int place = pile - PileIndex(&m_rack[0]);
+    const char letter = LiftTop(pile);
+    m_word.word.tiles.AppendChar(letter);
+    const std::size_t length = static_cast<std::size_t>(m_word.word.Length());
+    m_looks.push_back(length < m_pickPositions.size() ? m_pickPositions[length] : POINT{-1, -1});
+    if (length < m_pickPositions.size())
+        m_pickPositions[length] = POINT{place % m_columns, place / m_columns};
+    return letter;
+}
+
+void CWordHunt::PutBack(int pile, char letter)
+{
+    const std::size_t length = static_cast<std::size_t>(m_word.word.Length());
+    if (length < m_pickPositions.size())
+        m_pickPositions[length] = m_looks.back();
+    m_looks.pop_back();
+    m_word.word.tiles.PopLast();
+    PutTop(pile, letter);
+}
+
+int CWordHunt::WordValue(const CStr& word, std::span<const int>)
+{
+    // The word lies on the word row while the finder looks: the game's own test judges it.
+    return IsNewWord(m_word.word, 0) ? m_hand.WordScore(word.GetLength()) : -1;
+}

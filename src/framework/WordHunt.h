@@ -41,9 +41,13 @@ struct WordHuntOptions {
     bool doubleClickButtons = false;  // a double click on a button presses it rather than scoring
 };
 
-class CWordHunt : public CGame {
+class CWordHunt : public CGame, public CWordSource {
 public:
     void HandValues(CHandRecord& record) override;
+    // Hints: the new words the places the game lets the player pick spell now.
+    bool HasHints() const override { return true; }
+    CWordSource* WordSource() override { return this; }
+    bool TakesTypedLetters() const override { return m_typing; }
     CWordHunt(const CGameContext& context, int rows, int columns, const WordHuntOptions& options = {});
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
@@ -112,6 +116,15 @@ protected:
     void PlaceButtons(int x, int y);
     // Shows and draws a button, or erases and hides it.
     void ShowButton(CTileButton& button, bool show);
+
+    // The finder's view (WordFinder.h): a place CanPick allows; a letter
+    // lifted for a look goes onto the word row, so CanPick sees the path.
+    void NextTakes(std::vector<int>& piles) const override;
+    char Lift(int pile) override;
+    void PutBack(int pile, char letter) override;
+    int WordValue(const CStr& word, std::span<const int> takes) override;
+    CStr WordSoFar() const override { return m_word.Letters(); }
+    const CTileButton& ScoreButton() const override { return m_word.check; }
     void ClearPickPositions();
 
     int m_rows;
@@ -132,4 +145,5 @@ protected:
 
 private:
     bool HitPlace(int x, int y, int& row, int& column) const;
+    std::vector<POINT> m_looks;  // the finder's way back: the pick positions it wrote over
 };

@@ -169,3 +169,23 @@ void CWordPileGame::HandValues(CHandRecord& record)
 {
     record(m_letterBin, m_cancel, m_cancelHeld);
 }
+
+// ---------------------------------------------------------------------------
+// The word finder
+
+int CWordPileGame::WordValue(const CStr& word, std::span<const int>)
+{
+    return WordPoints(BinLetters(word));  // ScoringLetters may keep the word: only ask what it would earn
+}
+
+void CWordPileGame::TopsOf(std::span<const CTilePile> piles, std::vector<int>& out) const
+{
+    if (piles.empty())
+        return;
+    // A part registers its piles together, in order: then one look-up serves all.
+    const int first = PileIndex(&piles[0]);
+    const bool together = PileIndex(&piles.back()) == first + static_cast<int>(piles.size()) - 1;
+    for (std::size_t i = 0; i < piles.size(); ++i)
+        if (piles[i].FaceUpCount() > 0 && IsAlpha(piles[i].Top()))
+            out.push_back(together ? first + static_cast<int>(i) : PileIndex(&piles[i]));
+}

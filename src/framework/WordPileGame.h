@@ -26,8 +26,13 @@
 #include "framework/TilePile.h"
 #include "framework/WordPile.h"
 
-class CWordPileGame : public CGame {
+class CWordPileGame : public CGame, public CWordSource {
 public:
+    // Hints: the words the game's NextTakes lets the player spell now.
+    bool HasHints() const override { return true; }
+    CWordSource* WordSource() override { return this; }
+    // Enter scores the word, as the check button does.
+    void OnEnterKey() override { TryScoreWord(); }
     void HandValues(CHandRecord& record) override;
     // The usual penalty: the score loses the penalty points.
     // A held check button scores the word, a held undo button undoes, a held
@@ -85,6 +90,16 @@ protected:
     static bool AllEmpty(std::span<const CTilePile> piles);
     // Every tile of the piles, in order.
     static CStr LettersOf(std::span<const CTilePile> piles);
+
+    // The word finder's view (WordFinder.h): a game says in NextTakes which
+    // piles may give the next letter; a tile is lifted off its pile's top.
+    char Lift(int pile) override { return LiftTop(pile); }
+    void PutBack(int pile, char letter) override { PutTop(pile, letter); }
+    int WordValue(const CStr& word, std::span<const int> takes) override;
+    CStr WordSoFar() const override { return m_word.Letters(); }
+    const CTileButton& ScoreButton() const override { return m_word.check; }
+    // The registered piles among `piles` whose top tile is a face-up letter.
+    void TopsOf(std::span<const CTilePile> piles, std::vector<int>& out) const;
 
     // Of the tiles of a scored word, the letters that score and leave the
     // letter bin (all of them unless the game says otherwise).

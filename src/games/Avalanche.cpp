@@ -75,6 +75,26 @@ void CAvalanche::TakeCell(int cell)
         m_digging.MoveFace(cell);
 }
 
+void CAvalanche::NextTakes(std::vector<int>& piles) const
+{
+    CGridWordGame::NextTakes(piles);
+    const int first = PileIndex(&m_cave[0]);
+    std::erase_if(piles, [&](int pile) { return !m_digging.CanTake(pile - first); });
+}
+
+char CAvalanche::Lift(int pile)
+{
+    const char letter = CGridWordGame::Lift(pile);
+    m_digging.LookAt(pile - PileIndex(&m_cave[0]));
+    return letter;
+}
+
+void CAvalanche::PutBack(int pile, char letter)
+{
+    m_digging.LookBack(pile - PileIndex(&m_cave[0]));
+    CGridWordGame::PutBack(pile, letter);
+}
+
 bool CAvalanche::Undo()
 {
     m_digging.Restore(m_undo.Peek());  // the climber's cell, before the base pops the record

@@ -35,6 +35,10 @@ private:
     void DrawTable() override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
     void TakeCell(int cell) override;
+    // The finder's view: a cell the path reaches and the climber may move into.
+    void NextTakes(std::vector<int>& piles) const override;
+    char Lift(int pile) override;
+    void PutBack(int pile, char letter) override;
     void AfterWordScored() override;
     int WordPoints(const CStr&) const override { return 0; }
     int CellCapacity(int cell) const override { return m_won && cell == m_digging.Face() ? 2 : 1; }

@@ -35,6 +35,18 @@ private:
     void PickCell(int cell);
     void UseLightning();
     void AfterWordScored() override { m_path.Clear(); }  // the next word may start anywhere
+    // The finder's view: a letter the path reaches.
+    void NextTakes(std::vector<int>& piles) const override { m_path.NextCells(PileIndex(&m_cells[0]), piles); }
+    char Lift(int pile) override
+    {
+        m_path.LookFrom(pile - PileIndex(&m_cells[0]));
+        return LiftTop(pile);
+    }
+    void PutBack(int pile, char letter) override
+    {
+        PutTop(pile, letter);
+        m_path.LookBack();
+    }
     // The letters in the grid; a lightning tile is none.
     CStr TableLetters() const override;
 

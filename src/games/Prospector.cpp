@@ -25,6 +25,12 @@ void CProspector::PickTile(int row, int column)
         DiscardPlace(Place(0, k));
 }
 
+bool CProspector::CanPick(int, int column) const
+{
+    int row = 0, last = 0;
+    return !LastPick(row, last) || column > last;
+}
+
 void CProspector::ReturnTiles(const CStr&)
 {
     // The whole long word stands on the rack again.

@@ -21,6 +21,8 @@ public:
 private:
     void PlacePieces(int width, int height) override;
     void PickTile(int row, int column) override;
+    // Letters are taken in the order they stand: only right of the last pick.
+    bool CanPick(int row, int column) const override;
     void ReturnTiles(const CStr& word) override;
 
     CStr m_source;  // the long word, kept for the whole hand

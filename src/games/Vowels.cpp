@@ -1,5 +1,6 @@
 #include "games/Vowels.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "framework/BackBuffer.h"
@@ -87,6 +88,13 @@ CStr CVowels::BinLetters(const CStr& letters) const
         if (std::string_view(kVowels).find(ToLowerChar(c)) == std::string_view::npos)
             consonants.AppendChar(c);
     return consonants;
+}
+
+int CVowels::WordValue(const CStr& word, std::span<const int> takes)
+{
+    const int vowels = PileIndex(&m_vowelPiles[0]);
+    const auto bought = std::count_if(takes.begin(), takes.end(), [&](int pile) { return pile - vowels < kStacks && pile >= vowels; });
+    return CWordPileGame::WordValue(word, takes) - static_cast<int>(bought) * m_hand.playPenalty;
 }
 
 namespace {

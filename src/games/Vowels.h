@@ -28,6 +28,13 @@ private:
     // Vowels leave play with a word but score nothing; the bin lists only consonants.
     CStr BinLetters(const CStr& letters) const override;
     CStr TableLetters() const override { return LettersOf(m_stacks); }
+    // The finder's view: a vowel pile's top (at its price) or a stack's lowest tile.
+    void NextTakes(std::vector<int>& piles) const override
+    {
+        TopsOf(m_vowelPiles, piles);
+        TopsOf(m_stacks, piles);
+    }
+    int WordValue(const CStr& word, std::span<const int> takes) override;
 
     CTilePile m_stacks[kStacks];
     CTilePile m_vowelPiles[kStacks];

@@ -46,6 +46,15 @@ private:
     CStr ScoringLetters(const CStr& tiles) override { return m_stars.TakeStarLetters(tiles); }
     CStr BinLetters(const CStr& letters) const override { return m_stars.WithoutStarLetters(letters); }
     CStr TableLetters() const override { return LettersOf(m_cells); }
+    // The finder's view: a tile IsReachable allows.
+    void NextTakes(std::vector<int>& piles) const override
+    {
+        const int first = PileIndex(&m_cells[0]);
+        for (int i = 0; i < kCells; ++i)
+            if (!m_cells[i].IsEmpty() && IsAlpha(m_cells[i].Top()) && IsReachable(i / kSide, i % kSide))
+                piles.push_back(first + i);
+    }
+    bool TakesTypedLetters() const override { return true; }
 
     // The wall frames, drawn under the cells.
     class CWallFrames : public CGamePart {

@@ -110,6 +110,27 @@ void CWormHole::TakeCell(int cell)
         m_digging.MoveFace(cell);
 }
 
+void CWormHole::NextTakes(std::vector<int>& piles) const
+{
+    const int first = PileIndex(&m_cells[0]);
+    for (std::size_t i = 0; i < m_cells.size(); ++i)
+        if (m_cells[i].FaceUpCount() > 0 && IsAlpha(m_cells[i].Top()) && m_digging.CanTake(static_cast<int>(i)))
+            piles.push_back(first + static_cast<int>(i));
+}
+
+char CWormHole::Lift(int pile)
+{
+    const char letter = LiftTop(pile);
+    m_digging.LookAt(pile - PileIndex(&m_cells[0]));
+    return letter;
+}
+
+void CWormHole::PutBack(int pile, char letter)
+{
+    m_digging.LookBack(pile - PileIndex(&m_cells[0]));
+    PutTop(pile, letter);
+}
+
 void CWormHole::UseStar()
 {
     m_stars.Use([this] { return TryScoreWord(); });

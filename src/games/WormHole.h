@@ -39,6 +39,11 @@ protected:
     virtual void TakeCell(int cell);
     void PlacePieces(int width, int height) override;
     CStr TableLetters() const override;
+    // The finder's view: a face-up letter the face may take, the face
+    // moving into its cell.
+    void NextTakes(std::vector<int>& piles) const override;
+    char Lift(int pile) override;
+    void PutBack(int pile, char letter) override;
 
     int m_side;
     std::vector<CTilePile> m_cells;
