@@ -50,6 +50,7 @@ const std::vector<Accelerator>& MainAccelerators()
         {'Z', ACCEL_CONTROL, IDM_UNDO},
         {'Y', ACCEL_CONTROL, IDM_REDO},
         {'Z', ACCEL_CONTROL | ACCEL_SHIFT, IDM_REDO},
+        {'H', ACCEL_CONTROL, IDM_HINT},  // H alone where letters are not typed (the shell's OnChar)
         {'P', ACCEL_CONTROL, IDM_PAUSE},
         {VK_F3, 0, IDM_PAUSE},
         {'D', ACCEL_CONTROL, IDM_DICTIONARY},

@@ -31,12 +31,13 @@ int GameOverCommand(int choice)
     }
 }
 
-int FinishHand(HWND window, int reason, int score, int scorePossible, unsigned gameNameId, bool mayEnterTable)
+int FinishHand(HWND window, int reason, int score, int scorePossible, unsigned gameNameId, bool mayEnterTable,
+               const HuntSummary* hunt)
 {
     RecordHand(reason, score, scorePossible);
     if (mayEnterTable)
         CheckHighScore(window, score, gameNameId);
     else
         PlaySoundIfEnabled(kSoundHandOver);
-    return GameOverCommand(RunGameOverDialog(window, gameNameId));
+    return GameOverCommand(RunGameOverDialog(window, gameNameId, hunt));
 }

@@ -5,6 +5,8 @@
 // asks what comes next.
 #include "framework/Window.h"
 
+struct HuntSummary;
+
 // Plays sound 423 and runs the high-score dialog in name-entry mode when
 // `score` beats the tenth entry; otherwise plays sound 238. True when the
 // dialog was shown.
@@ -15,7 +17,7 @@ bool CheckHighScore(HWND window, int score, unsigned gameNameId);
 // menu command the player chose: New Hand (32778), Choose Game (32785),
 // Replay Hand (32793) or Quit (105); the shell posts it.
 int FinishHand(HWND window, int reason, int score, int scorePossible, unsigned gameNameId,
-               bool mayEnterTable = true);
+               bool mayEnterTable = true, const HuntSummary* hunt = nullptr);
 
 // The command a Game Over choice stands for.
 int GameOverCommand(int choice);

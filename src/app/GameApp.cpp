@@ -313,8 +313,9 @@ void CGameApp::EndHand(EndReason reason)
     // Statistics, the high-score check and the Game Over dialog; the command
     // the player chose replaces the game once the game's handler has returned.
     // A hand in which a hint was shown does not enter the high-score table.
+    const std::optional<HuntSummary> hunt = m_game->SummariseHunt();
     const int command = FinishHand(hwnd, reason, m_game->GetScore(), m_game->GetScorePossible(), m_gameNameId,
-                                   !m_game->HintWasShown());
+                                   !m_game->HintWasShown(), hunt ? &*hunt : nullptr);
     if (command != 0)
         hwnd->PostCommand(command, 0);
 }

@@ -663,6 +663,30 @@ void CGame::Hint()
     StartTimer(kHintTimerId, m_hintView && !m_hintView->tiles.empty() ? 2500 : 1500);
 }
 
+std::optional<HuntSummary> CGame::SummariseHunt() const
+{
+    if (!KeepsItsLetters() || !m_descriptor || !m_pDictionary)
+        return std::nullopt;
+    // The same hand dealt again, off screen, knows every word the letters held.
+    const CGameContext context{m_pDictionary, m_pQuoteList, m_descriptor, nullptr, nullptr, &m_settings, m_handNumber};
+    const std::unique_ptr<CGame> fresh = m_descriptor->create(context);
+    HuntSummary summary;
+    for (const CMove& move : fresh->FindMoves()) {
+        ++summary.words;
+        summary.bestScore += move.points;
+        const bool found = std::any_of(m_wordLists.begin(), m_wordLists.end(),
+                                       [&](const CWordListPanel* list) { return list->Contains(move.word); });
+        if (found)
+            ++summary.found;
+        else
+            summary.missed.push_back(move.word.str());
+    }
+    std::stable_sort(summary.missed.begin(), summary.missed.end(), [](const std::string& a, const std::string& b) {
+        return a.size() != b.size() ? a.size() > b.size() : a < b;
+    });
+    return summary;
+}
+
 std::vector<CMove> CGame::FindMoves()
 {
     CWordSource* source = WordSource();

@@ -53,6 +53,16 @@ struct CSettings;
 class CTextBoard;
 class CWordListPanel;
 
+// The end of a hunt whose letters stayed the same through the hand: how
+// many of the words its deal spells the player found, what all of them
+// would have scored, and those missed, longest first.
+struct HuntSummary {
+    int found = 0;
+    int words = 0;
+    int bestScore = 0;
+    std::vector<std::string> missed;
+};
+
 class CGame {
 public:
     static constexpr int kDragThreshold = 6;
@@ -101,8 +111,17 @@ public:
     // drag: its source, then its target): what a hint outlines, and where
     // a player clicks to make the move.
     std::vector<RECT> TilesOfMove(const CMove& move);
+    // Whether the letters stay the same through the hand (a fixed rack or
+    // grid): its end then shows the words missed (SummariseHunt).
+    virtual bool KeepsItsLetters() const { return false; }
+    // For such a game: every word a fresh deal of this hand spells, against
+    // the words in the game's found-word lists. None for other games.
+    std::optional<HuntSummary> SummariseHunt() const;
     // Whether a hint was shown in this hand (kept with the hand).
     bool HintWasShown() const { return m_hintShown; }
+    // The hint on the table now: the tiles outlined and the line shown.
+    std::vector<RECT> HintTiles() const { return m_hintView ? m_hintView->tiles : std::vector<RECT>{}; }
+    std::string HintLine() const { return m_hintView ? m_hintView->text : std::string(); }
     // Whether typed letters are the game's own input (the key H then types).
     virtual bool TakesTypedLetters() const { return false; }
     void HandOver();          // OnGameOver

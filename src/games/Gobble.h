@@ -17,6 +17,8 @@ public:
     static constexpr int kSeconds = 120;
 
     explicit CGobble(const CGameContext& context);
+    // The same letters all hand: its end shows the words missed.
+    bool KeepsItsLetters() const override { return true; }
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnChar(int ch) override;

@@ -12,6 +12,8 @@ public:
     static constexpr int kSeconds = 90;
 
     explicit CJumble(const CGameContext& context);
+    // The same letters all hand: its end shows the words missed.
+    bool KeepsItsLetters() const override { return true; }
 
 private:
     void PlacePieces(int width, int height) override;

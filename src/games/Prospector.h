@@ -12,6 +12,8 @@ public:
     static constexpr int kSeconds = 120;
 
     explicit CProspector(const CGameContext& context);
+    // The same letters all hand: its end shows the words missed.
+    bool KeepsItsLetters() const override { return true; }
     bool IsFinished() override;
     // The word's letters came from places left to right, and every place
     // left of the last pick is empty.

@@ -16,6 +16,8 @@ public:
     static constexpr int kColumns = 8;
 
     explicit CUnscramble(const CGameContext& context);
+    // The same letters all hand: its end shows the words missed.
+    bool KeepsItsLetters() const override { return true; }
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnLButtonUp(int x, int y, unsigned keys) override;

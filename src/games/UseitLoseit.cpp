@@ -33,6 +33,9 @@ void CUseitLoseit::ReturnTiles(const CStr& word)
         DiscardPlace(place);
     for (int k = 0; k < word.GetLength() && k < kLetters; ++k)
         FillPlace(Place(0, k), word[k]);
+    // The game ends when there are no more words: none new in the new rack.
+    if (m_pDictionary && FindMoves().empty())
+        EndHand(kEndFinished);
 }
 
 void CUseitLoseit::PlacePieces(int width, int height)

@@ -52,3 +52,15 @@ TEST_F(UseitLoseit, SelfChecksCatchAWordLetterFromNoPlace)
     Word().tiles = "a";
     ExpectCaught("letter 1 of the word has no empty place to go back to");
 }
+
+TEST_F(UseitLoseit, ARackThatSpellsNoNewWordEndsTheHand)
+{
+    Plant(30, "ox.......");
+    Play({{"place 0", "o", 0}, {"place 1", "ox", 0}});
+    // "ox" scores 5 x 2 x 2 and becomes the rack, which spells no word not
+    // yet found: the hand ends at once, with the speed bonus of 300.
+    const POINT emptied = Centre(Place(0), 0);
+    const std::string out = Run("answer cancel \"Play Again\"\ndblclick " + Point(emptied.x, emptied.y) + "\nwait 100");
+    EXPECT_NE(out.find("dialog \"Game Over"), std::string::npos) << out;
+    EXPECT_EQ(Stat("UseitLoseit", "LatestScore"), 20 + 300);
+}

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <string>
 
 #include "framework/Registry.h"
 #include "app/Settings.h"
+#include "framework/Game.h"
 #include "framework/Shell.h"
 #include "app/EndOfHand.h"
 #include "app/GameOverDialog.h"
@@ -297,4 +299,29 @@ TEST_F(ScoresTest, FinishHandRecordsAsksForTheNameAndReturnsTheCommand)
     EXPECT_EQ(FinishHand(nullptr, kEndFinished, 600, 0, kGolfName), 32793);
     EXPECT_EQ(Stat("GamesWon"), 1);
     EXPECT_EQ(LoadHighScoreTable(false, 0).rows[2].name, "Ada");
+}
+
+TEST_F(ScoresTest, AHintedHandIsCountedButNeverEntersTheTable)
+{
+    const HighScoreTable before = LoadHighScoreTable(false, 0);
+    WhenModal([](QWidget* over) {
+        auto* g = qobject_cast<CGameOverDialog*>(over);
+        ASSERT_NE(g, nullptr) << "no name was asked for";
+        g->Button(kPlayAgain)->click();
+    });
+    EXPECT_EQ(FinishHand(nullptr, kEndFinished, 99999, 0, kGolfName, false), 32778);
+    EXPECT_EQ(Stat("GamesWon"), 1);
+    EXPECT_EQ(LoadHighScoreTable(false, 0).rows[0].score, before.rows[0].score);
+}
+
+TEST_F(ScoresTest, GameOverAfterAHuntShowsTheWordsFoundAndMissed)
+{
+    const HuntSummary hunt{3, 5, 420, {"tears", "rate"}};
+    CGameOverDialog dialog(nullptr, kGolfName, &hunt);
+    ASSERT_NE(dialog.HuntLine(), nullptr);
+    EXPECT_EQ(dialog.HuntLine()->text(), "You found 3 of 5 words; the best possible score was 420");
+    ASSERT_NE(dialog.MissedWords(), nullptr);
+    EXPECT_EQ(dialog.MissedWords()->toPlainText(), "tears, rate");
+    CGameOverDialog plain(nullptr, kGolfName);
+    EXPECT_EQ(plain.HuntLine(), nullptr);
 }

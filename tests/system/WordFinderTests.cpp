@@ -5,6 +5,7 @@
 // clicks on the tiles and on the check button, score what it said.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -88,6 +89,37 @@ TEST_P(WordFinder, FindsEveryWordTheTakesSpellAndEachScoresAsFound)
             EXPECT_EQ(game.Hand().score - before, best[i].points) << best[i].word.c_str();
             EXPECT_EQ(source->WordSoFar(), "") << best[i].word.c_str() << " was not scored";
         }
+    }
+}
+
+// A hunt that keeps its letters ends with every word its deal spelled:
+// the words the player found counted, the rest missed, longest first.
+TEST_F(WordGameDriveTest, AHuntSummaryCountsTheWordsFoundAndListsTheMissed)
+{
+    for (const int id : {10, 20, 31, 32}) {
+        Run("game " + std::to_string(id) + " 77");
+        CGame& game = *app->CurrentGame();
+        ASSERT_TRUE(game.KeepsItsLetters()) << id;
+        const std::vector<CMove> every = game.FindMoves();
+        ASSERT_FALSE(every.empty()) << id;
+        int best = 0;
+        for (const CMove& move : every)
+            best += move.points;
+        const CMove& played = every.back();
+        for (const RECT& tile : game.TilesOfMove(played))
+            Run(At("click", Middle(tile)));
+        Run(At("click", Middle(game.WordSource()->ScoreButton().rect)));
+
+        const std::optional<HuntSummary> summary = game.SummariseHunt();
+        ASSERT_TRUE(summary) << id;
+        EXPECT_EQ(summary->found, 1) << id;
+        EXPECT_EQ(summary->words, static_cast<int>(every.size())) << id;
+        EXPECT_EQ(summary->bestScore, best) << id;
+        EXPECT_EQ(summary->missed.size(), every.size() - 1) << id;
+        EXPECT_EQ(std::count(summary->missed.begin(), summary->missed.end(), played.word.str()), 0) << id;
+        EXPECT_TRUE(std::is_sorted(summary->missed.begin(), summary->missed.end(),
+                                   [](const std::string& a, const std::string& b) { return a.size() > b.size(); }))
+            << id;
     }
 }
 
