@@ -137,13 +137,14 @@ def quote_lists():
 
 def hands():
     """Real hands of every game, saved by the driver after a few moves (when
-    build-test/glyphery-drive is built), one cut short and an empty one."""
+    GLYPHERY_BUILD_DIR, build-test by default, has the driver), one cut short and an empty one."""
     import subprocess
-    drive = os.path.join(ROOT, "build-test", "glyphery-drive")
+    build = os.environ.get("GLYPHERY_BUILD_DIR", "build-test")
+    drive = os.path.join(ROOT, build, "glyphery-drive")
     if not os.path.exists(drive):
-        print("hands: build-test/glyphery-drive is not built; the hand seeds stay as they are")
+        print(f"hands: {build}/glyphery-drive is not built; the hand seeds stay as they are")
         return
-    listed = subprocess.run([os.path.join(ROOT, "build-test", "glyphery_system_tests"), "--gtest_list_tests",
+    listed = subprocess.run([os.path.join(ROOT, build, "glyphery_system_tests"), "--gtest_list_tests",
                              "--gtest_filter=Games/Soak.RandomInputKeepsEveryInvariant/*"],
                             capture_output=True, text=True).stdout
     ids = [line.split("/Game")[1].split()[0] for line in listed.splitlines() if "/Game" in line]

@@ -741,18 +741,25 @@ void CGame::DrawHint()
         if (tab.top < 0)
             tab = {r.left, r.top, r.left + side, r.top + side};
         m_backBuffer.FillRect(tab, kOutline);
+        const COLORREF text = m_backBuffer.TextColor();
+        m_backBuffer.SetTextColor(RGB(32, 24, 0));
         m_backBuffer.DrawText(number.c_str(), tab, font, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        m_backBuffer.SetTextColor(text);
     }
     if (!m_hintView->text.empty()) {
         const CFont line = m_backBuffer.CreateFont(11, "Arial", kFontBold);
-        const RECT client = m_clientRect;
+        const RECT client{0, 0, m_laidOutSize.x, m_laidOutSize.y};
         RECT measure{0, 0, client.right, 0};
         m_backBuffer.DrawText(m_hintView->text.c_str(), measure, line, DT_CALCRECT | DT_SINGLELINE);
         const int width = measure.right - measure.left + 24, height = measure.bottom - measure.top + 12;
         const int left = std::max(0, (client.right - width) / 2), top = std::max(0, client.bottom - height - 8);
         RECT box{left, top, left + width, top + height};
         m_backBuffer.FillRect(box, kOutline);
+        // Dark on the outline's colour, whatever colour the table's texts are.
+        const COLORREF text = m_backBuffer.TextColor();
+        m_backBuffer.SetTextColor(RGB(32, 24, 0));
         m_backBuffer.DrawText(m_hintView->text.c_str(), box, line, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        m_backBuffer.SetTextColor(text);
     }
 }
 

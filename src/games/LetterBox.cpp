@@ -173,6 +173,18 @@ void CLetterBox::PlayFreeCell(int k)
 // ---------------------------------------------------------------------------
 // Scoring and the sets closing in
 
+void CLetterBox::NextTakes(std::vector<int>& piles) const
+{
+    const int first = PileIndex(&m_box.cells[0]);
+    for (int r = 0; r < kRows; ++r)
+        for (int p = 0; p < kPositions; ++p)
+            if (m_box.IsFree(r, p) && IsAlpha(m_box.Cell(r, p).Top()))
+                piles.push_back(first + m_box.Index(r, p));
+    for (const CTilePile& cell : m_freeCells)
+        if (!cell.IsEmpty())
+            piles.push_back(PileIndex(&cell));
+}
+
 bool CLetterBox::TryScoreWord()
 {
     if (!m_word.ScoreWord(nullptr, [this](CStr& letters) { return m_hand.WordScore(letters.GetLength()); }))

@@ -10,8 +10,12 @@
 #include "framework/TileLayout.h"
 #include "framework/WordPile.h"
 
-class CLetterBox : public CGame {
+class CLetterBox : public CGame, public CWordSource {
 public:
+    // Hints: the words the free tiles and the free cells spell.
+    bool HasHints() const override { return true; }
+    CWordSource* WordSource() override { return this; }
+    void OnEnterKey() override { TryScoreWord(); }
     void HandValues(CHandRecord& record) override;
     static constexpr int kRows = 15;       // half a tile height apart
     static constexpr int kPositions = 31;  // half a tile width apart
@@ -43,6 +47,14 @@ public:
     CWordPile& Word() { return m_word; }
 
 private:
+    // The finder's view: a free tile of either set, or a parked one.
+    void NextTakes(std::vector<int>& piles) const override;
+    char Lift(int pile) override { return LiftTop(pile); }
+    void PutBack(int pile, char letter) override { PutTop(pile, letter); }
+    int WordValue(const CStr& word, std::span<const int>) override { return m_hand.WordScore(word.GetLength()); }
+    CStr WordSoFar() const override { return m_word.Letters(); }
+    const CTileButton& ScoreButton() const override { return m_word.check; }
+
     void PlacePieces(int width, int height) override;
     void DrawTable() override;
     void FrameRegions(std::vector<RECT>& regions) const override { regions.push_back(m_frame); }
