@@ -30,6 +30,20 @@ void CFoundation::Place(int top, int left, int bottom, int right, int dropX, int
     dropPile.SetPosition(dropX, dropY);
 }
 
+void CFoundation::AddScoringMoves(std::initializer_list<const CTilePile*> sources, int progress,
+                                  std::vector<CMove>& moves) const
+{
+    for (const CTilePile* pile : sources)
+        if (pile->FaceUpCount() > 0 && Accepts(pile->Top())) {
+            CMove move;
+            move.from = m_game.PileIndex(pile);
+            move.count = 1;
+            move.to = m_game.PileIndex(&dropPile);
+            move.points = progress;
+            moves.push_back(std::move(move));
+        }
+}
+
 bool CFoundation::DropDragged()
 {
     if (!m_game.IsDragging())

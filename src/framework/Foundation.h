@@ -8,12 +8,15 @@
 // The game owns one CFoundation as a member, registers it as a part (it
 // draws itself, with tooltip 621, and counts its spelled letters as tiles of
 // the hand), places it and asks it to score a dropped or double-clicked tile.
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "framework/GamePart.h"
 #include "framework/TextBoard.h"
 #include "framework/TilePile.h"
 #include "framework/Window.h"
+#include "framework/WordFinder.h"
 
 class CGame;
 
@@ -47,6 +50,16 @@ public:
     // is uncovered) and spells it into the words: score, repaint, and the
     // undo history is cleared.
     void ScoreTile(CTilePile& pile);
+
+    // For a game's hints: a drag of each face-up top tile of `sources` that
+    // a word wants onto the drop pile, worth `progress`.
+    void AddScoringMoves(std::initializer_list<const CTilePile*> sources, int progress, std::vector<CMove>& moves) const;
+    template <class Piles>
+    void AddScoringMoves(const Piles& sources, int progress, std::vector<CMove>& moves) const
+    {
+        for (const CTilePile& pile : sources)
+            AddScoringMoves({&pile}, progress, moves);
+    }
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;

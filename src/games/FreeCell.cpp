@@ -189,6 +189,43 @@ bool CFreeCell::CanAdd(const CTilePile& pile, char letter) const
     return false;
 }
 
+std::vector<CMove> CFreeCell::FindMoves()
+{
+    std::vector<CMove> moves;
+    m_foundation.AddScoringMoves(m_stacks, 100, moves);
+    m_foundation.AddScoringMoves(m_cells, 100, moves);
+    const auto add = [&](const CTilePile& from, const CTilePile& to, int progress) {
+        CMove move;
+        move.from = PileIndex(&from);
+        move.count = 1;
+        move.to = PileIndex(&to);
+        move.points = progress;
+        moves.push_back(std::move(move));
+    };
+    const auto sources = [&](auto&& each) {
+        for (const CTilePile& pile : m_stacks)
+            each(pile);
+        for (const CTilePile& pile : m_cells)
+            each(pile);
+    };
+    sources([&](const CTilePile& from) {
+        if (from.IsEmpty())
+            return;
+        for (const CTilePile& to : m_stacks)
+            // A lone tile gains nothing on an empty stack, unless it leaves a free cell.
+            if (&to != &from && (to.IsEmpty() ? from.Length() > 1 || IsFreeCell(from) : CanAdd(to, from.Top())))
+                add(from, to, to.IsEmpty() ? 5 : 30);
+    });
+    // One free cell is as good as another: the first empty one.
+    const auto cell = std::find_if(std::begin(m_cells), std::end(m_cells), [](const CTilePile& c) { return c.IsEmpty(); });
+    if (cell != std::end(m_cells))
+        for (const CTilePile& from : m_stacks)
+            if (!from.IsEmpty())
+                add(from, *cell, 1);
+    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    return moves;
+}
+
 bool CFreeCell::IsFinished()
 {
     const auto empty = [](const CTilePile& p) { return p.IsEmpty(); };

@@ -4,6 +4,8 @@
 // some ending of the stack's letters then spells a word, onto an empty free
 // cell always. A tile that is the next unspelled letter of a target word is
 // scored into the foundation (10 points). Spelling all four words wins.
+#include <iterator>
+
 #include "framework/Foundation.h"
 #include "framework/Game.h"
 #include "framework/TilePile.h"
@@ -22,6 +24,10 @@ public:
     void OnLButtonDblClk(int x, int y, unsigned keys) override;
     void OnRButtonDown(int x, int y, unsigned keys) override;
     bool IsFinished() override;
+    // Hints: scoring a tile first, then a tile that grows a word on a
+    // stack, then a tile parked in a free cell.
+    bool HasHints() const override { return true; }
+    std::vector<CMove> FindMoves() override;
     void AddTooltips() override;
 
 private:
@@ -31,6 +37,7 @@ private:
     bool CanAdd(const CTilePile& pile, char letter) const;
     // Sends the top tile of `pile` to the first empty free cell; false when all are full.
     bool MoveToFreeCell(CTilePile& pile);
+    bool IsFreeCell(const CTilePile& pile) const { return &pile >= std::begin(m_cells) && &pile < std::end(m_cells); }
 
     CTilePile m_stacks[kStacks];
     CTilePile m_cells[kCells];

@@ -174,6 +174,41 @@ bool CKlondike::SpellsWordOn(const CTilePile& pile, const CStr& letters) const
     return m_pDictionary->IsWord(word) != 0;
 }
 
+std::vector<CMove> CKlondike::FindMoves()
+{
+    std::vector<CMove> moves;
+    m_foundation.AddScoringMoves({&m_stockWaste.waste}, 100, moves);
+    m_foundation.AddScoringMoves(m_tableau, 100, moves);
+    const auto add = [&](const CTilePile& from, int count, const CTilePile& to, int progress) {
+        CMove move;
+        move.from = PileIndex(&from);
+        move.count = count;
+        move.to = PileIndex(&to);
+        move.points = progress;
+        moves.push_back(std::move(move));
+    };
+    for (const CTilePile& to : m_tableau) {
+        const CTilePile& waste = m_stockWaste.waste;
+        if (!waste.IsEmpty() && (to.IsEmpty() || SpellsWordOn(to, CStr(std::string(1, waste.Top())))))
+            add(waste, 1, to, 20);
+        for (const CTilePile& from : m_tableau) {
+            if (&from == &to)
+                continue;
+            for (int count = 1; count <= from.FaceUpCount(); ++count) {
+                const bool whole = count == from.FaceUpCount();
+                // A whole pile with nothing under it gains nothing on an empty pile.
+                if (to.IsEmpty() && whole && from.faceDownCount == 0)
+                    continue;
+                if (!to.IsEmpty() && !SpellsWordOn(to, from.tiles.Right(count)))
+                    continue;
+                add(from, count, to, whole && from.faceDownCount > 0 ? 50 : 10);
+            }
+        }
+    }
+    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    return moves;
+}
+
 bool CKlondike::IsFinished()
 {
     return m_stockWaste.IsEmpty() &&

@@ -27,6 +27,10 @@ public:
     void OnRButtonDown(int x, int y, unsigned keys) override;
     void OnRButtonUp(int x, int y, unsigned keys) override;
     bool IsFinished() override;
+    // Hints: scoring a tile first, then a move that uncovers a face-down
+    // tile, then the waste's top played, then any other run that spells a word.
+    bool HasHints() const override { return true; }
+    std::vector<CMove> FindMoves() override;
 
     // Decides where tiles that were dragged and released after moving go.
     virtual void DropDraggedTiles();

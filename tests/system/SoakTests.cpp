@@ -422,11 +422,22 @@ private:
         };
         // Now and then a word the finder sees, taken and scored as a player
         // would, so that hands reach their end.
-        if (CGame* game = m_app.CurrentGame(); game && game->WordSource() && Chance(kFinderShare)) {
+        if (CGame* game = m_app.CurrentGame(); game && game->HasHints() && Chance(kFinderShare)) {
             const std::vector<CMove> moves = game->FindMoves();
             if (!moves.empty()) {
                 const CMove& move = moves[static_cast<std::size_t>(Pick(std::min<int>(3, static_cast<int>(moves.size()))))];
                 const std::vector<RECT> tiles = game->TilesOfMove(move);
+                if (move.IsDrag() && tiles.size() == 2) {
+                    const POINT a = Middle(tiles[0]), b = Middle(tiles[1]);
+                    run(Describe("finder drag", a) + " to " + std::to_string(b.x) + "," + std::to_string(b.y), Kind::Input,
+                        [&] {
+                            Mouse(MouseMessage::LButtonDown, a);
+                            for (int i = 1; i <= 4; ++i)
+                                Mouse(MouseMessage::Move, POINT{a.x + (b.x - a.x) * i / 4, a.y + (b.y - a.y) * i / 4});
+                            Mouse(MouseMessage::LButtonUp, b);
+                        });
+                    return Check(kind, what);
+                }
                 run("finder word " + move.word.str(), Kind::Input, [&] {
                     for (const RECT& tile : tiles) {
                         Mouse(MouseMessage::LButtonDown, Middle(tile));

@@ -123,5 +123,31 @@ TEST_F(WordGameDriveTest, AHuntSummaryCountsTheWordsFoundAndListsTheMissed)
     }
 }
 
+// The drag games' hints are moves the game takes: dragged as a player
+// would, each changes the hand, its source giving up the tiles it names.
+TEST_F(WordGameDriveTest, EveryDragHintIsAMoveTheGameTakes)
+{
+    for (const int id : {2, 8}) {
+        for (const unsigned hand : {3u, 1234u}) {
+            Run("game " + std::to_string(id) + " " + std::to_string(hand));
+            CGame& game = *app->CurrentGame();
+            const std::string saved = game.Save();
+            const std::vector<CMove> moves = game.FindMoves();
+            ASSERT_FALSE(moves.empty()) << id;
+            for (const CMove& move : moves) {
+                std::string why;
+                ASSERT_TRUE(game.Load(saved, why)) << why;
+                const std::vector<RECT> ends = game.TilesOfMove(move);
+                ASSERT_EQ(ends.size(), 2u);
+                const int before = game.RegisteredPile(move.from)->Length();
+                const POINT a = Middle(ends[0]), b = Middle(ends[1]);
+                Run("drag " + Point(a.x, a.y) + " " + Point(b.x, b.y));
+                EXPECT_EQ(game.RegisteredPile(move.from)->Length(), before - move.count)
+                    << "game " << id << " hand " << hand << ": move from " << move.from << " to " << move.to;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Games, WordFinder, ::testing::ValuesIn(WordSourceGames()),
                          [](const ::testing::TestParamInfo<int>& info) { return "Game" + std::to_string(info.param); });
