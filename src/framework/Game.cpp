@@ -145,17 +145,19 @@ const std::vector<CTilePile*>& CGame::Registry() const
         for (const CGamePart* part : m_parts)
             part->ListPiles(piles);
         // The game owns every pile its parts list; they are listed read-only.
-        for (const CTilePile* pile : piles)
+        for (const CTilePile* pile : piles) {
+            m_registryIndex.emplace(pile, static_cast<int>(m_registry.size()));
             m_registry.push_back(const_cast<CTilePile*>(pile));
+        }
     }
     return m_registry;
 }
 
 int CGame::PileIndex(const CTilePile* pile) const
 {
-    const std::vector<CTilePile*>& piles = Registry();
-    const auto it = std::find(piles.begin(), piles.end(), pile);
-    return pile && it != piles.end() ? static_cast<int>(it - piles.begin()) : CUndoRecord::kNoPile;
+    Registry();
+    const auto it = m_registryIndex.find(pile);
+    return pile && it != m_registryIndex.end() ? it->second : CUndoRecord::kNoPile;
 }
 
 char CGame::LiftTop(int pile)

@@ -24,6 +24,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/BackBuffer.h"
@@ -417,6 +418,7 @@ private:
     bool m_redoing = false;           // TakeBack or TakeForward is under way: the redo list stays
     std::vector<std::string> m_redo;  // the hands Undo left, newest last
     mutable std::vector<CTilePile*> m_registry;  // PileIndex's numbering, made at first use
+    mutable std::unordered_map<const CTilePile*, int> m_registryIndex;  // ... and the way back
     const std::vector<CTilePile*>& Registry() const;
     // Everything Save writes and Load reads, in order, but what there is to redo (which follows).
     void AllValues(CHandRecord& record);

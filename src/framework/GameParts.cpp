@@ -235,6 +235,7 @@ void CGame::AddPart(CGamePart& part)
 {
     m_parts.push_back(&part);
     m_registry.clear();  // numbered again at the next use
+    m_registryIndex.clear();
 }
 
 void CGame::AddPile(CTilePile& pile, std::string name, unsigned tooltip)

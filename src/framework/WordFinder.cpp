@@ -28,9 +28,14 @@ public:
 private:
     void Walk()
     {
-        std::vector<int> next;
-        m_source.NextTakes(next);
-        for (const int pile : next) {
+        // One list of takes per depth, kept from walk to walk.
+        const std::size_t depth = m_takes.size();
+        if (m_levels.size() <= depth)
+            m_levels.resize(depth + 1);
+        m_levels[depth].clear();
+        m_source.NextTakes(m_levels[depth]);
+        for (std::size_t i = 0; i < m_levels[depth].size(); ++i) {
+            const int pile = m_levels[depth][i];
             if (m_steps >= m_limits.maxSteps)
                 return;
             ++m_steps;
@@ -74,6 +79,7 @@ private:
     const FinderLimits& m_limits;
     CStr m_word;
     std::vector<int> m_takes;
+    std::vector<std::vector<int>> m_levels;
     std::vector<CMove> m_found;
     std::unordered_map<std::string, std::size_t> m_index;
     long m_steps = 0;
