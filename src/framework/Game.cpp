@@ -703,7 +703,7 @@ std::vector<RECT> CGame::TilesOfMove(const CMove& move)
         const int x = pile.TileX(m_tileSet, i), y = pile.TileY(m_tileSet, i);
         return RECT{x, y, x + w, y + h};
     };
-    if (move.IsDrag()) {
+    if (move.from >= 0) {
         if (const CTilePile* from = RegisteredPile(move.from))
             tiles.push_back(tileAt(*from, std::max(0, from->Length() - move.count)));
         if (const CTilePile* to = RegisteredPile(move.to))

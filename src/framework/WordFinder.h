@@ -24,7 +24,9 @@ class CTileButton;
 // A move a finder found, as the player makes it: the top tiles of the
 // registered piles `takes`, in order, spell `word`, which then scores
 // (Enter, or the check button) for `points`. A drag moves `count` tiles from
-// the registered pile `from` onto `to`.
+// the registered pile `from` onto `to`; with no `to`, the last `count` tiles
+// of `from` score where they stand (a double click on the first of them).
+// A drag game's `points` rank its moves by the progress they make.
 struct CMove {
     CStr word;
     int points = 0;
@@ -33,7 +35,8 @@ struct CMove {
     int count = 0;
     int to = -1;
 
-    bool IsDrag() const { return from >= 0; }
+    bool IsDrag() const { return from >= 0 && to >= 0; }
+    bool ScoresInPlace() const { return from >= 0 && to < 0; }
 };
 
 class CWordSource {

@@ -124,6 +124,55 @@ int CWordStacks::ReleaseFlag()
     return held;
 }
 
+std::vector<CMove> CWordStacks::FindMoves(bool scores, std::span<const CTilePile> sources) const
+{
+    std::vector<CMove> moves;
+    const CDictionary* dictionary = m_game.Dictionary();
+    if (!dictionary)
+        return moves;
+    const auto add = [&](const CTilePile& from, int count, const CTilePile* to, int progress) {
+        CMove move;
+        move.from = m_game.PileIndex(&from);
+        move.count = count;
+        move.to = to ? m_game.PileIndex(to) : -1;
+        move.points = progress;
+        moves.push_back(std::move(move));
+    };
+    const int stacks = static_cast<int>(m_stacks.size());
+    if (scores)
+        for (int i = 0; i < stacks; ++i)
+            for (int count = m_stacks[static_cast<std::size_t>(i)].FaceUpCount(); count > 0; --count)
+                if (IsWord(i, count))
+                    add(m_stacks[static_cast<std::size_t>(i)], count, nullptr, 100 + count);
+    const auto onto = [&](const CTilePile& from, int count, bool fromStack) {
+        const CStr run = from.tiles.Right(count);
+        const bool whole = count == from.FaceUpCount();
+        for (int j = 0; j < stacks; ++j) {
+            const CTilePile& to = m_stacks[static_cast<std::size_t>(j)];
+            if (&to == &from || !Accepts(j, run))
+                continue;
+            // A whole stack with nothing under it gains nothing on an empty stack.
+            if (fromStack && to.IsEmpty() && whole && from.faceDownCount == 0)
+                continue;
+            CStr letters = to.FaceUpLetters();
+            letters += run;
+            const int progress = fromStack && whole && from.faceDownCount > 0 ? 50
+                               : dictionary->IsWord(letters) != 0           ? 40
+                               : fromStack                                  ? 10
+                                                                            : 20;
+            add(from, count, &to, progress);
+        }
+    };
+    for (const CTilePile& from : m_stacks)
+        for (int count = 1; count <= from.FaceUpCount(); ++count)
+            onto(from, count, true);
+    for (const CTilePile& from : sources)
+        if (!from.IsEmpty())
+            onto(from, 1, false);
+    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    return moves;
+}
+
 CStr CWordStacks::ScoreStack(int stack, int count)
 {
     if (!IsWord(stack, count))

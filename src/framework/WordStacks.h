@@ -21,6 +21,7 @@
 #include "framework/TileButton.h"
 #include "framework/TilePile.h"
 #include "framework/Window.h"
+#include "framework/WordFinder.h"
 
 class CGame;
 class CTextBoard;
@@ -68,6 +69,12 @@ public:
     // spell a word: they fly straight into the sink. The word scored, or
     // empty with the tiles still in the air.
     CStr ScoreLifted();
+
+    // For a game's hints, best first: with `scores`, a stack's word scored
+    // where it stands (the move names the stack and the count, no target);
+    // then runs moved between stacks, the tiles of `sources` too (single
+    // tiles), preferring one that uncovers a tile or completes a word.
+    std::vector<CMove> FindMoves(bool scores, std::span<const CTilePile> sources = {}) const;
 
     void Draw(CBackBuffer& buffer, const CTileSet& tiles) override;
     std::string Describe() const override;

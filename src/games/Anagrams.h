@@ -18,6 +18,9 @@ public:
     static constexpr int kWordRows = 3;
 
     explicit CAnagrams(const CGameContext& context);
+    // Hints: the moves of its word stacks, best first.
+    bool HasHints() const override { return true; }
+    std::vector<CMove> FindMoves() override { return m_words.FindMoves(false, m_places); }
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnLButtonUp(int x, int y, unsigned keys) override;

@@ -16,6 +16,9 @@ public:
     static constexpr int kWordLength = 4;
 
     explicit CElegance(const CGameContext& context);
+    // Hints: the moves of its word stacks, best first.
+    bool HasHints() const override { return true; }
+    std::vector<CMove> FindMoves() override { return m_words.FindMoves(false); }
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnLButtonUp(int x, int y, unsigned keys) override;

@@ -176,6 +176,37 @@ bool CQuilloQuotes::CanJoin(const CTilePile& row, char letter) const
     return m_pQuoteList->IsPrefixInQuote(text, 0) != 0;
 }
 
+std::vector<CMove> CQuilloQuotes::FindMoves()
+{
+    std::vector<CMove> moves;
+    if (!m_dealt || !m_pQuoteList)
+        return moves;
+    const auto onto = [&](const CTilePile& from) {
+        if (from.IsEmpty())
+            return;
+        for (const CTilePile& to : m_rows) {
+            if (&to == &from || !(to.IsEmpty() || CanJoin(to, from.Top())))
+                continue;
+            // A lone tile gains nothing on another empty row.
+            if (to.IsEmpty() && from.Length() == 1 && &from != &m_deck.waste)
+                continue;
+            CStr letters = to.tiles;
+            letters.AppendChar(from.Top());
+            CMove move;
+            move.from = PileIndex(&from);
+            move.count = 1;
+            move.to = PileIndex(&to);
+            move.points = m_pQuoteList->IsWordInQuote(letters, 0) > 0 ? 100 : to.IsEmpty() ? 10 : 30;
+            moves.push_back(std::move(move));
+        }
+    };
+    onto(m_deck.waste);
+    for (const CTilePile& row : m_rows)
+        onto(row);
+    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    return moves;
+}
+
 bool CQuilloQuotes::IsFinishedAfterDrop(CTilePile* target)
 {
     // The word's own flight into the done pile ends nothing.

@@ -17,6 +17,10 @@ public:
     static constexpr int kRows = 5;
 
     explicit CQuilloQuotes(const CGameContext& context);
+    // Hints: a tile that uncovers a word first, then one that grows the
+    // beginning of a hidden word, then one onto an empty row.
+    bool HasHints() const override { return true; }
+    std::vector<CMove> FindMoves() override;
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnLButtonUp(int x, int y, unsigned keys) override;

@@ -427,6 +427,15 @@ private:
             if (!moves.empty()) {
                 const CMove& move = moves[static_cast<std::size_t>(Pick(std::min<int>(3, static_cast<int>(moves.size()))))];
                 const std::vector<RECT> tiles = game->TilesOfMove(move);
+                if (move.ScoresInPlace() && !tiles.empty()) {
+                    const POINT p = Middle(tiles[0]);
+                    run(Describe("finder scores", p), Kind::Input, [&] {
+                        for (MouseMessage m : {MouseMessage::LButtonDown, MouseMessage::LButtonUp,
+                                               MouseMessage::LButtonDblClk, MouseMessage::LButtonUp})
+                            Mouse(m, p);
+                    });
+                    return Check(kind, what);
+                }
                 if (move.IsDrag() && tiles.size() == 2) {
                     const POINT a = Middle(tiles[0]), b = Middle(tiles[1]);
                     run(Describe("finder drag", a) + " to " + std::to_string(b.x) + "," + std::to_string(b.y), Kind::Input,
