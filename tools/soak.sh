@@ -17,6 +17,8 @@ export QT_QPA_PLATFORM=offscreen ALSOFT_DRIVERS=null
 export GLYPHERY_SOAK_HANDS=${GLYPHERY_SOAK_HANDS:-20} GLYPHERY_SOAK_EVENTS=${GLYPHERY_SOAK_EVENTS:-5000}
 # Hands saved, read back and played on beside the original (Soak.ASavedHandPlaysOnAlike).
 export GLYPHERY_SAVE_HANDS=${GLYPHERY_SAVE_HANDS:-5} GLYPHERY_SAVE_EVENTS=${GLYPHERY_SAVE_EVENTS:-300}
+# The picture painted afresh is compared after every fifth event (the suite: every one).
+export GLYPHERY_SOAK_FRESH=${GLYPHERY_SOAK_FRESH:-5}
 mkdir -p "$build/soak"
 if [ $# -gt 0 ]; then
     games=("$@")

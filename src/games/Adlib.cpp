@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dictionary/Dictionary.h"
 #include "framework/BackBuffer.h"
 #include "framework/DropTarget.h"
 #include "framework/LetterSupply.h"
@@ -115,6 +116,70 @@ void CAdlib::DropDraggedTiles()
 
 // ---------------------------------------------------------------------------
 // The crossword
+
+std::vector<CMove> CAdlib::FindMoves()
+{
+    std::vector<CMove> moves;
+    if (!m_pDictionary)
+        return moves;
+    const int now = CrosswordValue();
+    // What the crossword is worth with these letters laid on these empty cells.
+    const auto worth = [&](std::initializer_list<std::pair<int, char>> laid) {
+        for (const auto& [cell, letter] : laid)
+            m_grid.Cell(cell).tiles.AppendChar(letter);
+        const int value = CrosswordValue();
+        for (const auto& [cell, letter] : laid)
+            m_grid.Cell(cell).tiles.PopLast();
+        return value;
+    };
+    const auto add = [&](const CSlotPile& rack, int slot, int cell, int gain) {
+        CMove move;
+        move.from = PileIndex(&rack);
+        move.count = rack.Length() - slot;  // a slot pile lifts the one tile at length - count
+        move.to = PileIndex(&m_grid.Cell(cell));
+        move.points = gain;
+        moves.push_back(std::move(move));
+    };
+    const CSlotPile* racks[] = {&m_topRack, &m_sideRack};
+    constexpr int kCells = kSize * kSize;
+    for (const CSlotPile* rack : racks)
+        for (int slot = 0; slot < rack->Length(); ++slot)
+            if (IsAlpha(rack->tiles[slot]))
+                for (int cell = 0; cell < kCells; ++cell)
+                    if (m_grid.Cell(cell).IsEmpty())
+                        if (const int value = worth({{cell, rack->tiles[slot]}}); value > now)
+                            add(*rack, slot, cell, value - now);
+    if (moves.empty()) {
+        // No single tile adds a word: two that spell one, side by side or one above the other.
+        for (const CSlotPile* rack : racks)
+            for (int slot = 0; slot < rack->Length(); ++slot)
+                for (const CSlotPile* other : racks)
+                    for (int second = 0; second < other->Length(); ++second) {
+                        const char a = rack->tiles[slot], b = other->tiles[second];
+                        if ((rack == other && slot == second) || !IsAlpha(a) || !IsAlpha(b) ||
+                            m_pDictionary->IsWord(std::string{a, b}.c_str()) == 0)
+                            continue;
+                        for (int cell = 0; cell < kCells; ++cell)
+                            for (const int step : {1, kSize}) {
+                                const int next = cell + step;
+                                if (next >= kCells || (step == 1 && next % kSize == 0) || !m_grid.Cell(cell).IsEmpty() ||
+                                    !m_grid.Cell(next).IsEmpty())
+                                    continue;
+                                if (const int value = worth({{cell, a}, {next, b}}); value > now)
+                                    add(*rack, slot, cell, value - now);
+                            }
+                    }
+    }
+    std::stable_sort(moves.begin(), moves.end(), [](const CMove& x, const CMove& y) { return x.points > y.points; });
+    // One hint for each tile and cell: the best word it begins.
+    std::vector<CMove> best;
+    for (CMove& move : moves)
+        if (std::none_of(best.begin(), best.end(), [&](const CMove& b) {
+                return b.from == move.from && b.count == move.count && b.to == move.to;
+            }))
+            best.push_back(std::move(move));
+    return best;
+}
 
 int CAdlib::CrosswordValue() const
 {

@@ -19,6 +19,10 @@ public:
     static constexpr int kRackSlots = 7;
 
     explicit CAdlib(const CGameContext& context);
+    // Hints: a rack tile onto the grid where the crossword gains the most;
+    // with none, the first tile of a two-letter word the crossword can take.
+    bool HasHints() const override { return true; }
+    std::vector<CMove> FindMoves() override;
 
     void OnLButtonDown(int x, int y, unsigned keys) override;
     void OnLButtonUp(int x, int y, unsigned keys) override;

@@ -245,7 +245,8 @@ public:
 
 private:
     static constexpr int kSaveEvery = 300;
-    static constexpr int kFinderShare = 8;  // percent of the events
+    int m_freshCount = 0;
+    static constexpr int kFinderShare = 20;  // percent of the events
     static POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
     std::string Geometry() const
@@ -424,6 +425,16 @@ private:
         // would, so that hands reach their end.
         if (CGame* game = m_app.CurrentGame(); game && game->HasHints() && Chance(kFinderShare)) {
             const std::vector<CMove> moves = game->FindMoves();
+            CWordSource* source = game->WordSource();
+            if (moves.empty() && source && !source->WordSoFar().IsEmpty()) {
+                // The word as it stands leads nowhere: a player takes it back.
+                const int letters = source->WordSoFar().GetLength();
+                run("take the word back", Kind::Other, [&] {
+                    for (int i = 0; i < letters && m_app.CurrentGame() == game; ++i)
+                        Key(Qt::Key_Z, Qt::ControlModifier, QString(QChar(26)));
+                });
+                return Check(kind, what);
+            }
             if (!moves.empty()) {
                 const CMove& move = moves[static_cast<std::size_t>(Pick(std::min<int>(3, static_cast<int>(moves.size()))))];
                 const std::vector<RECT> tiles = game->TilesOfMove(move);
@@ -637,11 +648,13 @@ private:
 
     // What the base drew after the event is what painting the whole table
     // afresh draws: no part left stale, no pixel left behind. Checked where
-    // the layout's rule holds (a table squeezed into a tiny window may spill).
+    // the layout's rule holds (a table squeezed into a tiny window may spill),
+    // after every event, or every GLYPHERY_SOAK_FRESH-th (0: never; the long
+    // soak looks at every fifth, the whole table being painted twice).
     std::string CheckPaintedAfresh(CGame& game)
     {
-        static const bool wanted = EnvInt("GLYPHERY_SOAK_FRESH", 1) != 0;
-        if (!wanted || game.IsDragging() || !game.IsLayoutValid())
+        static const int every = EnvInt("GLYPHERY_SOAK_FRESH", 1);
+        if (every <= 0 || ++m_freshCount % every != 0 || game.IsDragging() || !game.IsLayoutValid())
             return {};
         const QImage drawn = m_window.ScreenImage().copy();
         m_window.Invalidate(nullptr, true);
