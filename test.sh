@@ -27,13 +27,18 @@ rm -rf "$prefix"
 [ "${GLYPHERY_QUICK:-0}" = 1 ] && exit 0
 
 step "AddressSanitizer and UBSan build and tests"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGLYPHERY_SANITIZE=ON -DGLYPHERY_TESTS=ON -DGLYPHERY_BENCH=OFF >/dev/null
+# Line tables are all a sanitizer's report needs, and -O1 compiles faster.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
+      -DGLYPHERY_SANITIZE=ON -DGLYPHERY_TESTS=ON -DGLYPHERY_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-# The soak plays one hand of 600 random events per game here (the normal
-# pass: three of 1,000): the sanitizers look at the same code paths, three
-# or four times slower.
-(cd build-asan && GLYPHERY_SOAK_HANDS="${GLYPHERY_SOAK_HANDS:-1}" GLYPHERY_SOAK_EVENTS="${GLYPHERY_SOAK_EVENTS:-600}" \
-     ctest --output-on-failure -j"$jobs" "$@")
+# The sanitizers look at the same code paths three or four times slower: the
+# soak plays one hand of 500 random events per game here (the normal pass:
+# three of 1,000), and what only checks the layout at many window sizes, a
+# saved hand played on beside the original, and the program killed and
+# started again run in the normal pass only.
+(cd build-asan && GLYPHERY_SOAK_HANDS="${GLYPHERY_SOAK_HANDS:-1}" GLYPHERY_SOAK_EVENTS="${GLYPHERY_SOAK_EVENTS:-500}" \
+     ctest --output-on-failure -j"$jobs" \
+     -E 'GameContract\.(Every|ALong)|Soak\.ASavedHandPlaysOnAlike|ResumeAfterKill' "$@")
 
 step "fuzz targets (clang), short run"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DGLYPHERY_FUZZ=ON \
