@@ -13,6 +13,7 @@
 //
 // The moves it finds serve the Hint command, the words a hunt missed, and
 // the soak, which plays them as clicks on the piles and Enter.
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -38,6 +39,12 @@ struct CMove {
     bool IsDrag() const { return from >= 0 && to >= 0; }
     bool ScoresInPlace() const { return from >= 0 && to < 0; }
 };
+
+// A drag game's moves, most progress first (ties keep their order).
+inline void RankByProgress(std::vector<CMove>& moves)
+{
+    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+}
 
 class CWordSource {
 public:

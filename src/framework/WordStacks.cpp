@@ -169,7 +169,7 @@ std::vector<CMove> CWordStacks::FindMoves(bool scores, std::span<const CTilePile
     for (const CTilePile& from : sources)
         if (!from.IsEmpty())
             onto(from, 1, false);
-    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    RankByProgress(moves);
     return moves;
 }
 

@@ -170,7 +170,7 @@ std::vector<CMove> CAdlib::FindMoves()
                             }
                     }
     }
-    std::stable_sort(moves.begin(), moves.end(), [](const CMove& x, const CMove& y) { return x.points > y.points; });
+    RankByProgress(moves);
     // One hint for each tile and cell: the best word it begins.
     std::vector<CMove> best;
     for (CMove& move : moves)

@@ -222,7 +222,7 @@ std::vector<CMove> CFreeCell::FindMoves()
         for (const CTilePile& from : m_stacks)
             if (!from.IsEmpty())
                 add(from, *cell, 1);
-    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    RankByProgress(moves);
     return moves;
 }
 

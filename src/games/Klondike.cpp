@@ -205,7 +205,7 @@ std::vector<CMove> CKlondike::FindMoves()
             }
         }
     }
-    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    RankByProgress(moves);
     return moves;
 }
 

@@ -203,7 +203,7 @@ std::vector<CMove> CQuilloQuotes::FindMoves()
     onto(m_deck.waste);
     for (const CTilePile& row : m_rows)
         onto(row);
-    std::stable_sort(moves.begin(), moves.end(), [](const CMove& a, const CMove& b) { return a.points > b.points; });
+    RankByProgress(moves);
     return moves;
 }
 
